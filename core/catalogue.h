@@ -1,0 +1,81 @@
+// The main window's input catalogue as data: for a distribution kind, a range type and a fixed
+// end, which captions, hints, entry kinds and visible controls the inputs show, and which
+// picture. The window applies what these functions return; it decides nothing itself.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "core/request.h"
+
+namespace zudira {
+
+// How a numeric field takes its value: mirrors the three entry kinds the inputs use.
+enum class InputEntry { ieReal, iePosReal, iePositive };
+
+// What a change of the distribution kind sets.
+struct KindInputs {
+  // Caption beside Mean: the symbol label MeanLabel, or PLabel with this caption.
+  bool show_mean_label = true;
+  std::string_view p_caption;  // empty when MeanLabel is shown
+  std::string_view mean_hint;
+  InputEntry mean_entry = InputEntry::ieReal;
+  // Second parameter: SDev with StdDevCalcBtn, captioned by SigmaLabel or by NLabel.
+  bool second_shown = true;
+  bool show_sigma_label = true;
+  std::string_view n_caption;  // empty unless NLabel is shown
+  std::string_view sdev_hint;  // empty when the second parameter is hidden
+  // Only meaningful when second_shown: a hidden SDev keeps its entry kind.
+  InputEntry sdev_entry = InputEntry::iePosReal;
+  InputEntry bound_entry = InputEntry::ieReal;  // A and B
+};
+
+// A caption with its hint.
+struct CaptionHint {
+  std::string_view caption;
+  std::string_view hint;
+};
+
+// What a change of the range type or fixed end sets.
+struct RangeInputs {
+  bool show_b = false;  // LabelB, B and BCalcBtn
+  bool show_fix_type = false;
+  CaptionHint label_a;
+  CaptionHint label_b;
+  CaptionHint result_label;
+  int picture = 0;  // index into the window's picture list
+};
+
+inline constexpr int kPictureCount = 19;
+inline constexpr int kCalcButtonPicture = 5;
+inline constexpr int kFirstDiscretePicture = 6;
+
+// The items of the distribution list, in kind order ("Normal Distribution", ...).
+std::string_view DistributionListText(DistributionKind kind);
+
+// The symbol-markup caption of a range type's label ("P(X ^L A)").
+std::string_view RangeCaption(RangeType range);
+
+KindInputs CatalogueOf(DistributionKind kind);
+RangeInputs RangeInputsOf(DistributionKind kind, RangeType range, FixEnd fixed_end);
+
+// Discrete kinds have one picture per range type, the others one per range family.
+int PictureOf(DistributionKind kind, RangeType range);
+
+// Fixed texts of the input area.
+inline constexpr std::string_view kPDFTypeHint = "Available Distributions";
+inline constexpr std::string_view kAccuracyHint = "Number of Decimal Places displayed";
+inline constexpr std::string_view kCalcBtnHint = "Calculate the Answer";
+inline constexpr std::string_view kImageHint =
+    "Picture of the current PDF and area being calculated. This is not to scale.";
+inline constexpr std::string_view kAnswerHint =
+    "The Probability which for\nNormal Distributions is the\narea under the curve";
+inline constexpr std::string_view kRangeHint =
+    "Choose Range Type for Probability Calculation.\n"
+    "Remember that for continuous distributions like\n"
+    "Normal Distribution that P (X = A) is always 0,\n"
+    "and that < is the same as <= and > the same as >=.";
+inline constexpr std::string_view kMeanCaption = "Mean (^m):";
+inline constexpr std::string_view kSigmaCaption = "Standard Dev (^s):";
+
+}  // namespace zudira
