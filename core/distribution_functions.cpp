@@ -1,0 +1,204 @@
+#include "core/distribution_functions.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <limits>
+
+#include "core/evaluate_request.h"
+#include "core/inverse_targets.h"
+#include "stats/binomial.h"
+#include "stats/chi_squared.h"
+#include "stats/exception.h"
+#include "stats/exponential.h"
+#include "stats/f_distribution.h"
+#include "stats/normal.h"
+#include "stats/poisson.h"
+#include "stats/student_t.h"
+
+namespace zudira {
+
+namespace {
+
+constexpr std::int64_t kInt32Min = std::numeric_limits<std::int32_t>::min();
+constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
+
+std::int32_t ToInt32(std::int64_t k) {
+  return static_cast<std::int32_t>(std::clamp(k, kInt32Min, kInt32Max));
+}
+
+// The single-precision functions take their arguments as float; a value past the float range
+// goes in as the largest float of its sign instead of an infinity, which keeps its meaning
+// (a tail there is 0 or 1, a negative bound is still refused by the library).
+float ToSingle(Real x) {
+  return static_cast<float>(std::clamp<Real>(x, -FLT_MAX, FLT_MAX));
+}
+
+// FCDF counts its degrees of freedom unsigned; a negative count would read as billions of
+// terms, so it goes in as 0, which the library refuses with its own message.
+std::uint32_t ToUnsignedDf(std::int32_t df) {
+  return df < 0 ? 0u : static_cast<std::uint32_t>(df);
+}
+
+// An extended-precision inverse solves only for a target strictly inside (0, 1): both ends of
+// these supports are infinite.
+bool InsideOpenUnit(Real t) {
+  return t > 0 && t < 1;
+}
+
+// The single-precision inverses search for the upper-tail quantile of the target as rounded
+// to float. Upper tail 1 is the support's finite end 0, which the library answers directly;
+// upper tail 0 (or a target too small for a float) lies at infinity.
+std::optional<float> SingleUpperTarget(Real t) {
+  const float target = ToSingle(t);
+  if (target > 0 && target <= 1) return target;
+  return std::nullopt;
+}
+
+// Normal: mu and sigma are the real values of the two fields.
+Real NormalF(const DistributionParameters& d, Real x) {
+  return NormalCDF(d.first.real, d.second.real, x);
+}
+Real NormalQ(const DistributionParameters& d, Real x) {
+  return 1 - NormalF(d, x);
+}
+std::optional<Real> NormalInvLower(const DistributionParameters& d, Real t) {
+  if (!InsideOpenUnit(t)) return std::nullopt;
+  return InverseNormal(true, d.first.real, d.second.real, t);
+}
+std::optional<Real> NormalInvUpper(const DistributionParameters& d, Real t) {
+  if (!InsideOpenUnit(t)) return std::nullopt;
+  return InverseNormal(false, d.first.real, d.second.real, t);
+}
+
+// Exponential: the real mean; there is no inverse kind of it.
+Real ExponentialF(const DistributionParameters& d, Real x) {
+  return ExponentialCDF(d.first.real, x);
+}
+Real ExponentialQ(const DistributionParameters& d, Real x) {
+  return 1 - ExponentialF(d, x);
+}
+
+// Student t: the whole degrees of freedom.
+Real StudentTF(const DistributionParameters& d, Real x) {
+  return StudentTCDF(d.first.whole, x);
+}
+Real StudentTQ(const DistributionParameters& d, Real x) {
+  return 1 - StudentTF(d, x);
+}
+std::optional<Real> StudentTInvLower(const DistributionParameters& d, Real t) {
+  if (!InsideOpenUnit(t)) return std::nullopt;
+  return InverseStudentTLower(d.first.whole, t);
+}
+std::optional<Real> StudentTInvUpper(const DistributionParameters& d, Real t) {
+  if (!InsideOpenUnit(t)) return std::nullopt;
+  return InverseStudentTUpper(d.first.whole, t);
+}
+
+// Chi-squared: the whole degrees of freedom; the library gives the upper tail and its
+// quantile in single precision.
+Real ChiSquaredQ(const DistributionParameters& d, Real x) {
+  return ChiSquaredUpper(d.first.whole, ToSingle(x));
+}
+Real ChiSquaredF(const DistributionParameters& d, Real x) {
+  return 1 - ChiSquaredQ(d, x);
+}
+std::optional<Real> ChiSquaredInvUpper(const DistributionParameters& d, Real t) {
+  const std::optional<float> target = SingleUpperTarget(t);
+  if (!target) return std::nullopt;
+  return InverseChiSquared(d.first.whole, *target);
+}
+std::optional<Real> ChiSquaredInvLower(const DistributionParameters& d, Real t) {
+  return ChiSquaredInvUpper(d, 1 - t);
+}
+
+// F: the whole degrees of freedom of both fields; the lower tail in extended precision, the
+// quantile of the upper tail in single precision.
+Real FDistF(const DistributionParameters& d, Real x) {
+  return FCDF(ToUnsignedDf(d.first.whole), ToUnsignedDf(d.second.whole), x);
+}
+Real FDistQ(const DistributionParameters& d, Real x) {
+  return 1 - FDistF(d, x);
+}
+std::optional<Real> FDistInvUpper(const DistributionParameters& d, Real t) {
+  const std::optional<float> target = SingleUpperTarget(t);
+  if (!target) return std::nullopt;
+  return InverseF(d.first.whole, d.second.whole, *target);
+}
+std::optional<Real> FDistInvLower(const DistributionParameters& d, Real t) {
+  return FDistInvUpper(d, 1 - t);
+}
+
+constexpr ContinuousFunctions kNormal{NormalF, NormalQ, NormalInvLower, NormalInvUpper,
+                                      TwoTailTargets};
+constexpr ContinuousFunctions kExponential{ExponentialF, ExponentialQ, nullptr, nullptr, nullptr};
+constexpr ContinuousFunctions kStudentT{StudentTF, StudentTQ, StudentTInvLower, StudentTInvUpper,
+                                        TwoTailTargets};
+constexpr ContinuousFunctions kChiSquared{ChiSquaredF, ChiSquaredQ, ChiSquaredInvLower,
+                                          ChiSquaredInvUpper, ChiSquaredTargets};
+constexpr ContinuousFunctions kFDist{FDistF, FDistQ, FDistInvLower, FDistInvUpper, FTargets};
+
+// Binomial: the real success probability p and the whole number of trials n.
+const char* BinomialCheck(const DistributionParameters& d) {
+  const Real p = d.first.real;
+  return p >= 0 && p <= 1 ? nullptr : kProbabilityRangeText;
+}
+Real BinomialE(const DistributionParameters& d, std::int64_t k) {
+  return BinomialProb(d.second.whole, ToInt32(k), d.first.real);
+}
+// P(X < k) is the whole support for every k past n + 1, the library's own cut-off.
+Real BinomialL(const DistributionParameters& d, std::int64_t k) {
+  const std::int64_t n = d.second.whole;
+  return BinomialLess(d.second.whole, ToInt32(std::min(k, n + 1)), d.first.real);
+}
+// P(X > k) is the whole support for every k below -1.
+Real BinomialG(const DistributionParameters& d, std::int64_t k) {
+  return BinomialGreater(d.second.whole, ToInt32(std::max<std::int64_t>(k, -1)), d.first.real);
+}
+
+// Poisson: the real mean. The library forms P(X > k) from P(X < k + 1), so k stays below the
+// largest 32-bit count; any count that high is past the factorial limit either way.
+Real PoissonE(const DistributionParameters& d, std::int64_t k) {
+  return PoissonProb(ToInt32(k), d.first.real);
+}
+Real PoissonL(const DistributionParameters& d, std::int64_t k) {
+  return PoissonLess(ToInt32(k), d.first.real);
+}
+Real PoissonG(const DistributionParameters& d, std::int64_t k) {
+  return PoissonGreater(ToInt32(std::clamp<std::int64_t>(k, -1, kInt32Max - 1)), d.first.real);
+}
+
+constexpr DiscreteFunctions kBinomial{BinomialCheck, BinomialE, BinomialL, BinomialG};
+constexpr DiscreteFunctions kPoisson{nullptr, PoissonE, PoissonL, PoissonG};
+
+}  // namespace
+
+const ContinuousFunctions& ContinuousFunctionsOf(DistributionKind kind) {
+  switch (kind) {
+    case dkNormal:
+    case dkInverseNormal:
+      return kNormal;
+    case dkExponential:
+      return kExponential;
+    case dkStudentT:
+    case dkInverseStudentT:
+      return kStudentT;
+    case dkChiSquared:
+    case dkInverseChiSquared:
+      return kChiSquared;
+    case dkF:
+    case dkInverseF:
+      return kFDist;
+    case dkBinomial:
+    case dkPoisson:
+      break;
+  }
+  throw Exception("Not a continuous distribution kind");
+}
+
+const DiscreteFunctions& DiscreteFunctionsOf(DistributionKind kind) {
+  if (kind == dkBinomial) return kBinomial;
+  if (kind == dkPoisson) return kPoisson;
+  throw Exception("Not a discrete distribution kind");
+}
+
+}  // namespace zudira

@@ -1,0 +1,64 @@
+// The core's only way into the statistical library: one small table of functions per
+// distribution kind. The range evaluation works through these tables alone, so another set of
+// functions can be slotted in without touching it.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "core/request.h"
+#include "stats/real.h"
+
+namespace zudira {
+
+// What a request gives its distribution: the held values of the two parameter fields. Each
+// kind's functions read the parts they need (the real mean, the whole degrees of freedom...).
+struct DistributionParameters {
+  FieldValue first;   // the Mean field
+  FieldValue second;  // the SDev field
+};
+
+enum class InverseTail { kLower, kUpper };
+
+// An inverse function and the probability to pass it.
+struct InverseCall {
+  InverseTail tail;
+  Real target;
+};
+
+struct ContinuousFunctions;
+
+// Which inverse a range family calls, and with which target, given p and the fixed bound g.
+// Not called for the point family.
+using InverseTargetRule = InverseCall (*)(const ContinuousFunctions& functions,
+                                          const DistributionParameters& parameters,
+                                          RangeFamily family, FixEnd fixed_end, Real p, Real g);
+
+// For the continuous and inverse kinds. The inverses answer nothing when no finite x has the
+// probability t (t outside the range the kind can solve, or at an infinite end of its support).
+struct ContinuousFunctions {
+  Real (*F)(const DistributionParameters&, Real x);                        // P(X <= x)
+  Real (*Q)(const DistributionParameters&, Real x);                        // P(X > x)
+  std::optional<Real> (*InvLower)(const DistributionParameters&, Real t);  // x with F(x) = t
+  std::optional<Real> (*InvUpper)(const DistributionParameters&, Real t);  // x with Q(x) = t
+  InverseTargetRule Targets;
+};
+
+// For the discrete kinds. Counts come in wider than 32 bits so that the bound arithmetic of the
+// answer table (a + 1, b - 1, ...) cannot overflow; each function brings its count into what
+// the library takes without changing the answer.
+struct DiscreteFunctions {
+  // The input error text for parameters the kind refuses, or nullptr when they are accepted.
+  const char* (*CheckParameters)(const DistributionParameters&);
+  Real (*E)(const DistributionParameters&, std::int64_t k);  // P(X = k)
+  Real (*L)(const DistributionParameters&, std::int64_t k);  // P(X < k)
+  Real (*G)(const DistributionParameters&, std::int64_t k);  // P(X > k)
+};
+
+// For every kind but Binomial and Poisson; the inverse kinds share the table of their forward
+// distribution.
+const ContinuousFunctions& ContinuousFunctionsOf(DistributionKind kind);
+// For Binomial and Poisson.
+const DiscreteFunctions& DiscreteFunctionsOf(DistributionKind kind);
+
+}  // namespace zudira

@@ -1,0 +1,26 @@
+#include "core/evaluate_request.h"
+
+#include "core/continuous_range.h"
+#include "core/discrete_range.h"
+#include "core/distribution_functions.h"
+#include "core/inverse_solving.h"
+
+namespace zudira {
+
+EvaluationOutcome EvaluateRequest(const ProbabilityRequest& request) {
+  const DistributionParameters parameters{request.mean, request.sdev};
+  if (IsDiscreteKind(request.kind)) {
+    return EvaluateDiscreteRange(DiscreteFunctionsOf(request.kind), parameters, request.range,
+                                 request.a.whole, request.b.whole);
+  }
+  const ContinuousFunctions& functions = ContinuousFunctionsOf(request.kind);
+  if (IsInverseKind(request.kind)) {
+    // The A field holds the probability and the B field the fixed bound.
+    return SolveInverse(functions, parameters, request.range, request.fixed_end, request.a.real,
+                        request.b.real);
+  }
+  return EvaluateContinuousRange(functions, parameters, request.range, request.a.real,
+                                 request.b.real);
+}
+
+}  // namespace zudira

@@ -1,0 +1,23 @@
+#include "core/inverse_solving.h"
+
+namespace zudira {
+
+EvaluationOutcome SolveInverse(const ContinuousFunctions& fn, const DistributionParameters& d,
+                               RangeType range, FixEnd fixed_end, Real p, Real g) {
+  const RangeFamily family = FamilyOf(range);
+  if (family == rfPoint) return EvaluationOutcome::WithAnswer(0);
+  // Outside [0, 1] a two-bound target can still land inside (0, 1), and would then answer a
+  // bound on the wrong side of the fixed one.
+  if (!(p >= 0 && p <= 1)) return EvaluationOutcome::WithInputError(kProbabilityRangeText);
+
+  const InverseCall call = fn.Targets(fn, d, family, fixed_end, p, g);
+  const std::optional<Real> bound =
+      call.tail == InverseTail::kLower ? fn.InvLower(d, call.target) : fn.InvUpper(d, call.target);
+  if (!bound) {
+    return EvaluationOutcome::WithInputError(IsTwoBound(range) ? kNoFiniteBoundFixedText
+                                                               : kNoFiniteBoundText);
+  }
+  return EvaluationOutcome::WithAnswer(*bound);
+}
+
+}  // namespace zudira

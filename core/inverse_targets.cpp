@@ -1,0 +1,74 @@
+#include "core/inverse_targets.h"
+
+namespace zudira {
+
+namespace {
+
+InverseCall Lower(Real target) {
+  return {InverseTail::kLower, target};
+}
+InverseCall Upper(Real target) {
+  return {InverseTail::kUpper, target};
+}
+
+}  // namespace
+
+InverseCall TwoTailTargets(const ContinuousFunctions& functions,
+                           const DistributionParameters& parameters, RangeFamily family,
+                           FixEnd fixed_end, Real p, Real g) {
+  switch (family) {
+    case rfLower:
+      return Lower(p);
+    case rfUpper:
+      return Upper(p);
+    case rfInside:
+      return fixed_end == feFixA ? Lower(functions.F(parameters, g) + p)
+                                 : Upper(functions.Q(parameters, g) + p);
+    case rfPoint:
+    case rfOutside:
+      break;
+  }
+  return fixed_end == feFixA ? Upper(p - functions.F(parameters, g))
+                             : Lower(p - functions.Q(parameters, g));
+}
+
+InverseCall ChiSquaredTargets(const ContinuousFunctions& functions,
+                              const DistributionParameters& parameters, RangeFamily family,
+                              FixEnd fixed_end, Real p, Real g) {
+  switch (family) {
+    case rfLower:
+      return Upper(1 - p);
+    case rfUpper:
+      return Upper(p);
+    case rfInside: {
+      const Real q = functions.Q(parameters, g);
+      return fixed_end == feFixA ? Upper(q - p) : Upper(q + p);
+    }
+    case rfPoint:
+    case rfOutside:
+      break;
+  }
+  const Real q = functions.Q(parameters, g);
+  return fixed_end == feFixA ? Upper(p - (1 - q)) : Upper(1 - (p - q));
+}
+
+InverseCall FTargets(const ContinuousFunctions& functions, const DistributionParameters& parameters,
+                     RangeFamily family, FixEnd fixed_end, Real p, Real g) {
+  switch (family) {
+    case rfLower:
+      return Upper(1 - p);
+    case rfUpper:
+      return Upper(p);
+    case rfInside: {
+      const Real f = functions.F(parameters, g);
+      return fixed_end == feFixA ? Upper((1 - f) - p) : Upper((p + 1) - f);
+    }
+    case rfPoint:
+    case rfOutside:
+      break;
+  }
+  const Real f = functions.F(parameters, g);
+  return fixed_end == feFixA ? Upper(p - f) : Upper(1 - (p - (1 - f)));
+}
+
+}  // namespace zudira
