@@ -1,0 +1,35 @@
+// The general error report: every error that escapes a command ends that command, is shown in
+// the modal "Zudira" box with the error icon and one OK, and the program goes on.
+//
+// Errors are caught in one place: TZudiraApplication::notify() for everything that runs from
+// event delivery, and RunCommand() for code started outside it. No exception unwinds through Qt.
+#pragma once
+
+#include <QApplication>
+#include <QString>
+#include <functional>
+
+namespace zudira {
+
+// The report's text: a full stop is appended when the message is not empty and its last
+// character sorts after "." ("F must be > 0" -> "F must be > 0."; "Error!" stays).
+QString ReportText(const QString& message);
+
+// Shows the report box titled with the application title "Zudira" (goes through the box
+// script of message_boxes.h when one is installed).
+void ShowErrorReport(const QString& message);
+
+// Runs `command`; an error escaping it is shown by the report. Returns true when the command
+// ended normally.
+bool RunCommand(const std::function<void()>& command);
+
+class TZudiraApplication : public QApplication {
+ public:
+  TZudiraApplication(int& argc, char** argv);
+
+  // Delivers the event; an error escaping the receiver is reported and the event counts as
+  // not handled.
+  bool notify(QObject* receiver, QEvent* event) override;
+};
+
+}  // namespace zudira

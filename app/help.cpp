@@ -1,0 +1,235 @@
+#include "app/help.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QWidget>
+#include <algorithm>
+
+#include "app/help_viewer.h"
+#include "app/message_boxes.h"
+
+namespace zudira {
+
+namespace {
+
+// Inline markup of one line: escapes HTML, then turns [[n|words]] into links and *w* into bold.
+QString InlineHtml(const QString& line) {
+  QString html = line.toHtmlEscaped();
+  static const QRegularExpression link(R"(\[\[(\d+)\|([^\]]+)\]\])");
+  html.replace(link, R"(<a href="topic:\1">\2</a>)");
+  static const QRegularExpression bold(R"(\*([^*]+)\*)");
+  html.replace(bold, R"(<b>\1</b>)");
+  return html;
+}
+
+// Renders the body lines: blank lines end paragraphs, "- " lines form lists.
+QString BodyHtml(const QStringList& lines) {
+  QString html;
+  QString paragraph;
+  bool inList = false;
+  auto endParagraph = [&] {
+    if (!paragraph.isEmpty()) html += "<p>" + paragraph + "</p>\n";
+    paragraph.clear();
+  };
+  auto endList = [&] {
+    if (inList) html += "</ul>\n";
+    inList = false;
+  };
+  for (const QString& raw : lines) {
+    const QString line = raw.trimmed();
+    if (line.isEmpty()) {
+      endParagraph();
+      endList();
+    } else if (line.startsWith("- ")) {
+      endParagraph();
+      if (!inList) html += "<ul>\n";
+      inList = true;
+      html += "<li>" + InlineHtml(line.mid(2)) + "</li>\n";
+    } else {
+      endList();
+      if (!paragraph.isEmpty()) paragraph += ' ';
+      paragraph += InlineHtml(line);
+    }
+  }
+  endParagraph();
+  endList();
+  return html;
+}
+
+QString& HelpPath() {
+  static QString path = kHelpFileName;
+  return path;
+}
+
+struct ViewerState {
+  QPointer<THelpViewer> viewer;
+  QString path;
+};
+
+ViewerState& State() {
+  static ViewerState state;
+  return state;
+}
+
+// The help window for the current help file, made when needed. While a modal window runs, the
+// help window is made its child window so the user can still reach it.
+THelpViewer* AcquireViewer() {
+  ViewerState& state = State();
+  QWidget* modal = QApplication::activeModalWidget();
+  const bool reusable = state.viewer && state.path == HelpFile() &&
+                        (modal == nullptr || state.viewer->parentWidget() == modal);
+  if (reusable) return state.viewer;
+
+  HelpDocument document;
+  QString error;
+  if (!LoadHelpFile(HelpFile(), document, error)) {
+    ErrorMsg(error);
+    return nullptr;
+  }
+  delete state.viewer.data();
+  auto* viewer = new THelpViewer(std::move(document), modal);
+  viewer->setWindowFlag(Qt::Window, true);
+  viewer->setAttribute(Qt::WA_QuitOnClose, false);
+  if (modal == nullptr) {
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, viewer, &QObject::deleteLater);
+  }
+  state.viewer = viewer;
+  state.path = HelpFile();
+  return viewer;
+}
+
+void Present(THelpViewer* viewer) {
+  viewer->show();
+  viewer->raise();
+  viewer->activateWindow();
+}
+
+}  // namespace
+
+HelpDocument HelpDocument::Parse(const QString& text) {
+  HelpDocument document;
+  QStringList body;
+  auto finishTopic = [&] {
+    if (!document.topics_.empty()) document.topics_.back().html = BodyHtml(body);
+    body.clear();
+  };
+  static const QRegularExpression heading(R"(^(={2,3})\s*(\d+)\s*\|\s*(.*)$)");
+  const QStringList lines = text.split('\n');
+  for (QString line : lines) {
+    if (line.endsWith('\r')) line.chop(1);
+    if (line.startsWith('#')) continue;
+    const QRegularExpressionMatch match = heading.match(line);
+    if (match.hasMatch()) {
+      finishTopic();
+      HelpTopic topic;
+      topic.level = match.captured(1).size() == 2 ? 1 : 2;
+      topic.context = match.captured(2).toInt();
+      topic.title = match.captured(3).trimmed();
+      document.topics_.push_back(topic);
+      continue;
+    }
+    if (document.topics_.empty()) continue;  // text before the first topic has no home
+    if (line.startsWith("keywords:")) {
+      for (const QString& word : line.mid(9).split(';', Qt::SkipEmptyParts)) {
+        if (!word.trimmed().isEmpty()) document.topics_.back().keywords << word.trimmed();
+      }
+      continue;
+    }
+    body << line;
+  }
+  finishTopic();
+  return document;
+}
+
+const HelpTopic* HelpDocument::Find(int context) const {
+  auto it = std::find_if(topics_.begin(), topics_.end(),
+                         [context](const HelpTopic& t) { return t.context == context; });
+  return it == topics_.end() ? nullptr : &*it;
+}
+
+std::vector<HelpIndexEntry> HelpDocument::Index() const {
+  std::vector<HelpIndexEntry> entries;
+  for (const HelpTopic& topic : topics_) {
+    entries.push_back({topic.title, topic.context});
+    for (const QString& word : topic.keywords) entries.push_back({word, topic.context});
+  }
+  std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+    return QString::compare(a.keyword, b.keyword, Qt::CaseInsensitive) < 0;
+  });
+  return entries;
+}
+
+void SetHelpFile(const QString& path) {
+  HelpPath() = path;
+}
+
+QString HelpFile() {
+  return HelpPath();
+}
+
+bool LoadHelpFile(const QString& path, HelpDocument& document, QString& error) {
+  QFile file(path);
+  if (!file.exists()) {
+    error = QString(
+                "The help file \"%1\" was not found, so help cannot be shown.\n"
+                "Reinstall Zudira to restore it.")
+                .arg(path);
+    return false;
+  }
+  if (!file.open(QIODevice::ReadOnly)) {
+    error = QString("The help file \"%1\" cannot be read: %2").arg(path, file.errorString());
+    return false;
+  }
+  document = HelpDocument::Parse(QString::fromUtf8(file.readAll()));
+  if (document.IsEmpty()) {
+    error = QString("The help file \"%1\" holds no help topics.").arg(path);
+    return false;
+  }
+  return true;
+}
+
+bool HelpContents() {
+  THelpViewer* viewer = AcquireViewer();
+  if (viewer == nullptr) return false;
+  viewer->ShowContents();
+  Present(viewer);
+  return true;
+}
+
+bool HelpIndex() {
+  THelpViewer* viewer = AcquireViewer();
+  if (viewer == nullptr) return false;
+  viewer->ShowIndex();
+  Present(viewer);
+  return true;
+}
+
+bool HelpContext(int context) {
+  THelpViewer* viewer = AcquireViewer();
+  if (viewer == nullptr) return false;
+  const bool found = viewer->ShowTopic(context);
+  Present(viewer);
+  return found;
+}
+
+int HelpContextOf(const QWidget* widget) {
+  for (; widget != nullptr; widget = widget->parentWidget()) {
+    const QVariant value = widget->property(kHelpContextProperty);
+    if (value.isValid() && value.toInt() != 0) return value.toInt();
+  }
+  return 0;
+}
+
+bool ContextHelp(const QWidget* focused, int fallback) {
+  int context = HelpContextOf(focused);
+  if (context == 0) context = fallback;
+  return context == 0 ? HelpContents() : HelpContext(context);
+}
+
+THelpViewer* OpenHelpViewer() {
+  return State().viewer;
+}
+
+}  // namespace zudira
