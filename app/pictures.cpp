@@ -1,0 +1,461 @@
+#include "app/pictures.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <cmath>
+#include <functional>
+
+namespace zudira {
+
+namespace {
+
+const QColor kInk(20, 32, 90);
+const QColor kArea(64, 128, 214);
+const QColor kAxis(40, 40, 40);
+const QColor kPaper(255, 255, 255);
+const QColor kFrame(150, 150, 150);
+
+constexpr double kAxisY = 78;
+constexpr double kCurveLeft = 8;
+constexpr double kCurveRight = 146;
+constexpr double kCentre = 77;
+constexpr double kSpread = 21;
+constexpr double kPeak = 60;
+
+double CurveY(double x) {
+  const double z = (x - kCentre) / kSpread;
+  return kAxisY - kPeak * std::exp(-0.5 * z * z);
+}
+
+QImage BlankPicture() {
+  QImage image(kPictureWidth, kPictureHeight, QImage::Format_ARGB32_Premultiplied);
+  image.fill(kPaper);
+  return image;
+}
+
+void DrawFrame(QPainter& p) {
+  p.setPen(QPen(kFrame, 1));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(QRectF(0.5, 0.5, kPictureWidth - 1, kPictureHeight - 1));
+}
+
+void DrawBoundLabel(QPainter& p, double x, const QString& text) {
+  QFont font("Arial");
+  font.setPixelSize(11);
+  font.setBold(true);
+  p.setFont(font);
+  p.setPen(kInk);
+  p.drawText(QRectF(x - 10, kAxisY + 3, 20, 14), Qt::AlignCenter, text);
+}
+
+// The area under the curve between x0 and x1.
+void FillArea(QPainter& p, double x0, double x1) {
+  QPainterPath path;
+  path.moveTo(x0, kAxisY);
+  for (double x = x0; x <= x1; x += 0.5) path.lineTo(x, CurveY(x));
+  path.lineTo(x1, CurveY(x1));
+  path.lineTo(x1, kAxisY);
+  path.closeSubpath();
+  p.setPen(Qt::NoPen);
+  p.setBrush(kArea);
+  p.drawPath(path);
+}
+
+void DrawMarker(QPainter& p, double x) {
+  p.setPen(QPen(kInk, 1, Qt::DashLine));
+  p.drawLine(QPointF(x, CurveY(x) - 4), QPointF(x, kAxisY + 2));
+}
+
+void DrawCurveAndAxis(QPainter& p) {
+  p.setPen(QPen(kAxis, 1));
+  p.drawLine(QPointF(4, kAxisY), QPointF(kPictureWidth - 4, kAxisY));
+  QPainterPath curve;
+  curve.moveTo(kCurveLeft, CurveY(kCurveLeft));
+  for (double x = kCurveLeft; x <= kCurveRight; x += 0.5) curve.lineTo(x, CurveY(x));
+  p.setPen(QPen(kInk, 2));
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(curve);
+}
+
+// Bar heights shaped like a binomial with n = 8, p = 1/2.
+double BarHeight(int k) {
+  static constexpr int kChoose8[kBarCount] = {1, 8, 28, 56, 70, 56, 28, 8, 1};
+  return 4 + 56.0 * kChoose8[k] / 70.0;
+}
+
+constexpr double kBarWidth = 11;
+constexpr double kBarStep = 15;
+constexpr double kBarsLeft = (kPictureWidth - (kBarCount * kBarStep - (kBarStep - kBarWidth))) / 2;
+
+double BarCentre(int k) {
+  return kBarsLeft + k * kBarStep + kBarWidth / 2;
+}
+
+QImage WithPainter(int width, int height, const std::function<void(QPainter&)>& draw) {
+  QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  draw(p);
+  return image;
+}
+
+void GlyphText(QPainter& p, const QString& text, const QColor& colour, int pixels, bool bold = true,
+               QRectF box = QRectF(0, 0, kGlyphSize, kGlyphSize)) {
+  QFont font("Arial");
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  p.setFont(font);
+  p.setPen(colour);
+  p.drawText(box, Qt::AlignCenter, text);
+}
+
+void Disc(QPainter& p, const QColor& fill, const QString& text) {
+  p.setPen(QPen(fill.darker(150), 1));
+  p.setBrush(fill);
+  p.drawEllipse(QRectF(1, 1, 14, 14));
+  GlyphText(p, text, Qt::white, 11);
+}
+
+void Page(QPainter& p, const QRectF& r) {
+  p.setPen(QPen(QColor(90, 90, 90), 1));
+  p.setBrush(Qt::white);
+  p.drawRect(r);
+  p.setPen(QPen(QColor(150, 150, 150), 1));
+  for (double y = r.top() + 3; y < r.bottom() - 1; y += 2.5)
+    p.drawLine(QPointF(r.left() + 2, y), QPointF(r.right() - 2, y));
+}
+
+void Printer(QPainter& p) {
+  Page(p, QRectF(4.5, 1.5, 7, 6));
+  p.setPen(QPen(QColor(60, 60, 60), 1));
+  p.setBrush(QColor(170, 170, 170));
+  p.drawRoundedRect(QRectF(1.5, 6.5, 13, 6), 1.5, 1.5);
+  p.setBrush(Qt::white);
+  p.drawRect(QRectF(4.5, 10.5, 7, 4));
+  p.setPen(QColor(40, 200, 40));
+  p.drawPoint(QPointF(12.5, 8.5));
+}
+
+void Magnifier(QPainter& p, const QRectF& lens) {
+  p.setPen(QPen(QColor(110, 70, 30), 2.5, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(lens.center() + QPointF(lens.width() * 0.35, lens.height() * 0.35), QPointF(15, 15));
+  p.setPen(QPen(QColor(40, 40, 40), 1.5));
+  p.setBrush(QColor(200, 230, 255));
+  p.drawEllipse(lens);
+}
+
+void Triangle(QPainter& p, double tipX, double baseX) {
+  QPolygonF tri;
+  tri << QPointF(tipX, 8) << QPointF(baseX, 3) << QPointF(baseX, 13);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(30, 90, 170));
+  p.drawPolygon(tri);
+}
+
+void Calculator(QPainter& p, const QRectF& r) {
+  p.setPen(QPen(QColor(40, 40, 40), 1));
+  p.setBrush(QColor(210, 210, 200));
+  p.drawRoundedRect(r, r.width() / 8, r.width() / 8);
+  const double u = r.width() / 8;
+  p.setBrush(QColor(170, 220, 170));
+  p.drawRect(QRectF(r.left() + u, r.top() + u, r.width() - 2 * u, 2 * u));
+  p.setPen(Qt::NoPen);
+  for (int row = 0; row < 3; ++row)
+    for (int col = 0; col < 3; ++col) {
+      p.setBrush(col == 2 && row == 2 ? QColor(210, 60, 40) : QColor(70, 70, 90));
+      p.drawRect(
+          QRectF(r.left() + u + col * 2.1 * u, r.top() + 4 * u + row * 1.3 * u, 1.5 * u, 0.9 * u));
+    }
+}
+
+void Check(QPainter& p, const QColor& colour) {
+  p.setPen(QPen(colour, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  QPolygonF tick;
+  tick << QPointF(2.5, 8.5) << QPointF(6, 12.5) << QPointF(13.5, 3.5);
+  p.drawPolyline(tick);
+}
+
+}  // namespace
+
+bool RangeCounts(RangeType range, int k, int a, int b) {
+  switch (range) {
+    case rtEqualA:
+      return k == a;
+    case rtBelowA:
+      return k < a;
+    case rtAtMostA:
+      return k <= a;
+    case rtAboveA:
+      return k > a;
+    case rtAtLeastA:
+      return k >= a;
+    case rtInsideOO:
+      return a < k && k < b;
+    case rtInsideOC:
+      return a < k && k <= b;
+    case rtInsideCO:
+      return a <= k && k < b;
+    case rtInsideCC:
+      return a <= k && k <= b;
+    case rtOutsideOO:
+      return k < a || k > b;
+    case rtOutsideOC:
+      return k < a || k >= b;
+    case rtOutsideCO:
+      return k <= a || k > b;
+    case rtOutsideCC:
+      return k <= a || k >= b;
+  }
+  return false;
+}
+
+QImage DrawFamilyPicture(RangeFamily family) {
+  QImage image = BlankPicture();
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  const double a_two = 60, b_two = 96;
+  switch (family) {
+    case rfPoint:
+      break;
+    case rfLower:
+      FillArea(p, kCurveLeft, 92);
+      break;
+    case rfUpper:
+      FillArea(p, 62, kCurveRight);
+      break;
+    case rfInside:
+      FillArea(p, a_two, b_two);
+      break;
+    case rfOutside:
+      FillArea(p, kCurveLeft, a_two);
+      FillArea(p, b_two, kCurveRight);
+      break;
+  }
+  DrawCurveAndAxis(p);
+  switch (family) {
+    case rfPoint:
+      // A single value has no area: a line marks where X = A.
+      p.setPen(QPen(kArea.darker(130), 3));
+      p.drawLine(QPointF(kCentre + 12, CurveY(kCentre + 12)), QPointF(kCentre + 12, kAxisY));
+      DrawBoundLabel(p, kCentre + 12, "A");
+      break;
+    case rfLower:
+      DrawMarker(p, 92);
+      DrawBoundLabel(p, 92, "A");
+      break;
+    case rfUpper:
+      DrawMarker(p, 62);
+      DrawBoundLabel(p, 62, "A");
+      break;
+    case rfInside:
+    case rfOutside:
+      DrawMarker(p, a_two);
+      DrawMarker(p, b_two);
+      DrawBoundLabel(p, a_two, "A");
+      DrawBoundLabel(p, b_two, "B");
+      break;
+  }
+  DrawFrame(p);
+  return image;
+}
+
+QImage DrawDiscretePicture(RangeType range) {
+  QImage image = BlankPicture();
+  QPainter p(&image);
+  p.setPen(QPen(kAxis, 1));
+  p.drawLine(QPointF(4, kAxisY + 0.5), QPointF(kPictureWidth - 4, kAxisY + 0.5));
+  for (int k = 0; k < kBarCount; ++k) {
+    const double h = BarHeight(k);
+    const QRectF bar(kBarsLeft + k * kBarStep + 0.5, kAxisY - h + 0.5, kBarWidth - 1, h);
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(RangeCounts(range, k) ? kArea : kPaper);
+    p.drawRect(bar);
+  }
+  DrawBoundLabel(p, BarCentre(kBarA), "A");
+  if (IsTwoBound(range)) DrawBoundLabel(p, BarCentre(kBarB), "B");
+  DrawFrame(p);
+  return image;
+}
+
+QImage DrawCalculateGlyph() {
+  return WithPainter(28, 28, [](QPainter& p) {
+    Calculator(p, QRectF(2.5, 1.5, 18, 25));
+    p.setPen(QPen(QColor(200, 30, 30), 2.5));
+    p.drawLine(QPointF(19, 17), QPointF(27, 17));
+    p.drawLine(QPointF(19, 22), QPointF(27, 22));
+  });
+}
+
+std::vector<QImage> DrawRangePictures() {
+  std::vector<QImage> pictures;
+  pictures.reserve(19);
+  for (int f = rfPoint; f <= rfOutside; ++f)
+    pictures.push_back(DrawFamilyPicture(static_cast<RangeFamily>(f)));
+  pictures.push_back(DrawCalculateGlyph());
+  for (int r = 0; r < kRangeTypeCount; ++r)
+    pictures.push_back(DrawDiscretePicture(static_cast<RangeType>(r)));
+  return pictures;
+}
+
+QImage DrawGlyph(int index) {
+  if (index < 0 || index >= kGlyphCount) return QImage();
+  return WithPainter(kGlyphSize, kGlyphSize, [index](QPainter& p) {
+    switch (static_cast<Glyph>(index)) {
+      case gPrint:
+        Printer(p);
+        break;
+      case gPreferences:
+        // Three sliders.
+        for (int i = 0; i < 3; ++i) {
+          const double y = 3.5 + i * 4.5;
+          p.setPen(QPen(QColor(90, 90, 90), 1));
+          p.drawLine(QPointF(1.5, y), QPointF(14.5, y));
+          p.setPen(QPen(QColor(30, 30, 30), 1));
+          p.setBrush(QColor(60, 120, 210));
+          p.drawRect(QRectF(3.5 + i * 3.5, y - 2, 3, 4));
+        }
+        break;
+      case gEnhancedDefaults:
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(230, 60, 60));
+        p.drawRect(QRectF(1, 1, 7, 7));
+        p.setBrush(QColor(60, 180, 60));
+        p.drawRect(QRectF(8, 1, 7, 7));
+        p.setBrush(QColor(60, 100, 230));
+        p.drawRect(QRectF(1, 8, 7, 7));
+        p.setBrush(QColor(240, 200, 40));
+        p.drawRect(QRectF(8, 8, 7, 7));
+        GlyphText(p, "E", Qt::white, 11);
+        break;
+      case gConservativeDefaults:
+        p.setPen(QPen(QColor(90, 90, 90), 1));
+        p.setBrush(QColor(192, 192, 192));
+        p.drawRect(QRectF(1.5, 1.5, 13, 13));
+        GlyphText(p, "C", QColor(40, 40, 40), 11);
+        break;
+      case gAbout:
+        Disc(p, QColor(40, 100, 200), "i");
+        break;
+      case gContextHelp:
+        Disc(p, QColor(230, 170, 20), "?");
+        break;
+      case gExit: {
+        p.setPen(QPen(QColor(100, 60, 20), 1));
+        p.setBrush(QColor(170, 110, 50));
+        p.drawRect(QRectF(1.5, 1.5, 8, 13));
+        p.setPen(QPen(QColor(200, 30, 30), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawLine(QPointF(7, 8), QPointF(14.5, 8));
+        QPolygonF head;
+        head << QPointF(11.5, 5) << QPointF(14.5, 8) << QPointF(11.5, 11);
+        p.drawPolyline(head);
+        break;
+      }
+      case gCalculator:
+        Calculator(p, QRectF(2.5, 0.5, 11, 15));
+        break;
+      case gPower:
+        GlyphText(p, "x", Qt::black, 12, false, QRectF(0, 3, 10, 13));
+        GlyphText(p, "y", QColor(200, 30, 30), 9, true, QRectF(8, 0, 8, 9));
+        break;
+      case gSquare:
+        GlyphText(p, "x", Qt::black, 12, false, QRectF(0, 3, 10, 13));
+        GlyphText(p, "2", QColor(200, 30, 30), 9, true, QRectF(8, 0, 8, 9));
+        break;
+      case gSquareRoot: {
+        p.setPen(QPen(Qt::black, 1.3));
+        QPolygonF root;
+        root << QPointF(1, 9) << QPointF(3.5, 8) << QPointF(6, 14) << QPointF(9, 2)
+             << QPointF(15, 2);
+        p.drawPolyline(root);
+        GlyphText(p, "x", QColor(200, 30, 30), 10, true, QRectF(7, 3, 9, 12));
+        break;
+      }
+      case gInverse:
+        GlyphText(p, "1/x", Qt::black, 9);
+        break;
+      case gTransfer:
+        Check(p, QColor(30, 150, 40));
+        break;
+      case gCopy:
+        Page(p, QRectF(1.5, 1.5, 8, 10));
+        Page(p, QRectF(6.5, 4.5, 8, 10));
+        break;
+      case gPaste:
+        p.setPen(QPen(QColor(90, 60, 20), 1));
+        p.setBrush(QColor(180, 130, 60));
+        p.drawRect(QRectF(1.5, 2.5, 10, 12));
+        p.setBrush(QColor(120, 120, 120));
+        p.drawRect(QRectF(4.5, 1.5, 4, 2));
+        Page(p, QRectF(7.5, 6.5, 7, 8));
+        break;
+      case gFirstPage:
+        p.fillRect(QRectF(2, 3, 2, 10), QColor(30, 90, 170));
+        Triangle(p, 5, 13);
+        break;
+      case gPriorPage:
+        Triangle(p, 4, 12);
+        break;
+      case gNextPage:
+        Triangle(p, 12, 4);
+        break;
+      case gLastPage:
+        Triangle(p, 11, 3);
+        p.fillRect(QRectF(12, 3, 2, 10), QColor(30, 90, 170));
+        break;
+      case gZoomIn:
+      case gZoomOut:
+        Magnifier(p, QRectF(1.5, 1.5, 9, 9));
+        p.setPen(QPen(Qt::black, 1.5));
+        p.drawLine(QPointF(3.5, 6), QPointF(8.5, 6));
+        if (index == gZoomIn) p.drawLine(QPointF(6, 3.5), QPointF(6, 8.5));
+        break;
+      case gPrinterSetup:
+        Printer(p);
+        p.setPen(QPen(QColor(30, 90, 170), 1.5));
+        p.setBrush(QColor(250, 250, 120));
+        p.drawEllipse(QRectF(9.5, 0.5, 6, 6));
+        break;
+      case gPreview:
+        Page(p, QRectF(1.5, 0.5, 10, 13));
+        Magnifier(p, QRectF(6.5, 6.5, 6, 6));
+        break;
+      case gFind:
+        Magnifier(p, QRectF(1.5, 1.5, 9, 9));
+        break;
+      case gList:
+        for (int i = 0; i < 4; ++i) {
+          p.fillRect(QRectF(1, 2 + i * 3.5, 2, 2), QColor(30, 90, 170));
+          p.fillRect(QRectF(5, 2 + i * 3.5, 10, 2), QColor(60, 60, 60));
+        }
+        break;
+      case gOpen: {
+        p.setPen(QPen(QColor(140, 100, 0), 1));
+        p.setBrush(QColor(240, 200, 80));
+        QPolygonF folder;
+        folder << QPointF(1.5, 3.5) << QPointF(6, 3.5) << QPointF(7.5, 5) << QPointF(14.5, 5)
+               << QPointF(14.5, 13.5) << QPointF(1.5, 13.5);
+        p.drawPolygon(folder);
+        break;
+      }
+      case gCancel:
+        p.setPen(QPen(QColor(210, 30, 30), 2.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(3, 3), QPointF(13, 13));
+        p.drawLine(QPointF(13, 3), QPointF(3, 13));
+        break;
+      case gOK:
+        Check(p, QColor(30, 150, 40));
+        break;
+    }
+  });
+}
+
+std::vector<QImage> DrawGlyphs() {
+  std::vector<QImage> glyphs;
+  glyphs.reserve(kGlyphCount);
+  for (int i = 0; i < kGlyphCount; ++i) glyphs.push_back(DrawGlyph(i));
+  return glyphs;
+}
+
+}  // namespace zudira

@@ -1,0 +1,72 @@
+// The pictures the program draws for itself: the main window's picture list (the range
+// pictures and the Calculate glyph) and the shared list of button glyphs.
+#pragma once
+
+#include <QImage>
+#include <vector>
+
+#include "core/request.h"
+
+namespace zudira {
+
+// Size of a range picture (the main window's Image).
+inline constexpr int kPictureWidth = 154;
+inline constexpr int kPictureHeight = 97;
+
+// The 19 pictures of the main window, in catalogue numbering: 0-4 the density curve with the
+// area of range family 0-4 filled, 5 the Calculate glyph, 6-18 the bars of range type 0-12
+// with the counted values filled.
+std::vector<QImage> DrawRangePictures();
+
+// The picture of one range family on a density curve; of one range type on bars.
+QImage DrawFamilyPicture(RangeFamily family);
+QImage DrawDiscretePicture(RangeType range);
+QImage DrawCalculateGlyph();
+
+// The bars of the discrete pictures: values 0 .. kBarCount-1, A and B at these values.
+inline constexpr int kBarCount = 9;
+inline constexpr int kBarA = 3;
+inline constexpr int kBarB = 5;
+// Whether the value k lies in the range (the event of the range type, with A and B as above).
+bool RangeCounts(RangeType range, int k, int a = kBarA, int b = kBarB);
+
+// Indices into the shared glyph list; every glyph is 16 by 16 pixels.
+enum Glyph : int {
+  gPrint = 0,
+  gPreferences,
+  gEnhancedDefaults,
+  gConservativeDefaults,
+  gAbout,
+  gContextHelp,
+  gExit,
+  gCalculator,
+  gPower,
+  gSquare,
+  gSquareRoot,
+  gInverse,
+  gTransfer,
+  gCopy,
+  gPaste,
+  gFirstPage,
+  gPriorPage,
+  gNextPage,
+  gLastPage,
+  gZoomIn,
+  gZoomOut,
+  gPrinterSetup,
+  gPreview,
+  gFind,
+  gList,
+  gOpen,
+  gCancel,
+  gOK,
+};
+inline constexpr int kGlyphCount = 28;
+inline constexpr int kGlyphSize = 16;
+
+// All glyphs in index order.
+std::vector<QImage> DrawGlyphs();
+// One glyph; an index outside the list gives a null image.
+QImage DrawGlyph(int index);
+
+}  // namespace zudira
