@@ -1,0 +1,40 @@
+// The program's 32-bit colour values: 0x00BBGGRR for a fixed colour (red in the low byte),
+// or 0x80000000 plus a system colour index for a colour of the desktop's palette.
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+#include <cstdint>
+
+namespace zudira {
+
+using ColorValue = std::uint32_t;
+
+inline constexpr ColorValue kSystemColourFlag = 0x80000000u;
+
+// System colour indices as the stored values number them.
+inline constexpr int kColorWindow = 5;
+inline constexpr int kColorWindowText = 8;
+inline constexpr int kColorHighlight = 13;
+inline constexpr int kColorHighlightText = 14;
+inline constexpr int kColorBtnFace = 15;
+
+constexpr ColorValue SystemColour(int index) {
+  return kSystemColourFlag | static_cast<ColorValue>(index);
+}
+constexpr bool IsSystemColour(ColorValue v) {
+  return (v & 0xFF000000u) == kSystemColourFlag;
+}
+
+// The palette role that stands for a system colour index on this desktop.
+QPalette::ColorRole SystemColourRole(int index);
+
+// A system colour is taken from the palette (the application's palette by default); any
+// other value from its low three bytes.
+QColor ColorFromValue(ColorValue value, const QPalette& palette);
+QColor ColorFromValue(ColorValue value);
+
+// The fixed colour value (0x00BBGGRR) of a colour.
+ColorValue ValueFromColor(const QColor& colour);
+
+}  // namespace zudira
