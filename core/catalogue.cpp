@@ -1,5 +1,9 @@
 #include "core/catalogue.h"
 
+#include <cfenv>
+#include <cmath>
+#include <limits>
+
 namespace zudira {
 
 namespace {
@@ -191,6 +195,21 @@ RangeInputs RangeInputsOf(DistributionKind kind, RangeType range, FixEnd fixed_e
     inputs.result_label = kValueA;
   }
   return inputs;
+}
+
+std::int32_t WholeFieldValue(Real value, bool non_negative) {
+  if (std::isnan(value)) return 0;
+  if (non_negative && value < 0) return 0;
+  constexpr Real kLow = std::numeric_limits<std::int32_t>::min();
+  constexpr Real kHigh = std::numeric_limits<std::int32_t>::max();
+  if (value <= kLow) return std::numeric_limits<std::int32_t>::min();
+  if (value >= kHigh) return std::numeric_limits<std::int32_t>::max();
+  // Round to nearest with ties to even, whatever rounding mode is in force.
+  const int saved = std::fegetround();
+  std::fesetround(FE_TONEAREST);
+  const Real whole = std::nearbyint(value);
+  std::fesetround(saved);
+  return static_cast<std::int32_t>(whole);
 }
 
 }  // namespace zudira

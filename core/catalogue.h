@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "core/request.h"
@@ -61,6 +62,11 @@ RangeInputs RangeInputsOf(DistributionKind kind, RangeType range, FixEnd fixed_e
 
 // Discrete kinds have one picture per range type, the others one per range family.
 int PictureOf(DistributionKind kind, RangeType range);
+
+// The value a whole-number field takes from the pop-up calculator: the nearest whole number,
+// halves to even, limited to 32 bits; a field that takes no negatives gets 0 for a negative
+// value (and for a value that is no number).
+std::int32_t WholeFieldValue(Real value, bool non_negative);
 
 // Fixed texts of the input area.
 inline constexpr std::string_view kPDFTypeHint = "Available Distributions";

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <set>
 #include <string>
 
@@ -130,6 +131,32 @@ TEST(CatalogueTest, RangeTypeAndFixedEndRelabelTheBounds) {
     const std::string expected_hint =
         in.label_b.caption == "A :" ? "The value of A" : "The value of B";
     EXPECT_EQ(in.label_b.hint, expected_hint);
+  }
+}
+
+TEST(CatalogueTest, CalculatorValuesBecomeWholeNumbersHalvesToEven) {
+  struct Case {
+    Real value;
+    bool non_negative;
+    std::int32_t expected;
+  };
+  const Case cases[] = {
+      {2.6L, true, 3},
+      {2.5L, true, 2},
+      {3.5L, true, 4},
+      {-0.4L, false, 0},
+      {-2.5L, false, -2},
+      {-3.7L, false, -4},
+      {-3.7L, true, 0},
+      {-0.0L, true, 0},
+      {1e12L, true, 2147483647},
+      {-1e12L, false, -2147483647 - 1},
+      {2147483646.5L, true, 2147483646},
+      {std::numeric_limits<Real>::quiet_NaN(), false, 0},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(WholeFieldValue(c.value, c.non_negative), c.expected)
+        << static_cast<double>(c.value) << (c.non_negative ? " non-negative" : "");
   }
 }
 
