@@ -1,0 +1,166 @@
+#include "app/platform_info.h"
+
+#include <pwd.h>
+#include <sys/utsname.h>
+#include <unistd.h>
+#include <QFile>
+#include <QGuiApplication>
+#include <QRegularExpression>
+#include <QStringList>
+
+#ifdef ZUDIRA_HAVE_X11
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+#endif
+
+namespace zudira {
+
+QString OwnerFromGecos(const QString& gecos) {
+  const QString name = gecos.section(QLatin1Char(','), 0, 0).trimmed();
+  return name.isEmpty() ? QString::fromLatin1(kUnknownFact) : name;
+}
+
+QString WindowsOwner() {
+  const passwd* entry = getpwuid(getuid());
+  if (entry == nullptr || entry->pw_gecos == nullptr) return QString::fromLatin1(kUnknownFact);
+  return OwnerFromGecos(QString::fromLocal8Bit(entry->pw_gecos));
+}
+
+QString RegisteredCompany() {
+  return QString::fromLatin1(kUnknownFact);
+}
+
+PhysicalMemory ParseMemInfo(const QString& text) {
+  PhysicalMemory memory;
+  std::optional<std::int64_t> freeKB;
+  static const QRegularExpression line(QStringLiteral(R"(^(\w+):\s*(\d+)\s*kB\s*$)"),
+                                       QRegularExpression::MultilineOption);
+  for (auto it = line.globalMatch(text); it.hasNext();) {
+    const auto match = it.next();
+    bool ok = false;
+    const std::int64_t kb = match.captured(2).toLongLong(&ok);
+    if (!ok) continue;
+    const QString key = match.captured(1);
+    if (key == QLatin1String("MemTotal"))
+      memory.totalKB = kb;
+    else if (key == QLatin1String("MemAvailable"))
+      memory.availableKB = kb;
+    else if (key == QLatin1String("MemFree"))
+      freeKB = kb;
+  }
+  if (!memory.availableKB) memory.availableKB = freeKB;
+  return memory;
+}
+
+PhysicalMemory ReadPhysicalMemory() {
+  QFile file(QStringLiteral("/proc/meminfo"));
+  // /proc files report a size of 0, so read until the end rather than by size.
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
+  return ParseMemInfo(QString::fromLatin1(file.readAll()));
+}
+
+int ProcessorTypeOfMachine(const QString& machine) {
+  const QString m = machine.toLower();
+  if (m == QLatin1String("i386")) return kProcessorIntel386;
+  if (m == QLatin1String("i486")) return kProcessorIntel486;
+  if (m == QLatin1String("i586") || m == QLatin1String("i686") || m == QLatin1String("x86_64"))
+    return kProcessorIntelPentium;
+  if (m.startsWith(QLatin1String("mips"))) return kProcessorMipsR4000;
+  if (m == QLatin1String("alpha")) return kProcessorAlpha21064;
+  return 0;
+}
+
+QString ProcessorName(int type) {
+  switch (type) {
+    case 386:
+      return QStringLiteral("Intel 386");
+    case 486:
+      return QStringLiteral("Intel 486");
+    case 586:
+      return QStringLiteral("Intel Pentium");
+    case 2000:
+    case 3000:
+    case 4000:
+      return QStringLiteral("Mips R") + QString::number(type);
+    case 21064:
+      return QStringLiteral("Alpha 21064");
+    default:
+      return QString::number(type);
+  }
+}
+
+namespace {
+
+std::optional<utsname> Uname() {
+  utsname info{};
+  if (uname(&info) != 0) return std::nullopt;
+  return info;
+}
+
+}  // namespace
+
+QString ProcessorText() {
+  const auto info = Uname();
+  if (!info) return QString::fromLatin1(kUnknownFact);
+  const QString machine = QString::fromLatin1(info->machine);
+  const int type = ProcessorTypeOfMachine(machine);
+  if (type != 0) return ProcessorName(type);
+  return machine.isEmpty() ? QString::fromLatin1(kUnknownFact) : machine;
+}
+
+QString KernelVersionFromRelease(const QString& release) {
+  static const QRegularExpression version(QStringLiteral(R"(^(\d+)\.(\d+))"));
+  const auto match = version.match(release);
+  if (!match.hasMatch()) return QString::fromLatin1(kUnknownFact);
+  bool okMajor = false;
+  bool okMinor = false;
+  const int major = match.captured(1).toInt(&okMajor);
+  const int minor = match.captured(2).toInt(&okMinor);
+  if (!okMajor || !okMinor) return QString::fromLatin1(kUnknownFact);
+  return QStringLiteral("%1.%2").arg(major).arg(minor);
+}
+
+QString KernelVersion() {
+  const auto info = Uname();
+  if (!info) return QString::fromLatin1(kUnknownFact);
+  return KernelVersionFromRelease(QString::fromLatin1(info->release));
+}
+
+#ifdef ZUDIRA_HAVE_X11
+namespace {
+
+// One connection of our own, opened on first use and kept for the run: Qt's xcb connection
+// is not reachable through public headers, and the indicators are read often (status bar).
+Display* LockKeyDisplay() {
+  static Display* display = XOpenDisplay(nullptr);
+  return display;
+}
+
+bool IndicatorOn(Display* display, const char* name, bool& known) {
+  const Atom atom = XInternAtom(display, name, True);
+  if (atom == 0) return false;
+  Bool on = False;
+  if (!XkbGetNamedIndicator(display, atom, nullptr, &on, nullptr, nullptr)) return false;
+  known = true;
+  return on != False;
+}
+
+}  // namespace
+#endif
+
+LockKeyState ReadLockKeys() {
+  LockKeyState state;
+#ifdef ZUDIRA_HAVE_X11
+  if (QGuiApplication::platformName() != QLatin1String("xcb")) return state;
+  Display* display = LockKeyDisplay();
+  if (display == nullptr) return state;
+  bool known = false;
+  state.capsLock = IndicatorOn(display, "Caps Lock", known);
+  state.numLock = IndicatorOn(display, "Num Lock", known);
+  state.scrollLock = IndicatorOn(display, "Scroll Lock", known);
+  state.known = known;
+#endif
+  return state;
+}
+
+}  // namespace zudira

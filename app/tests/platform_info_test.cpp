@@ -1,0 +1,85 @@
+#include "app/platform_info.h"
+
+#include <gtest/gtest.h>
+
+namespace zudira {
+namespace {
+
+TEST(PlatformInfo, OwnerIsTheFirstGecosField) {
+  const struct {
+    const char* gecos;
+    const char* owner;
+  } cases[] = {
+      {"Ada Lovelace,Room 12,555-1234,,", "Ada Lovelace"},
+      {"  Grace Hopper  ", "Grace Hopper"},
+      {"", "(Unknown)"},
+      {",,,", "(Unknown)"},
+      {"   ,Room 1", "(Unknown)"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(OwnerFromGecos(QString::fromUtf8(c.gecos)), QString::fromUtf8(c.owner)) << c.gecos;
+  EXPECT_FALSE(WindowsOwner().isEmpty());
+}
+
+TEST(PlatformInfo, MemInfoReadsTotalAndAvailable) {
+  const PhysicalMemory modern = ParseMemInfo(
+      "MemTotal:       16318412 kB\nMemFree:          811232 kB\n"
+      "MemAvailable:   10123456 kB\nBuffers:          123 kB\n");
+  EXPECT_EQ(modern.totalKB, 16318412);
+  EXPECT_EQ(modern.availableKB, 10123456);
+
+  // Kernels before 3.14 have no MemAvailable line: the free memory stands in.
+  const PhysicalMemory old = ParseMemInfo("MemTotal: 999 kB\nMemFree: 1000 kB\n");
+  EXPECT_EQ(old.totalKB, 999);
+  EXPECT_EQ(old.availableKB, 1000);
+
+  const PhysicalMemory none = ParseMemInfo("garbage\nSwapTotal: 5 kB\n");
+  EXPECT_FALSE(none.totalKB.has_value());
+  EXPECT_FALSE(none.availableKB.has_value());
+
+  const PhysicalMemory real = ReadPhysicalMemory();
+  ASSERT_TRUE(real.totalKB.has_value());
+  EXPECT_GT(*real.totalKB, 0);
+}
+
+TEST(PlatformInfo, ProcessorNameTable) {
+  const struct {
+    int type;
+    const char* name;
+  } cases[] = {
+      {386, "Intel 386"},     {486, "Intel 486"},   {586, "Intel Pentium"},
+      {2000, "Mips R2000"},   {3000, "Mips R3000"}, {4000, "Mips R4000"},
+      {21064, "Alpha 21064"}, {8664, "8664"},       {0, "0"},
+      {5000, "5000"},         {21164, "21164"},     {-1, "-1"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ProcessorName(c.type), QString::fromLatin1(c.name));
+}
+
+TEST(PlatformInfo, ProcessorTypeOfMachine) {
+  EXPECT_EQ(ProcessorTypeOfMachine("x86_64"), 586);
+  EXPECT_EQ(ProcessorTypeOfMachine("i686"), 586);
+  EXPECT_EQ(ProcessorTypeOfMachine("i386"), 386);
+  EXPECT_EQ(ProcessorTypeOfMachine("i486"), 486);
+  EXPECT_EQ(ProcessorTypeOfMachine("alpha"), 21064);
+  EXPECT_EQ(ProcessorTypeOfMachine("aarch64"), 0);
+  EXPECT_FALSE(ProcessorText().isEmpty());
+}
+
+TEST(PlatformInfo, KernelVersionIsMajorDotMinor) {
+  EXPECT_EQ(KernelVersionFromRelease("6.1.0-18-amd64"), "6.1");
+  EXPECT_EQ(KernelVersionFromRelease("5.15.133.1-microsoft-standard-WSL2"), "5.15");
+  EXPECT_EQ(KernelVersionFromRelease("4.09"), "4.9");
+  EXPECT_EQ(KernelVersionFromRelease("6"), "(Unknown)");
+  EXPECT_EQ(KernelVersionFromRelease(""), "(Unknown)");
+  EXPECT_TRUE(KernelVersion().contains('.'));
+}
+
+TEST(PlatformInfo, LockKeysAreUnknownOffscreen) {
+  // The tests run on the offscreen platform, which has no keyboard lights.
+  const LockKeyState keys = ReadLockKeys();
+  EXPECT_FALSE(keys.known);
+  EXPECT_FALSE(keys.capsLock || keys.numLock || keys.scrollLock);
+}
+
+}  // namespace
+}  // namespace zudira
