@@ -1,0 +1,584 @@
+#include "numeric/calc_engine.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "numeric/conversions.h"
+#include "stats/exception.h"
+
+namespace zudira {
+
+namespace {
+
+constexpr char kRootOperator = 'r';
+constexpr Real kPi = 3.141592653589793238462643383279502884L;
+
+const char* const kDivisionByZero = "Division by Zero";
+const char* const kInvalidInverse = "Invalid Inverse";
+const char* const kSquareRootOfNegative = "Square Root of Negative";
+const char* const kMissingOperand = "Missing Operand";
+const char* const kInvalidOperation = "Invalid floating point operation";
+const char* const kOverflow = "Floating point overflow";
+const char* const kZeroDivide = "Floating point division by zero";
+
+[[noreturn]] void Raise(const char* message) {
+  throw Exception(message);
+}
+
+// Every computed value passes here: a result outside the extended range or not a number is
+// an arithmetic fault, never a shown INF or NAN.
+Real Checked(Real r) {
+  if (std::isnan(r)) Raise(kInvalidOperation);
+  if (std::isinf(r)) Raise(kOverflow);
+  return r;
+}
+
+int Level(char op) {
+  switch (op) {
+    case '+':
+    case '-':
+      return 1;
+    case '*':
+    case '/':
+      return 2;
+    case '^':
+    case kRootOperator:
+      return 3;
+    default:
+      return 0;
+  }
+}
+
+// Equal levels do not bind tighter, so operators of one level group from the left.
+bool BindsTighter(char new_op, char stacked) {
+  return stacked == '(' || Level(new_op) > Level(stacked);
+}
+
+// Square-and-multiply, so a 32-bit exponent costs at most 62 multiplications.
+Real PositiveIntPower(Real a, std::uint64_t n) {
+  Real result = 1;
+  while (n != 0) {
+    if (n & 1U) result *= a;
+    n >>= 1U;
+    if (n != 0) a *= a;
+  }
+  return result;
+}
+
+Real IntPower(Real a, std::int64_t n) {
+  if (n >= 0) return Checked(PositiveIntPower(a, static_cast<std::uint64_t>(n)));
+  const auto m = static_cast<std::uint64_t>(-n);
+  const Real p = PositiveIntPower(a, m);
+  if (p == 0) Raise(kZeroDivide);
+  // When a^m overflows its reciprocal is tiny but may still be representable.
+  if (std::isinf(p)) return Checked(PositiveIntPower(1 / a, m));
+  return Checked(1 / p);
+}
+
+Real Power(Real a, Real b) {
+  if (b == 0) return 1;
+  if (a == 0) {
+    if (b > 0) return 0;
+    Raise(kZeroDivide);
+  }
+  if (b == std::trunc(b) && b >= std::numeric_limits<std::int32_t>::min() &&
+      b <= std::numeric_limits<std::int32_t>::max()) {
+    return IntPower(a, static_cast<std::int64_t>(b));
+  }
+  if (a < 0) Raise(kInvalidOperation);
+  return Checked(std::pow(a, b));
+}
+
+Real Root(Real a, Real b) {
+  if (b == 0) Raise(kZeroDivide);
+  return Power(a, 1 / b);
+}
+
+Real Logarithm(Real x, bool base10) {
+  if (x < 0) Raise(kInvalidOperation);
+  if (x == 0) Raise(kZeroDivide);
+  return Checked(base10 ? std::log10(x) : std::log(x));
+}
+
+// sinl and cosl reduce any finite argument exactly (Payne-Hanek), so arguments beyond 2^63
+// get their true value. Degrees are reduced modulo 360 first, which is exact, so that 390
+// degrees is 30 degrees to the last bit.
+Real ToRadians(Real x, bool radians) {
+  return radians ? x : std::fmod(x, 360.0L) * (kPi / 180);
+}
+
+Real FromRadians(Real x, bool radians) {
+  return radians ? x : x * (180 / kPi);
+}
+
+Real ArcSinCos(Real x, bool sine) {
+  const Real rest = 1 - x * x;
+  if (rest < 0) Raise(kInvalidOperation);
+  const Real c = std::sqrt(rest);
+  return sine ? std::atan2(x, c) : std::atan2(c, x);
+}
+
+bool IsDigitChar(char32_t ch) {
+  return ch >= U'0' && ch <= U'9';
+}
+
+std::string_view TrimmedText(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
+// A stored whole number: an optional sign and decimal digits, nothing else.
+std::optional<std::int32_t> StoredInteger(std::string_view text) {
+  text = TrimmedText(text);
+  std::string_view digits = text;
+  if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) digits.remove_prefix(1);
+  if (digits.empty()) return std::nullopt;
+  for (char c : digits) {
+    if (!IsDigitChar(static_cast<unsigned char>(c))) return std::nullopt;
+  }
+  return SafeStrToInt(text);
+}
+
+}  // namespace
+
+CalcEngine::CalcEngine(char decimal_separator) : decimal_separator_(decimal_separator) {
+  operands_.reserve(10);
+  operators_.reserve(10);
+}
+
+void CalcEngine::Start(Real value) {
+  ShowValue(value);
+  operands_.push_back(value);
+}
+
+void CalcEngine::ShowValue(Real x) {
+  display_ = LeftText(SafeFloatToFixed(x, decimals_), CalcDisplayWidth);
+}
+
+void CalcEngine::ShowTopOrZero() {
+  if (operands_.empty()) {
+    display_ = "0";
+  } else {
+    ShowValue(operands_.back());
+  }
+}
+
+std::string CalcEngine::MemoryDisplay() const {
+  return LeftText(SafeFloatToFixed(memory_, decimals_), CalcDisplayWidth);
+}
+
+void CalcEngine::SetDecimals(int decimals) {
+  decimals_ = std::clamp(decimals, 0, CalcMaxDecimals);
+  if (!entry_.empty()) {
+    ShowValue(EntryValue());
+  } else if (!operands_.empty()) {
+    ShowValue(operands_.back());
+  } else {
+    ShowValue(0);
+  }
+}
+
+Real CalcEngine::EntryValue() const {
+  return SafeStrToFloat(entry_);
+}
+
+Real CalcEngine::Argument() const {
+  if (!entry_.empty()) return EntryValue();
+  if (!operands_.empty()) return operands_.back();
+  return 0;
+}
+
+Real CalcEngine::Result(Real fallback) const {
+  if (!entry_.empty()) return EntryValue();
+  if (!operands_.empty()) return operands_.back();
+  return fallback;
+}
+
+void CalcEngine::PushEntry() {
+  if (entry_.empty()) return;
+  operands_.push_back(EntryValue());
+  entry_.clear();
+}
+
+void CalcEngine::PushResult(Real r) {
+  ShowValue(r);
+  entry_.clear();
+  operands_.push_back(r);
+}
+
+void CalcEngine::AllClear() {
+  operands_.clear();
+  operators_.clear();
+  entry_.clear();
+  display_ = "0";
+}
+
+void CalcEngine::ShowError() {
+  AllClear();
+  display_ = CalcErrorText;
+}
+
+void CalcEngine::ApplyTopOperator() {
+  if (operators_.empty()) return;
+  const char op = operators_.back();
+  operators_.pop_back();
+  if (op == '(') return;
+  // An operator typed first or twice in a row has nothing to work on.
+  if (operands_.size() < 2) Raise(kMissingOperand);
+  const Real b = operands_.back();
+  const Real a = operands_[operands_.size() - 2];
+  Real r = 0;
+  switch (op) {
+    case '+':
+      r = Checked(a + b);
+      break;
+    case '-':
+      r = Checked(a - b);
+      break;
+    case '*':
+      r = Checked(a * b);
+      break;
+    case '/':
+      if (b == 0) Raise(kDivisionByZero);
+      r = Checked(a / b);
+      break;
+    case '^':
+      r = Power(a, b);
+      break;
+    case kRootOperator:
+      r = Root(a, b);
+      break;
+    default:
+      Raise(kInvalidOperation);
+  }
+  operands_.pop_back();
+  operands_.back() = r;
+}
+
+void CalcEngine::TypeDigit(char digit) {
+  entry_.push_back(digit);
+  ShowValue(EntryValue());
+  inverse_mode_ = false;
+}
+
+void CalcEngine::TypePoint(CalcOutcome& outcome) {
+  if (entry_.find(decimal_separator_) != std::string::npos) {
+    outcome.beep = true;
+  } else {
+    entry_.push_back(decimal_separator_);
+  }
+  ShowValue(EntryValue());
+  inverse_mode_ = false;
+}
+
+void CalcEngine::BackSpace() {
+  if (!entry_.empty()) {
+    entry_.pop_back();
+    ShowValue(EntryValue());
+  }
+  inverse_mode_ = false;
+}
+
+void CalcEngine::PushOperator(char op) {
+  try {
+    PushEntry();
+    while (!operators_.empty() && !BindsTighter(op, operators_.back())) ApplyTopOperator();
+    operators_.push_back(op);
+    ShowTopOrZero();
+  } catch (const std::exception&) {
+    ShowError();
+  }
+  inverse_mode_ = false;
+}
+
+void CalcEngine::EvaluateAll() {
+  try {
+    PushEntry();
+    while (!operators_.empty()) ApplyTopOperator();
+    if (operands_.size() > 1) {
+      const Real top = operands_.back();
+      operands_.assign(1, top);
+    }
+    ShowTopOrZero();
+    inverse_mode_ = false;
+  } catch (const std::exception&) {
+    ShowError();
+  }
+}
+
+void CalcEngine::LeftBracket() {
+  entry_.clear();
+  operators_.push_back('(');
+  ShowTopOrZero();
+}
+
+void CalcEngine::RightBracket(CalcOutcome& outcome) {
+  try {
+    PushEntry();
+    while (!operators_.empty() && operators_.back() != '(') ApplyTopOperator();
+    if (!operators_.empty()) operators_.pop_back();
+    ShowTopOrZero();
+  } catch (const std::exception& e) {
+    ShowError();
+    outcome.uncaught_error = e.what();
+  }
+}
+
+void CalcEngine::Function(CalcCommand command) {
+  try {
+    // x², √ and 1/x read and clear the inverse mode before they compute.
+    if (command == CalcCommand::ccSquare || command == CalcCommand::ccSqRoot) {
+      if (inverse_mode_) {
+        command = command == CalcCommand::ccSquare ? CalcCommand::ccSqRoot : CalcCommand::ccSquare;
+      }
+      inverse_mode_ = false;
+    } else if (command == CalcCommand::ccInverse) {
+      inverse_mode_ = false;
+    }
+    const bool has_value = HasValue();
+    const Real x = Argument();
+    const bool inv = inverse_mode_;
+    Real r = 0;
+    switch (command) {
+      case CalcCommand::ccSquare:
+        r = Checked(x * x);
+        break;
+      case CalcCommand::ccSqRoot:
+        if (x < 0) Raise(kSquareRootOfNegative);
+        r = std::sqrt(x);
+        break;
+      case CalcCommand::ccInverse:
+        if (!has_value) Raise(kInvalidInverse);
+        if (x == 0) Raise(kDivisionByZero);
+        r = Checked(1 / x);
+        break;
+      case CalcCommand::ccLog:
+        r = inv ? Power(10, x) : Logarithm(x, true);
+        break;
+      case CalcCommand::ccLn:
+        r = inv ? Checked(std::exp(x)) : Logarithm(x, false);
+        break;
+      case CalcCommand::ccSin:
+        r = inv ? FromRadians(ArcSinCos(x, true), radians_)
+                : Checked(std::sin(ToRadians(x, radians_)));
+        break;
+      case CalcCommand::ccCos:
+        r = inv ? FromRadians(ArcSinCos(x, false), radians_)
+                : Checked(std::cos(ToRadians(x, radians_)));
+        break;
+      case CalcCommand::ccTan:
+        r = inv ? FromRadians(std::atan(x), radians_) : Checked(std::tan(ToRadians(x, radians_)));
+        break;
+      default:
+        return;
+    }
+    PushResult(r);
+    inverse_mode_ = false;
+  } catch (const std::exception&) {
+    ShowError();
+  }
+}
+
+void CalcEngine::MemoryKey(CalcCommand command) {
+  try {
+    if (command == CalcCommand::ccMemoryClear) {
+      memory_ = 0;
+    } else if (HasValue()) {
+      const Real v = Argument();
+      memory_ = Checked(command == CalcCommand::ccMemoryAdd ? memory_ + v : memory_ - v);
+    }
+  } catch (const std::exception&) {
+    // The register keeps its value; the failed key ends like every other computing key.
+    ShowError();
+  }
+  inverse_mode_ = false;
+}
+
+void CalcEngine::PasteText(std::string_view text) {
+  PushResult(SafeStrToFloat(text));
+}
+
+CalcOutcome CalcEngine::Press(CalcCommand command) {
+  CalcOutcome outcome;
+  try {
+    switch (command) {
+      case CalcCommand::ccDigit0:
+      case CalcCommand::ccDigit1:
+      case CalcCommand::ccDigit2:
+      case CalcCommand::ccDigit3:
+      case CalcCommand::ccDigit4:
+      case CalcCommand::ccDigit5:
+      case CalcCommand::ccDigit6:
+      case CalcCommand::ccDigit7:
+      case CalcCommand::ccDigit8:
+      case CalcCommand::ccDigit9:
+        TypeDigit(static_cast<char>(
+            '0' + (static_cast<int>(command) - static_cast<int>(CalcCommand::ccDigit0))));
+        break;
+      case CalcCommand::ccPoint:
+        TypePoint(outcome);
+        break;
+      case CalcCommand::ccChangeSign:
+        PushResult(-Argument());
+        break;
+      case CalcCommand::ccAdd:
+        PushOperator('+');
+        break;
+      case CalcCommand::ccSubtract:
+        PushOperator('-');
+        break;
+      case CalcCommand::ccMultiply:
+        PushOperator('*');
+        break;
+      case CalcCommand::ccDivide:
+        PushOperator('/');
+        break;
+      case CalcCommand::ccPower:
+        PushOperator(inverse_mode_ ? kRootOperator : '^');
+        break;
+      case CalcCommand::ccEquals:
+        EvaluateAll();
+        break;
+      case CalcCommand::ccLeftBracket:
+        LeftBracket();
+        break;
+      case CalcCommand::ccRightBracket:
+        RightBracket(outcome);
+        break;
+      case CalcCommand::ccAllClear:
+        AllClear();
+        break;
+      case CalcCommand::ccClear:
+        entry_.clear();
+        display_ = "0";
+        break;
+      case CalcCommand::ccBackSpace:
+        BackSpace();
+        break;
+      case CalcCommand::ccMemoryClear:
+      case CalcCommand::ccMemoryAdd:
+      case CalcCommand::ccMemorySubtract:
+        MemoryKey(command);
+        break;
+      case CalcCommand::ccMemoryRecall:
+        PushResult(memory_);
+        inverse_mode_ = false;
+        break;
+      case CalcCommand::ccPi:
+        PushResult(kPi);
+        break;
+      case CalcCommand::ccE:
+        PushResult(std::exp(1.0L));
+        break;
+      case CalcCommand::ccSquare:
+      case CalcCommand::ccSqRoot:
+      case CalcCommand::ccInverse:
+      case CalcCommand::ccLog:
+      case CalcCommand::ccLn:
+      case CalcCommand::ccSin:
+      case CalcCommand::ccCos:
+      case CalcCommand::ccTan:
+        Function(command);
+        break;
+      case CalcCommand::ccInv:
+        inverse_mode_ = !inverse_mode_;
+        break;
+      case CalcCommand::ccRad:
+        radians_ = !radians_;
+        break;
+      case CalcCommand::ccCopy:
+      case CalcCommand::ccPaste:
+      case CalcCommand::ccExit:
+      case CalcCommand::ccCancel:
+        break;
+    }
+  } catch (const std::exception&) {
+    // Only an allocation failure can reach here; the key ends like any failed one.
+    ShowError();
+  }
+  return outcome;
+}
+
+void CalcEngine::ApplyStoredSettings(const CalcStoredSettings& stored) {
+  if (stored.radians) {
+    if (const auto v = StoredInteger(*stored.radians)) radians_ = *v != 0;
+  }
+  if (stored.decimals) {
+    if (const auto v = StoredInteger(*stored.decimals)) {
+      decimals_ = std::clamp(static_cast<int>(*v), 0, CalcMaxDecimals);
+    }
+  }
+  // Text that is no number (or beyond the extended range) reads as 0, so a damaged value
+  // never keeps the calculator from opening.
+  if (stored.memory) memory_ = SafeStrToFloat(*stored.memory);
+}
+
+CalcStoredSettings CalcEngine::StoredSettings() const {
+  CalcStoredSettings s;
+  s.radians = radians_ ? "1" : "0";
+  s.decimals = std::to_string(decimals_);
+  s.memory = FloatToGeneralText(memory_, decimal_separator_);
+  return s;
+}
+
+std::optional<CalcCommand> CalcCommandForCharacter(char32_t ch, char decimal_separator) {
+  if (IsDigitChar(ch)) {
+    return static_cast<CalcCommand>(static_cast<int>(CalcCommand::ccDigit0) +
+                                    static_cast<int>(ch - U'0'));
+  }
+  if (ch == static_cast<unsigned char>(decimal_separator)) return CalcCommand::ccPoint;
+  switch (ch) {
+    case U'+':
+      return CalcCommand::ccAdd;
+    case U'-':
+      return CalcCommand::ccSubtract;
+    case U'*':
+      return CalcCommand::ccMultiply;
+    case U'/':
+      return CalcCommand::ccDivide;
+    case U'(':
+      return CalcCommand::ccLeftBracket;
+    case U')':
+      return CalcCommand::ccRightBracket;
+    case U'\r':
+      return CalcCommand::ccEquals;
+    case U'\b':
+      return CalcCommand::ccBackSpace;
+    case U'\x1b':
+      return CalcCommand::ccExit;
+    case U'A':
+      return CalcCommand::ccAllClear;
+    case U'C':
+      return CalcCommand::ccClear;
+    default:
+      return std::nullopt;
+  }
+}
+
+std::string FloatToGeneralText(Real x, char decimal_separator) {
+  if (x == 0 || !std::isfinite(x)) return "0";
+  char buf[64];
+  const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 15);
+  std::string text(buf, res.ptr);
+  // The general form writes "1e+25" and "1.5e-07"; the stored form is "1E25" and "1.5E-7".
+  const std::size_t e = text.find('e');
+  if (e != std::string::npos) {
+    std::string mantissa = text.substr(0, e);
+    std::string_view exponent = std::string_view(text).substr(e + 1);
+    std::string sign;
+    if (!exponent.empty() && (exponent.front() == '+' || exponent.front() == '-')) {
+      if (exponent.front() == '-') sign = "-";
+      exponent.remove_prefix(1);
+    }
+    while (exponent.size() > 1 && exponent.front() == '0') exponent.remove_prefix(1);
+    text = mantissa + "E" + sign + std::string(exponent);
+  }
+  std::replace(text.begin(), text.end(), '.', decimal_separator);
+  return text;
+}
+
+}  // namespace zudira
