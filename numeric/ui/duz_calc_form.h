@@ -1,0 +1,83 @@
+// The pop-up calculator window: a tool window over CalcEngine whose buttons and keyboard
+// reach the engine through one table of {button, command, key}. It keeps the angle unit, the
+// decimals and the memory under "Software/Rozuviza/DuzCalc/Properties" of the user's
+// settings store.
+#pragma once
+
+#include <QDialog>
+#include <QList>
+#include <QPixmap>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "numeric/calc_engine.h"
+#include "stats/real.h"
+
+class QFrame;
+class QLabel;
+class QSettings;
+class QSpinBox;
+class QToolButton;
+
+namespace zudira {
+
+inline const QString kCalcSettingsKey = QStringLiteral("Software/Rozuviza/DuzCalc/Properties");
+
+// Where an error that a key does not handle itself goes (the ")" key's): the program's general
+// error report. Without one installed the window shows a "Zudira" error box. Returns the
+// previous one.
+using CalcErrorReport = std::function<void(const QString& message)>;
+CalcErrorReport SetCalcErrorReport(CalcErrorReport report);
+
+class TDuzCalcForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Reads the three settings from `store` (the user's settings store when null); the
+  // destructor writes them back.
+  explicit TDuzCalcForm(QSettings* store = nullptr, QWidget* parent = nullptr);
+  ~TDuzCalcForm() override;
+
+  CalcEngine& Engine() { return engine_; }
+  const CalcEngine& Engine() const { return engine_; }
+  // Shows `value` as the only operand and the memory, as the window opens.
+  void Start(Real value);
+  bool Cancelled() const { return cancelled_; }
+
+  // The one path of every button and key.
+  void Execute(CalcCommand command);
+
+  // The eight button glyphs: power, square, square root, 1/x, exit, cancel, copy, paste.
+  const QList<QPixmap>& Bmps() const { return bmps_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void BuildControls();
+  void Refresh();
+  bool HandleKey(QKeyEvent* event);
+  void ReadStoredSettings();
+  void WriteStoredSettings();
+
+  CalcEngine engine_;
+  std::unique_ptr<QSettings> own_store_;
+  QSettings* store_ = nullptr;
+  bool cancelled_ = false;
+  QList<QPixmap> bmps_;
+  QFrame* panel_ = nullptr;
+  QLabel* value_display_ = nullptr;
+  QLabel* memory_display_ = nullptr;
+  QSpinBox* decimals_ = nullptr;
+  QToolButton* rad_button_ = nullptr;
+};
+
+// Opens the calculator with `value` and waits until it closes. A non-empty caption replaces
+// the window's own. `value` becomes the number being typed, else the top operand, whichever
+// key closed the window; the result is false only when Cancel closed it.
+bool PopupCalculator(const QString& caption, Real& value);
+
+}  // namespace zudira
