@@ -1,10 +1,24 @@
-// Entry of the program.
-#include <QApplication>
-#include <QMessageBox>
+// Entry of the program: the application titled "Zudira", the two data modules, then the main
+// window; the message loop runs until the main window closes.
+#include <memory>
+
+#include "app/data_modules.h"
+#include "app/error_report.h"
+#include "app/help.h"
+#include "app/main_window.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName("Zudira");
-  QMessageBox::information(nullptr, "Zudira", "Zudira is being built: the main window is not there yet.");
-  return 0;
+  zudira::TZudiraApplication app(argc, argv);
+  zudira::TZudiraApplication::setApplicationName("Zudira");
+  zudira::TZudiraApplication::setApplicationDisplayName("Zudira");
+  zudira::SetHelpFile("Zudira.help");
+
+  zudira::TDuzDataRP report_module(&app);
+  zudira::TDuzDataLite glyph_module(&app);
+  // Made on the heap and deleted before the modules: its destruction writes the settings.
+  auto main_form = std::make_unique<zudira::TPDFMainForm>();
+  main_form->show();
+  const int result = zudira::TZudiraApplication::exec();
+  main_form.reset();
+  return result;
 }

@@ -1,0 +1,50 @@
+#include "app/data_modules.h"
+
+#include "app/pictures.h"
+
+namespace zudira {
+
+namespace {
+TDuzDataRP* g_report_module = nullptr;
+TDuzDataLite* g_glyph_module = nullptr;
+}  // namespace
+
+TDuzDataRP::TDuzDataRP(QObject* parent) : QObject(parent) {
+  setObjectName("DuzDataRP");
+  g_report_module = this;
+}
+
+TDuzDataRP::~TDuzDataRP() {
+  if (g_report_module == this) g_report_module = nullptr;
+}
+
+TDuzDataRP* TDuzDataRP::Instance() {
+  return g_report_module;
+}
+
+TDuzDataLite::TDuzDataLite(QObject* parent) : QObject(parent) {
+  setObjectName("DuzDataLite");
+  for (const QImage& glyph : DrawGlyphs()) bmps_.push_back(QPixmap::fromImage(glyph));
+  g_glyph_module = this;
+}
+
+TDuzDataLite::~TDuzDataLite() {
+  if (g_glyph_module == this) g_glyph_module = nullptr;
+}
+
+TDuzDataLite* TDuzDataLite::Instance() {
+  return g_glyph_module;
+}
+
+QPixmap GlyphPixmap(int index) {
+  if (index < 0 || index >= kGlyphCount) return QPixmap();
+  if (g_glyph_module != nullptr) return g_glyph_module->Bmps()[static_cast<size_t>(index)];
+  return QPixmap::fromImage(DrawGlyph(index));
+}
+
+QIcon GlyphIcon(int index) {
+  const QPixmap pixmap = GlyphPixmap(index);
+  return pixmap.isNull() ? QIcon() : QIcon(pixmap);
+}
+
+}  // namespace zudira

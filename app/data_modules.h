@@ -1,0 +1,42 @@
+// The two data modules made at start, before the main window, and living until exit: the
+// report system shared by every print job, and the shared list of button glyphs.
+#pragma once
+
+#include <QIcon>
+#include <QObject>
+#include <QPixmap>
+#include <vector>
+
+namespace zudira {
+
+// Holds the report system of the print jobs. The print jobs are not built yet, so it holds
+// nothing beyond being the one shared owner they will use.
+class TDuzDataRP : public QObject {
+  Q_OBJECT
+ public:
+  explicit TDuzDataRP(QObject* parent = nullptr);
+  ~TDuzDataRP() override;
+  static TDuzDataRP* Instance();
+};
+
+// Holds Bmps, the glyphs that buttons in every window take their pictures from (indices:
+// the Glyph enumeration of app/pictures.h).
+class TDuzDataLite : public QObject {
+  Q_OBJECT
+ public:
+  explicit TDuzDataLite(QObject* parent = nullptr);
+  ~TDuzDataLite() override;
+  static TDuzDataLite* Instance();
+
+  const std::vector<QPixmap>& Bmps() const { return bmps_; }
+
+ private:
+  std::vector<QPixmap> bmps_;
+};
+
+// The glyph of an index, from the data module when it exists, else drawn afresh; a null
+// pixmap for an index outside the list.
+QPixmap GlyphPixmap(int index);
+QIcon GlyphIcon(int index);
+
+}  // namespace zudira

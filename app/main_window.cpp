@@ -1,0 +1,487 @@
+// The main window's frame and client panel: menus, toolbars, status bar and the controls of
+// the input area. The commands are in main_window_commands.cpp.
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDateTime>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSettings>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "app/appearance/appearance_settings.h"
+#include "app/data_modules.h"
+#include "app/error_report.h"
+#include "app/help.h"
+#include "app/pictures.h"
+#include "app/platform_info.h"
+#include "app/program_info.h"
+#include "core/catalogue.h"
+#include "numeric/ui/duz_edit.h"
+#include "numeric/ui/duz_label.h"
+
+namespace zudira {
+
+namespace {
+
+constexpr int kClientWidth = 571;
+constexpr int kClientHeight = 327;
+constexpr int kFieldX = 404;
+constexpr int kFieldWidth = 121;
+constexpr int kFieldHeight = 21;
+constexpr int kCaptionRight = 402;
+constexpr int kCaptionWidth = 160;
+constexpr int kCalcButtonX = 526;
+constexpr int kRangeLabelX = 202;
+constexpr int kRangeFirstY = 24;
+constexpr int kRangeStep = 22;
+
+void SetHelp(QWidget* widget, int context) {
+  widget->setProperty(kHelpContextProperty, context);
+}
+
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A right-aligned caption ending near the field column.
+void PlaceCaption(QWidget* label, int y) {
+  label->setGeometry(kCaptionRight - kCaptionWidth, y + 2, kCaptionWidth, 17);
+}
+
+}  // namespace
+
+TPDFMainForm::TPDFMainForm(QWidget* parent) : QMainWindow(parent) {
+  setObjectName("PDFMainForm");
+  setWindowTitle("Zudira");
+  for (const QImage& picture : DrawRangePictures()) bitmaps_.push_back(QPixmap::fromImage(picture));
+
+  CreateActions();
+  CreateMenus();
+  CreateToolBars();
+  CreateClientPanel();
+  CreateStatusBar();
+  SetTabOrder();
+  // The command toolbar has no close button: no context menu may hide it.
+  setContextMenuPolicy(Qt::NoContextMenu);
+  resize(kClientWidth, sizeHint().height());
+
+  {
+    auto settings = OpenUserSettings();
+    ReadSettings(*settings, kZudiraSettingsKey, Appearance());
+  }
+  ApplyAppearanceSettings();
+  RestoreToolBarLayout();
+  command_toolbar_->show();
+
+  pdf_type_->setCurrentIndex(dkNormal);
+  PDFTypeChange();
+  PDFRangeClick();
+  owner_ = WindowsOwner();
+
+  SetProgramDirFromApplication();
+  SetHelpFile(ProgramDir() + "Zudira.help");
+  setWindowTitle(windowTitle() + " (" + VersionText() + ")");
+
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame(QPoint(), size());
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+  }
+}
+
+TPDFMainForm::~TPDFMainForm() {
+  // Writing settings must not throw out of a destructor.
+  RunCommand([this] {
+    SaveToolBarLayout();
+    auto settings = OpenUserSettings();
+    WriteSettings(*settings, kZudiraSettingsKey, Appearance());
+  });
+}
+
+void TPDFMainForm::CreateActions() {
+  struct Spec {
+    QAction** action;
+    const char* text;
+    const char* tip;  // the toolbar button's hint, empty when the command has no button
+    int glyph;        // -1 for none
+    void (TPDFMainForm::*handler)();
+  };
+  const Spec specs[] = {
+      {&exit_action_, "e&Xit   (Alt-F4)", "Exit (Alt-F4)", gExit, &TPDFMainForm::ExitBtnClick},
+      {&calc_action_, "&Calculate Answer", "", -1, &TPDFMainForm::CalcBtnClick},
+      {&binom_action_, "&Binomial Coefficients", "", -1, &TPDFMainForm::BinomItemClick},
+      {&fact_action_, "&Factorials", "", -1, &TPDFMainForm::FactItemClick},
+      {&perm_action_, "&Permutations", "", -1, &TPDFMainForm::PermItemClick},
+      {&print_action_, "P&rint Answer", "Print", gPrint, &TPDFMainForm::PrintBtnClick},
+      {&opt_action_, "&Preferences", "Preferences", gPreferences, &TPDFMainForm::OptBtnClick},
+      {&def1_action_, "Use &Enhanced Defaults", "Use Enhanced Defaults", gEnhancedDefaults,
+       &TPDFMainForm::Def1BtnClick},
+      {&def2_action_, "Use &Conservative Defaults", "Use Conservative Defaults",
+       gConservativeDefaults, &TPDFMainForm::Def2BtnClick},
+      {&help1_action_, "&Contents", "", -1, &TPDFMainForm::Help1ItemClick},
+      {&help2_action_, "&Index", "", -1, &TPDFMainForm::Help2ItemClick},
+      {&tut_action_, "&Tutorial", "", -1, &TPDFMainForm::TutItemClick},
+      {&readme_action_, "&View Readme File", "", -1, &TPDFMainForm::ViewReadmeItemClick},
+      {&whats_new_action_, "View &What's New File", "", -1, &TPDFMainForm::WhatsNewItemClick},
+      {&about_action_, "&About Zudira", "About", gAbout, &TPDFMainForm::AboutBtnClick},
+      {&resources_action_, "&Resources Used", "", -1, &TPDFMainForm::ResourcesItemClick},
+      {&contact_action_, "Contact &Duz", "", -1, &TPDFMainForm::ContactItemClick},
+      {&help_btn_action_, "Context Help", "Context Help (F1)", gContextHelp,
+       &TPDFMainForm::HelpBtnClick},
+  };
+  for (const Spec& s : specs) {
+    auto* action = new QAction(QString::fromUtf8(s.text), this);
+    if (s.tip[0] != '\0') {
+      action->setToolTip(QString::fromUtf8(s.tip));
+      action->setStatusTip(QString::fromUtf8(s.tip));
+    }
+    if (s.glyph >= 0) action->setIcon(GlyphIcon(s.glyph));
+    connect(action, &QAction::triggered, this, s.handler);
+    *s.action = action;
+  }
+}
+
+void TPDFMainForm::CreateMenus() {
+  menu_bar_ = new QMenuBar;
+  menu_bar_->setObjectName("MenuBar1");
+  menu_bar_->setNativeMenuBar(false);
+  QMenu* file = menu_bar_->addMenu("&File");
+  file->addAction(exit_action_);
+  QMenu* calc = menu_bar_->addMenu("C&alculate");
+  calc->addAction(calc_action_);
+  QMenu* lists = menu_bar_->addMenu("&Lists");
+  lists->addAction(binom_action_);
+  lists->addAction(fact_action_);
+  lists->addAction(perm_action_);
+  QMenu* print = menu_bar_->addMenu("&Print");
+  print->addAction(print_action_);
+  QMenu* options = menu_bar_->addMenu("&Options");
+  options->addAction(opt_action_);
+  options->addAction(def1_action_);
+  options->addAction(def2_action_);
+  options->addSeparator();
+  QMenu* help = menu_bar_->addMenu("&Help");
+  help->addAction(help1_action_);
+  help->addAction(help2_action_);
+  help->addAction(tut_action_);
+  help->addSeparator();
+  help->addAction(readme_action_);
+  help->addAction(whats_new_action_);
+  help->addSeparator();
+  help->addAction(about_action_);
+  help->addAction(resources_action_);
+  help->addAction(contact_action_);
+}
+
+void TPDFMainForm::CreateToolBars() {
+  menu_toolbar_ = new QToolBar("Main Menu", this);
+  menu_toolbar_->setObjectName("MenuToolbar");
+  menu_toolbar_->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
+  menu_toolbar_->setFloatable(false);
+  menu_toolbar_->addWidget(menu_bar_);
+  SetHelp(menu_toolbar_, 5000);
+  addToolBar(Qt::TopToolBarArea, menu_toolbar_);
+  addToolBarBreak(Qt::TopToolBarArea);
+
+  command_toolbar_ = new QToolBar("Zudira Toolbar", this);
+  command_toolbar_->setObjectName("Toolbar971");
+  command_toolbar_->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
+  command_toolbar_->setFloatable(false);
+  command_toolbar_->setIconSize(QSize(kGlyphSize, kGlyphSize));
+  SetHelp(command_toolbar_, 5200);
+  struct Button {
+    QAction* action;
+    const char* name;
+  };
+  const Button buttons[] = {
+      {print_action_, "PrintBtn"}, {nullptr, nullptr},
+      {opt_action_, "OptBtn"},     {def1_action_, "Def1Btn"},
+      {def2_action_, "Def2Btn"},   {nullptr, nullptr},
+      {about_action_, "AboutBtn"}, {help_btn_action_, "HelpBtn"},
+      {nullptr, nullptr},          {exit_action_, "ExitBtn"},
+  };
+  for (const Button& b : buttons) {
+    if (b.action == nullptr) {
+      command_toolbar_->addSeparator();
+      continue;
+    }
+    command_toolbar_->addAction(b.action);
+    QWidget* button = command_toolbar_->widgetForAction(b.action);
+    button->setObjectName(b.name);
+    button->setFixedSize(23, 22);
+    button->setFocusPolicy(Qt::NoFocus);
+  }
+  addToolBar(Qt::TopToolBarArea, command_toolbar_);
+}
+
+void TPDFMainForm::CreateStatusBar() {
+  QStatusBar* bar = statusBar();
+  bar->setObjectName("StatusBar");
+  bar->setSizeGripEnabled(false);
+  SetHelp(bar, 5300);
+  auto indicator = [bar](const char* name) {
+    auto* label = new QLabel(bar);
+    label->setObjectName(name);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setMinimumWidth(64);
+    bar->addWidget(label);
+    return label;
+  };
+  caps_indicator_ = indicator("CapsIndicator");
+  scroll_indicator_ = indicator("ScrollIndicator");
+  num_indicator_ = indicator("NumIndicator");
+  clock_ = indicator("Clock");
+  bar->addWidget(clock_, 1);
+  status_timer_ = new QTimer(this);
+  connect(status_timer_, &QTimer::timeout, this, &TPDFMainForm::UpdateStatusBar);
+  status_timer_->start(1000);
+  UpdateStatusBar();
+}
+
+void TPDFMainForm::UpdateStatusBar() {
+  auto state = [](const char* caption, bool on) {
+    return QString::fromUtf8(caption) + (on ? " On" : " Off");
+  };
+  const LockKeyState keys = ReadLockKeys();
+  caps_indicator_->setText(state("Caps:", keys.capsLock));
+  scroll_indicator_->setText(state("Scroll:", keys.scrollLock));
+  num_indicator_->setText(state("Num:", keys.numLock));
+  // "ddd dd mmm yyyy t": short day and month names, then the locale's short time.
+  const QLocale locale = QLocale::system();
+  const QDateTime now = QDateTime::currentDateTime();
+  clock_->setText(locale.toString(now, "ddd dd MMM yyyy") + " " +
+                  locale.toString(now.time(), QLocale::ShortFormat));
+}
+
+void TPDFMainForm::CreateClientPanel() {
+  client_panel_ = new QWidget(this);
+  client_panel_->setObjectName("ClientPanel");
+  client_panel_->setFixedSize(kClientWidth, kClientHeight);
+  SetHelp(client_panel_, 5000);
+  setCentralWidget(client_panel_);
+  QWidget* panel = client_panel_;
+
+  auto* choose = new TDuzLabel2(panel);
+  choose->setObjectName("ChooseLabel");
+  choose->setText("Choose Distribution");
+  choose->setGeometry(3, 8, 159, 16);
+
+  pdf_type_ = new QComboBox(panel);
+  pdf_type_->setObjectName("PDFType");
+  for (int k = 0; k < kDistributionKindCount; ++k)
+    pdf_type_->addItem(Text(DistributionListText(static_cast<DistributionKind>(k))));
+  pdf_type_->setGeometry(3, 25, 159, 22);
+  pdf_type_->setToolTip(Text(kPDFTypeHint));
+  SetHelp(pdf_type_, 5010);
+  connect(pdf_type_, &QComboBox::currentIndexChanged, this, [this] { PDFTypeChange(); });
+
+  fix_type_ = new QGroupBox(" Fix End ", panel);
+  fix_type_->setObjectName("FixType");
+  fix_type_->setGeometry(4, 60, 155, 63);
+  SetHelp(fix_type_, 5060);
+  fix_buttons_ = new QButtonGroup(fix_type_);
+  const char* fix_names[] = {"Fix A", "Fix B"};
+  for (int i = 0; i < 2; ++i) {
+    auto* radio = new QRadioButton(fix_names[i], fix_type_);
+    radio->setObjectName(i == 0 ? "FixA" : "FixB");
+    radio->setGeometry(12, 18 + i * 20, 130, 18);
+    SetHelp(radio, 5060);
+    fix_buttons_->addButton(radio, i);
+  }
+  fix_buttons_->button(feFixA)->setChecked(true);
+  connect(fix_buttons_, &QButtonGroup::idClicked, this, [this] { FixTypeClick(); });
+
+  auto* decimals = new TDuzLabel2(panel);
+  decimals->setObjectName("DecimalsLabel");
+  decimals->setText("Decimal Places");
+  decimals->setGeometry(60, 272, 100, 16);
+  accuracy_ = new QSpinBox(panel);
+  accuracy_->setObjectName("Accuracy");
+  accuracy_->setRange(0, 10);
+  accuracy_->setValue(7);
+  accuracy_->setGeometry(86, 290, 42, 22);
+  // Only the arrows change the decimals; the text cannot be typed.
+  if (auto* text = accuracy_->findChild<QLineEdit*>()) {
+    text->setReadOnly(true);
+    text->setMaxLength(2);
+  }
+  accuracy_->setToolTip(Text(kAccuracyHint));
+  SetHelp(accuracy_, 5030);
+  connect(accuracy_, &QSpinBox::valueChanged, this, [this] { AccuracyChange(); });
+
+  PlaceRangeSelector(panel);
+  PlaceRightColumn(panel);
+}
+
+void TPDFMainForm::PlaceRangeSelector(QWidget* panel) {
+  pdf_range_ = new QGroupBox(panel);
+  pdf_range_->setObjectName("PDFRange");
+  pdf_range_->setGeometry(171, 6, 28, 305);
+  pdf_range_->setToolTip(Text(kRangeHint));
+  SetHelp(pdf_range_, 5020);
+  range_buttons_ = new QButtonGroup(pdf_range_);
+  for (int r = 0; r < kRangeTypeCount; ++r) {
+    const int label_y = kRangeFirstY + r * kRangeStep;
+    auto* radio = new QRadioButton(pdf_range_);
+    radio->setObjectName(QString("PDFRangeItem%1").arg(r));
+    // The group starts at y 6; each item is centred on its label's line.
+    radio->setGeometry(6, label_y - 6 - 1, 18, 18);
+    radio->setToolTip(Text(kRangeHint));
+    SetHelp(radio, 5020);
+    range_buttons_->addButton(radio, r);
+
+    auto* label = new TDuzMathLabel(panel);
+    label->setObjectName(QString("RangeLabel%1").arg(r));
+    label->setText(Text(RangeCaption(static_cast<RangeType>(r))));
+    label->SetTag(r);
+    label->setGeometry(kRangeLabelX, label_y - 1, 140, 18);
+    label->setToolTip(Text(kRangeHint));
+    SetHelp(label, 5020);
+    connect(label, &TDuzLabel::clicked, this, [this, r] { DuzLabel8Click(r); });
+    range_labels_[static_cast<size_t>(r)] = label;
+  }
+  range_buttons_->button(rtEqualA)->setChecked(true);
+  connect(range_buttons_, &QButtonGroup::idClicked, this, [this] { PDFRangeClick(); });
+}
+
+void TPDFMainForm::PlaceRightColumn(QWidget* panel) {
+  auto field = [panel](const char* name, int y, const char* hint, int context) {
+    auto* edit = new TDuzEdit3(panel);
+    edit->setObjectName(name);
+    edit->setGeometry(kFieldX, y, kFieldWidth, kFieldHeight);
+    edit->SetEditType(etReal);
+    edit->SetDecimals(7);
+    edit->Redisplay();
+    if (hint != nullptr) edit->setToolTip(QString::fromUtf8(hint));
+    SetHelp(edit, context);
+    return edit;
+  };
+  mean_ = field("Mean", 12, nullptr, 5040);
+  sdev_ = field("SDev", 39, nullptr, 5040);
+  a_ = field("A", 66, "The value of A", 5040);
+  b_ = field("B", 95, "The value of B", 5040);
+  answer_ = field("Answer", 122, nullptr, 5050);
+  answer_->setToolTip(Text(kAnswerHint));
+  answer_->SetReadOnly(true);
+  answer_->setFocusPolicy(Qt::ClickFocus);
+
+  mean_label_ = new TDuzMathLabel(panel);
+  mean_label_->setObjectName("MeanLabel");
+  mean_label_->setText(Text(kMeanCaption));
+  PlaceCaption(mean_label_, 12);
+  p_label_ = new TDuzLabel2(panel);
+  p_label_->setObjectName("PLabel");
+  PlaceCaption(p_label_, 12);
+  sigma_label_ = new TDuzMathLabel(panel);
+  sigma_label_->setObjectName("SigmaLabel");
+  sigma_label_->setText(Text(kSigmaCaption));
+  PlaceCaption(sigma_label_, 39);
+  n_label_ = new TDuzLabel2(panel);
+  n_label_->setObjectName("NLabel");
+  PlaceCaption(n_label_, 39);
+  label_a_ = new TDuzLabel2(panel);
+  label_a_->setObjectName("LabelA");
+  PlaceCaption(label_a_, 66);
+  label_b_ = new TDuzLabel2(panel);
+  label_b_->setObjectName("LabelB");
+  PlaceCaption(label_b_, 95);
+  result_label_ = new TDuzLabel2(panel);
+  result_label_->setObjectName("ResultLabel");
+  PlaceCaption(result_label_, 122);
+  for (TDuzLabel* label : std::initializer_list<TDuzLabel*>{
+           mean_label_, p_label_, sigma_label_, n_label_, label_a_, label_b_, result_label_})
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+  const char* button_names[] = {"MeanCalcBtn", "StdDevCalcBtn", "ACalcBtn", "BCalcBtn"};
+  const int button_y[] = {12, 39, 66, 95};
+  for (int i = 0; i < 4; ++i) {
+    auto* button = new QToolButton(panel);
+    button->setObjectName(button_names[i]);
+    button->setIcon(GlyphIcon(gCalculator));
+    button->setIconSize(QSize(kGlyphSize, kGlyphSize));
+    button->setGeometry(kCalcButtonX, button_y[i], 22, kFieldHeight);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setProperty("tag", i + 1);
+    button->setAutoRaise(true);
+    const int tag = i + 1;
+    connect(button, &QToolButton::pressed, this, [this] { MeanCalcBtnMouseDown(); });
+    connect(button, &QToolButton::clicked, this, [this, tag] { MeanCalcBtnClick(tag); });
+    calc_buttons_[static_cast<size_t>(i)] = button;
+  }
+
+  calc_btn_ = new QPushButton("&Calculate!", panel);
+  calc_btn_->setObjectName("CalcBtn");
+  calc_btn_->setGeometry(kFieldX - 2, 152, 123, 42);
+  calc_btn_->setIcon(QIcon(bitmaps_[kCalcButtonPicture]));
+  calc_btn_->setIconSize(bitmaps_[kCalcButtonPicture].size());
+  calc_btn_->setToolTip(Text(kCalcBtnHint));
+  SetHelp(calc_btn_, 5050);
+  connect(calc_btn_, &QPushButton::clicked, this, [this] { CalcBtnClick(); });
+
+  image_ = new QLabel(panel);
+  image_->setObjectName("Image");
+  image_->setGeometry(372, 203, kPictureWidth, kPictureHeight);
+  image_->setToolTip(Text(kImageHint));
+  image_->setPixmap(bitmaps_[0]);
+}
+
+void TPDFMainForm::SetTabOrder() {
+  QWidget* order[] = {pdf_type_,
+                      fix_buttons_->button(feFixA),
+                      fix_buttons_->button(feFixB),
+                      range_buttons_->button(rtEqualA),
+                      mean_,
+                      sdev_,
+                      a_,
+                      b_,
+                      calc_btn_,
+                      accuracy_};
+  for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void TPDFMainForm::RestoreToolBarLayout() {
+  auto settings = OpenUserSettings();
+  settings->beginGroup(kToolBarLayoutKey);
+  const QByteArray layout = settings->value("Layout").toByteArray();
+  settings->endGroup();
+  // A layout that cannot be read leaves the toolbars where the window puts them.
+  if (!layout.isEmpty()) restoreState(layout);
+}
+
+void TPDFMainForm::SaveToolBarLayout() {
+  auto settings = OpenUserSettings();
+  settings->beginGroup(kToolBarLayoutKey);
+  settings->setValue("Layout", saveState());
+  settings->endGroup();
+}
+
+void TPDFMainForm::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F4 && event->modifiers() == Qt::AltModifier) {
+    ExitBtnClick();
+    return;
+  }
+  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+    HelpBtnClick();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
+}
+
+}  // namespace zudira

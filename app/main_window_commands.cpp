@@ -1,0 +1,378 @@
+// The main window's commands: Calculate, the input handlers and the menu and toolbar
+// commands.
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "app/appearance/appearance_settings.h"
+#include "app/apply_appearance.h"
+#include "app/error_report.h"
+#include "app/help.h"
+#include "app/main_window.h"
+#include "app/message_boxes.h"
+#include "app/pref_form.h"
+#include "app/program_info.h"
+#include "core/catalogue.h"
+#include "core/evaluate_request.h"
+#include "numeric/ui/duz_edit.h"
+#include "numeric/ui/duz_label.h"
+
+// The windows of the lists, the text viewer, the about box and the calculator are built
+// beside this one; a command whose window is not in the build yet says so instead.
+#if __has_include("app/stat_list_form.cpp")
+#include "app/stat_list_form.h"
+#define ZUDIRA_HAS_LISTS 1
+#endif
+#if __has_include("app/text_view_form.cpp")
+#include "app/text_view_form.h"
+#define ZUDIRA_HAS_TEXT_VIEWER 1
+#endif
+#if __has_include("app/about_box.cpp")
+#include "app/about_box.h"
+#define ZUDIRA_HAS_ABOUT_BOX 1
+#endif
+#if __has_include("numeric/ui/duz_calc_form.cpp")
+#include "numeric/ui/duz_calc_form.h"
+#define ZUDIRA_HAS_CALCULATOR 1
+#endif
+
+namespace zudira {
+
+namespace {
+
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+TEditType EditTypeOf(InputEntry entry) {
+  switch (entry) {
+    case InputEntry::iePositive:
+      return etPositive;
+    case InputEntry::iePosReal:
+      return etPosReal;
+    case InputEntry::ieReal:
+      break;
+  }
+  return etReal;
+}
+
+void NotAvailableYet(const char* what) {
+  WarningMsg(QString::fromUtf8(what) + " is not available yet.");
+}
+
+}  // namespace
+
+DistributionKind TPDFMainForm::Kind() const {
+  const int index = pdf_type_->currentIndex();
+  return index < 0 ? dkNormal : static_cast<DistributionKind>(index);
+}
+
+RangeType TPDFMainForm::Range() const {
+  const int id = range_buttons_->checkedId();
+  return id < 0 ? rtEqualA : static_cast<RangeType>(id);
+}
+
+FixEnd TPDFMainForm::FixedEnd() const {
+  return fix_buttons_->checkedId() == feFixB ? feFixB : feFixA;
+}
+
+TDuzEdit3* TPDFMainForm::FieldOfTag(int tag) const {
+  switch (tag) {
+    case 1:
+      return mean_;
+    case 2:
+      return sdev_;
+    case 3:
+      return a_;
+    case 4:
+      return b_;
+    default:
+      return nullptr;
+  }
+}
+
+void TPDFMainForm::CalcBtnClick() {
+  RunCommand([this] { Calculate(); });
+}
+
+void TPDFMainForm::Calculate() {
+  auto value_of = [](const TDuzEdit3* field) {
+    return FieldValue{field->AsFloat(), field->AsInteger()};
+  };
+  ProbabilityRequest request;
+  request.kind = Kind();
+  request.range = Range();
+  request.fixed_end = FixedEnd();
+  request.mean = value_of(mean_);
+  request.sdev = value_of(sdev_);
+  request.a = value_of(a_);
+  request.b = value_of(b_);
+  // A library error leaves this function here, so Answer keeps what it showed.
+  const EvaluationOutcome outcome = EvaluateRequest(request);
+  if (outcome.IsInputError()) {
+    ErrorMsg(QString::fromStdString(outcome.ErrorText()));
+    answer_->SetText(QString());
+    return;
+  }
+  answer_->SetAsFloat(outcome.Value());
+  // An answer equal to the held value must still be shown with the current decimals.
+  answer_->Redisplay();
+}
+
+void TPDFMainForm::PDFTypeChange() {
+  RunCommand([this] {
+    answer_->SetText(QString());
+    ApplyKind();
+    ApplyRange();
+  });
+}
+
+void TPDFMainForm::ApplyKind() {
+  const KindInputs row = CatalogueOf(Kind());
+  mean_label_->setVisible(row.show_mean_label);
+  p_label_->setVisible(!row.show_mean_label);
+  if (!row.show_mean_label) p_label_->setText(Text(row.p_caption));
+  sigma_label_->setVisible(row.second_shown && row.show_sigma_label);
+  n_label_->setVisible(row.second_shown && !row.show_sigma_label);
+  if (row.second_shown && !row.show_sigma_label) n_label_->setText(Text(row.n_caption));
+  sdev_->setVisible(row.second_shown);
+  calc_buttons_[1]->setVisible(row.second_shown);
+  mean_->setToolTip(Text(row.mean_hint));
+  mean_->SetEditType(EditTypeOf(row.mean_entry));
+  if (row.second_shown) {
+    sdev_->setToolTip(Text(row.sdev_hint));
+    sdev_->SetEditType(EditTypeOf(row.sdev_entry));
+  }
+  a_->SetEditType(EditTypeOf(row.bound_entry));
+  b_->SetEditType(EditTypeOf(row.bound_entry));
+}
+
+void TPDFMainForm::PDFRangeClick() {
+  RunCommand([this] { ApplyRange(); });
+}
+
+void TPDFMainForm::ApplyRange() {
+  const RangeInputs in = RangeInputsOf(Kind(), Range(), FixedEnd());
+  label_b_->setVisible(in.show_b);
+  b_->setVisible(in.show_b);
+  calc_buttons_[3]->setVisible(in.show_b);
+  fix_type_->setVisible(in.show_fix_type);
+  auto caption = [](TDuzLabel2* label, const CaptionHint& text) {
+    label->setText(Text(text.caption));
+    label->setToolTip(Text(text.hint));
+  };
+  caption(label_a_, in.label_a);
+  caption(label_b_, in.label_b);
+  caption(result_label_, in.result_label);
+  if (in.picture >= 0 && in.picture < static_cast<int>(bitmaps_.size())) {
+    picture_index_ = in.picture;
+    image_->setPixmap(bitmaps_[static_cast<size_t>(in.picture)]);
+  }
+  answer_->SetText(QString());
+}
+
+void TPDFMainForm::DuzLabel8Click(int tag) {
+  RunCommand([this, tag] {
+    // Selecting an item that is already selected changes nothing.
+    if (QAbstractButton* item = range_buttons_->button(tag)) item->setChecked(true);
+  });
+}
+
+void TPDFMainForm::FixTypeClick() {
+  PDFRangeClick();
+}
+
+void TPDFMainForm::AccuracyChange() {
+  RunCommand([this] {
+    const int decimals = accuracy_->value();
+    for (TDuzEdit3* field : {mean_, sdev_, a_, b_, answer_})
+      field->SetDecimals(static_cast<std::uint8_t>(decimals));
+  });
+}
+
+void TPDFMainForm::MeanCalcBtnMouseDown() {
+  RunCommand([this] {
+    // The calculator buttons take no focus; moving the focus away and back makes a field
+    // being typed in take over its text before the calculator reads it.
+    QWidget* focused = QApplication::focusWidget();
+    if (focused == nullptr || !isAncestorOf(focused)) return;
+    calc_btn_->setFocus(Qt::OtherFocusReason);
+    focused->setFocus(Qt::OtherFocusReason);
+  });
+}
+
+void TPDFMainForm::MeanCalcBtnClick(int tag) {
+  RunCommand([this, tag] { OpenCalculatorFor(tag); });
+}
+
+void TPDFMainForm::OpenCalculatorFor(int tag) {
+  TDuzEdit3* field = FieldOfTag(tag);
+  if (field == nullptr) return;
+  Real value = field->AsFloat();
+  bool accepted = false;
+  if (calculator_) {
+    accepted = calculator_(QString(), value);
+  } else {
+#ifdef ZUDIRA_HAS_CALCULATOR
+    accepted = PopupCalculator(QString(), value);
+#else
+    NotAvailableYet("The calculator");
+#endif
+  }
+  if (!accepted) return;
+  const TEditType type = field->EditType();
+  if (type == etPositive || type == etInteger) {
+    // A whole-number field ignores a real value; give it the value made whole.
+    field->SetAsInteger(WholeFieldValue(value, type == etPositive));
+  } else {
+    field->SetAsFloat(value);
+  }
+}
+
+void TPDFMainForm::ExitBtnClick() {
+  close();
+}
+
+void TPDFMainForm::BinomItemClick() {
+  RunCommand([this] {
+#ifdef ZUDIRA_HAS_LISTS
+    RunListCommand(ListKind::lkBinomialCoeffs, this);
+#else
+    NotAvailableYet("The list of binomial coefficients");
+#endif
+  });
+}
+
+void TPDFMainForm::FactItemClick() {
+  RunCommand([this] {
+#ifdef ZUDIRA_HAS_LISTS
+    RunListCommand(ListKind::lkFactorials, this);
+#else
+    NotAvailableYet("The list of factorials");
+#endif
+  });
+}
+
+void TPDFMainForm::PermItemClick() {
+  RunCommand([this] {
+#ifdef ZUDIRA_HAS_LISTS
+    RunListCommand(ListKind::lkPermutations, this);
+#else
+    NotAvailableYet("The list of permutations");
+#endif
+  });
+}
+
+void TPDFMainForm::PrintBtnClick() {
+  RunCommand([this] {
+    Calculate();
+    WarningMsg("Printing is not available yet.");
+  });
+}
+
+void TPDFMainForm::OptBtnClick() {
+  RunCommand([this] {
+    ShowPreferences(this);
+    // Cancel restores some values itself; either way the window shows what is now set.
+    ApplyAppearanceSettings();
+  });
+}
+
+void TPDFMainForm::Preset(const QString& question, void (*preset)()) {
+  RunCommand([this, &question, preset] {
+    if (!ConfirmMsg(question)) return;
+    preset();
+    ApplyAppearanceSettings();
+  });
+}
+
+void TPDFMainForm::Def1BtnClick() {
+  Preset("Set Preferences to Enhanced Defaults?", static_cast<void (*)()>(&SetEnhancedPreset));
+}
+
+void TPDFMainForm::Def2BtnClick() {
+  Preset("Set Preferences to Conservative Defaults?",
+         static_cast<void (*)()>(&SetConservativePreset));
+}
+
+void TPDFMainForm::Help1ItemClick() {
+  RunCommand([] { HelpContents(); });
+}
+
+void TPDFMainForm::Help2ItemClick() {
+  RunCommand([] { HelpIndex(); });
+}
+
+void TPDFMainForm::TutItemClick() {
+  RunCommand([] { HelpContext(7000); });
+}
+
+void TPDFMainForm::ResourcesItemClick() {
+  RunCommand([] { HelpContext(2000); });
+}
+
+void TPDFMainForm::ContactItemClick() {
+  RunCommand([] { HelpContext(2001); });
+}
+
+void TPDFMainForm::HelpBtnClick() {
+  RunCommand([this] {
+    QWidget* focused = QApplication::focusWidget();
+    if (focused != nullptr && isAncestorOf(focused)) {
+      ContextHelp(focused);
+    } else {
+      HelpContents();
+    }
+  });
+}
+
+void TPDFMainForm::ViewTextFileCommand(const QString& file_name, const QString& caption) {
+  RunCommand([&] {
+#ifdef ZUDIRA_HAS_TEXT_VIEWER
+    ViewTextFile(ProgramDir() + file_name, caption, this);
+#else
+    (void)caption;
+    NotAvailableYet(("The viewer for " + file_name.toStdString()).c_str());
+#endif
+  });
+}
+
+void TPDFMainForm::ViewReadmeItemClick() {
+  ViewTextFileCommand("Readme.Txt", "README File");
+}
+
+void TPDFMainForm::WhatsNewItemClick() {
+  ViewTextFileCommand("PDFNew.Txt", "What's New File");
+}
+
+void TPDFMainForm::AboutBtnClick() {
+  RunCommand([this] {
+#ifdef ZUDIRA_HAS_ABOUT_BOX
+    ShowAboutBox(this);
+#else
+    NotAvailableYet("The About box");
+#endif
+  });
+}
+
+void TPDFMainForm::ApplyAppearanceSettings() {
+  RunCommand([this] {
+    const AppearanceSettings& settings = Appearance();
+    ApplyAppearance(command_toolbar_, settings);
+    ApplyAppearance(client_panel_, settings);
+    SetHintState(this, settings.HintState);
+    // The caption and the items of the fixed-end group show the heading colour.
+    QPalette palette = fix_type_->palette();
+    palette.setColor(QPalette::WindowText, ColorFromValue(settings.HeadingColour));
+    fix_type_->setPalette(palette);
+  });
+}
+
+}  // namespace zudira
