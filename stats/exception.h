@@ -21,7 +21,8 @@ class Exception : public std::exception {
 
 class EStException : public Exception {
  public:
-  EStException(std::string message, std::int32_t code) : Exception(std::move(message)), ErrorCode(code) {}
+  EStException(std::string message, std::int32_t code)
+      : Exception(std::move(message)), ErrorCode(code) {}
   std::int32_t ErrorCode;
 };
 

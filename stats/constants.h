@@ -1,0 +1,11 @@
+// Mathematical constants at full extended precision.
+#pragma once
+
+#include "stats/real.h"
+
+namespace zudira {
+
+inline constexpr Real Pi = 3.141592653589793238462643383279502884L;
+inline constexpr Real TwoPi = 6.283185307179586476925286766559005768L;
+
+}  // namespace zudira

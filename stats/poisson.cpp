@@ -1,0 +1,62 @@
+// Poisson distribution. The cumulative sum starts from one directly computed term at the mode
+// (or the end of the range nearest to it) and carries the power and the factorial from term
+// to term by the ratio lambda / (i + 1), which makes it linear in k instead of quadratic.
+#include "stats/poisson.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "stats/arithmetic_fault.h"
+#include "stats/combinatorics.h"
+#include "stats/exception.h"
+#include "stats/integer_power.h"
+#include "stats/messages.h"
+#include "stats/unimodal_sum.h"
+
+namespace zudira {
+
+namespace {
+
+Real DirectTerm(std::int64_t k, Real lambda) {
+  // A negative count reaches Factorial as a huge unsigned one, which it refuses.
+  if (k < 0 || k > MaxFactorialArg) throw Exception(FactorialLimitMessage);
+  return IntPower(lambda, k) * std::exp(-lambda) / Factorial(static_cast<std::uint32_t>(k));
+}
+
+// P(X < k) with k in a wide type, so that P(X > k) = 1 - P(X < k + 1) holds at the top of
+// the 32-bit range.
+Real LessThan(std::int64_t k, Real lambda) {
+  if (k <= 0) return 0;
+  const std::int64_t hi = k - 1;
+  if (hi > MaxFactorialArg) throw Exception(FactorialLimitMessage);
+  return GuardArithmetic([&]() -> Real {
+    if (lambda < 0) {
+      // Not a mean: the terms alternate in sign, so add them as they are.
+      Real sum = 0;
+      for (std::int64_t i = 0; i <= hi; ++i) sum += DirectTerm(i, lambda);
+      return sum;
+    }
+    const auto mode = static_cast<std::int64_t>(std::min<Real>(std::floor(lambda), hi));
+    return SumUnimodal(
+        0, hi, mode, [&](std::int64_t i) { return DirectTerm(i, lambda); },
+        [&](std::int64_t i) { return lambda / static_cast<Real>(i + 1); },
+        [&](std::int64_t i) { return static_cast<Real>(i) / lambda; });
+  });
+}
+
+}  // namespace
+
+Real PoissonProb(std::int32_t k, Real lambda) {
+  return GuardArithmetic([&] { return DirectTerm(k, lambda); });
+}
+
+Real PoissonLess(std::int32_t k, Real lambda) {
+  return LessThan(k, lambda);
+}
+
+Real PoissonGreater(std::int32_t k, Real lambda) {
+  const Real less = LessThan(std::int64_t{k} + 1, lambda);
+  return GuardArithmetic([&] { return 1 - less; });
+}
+
+}  // namespace zudira
