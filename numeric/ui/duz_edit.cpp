@@ -1,0 +1,182 @@
+#include "numeric/ui/duz_edit.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+#include "app/appearance/appearance_settings.h"
+#include "numeric/locale_provider.h"
+
+namespace zudira {
+namespace {
+
+// The conversions work on 8-bit text.
+std::string ToText(const QString& s) {
+  return s.toLatin1().toStdString();
+}
+QString FromText(const std::string& s) {
+  return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// Focus that leaves for a menu or another window comes back to the same field: neither
+// end of it is an arrival or a departure.
+bool IsRealFocusChange(Qt::FocusReason reason) {
+  return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
+}
+
+// QLineEdit's own "no limit".
+constexpr int kNoMaxLength = 32767;
+
+}  // namespace
+
+TDuzEdit2::TDuzEdit2(QWidget* parent)
+    : QLineEdit(parent),
+      read_only_on_colour_(Appearance().ReadOnlyColour),
+      read_only_off_colour_(SystemColour(kColorWindow)),
+      saved_colour_(BackgroundColour()),
+      valid_chars_(ValidCharsFor(etPositive, CurrentLocale(), CharSet())) {}
+
+QColor TDuzEdit2::BackgroundColour() const {
+  return palette().color(QPalette::Base);
+}
+
+void TDuzEdit2::SetAlignment(TAlignment alignment) {
+  if (alignment == alignment_) return;
+  alignment_ = alignment;
+  const Qt::Alignment h = alignment == taRightJustify ? Qt::AlignRight
+                          : alignment == taCenter     ? Qt::AlignHCenter
+                                                      : Qt::AlignLeft;
+  setAlignment(h | Qt::AlignVCenter);
+}
+
+void TDuzEdit2::SetReadOnly(bool on) {
+  if (on == read_only_) return;
+  read_only_ = on;
+  setReadOnly(on);
+  UpdateColour();
+}
+
+void TDuzEdit2::SetUseReadOnlyColours(bool on) {
+  if (on == use_read_only_colours_) return;
+  if (on) saved_colour_ = BackgroundColour();
+  use_read_only_colours_ = on;
+  UpdateColour();
+}
+
+void TDuzEdit2::SetReadOnlyOnColour(ColorValue colour) {
+  if (colour == read_only_on_colour_) return;
+  read_only_on_colour_ = colour;
+  UpdateColour();
+}
+
+void TDuzEdit2::SetReadOnlyOffColour(ColorValue colour) {
+  if (colour == read_only_off_colour_) return;
+  read_only_off_colour_ = colour;
+  UpdateColour();
+}
+
+void TDuzEdit2::SetEditType(TEditType type) {
+  if (type == edit_type_) return;
+  edit_type_ = type;
+  valid_chars_ = ValidCharsFor(type, CurrentLocale(), valid_chars_);
+}
+
+void TDuzEdit2::UpdateColour() {
+  QColor colour = saved_colour_;
+  if (use_read_only_colours_)
+    colour = ColorFromValue(read_only_ ? read_only_on_colour_ : read_only_off_colour_,
+                            QApplication::palette(this));
+  QPalette p = palette();
+  p.setColor(QPalette::Base, colour);
+  setPalette(p);
+}
+
+void TDuzEdit2::keyPressEvent(QKeyEvent* event) {
+  unsigned key = 0;
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) key = 13;
+  const QString typed = event->text();
+  if (key == 0 && typed.isEmpty()) return QLineEdit::keyPressEvent(event);
+
+  const std::string text = ToText(QLineEdit::text());
+  const char separator = CurrentLocale().decimal_separator;
+  auto judge = [&](unsigned code) {
+    return FilterKey(edit_type_, valid_chars_, code, text, separator);
+  };
+  KeyVerdict verdict = KeyVerdict::kPass;
+  if (key == 13) {
+    verdict = judge(13);
+  } else {
+    for (QChar c : typed) {
+      verdict = judge(c.unicode());
+      if (verdict != KeyVerdict::kPass) break;
+    }
+  }
+  switch (verdict) {
+    case KeyVerdict::kMoveFocus:
+      event->accept();
+      focusNextChild();
+      return;
+    case KeyVerdict::kRefuse:
+      event->accept();
+      QApplication::beep();
+      return;
+    case KeyVerdict::kPass:
+      QLineEdit::keyPressEvent(event);
+      return;
+  }
+}
+
+TDuzEdit3::TDuzEdit3(QWidget* parent) : TDuzEdit2(parent), model_(*this) {
+  TDuzEdit2::SetEditType(etString);
+  SetUseReadOnlyColours(true);
+  model_.ParseText();
+}
+
+void TDuzEdit3::SetEditType(TEditType type) {
+  if (type == EditType()) return;
+  TDuzEdit2::SetEditType(type);
+  model_.SetEditType(type);
+}
+
+QString TDuzEdit3::Text() {
+  return FromText(model_.Text());
+}
+void TDuzEdit3::SetText(const QString& text) {
+  model_.SetText(ToText(text));
+}
+QString TDuzEdit3::FormatValue() const {
+  return FromText(model_.FormatValue());
+}
+
+int TDuzEdit3::MaxLength() const {
+  const int length = maxLength();
+  return length >= kNoMaxLength ? 0 : length;
+}
+
+void TDuzEdit3::SetMaxLength(int length) {
+  setMaxLength(length <= 0 ? kNoMaxLength : length);
+}
+
+std::string TDuzEdit3::ControlText() const {
+  return ToText(QLineEdit::text());
+}
+void TDuzEdit3::ShowText(const std::string& text) {
+  setText(FromText(text));
+}
+
+void TDuzEdit3::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  if (!IsRealFocusChange(event->reason())) return;
+  selectAll();
+  emit OnEnter(this);
+}
+
+void TDuzEdit3::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  if (!IsRealFocusChange(event->reason())) return;
+  model_.ParseText();
+  model_.Redisplay();
+  emit OnExit(this);
+}
+
+}  // namespace zudira

@@ -1,0 +1,167 @@
+#include "numeric/ui/duz_edit.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QLocale>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <memory>
+
+#include "app/appearance/appearance_settings.h"
+#include "numeric/conversions.h"
+#include "numeric/locale_provider.h"
+#include "numeric/ui/system_locale_provider.h"
+
+namespace zudira {
+namespace {
+
+// A window with two fields, the first focused, as a form holds them.
+class FieldWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetLocaleProvider(nullptr);
+    auto* layout = new QVBoxLayout(&window_);
+    first_ = new TDuzEdit3(&window_);
+    first_->setObjectName("First");
+    second_ = new TDuzEdit3(&window_);
+    second_->setObjectName("Second");
+    layout->addWidget(first_);
+    layout->addWidget(second_);
+    window_.show();
+    window_.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+    Focus(first_);
+  }
+  void TearDown() override { SetLocaleProvider(nullptr); }
+
+  static void Focus(QWidget* w) {
+    w->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+  }
+  // Tab to the second field, so the first takes over its text.
+  void Leave() {
+    QTest::keyClick(first_, Qt::Key_Tab);
+    QApplication::processEvents();
+  }
+
+  QWidget window_;
+  TDuzEdit3* first_ = nullptr;
+  TDuzEdit3* second_ = nullptr;
+};
+
+TEST_F(FieldWindow, TypedRealBecomesTheValueAtFocusLossAndFollowsDecimals) {
+  QSignalSpy exits(first_, &TDuzEdit3::OnExit);
+  QSignalSpy enters(first_, &TDuzEdit3::OnEnter);
+  first_->SetEditType(etReal);
+  first_->SetDecimals(7);
+  EXPECT_EQ(first_->text(), "0.0000000");
+  Focus(second_);
+  Focus(first_);
+  EXPECT_EQ(enters.count(), 1);
+  EXPECT_EQ(first_->selectedText(), "0.0000000");
+
+  QTest::keyClicks(first_, "1.5");
+  EXPECT_EQ(first_->text(), "1.5");
+  EXPECT_EQ(first_->AsFloat(), 0) << "the value changes only when the field is left";
+  Leave();
+  EXPECT_TRUE(second_->hasFocus());
+  EXPECT_EQ(exits.count(), 2);
+  EXPECT_EQ(first_->text(), "1.5000000");
+  EXPECT_EQ(first_->AsFloat(), 1.5L);
+
+  first_->SetAsFloat(0.1234567L);
+  first_->SetDecimals(2);
+  EXPECT_EQ(first_->text(), "0.12");
+  first_->SetDecimals(7);
+  EXPECT_EQ(first_->text(), "0.1200000");
+  EXPECT_EQ(first_->AsFloat(), 0.12L);
+
+  first_->SetEditType(etInteger);
+  EXPECT_EQ(first_->text(), "0");
+  first_->SetEditType(etReal);
+  first_->SetAsFloat(3.5L);
+  first_->SetEditType(etInteger);
+  EXPECT_EQ(first_->text(), "4");
+  EXPECT_EQ(first_->AsInteger(), 4);
+}
+
+TEST_F(FieldWindow, KeyFilterDropsRefusedKeysAndEnterMovesOn) {
+  first_->SetEditType(etPosReal);
+  first_->SetText("");
+  QTest::keyClicks(first_, "-1.2.3+a");
+  EXPECT_EQ(first_->text(), "1.23");
+  QTest::keyClick(first_, Qt::Key_Home);
+  QTest::keyClick(first_, Qt::Key_Delete);
+  QTest::keyClicks(first_, ".");
+  EXPECT_EQ(first_->text(), ".23") << "the old separator was deleted, so a new one is taken";
+  QTest::keyClick(first_, Qt::Key_End);
+  QTest::keyClick(first_, Qt::Key_Backspace);
+  QTest::keyClicks(first_, " ");
+  EXPECT_EQ(first_->text(), ".2 ");
+
+  QTest::keyClick(first_, Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_TRUE(second_->hasFocus());
+  EXPECT_EQ(first_->text(), "0.2000");
+  EXPECT_EQ(first_->AsFloat(), 0.2L);
+
+  second_->SetEditType(etString);
+  QTest::keyClicks(second_, "x-1.2.3");
+  EXPECT_EQ(second_->text(), "x-1.2.3");
+}
+
+TEST_F(FieldWindow, GroupedWholeNumberSurvivesLeavingTheFieldAgain) {
+  first_->SetEditType(etPositive);
+  first_->SetCommas(true);
+  QTest::keyClicks(first_, "1234567");
+  Leave();
+  EXPECT_EQ(first_->text(), "1,234,567");
+  EXPECT_EQ(first_->AsInteger(), 1234567);
+  Focus(first_);
+  Leave();
+  EXPECT_EQ(first_->text(), "1,234,567");
+  EXPECT_EQ(first_->AsInteger(), 1234567);
+  EXPECT_EQ(first_->AsFloat(), 1234567);
+}
+
+TEST_F(FieldWindow, ReadOnlyFieldShowsTheReadOnlyColourAndTakesNoKeys) {
+  const QColor window_colour = first_->BackgroundColour();
+  first_->SetEditType(etReal);
+  first_->SetAsFloat(0.6827L);
+  first_->SetAlignment(taRightJustify);
+  first_->SetReadOnly(true);
+  const QColor grey_blue = ColorFromValue(Appearance().ReadOnlyColour);
+  EXPECT_EQ(grey_blue, QColor(0xB5, 0xBD, 0xCC));
+  EXPECT_EQ(first_->BackgroundColour(), grey_blue);
+  QTest::keyClicks(first_, "9");
+  EXPECT_EQ(first_->text(), "0.6827");
+
+  const QImage shot = first_->grab().toImage();
+  EXPECT_EQ(shot.pixelColor(6, shot.height() / 2), grey_blue);
+  if (const char* dir = std::getenv("ZUDIRA_SHOT_DIR"))
+    shot.save(QString(dir) + "/duz_edit3_read_only.png");
+
+  first_->SetReadOnly(false);
+  EXPECT_EQ(first_->BackgroundColour(), ColorFromValue(SystemColour(kColorWindow)));
+  first_->SetUseReadOnlyColours(false);
+  first_->SetReadOnly(true);
+  EXPECT_EQ(first_->BackgroundColour(), ColorFromValue(SystemColour(kColorWindow)));
+  EXPECT_EQ(window_colour, QApplication::palette().color(QPalette::Base));
+}
+
+TEST(SystemLocaleProvider, ConversionsUseTheDesktopSeparators) {
+  InstallSystemLocaleProvider();
+  const QLocale system = QLocale::system();
+  const LocaleSettings s = CurrentLocale();
+  EXPECT_EQ(QChar(static_cast<uchar>(s.decimal_separator)), system.decimalPoint().at(0));
+  EXPECT_NE(s.decimal_separator, s.thousand_separator);
+  EXPECT_EQ(SafeStrToFloat(SafeFloatToFixed(2.5L, 1)), 2.5L);
+  SetLocaleProvider(nullptr);
+}
+
+}  // namespace
+}  // namespace zudira
