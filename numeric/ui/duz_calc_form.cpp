@@ -433,7 +433,6 @@ void TDuzCalcForm::ReadStoredSettings() {
   StoredText(*store_, "Memory", stored.memory);
   store_->endGroup();
   engine_.ApplyStoredSettings(stored);
-  engine_.SetDecimals(engine_.Decimals());
 }
 
 void TDuzCalcForm::WriteStoredSettings() {
