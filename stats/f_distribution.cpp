@@ -15,7 +15,6 @@
 #include "stats/exception.h"
 #include "stats/gamma_function.h"
 #include "stats/incomplete_functions.h"
-#include "stats/integer_power.h"
 #include "stats/messages.h"
 #include "stats/student_t.h"
 #include "stats/unimodal_sum.h"
@@ -28,56 +27,88 @@ namespace {
 // Most terms one closed-form sum may take (about a millisecond); beyond it the request is
 // refused rather than left running.
 constexpr std::int64_t kMaxTerms = 250000;
-// The running sum is rescaled by this power of ten before it could leave the extended range.
-constexpr Real kRescaleAt = 1e4000L;
-constexpr Real kRescaleLog = 4000 * 2.302585092994045684017991454684364208L;
-// exp of a logarithm below this underflows the extended range.
-constexpr Real kLogUnderflow = -11000;
+// Sums and powers are renormalised by exact powers of two before they could leave the
+// extended range; the binary exponent is carried beside them.
+constexpr int kRescaleExponent = 8000;
+constexpr Real kRescaleAt = 0x1p8000L;
+// A power z^c with c * ln z above this stays a normal extended number.
+constexpr Real kLogChunk = -11000;
+// Powers that would need more chunks than this are taken through their logarithm.
+constexpr int kMaxChunks = 64;
 
-struct ScaledSum {
-  Real sum;
-  Real log_scale;  // the true sum is sum * exp(log_scale)
+// value * 2^exponent.
+struct Scaled {
+  Real value;
+  std::int64_t exponent;
 };
+
+void Renormalise(Scaled& s) {
+  int e = 0;
+  s.value = std::frexp(s.value, &e);
+  s.exponent += e;
+}
+
+// z^r for 0 < z <= 1 and r >= 0 without underflow: the power is taken in chunks z^c that
+// stay in range, each by the library power function, so the result keeps its precision.
+Scaled ScaledPower(Real z, Real r) {
+  const Real log_z = std::log(z);
+  if (log_z == 0 || r * log_z > kLogChunk) return {std::pow(z, r), 0};
+  const Real chunk = std::floor(kLogChunk / log_z);
+  if (chunk < 1 || r / chunk > kMaxChunks) {
+    const Real log2_power = r * log_z / std::log(2.0L);
+    const Real whole = std::floor(log2_power);
+    return {std::exp2(log2_power - whole), static_cast<std::int64_t>(whole)};
+  }
+  const Real chunk_power = std::pow(z, chunk);
+  Scaled result{1, 0};
+  Real remaining = r;
+  for (; remaining >= chunk; remaining -= chunk) {
+    result.value *= chunk_power;
+    Renormalise(result);
+  }
+  result.value *= std::pow(z, remaining);
+  Renormalise(result);
+  return result;
+}
 
 // 1 + sum over k = 1..last of the products ratio(1) * ... * ratio(k). The ratios approach
 // `limit` (< 1) from above or stay below it, so once max(ratio, limit) < 1 the rest is a
 // geometric tail that can be bounded.
 template <class Ratio>
-ScaledSum CarriedSum(std::int64_t last, Ratio ratio, Real limit) {
-  ScaledSum result{1, 0};
+Scaled CarriedSum(std::int64_t last, Ratio ratio, Real limit) {
+  Scaled sum{1, 0};
   Real term = 1;
   for (std::int64_t k = 1; k <= last; ++k) {
     if (k > kMaxTerms) throw Exception(FDegreesTooLargeMessage);
     const Real r = ratio(k);
     term *= r;
-    result.sum += term;
-    if (result.sum > kRescaleAt) {
-      result.sum /= kRescaleAt;
-      term /= kRescaleAt;
-      result.log_scale += kRescaleLog;
+    sum.value += term;
+    if (sum.value > kRescaleAt) {
+      sum.value = std::ldexp(sum.value, -kRescaleExponent);
+      term = std::ldexp(term, -kRescaleExponent);
+      sum.exponent += kRescaleExponent;
     }
     const Real bound = std::max(r, limit);
-    if (bound < 1 && term * bound <= NegligibleTail * result.sum * (1 - bound)) break;
+    if (bound < 1 && term * bound <= NegligibleTail * sum.value * (1 - bound)) break;
   }
-  return result;
+  return sum;
 }
 
-// prefactor * scaled sum, where the prefactor is given directly and by its logarithm; the
-// logarithm is used when the sum was rescaled or the prefactor alone would underflow.
-Real Combine(const ScaledSum& s, Real prefactor, Real log_prefactor) {
-  if (s.log_scale == 0 && log_prefactor > kLogUnderflow) return prefactor * s.sum;
-  return std::exp(std::log(s.sum) + s.log_scale + log_prefactor);
+Real Product(const Scaled& a, const Scaled& b, Real factor) {
+  const std::int64_t exponent = a.exponent + b.exponent;
+  const Real value = a.value * b.value * factor;
+  // Far below the smallest subnormal the result is 0; ldexp takes an int.
+  if (exponent < -40000) return 0;
+  return std::ldexp(value, static_cast<int>(std::min<std::int64_t>(exponent, 40000)));
 }
 
 // z^r * sum_{k=0..last} C(r + k - 1, k) w^k: the negative-binomial sums of 26.6.4 and 26.6.5
 // with r = DF / 2 of the other parameter.
 Real NegativeBinomialSum(Real r, Real z, Real w, std::int64_t last) {
   if (z == 0) return 0;
-  const ScaledSum s = CarriedSum(
+  const Scaled sum = CarriedSum(
       last, [&](std::int64_t k) { return w * (2 * r + 2 * (k - 1)) / (2 * k); }, w);
-  const Real log_prefactor = r * std::log(z);
-  const Real prefactor = log_prefactor > kLogUnderflow ? std::pow(z, r) : 0;
-  return Combine(s, prefactor, log_prefactor);
+  return Product(ScaledPower(z, r), sum, 1);
 }
 
 // The beta term of 26.6.8 for odd m > 1 and odd n.
@@ -86,13 +117,11 @@ Real OddOddBeta(std::uint32_t m, std::uint32_t n, Real theta) {
   const Real sn = std::sin(theta);
   const Real cs = std::cos(theta);
   const Real s2 = sn * sn;
-  const ScaledSum s = CarriedSum(
+  const Scaled sum = CarriedSum(
       (static_cast<std::int64_t>(m) - 3) / 2,
       [&](std::int64_t k) { return s2 * (2 * k + n - 1) / static_cast<Real>(2 * k + 1); }, s2);
   const Real front = 2 * factorial * sn / (std::sqrt(Pi) * GammaFn(static_cast<Real>(n) / 2));
-  const Real log_prefactor = std::log(front) + n * std::log(cs);
-  const Real prefactor = log_prefactor > kLogUnderflow ? front * IntPower(cs, n) : 0;
-  return Combine(s, prefactor, log_prefactor);
+  return Product(ScaledPower(cs, n), sum, front);
 }
 
 }  // namespace
