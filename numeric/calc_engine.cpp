@@ -4,37 +4,15 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 
+#include "numeric/calc_arithmetic.h"
 #include "numeric/conversions.h"
-#include "stats/exception.h"
 
 namespace zudira {
 
 namespace {
 
 constexpr char kRootOperator = 'r';
-constexpr Real kPi = 3.141592653589793238462643383279502884L;
-
-const char* const kDivisionByZero = "Division by Zero";
-const char* const kInvalidInverse = "Invalid Inverse";
-const char* const kSquareRootOfNegative = "Square Root of Negative";
-const char* const kMissingOperand = "Missing Operand";
-const char* const kInvalidOperation = "Invalid floating point operation";
-const char* const kOverflow = "Floating point overflow";
-const char* const kZeroDivide = "Floating point division by zero";
-
-[[noreturn]] void Raise(const char* message) {
-  throw Exception(message);
-}
-
-// Every computed value passes here: a result outside the extended range or not a number is
-// an arithmetic fault, never a shown INF or NAN.
-Real Checked(Real r) {
-  if (std::isnan(r)) Raise(kInvalidOperation);
-  if (std::isinf(r)) Raise(kOverflow);
-  return r;
-}
 
 int Level(char op) {
   switch (op) {
@@ -55,70 +33,6 @@ int Level(char op) {
 // Equal levels do not bind tighter, so operators of one level group from the left.
 bool BindsTighter(char new_op, char stacked) {
   return stacked == '(' || Level(new_op) > Level(stacked);
-}
-
-// Square-and-multiply, so a 32-bit exponent costs at most 62 multiplications.
-Real PositiveIntPower(Real a, std::uint64_t n) {
-  Real result = 1;
-  while (n != 0) {
-    if (n & 1U) result *= a;
-    n >>= 1U;
-    if (n != 0) a *= a;
-  }
-  return result;
-}
-
-Real IntPower(Real a, std::int64_t n) {
-  if (n >= 0) return Checked(PositiveIntPower(a, static_cast<std::uint64_t>(n)));
-  const auto m = static_cast<std::uint64_t>(-n);
-  const Real p = PositiveIntPower(a, m);
-  if (p == 0) Raise(kZeroDivide);
-  // When a^m overflows its reciprocal is tiny but may still be representable.
-  if (std::isinf(p)) return Checked(PositiveIntPower(1 / a, m));
-  return Checked(1 / p);
-}
-
-Real Power(Real a, Real b) {
-  if (b == 0) return 1;
-  if (a == 0) {
-    if (b > 0) return 0;
-    Raise(kZeroDivide);
-  }
-  if (b == std::trunc(b) && b >= std::numeric_limits<std::int32_t>::min() &&
-      b <= std::numeric_limits<std::int32_t>::max()) {
-    return IntPower(a, static_cast<std::int64_t>(b));
-  }
-  if (a < 0) Raise(kInvalidOperation);
-  return Checked(std::pow(a, b));
-}
-
-Real Root(Real a, Real b) {
-  if (b == 0) Raise(kZeroDivide);
-  return Power(a, 1 / b);
-}
-
-Real Logarithm(Real x, bool base10) {
-  if (x < 0) Raise(kInvalidOperation);
-  if (x == 0) Raise(kZeroDivide);
-  return Checked(base10 ? std::log10(x) : std::log(x));
-}
-
-// sinl and cosl reduce any finite argument exactly (Payne-Hanek), so arguments beyond 2^63
-// get their true value. Degrees are reduced modulo 360 first, which is exact, so that 390
-// degrees is 30 degrees to the last bit.
-Real ToRadians(Real x, bool radians) {
-  return radians ? x : std::fmod(x, 360.0L) * (kPi / 180);
-}
-
-Real FromRadians(Real x, bool radians) {
-  return radians ? x : x * (180 / kPi);
-}
-
-Real ArcSinCos(Real x, bool sine) {
-  const Real rest = 1 - x * x;
-  if (rest < 0) Raise(kInvalidOperation);
-  const Real c = std::sqrt(rest);
-  return sine ? std::atan2(x, c) : std::atan2(c, x);
 }
 
 bool IsDigitChar(char32_t ch) {
@@ -228,32 +142,32 @@ void CalcEngine::ApplyTopOperator() {
   operators_.pop_back();
   if (op == '(') return;
   // An operator typed first or twice in a row has nothing to work on.
-  if (operands_.size() < 2) Raise(kMissingOperand);
+  if (operands_.size() < 2) CalcRaise(kCalcMissingOperand);
   const Real b = operands_.back();
   const Real a = operands_[operands_.size() - 2];
   Real r = 0;
   switch (op) {
     case '+':
-      r = Checked(a + b);
+      r = CalcChecked(a + b);
       break;
     case '-':
-      r = Checked(a - b);
+      r = CalcChecked(a - b);
       break;
     case '*':
-      r = Checked(a * b);
+      r = CalcChecked(a * b);
       break;
     case '/':
-      if (b == 0) Raise(kDivisionByZero);
-      r = Checked(a / b);
+      if (b == 0) CalcRaise(kCalcDivisionByZero);
+      r = CalcChecked(a / b);
       break;
     case '^':
-      r = Power(a, b);
+      r = CalcPower(a, b);
       break;
     case kRootOperator:
-      r = Root(a, b);
+      r = CalcRoot(a, b);
       break;
     default:
-      Raise(kInvalidOperation);
+      CalcRaise(kCalcInvalidOperation);
   }
   operands_.pop_back();
   operands_.back() = r;
@@ -345,33 +259,31 @@ void CalcEngine::Function(CalcCommand command) {
     Real r = 0;
     switch (command) {
       case CalcCommand::ccSquare:
-        r = Checked(x * x);
+        r = CalcChecked(x * x);
         break;
       case CalcCommand::ccSqRoot:
-        if (x < 0) Raise(kSquareRootOfNegative);
+        if (x < 0) CalcRaise(kCalcSquareRootOfNegative);
         r = std::sqrt(x);
         break;
       case CalcCommand::ccInverse:
-        if (!has_value) Raise(kInvalidInverse);
-        if (x == 0) Raise(kDivisionByZero);
-        r = Checked(1 / x);
+        if (!has_value) CalcRaise(kCalcInvalidInverse);
+        if (x == 0) CalcRaise(kCalcDivisionByZero);
+        r = CalcChecked(1 / x);
         break;
       case CalcCommand::ccLog:
-        r = inv ? Power(10, x) : Logarithm(x, true);
+        r = inv ? CalcPower(10, x) : CalcLogarithm(x, true);
         break;
       case CalcCommand::ccLn:
-        r = inv ? Checked(std::exp(x)) : Logarithm(x, false);
+        r = inv ? CalcChecked(std::exp(x)) : CalcLogarithm(x, false);
         break;
       case CalcCommand::ccSin:
-        r = inv ? FromRadians(ArcSinCos(x, true), radians_)
-                : Checked(std::sin(ToRadians(x, radians_)));
+        r = inv ? CalcArcSin(x, radians_) : CalcSin(x, radians_);
         break;
       case CalcCommand::ccCos:
-        r = inv ? FromRadians(ArcSinCos(x, false), radians_)
-                : Checked(std::cos(ToRadians(x, radians_)));
+        r = inv ? CalcArcCos(x, radians_) : CalcCos(x, radians_);
         break;
       case CalcCommand::ccTan:
-        r = inv ? FromRadians(std::atan(x), radians_) : Checked(std::tan(ToRadians(x, radians_)));
+        r = inv ? CalcArcTan(x, radians_) : CalcTan(x, radians_);
         break;
       default:
         return;
@@ -389,7 +301,7 @@ void CalcEngine::MemoryKey(CalcCommand command) {
       memory_ = 0;
     } else if (HasValue()) {
       const Real v = Argument();
-      memory_ = Checked(command == CalcCommand::ccMemoryAdd ? memory_ + v : memory_ - v);
+      memory_ = CalcChecked(command == CalcCommand::ccMemoryAdd ? memory_ + v : memory_ - v);
     }
   } catch (const std::exception&) {
     // The register keeps its value; the failed key ends like every other computing key.
@@ -469,7 +381,7 @@ CalcOutcome CalcEngine::Press(CalcCommand command) {
         inverse_mode_ = false;
         break;
       case CalcCommand::ccPi:
-        PushResult(kPi);
+        PushResult(CalcPi);
         break;
       case CalcCommand::ccE:
         PushResult(std::exp(1.0L));
