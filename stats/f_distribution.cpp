@@ -16,6 +16,7 @@
 #include "stats/gamma_function.h"
 #include "stats/incomplete_functions.h"
 #include "stats/messages.h"
+#include "stats/scaled_real.h"
 #include "stats/student_t.h"
 #include "stats/unimodal_sum.h"
 #include "stats/upper_tail_root.h"
@@ -27,50 +28,10 @@ namespace {
 // Most terms one closed-form sum may take (about a millisecond); beyond it the request is
 // refused rather than left running.
 constexpr std::int64_t kMaxTerms = 250000;
-// Sums and powers are renormalised by exact powers of two before they could leave the
-// extended range; the binary exponent is carried beside them.
+// The running sum is renormalised by an exact power of two before it could leave the
+// extended range; the binary exponent is carried beside it.
 constexpr int kRescaleExponent = 8000;
 constexpr Real kRescaleAt = 0x1p8000L;
-// A power z^c with c * ln z above this stays a normal extended number.
-constexpr Real kLogChunk = -11000;
-// Powers that would need more chunks than this are taken through their logarithm.
-constexpr int kMaxChunks = 64;
-
-// value * 2^exponent.
-struct Scaled {
-  Real value;
-  std::int64_t exponent;
-};
-
-void Renormalise(Scaled& s) {
-  int e = 0;
-  s.value = std::frexp(s.value, &e);
-  s.exponent += e;
-}
-
-// z^r for 0 < z <= 1 and r >= 0 without underflow: the power is taken in chunks z^c that
-// stay in range, each by the library power function, so the result keeps its precision.
-Scaled ScaledPower(Real z, Real r) {
-  const Real log_z = std::log(z);
-  if (log_z == 0 || r * log_z > kLogChunk) return {std::pow(z, r), 0};
-  const Real chunk = std::floor(kLogChunk / log_z);
-  if (chunk < 1 || r / chunk > kMaxChunks) {
-    const Real log2_power = r * log_z / std::log(2.0L);
-    const Real whole = std::floor(log2_power);
-    return {std::exp2(log2_power - whole), static_cast<std::int64_t>(whole)};
-  }
-  const Real chunk_power = std::pow(z, chunk);
-  Scaled result{1, 0};
-  Real remaining = r;
-  for (; remaining >= chunk; remaining -= chunk) {
-    result.value *= chunk_power;
-    Renormalise(result);
-  }
-  result.value *= std::pow(z, remaining);
-  Renormalise(result);
-  return result;
-}
-
 // 1 + sum over k = 1..last of the products ratio(1) * ... * ratio(k). The ratios approach
 // `limit` (< 1) from above or stay below it, so once max(ratio, limit) < 1 the rest is a
 // geometric tail that can be bounded.
@@ -94,21 +55,13 @@ Scaled CarriedSum(std::int64_t last, Ratio ratio, Real limit) {
   return sum;
 }
 
-Real Product(const Scaled& a, const Scaled& b, Real factor) {
-  const std::int64_t exponent = a.exponent + b.exponent;
-  const Real value = a.value * b.value * factor;
-  // Far below the smallest subnormal the result is 0; ldexp takes an int.
-  if (exponent < -40000) return 0;
-  return std::ldexp(value, static_cast<int>(std::min<std::int64_t>(exponent, 40000)));
-}
-
 // z^r * sum_{k=0..last} C(r + k - 1, k) w^k: the negative-binomial sums of 26.6.4 and 26.6.5
 // with r = DF / 2 of the other parameter.
 Real NegativeBinomialSum(Real r, Real z, Real w, std::int64_t last) {
   if (z == 0) return 0;
   const Scaled sum = CarriedSum(
       last, [&](std::int64_t k) { return w * (2 * r + 2 * (k - 1)) / (2 * k); }, w);
-  return Product(ScaledPower(z, r), sum, 1);
+  return ScaledProduct(ScaledPower(z, r), sum, 1);
 }
 
 // The beta term of 26.6.8 for odd m > 1 and odd n.
@@ -121,7 +74,7 @@ Real OddOddBeta(std::uint32_t m, std::uint32_t n, Real theta) {
       (static_cast<std::int64_t>(m) - 3) / 2,
       [&](std::int64_t k) { return s2 * (2 * k + n - 1) / static_cast<Real>(2 * k + 1); }, s2);
   const Real front = 2 * factorial * sn / (std::sqrt(Pi) * GammaFn(static_cast<Real>(n) / 2));
-  return Product(ScaledPower(cs, n), sum, front);
+  return ScaledProduct(ScaledPower(cs, n), sum, front);
 }
 
 }  // namespace

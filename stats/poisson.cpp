@@ -11,15 +11,33 @@
 #include "stats/exception.h"
 #include "stats/integer_power.h"
 #include "stats/messages.h"
+#include "stats/scaled_real.h"
 #include "stats/unimodal_sum.h"
 
 namespace zudira {
 
 namespace {
 
+// ln of the largest extended value, less a margin: lambda^k stays in range below it.
+constexpr Real kLogPowerLimit = 11350;
+
+// lambda^k e^-lambda / k! when lambda^k alone would overflow: the factors lambda / i are
+// multiplied one by one and e^-lambda is carried with its own binary exponent.
+Real TermByFactors(std::int64_t k, Real lambda) {
+  Scaled ratio_product{1, 0};
+  for (std::int64_t i = 1; i <= k; ++i) {
+    ratio_product.value *= lambda / static_cast<Real>(i);
+    if (i % 64 == 0) Renormalise(ratio_product);
+  }
+  return ScaledProduct(ratio_product, ScaledExp(-lambda), 1);
+}
+
 Real DirectTerm(std::int64_t k, Real lambda) {
   // A negative count reaches Factorial as a huge unsigned one, which it refuses.
   if (k < 0 || k > MaxFactorialArg) throw Exception(FactorialLimitMessage);
+  if (lambda > 1 && static_cast<Real>(k) * std::log(lambda) > kLogPowerLimit) {
+    return TermByFactors(k, lambda);
+  }
   return IntPower(lambda, k) * std::exp(-lambda) / Factorial(static_cast<std::uint32_t>(k));
 }
 
@@ -56,7 +74,8 @@ Real PoissonLess(std::int32_t k, Real lambda) {
 
 Real PoissonGreater(std::int32_t k, Real lambda) {
   const Real less = LessThan(std::int64_t{k} + 1, lambda);
-  return GuardArithmetic([&] { return 1 - less; });
+  // The sum of the lower terms may round a few ulps above 1; a probability is not negative.
+  return less >= 1 ? 0 : 1 - less;
 }
 
 }  // namespace zudira
