@@ -108,7 +108,7 @@ TEST(EditFieldModel, UnchangedValuesAndTextsDoNotRewriteTheControl) {
   Field f(etPosReal);
   f.model.SetAsFloat(3);
   EXPECT_EQ(f.control.text, "3.0000");
-  f.control.text = "9";  // typed, not yet left
+  f.control.text = "9";       // typed, not yet left
   f.model.SetText("3.0000");  // the text last set
   EXPECT_EQ(f.control.text, "9");
   EXPECT_EQ(f.model.Text(), "9");

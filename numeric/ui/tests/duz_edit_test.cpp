@@ -153,6 +153,32 @@ TEST_F(FieldWindow, ReadOnlyFieldShowsTheReadOnlyColourAndTakesNoKeys) {
   EXPECT_EQ(window_colour, QApplication::palette().color(QPalette::Base));
 }
 
+TEST(DuzEditDefaults, BaseFieldFiltersDigitsAndZeroPadUsesTheMaximumLength) {
+  TDuzEdit2 base;
+  EXPECT_EQ(base.EditType(), etPositive);
+  EXPECT_FALSE(base.UseReadOnlyColours());
+  const QColor before = base.BackgroundColour();
+  base.SetReadOnly(true);
+  EXPECT_EQ(base.BackgroundColour(), before);
+  QTest::keyClicks(&base, "1a2");
+  EXPECT_EQ(base.text(), "");  // read-only
+
+  TDuzEdit3 field;
+  EXPECT_EQ(field.EditType(), etString);
+  EXPECT_TRUE(field.UseReadOnlyColours());
+  EXPECT_EQ(field.Decimals(), 4);
+  field.SetEditType(etPositive);
+  field.SetAsInteger(42);
+  EXPECT_EQ(field.MaxLength(), 0);
+  field.SetMaxLength(5);
+  field.SetZeroPad(true);
+  EXPECT_EQ(field.text(), "00042");
+  EXPECT_EQ(field.AsInteger(), 42);
+  field.SetMaxLength(0);
+  field.Redisplay();
+  EXPECT_EQ(field.text(), "");
+}
+
 TEST(SystemLocaleProvider, ConversionsUseTheDesktopSeparators) {
   InstallSystemLocaleProvider();
   const QLocale system = QLocale::system();
