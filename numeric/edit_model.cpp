@@ -87,10 +87,10 @@ std::string EditFieldModel::FormatValue() const {
       if (zero_pad_) return IntToZeroPaddedStr(whole_, control_.MaxLength() & 0xFF);
       return commas_ ? IntToGroupedStr(whole_) : SafeIntToStr(whole_);
     case Family::kReal:
-      if (blank_if_zero_ && IsZero(real_)) return {};
+      if (blank_if_zero_ && FloatIsZero(real_)) return {};
       return SafeFloatToFixed(real_, decimals_);
     case Family::kDate:
-      if (blank_if_zero_ && IsZero(date_time_)) return {};
+      if (blank_if_zero_ && FloatIsZero(date_time_)) return {};
       return edit_type_ == etDate ? DateToTextOrBlank(date_time_) : TimeToHoursMinutes(date_time_);
     case Family::kCurrency:
       if (blank_if_zero_ && whole_ == 0) return {};
