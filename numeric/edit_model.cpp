@@ -28,10 +28,6 @@ std::int32_t RoundToInt32(Real v) {
   return static_cast<std::int32_t>(r);
 }
 
-// The zero test of the library (FloatIsZero): |v| < ZeroTolerance.
-bool IsZero(Real v) {
-  return std::fabs(v) < ZeroTolerance;
-}
 
 }  // namespace
 
