@@ -28,7 +28,6 @@ std::int32_t RoundToInt32(Real v) {
   return static_cast<std::int32_t>(r);
 }
 
-
 }  // namespace
 
 EditFieldModel::EditFieldModel(EditControl& control) : control_(control) {
