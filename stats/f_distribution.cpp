@@ -89,6 +89,10 @@ Real FCDF(std::uint32_t df1, std::uint32_t df2, Real f) {
   return GuardArithmetic([&]() -> Real {
     const Real m = df1;
     const Real n = df2;
+    // With one degree of freedom on either side F is a squared Student t, whose central
+    // probability keeps its accuracy and speed for any DF on the other side.
+    if (df1 == 1) return StudentTCentral(static_cast<std::int32_t>(df2), std::sqrt(f));
+    if (df2 == 1) return 1 - StudentTCentral(static_cast<std::int32_t>(df1), 1 / std::sqrt(f));
     Real q;
     if (df1 % 2 == 0) {
       const Real x = n / (n + m * f);
@@ -100,7 +104,7 @@ Real FCDF(std::uint32_t df1, std::uint32_t df2, Real f) {
       const Real theta = std::atan(std::sqrt(m * f / n));
       // A is the Student t central probability with n degrees of freedom at sqrt(m f).
       const Real a = StudentTCentral(static_cast<std::int32_t>(df2), std::sqrt(m * f));
-      const Real beta = df1 == 1 ? 0 : OddOddBeta(df1, df2, theta);
+      const Real beta = OddOddBeta(df1, df2, theta);
       q = 1 - a + beta;
     }
     return 1 - q;

@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "real_near.h"
+#include "stats/arithmetic_fault.h"
+#include "stats/chi_squared.h"
+#include "stats/exception.h"
+#include "stats/f_distribution.h"
+
+namespace zudira {
+namespace {
+
+std::int32_t CodeOf(void (*call)()) {
+  try {
+    call();
+  } catch (const EStStatError& e) {
+    return e.ErrorCode;
+  }
+  return 0;
+}
+
+std::string MessageOf(void (*call)()) {
+  try {
+    call();
+  } catch (const Exception& e) {
+    return e.what();
+  }
+  return "(no error)";
+}
+
+struct SingleCase {
+  std::int32_t df1, df2;
+  double x;
+  double value;
+};
+
+// python3 -c "import mpmath as mp; mp.mp.dps=30;
+//   print(mp.gammainc(df/2, x/2, mp.inf, regularized=True))"
+constexpr SingleCase kChiUpperTable[] = {
+    {1, 0, 3.841458820694124, 0.050000000000000057435},
+    {2, 0, 3, 0.22313016014842982893},
+    {5, 0, 1, 0.96256577324729636896},
+    {10, 0, 20, 0.029252688076961072673},
+    {30, 0, 30, 0.46565370894400963158},
+    {100, 0, 80, 0.92966493334060504556},
+    {1, 0, 0.0001, 0.99202128737073679241},
+};
+
+// python3 -c "from scipy.stats import chi2; print(chi2.isf(p, df))"
+constexpr SingleCase kChiQuantileTable[] = {
+    {1, 0, 0.05, 3.8414588206941285},  {1, 0, 0.95, 0.003932140000019531},
+    {2, 0, 0.5, 1.386294361119891},    {5, 0, 0.01, 15.086272469388991},
+    {10, 0, 0.9, 4.86518205192533},    {30, 0, 0.5, 29.336031516661585},
+    {60, 0, 0.001, 99.60723306984946}, {3, 0, 0.99999904632568359375, 0.00023428322991980933},
+};
+
+TEST(ChiSquared, UpperTailAndQuantileToSinglePrecision) {
+  for (const SingleCase& c : kChiUpperTable) {
+    EXPECT_NEAR(ChiSquaredUpper(c.df1, static_cast<float>(c.x)), c.value, 1e-6) << c.df1;
+  }
+  for (const SingleCase& c : kChiQuantileTable) {
+    // The search stops at 3e-7 in x and the tail carries single precision.
+    EXPECT_NEAR(InverseChiSquared(c.df1, static_cast<float>(c.x)), c.value, 2e-6 * c.value + 1e-6)
+        << c.df1 << " " << c.x;
+  }
+  for (float x : {0.5f, 2.0f, 7.5f, 30.0f}) {
+    EXPECT_NEAR(ChiSquaredUpper(2, x), std::exp(-x / 2), 3e-7) << x;
+  }
+  EXPECT_EQ(ChiSquaredUpper(4, 0), 1);
+  EXPECT_EQ(InverseChiSquared(7, 1), 0);
+}
+
+TEST(ChiSquared, BadParametersAndFailedSearches) {
+  EXPECT_EQ(CodeOf([] { ChiSquaredUpper(0, 1); }), StatBadParam);
+  EXPECT_EQ(CodeOf([] { ChiSquaredUpper(3, -0.5f); }), StatBadParam);
+  EXPECT_EQ(CodeOf([] { InverseChiSquared(3, 1.2f); }), StatBadParam);
+  EXPECT_EQ(CodeOf([] { InverseChiSquared(3, -0.1f); }), StatBadParam);
+  EXPECT_EQ(CodeOf([] { InverseChiSquared(0, 0.5f); }), StatBadParam);
+  // Degrees of freedom past what 100 series terms can reach: no convergence, in bounded time.
+  EXPECT_EQ(CodeOf([] { ChiSquaredUpper(std::numeric_limits<std::int32_t>::max(), 2e9f); }),
+            StatNoConverge);
+  // No finite root for probability 0: the growing bracket leaves the single range.
+  EXPECT_THROW(InverseChiSquared(4, 0), EOverflow);
+}
+
+// python3 -c "import mpmath as mp; mp.mp.dps=30;
+//   print(mp.betainc(df2/2, df1/2, 0, df2/(df2+df1*x), regularized=True))"
+constexpr SingleCase kFUpperTable[] = {
+    {1, 1, 1, 0.5},
+    {5, 10, 3.3258, 0.050001401482691562636},
+    {3, 7, 0.5, 0.69403638756881372389},
+    {10, 3, 8, 0.056831991803216082517},
+    {20, 30, 1.2, 0.3185197152396801813},
+    {2, 2, 19, 0.05},
+};
+
+// python3 -c "from scipy.stats import f; print(f.isf(p, df1, df2))"
+constexpr SingleCase kFQuantileTable[] = {
+    {5, 10, 0.05, 3.3258345304130112}, {1, 1, 0.5, 1.0000000000000013},
+    {3, 7, 0.9, 0.18989043672042047},  {10, 3, 0.01, 27.22873412147429},
+    {20, 30, 0.5, 0.9887690341635668}, {2, 50, 0.25, 1.4254510140345102},
+};
+
+TEST(FDistribution, UpperTailAndQuantileToSinglePrecision) {
+  for (const SingleCase& c : kFUpperTable) {
+    EXPECT_NEAR(FUpper(c.df1, c.df2, static_cast<float>(c.x)), c.value, 1e-6)
+        << c.df1 << " " << c.df2;
+  }
+  for (const SingleCase& c : kFQuantileTable) {
+    EXPECT_NEAR(InverseF(c.df1, c.df2, static_cast<float>(c.x)), c.value, 2e-6 * c.value + 1e-6)
+        << c.df1 << " " << c.df2 << " " << c.x;
+  }
+  EXPECT_EQ(FUpper(3, 4, 0), 1);
+  EXPECT_EQ(InverseF(3, 4, 1), 0);
+  EXPECT_EQ(CodeOf([] { FUpper(0, 4, 1); }), StatBadParam);
+  EXPECT_EQ(CodeOf([] { FUpper(4, 0, 1); }), StatBadParam);
+  EXPECT_EQ(CodeOf([] { FUpper(4, 4, -1); }), StatBadParam);
+  EXPECT_EQ(CodeOf([] { InverseF(4, 4, 1.01f); }), StatBadParam);
+  EXPECT_EQ(CodeOf([] { InverseF(4, -2, 0.5f); }), StatBadParam);
+}
+
+struct FCase {
+  std::uint32_t df1, df2;
+  double f;
+  Real cdf;
+};
+
+// python3 -c "import mpmath as mp; mp.mp.dps=40;
+//   print(mp.betainc(df1/2, df2/2, 0, df1*f/(df1*f+df2), regularized=True))"
+constexpr FCase kFcdfTable[] = {
+    {1u, 1u, 1, 0.5L},
+    {2u, 2u, 1.5, 0.6L},
+    {4u, 6u, 2, 0.7863390254060807996668055L},
+    {3u, 6u, 2, 0.7844465853788261598821867L},
+    {6u, 3u, 0.4, 0.1564901319445237903179379L},
+    {1u, 7u, 4.5, 0.92841819966207034757755L},
+    {2u, 1u, 2, 0.5527864045000420607181653L},
+    {3u, 1u, 1, 0.3910022189557706419110034L},
+    {7u, 1u, 3, 0.5817882345917442600269997L},
+    {10u, 1u, 0.001, 2.351219164319608754342489e-11L},
+    {1u, 10u, 10000.0, 0.9999999999999997550310445L},
+    {100u, 100u, 1.2, 0.8182469803874898156953377L},
+    {1u, 2000000000u, 1, 0.6826894920161005349260166L},
+    {2u, 2147483647u, 0.5, 0.3934693402167571144327811L},
+    {1u, 5u, 1e-06, 0.0007592132278023493584330781L},
+    {50u, 60u, 40, 1.0L},
+    // Equal degrees of freedom at 1: one half by symmetry. The first term alone (2^-20000)
+    // lies below the extended range.
+    {40000u, 40000u, 1, 0.5L},
+    {100000u, 100000u, 1, 0.5L},
+};
+
+TEST(FCDF, ClosedFormsMatchReferenceIncludingLargeDegreesOfFreedom) {
+  for (const FCase& c : kFcdfTable) {
+    EXPECT_TRUE(RealNear(FCDF(c.df1, c.df2, c.f), c.cdf, 1e-16L)) << c.df1 << " " << c.df2;
+  }
+}
+
+// Both degrees of freedom odd and the numerator above 1: the correction term divides by the
+// gamma polynomial of A&S 6.1.36, good to 3e-7.
+constexpr FCase kFcdfOddOddTable[] = {
+    {3u, 1u, 1, 0.3910022189557706419110034L},       {3u, 5u, 2, 0.7673760819999214441584703L},
+    {5u, 3u, 0.7, 0.3385965248169846833741971L},     {9u, 11u, 1.1, 0.5666693592781171280448721L},
+    {101u, 200u, 0.9, 0.2787079378713387733694446L}, {99u, 101u, 1.1, 0.6829594653107950577866226L},
+};
+
+TEST(FCDF, OddOddFormWithinTheGammaPolynomialAccuracy) {
+  for (const FCase& c : kFcdfOddOddTable) {
+    EXPECT_TRUE(RealNear(FCDF(c.df1, c.df2, c.f), c.cdf, 1e-6L * c.cdf)) << c.df1 << " " << c.df2;
+  }
+}
+
+TEST(FCDF, ErrorsForBadArgumentsAndForDegreesOfFreedomTooLarge) {
+  EXPECT_EQ(MessageOf([] { FCDF(3, 4, 0); }), "F must be > 0");
+  EXPECT_EQ(MessageOf([] { FCDF(0, 0, -1); }), "F must be > 0");  // F is tested first
+  EXPECT_EQ(MessageOf([] { FCDF(0, 5, 1); }), "Degrees of Freedom must be > 0");
+  EXPECT_EQ(MessageOf([] { FCDF(5, 0, 1); }), "Degrees of Freedom must be > 0");
+  // A negative count arrives as a huge unsigned one: refused, not billions of terms.
+  EXPECT_EQ(MessageOf([] { FCDF(static_cast<std::uint32_t>(-4), 5, 1); }),
+            "Degrees of Freedom must be > 0");
+  EXPECT_EQ(MessageOf([] { FCDF(5, static_cast<std::uint32_t>(-1), 1); }),
+            "Degrees of Freedom must be > 0");
+  // The odd-odd correction needs ((n - 1) / 2)!.
+  EXPECT_EQ(MessageOf([] { FCDF(3, 3097, 1); }), "Factorial Calculation cannot exceed 1547");
+  // Sums that would need millions of terms are refused with a clear text.
+  EXPECT_EQ(MessageOf([] { FCDF(2000000, 2000000, 1); }),
+            "Degrees of Freedom too large for the F distribution");
+  EXPECT_EQ(MessageOf([] { FCDF(2000001, 2000000, 1); }),
+            "Degrees of Freedom too large for the F distribution");
+}
+
+}  // namespace
+}  // namespace zudira
