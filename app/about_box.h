@@ -46,9 +46,7 @@ class TAboutBox2 : public QDialog {
   void WebBtnClick();
 
  protected:
-  void keyPressEvent(QKeyEvent* event) override;
   void changeEvent(QEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QPushButton* okButton_ = nullptr;

@@ -1,0 +1,225 @@
+#include "app/about_box.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <limits>
+
+#include "app/appearance/appearance_settings.h"
+#include "app/launch_url.h"
+#include "app/message_boxes.h"
+#include "app/pictures.h"
+#include "app/platform_info.h"
+#include "app/program_info.h"
+#include "numeric/conversions.h"
+#include "numeric/ui/duz_label.h"
+#include "version_info.h"
+
+namespace zudira {
+
+namespace {
+
+constexpr int kClientWidth = 325;
+constexpr int kClientHeight = 369;
+
+const char* const kTotalMemoryLabel = "Physical Memory Total: \t";
+const char* const kFreeMemoryLabel = "Physical Memory Free: \t";
+const char* const kFreeResourcesLabel = "Free Resources: \t\t";
+const char* const kProcessorLabel = "Processor Type: \t\t";
+const char* const kVersionLabel = "Windows Version: \t\t";
+const char* const kCompanyLabel = "Registered Company: \t";
+const char* const kOwnerLabel = "Registered Owner: \t\t";
+
+QString Latin1(const std::string& text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// IntToGroupedStr takes 32 bits; memory beyond 2 TB in KB is grouped in two parts, the low
+// three digits written with the separator the locale puts between groups.
+QString GroupedKB(std::int64_t kb) {
+  constexpr std::int64_t kMax32 = std::numeric_limits<std::int32_t>::max();
+  if (kb >= 0 && kb <= kMax32) return Latin1(IntToGroupedStr(static_cast<std::int32_t>(kb)));
+  if (kb < 0) return QString::number(kb);
+  const std::string thousand = IntToGroupedStr(1000);  // "1" separator "000"
+  const std::string separator = thousand.substr(1, thousand.size() - 4);
+  return GroupedKB(kb / 1000) + Latin1(separator) +
+         QStringLiteral("%1").arg(kb % 1000, 3, 10, QLatin1Char('0'));
+}
+
+QPixmap ProgramIconPixmap() {
+  const QIcon icon = QApplication::windowIcon();
+  if (!icon.isNull()) return icon.pixmap(QSize(55, 55));
+  return QPixmap::fromImage(
+      DrawFamilyPicture(rfInside).scaled(55, 55, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+QPlainTextEdit* ReadOnlyMemo(const QString& name, QWidget* parent) {
+  auto* memo = new QPlainTextEdit(parent);
+  memo->setObjectName(name);
+  memo->setReadOnly(true);
+  memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+  QPalette palette = memo->palette();
+  palette.setColor(QPalette::Base, ColorFromValue(Appearance().ReadOnlyColour));
+  memo->setPalette(palette);
+  return memo;
+}
+
+QPushButton* Button(const QString& name, const QString& caption, QWidget* parent) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
+
+QString MemoryText(std::optional<std::int64_t> kb) {
+  if (!kb) return QString::fromLatin1(kUnknownFact);
+  return GroupedKB(*kb) + QStringLiteral(" KB");
+}
+
+SystemFacts GatherSystemFacts() {
+  SystemFacts facts;
+  const PhysicalMemory memory = ReadPhysicalMemory();
+  facts.totalMemoryKB = memory.totalKB;
+  facts.freeMemoryKB = memory.availableKB;
+  facts.processor = ProcessorText();
+  facts.osVersion = KernelVersion();
+  facts.company = RegisteredCompany();
+  facts.owner = WindowsOwner();
+  return facts;
+}
+
+QStringList SystemInfoLines(const SystemFacts& facts) {
+  QStringList lines;
+  lines << QLatin1String(kTotalMemoryLabel) + MemoryText(facts.totalMemoryKB)
+        << QLatin1String(kFreeMemoryLabel) + MemoryText(facts.freeMemoryKB);
+  if (facts.freeResourcesPercent)
+    lines << QLatin1String(kFreeResourcesLabel) + QString::number(*facts.freeResourcesPercent) +
+                 QLatin1Char('%');
+  lines << QLatin1String(kProcessorLabel) + facts.processor
+        << QLatin1String(kVersionLabel) + facts.osVersion
+        << QLatin1String(kCompanyLabel) + facts.company << QLatin1String(kOwnerLabel) + facts.owner;
+  return lines;
+}
+
+bool LaunchMakerEmail() {
+  return LaunchUrl(static_cast<int>(UrlKind::ukMailTo), QString::fromUtf8(version::kMakerEmail));
+}
+
+bool LaunchMakerWeb() {
+  const QString web = QString::fromUtf8(version::kMakerWeb);
+  // The http kind would put "http://" before a configured https address.
+  const bool secure = web.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
+  return LaunchUrl(static_cast<int>(secure ? UrlKind::ukHttps : UrlKind::ukHttp), web);
+}
+
+TAboutBox2::TAboutBox2(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("AboutBox2"));
+  setWindowTitle(QStringLiteral("Duz About Box"));
+  setFixedSize(kClientWidth, kClientHeight);
+
+  auto* productName = new TDuzLabel2(QString::fromUtf8(version::kProductName), this);
+  productName->setObjectName(QStringLiteral("ProductName"));
+  productName->SetLabelStyle(lsRecessed);
+  productName->setAlignment(Qt::AlignCenter);
+  QFont headingFont = productName->font();
+  headingFont.setPointSize(20);
+  headingFont.setBold(true);
+  productName->setFont(headingFont);
+  QPalette headingPalette = productName->palette();
+  headingPalette.setColor(QPalette::WindowText, ColorFromValue(Appearance().HeadingColour));
+  productName->setPalette(headingPalette);
+  productName->setGeometry(8, 6, kClientWidth - 16, 40);
+
+  auto* icon = new QLabel(this);
+  icon->setObjectName(QStringLiteral("ProgramIcon"));
+  icon->setScaledContents(true);
+  icon->setPixmap(ProgramIconPixmap());
+  icon->setGeometry(10, 52, 55, 55);
+
+  auto* version = new QLabel(QStringLiteral("Version: ") + VersionText(), this);
+  version->setObjectName(QStringLiteral("Version"));
+  version->setGeometry(76, 54, kClientWidth - 86, 18);
+
+  auto* notice = new QLabel(QString::fromUtf8(version::kLegalCopyright), this);
+  notice->setObjectName(QStringLiteral("Copyright"));
+  notice->setWordWrap(true);
+  notice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  notice->setGeometry(76, 74, kClientWidth - 86, 34);
+
+  auto* comments = ReadOnlyMemo(QStringLiteral("Comments"), this);
+  comments->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  comments->setPlainText(QString::fromUtf8(version::kComments));
+  comments->setGeometry(10, 114, kClientWidth - 20 - 94 - 6, 94);
+
+  auto* picture = new QLabel(this);
+  picture->setObjectName(QStringLiteral("Picture"));
+  picture->setPixmap(QPixmap::fromImage(
+      DrawFamilyPicture(rfInside).scaled(94, 94, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+  picture->setGeometry(kClientWidth - 10 - 94, 114, 94, 94);
+
+  auto* stats = ReadOnlyMemo(QStringLiteral("Stats"), this);
+  const QStringList lines = SystemInfoLines(GatherSystemFacts());
+  // One tab stop wide enough for the two-tab labels, so every value starts at the second stop.
+  const QFontMetrics metrics(stats->font());
+  int stop = 0;
+  for (const char* label : {kFreeResourcesLabel, kProcessorLabel, kVersionLabel, kOwnerLabel})
+    stop = std::max(stop, metrics.horizontalAdvance(QString::fromLatin1(label).trimmed()));
+  stats->setTabStopDistance(stop + metrics.horizontalAdvance(QLatin1Char(' ')) * 2);
+  stats->setPlainText(lines.join(QLatin1Char('\n')));
+  stats->setGeometry(10, 214, kClientWidth - 20, 112);
+
+  auto* emailBtn = Button(QStringLiteral("EmailBtn"), QStringLiteral("&EMail Duz"), this);
+  auto* webBtn = Button(QStringLiteral("WebBtn"), QStringLiteral("Duz &Web Site"), this);
+  okButton_ = Button(QStringLiteral("OKButton"), QStringLiteral("OK"), this);
+  okButton_->setDefault(true);
+  const int buttonTop = kClientHeight - 8 - 27;
+  emailBtn->setGeometry(10, buttonTop, 95, 27);
+  webBtn->setGeometry(115, buttonTop, 95, 27);
+  okButton_->setGeometry(kClientWidth - 10 - 95, buttonTop, 95, 27);
+
+  connect(emailBtn, &QPushButton::clicked, this, &TAboutBox2::EmailBtnClick);
+  connect(webBtn, &QPushButton::clicked, this, &TAboutBox2::WebBtnClick);
+  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+  // Alt+X presses OK wherever the focus is in the box.
+  auto* altX = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_X), this);
+  connect(altX, &QShortcut::activated, okButton_, &QPushButton::click);
+
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame = geometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+  }
+}
+
+void TAboutBox2::EmailBtnClick() {
+  if (!LaunchMakerEmail()) WarningMsg(QStringLiteral("Default Mailer not found"));
+}
+
+void TAboutBox2::WebBtnClick() {
+  if (!LaunchMakerWeb()) WarningMsg(QStringLiteral("Default Browser not found"));
+}
+
+void TAboutBox2::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  // A minimised box takes the whole program down with it, as one application window.
+  if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+    for (QWidget* window : QApplication::topLevelWidgets())
+      if (window != this && window->isVisible() && !window->isMinimized()) window->showMinimized();
+  }
+}
+
+bool ShowAboutBox(QWidget* parent) {
+  TAboutBox2 box(parent);
+  return box.exec() == QDialog::Accepted;
+}
+
+}  // namespace zudira

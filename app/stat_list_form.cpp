@@ -1,0 +1,165 @@
+#include "app/stat_list_form.h"
+
+#include <QAbstractTableModel>
+#include <QApplication>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "app/appearance/appearance_settings.h"
+#include "app/error_report.h"
+#include "app/message_boxes.h"
+#include "app/wait_form.h"
+
+namespace zudira {
+
+// The rows "I|V" as two columns, split at the first delimiter; a row without one shows its
+// whole text as the argument.
+class ListRowsModel : public QAbstractTableModel {
+ public:
+  explicit ListRowsModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+  void SetRows(QStringList rows) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    endResetModel();
+  }
+  const QStringList& Rows() const { return rows_; }
+
+  int rowCount(const QModelIndex& parent) const override {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+  }
+  int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : 2; }
+
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rows_.size()) return {};
+    const QString& row = rows_.at(index.row());
+    const qsizetype bar = row.indexOf(QLatin1Char(kListDelimiter));
+    if (index.column() == 0) return bar < 0 ? row : row.left(bar);
+    return bar < 0 ? QString() : row.mid(bar + 1);
+  }
+
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    return section == 0 ? QStringLiteral("N") : QStringLiteral("Value");
+  }
+
+ private:
+  QStringList rows_;
+};
+
+namespace {
+
+constexpr int kClientWidth = 315;
+constexpr int kClientHeight = 361;
+constexpr int kListHeight = 324;
+
+void CentreOnScreen(QWidget* window) {
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame = window->geometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+  }
+}
+
+}  // namespace
+
+TStatListForm::TStatListForm(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("StatListForm"));
+  setFixedSize(kClientWidth, kClientHeight);
+
+  model_ = new ListRowsModel(this);
+  lb_ = new QTableView(this);
+  lb_->setObjectName(QStringLiteral("LB"));
+  lb_->setModel(model_);
+  lb_->setGeometry(0, 0, kClientWidth, kListHeight);
+  lb_->setShowGrid(true);
+  lb_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  lb_->setSelectionMode(QAbstractItemView::SingleSelection);
+  lb_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  lb_->setWordWrap(false);
+  lb_->verticalHeader()->hide();
+  lb_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  lb_->verticalHeader()->setDefaultSectionSize(lb_->fontMetrics().height() + 4);
+  lb_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  lb_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  lb_->horizontalHeader()->setHighlightSections(false);
+  lb_->setColumnWidth(0, 64);
+  lb_->setColumnWidth(1, 247);
+  const QColor gridColour = palette().color(QPalette::Disabled, QPalette::Text);
+  const QColor background = ColorFromValue(Appearance().ReadOnlyColour);
+  lb_->setStyleSheet(QStringLiteral("QTableView { background-color: %1; gridline-color: %2; }")
+                         .arg(background.name(), gridColour.name()));
+
+  printBtn_ = new QPushButton(QStringLiteral("Print"), this);
+  printBtn_->setObjectName(QStringLiteral("PrintBtn"));
+  printBtn_->setAutoDefault(false);
+  okBtn_ = new QPushButton(QStringLiteral("OK"), this);
+  okBtn_->setObjectName(QStringLiteral("OKBtn"));
+  okBtn_->setDefault(true);
+  const int buttonTop = kListHeight + (kClientHeight - kListHeight - 27) / 2;
+  printBtn_->setGeometry(8, buttonTop, 75, 27);
+  okBtn_->setGeometry(kClientWidth - 8 - 75, buttonTop, 75, 27);
+
+  connect(printBtn_, &QPushButton::clicked, this, &TStatListForm::PrintBtnClick);
+  connect(okBtn_, &QPushButton::clicked, this, &QDialog::accept);
+  CentreOnScreen(this);
+}
+
+TStatListForm::~TStatListForm() = default;
+
+void TStatListForm::SetRows(ListKind kind, const std::vector<std::string>& rows) {
+  QStringList texts;
+  texts.reserve(static_cast<qsizetype>(rows.size()));
+  for (const std::string& row : rows)
+    texts.push_back(QString::fromLatin1(row.data(), static_cast<qsizetype>(row.size())));
+  kind_ = kind;
+  model_->SetRows(std::move(texts));
+}
+
+const QStringList& TStatListForm::Rows() const {
+  return model_->Rows();
+}
+
+void TStatListForm::PrintBtnClick() {
+  WarningMsg(QStringLiteral("Printing is not available yet."));
+}
+
+void TStatListForm::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  // A minimised list takes the whole program down with it, as one application window.
+  if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+    for (QWidget* window : QApplication::topLevelWidgets())
+      if (window != this && window->isVisible() && !window->isMinimized()) window->showMinimized();
+  }
+}
+
+int ShowList(ListKind kind, int n, QWidget* parent, const ListRowBuilder& build) {
+  std::vector<std::string> rows;
+  {
+    WaitWindowScope wait(parent);
+    rows = build(kind, n);
+  }
+  TStatListForm form(parent);
+  form.setWindowTitle(QString::fromStdString(ListWindowCaption(kind, n)));
+  form.SetRows(kind, rows);
+  return form.exec();
+}
+
+void RunListCommand(ListKind kind, QWidget* parent) {
+  int n = 0;
+  if (!AskInteger(QString::fromStdString(ListPromptCaption(kind)), QString::fromLatin1(kListPrompt),
+                  n))
+    return;
+  if (!ListSizeAccepted(n)) {
+    WarningMsg(QString::fromLatin1(kListRangeWarning));
+    return;
+  }
+  RunCommand([&] { ShowList(kind, n, parent); });
+}
+
+}  // namespace zudira

@@ -1,0 +1,154 @@
+#include "app/text_view_form.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QStringDecoder>
+
+#include "app/message_boxes.h"
+
+namespace zudira {
+
+namespace {
+
+constexpr int kMargin = 5;
+constexpr int kCaptionLimit = 255;
+
+bool IsLineEnd(char16_t c) {
+  return c == u'\n' || c == u'\r';
+}
+
+}  // namespace
+
+QString ViewerText(const QByteArray& bytes, qint64 fileSize) {
+  QStringDecoder utf8(QStringConverter::Utf8);
+  QString decoded = utf8.decode(bytes);
+  // Not UTF-8: every byte is a character in Latin-1, so nothing of the file is lost to
+  // replacement marks.
+  if (utf8.hasError()) decoded = QString::fromLatin1(bytes);
+
+  QString text;
+  text.reserve(decoded.size() + decoded.size() / kViewerLineLimit + 64);
+  int column = 0;
+  const qsizetype count = decoded.size();
+  for (qsizetype i = 0; i < count; ++i) {
+    const char16_t c = decoded.at(i).unicode();
+    if (IsLineEnd(c)) {
+      if (c == u'\r' && i + 1 < count && decoded.at(i + 1) == u'\n') ++i;
+      text += u'\n';
+      column = 0;
+      continue;
+    }
+    if (column == kViewerLineLimit) {
+      text += u'\n';
+      column = 0;
+    }
+    // Control characters (NUL of binary files above all) would be drawn as nothing or
+    // confuse the text layout; the replacement mark shows that something is there.
+    text += (c < 0x20 && c != u'\t') || c == 0x7f ? QChar(QChar::ReplacementCharacter) : QChar(c);
+    ++column;
+  }
+  if (fileSize > bytes.size()) {
+    if (!text.isEmpty() && !text.endsWith(u'\n')) text += u'\n';
+    text += QStringLiteral("\n(Only the first %1 KB of %2 KB are shown.)")
+                .arg(bytes.size() / 1024)
+                .arg(fileSize / 1024);
+  }
+  return text;
+}
+
+ViewerLayout LayOutViewer(QSize client, QSize button) {
+  ViewerLayout layout;
+  layout.closeButton = QRect(QPoint(client.width() - kMargin - button.width(),
+                                    client.height() - kMargin - button.height()),
+                             button);
+  layout.view = QRect(kMargin, kMargin, client.width() - 2 * kMargin,
+                      client.height() - button.height() - 3 * kMargin);
+  return layout;
+}
+
+TTFViewForm::TTFViewForm(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("TFViewForm"));
+  setSizeGripEnabled(true);
+
+  tf_ = new QPlainTextEdit(this);
+  tf_->setObjectName(QStringLiteral("TF"));
+  tf_->setReadOnly(true);
+  // Keyboard selection keeps a caret in the read-only view.
+  tf_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  tf_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  tf_->setUndoRedoEnabled(false);
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  font.setFamilies({QStringLiteral("Fixedsys"), font.family()});
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
+  font.setPointSize(10);
+  tf_->setFont(font);
+
+  printBtn_ = new QPushButton(QStringLiteral("Print"), this);
+  printBtn_->setObjectName(QStringLiteral("PrintBtn"));
+  printBtn_->setToolTip(QStringLiteral("Print Text File"));
+  printBtn_->setAutoDefault(false);
+  printBtn_->setFixedSize(75, 27);
+  closeBtn_ = new QPushButton(QStringLiteral("&OK"), this);
+  closeBtn_->setObjectName(QStringLiteral("CloseBtn"));
+  closeBtn_->setDefault(true);
+  closeBtn_->setFixedSize(75, 27);
+
+  connect(closeBtn_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(printBtn_, &QPushButton::clicked, this, &TTFViewForm::PrintBtnClick);
+
+  setMinimumSize(2 * 75 + 4 * kMargin, 120);
+  resize(639, 458);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame = geometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+  }
+}
+
+bool TTFViewForm::LoadFile(const QString& fileName) {
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  const qint64 size = file.size();
+  const QByteArray bytes = file.read(kViewerByteLimit);
+  tf_->setPlainText(ViewerText(bytes, std::max<qint64>(size, bytes.size())));
+  printBtn_->setVisible(true);
+  return true;
+}
+
+void TTFViewForm::PrintBtnClick() {
+  WarningMsg(QStringLiteral("Printing is not available yet."));
+}
+
+void TTFViewForm::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  const ViewerLayout layout = LayOutViewer(event->size(), closeBtn_->size());
+  tf_->setGeometry(layout.view);
+  closeBtn_->setGeometry(layout.closeButton);
+  // The print button sits left of OK on the same line.
+  printBtn_->move(layout.closeButton.left() - kMargin - printBtn_->width(),
+                  layout.closeButton.top());
+}
+
+bool ViewTextFile(const QString& fileName, const QString& caption, QWidget* parent) {
+  if (!QFileInfo(fileName).isFile()) {
+    WarningMsg(QStringLiteral("File Not Found!"));
+    return false;
+  }
+  TTFViewForm form(parent);
+  form.setWindowTitle((caption.isEmpty() ? fileName : caption).left(kCaptionLimit));
+  if (!form.LoadFile(fileName)) {
+    ErrorMsg(QStringLiteral("The file %1 cannot be read.").arg(fileName));
+    return false;
+  }
+  form.exec();
+  return true;
+}
+
+}  // namespace zudira
