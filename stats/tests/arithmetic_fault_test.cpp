@@ -1,0 +1,85 @@
+#include "stats/arithmetic_fault.h"
+
+#include <gtest/gtest.h>
+
+#include <cfenv>
+#include <cmath>
+
+#include "stats/exception.h"
+#include "stats/integer_power.h"
+#include "stats/real.h"
+
+namespace zudira {
+namespace {
+
+// Inputs the compiler cannot fold away.
+volatile Real huge = 1e4000L;
+volatile Real zero = 0;
+volatile Real tiny = 1e-4000L;
+
+TEST(GuardArithmetic, EachFaultBecomesItsOwnErrorWithItsText) {
+  try {
+    GuardArithmetic([] { return huge * huge; });
+    ADD_FAILURE() << "no overflow";
+  } catch (const EOverflow& e) {
+    EXPECT_STREQ(e.what(), "Floating point overflow");
+  }
+  try {
+    GuardArithmetic([] { return 1 / zero; });
+    ADD_FAILURE() << "no division by zero";
+  } catch (const EZeroDivide& e) {
+    EXPECT_STREQ(e.what(), "Floating point division by zero");
+  }
+  try {
+    GuardArithmetic([] { return std::sqrt(zero - 1); });
+    ADD_FAILURE() << "no invalid operation";
+  } catch (const EInvalidOp& e) {
+    EXPECT_STREQ(e.what(), "Invalid floating point operation");
+  }
+  // All three belong to the library's family.
+  EXPECT_THROW(GuardArithmetic([] { return huge * huge; }), Exception);
+}
+
+TEST(GuardArithmetic, UnderflowAndInexactPassAndTheCallersFlagsAreKept) {
+  EXPECT_EQ(GuardArithmetic([] { return tiny * tiny; }), 0);
+  EXPECT_NEAR(static_cast<double>(GuardArithmetic([] { return 1 / (zero + 3); })), 1.0 / 3, 1e-15);
+
+  std::feclearexcept(FE_ALL_EXCEPT);
+  volatile double outside = 1e308;
+  outside = outside * 10;  // the caller's own overflow, not the library's business
+  EXPECT_NO_THROW(GuardArithmetic([] { return tiny + 1; }));
+  EXPECT_TRUE(std::fetestexcept(FE_OVERFLOW));
+  EXPECT_THROW(GuardArithmetic([] { return 1 / zero; }), EZeroDivide);
+  EXPECT_FALSE(std::fetestexcept(FE_DIVBYZERO));
+  std::feclearexcept(FE_ALL_EXCEPT);
+}
+
+TEST(GuardArithmetic, TheFirstFaultIsReportedNotWhatFollowedIt) {
+  // A computation that overflows and then fails its own way reports the overflow.
+  EXPECT_THROW(GuardArithmetic([]() -> Real {
+                 const Real x = huge * huge;
+                 if (std::isinf(x)) throw EStStatError(StatNoConverge);
+                 return x;
+               }),
+               EOverflow);
+  // An overflow raised before a nested guarded step is reported, not the step's own fault.
+  EXPECT_THROW(GuardArithmetic([] {
+                 const Real x = huge * huge;
+                 return GuardArithmetic([&] { return x - x; });
+               }),
+               EOverflow);
+  // Errors that come without a fault pass unchanged.
+  EXPECT_THROW(GuardArithmetic([]() -> Real { throw EStStatError(StatBadParam); }), EStStatError);
+}
+
+TEST(IntPower, ZeroExponentNegativeExponentAndLargeExponents) {
+  EXPECT_EQ(IntPower(0.0L, 0), 1);
+  EXPECT_EQ(IntPower(7.0L, 0), 1);
+  EXPECT_EQ(IntPower(2.0L, -3), 0.125L);
+  EXPECT_EQ(IntPower(-3.0L, 5), -243);
+  EXPECT_EQ(IntPower(0.5L, 16000), std::ldexp(1.0L, -16000));
+  EXPECT_EQ(IntPower(2.0, 10), 1024.0);
+}
+
+}  // namespace
+}  // namespace zudira
