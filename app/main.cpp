@@ -10,7 +10,6 @@
 int main(int argc, char** argv) {
   zudira::TZudiraApplication app(argc, argv);
   zudira::TZudiraApplication::setApplicationName("Zudira");
-  zudira::TZudiraApplication::setApplicationDisplayName("Zudira");
   zudira::SetHelpFile("Zudira.help");
 
   zudira::TDuzDataRP report_module(&app);

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -46,7 +47,7 @@ constexpr int kFieldX = 404;
 constexpr int kFieldWidth = 121;
 constexpr int kFieldHeight = 21;
 constexpr int kCaptionRight = 402;
-constexpr int kCaptionWidth = 160;
+constexpr int kCaptionWidth = 150;
 constexpr int kCalcButtonX = 526;
 constexpr int kRangeLabelX = 202;
 constexpr int kRangeFirstY = 24;
@@ -61,8 +62,10 @@ QString Text(std::string_view text) {
 }
 
 // A right-aligned caption ending near the field column.
-void PlaceCaption(QWidget* label, int y) {
+void PlaceCaption(TDuzLabel* label, int y) {
   label->setGeometry(kCaptionRight - kCaptionWidth, y + 2, kCaptionWidth, 17);
+  // Long captions reach into the range labels' column; neither may hide the other.
+  label->SetTransparent(true);
 }
 
 }  // namespace
@@ -78,6 +81,11 @@ TPDFMainForm::TPDFMainForm(QWidget* parent) : QMainWindow(parent) {
   CreateClientPanel();
   CreateStatusBar();
   SetTabOrder();
+  // Alt+F4 and F1 reach the window whatever control has the focus.
+  auto* exit_key = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), this);
+  connect(exit_key, &QShortcut::activated, this, [this] { ExitBtnClick(); });
+  auto* help_key = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(help_key, &QShortcut::activated, this, [this] { HelpBtnClick(); });
   // The command toolbar has no close button: no context menu may hide it.
   setContextMenuPolicy(Qt::NoContextMenu);
   resize(kClientWidth, sizeHint().height());
@@ -93,6 +101,8 @@ TPDFMainForm::TPDFMainForm(QWidget* parent) : QMainWindow(parent) {
   pdf_type_->setCurrentIndex(dkNormal);
   PDFTypeChange();
   PDFRangeClick();
+  // The window opens with every field, Answer too, showing 0 with the current decimals.
+  answer_->Redisplay();
   owner_ = WindowsOwner();
 
   SetProgramDirFromApplication();
@@ -306,12 +316,16 @@ void TPDFMainForm::CreateClientPanel() {
     fix_buttons_->addButton(radio, i);
   }
   fix_buttons_->button(feFixA)->setChecked(true);
-  connect(fix_buttons_, &QButtonGroup::idClicked, this, [this] { FixTypeClick(); });
+  // Only a change of the selection counts: choosing the selected item again does nothing.
+  connect(fix_buttons_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+    if (checked) FixTypeClick();
+  });
 
   auto* decimals = new TDuzLabel2(panel);
   decimals->setObjectName("DecimalsLabel");
   decimals->setText("Decimal Places");
-  decimals->setGeometry(60, 272, 100, 16);
+  decimals->setGeometry(40, 272, 130, 16);
+  decimals->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
   accuracy_ = new QSpinBox(panel);
   accuracy_->setObjectName("Accuracy");
   accuracy_->setRange(0, 10);
@@ -351,14 +365,17 @@ void TPDFMainForm::PlaceRangeSelector(QWidget* panel) {
     label->setObjectName(QString("RangeLabel%1").arg(r));
     label->setText(Text(RangeCaption(static_cast<RangeType>(r))));
     label->SetTag(r);
-    label->setGeometry(kRangeLabelX, label_y - 1, 140, 18);
+    label->setGeometry(kRangeLabelX, label_y - 1, 130, 18);
+    label->SetTransparent(true);
     label->setToolTip(Text(kRangeHint));
     SetHelp(label, 5020);
     connect(label, &TDuzLabel::clicked, this, [this, r] { DuzLabel8Click(r); });
     range_labels_[static_cast<size_t>(r)] = label;
   }
   range_buttons_->button(rtEqualA)->setChecked(true);
-  connect(range_buttons_, &QButtonGroup::idClicked, this, [this] { PDFRangeClick(); });
+  connect(range_buttons_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+    if (checked) PDFRangeClick();
+  });
 }
 
 void TPDFMainForm::PlaceRightColumn(QWidget* panel) {

@@ -1,0 +1,201 @@
+// The main window's commands: the calculator buttons, presets, help, the not-yet-built
+// commands, and what survives a restart.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <vector>
+
+#include "app/help.h"
+#include "app/help_viewer.h"
+#include "app/message_boxes.h"
+#include "app/tests/main_window_fixture.h"
+
+namespace zudira {
+namespace {
+
+// A calculator that records the value it was opened with and answers as told.
+struct FakeCalculator {
+  bool accept = true;
+  Real result = 0;
+  std::vector<Real> opened_with;
+  TPDFMainForm::CalculatorFunction Function() {
+    return [this](const QString&, Real& value) {
+      opened_with.push_back(value);
+      if (accept) value = result;
+      return accept;
+    };
+  }
+};
+
+TEST_F(MainWindowTest, CalculatorButtonsWriteTheAcceptedValueToTheirField) {
+  auto w = MakeWindow();
+  FakeCalculator calc;
+  w->SetCalculator(calc.Function());
+  Type(*w, "SDev", "2");
+  Calculate(*w);
+  const QString answer = Field(*w, "Answer")->Text();
+
+  calc.result = 1.25L;
+  QTest::mouseClick(Get<QToolButton>(*w, "MeanCalcBtn"), Qt::LeftButton);
+  EXPECT_EQ(Field(*w, "Mean")->Text(), "1.2500000");
+  EXPECT_EQ(Field(*w, "Answer")->Text(), answer);  // the calculator leaves Answer alone
+
+  calc.accept = false;
+  calc.result = 99;
+  QTest::mouseClick(Get<QToolButton>(*w, "StdDevCalcBtn"), Qt::LeftButton);
+  EXPECT_EQ(Field(*w, "SDev")->Text(), "2.0000000");
+  ASSERT_EQ(calc.opened_with.size(), 2u);
+  EXPECT_EQ(calc.opened_with[1], 2.0L);
+  EXPECT_EQ(Field(*w, "Answer")->Text(), answer);
+}
+
+TEST_F(MainWindowTest, CalculatorValuesReachWholeNumberFieldsRounded) {
+  auto w = MakeWindow();
+  FakeCalculator calc;
+  w->SetCalculator(calc.Function());
+  ChooseKind(*w, dkBinomial);
+  ChooseRange(*w, rtInsideCC);
+  struct Case {
+    const char* button;
+    const char* field;
+    Real value;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {"StdDevCalcBtn", "SDev", 12.5L, "12"}, {"StdDevCalcBtn", "SDev", 13.5L, "14"},
+      {"ACalcBtn", "A", 2.7L, "3"},           {"ACalcBtn", "A", -3, "0"},
+      {"BCalcBtn", "B", 1e12L, "2147483647"}, {"MeanCalcBtn", "Mean", 0.25L, "0.2500000"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.button + std::string(" ") + std::to_string(static_cast<double>(c.value)));
+    calc.result = c.value;
+    QTest::mouseClick(Get<QToolButton>(*w, c.button), Qt::LeftButton);
+    EXPECT_EQ(Field(*w, c.field)->Text(), c.shown);
+  }
+  EXPECT_EQ(Field(*w, "SDev")->AsInteger(), 14);
+}
+
+TEST_F(MainWindowTest, CalculatorReadsTheTextStillBeingTyped) {
+  auto w = MakeWindow();
+  FakeCalculator calc;
+  calc.accept = false;
+  w->SetCalculator(calc.Function());
+  TDuzEdit3* a = Field(*w, "A");
+  a->setFocus(Qt::TabFocusReason);
+  a->selectAll();
+  QTest::keyClicks(a, "4.5");
+  QTest::mouseClick(Get<QToolButton>(*w, "ACalcBtn"), Qt::LeftButton);
+  ASSERT_EQ(calc.opened_with.size(), 1u);
+  EXPECT_EQ(calc.opened_with[0], 4.5L);
+  EXPECT_EQ(QApplication::focusWidget(), a);  // the focus came back to the field
+}
+
+TEST_F(MainWindowTest, PresetsAskFirstAndApplyOnlyOnYes) {
+  auto w = MakeWindow();
+  SetConservativePreset();
+  const AppearanceSettings conservative = Appearance();
+  {
+    ScopedBoxScript boxes;
+    boxes.Answer(false);
+    w->Def1BtnClick();
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].kind, BoxKind::bkConfirm);
+    EXPECT_EQ(boxes.Shown()[0].text, "Set Preferences to Enhanced Defaults?");
+    EXPECT_EQ(Appearance(), conservative);
+  }
+  {
+    ScopedBoxScript boxes;
+    w->Def1BtnClick();
+    EXPECT_EQ(Appearance(), AppearanceSettings{});
+    w->Def2BtnClick();
+    ASSERT_EQ(boxes.Shown().size(), 2u);
+    EXPECT_EQ(boxes.Shown()[1].text, "Set Preferences to Conservative Defaults?");
+    EXPECT_EQ(Appearance(), conservative);
+  }
+  // Applied to the window: tool buttons are flat only with the Enhanced values.
+  EXPECT_FALSE(Get<QToolButton>(*w, "MeanCalcBtn")->autoRaise());
+}
+
+TEST_F(MainWindowTest, SettingsAndToolbarLayoutSurviveARestart) {
+  {
+    auto w = MakeWindow();
+    Appearance().HintState = 1;
+    Appearance().FlatComboBoxes = false;
+    Appearance().HeadingColour = 0x0000FF;
+    auto* toolbar = Get<QToolBar>(*w, "Toolbar971");
+    w->addToolBar(Qt::BottomToolBarArea, toolbar);
+    ASSERT_EQ(w->toolBarArea(toolbar), Qt::BottomToolBarArea);
+  }
+  ASSERT_TRUE(QFile::exists(SettingsFile()));
+  Appearance() = AppearanceSettings{};
+  {
+    // A stored value that is no number keeps its setting and spoils nothing else.
+    QSettings store(SettingsFile(), QSettings::IniFormat);
+    store.setValue("Software/Rozuviza/RuvOderu/Zudira/Defaults/Read Only Colour", "oops");
+  }
+  auto w = MakeWindow();
+  EXPECT_EQ(Appearance().HintState, 1);
+  EXPECT_FALSE(Appearance().FlatComboBoxes);
+  EXPECT_EQ(Appearance().HeadingColour, 0x0000FFu);
+  EXPECT_EQ(Appearance().ReadOnlyColour, AppearanceSettings{}.ReadOnlyColour);
+  EXPECT_EQ(w->toolBarArea(Get<QToolBar>(*w, "Toolbar971")), Qt::BottomToolBarArea);
+  EXPECT_TRUE(Get<QToolBar>(*w, "Toolbar971")->isVisible());
+}
+
+TEST_F(MainWindowTest, FirstRunStartsWithTheEnhancedValuesAndWritesThemAtExit) {
+  { auto w = MakeWindow(); }
+  QSettings store(SettingsFile(), QSettings::IniFormat);
+  store.beginGroup("Software/Rozuviza/RuvOderu/Zudira/Defaults");
+  EXPECT_EQ(store.value("Hint State").toString(), "2");
+  EXPECT_EQ(store.value("Flat Tool Buttons").toString(), "1");
+  EXPECT_EQ(store.value("Read Only Colour").toString(), "13417909");
+}
+
+TEST_F(MainWindowTest, CommandsNotBuiltYetSayIt) {
+  auto w = MakeWindow();
+  ScopedBoxScript boxes;
+  Type(*w, "SDev", "1");
+  w->PrintBtnClick();
+  ASSERT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_EQ(boxes.Shown()[0].text, "Printing is not available yet.");
+  EXPECT_EQ(Field(*w, "Answer")->Text(), "0.0000000");  // calculated before printing
+}
+
+THelpViewer* ShownHelpViewer() {
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (auto* viewer = qobject_cast<THelpViewer*>(top); viewer && viewer->isVisible())
+      return viewer;
+  return nullptr;
+}
+
+TEST_F(MainWindowTest, ContextHelpOpensTheFocusedControlsTopic) {
+  auto w = MakeWindow();
+  ASSERT_TRUE(QFile::exists(HelpFile())) << HelpFile().toStdString();
+  ScopedBoxScript boxes;
+  Get<QSpinBox>(*w, "Accuracy")->setFocus(Qt::TabFocusReason);
+  w->HelpBtnClick();
+  THelpViewer* viewer = ShownHelpViewer();
+  ASSERT_NE(viewer, nullptr);
+  EXPECT_EQ(viewer->CurrentContext(), 5030);
+  viewer->close();
+
+  w->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+  Field(*w, "Mean")->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(Field(*w, "Mean"), Qt::Key_F1);
+  viewer = ShownHelpViewer();
+  ASSERT_NE(viewer, nullptr);
+  EXPECT_EQ(viewer->CurrentContext(), 5040);
+  viewer->close();
+  EXPECT_TRUE(boxes.Shown().empty());
+}
+
+}  // namespace
+}  // namespace zudira

@@ -1,0 +1,280 @@
+// The main window driven as a user would: by control names, typing, focus changes and clicks.
+#include "app/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <memory>
+
+#include "app/appearance/appearance_settings.h"
+#include "app/message_boxes.h"
+#include "app/tests/main_window_fixture.h"
+#include "numeric/ui/duz_edit.h"
+#include "numeric/ui/duz_label.h"
+
+namespace zudira {
+namespace {
+
+TEST_F(MainWindowTest, StartsWithNormalAndTheFirstRangeType) {
+  auto w = MakeWindow();
+  EXPECT_TRUE(
+      QRegularExpression(R"(^Zudira \(\d+\.\d+\.\d+\.\d+\)$)").match(w->windowTitle()).hasMatch())
+      << w->windowTitle().toStdString();
+  EXPECT_EQ(Combo(*w, "PDFType")->currentText(), "Normal Distribution");
+  EXPECT_EQ(Combo(*w, "PDFType")->count(), 11);
+  EXPECT_EQ(w->Range(), rtEqualA);
+  EXPECT_EQ(w->FixedEnd(), feFixA);
+  EXPECT_TRUE(Shown(*w, "B") == false && Shown(*w, "FixType") == false);
+  EXPECT_FALSE(Shown(*w, "BCalcBtn"));
+  EXPECT_EQ(LabelText(*w, "LabelA"), "A :");
+  EXPECT_EQ(LabelText(*w, "ResultLabel"), "Probability :");
+  EXPECT_EQ(w->PictureIndex(), 0);
+  for (const char* name : {"Mean", "SDev", "A", "B", "Answer"})
+    EXPECT_EQ(Field(*w, name)->Text(), "0.0000000") << name;
+  EXPECT_EQ(Field(*w, "SDev")->EditType(), etPosReal);
+  EXPECT_TRUE(Field(*w, "Answer")->ReadOnly());
+  EXPECT_EQ(w->findChild<QSpinBox*>("Accuracy")->value(), 7);
+}
+
+TEST_F(MainWindowTest, ControlsCarryTheirHelpContextsHintsAndToolbarPlaces) {
+  auto w = MakeWindow();
+  const std::pair<const char*, int> contexts[] = {
+      {"PDFType", 5010},   {"FixType", 5060},  {"PDFRange", 5020},    {"Mean", 5040},
+      {"SDev", 5040},      {"A", 5040},        {"B", 5040},           {"Answer", 5050},
+      {"CalcBtn", 5050},   {"Accuracy", 5030}, {"ClientPanel", 5000}, {"Toolbar971", 5200},
+      {"StatusBar", 5300},
+  };
+  for (const auto& [name, context] : contexts) {
+    QWidget* widget = w->findChild<QWidget*>(name);
+    ASSERT_NE(widget, nullptr) << name;
+    EXPECT_EQ(widget->property("helpContext").toInt(), context) << name;
+  }
+  EXPECT_EQ(w->findChild<QWidget*>("Accuracy")->toolTip(), "Number of Decimal Places displayed");
+  EXPECT_EQ(w->findChild<QWidget*>("CalcBtn")->toolTip(), "Calculate the Answer");
+  EXPECT_EQ(w->findChild<QPushButton*>("CalcBtn")->text(), "&Calculate!");
+
+  auto* toolbar = w->findChild<QToolBar*>("Toolbar971");
+  ASSERT_NE(toolbar, nullptr);
+  EXPECT_EQ(toolbar->windowTitle(), "Zudira Toolbar");
+  EXPECT_EQ(toolbar->allowedAreas(), Qt::TopToolBarArea | Qt::BottomToolBarArea);
+  QStringList order;
+  for (QAction* action : toolbar->actions()) {
+    if (action->isSeparator()) {
+      order << "|";
+      continue;
+    }
+    QWidget* button = toolbar->widgetForAction(action);
+    order << button->objectName();
+    EXPECT_EQ(button->size(), QSize(23, 22)) << button->objectName().toStdString();
+    EXPECT_FALSE(action->icon().isNull());
+  }
+  EXPECT_EQ(order.join(" "), "PrintBtn | OptBtn Def1Btn Def2Btn | AboutBtn HelpBtn | ExitBtn");
+  EXPECT_EQ(w->findChild<QToolButton*>("ExitBtn")->toolTip(), "Exit (Alt-F4)");
+  EXPECT_EQ(w->findChild<QToolBar*>("MenuToolbar")->windowTitle(), "Main Menu");
+
+  auto* clock = w->findChild<QLabel*>("Clock");
+  ASSERT_NE(clock, nullptr);
+  EXPECT_TRUE(w->findChild<QLabel*>("CapsIndicator")->text().startsWith("Caps:"));
+  EXPECT_TRUE(w->findChild<QLabel*>("ScrollIndicator")->text().startsWith("Scroll:"));
+  EXPECT_TRUE(w->findChild<QLabel*>("NumIndicator")->text().startsWith("Num:"));
+  EXPECT_TRUE(clock->text().contains(QString::number(QDate::currentDate().year())));
+}
+
+TEST_F(MainWindowTest, MenusHoldEveryCommandInOrder) {
+  auto w = MakeWindow();
+  auto* bar = w->findChild<QMenuBar*>("MenuBar1");
+  ASSERT_NE(bar, nullptr);
+  QStringList menus;
+  for (QAction* top : bar->actions()) {
+    QStringList items;
+    for (QAction* item : top->menu()->actions())
+      items << (item->isSeparator() ? "-" : item->text());
+    menus << top->text() + ": " + items.join(", ");
+  }
+  EXPECT_EQ(menus.join("\n").toStdString(),
+            "&File: e&Xit   (Alt-F4)\n"
+            "C&alculate: &Calculate Answer\n"
+            "&Lists: &Binomial Coefficients, &Factorials, &Permutations\n"
+            "&Print: P&rint Answer\n"
+            "&Options: &Preferences, Use &Enhanced Defaults, Use &Conservative Defaults, -\n"
+            "&Help: &Contents, &Index, &Tutorial, -, &View Readme File, View &What's New File, -, "
+            "&About Zudira, &Resources Used, Contact &Duz");
+}
+
+TEST_F(MainWindowTest, BinomialProbabilityOutsideTheUnitRangeShowsTheInputError) {
+  auto w = MakeWindow();
+  ChooseKind(*w, dkBinomial);
+  Type(*w, "SDev", "10");
+  Type(*w, "A", "3");
+  struct Case {
+    const char* p;
+    bool error;
+  };
+  for (const Case& c : {Case{"1.5", true}, Case{"0", false}, Case{"1", false}}) {
+    SCOPED_TRACE(c.p);
+    Type(*w, "Mean", c.p);
+    ScopedBoxScript boxes;
+    Calculate(*w);
+    if (c.error) {
+      ASSERT_EQ(boxes.Shown().size(), 1u);
+      EXPECT_EQ(boxes.Shown()[0].kind, BoxKind::bkError);
+      EXPECT_EQ(boxes.Shown()[0].text, "p must be in [0, 1]");
+      EXPECT_EQ(Field(*w, "Answer")->Text(), "");
+    } else {
+      EXPECT_TRUE(boxes.Shown().empty());
+      EXPECT_EQ(Field(*w, "Answer")->Text(), "0.0000000");  // P(X = 3) is 0 when p is 0 or 1
+    }
+  }
+}
+
+TEST_F(MainWindowTest, LibraryErrorIsReportedAndAnswerKeepsItsContent) {
+  auto w = MakeWindow();
+  ChooseKind(*w, dkF);
+  ChooseRange(*w, rtBelowA);
+  Type(*w, "Mean", "5");
+  Type(*w, "SDev", "7");
+  Type(*w, "A", "1");
+  Calculate(*w);
+  const QString before = Field(*w, "Answer")->Text();
+  ASSERT_FALSE(before.isEmpty());
+  ASSERT_NE(before, "0.0000000");
+  Type(*w, "A", "0");
+  ScopedBoxScript boxes;
+  Calculate(*w);
+  ASSERT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_EQ(boxes.Shown()[0].kind, BoxKind::bkErrorReport);
+  EXPECT_EQ(boxes.Shown()[0].caption, "Zudira");
+  EXPECT_EQ(boxes.Shown()[0].text, "F must be > 0.");
+  EXPECT_EQ(Field(*w, "Answer")->Text(), before);
+  EXPECT_EQ(Field(*w, "A")->Text(), "0.0000000");
+}
+
+TEST_F(MainWindowTest, DecimalsRoundTheHeldAnswerAndAnEmptyAnswerShowsZero) {
+  auto w = MakeWindow();
+  Type(*w, "SDev", "1");
+  Type(*w, "A", "1");
+  ChooseRange(*w, rtBelowA);
+  Calculate(*w);
+  ASSERT_EQ(Field(*w, "Answer")->Text(), "0.8413447");  // Phi(1) = 0.841344746...
+  auto* accuracy = w->findChild<QSpinBox*>("Accuracy");
+  accuracy->setValue(3);
+  EXPECT_EQ(Field(*w, "Answer")->Text(), "0.841");
+  EXPECT_EQ(Field(*w, "A")->Text(), "1.000");
+  accuracy->setValue(7);
+  EXPECT_EQ(Field(*w, "Answer")->Text(), "0.8410000");
+  Calculate(*w);
+  EXPECT_EQ(Field(*w, "Answer")->Text(), "0.8413447");
+
+  ChooseRange(*w, rtEqualA);  // empties Answer
+  EXPECT_EQ(Field(*w, "Answer")->Text(), "");
+  accuracy->setValue(2);
+  EXPECT_EQ(Field(*w, "Answer")->Text(), "0.00");
+  ChooseRange(*w, rtBelowA);
+  Calculate(*w);
+  ChooseRange(*w, rtEqualA);
+  Calculate(*w);  // an answer equal to the held 0 is still written out
+  EXPECT_EQ(Field(*w, "Answer")->Text(), "0.00");
+}
+
+TEST_F(MainWindowTest, ChoosingAKindReconfiguresTheInputsAndKeepsValues) {
+  auto w = MakeWindow();
+  Type(*w, "A", "2.6");
+  ChooseRange(*w, rtInsideCO);
+  Calculate(*w);
+  ChooseKind(*w, dkBinomial);
+  EXPECT_EQ(Field(*w, "Answer")->Text(), "");
+  EXPECT_TRUE(Shown(*w, "PLabel") && Shown(*w, "NLabel"));
+  EXPECT_FALSE(Shown(*w, "MeanLabel") || Shown(*w, "SigmaLabel"));
+  EXPECT_EQ(LabelText(*w, "PLabel"), "P :");
+  EXPECT_EQ(LabelText(*w, "NLabel"), "N :");
+  EXPECT_EQ(Field(*w, "A")->EditType(), etPositive);
+  EXPECT_EQ(Field(*w, "B")->EditType(), etPositive);
+  EXPECT_EQ(Field(*w, "A")->Text(), "3");
+  EXPECT_EQ(w->PictureIndex(), 6 + rtInsideCO);
+  EXPECT_EQ(Field(*w, "Mean")->toolTip(), "The Probability of Success. Must be in [0, 1]");
+  EXPECT_EQ(LabelText(*w, "ResultLabel"), "Probability :");
+  EXPECT_EQ(w->findChild<QWidget*>("ResultLabel")->toolTip(), "The Probability");
+
+  ChooseKind(*w, dkPoisson);
+  EXPECT_FALSE(Shown(*w, "SDev") || Shown(*w, "StdDevCalcBtn"));
+  EXPECT_FALSE(Shown(*w, "SigmaLabel") || Shown(*w, "NLabel"));
+  EXPECT_TRUE(Shown(*w, "MeanLabel") && Shown(*w, "MeanCalcBtn") && Shown(*w, "ACalcBtn"));
+  EXPECT_EQ(Field(*w, "SDev")->EditType(), etPositive);  // a hidden SDev keeps its kind
+
+  ChooseKind(*w, dkStudentT);
+  EXPECT_EQ(LabelText(*w, "PLabel"), "Degress of Freedom :");
+  EXPECT_EQ(Field(*w, "Mean")->EditType(), etPositive);
+  EXPECT_EQ(Field(*w, "A")->EditType(), etReal);
+  EXPECT_EQ(Field(*w, "A")->Text(), "3.0000000");
+  EXPECT_EQ(w->PictureIndex(), static_cast<int>(rfInside));
+}
+
+TEST_F(MainWindowTest, InverseKindsRelabelTheBoundsByTheFixedEnd) {
+  auto w = MakeWindow();
+  ChooseKind(*w, dkInverseChiSquared);
+  ChooseRange(*w, rtInsideOO);
+  EXPECT_TRUE(Shown(*w, "FixType") && Shown(*w, "B"));
+  EXPECT_EQ(LabelText(*w, "LabelA"), "Probability :");
+  EXPECT_EQ(LabelText(*w, "LabelB"), "A :");
+  EXPECT_EQ(LabelText(*w, "ResultLabel"), "B :");
+
+  Type(*w, "Mean", "4");
+  Type(*w, "A", "0.5");
+  Type(*w, "B", "1");
+  Calculate(*w);
+  ASSERT_NE(Field(*w, "Answer")->Text(), "");
+  w->findChild<QRadioButton*>("FixB")->click();
+  EXPECT_EQ(w->FixedEnd(), feFixB);
+  EXPECT_EQ(LabelText(*w, "LabelB"), "B :");
+  EXPECT_EQ(LabelText(*w, "ResultLabel"), "A :");
+  EXPECT_EQ(w->findChild<QWidget*>("ResultLabel")->toolTip(), "The value of A");
+  EXPECT_EQ(Field(*w, "Answer")->Text(), "");
+
+  ChooseRange(*w, rtAboveA);
+  EXPECT_FALSE(Shown(*w, "FixType") || Shown(*w, "B"));
+  EXPECT_EQ(LabelText(*w, "LabelA"), "Probability :");
+  EXPECT_EQ(LabelText(*w, "ResultLabel"), "A :");
+  EXPECT_EQ(w->PictureIndex(), static_cast<int>(rfUpper));
+}
+
+TEST_F(MainWindowTest, RangeLabelsSelectTheirRangeAndReselectingChangesNothing) {
+  auto w = MakeWindow();
+  auto* label = w->findChild<TDuzMathLabel*>("RangeLabel12");
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->text(), "P(X ^L A or X ^G B)");
+  QTest::mouseClick(label, Qt::LeftButton);
+  EXPECT_EQ(w->Range(), rtOutsideCC);
+  EXPECT_TRUE(Shown(*w, "B") && Shown(*w, "BCalcBtn"));
+  EXPECT_EQ(w->PictureIndex(), static_cast<int>(rfOutside));
+
+  Type(*w, "SDev", "1");
+  Calculate(*w);
+  const QString answer = Field(*w, "Answer")->Text();
+  ASSERT_FALSE(answer.isEmpty());
+  QTest::mouseClick(label, Qt::LeftButton);
+  EXPECT_EQ(Field(*w, "Answer")->Text(), answer);
+  w->findChild<QRadioButton*>("PDFRangeItem12")->click();
+  EXPECT_EQ(Field(*w, "Answer")->Text(), answer);
+  QTest::mouseClick(w->findChild<TDuzMathLabel*>("RangeLabel3"), Qt::LeftButton);
+  EXPECT_EQ(w->Range(), rtAboveA);
+  EXPECT_TRUE(w->findChild<QRadioButton*>("PDFRangeItem3")->isChecked());
+  EXPECT_EQ(Field(*w, "Answer")->Text(), "");
+}
+
+}  // namespace
+}  // namespace zudira
