@@ -11,6 +11,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/about_box.h"
 #include "app/appearance/appearance_settings.h"
 #include "app/apply_appearance.h"
 #include "app/error_report.h"
@@ -19,29 +20,13 @@
 #include "app/message_boxes.h"
 #include "app/pref_form.h"
 #include "app/program_info.h"
+#include "app/stat_list_form.h"
+#include "app/text_view_form.h"
 #include "core/catalogue.h"
 #include "core/evaluate_request.h"
+#include "numeric/ui/duz_calc_form.h"
 #include "numeric/ui/duz_edit.h"
 #include "numeric/ui/duz_label.h"
-
-// The windows of the lists, the text viewer, the about box and the calculator are built
-// beside this one; a command whose window is not in the build yet says so instead.
-#if __has_include("app/stat_list_form.cpp")
-#include "app/stat_list_form.h"
-#define ZUDIRA_HAS_LISTS 1
-#endif
-#if __has_include("app/text_view_form.cpp")
-#include "app/text_view_form.h"
-#define ZUDIRA_HAS_TEXT_VIEWER 1
-#endif
-#if __has_include("app/about_box.cpp")
-#include "app/about_box.h"
-#define ZUDIRA_HAS_ABOUT_BOX 1
-#endif
-#if __has_include("numeric/ui/duz_calc_form.cpp")
-#include "numeric/ui/duz_calc_form.h"
-#define ZUDIRA_HAS_CALCULATOR 1
-#endif
 
 namespace zudira {
 
@@ -216,16 +201,8 @@ void TPDFMainForm::OpenCalculatorFor(int tag) {
   TDuzEdit3* field = FieldOfTag(tag);
   if (field == nullptr) return;
   Real value = field->AsFloat();
-  bool accepted = false;
-  if (calculator_) {
-    accepted = calculator_(QString(), value);
-  } else {
-#ifdef ZUDIRA_HAS_CALCULATOR
-    accepted = PopupCalculator(QString(), value);
-#else
-    NotAvailableYet("The calculator");
-#endif
-  }
+  const bool accepted =
+      calculator_ ? calculator_(QString(), value) : PopupCalculator(QString(), value);
   if (!accepted) return;
   const TEditType type = field->EditType();
   if (type == etPositive || type == etInteger) {
@@ -241,39 +218,21 @@ void TPDFMainForm::ExitBtnClick() {
 }
 
 void TPDFMainForm::BinomItemClick() {
-  RunCommand([this] {
-#ifdef ZUDIRA_HAS_LISTS
-    RunListCommand(ListKind::lkBinomialCoeffs, this);
-#else
-    NotAvailableYet("The list of binomial coefficients");
-#endif
-  });
+  RunCommand([this] { RunListCommand(ListKind::lkBinomialCoeffs, this); });
 }
 
 void TPDFMainForm::FactItemClick() {
-  RunCommand([this] {
-#ifdef ZUDIRA_HAS_LISTS
-    RunListCommand(ListKind::lkFactorials, this);
-#else
-    NotAvailableYet("The list of factorials");
-#endif
-  });
+  RunCommand([this] { RunListCommand(ListKind::lkFactorials, this); });
 }
 
 void TPDFMainForm::PermItemClick() {
-  RunCommand([this] {
-#ifdef ZUDIRA_HAS_LISTS
-    RunListCommand(ListKind::lkPermutations, this);
-#else
-    NotAvailableYet("The list of permutations");
-#endif
-  });
+  RunCommand([this] { RunListCommand(ListKind::lkPermutations, this); });
 }
 
 void TPDFMainForm::PrintBtnClick() {
   RunCommand([this] {
     Calculate();
-    WarningMsg("Printing is not available yet.");
+    NotAvailableYet("Printing");
   });
 }
 
@@ -334,14 +293,7 @@ void TPDFMainForm::HelpBtnClick() {
 }
 
 void TPDFMainForm::ViewTextFileCommand(const QString& file_name, const QString& caption) {
-  RunCommand([&] {
-#ifdef ZUDIRA_HAS_TEXT_VIEWER
-    ViewTextFile(ProgramDir() + file_name, caption, this);
-#else
-    (void)caption;
-    NotAvailableYet(("The viewer for " + file_name.toStdString()).c_str());
-#endif
-  });
+  RunCommand([&] { ViewTextFile(ProgramDir() + file_name, caption, this); });
 }
 
 void TPDFMainForm::ViewReadmeItemClick() {
@@ -353,13 +305,7 @@ void TPDFMainForm::WhatsNewItemClick() {
 }
 
 void TPDFMainForm::AboutBtnClick() {
-  RunCommand([this] {
-#ifdef ZUDIRA_HAS_ABOUT_BOX
-    ShowAboutBox(this);
-#else
-    NotAvailableYet("The About box");
-#endif
-  });
+  RunCommand([this] { ShowAboutBox(this); });
 }
 
 void TPDFMainForm::ApplyAppearanceSettings() {
