@@ -1,0 +1,179 @@
+#include "app/stat_list_form.h"
+
+#include <gtest/gtest.h>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableView>
+
+#include <stdexcept>
+
+#include "app/appearance/appearance_settings.h"
+#include "app/error_report.h"
+#include "app/message_boxes.h"
+#include "app/tests/modal_probe.h"
+#include "app/wait_form.h"
+
+namespace zudira {
+namespace {
+
+int WaitWindowsAlive() {
+  int count = 0;
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (qobject_cast<TDuzWaitForm*>(window) != nullptr) ++count;
+  return count;
+}
+
+TEST(ListCommand, AsksForNAndChecksTheRange) {
+  const struct {
+    bool accepted;
+    const char* typed;
+    bool listShown;
+    const char* caption;
+    int rows;
+    bool warned;
+  } cases[] = {
+      {false, "12", false, "", 0, false},  // cancel
+      {true, "", false, "", 0, false},     // OK on an empty line
+      {true, "abc", true, "Binomial Coefficients for N = 0", 1, false},
+      {true, "0", true, "Binomial Coefficients for N = 0", 1, false},
+      {true, "20", true, "Binomial Coefficients for N = 20", 21, false},
+      {true, "1547", true, "Binomial Coefficients for N = 1547", 1548, false},
+      {true, "1548", false, "", 0, true},
+      {true, "-1", false, "", 0, true},
+      {true, "99999999999", false, "", 0, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    ScopedBoxScript boxes;
+    boxes.Answer(c.accepted, QString::fromLatin1(c.typed));
+    QString caption;
+    int rows = -1;
+    ModalProbe probe([&](QDialog& dialog) {
+      caption = dialog.windowTitle();
+      if (auto* form = qobject_cast<TStatListForm*>(&dialog)) rows = form->Rows().size();
+      EXPECT_EQ(WaitWindowsAlive(), 0);
+    });
+    RunListCommand(ListKind::lkBinomialCoeffs);
+
+    ASSERT_FALSE(boxes.Shown().empty());
+    const ShownBox& ask = boxes.Shown().front();
+    EXPECT_EQ(ask.kind, BoxKind::bkAskInteger);
+    EXPECT_EQ(ask.caption, "Binomial Coefficients");
+    EXPECT_EQ(ask.text, "Up to N = ");
+    EXPECT_EQ(ask.initialText, "");
+    EXPECT_EQ(probe.Seen(), c.listShown ? 1 : 0);
+    if (c.listShown) {
+      EXPECT_EQ(caption, c.caption);
+      EXPECT_EQ(rows, c.rows);
+    }
+    ASSERT_EQ(boxes.Shown().size(), c.warned ? 2u : 1u);
+    if (c.warned) {
+      EXPECT_EQ(boxes.Shown()[1].kind, BoxKind::bkWarning);
+      EXPECT_EQ(boxes.Shown()[1].text, "Zudira can only handles values between 0 and 1547");
+    }
+  }
+}
+
+TEST(ListCommand, CaptionsOfTheOtherKinds) {
+  const struct {
+    ListKind kind;
+    const char* ask;
+    const char* window;
+  } cases[] = {
+      {ListKind::lkFactorials, "Factorials", "Factorials up to N = 12"},
+      {ListKind::lkPermutations, "Permuations", "Permutations for N = 12"},
+  };
+  for (const auto& c : cases) {
+    ScopedBoxScript boxes;
+    boxes.Answer(true, "12");
+    QString caption;
+    QString lastRow;
+    ModalProbe probe([&](QDialog& dialog) {
+      caption = dialog.windowTitle();
+      lastRow = static_cast<TStatListForm&>(dialog).Rows().back();
+      EXPECT_EQ(static_cast<TStatListForm&>(dialog).Kind(), c.kind);
+    });
+    RunListCommand(c.kind);
+    ASSERT_EQ(probe.Seen(), 1);
+    EXPECT_EQ(boxes.Shown().front().caption, c.ask);
+    EXPECT_EQ(caption, c.window);
+    EXPECT_EQ(lastRow, "12|479001600");  // 12! = 12!/0!
+  }
+}
+
+TEST(ShowList, WaitWindowCoversTheBuildAndGoesAwayAfterAFailure) {
+  bool waitShownDuringBuild = false;
+  QString waitCaption;
+  const ListRowBuilder failing = [&](ListKind, int) -> std::vector<std::string> {
+    for (QWidget* window : QApplication::topLevelWidgets())
+      if (auto* wait = qobject_cast<TDuzWaitForm*>(window); wait && wait->isVisible()) {
+        waitShownDuringBuild = true;
+        waitCaption = wait->windowTitle();
+      }
+    throw std::runtime_error("Factorial Calculation cannot exceed 1547");
+  };
+  ModalProbe probe([](QDialog&) {});
+  EXPECT_THROW(ShowList(ListKind::lkFactorials, 5, nullptr, failing), std::runtime_error);
+  EXPECT_TRUE(waitShownDuringBuild);
+  EXPECT_EQ(waitCaption, "Working....");
+  EXPECT_EQ(WaitWindowsAlive(), 0);
+  EXPECT_EQ(probe.Seen(), 0);  // no list after a failed build
+
+  // Run as a command, the failure reaches the general error report.
+  ScopedBoxScript boxes;
+  EXPECT_FALSE(RunCommand([&] { ShowList(ListKind::lkFactorials, 5, nullptr, failing); }));
+  ASSERT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_EQ(boxes.Shown()[0].kind, BoxKind::bkErrorReport);
+  EXPECT_EQ(WaitWindowsAlive(), 0);
+}
+
+TEST(ListForm, ShowsTwoColumnsOnTheReadOnlyColour) {
+  TStatListForm form;
+  form.SetRows(ListKind::lkPermutations, {"0|1", "1|5", "2|20", "odd"});
+  EXPECT_EQ(form.size(), QSize(315, 361));
+  auto* lb = form.findChild<QTableView*>("LB");
+  ASSERT_NE(lb, nullptr);
+  const QAbstractItemModel* model = lb->model();
+  EXPECT_EQ(model->columnCount(), 2);
+  EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), "N");
+  EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), "Value");
+  EXPECT_EQ(lb->columnWidth(0), 64);
+  EXPECT_EQ(lb->columnWidth(1), 247);
+  ASSERT_EQ(model->rowCount(), 4);
+  EXPECT_EQ(model->index(2, 0).data().toString(), "2");
+  EXPECT_EQ(model->index(2, 1).data().toString(), "20");
+  EXPECT_EQ(model->index(3, 0).data().toString(), "odd");
+  EXPECT_EQ(model->index(3, 1).data().toString(), "");
+  EXPECT_TRUE(lb->showGrid());
+  EXPECT_TRUE(lb->styleSheet().contains(ColorFromValue(Appearance().ReadOnlyColour).name()));
+  EXPECT_EQ(form.Kind(), ListKind::lkPermutations);
+
+  auto* ok = form.findChild<QPushButton*>("OKBtn");
+  auto* print = form.findChild<QPushButton*>("PrintBtn");
+  ASSERT_TRUE(ok && print);
+  EXPECT_TRUE(ok->isDefault());
+  EXPECT_EQ(print->text(), "Print");
+
+  ScopedBoxScript boxes;
+  form.show();
+  print->click();
+  ASSERT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_EQ(boxes.Shown()[0].kind, BoxKind::bkWarning);
+  EXPECT_TRUE(boxes.Shown()[0].text.contains("not available yet"));
+  EXPECT_TRUE(form.isVisible());  // printing does not close the window
+  ok->click();
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(form.result(), QDialog::Accepted);
+}
+
+TEST(ListForm, MinimisingMinimisesTheApplication) {
+  QWidget mainWindow;
+  mainWindow.show();
+  TStatListForm form;
+  form.show();
+  form.setWindowState(Qt::WindowMinimized);
+  EXPECT_TRUE(mainWindow.isMinimized());
+}
+
+}  // namespace
+}  // namespace zudira
