@@ -1,0 +1,269 @@
+#include "app/apply_appearance.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHelpEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QScreen>
+#include <QStyleOptionComboBox>
+#include <QTimer>
+#include <QToolButton>
+#include <QToolTip>
+#include <QWidget>
+
+#include "app/appearance/colour_value.h"
+#include "numeric/ui/duz_edit.h"
+#include "numeric/ui/duz_label.h"
+
+namespace zudira {
+
+namespace {
+
+constexpr char kHintStateProperty[] = "zudiraHintState";
+constexpr int kTailHeight = 10;
+constexpr int kTailInset = 14;  // from the balloon's right edge to the tail's tip
+constexpr int kMaxTextWidth = 320;
+
+bool HasSunkenCaption(const QWidget* widget) {
+  return widget->property(kSunkenShadowProperty).toBool();
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  palette.setColor(QPalette::ButtonText, colour);
+  palette.setColor(QPalette::Text, colour);
+  widget->setPalette(palette);
+}
+
+// Draws a frameless combo box flat: no edge and no bevel, only its arrow, until the pointer is
+// over it or it has the focus (the look of flat combo boxes of the older desktop).
+class TFlatComboStyle : public QProxyStyle {
+ public:
+  void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                          QPainter* painter, const QWidget* widget) const override {
+    const auto* combo = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+    if (control == CC_ComboBox && combo != nullptr && !combo->frame && !combo->editable &&
+        !(option->state & (State_MouseOver | State_HasFocus | State_On))) {
+      painter->fillRect(option->rect, option->palette.brush(QPalette::Button));
+      QStyleOption arrow = *option;
+      arrow.rect = subControlRect(CC_ComboBox, combo, SC_ComboBoxArrow, widget);
+      drawPrimitive(PE_IndicatorArrowDown, &arrow, painter, widget);
+      return;
+    }
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+  }
+};
+
+QStyle* FlatComboStyle() {
+  static QPointer<TFlatComboStyle> style;
+  if (!style) {
+    style = new TFlatComboStyle;
+    style->setParent(qApp);
+  }
+  return style;
+}
+
+// A label's font colour is its palette's window-text colour.
+void SetLabelColour(QWidget* label, const QColor& colour) {
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  label->setPalette(palette);
+  label->update();
+}
+
+// The balloon: a rounded body with a tail whose tip sits on the pointer.
+class TBalloonHint : public QWidget {
+ public:
+  TBalloonHint() : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint) {
+    setObjectName("BalloonHint");
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    timer_.setSingleShot(true);
+    QObject::connect(&timer_, &QTimer::timeout, this, &QWidget::hide);
+  }
+
+  void Show(const QString& text, QPoint pointer, QWidget* owner) {
+    text_ = text;
+    owner_ = owner;
+    const QRect textRect =
+        fontMetrics().boundingRect(QRect(0, 0, kMaxTextWidth, 2000), Qt::TextWordWrap, text_);
+    const QSize size(std::max(textRect.width() + 20, kTailInset * 2 + 16),
+                     textRect.height() + 14 + kTailHeight);
+    QScreen* screen = QGuiApplication::screenAt(pointer);
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 4096, 4096);
+    setGeometry(BalloonGeometry(pointer, size, area, &tailBelow_));
+    tip_ = mapFromGlobal(pointer);
+    show();
+    update();
+    timer_.start(10000);
+  }
+
+  QString Text() const { return text_; }
+  QWidget* Owner() const { return owner_; }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF body =
+        tailBelow_ ? QRectF(0.5, 0.5, width() - 1, height() - kTailHeight - 1)
+                   : QRectF(0.5, kTailHeight + 0.5, width() - 1, height() - kTailHeight - 1);
+    QPainterPath path;
+    path.addRoundedRect(body, 7, 7);
+    const qreal tipX = std::clamp<qreal>(tip_.x(), 10, width() - 4);
+    const qreal edge = tailBelow_ ? body.bottom() - 1 : body.top() + 1;
+    const qreal tipY = tailBelow_ ? height() - 0.5 : 0.5;
+    QPainterPath tail;
+    tail.moveTo(tipX - 12, edge);
+    tail.lineTo(tipX, tipY);
+    tail.lineTo(tipX - 2, edge);
+    tail.closeSubpath();
+    path = path.united(tail);
+    painter.setPen(QPen(palette().color(QPalette::ToolTipText), 1));
+    painter.setBrush(palette().color(QPalette::ToolTipBase));
+    painter.drawPath(path);
+    painter.setPen(palette().color(QPalette::ToolTipText));
+    painter.drawText(body.adjusted(10, 7, -10, -7), Qt::TextWordWrap, text_);
+  }
+
+ private:
+  QString text_;
+  QPointer<QWidget> owner_;
+  QPoint tip_;
+  bool tailBelow_ = false;
+  QTimer timer_;
+};
+
+QPointer<TBalloonHint>& Balloon() {
+  static QPointer<TBalloonHint> balloon;
+  return balloon;
+}
+
+void HideBalloon() {
+  if (Balloon()) Balloon()->hide();
+}
+
+// Watches every tooltip request of the program and shows it as its window's state says.
+class THintFilter : public QObject {
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::ToolTip: {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget == nullptr) return false;
+        const int state = HintStateOf(widget);
+        if (state == 0) {
+          HideBalloon();
+          QToolTip::hideText();
+          return true;
+        }
+        if (state != 2) return false;
+        if (widget->toolTip().isEmpty()) return false;  // the parent may have one
+        auto* help = static_cast<QHelpEvent*>(event);
+        if (!Balloon()) Balloon() = new TBalloonHint;
+        QToolTip::hideText();
+        Balloon()->Show(widget->toolTip(), help->globalPos(), widget);
+        return true;
+      }
+      case QEvent::Leave:
+        if (Balloon() && Balloon()->Owner() == watched) HideBalloon();
+        return false;
+      case QEvent::MouseButtonPress:
+      case QEvent::KeyPress:
+      case QEvent::Wheel:
+      case QEvent::WindowDeactivate:
+        HideBalloon();
+        return false;
+      default:
+        return false;
+    }
+  }
+};
+
+void InstallHintFilter() {
+  static THintFilter* filter = nullptr;
+  if (filter != nullptr || qApp == nullptr) return;
+  filter = new THintFilter;
+  filter->setParent(qApp);
+  qApp->installEventFilter(filter);
+  QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { delete Balloon().data(); });
+}
+
+}  // namespace
+
+void ApplyAppearance(QWidget* container, const AppearanceSettings& settings) {
+  if (container == nullptr) return;
+  const QColor heading = ColorFromValue(settings.HeadingColour);
+  for (QObject* child : container->children()) {
+    auto* widget = qobject_cast<QWidget*>(child);
+    if (widget == nullptr || widget->isWindow()) continue;
+    if (auto* tool = qobject_cast<QToolButton*>(widget)) {
+      tool->setAutoRaise(settings.FlatToolButtons);
+      if (HasSunkenCaption(tool)) SetTextColour(tool, heading);
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+      if (combo->style() != FlatComboStyle()) {
+        combo->setAttribute(Qt::WA_Hover);
+        combo->setStyle(FlatComboStyle());
+      }
+      combo->setFrame(!settings.FlatComboBoxes);
+      combo->update();
+    } else if (auto* edit = qobject_cast<TDuzEdit3*>(widget)) {
+      edit->SetReadOnlyOnColour(settings.ReadOnlyColour);
+    } else if (auto* label2 = qobject_cast<TDuzLabel2*>(widget)) {
+      SetLabelColour(label2, heading);
+    } else if (auto* math = qobject_cast<TDuzMathLabel*>(widget)) {
+      if (math->LabelStyle() == lsRecessed) SetLabelColour(math, heading);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+      if (HasSunkenCaption(button)) SetTextColour(button, heading);
+    } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+      // Only the caption: a palette would recolour the group's own controls too.
+      if (HasSunkenCaption(group)) {
+        group->setStyleSheet(
+            QString("QGroupBox::title { color: %1; font-weight: bold; }").arg(heading.name()));
+      }
+    }
+  }
+}
+
+void ApplyAppearance(QWidget* container) {
+  ApplyAppearance(container, Appearance());
+}
+
+void SetHintState(QWidget* window, int state) {
+  if (window == nullptr || state < 0 || state > 2) return;
+  InstallHintFilter();
+  window->window()->setProperty(kHintStateProperty, state);
+  if (state != 2) HideBalloon();
+}
+
+int HintStateOf(const QWidget* widget) {
+  if (widget == nullptr) return 1;
+  const QVariant state = widget->window()->property(kHintStateProperty);
+  return state.isValid() ? state.toInt() : 1;
+}
+
+QWidget* ShownBalloon() {
+  return Balloon() && Balloon()->isVisible() ? Balloon().data() : nullptr;
+}
+
+QRect BalloonGeometry(QPoint pointer, QSize size, const QRect& screen, bool* tailBelow) {
+  QRect rect(QPoint(pointer.x() - size.width() + kTailInset, pointer.y()), size);
+  bool below = false;
+  if (rect.bottom() > screen.bottom() && pointer.y() - size.height() >= screen.top()) {
+    rect.moveBottom(pointer.y());
+    below = true;
+  }
+  if (rect.left() < screen.left()) rect.moveLeft(screen.left());
+  if (rect.right() > screen.right()) rect.moveRight(screen.right());
+  if (tailBelow != nullptr) *tailBelow = below;
+  return rect;
+}
+
+}  // namespace zudira

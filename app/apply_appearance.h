@@ -1,0 +1,46 @@
+// Pushing the appearance settings onto a window's controls, and how each window shows hints.
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include "app/appearance/appearance_settings.h"
+
+class QWidget;
+
+namespace zudira {
+
+// A control whose caption is drawn with the sunken-shadow 3-D text effect carries this
+// dynamic property set to true; ApplyAppearance gives such captions the Heading Colour.
+inline constexpr char kSunkenShadowProperty[] = "sunkenShadow";
+
+// For each direct child of `container` (grandchildren are not visited), the first rule that
+// matches applies:
+//  1. a tool button: flat (auto-raise) when Flat Tool Buttons, raised otherwise; with a
+//     sunken-shadow caption also the Heading Colour;
+//  2. a combo box (colour boxes included): frameless when Flat ComboBoxes, framed otherwise;
+//  3. a numeric field TDuzEdit3: its read-only colour becomes the Read Only Colour;
+//  4. a heading label TDuzLabel2: the Heading Colour;
+//  5. a symbol label TDuzMathLabel in the recessed style: the Heading Colour;
+//  6. another button with a sunken-shadow caption: the Heading Colour;
+//  7. a group box with a sunken-shadow caption: its caption in the Heading Colour.
+// Other controls are left alone. Reads the settings each time; keeps no state.
+void ApplyAppearance(QWidget* container, const AppearanceSettings& settings);
+void ApplyAppearance(QWidget* container);  // with Appearance()
+
+// How a window shows the hints (tooltips) of its controls: 0 none, 1 standard tooltips,
+// 2 balloons below and to the left of the pointer. Any other value changes nothing.
+// Windows never given a state show standard tooltips.
+void SetHintState(QWidget* window, int state);
+int HintStateOf(const QWidget* widget);
+
+// The balloon shown for the current hint, or nullptr when none is visible.
+QWidget* ShownBalloon();
+
+// Where a balloon of `size` (tail included) goes for the pointer at `pointer`: below and to
+// the left of it, its tail's tip on the pointer; above it when there is no room below, and
+// moved sideways to stay on `screen`. `tailBelow` tells which side the tail is drawn on.
+QRect BalloonGeometry(QPoint pointer, QSize size, const QRect& screen, bool* tailBelow);
+
+}  // namespace zudira

@@ -1,0 +1,175 @@
+#include "app/colour_box.h"
+
+#include <QColorDialog>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QPixmap>
+#include <iterator>
+
+namespace zudira {
+
+namespace {
+
+struct NamedColour {
+  ColorValue value;
+  const char* name;
+};
+
+// The sixteen standard colours and the four extra named ones, as 0x00BBGGRR.
+constexpr NamedColour kStandard[] = {
+    {0x000000, "Black"}, {0x000080, "Maroon"},      {0x008000, "Green"},
+    {0x008080, "Olive"}, {0x800000, "Navy"},        {0x800080, "Purple"},
+    {0x808000, "Teal"},  {0x808080, "Gray"},        {0xC0C0C0, "Silver"},
+    {0x0000FF, "Red"},   {0x00FF00, "Lime"},        {0x00FFFF, "Yellow"},
+    {0xFF0000, "Blue"},  {0xFF00FF, "Fuchsia"},     {0xFFFF00, "Aqua"},
+    {0xFFFFFF, "White"}, {0xC0DCC0, "Money Green"}, {0xF0CAA6, "Sky Blue"},
+    {0xF0FBFF, "Cream"}, {0xA4A0A0, "Medium Gray"},
+};
+
+// System colour indices 0..24 and their names.
+constexpr const char* kSystemNames[] = {
+    "Scroll Bar",
+    "Background",
+    "Active Caption",
+    "Inactive Caption",
+    "Menu",
+    "Window",
+    "Window Frame",
+    "Menu Text",
+    "Window Text",
+    "Caption Text",
+    "Active Border",
+    "Inactive Border",
+    "Application Workspace",
+    "Highlight",
+    "Highlight Text",
+    "Button Face",
+    "Button Shadow",
+    "Gray Text",
+    "Button Text",
+    "Inactive Caption Text",
+    "Button Highlight",
+    "3D Dark Shadow",
+    "3D Light",
+    "Info Text",
+    "Info Background",
+};
+constexpr int kSystemCount = static_cast<int>(std::size(kSystemNames));
+
+constexpr int kValueRole = Qt::UserRole;
+
+QPixmap Swatch(const QColor& colour) {
+  QPixmap pixmap(22, 14);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setPen(Qt::black);
+  painter.setBrush(colour);
+  painter.drawRect(0, 0, 21, 13);
+  return pixmap;
+}
+
+}  // namespace
+
+TColourBox::TColourBox(QWidget* parent) : QComboBox(parent) {
+  setIconSize(QSize(22, 14));
+  setMaxVisibleItems(16);
+  for (const NamedColour& c : kStandard) AddItem(c.value);
+  insertSeparator(count());
+  for (int i = 0; i < kSystemCount; ++i) AddItem(SystemColour(i));
+  insertSeparator(count());
+  addItem("Custom...");
+  customIndex_ = count() - 1;
+  Select(0x000000);
+  connect(this, qOverload<int>(&QComboBox::activated), this, &TColourBox::Activated);
+  connect(this, qOverload<int>(&QComboBox::currentIndexChanged), this, [this](int index) {
+    const QVariant data = itemData(index, kValueRole);
+    if (!data.isValid()) return;
+    const ColorValue value = data.value<ColorValue>();
+    if (value == current_) return;
+    current_ = value;
+    emit ColourChanged(value);
+  });
+}
+
+QString TColourBox::NameOf(ColorValue value) {
+  if (IsSystemColour(value)) {
+    const int index = static_cast<int>(value & 0xFFFFFFu);
+    if (index < kSystemCount) return kSystemNames[index];
+    return QString("System Colour %1").arg(index);
+  }
+  for (const NamedColour& c : kStandard) {
+    if (c.value == (value & 0xFFFFFFu)) return c.name;
+  }
+  return ColorFromValue(value).name();
+}
+
+void TColourBox::AddItem(ColorValue value) {
+  const int at = customIndex_ < 0 ? count() : customIndex_;
+  insertItem(at, QIcon(Swatch(ColorFromValue(value, palette()))), NameOf(value),
+             QVariant::fromValue(value));
+  if (customIndex_ >= 0) ++customIndex_;
+}
+
+int TColourBox::IndexOf(ColorValue value) const {
+  for (int i = 0; i < count(); ++i) {
+    const QVariant data = itemData(i, kValueRole);
+    if (data.isValid() && data.value<ColorValue>() == value) return i;
+  }
+  return -1;
+}
+
+void TColourBox::Select(ColorValue value) {
+  if (IndexOf(value) < 0) AddItem(value);
+  setCurrentIndex(IndexOf(value));
+}
+
+void TColourBox::SetColour(ColorValue value) {
+  Select(value);
+}
+
+void TColourBox::Activated(int index) {
+  if (index == customIndex_) ChooseAnyColour();
+  if (currentIndex() == customIndex_) setCurrentIndex(IndexOf(current_));
+}
+
+void TColourBox::ChooseAnyColour() {
+  const QColor chosen = QColorDialog::getColor(ColorFromValue(current_, palette()), this, "Colour");
+  // The dialog's own custom colours become choices of the box too.
+  for (int i = 0; i < QColorDialog::customCount(); ++i) {
+    const QColor custom = QColorDialog::customColor(i);
+    if (custom.isValid() && custom != QColor(Qt::white) && IndexOf(ValueFromColor(custom)) < 0) {
+      AddItem(ValueFromColor(custom));
+    }
+  }
+  if (chosen.isValid())
+    Select(ValueFromColor(chosen));
+  else
+    setCurrentIndex(IndexOf(current_));
+}
+
+void TColourBox::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu menu(this);
+  menu.addAction("Choose &Any Colour...", this, &TColourBox::ChooseAnyColour);
+  QMenu* system = menu.addMenu("&System Colours");
+  for (int i = 0; i < kSystemCount; ++i) {
+    system->addAction(kSystemNames[i], this, [this, i] { Select(SystemColour(i)); });
+  }
+  menu.exec(event->globalPos());
+}
+
+void TColourBox::changeEvent(QEvent* event) {
+  QComboBox::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange) RefreshSwatches();
+}
+
+// System colours follow the desktop's palette.
+void TColourBox::RefreshSwatches() {
+  for (int i = 0; i < count(); ++i) {
+    const QVariant data = itemData(i, kValueRole);
+    if (data.isValid())
+      setItemIcon(i, QIcon(Swatch(ColorFromValue(data.value<ColorValue>(), palette()))));
+  }
+}
+
+}  // namespace zudira

@@ -1,0 +1,48 @@
+// The colour box: a drop-down list of the standard colours, the desktop's system colours and
+// custom colours, holding one 32-bit colour value. "Custom..." at the end of the list, and
+// the right-click menu, open the full colour dialog to choose any colour.
+#pragma once
+
+#include <QComboBox>
+
+#include "app/appearance/colour_value.h"
+
+namespace zudira {
+
+class TColourBox : public QComboBox {
+  Q_OBJECT
+
+ public:
+  explicit TColourBox(QWidget* parent = nullptr);
+
+  // The selected colour value (0x00BBGGRR, or 0x80000000 + a system colour index).
+  ColorValue Colour() const { return current_; }
+  // Selects `value`, adding it to the custom colours when the box does not list it.
+  void SetColour(ColorValue value);
+
+  // Opens the full colour dialog on the current colour; a chosen colour is selected.
+  void ChooseAnyColour();
+
+  // The name shown for a value: the standard or system colour's name, else "#rrggbb".
+  static QString NameOf(ColorValue value);
+
+ signals:
+  // The selected value changed, by the user or by SetColour().
+  void ColourChanged(ColorValue value);
+
+ protected:
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void AddItem(ColorValue value);
+  void Activated(int index);
+  void Select(ColorValue value);
+  void RefreshSwatches();
+  int IndexOf(ColorValue value) const;
+
+  ColorValue current_ = 0;
+  int customIndex_ = -1;  // the "Custom..." item
+};
+
+}  // namespace zudira

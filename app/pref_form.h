@@ -1,0 +1,65 @@
+// The preferences dialog: edits the eight appearance settings, previews the heading colour and
+// the flat buttons and boxes live, and fills in either preset.
+#pragma once
+
+#include <QDialog>
+
+#include "app/appearance/appearance_settings.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QPushButton;
+class QToolButton;
+
+namespace zudira {
+
+class TColourBox;
+
+class TPrefForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TPrefForm(QWidget* parent = nullptr);
+
+  // OK: all eight settings take the dialog's values. Cancel (or closing): the three live
+  // settings go back to their values when the dialog opened.
+  void done(int result) override;
+
+  // "Default &1" / "Default &2": fill the controls with a preset (live previews follow).
+  void Def1BtnClick();
+  void Def2BtnClick();
+  // The help topic of the focused control, or 6000 with no control focused.
+  void HelpBtnClick();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void Fill(const AppearanceSettings& settings);
+  void ColourTestBox();
+  void Preview();
+
+  // The live-previewed values as they were when the dialog opened.
+  ColorValue openHeading_;
+  bool openFlatButtons_;
+  bool openFlatCombos_;
+
+  QGroupBox* toolTipRG_ = nullptr;
+  QButtonGroup* toolTipGroup_ = nullptr;
+  TColourBox* roCB_ = nullptr;
+  TColourBox* headingCB_ = nullptr;
+  TColourBox* listCB_ = nullptr;
+  TColourBox* selCB_ = nullptr;
+  TColourBox* selBGCB_ = nullptr;
+  QComboBox* testBox_ = nullptr;
+  QCheckBox* flatCB_ = nullptr;
+  QCheckBox* flatComboCB_ = nullptr;
+};
+
+// Runs the dialog modally, centred on the screen; true when it ended with OK.
+bool ShowPreferences(QWidget* parent = nullptr);
+
+}  // namespace zudira
