@@ -27,21 +27,28 @@ namespace {
 
 // Most terms one closed-form sum may take (about a millisecond); beyond it the request is
 // refused rather than left running.
-constexpr std::int64_t kMaxTerms = 250000;
+constexpr std::int64_t kMaxTerms = 100000;
 // The running sum is renormalised by an exact power of two before it could leave the
 // extended range; the binary exponent is carried beside it.
 constexpr int kRescaleExponent = 8000;
 constexpr Real kRescaleAt = 0x1p8000L;
+// The ratio of neighbouring terms, factor * (num + k dnum) / (den + k dden) at step k; the
+// numerator and denominator are carried by addition (exact: whole or half-whole values).
+struct TermRatio {
+  Real factor, num, dnum, den, dden;
+};
+
 // 1 + sum over k = 1..last of the products ratio(1) * ... * ratio(k). The ratios approach
 // `limit` (< 1) from above or stay below it, so once max(ratio, limit) < 1 the rest is a
 // geometric tail that can be bounded.
-template <class Ratio>
-Scaled CarriedSum(std::int64_t last, Ratio ratio, Real limit) {
+Scaled CarriedSum(std::int64_t last, TermRatio ratio, Real limit) {
+  if (last > kMaxTerms) last = kMaxTerms + 1;  // reaching the cap raises below
   Scaled sum{1, 0};
   Real term = 1;
-  for (std::int64_t k = 1; k <= last; ++k) {
-    if (k > kMaxTerms) throw Exception(FDegreesTooLargeMessage);
-    const Real r = ratio(k);
+  Real num = ratio.num + ratio.dnum;
+  Real den = ratio.den + ratio.dden;
+  for (std::int64_t k = 1; k <= last; ++k, num += ratio.dnum, den += ratio.dden) {
+    const Real r = ratio.factor * num / den;
     term *= r;
     sum.value += term;
     if (sum.value > kRescaleAt) {
@@ -50,17 +57,17 @@ Scaled CarriedSum(std::int64_t last, Ratio ratio, Real limit) {
       sum.exponent += kRescaleExponent;
     }
     const Real bound = std::max(r, limit);
-    if (bound < 1 && term * bound <= NegligibleTail * sum.value * (1 - bound)) break;
+    if (bound < 1 && term * bound <= NegligibleTail * sum.value * (1 - bound)) return sum;
+    if (k > kMaxTerms) throw Exception(FDegreesTooLargeMessage);
   }
   return sum;
 }
 
 // z^r * sum_{k=0..last} C(r + k - 1, k) w^k: the negative-binomial sums of 26.6.4 and 26.6.5
-// with r = DF / 2 of the other parameter.
+// with r = DF / 2 of the other parameter. Step ratio w (r - 1 + k) / k.
 Real NegativeBinomialSum(Real r, Real z, Real w, std::int64_t last) {
   if (z == 0) return 0;
-  const Scaled sum = CarriedSum(
-      last, [&](std::int64_t k) { return w * (2 * r + 2 * (k - 1)) / (2 * k); }, w);
+  const Scaled sum = CarriedSum(last, {w, r - 1, 1, 0, 1}, w);
   return ScaledProduct(ScaledPower(z, r), sum, 1);
 }
 
@@ -70,9 +77,9 @@ Real OddOddBeta(std::uint32_t m, std::uint32_t n, Real theta) {
   const Real sn = std::sin(theta);
   const Real cs = std::cos(theta);
   const Real s2 = sn * sn;
-  const Scaled sum = CarriedSum(
-      (static_cast<std::int64_t>(m) - 3) / 2,
-      [&](std::int64_t k) { return s2 * (2 * k + n - 1) / static_cast<Real>(2 * k + 1); }, s2);
+  // Step ratio sin^2 (n - 1 + 2k) / (1 + 2k).
+  const Scaled sum = CarriedSum((static_cast<std::int64_t>(m) - 3) / 2,
+                                {s2, static_cast<Real>(n) - 1, 2, 1, 2}, s2);
   const Real front = 2 * factorial * sn / (std::sqrt(Pi) * GammaFn(static_cast<Real>(n) / 2));
   return ScaledProduct(ScaledPower(cs, n), sum, front);
 }
