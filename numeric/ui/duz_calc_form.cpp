@@ -396,6 +396,14 @@ bool TDuzCalcForm::HandleKey(QKeyEvent* event) {
     case Qt::Key_Escape:
       ch = U'\x1b';
       break;
+    case Qt::Key_Period:
+    case Qt::Key_Comma:
+      // The keypad's decimal key types the locale's separator, whichever the keymap sends.
+      if (event->modifiers() & Qt::KeypadModifier) {
+        ch = static_cast<unsigned char>(engine_.DecimalSeparator());
+        break;
+      }
+      [[fallthrough]];
     default: {
       const QList<uint> text = event->text().toUcs4();
       if (text.size() != 1) return false;

@@ -122,6 +122,13 @@ TEST_F(DuzCalcFormTest, ButtonsAndKeysReachTheSameKeys) {
   }
   EXPECT_EQ(form.findChild<QToolButton*>("RadBtn")->text(), "deg");
   EXPECT_TRUE(reports_.isEmpty());
+  // The keypad's decimal key is the separator even when the keymap sends a comma.
+  QTest::keyClicks(&form, "1");
+  QTest::keyClick(&form, Qt::Key_Comma, Qt::KeypadModifier);
+  QTest::keyClicks(&form, "5");
+  EXPECT_EQ(Shown(form), "1.5000");
+  QTest::keyClick(&form, Qt::Key_Comma);
+  EXPECT_EQ(form.Engine().Entry(), "1.5");
 }
 
 TEST_F(DuzCalcFormTest, KeysActOnTheCalculatorWhileTheDecimalsBoxHasTheFocus) {
