@@ -65,6 +65,7 @@ CalcEngine::CalcEngine(char decimal_separator) : decimal_separator_(decimal_sepa
 }
 
 void CalcEngine::Start(Real value) {
+  if (!std::isfinite(value)) value = 0;
   ShowValue(value);
   operands_.push_back(value);
 }
@@ -334,9 +335,12 @@ CalcOutcome CalcEngine::Press(CalcCommand command) {
       case CalcCommand::ccPoint:
         TypePoint(outcome);
         break;
-      case CalcCommand::ccChangeSign:
-        PushResult(-Argument());
+      case CalcCommand::ccChangeSign: {
+        // No negative zero: it would travel back to the caller's field as "-0".
+        const Real r = -Argument();
+        PushResult(r == 0 ? 0 : r);
         break;
+      }
       case CalcCommand::ccAdd:
         PushOperator('+');
         break;

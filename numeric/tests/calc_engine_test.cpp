@@ -231,6 +231,10 @@ TEST(CalcEngineTest, ResultIsTheEntryElseTheTopOperandElseTheOpeningValue) {
   EXPECT_EQ(engine.Result(-1), 7);
   engine.Press(C::ccAllClear);
   EXPECT_EQ(engine.Result(-1), -1);
+  // Changing the sign of nothing gives 0, not a negative zero.
+  engine.Press(C::ccChangeSign);
+  EXPECT_FALSE(std::signbit(engine.Result(-1)));
+  engine.Press(C::ccAllClear);
   // Full precision, not the display's rounding.
   engine.Press(C::ccDigit2);
   engine.Press(C::ccDigit0);
