@@ -63,25 +63,43 @@ Scaled CarriedSum(std::int64_t last, TermRatio ratio, Real limit) {
   return sum;
 }
 
-// z^r * sum_{k=0..last} C(r + k - 1, k) w^k: the negative-binomial sums of 26.6.4 and 26.6.5
-// with r = DF / 2 of the other parameter. Step ratio w (r - 1 + k) / k.
-Real NegativeBinomialSum(Real r, Real z, Real w, std::int64_t last) {
-  if (z == 0) return 0;
-  const Scaled sum = CarriedSum(last, {w, r - 1, 1, 0, 1}, w);
-  return ScaledProduct(ScaledPower(z, r), sum, 1);
+// z^r from z and its logarithm. Near 1 the power is taken as exp(r ln z) with ln z formed
+// without the rounding of z itself, which r would otherwise magnify.
+Scaled PowerOf(Real z, Real log_z, Real r) {
+  if (std::fabs(log_z) < 1) return ScaledExp(r * log_z);
+  return ScaledPower(z, r);
 }
 
-// The beta term of 26.6.8 for odd m > 1 and odd n.
-Real OddOddBeta(std::uint32_t m, std::uint32_t n, Real theta) {
+// The two weights of 26.6.4 / 26.6.5, x = n / (n + m F) and 1 - x = m F / (n + m F), each
+// formed directly, with their logarithms.
+struct Weights {
+  Real x, log_x, y, log_y;
+};
+
+Weights WeightsOf(Real m, Real n, Real f) {
+  const Real mf = m * f;
+  return {n / (n + mf), -std::log1p(mf / n), mf / (n + mf), -std::log1p(n / mf)};
+}
+
+// z^r * sum_{k=0..last} C(r + k - 1, k) w^k: the negative-binomial sums of 26.6.4 and 26.6.5
+// with r = DF / 2 of the other parameter. Step ratio w (r - 1 + k) / k.
+Real NegativeBinomialSum(Real r, Real z, Real log_z, Real w, std::int64_t last) {
+  if (z == 0) return 0;
+  const Scaled sum = CarriedSum(last, {w, r - 1, 1, 0, 1}, w);
+  return ScaledProduct(PowerOf(z, log_z, r), sum, 1);
+}
+
+// The beta term of 26.6.8 for odd m > 1 and odd n; sin^2 theta is the weight y and
+// cos^2 theta the weight x.
+Real OddOddBeta(std::uint32_t m, std::uint32_t n, const Weights& w) {
   const Real factorial = Factorial((n - 1) / 2);
-  const Real sn = std::sin(theta);
-  const Real cs = std::cos(theta);
-  const Real s2 = sn * sn;
+  const Real sn = std::sqrt(w.y);
   // Step ratio sin^2 (n - 1 + 2k) / (1 + 2k).
   const Scaled sum = CarriedSum((static_cast<std::int64_t>(m) - 3) / 2,
-                                {s2, static_cast<Real>(n) - 1, 2, 1, 2}, s2);
+                                {w.y, static_cast<Real>(n) - 1, 2, 1, 2}, w.y);
   const Real front = 2 * factorial * sn / (std::sqrt(Pi) * GammaFn(static_cast<Real>(n) / 2));
-  return ScaledProduct(ScaledPower(cs, n), sum, front);
+  // cos^n theta = x^(n / 2).
+  return ScaledProduct(PowerOf(w.x, w.log_x, static_cast<Real>(n) / 2), sum, front);
 }
 
 }  // namespace
@@ -100,20 +118,21 @@ Real FCDF(std::uint32_t df1, std::uint32_t df2, Real f) {
     // probability keeps its accuracy and speed for any DF on the other side.
     if (df1 == 1) return StudentTCentral(static_cast<std::int32_t>(df2), std::sqrt(f));
     if (df2 == 1) return 1 - StudentTCentral(static_cast<std::int32_t>(df1), 1 / std::sqrt(f));
-    Real q;
-    if (df1 % 2 == 0) {
-      const Real x = n / (n + m * f);
-      q = NegativeBinomialSum(n / 2, x, 1 - x, (df1 - 2) / 2);
-    } else if (df2 % 2 == 0) {
-      const Real x = n / (n + m * f);
-      q = 1 - NegativeBinomialSum(m / 2, 1 - x, x, (df2 - 2) / 2);
-    } else {
-      const Real theta = std::atan(std::sqrt(m * f / n));
-      // A is the Student t central probability with n degrees of freedom at sqrt(m f).
-      const Real a = StudentTCentral(static_cast<std::int32_t>(df2), std::sqrt(m * f));
-      const Real beta = OddOddBeta(df1, df2, theta);
-      q = 1 - a + beta;
+    // With both even either form applies; the one with fewer terms is taken.
+    const bool even_numerator_form = df1 % 2 == 0 && !(df2 % 2 == 0 && df2 < df1);
+    const Weights w = WeightsOf(m, n, f);
+    if (even_numerator_form) {
+      // Q = x^(n/2) * sum; the lower tail is 1 - Q.
+      return 1 - NegativeBinomialSum(n / 2, w.x, w.log_x, w.y, (df1 - 2) / 2);
     }
+    if (df2 % 2 == 0) {
+      // Q = 1 - (1 - x)^(m/2) * sum, so the lower tail is the sum term itself.
+      return NegativeBinomialSum(m / 2, w.y, w.log_y, w.x, (df2 - 2) / 2);
+    }
+    // A is the Student t central probability with n degrees of freedom at sqrt(m f), with
+    // theta = arctan(sqrt(m f / n)); Q = 1 - A + beta.
+    const Real a = StudentTCentral(static_cast<std::int32_t>(df2), std::sqrt(m * f));
+    const Real q = 1 - a + OddOddBeta(df1, df2, w);
     return 1 - q;
   });
 }

@@ -147,6 +147,7 @@ constexpr FCase kFcdfTable[] = {
     {2u, 2147483647u, 0.5, 0.3934693402167571144327811L},
     {1u, 5u, 1e-06, 0.0007592132278023493584330781L},
     {50u, 60u, 40, 1.0L},
+    {300000u, 10u, 1, 0.4404962094677615061040211L},
     // Equal degrees of freedom at 1: one half by symmetry. The first term alone (2^-20000)
     // lies below the extended range.
     {40000u, 40000u, 1, 0.5L},
