@@ -84,6 +84,8 @@ class TBalloonHint : public QWidget {
     setObjectName("BalloonHint");
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
+    setFont(QToolTip::font());
+    setPalette(QToolTip::palette());
     timer_.setSingleShot(true);
     QObject::connect(&timer_, &QTimer::timeout, this, &QWidget::hide);
   }
@@ -93,7 +95,8 @@ class TBalloonHint : public QWidget {
     owner_ = owner;
     const QRect textRect =
         fontMetrics().boundingRect(QRect(0, 0, kMaxTextWidth, 2000), Qt::TextWordWrap, text_);
-    const QSize size(std::max(textRect.width() + 20, kTailInset * 2 + 16),
+    // A few pixels of slack: wrapped drawing may measure a little wider than the estimate.
+    const QSize size(std::max(textRect.width() + 26, kTailInset * 2 + 24),
                      textRect.height() + 14 + kTailHeight);
     QScreen* screen = QGuiApplication::screenAt(pointer);
     if (screen == nullptr) screen = QGuiApplication::primaryScreen();
@@ -117,20 +120,20 @@ class TBalloonHint : public QWidget {
                    : QRectF(0.5, kTailHeight + 0.5, width() - 1, height() - kTailHeight - 1);
     QPainterPath path;
     path.addRoundedRect(body, 7, 7);
-    const qreal tipX = std::clamp<qreal>(tip_.x(), 10, width() - 4);
+    const qreal tipX = std::clamp<qreal>(tip_.x(), 26, width() - 4);
     const qreal edge = tailBelow_ ? body.bottom() - 1 : body.top() + 1;
     const qreal tipY = tailBelow_ ? height() - 0.5 : 0.5;
     QPainterPath tail;
-    tail.moveTo(tipX - 12, edge);
+    tail.moveTo(tipX - 20, edge);
     tail.lineTo(tipX, tipY);
-    tail.lineTo(tipX - 2, edge);
+    tail.lineTo(tipX - 7, edge);
     tail.closeSubpath();
     path = path.united(tail);
     painter.setPen(QPen(palette().color(QPalette::ToolTipText), 1));
     painter.setBrush(palette().color(QPalette::ToolTipBase));
     painter.drawPath(path);
     painter.setPen(palette().color(QPalette::ToolTipText));
-    painter.drawText(body.adjusted(10, 7, -10, -7), Qt::TextWordWrap, text_);
+    painter.drawText(body.adjusted(12, 7, -12, -7), Qt::TextWordWrap | Qt::AlignVCenter, text_);
   }
 
  private:

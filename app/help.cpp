@@ -158,7 +158,25 @@ std::vector<HelpIndexEntry> HelpDocument::Index() const {
   std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
     return QString::compare(a.keyword, b.keyword, Qt::CaseInsensitive) < 0;
   });
-  return entries;
+  // One entry per word and topic; a word that leads to several topics names each topic.
+  std::vector<HelpIndexEntry> index;
+  for (const HelpIndexEntry& entry : entries) {
+    const bool repeated = std::any_of(index.begin(), index.end(), [&](const HelpIndexEntry& e) {
+      return e.context == entry.context &&
+             QString::compare(e.keyword, entry.keyword, Qt::CaseInsensitive) == 0;
+    });
+    if (!repeated) index.push_back(entry);
+  }
+  std::vector<HelpIndexEntry> shown = index;
+  for (std::size_t i = 0; i < index.size(); ++i) {
+    const auto sameWord = [&](const HelpIndexEntry& e) {
+      return QString::compare(e.keyword, index[i].keyword, Qt::CaseInsensitive) == 0;
+    };
+    if (std::count_if(index.begin(), index.end(), sameWord) > 1) {
+      shown[i].keyword += " (" + Find(index[i].context)->title + ")";
+    }
+  }
+  return shown;
 }
 
 void SetHelpFile(const QString& path) {

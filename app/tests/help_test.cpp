@@ -27,7 +27,7 @@ const char kSample[] =
     "keywords: window; panel\n"
     "Text of the window.\n"
     "=== 5030 | Decimal places\n"
-    "keywords: decimals; Accuracy\n"
+    "keywords: decimals; Accuracy; window; decimal places\n"
     "How many digits.\n";
 
 class HelpTest : public ::testing::Test {
@@ -57,7 +57,8 @@ TEST_F(HelpTest, ParsesTopicsLevelsKeywordsAndMarkup) {
   ASSERT_EQ(doc.Topics().size(), 3u);
   EXPECT_EQ(doc.Topics()[0].title, "Contents");
   EXPECT_EQ(doc.Topics()[2].level, 2);
-  EXPECT_EQ(doc.Topics()[2].keywords, QStringList({"decimals", "Accuracy"}));
+  EXPECT_EQ(doc.Topics()[2].keywords,
+            QStringList({"decimals", "Accuracy", "window", "decimal places"}));
   const QString& html = doc.Topics()[0].html;
   EXPECT_TRUE(html.contains(R"(<a href="topic:5030">decimals</a>)")) << html.toStdString();
   EXPECT_TRUE(html.contains("<b>bold</b>"));
@@ -67,11 +68,13 @@ TEST_F(HelpTest, ParsesTopicsLevelsKeywordsAndMarkup) {
   EXPECT_EQ(doc.Find(5030)->title, "Decimal places");
   EXPECT_EQ(doc.Find(4242), nullptr);
 
-  // Index: titles and keywords, sorted without regard to case.
+  // Index: titles and keywords, sorted without regard to case, once per topic; a word of
+  // several topics names the topic.
   QStringList words;
   for (const HelpIndexEntry& e : doc.Index()) words << e.keyword;
   EXPECT_EQ(words, QStringList({"Accuracy", "Contents", "Decimal places", "decimals", "panel",
-                                "The main window", "window"}));
+                                "The main window", "window (The main window)",
+                                "window (Decimal places)"}));
 }
 
 TEST_F(HelpTest, ContextOpensItsTopicAndAnUnknownContextSaysSo) {
@@ -119,8 +122,11 @@ TEST_F(HelpTest, IndexFindsTopicsByTheirFirstLetters) {
   ASSERT_NE(find, nullptr);
   ASSERT_NE(list, nullptr);
   find->setText("dec");
-  ASSERT_EQ(list->count(), 2);
+  // Entries starting with the letters first, then those containing them.
+  ASSERT_EQ(list->count(), 3);
   EXPECT_EQ(list->item(0)->text(), "Decimal places");
+  EXPECT_EQ(list->item(1)->text(), "decimals");
+  EXPECT_EQ(list->item(2)->text(), "window (Decimal places)");
   find->setText("acc");
   ASSERT_EQ(list->count(), 1);
   emit list->itemActivated(list->item(0));
