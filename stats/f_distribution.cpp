@@ -27,7 +27,7 @@ namespace {
 
 // Most terms one closed-form sum may take (about a millisecond); beyond it the request is
 // refused rather than left running.
-constexpr std::int64_t kMaxTerms = 100000;
+constexpr std::int64_t kMaxTerms = 200000;
 // The running sum is renormalised by an exact power of two before it could leave the
 // extended range; the binary exponent is carried beside it.
 constexpr int kRescaleExponent = 8000;
@@ -42,22 +42,28 @@ struct TermRatio {
 // `limit` (< 1) from above or stay below it, so once max(ratio, limit) < 1 the rest is a
 // geometric tail that can be bounded.
 Scaled CarriedSum(std::int64_t last, TermRatio ratio, Real limit) {
-  if (last > kMaxTerms) last = kMaxTerms + 1;  // reaching the cap raises below
+  // The checks run once per block of terms: a ratio is at most about DF / 2 < 2^31, so a
+  // block cannot carry the sum from the rescaling point past the extended range.
+  constexpr std::int64_t kBlock = 8;
   Scaled sum{1, 0};
   Real term = 1;
   Real num = ratio.num + ratio.dnum;
   Real den = ratio.den + ratio.dden;
-  for (std::int64_t k = 1; k <= last; ++k, num += ratio.dnum, den += ratio.dden) {
-    const Real r = ratio.factor * num / den;
-    term *= r;
-    sum.value += term;
+  Real r = 1;
+  for (std::int64_t k = 1; k <= last;) {
+    const std::int64_t block_end = std::min(last, k + kBlock - 1);
+    for (; k <= block_end; ++k, num += ratio.dnum, den += ratio.dden) {
+      r = ratio.factor * num / den;
+      term *= r;
+      sum.value += term;
+    }
     if (sum.value > kRescaleAt) {
       sum.value = std::ldexp(sum.value, -kRescaleExponent);
       term = std::ldexp(term, -kRescaleExponent);
       sum.exponent += kRescaleExponent;
     }
     const Real bound = std::max(r, limit);
-    if (bound < 1 && term * bound <= NegligibleTail * sum.value * (1 - bound)) return sum;
+    if (bound < 1 && term * bound <= NegligibleTail * sum.value * (1 - bound)) break;
     if (k > kMaxTerms) throw Exception(FDegreesTooLargeMessage);
   }
   return sum;
