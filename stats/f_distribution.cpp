@@ -84,7 +84,12 @@ struct Weights {
 
 Weights WeightsOf(Real m, Real n, Real f) {
   const Real mf = m * f;
-  return {n / (n + mf), -std::log1p(mf / n), mf / (n + mf), -std::log1p(n / mf)};
+  const Real x = n / (n + mf);
+  const Real y = mf / (n + mf);
+  // ln x = -ln(1 + m F / n) keeps full precision near x = 1; below 1/2 ln x itself does, and
+  // the quotient there could overflow for a vanishing F.
+  return {x, x < 0.5L ? std::log(x) : -std::log1p(mf / n), y,
+          y < 0.5L ? std::log(y) : -std::log1p(n / mf)};
 }
 
 // z^r * sum_{k=0..last} C(r + k - 1, k) w^k: the negative-binomial sums of 26.6.4 and 26.6.5

@@ -3,7 +3,7 @@
 // the previous term, so the sums are linear in DF and never overflow; a sum stops once a
 // geometric bound on its remaining terms is negligible. For very large DF, where the forms
 // would need millions of terms, the same probability I_y(1/2, DF/2), y = T^2 / (DF + T^2), is
-// summed as its hypergeometric series (a few T^2 terms). The quantile is the Cornish-Fisher
+// summed as its hypergeometric series (about T^2 / 2 terms). The quantile is the Cornish-Fisher
 // expansion of A&S 26.7.5 around the normal tail quantile.
 #include "stats/student_t.h"
 
