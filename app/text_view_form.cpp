@@ -19,6 +19,18 @@ namespace {
 constexpr int kMargin = 5;
 constexpr int kCaptionLimit = 255;
 
+// "Fixedsys" when the desktop has it, else the desktop's fixed-pitch face; a missing family
+// would otherwise be matched to a proportional one.
+QFont ViewerFont() {
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  if (QFontDatabase::hasFamily(QStringLiteral("Fixedsys")))
+    font.setFamily(QStringLiteral("Fixedsys"));
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
+  font.setPointSize(10);
+  return font;
+}
+
 bool IsLineEnd(char16_t c) {
   return c == u'\n' || c == u'\r';
 }
@@ -83,12 +95,7 @@ TTFViewForm::TTFViewForm(QWidget* parent) : QDialog(parent) {
   tf_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   tf_->setLineWrapMode(QPlainTextEdit::NoWrap);
   tf_->setUndoRedoEnabled(false);
-  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  font.setFamilies({QStringLiteral("Fixedsys"), font.family()});
-  font.setStyleHint(QFont::TypeWriter);
-  font.setFixedPitch(true);
-  font.setPointSize(10);
-  tf_->setFont(font);
+  tf_->setFont(ViewerFont());
 
   printBtn_ = new QPushButton(QStringLiteral("Print"), this);
   printBtn_->setObjectName(QStringLiteral("PrintBtn"));

@@ -1,0 +1,184 @@
+#include "app/text_view_form.h"
+
+#include <gtest/gtest.h>
+#include <QFile>
+#include <QFontMetrics>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include "app/message_boxes.h"
+#include "app/tests/modal_probe.h"
+
+namespace zudira {
+namespace {
+
+QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+  const QString path = dir.filePath(name);
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+  return path;
+}
+
+TEST(ViewerLayout, KeepsFivePixelMargins) {
+  const struct {
+    QSize client;
+    QSize button;
+    QRect view;
+    QRect close;
+  } cases[] = {
+      {{639, 458}, {75, 27}, {5, 5, 629, 416}, {559, 426, 75, 27}},
+      {{800, 600}, {75, 27}, {5, 5, 790, 558}, {720, 568, 75, 27}},
+      {{200, 100}, {80, 30}, {5, 5, 190, 55}, {115, 65, 80, 30}},
+  };
+  for (const auto& c : cases) {
+    const ViewerLayout layout = LayOutViewer(c.client, c.button);
+    EXPECT_EQ(layout.view, c.view);
+    EXPECT_EQ(layout.closeButton, c.close);
+  }
+}
+
+TEST(ViewerText, DecodesAndMakesAnyBytesShowable) {
+  const struct {
+    QByteArray bytes;
+    QString text;
+  } cases[] = {
+      {"", ""},
+      {"one\r\ntwo\rthree\n", "one\ntwo\nthree\n"},
+      {"caf\xc3\xa9", QStringLiteral("caf\u00e9")},                  // UTF-8
+      {"caf\xe9 na\xefve", QStringLiteral("caf\u00e9 na\u00efve")},  // not UTF-8: Latin-1
+      {"\xef\xbb\xbftext", "text"},                                  // byte order mark dropped
+      {QByteArray("a\0b\x01\tc", 6), QStringLiteral("a\ufffdb\ufffd\tc")},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(ViewerText(c.bytes, c.bytes.size()), c.text) << c.bytes.toHex().constData();
+
+  // A line of 10000 characters is broken into pieces of the line limit.
+  const QString broken = ViewerText(QByteArray(10000, 'x'), 10000);
+  const QStringList pieces = broken.split('\n');
+  ASSERT_EQ(pieces.size(), 3);
+  EXPECT_EQ(pieces[0].size(), kViewerLineLimit);
+  EXPECT_EQ(pieces[1].size(), kViewerLineLimit);
+  EXPECT_EQ(pieces[2].size(), 10000 - 2 * kViewerLineLimit);
+
+  // A file cut at the byte limit says so at the end.
+  const QString cut = ViewerText("abc", 50 * 1024 * 1024);
+  EXPECT_TRUE(cut.startsWith("abc\n"));
+  EXPECT_TRUE(cut.endsWith("(Only the first 0 KB of 51200 KB are shown.)"));
+}
+
+TEST(ViewTextFile, MissingFileWarnsAndShowsNoWindow) {
+  ScopedBoxScript boxes;
+  ModalProbe probe([](QDialog&) {});
+  const QTemporaryDir dir;
+  EXPECT_FALSE(ViewTextFile(dir.filePath("Readme.Txt"), "README File"));
+  EXPECT_FALSE(ViewTextFile(dir.path(), "a folder is no file"));
+  ASSERT_EQ(boxes.Shown().size(), 2u);
+  for (const ShownBox& box : boxes.Shown()) {
+    EXPECT_EQ(box.kind, BoxKind::bkWarning);
+    EXPECT_EQ(box.text, "File Not Found!");
+  }
+  EXPECT_EQ(probe.Seen(), 0);
+}
+
+TEST(ViewTextFile, ShowsTheFileReadOnlyInAFixedPitchFont) {
+  const QTemporaryDir dir;
+  const QString path = WriteFile(dir, "Readme.Txt", "Zudira\r\nline two\r\n");
+  QString caption;
+  QString text;
+  ModalProbe probe([&](QDialog& dialog) {
+    caption = dialog.windowTitle();
+    EXPECT_EQ(dialog.size(), QSize(639, 458));
+    auto* tf = dialog.findChild<QPlainTextEdit*>("TF");
+    auto* ok = dialog.findChild<QPushButton*>("CloseBtn");
+    auto* print = dialog.findChild<QPushButton*>("PrintBtn");
+    ASSERT_TRUE(tf && ok && print);
+    text = tf->toPlainText();
+    EXPECT_TRUE(tf->isReadOnly());
+    const QFontMetrics metrics(tf->font());  // QFontInfo misreads some mono faces
+    EXPECT_EQ(metrics.horizontalAdvance('i'), metrics.horizontalAdvance('W'));
+    EXPECT_EQ(tf->font().pointSize(), 10);
+    EXPECT_EQ(tf->geometry(), QRect(5, 5, 629, 458 - ok->height() - 15));
+    EXPECT_EQ(ok->text(), "&OK");
+    EXPECT_TRUE(ok->isDefault());
+    EXPECT_TRUE(print->isVisible());
+    EXPECT_EQ(print->toolTip(), "Print Text File");
+    // Resizing keeps the margins.
+    dialog.resize(700, 500);
+    EXPECT_EQ(tf->geometry(), QRect(5, 5, 690, 500 - ok->height() - 15));
+    EXPECT_EQ(ok->geometry().bottomRight(), QPoint(700 - 6, 500 - 6));
+    dialog.accept();
+  });
+  EXPECT_TRUE(ViewTextFile(path, "README File"));
+  EXPECT_EQ(probe.Seen(), 1);
+  EXPECT_EQ(caption, "README File");
+  EXPECT_EQ(text, "Zudira\nline two\n");
+
+  // No caption: the path is the caption, cut to 255 characters.
+  ModalProbe second([&](QDialog& dialog) { caption = dialog.windowTitle(); });
+  EXPECT_TRUE(ViewTextFile(path, ""));
+  EXPECT_EQ(caption, path);
+  ModalProbe third([&](QDialog& dialog) { caption = dialog.windowTitle(); });
+  EXPECT_TRUE(ViewTextFile(path, QString(300, 'c')));
+  EXPECT_EQ(caption, QString(255, 'c'));
+}
+
+TEST(ViewTextFile, EnterAndEscapeClose) {
+  const QTemporaryDir dir;
+  const QString path = WriteFile(dir, "PDFNew.Txt", "news\n");
+  for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+    bool closed = false;
+    int result = -1;
+    ModalProbe probe([&](QDialog& dialog) {
+      auto* tf = dialog.findChild<QPlainTextEdit*>("TF");
+      tf->setFocus();
+      QTest::keyClick(tf, static_cast<Qt::Key>(key));
+      closed = !dialog.isVisible();
+      result = dialog.result();
+    });
+    EXPECT_TRUE(ViewTextFile(path, "What's New File"));
+    EXPECT_TRUE(closed) << key;
+    EXPECT_EQ(result, key == Qt::Key_Escape ? QDialog::Rejected : QDialog::Accepted) << key;
+  }
+}
+
+TEST(ViewTextFile, OpensFilesThatAreNoText) {
+  const QTemporaryDir dir;
+  QByteArray binary(40 * 1024 * 1024, '\0');  // 40 MB: random bytes, NULs and no line ends
+  auto* random = QRandomGenerator::global();
+  for (qsizetype i = 0; i < binary.size(); i += 4) {
+    const quint32 word = random->generate();
+    memcpy(binary.data() + i, &word, 4);
+  }
+  QByteArray longLines;
+  for (int i = 0; i < 3; ++i) longLines += QByteArray(2 * 1024 * 1024, 'y') + '\n';
+
+  const struct {
+    const char* name;
+    QByteArray bytes;
+  } files[] = {{"binary.bin", binary}, {"long.txt", longLines}, {"bad.txt", "\xff\xfe\xc3(\x80"}};
+  for (const auto& f : files) {
+    const QString path = WriteFile(dir, f.name, f.bytes);
+    int blocks = 0;
+    QString tail;
+    ModalProbe probe([&](QDialog& dialog) {
+      auto* tf = dialog.findChild<QPlainTextEdit*>("TF");
+      blocks = tf->blockCount();
+      tail = tf->document()->lastBlock().text();
+    });
+    EXPECT_TRUE(ViewTextFile(path, f.name));
+    ASSERT_EQ(probe.Seen(), 1) << f.name;
+    EXPECT_GE(blocks, 1);
+    if (f.bytes.size() > kViewerByteLimit) {
+      EXPECT_EQ(tail, "(Only the first 8192 KB of 40960 KB are shown.)");
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zudira
