@@ -14,6 +14,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -47,11 +48,22 @@ constexpr int kFieldX = 404;
 constexpr int kFieldWidth = 121;
 constexpr int kFieldHeight = 21;
 constexpr int kCaptionRight = 402;
-constexpr int kCaptionWidth = 150;
+constexpr int kCaptionWidth = 190;
 constexpr int kCalcButtonX = 526;
 constexpr int kRangeLabelX = 202;
 constexpr int kRangeFirstY = 24;
 constexpr int kRangeStep = 22;
+
+// The decimals box repeats every 250 ms while an arrow is held.
+class DecimalsStyle : public QProxyStyle {
+ public:
+  using QProxyStyle::QProxyStyle;
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returned) const override {
+    if (hint == SH_SpinBox_ClickAutoRepeatRate) return 250;
+    return QProxyStyle::styleHint(hint, option, widget, returned);
+  }
+};
 
 void SetHelp(QWidget* widget, int context) {
   widget->setProperty(kHelpContextProperty, context);
@@ -73,6 +85,8 @@ void PlaceCaption(TDuzLabel* label, int y) {
 TPDFMainForm::TPDFMainForm(QWidget* parent) : QMainWindow(parent) {
   setObjectName("PDFMainForm");
   setWindowTitle("Zudira");
+  // The layout's pixel places are made for this face and size.
+  setFont(QFont("Arial", 8));
   for (const QImage& picture : DrawRangePictures()) bitmaps_.push_back(QPixmap::fromImage(picture));
 
   CreateActions();
@@ -331,6 +345,9 @@ void TPDFMainForm::CreateClientPanel() {
   accuracy_->setRange(0, 10);
   accuracy_->setValue(7);
   accuracy_->setGeometry(86, 290, 42, 22);
+  auto* decimals_style = new DecimalsStyle;
+  decimals_style->setParent(accuracy_);
+  accuracy_->setStyle(decimals_style);
   // Only the arrows change the decimals; the text cannot be typed.
   if (auto* text = accuracy_->findChild<QLineEdit*>()) {
     text->setReadOnly(true);

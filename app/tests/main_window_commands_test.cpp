@@ -8,6 +8,7 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <vector>
@@ -123,6 +124,24 @@ TEST_F(MainWindowTest, PresetsAskFirstAndApplyOnlyOnYes) {
   EXPECT_FALSE(Get<QToolButton>(*w, "MeanCalcBtn")->autoRaise());
 }
 
+TEST_F(MainWindowTest, PreferencesReapplyTheSettingsEvenWhenCancelled) {
+  auto w = MakeWindow();
+  ASSERT_TRUE(Get<QToolButton>(*w, "MeanCalcBtn")->autoRaise());
+  Appearance().FlatToolButtons = false;  // changed, not yet applied to the window
+  bool dialog_seen = false;
+  QTimer::singleShot(0, [&dialog_seen] {
+    if (QWidget* dialog = QApplication::activeModalWidget()) {
+      dialog_seen = true;
+      QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+    }
+  });
+  w->OptBtnClick();
+  EXPECT_TRUE(dialog_seen);
+  EXPECT_FALSE(Appearance().FlatToolButtons);
+  EXPECT_FALSE(Get<QToolButton>(*w, "MeanCalcBtn")->autoRaise());
+  EXPECT_FALSE(Get<QToolButton>(*w, "ExitBtn")->autoRaise());
+}
+
 TEST_F(MainWindowTest, SettingsAndToolbarLayoutSurviveARestart) {
   {
     auto w = MakeWindow();
@@ -147,6 +166,19 @@ TEST_F(MainWindowTest, SettingsAndToolbarLayoutSurviveARestart) {
   EXPECT_EQ(Appearance().ReadOnlyColour, AppearanceSettings{}.ReadOnlyColour);
   EXPECT_EQ(w->toolBarArea(Get<QToolBar>(*w, "Toolbar971")), Qt::BottomToolBarArea);
   EXPECT_TRUE(Get<QToolBar>(*w, "Toolbar971")->isVisible());
+}
+
+TEST_F(MainWindowTest, UnreadableToolbarLayoutLeavesTheToolbarsInPlace) {
+  {
+    QSettings store(SettingsFile(), QSettings::IniFormat);
+    store.setValue("Software/Rozuviza/RuvOderu/Zudira/ToolBars/Main/Layout", "not a layout");
+    store.setValue("Software/Rozuviza/RuvOderu/Zudira/Defaults/Hint State", "1");
+  }
+  auto w = MakeWindow();
+  auto* toolbar = Get<QToolBar>(*w, "Toolbar971");
+  EXPECT_EQ(w->toolBarArea(toolbar), Qt::TopToolBarArea);
+  EXPECT_TRUE(toolbar->isVisible());
+  EXPECT_EQ(Appearance().HintState, 1);
 }
 
 TEST_F(MainWindowTest, FirstRunStartsWithTheEnhancedValuesAndWritesThemAtExit) {

@@ -23,6 +23,7 @@
 
 #include "app/appearance/appearance_settings.h"
 #include "app/message_boxes.h"
+#include "app/pictures.h"
 #include "app/tests/main_window_fixture.h"
 #include "numeric/ui/duz_edit.h"
 #include "numeric/ui/duz_label.h"
@@ -274,6 +275,28 @@ TEST_F(MainWindowTest, RangeLabelsSelectTheirRangeAndReselectingChangesNothing) 
   EXPECT_EQ(w->Range(), rtAboveA);
   EXPECT_TRUE(w->findChild<QRadioButton*>("PDFRangeItem3")->isChecked());
   EXPECT_EQ(Field(*w, "Answer")->Text(), "");
+}
+
+// Also writes a picture of the window for each kind when ZUDIRA_SHOT_DIR names a folder.
+TEST_F(MainWindowTest, EveryKindShowsThePictureOfItsRange) {
+  auto w = MakeWindow();
+  const std::vector<QImage> pictures = DrawRangePictures();
+  const QString shots = qEnvironmentVariable("ZUDIRA_SHOT_DIR");
+  const RangeType ranges[] = {rtEqualA, rtBelowA, rtAtLeastA, rtInsideOC, rtOutsideCO};
+  for (int k = 0; k < kDistributionKindCount; ++k) {
+    ChooseKind(*w, static_cast<DistributionKind>(k));
+    const RangeType range = ranges[k % std::size(ranges)];
+    ChooseRange(*w, range);
+    const int expected = IsDiscreteKind(static_cast<DistributionKind>(k))
+                             ? 6 + static_cast<int>(range)
+                             : static_cast<int>(FamilyOf(range));
+    EXPECT_EQ(w->PictureIndex(), expected) << k;
+    const QImage shown = Get<QLabel>(*w, "Image")->pixmap().toImage();
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32),
+              pictures[static_cast<size_t>(expected)].convertToFormat(QImage::Format_ARGB32))
+        << k;
+    if (!shots.isEmpty()) w->grab().save(QString("%1/main_kind_%2.png").arg(shots).arg(k));
+  }
 }
 
 }  // namespace
