@@ -1,0 +1,43 @@
+// Building the 1548 rows of each list kind, and filling the lists window with them.
+#include <benchmark/benchmark.h>
+#include <QApplication>
+#include <cstdlib>
+
+#include "app/list_rows.h"
+#include "app/stat_list_form.h"
+
+namespace {
+
+void BM_BuildRows(benchmark::State& state) {
+  const auto kind = static_cast<zudira::ListKind>(state.range(0));
+  for (auto _ : state) {
+    auto rows = zudira::BuildListRows(kind, zudira::kMaxListN);
+    benchmark::DoNotOptimize(rows.data());
+  }
+}
+BENCHMARK(BM_BuildRows)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// Rows built, the window made, filled and laid out: everything of a list but the modal wait.
+void BM_BuildAndFillWindow(benchmark::State& state) {
+  const auto kind = static_cast<zudira::ListKind>(state.range(0));
+  for (auto _ : state) {
+    const auto rows = zudira::BuildListRows(kind, zudira::kMaxListN);
+    zudira::TStatListForm form;
+    form.SetRows(kind, rows);
+    form.show();
+    QApplication::processEvents();
+    benchmark::DoNotOptimize(form.Rows().size());
+  }
+}
+BENCHMARK(BM_BuildAndFillWindow)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
