@@ -2,28 +2,19 @@
 // the input area. The commands are in main_window_commands.cpp.
 #include "app/main_window.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QDateTime>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
-#include <QMenu>
-#include <QMenuBar>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QSettings>
+#include <QShortcut>
 #include <QSpinBox>
-#include <QStatusBar>
-#include <QStyle>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -137,161 +128,6 @@ TPDFMainForm::~TPDFMainForm() {
     auto settings = OpenUserSettings();
     WriteSettings(*settings, kZudiraSettingsKey, Appearance());
   });
-}
-
-void TPDFMainForm::CreateActions() {
-  struct Spec {
-    QAction** action;
-    const char* text;
-    const char* tip;  // the toolbar button's hint, empty when the command has no button
-    int glyph;        // -1 for none
-    void (TPDFMainForm::*handler)();
-  };
-  const Spec specs[] = {
-      {&exit_action_, "e&Xit   (Alt-F4)", "Exit (Alt-F4)", gExit, &TPDFMainForm::ExitBtnClick},
-      {&calc_action_, "&Calculate Answer", "", -1, &TPDFMainForm::CalcBtnClick},
-      {&binom_action_, "&Binomial Coefficients", "", -1, &TPDFMainForm::BinomItemClick},
-      {&fact_action_, "&Factorials", "", -1, &TPDFMainForm::FactItemClick},
-      {&perm_action_, "&Permutations", "", -1, &TPDFMainForm::PermItemClick},
-      {&print_action_, "P&rint Answer", "Print", gPrint, &TPDFMainForm::PrintBtnClick},
-      {&opt_action_, "&Preferences", "Preferences", gPreferences, &TPDFMainForm::OptBtnClick},
-      {&def1_action_, "Use &Enhanced Defaults", "Use Enhanced Defaults", gEnhancedDefaults,
-       &TPDFMainForm::Def1BtnClick},
-      {&def2_action_, "Use &Conservative Defaults", "Use Conservative Defaults",
-       gConservativeDefaults, &TPDFMainForm::Def2BtnClick},
-      {&help1_action_, "&Contents", "", -1, &TPDFMainForm::Help1ItemClick},
-      {&help2_action_, "&Index", "", -1, &TPDFMainForm::Help2ItemClick},
-      {&tut_action_, "&Tutorial", "", -1, &TPDFMainForm::TutItemClick},
-      {&readme_action_, "&View Readme File", "", -1, &TPDFMainForm::ViewReadmeItemClick},
-      {&whats_new_action_, "View &What's New File", "", -1, &TPDFMainForm::WhatsNewItemClick},
-      {&about_action_, "&About Zudira", "About", gAbout, &TPDFMainForm::AboutBtnClick},
-      {&resources_action_, "&Resources Used", "", -1, &TPDFMainForm::ResourcesItemClick},
-      {&contact_action_, "Contact &Duz", "", -1, &TPDFMainForm::ContactItemClick},
-      {&help_btn_action_, "Context Help", "Context Help (F1)", gContextHelp,
-       &TPDFMainForm::HelpBtnClick},
-  };
-  for (const Spec& s : specs) {
-    auto* action = new QAction(QString::fromUtf8(s.text), this);
-    if (s.tip[0] != '\0') {
-      action->setToolTip(QString::fromUtf8(s.tip));
-      action->setStatusTip(QString::fromUtf8(s.tip));
-    }
-    if (s.glyph >= 0) action->setIcon(GlyphIcon(s.glyph));
-    connect(action, &QAction::triggered, this, s.handler);
-    *s.action = action;
-  }
-}
-
-void TPDFMainForm::CreateMenus() {
-  menu_bar_ = new QMenuBar;
-  menu_bar_->setObjectName("MenuBar1");
-  menu_bar_->setNativeMenuBar(false);
-  QMenu* file = menu_bar_->addMenu("&File");
-  file->addAction(exit_action_);
-  QMenu* calc = menu_bar_->addMenu("C&alculate");
-  calc->addAction(calc_action_);
-  QMenu* lists = menu_bar_->addMenu("&Lists");
-  lists->addAction(binom_action_);
-  lists->addAction(fact_action_);
-  lists->addAction(perm_action_);
-  QMenu* print = menu_bar_->addMenu("&Print");
-  print->addAction(print_action_);
-  QMenu* options = menu_bar_->addMenu("&Options");
-  options->addAction(opt_action_);
-  options->addAction(def1_action_);
-  options->addAction(def2_action_);
-  options->addSeparator();
-  QMenu* help = menu_bar_->addMenu("&Help");
-  help->addAction(help1_action_);
-  help->addAction(help2_action_);
-  help->addAction(tut_action_);
-  help->addSeparator();
-  help->addAction(readme_action_);
-  help->addAction(whats_new_action_);
-  help->addSeparator();
-  help->addAction(about_action_);
-  help->addAction(resources_action_);
-  help->addAction(contact_action_);
-}
-
-void TPDFMainForm::CreateToolBars() {
-  menu_toolbar_ = new QToolBar("Main Menu", this);
-  menu_toolbar_->setObjectName("MenuToolbar");
-  menu_toolbar_->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
-  menu_toolbar_->setFloatable(false);
-  menu_toolbar_->addWidget(menu_bar_);
-  SetHelp(menu_toolbar_, 5000);
-  addToolBar(Qt::TopToolBarArea, menu_toolbar_);
-  addToolBarBreak(Qt::TopToolBarArea);
-
-  command_toolbar_ = new QToolBar("Zudira Toolbar", this);
-  command_toolbar_->setObjectName("Toolbar971");
-  command_toolbar_->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
-  command_toolbar_->setFloatable(false);
-  command_toolbar_->setIconSize(QSize(kGlyphSize, kGlyphSize));
-  SetHelp(command_toolbar_, 5200);
-  struct Button {
-    QAction* action;
-    const char* name;
-  };
-  const Button buttons[] = {
-      {print_action_, "PrintBtn"}, {nullptr, nullptr},
-      {opt_action_, "OptBtn"},     {def1_action_, "Def1Btn"},
-      {def2_action_, "Def2Btn"},   {nullptr, nullptr},
-      {about_action_, "AboutBtn"}, {help_btn_action_, "HelpBtn"},
-      {nullptr, nullptr},          {exit_action_, "ExitBtn"},
-  };
-  for (const Button& b : buttons) {
-    if (b.action == nullptr) {
-      command_toolbar_->addSeparator();
-      continue;
-    }
-    command_toolbar_->addAction(b.action);
-    QWidget* button = command_toolbar_->widgetForAction(b.action);
-    button->setObjectName(b.name);
-    button->setFixedSize(23, 22);
-    button->setFocusPolicy(Qt::NoFocus);
-  }
-  addToolBar(Qt::TopToolBarArea, command_toolbar_);
-}
-
-void TPDFMainForm::CreateStatusBar() {
-  QStatusBar* bar = statusBar();
-  bar->setObjectName("StatusBar");
-  bar->setSizeGripEnabled(false);
-  SetHelp(bar, 5300);
-  auto indicator = [bar](const char* name) {
-    auto* label = new QLabel(bar);
-    label->setObjectName(name);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setMinimumWidth(64);
-    bar->addWidget(label);
-    return label;
-  };
-  caps_indicator_ = indicator("CapsIndicator");
-  scroll_indicator_ = indicator("ScrollIndicator");
-  num_indicator_ = indicator("NumIndicator");
-  clock_ = indicator("Clock");
-  bar->addWidget(clock_, 1);
-  status_timer_ = new QTimer(this);
-  connect(status_timer_, &QTimer::timeout, this, &TPDFMainForm::UpdateStatusBar);
-  status_timer_->start(1000);
-  UpdateStatusBar();
-}
-
-void TPDFMainForm::UpdateStatusBar() {
-  auto state = [](const char* caption, bool on) {
-    return QString::fromUtf8(caption) + (on ? " On" : " Off");
-  };
-  const LockKeyState keys = ReadLockKeys();
-  caps_indicator_->setText(state("Caps:", keys.capsLock));
-  scroll_indicator_->setText(state("Scroll:", keys.scrollLock));
-  num_indicator_->setText(state("Num:", keys.numLock));
-  // "ddd dd mmm yyyy t": short day and month names, then the locale's short time.
-  const QLocale locale = QLocale::system();
-  const QDateTime now = QDateTime::currentDateTime();
-  clock_->setText(locale.toString(now, "ddd dd MMM yyyy") + " " +
-                  locale.toString(now.time(), QLocale::ShortFormat));
 }
 
 void TPDFMainForm::CreateClientPanel() {
@@ -488,34 +324,6 @@ void TPDFMainForm::SetTabOrder() {
                       calc_btn_,
                       accuracy_};
   for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
-}
-
-void TPDFMainForm::RestoreToolBarLayout() {
-  auto settings = OpenUserSettings();
-  settings->beginGroup(kToolBarLayoutKey);
-  const QByteArray layout = settings->value("Layout").toByteArray();
-  settings->endGroup();
-  // A layout that cannot be read leaves the toolbars where the window puts them.
-  if (!layout.isEmpty()) restoreState(layout);
-}
-
-void TPDFMainForm::SaveToolBarLayout() {
-  auto settings = OpenUserSettings();
-  settings->beginGroup(kToolBarLayoutKey);
-  settings->setValue("Layout", saveState());
-  settings->endGroup();
-}
-
-void TPDFMainForm::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F4 && event->modifiers() == Qt::AltModifier) {
-    ExitBtnClick();
-    return;
-  }
-  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    HelpBtnClick();
-    return;
-  }
-  QMainWindow::keyPressEvent(event);
 }
 
 }  // namespace zudira
