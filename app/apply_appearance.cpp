@@ -28,6 +28,7 @@ constexpr char kHintStateProperty[] = "zudiraHintState";
 constexpr int kTailHeight = 10;
 constexpr int kTailInset = 14;  // from the balloon's right edge to the tail's tip
 constexpr int kMaxTextWidth = 320;
+constexpr int kPointerGap = 3;
 
 bool HasSunkenCaption(const QWidget* widget) {
   return widget->property(kSunkenShadowProperty).toBool();
@@ -80,10 +81,12 @@ void SetLabelColour(QWidget* label, const QColor& colour) {
 // The balloon: a rounded body with a tail whose tip sits on the pointer.
 class TBalloonHint : public QWidget {
  public:
-  TBalloonHint() : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint) {
+  TBalloonHint()
+      : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput) {
     setObjectName("BalloonHint");
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
     setFont(QToolTip::font());
     setPalette(QToolTip::palette());
     timer_.setSingleShot(true);
@@ -103,6 +106,7 @@ class TBalloonHint : public QWidget {
     const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 4096, 4096);
     setGeometry(BalloonGeometry(pointer, size, area, &tailBelow_));
     tip_ = mapFromGlobal(pointer);
+    UpdateMask();
     show();
     update();
     timer_.start(10000);
@@ -115,9 +119,23 @@ class TBalloonHint : public QWidget {
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF body =
-        tailBelow_ ? QRectF(0.5, 0.5, width() - 1, height() - kTailHeight - 1)
-                   : QRectF(0.5, kTailHeight + 0.5, width() - 1, height() - kTailHeight - 1);
+    const QPainterPath path = Outline();
+    painter.setPen(QPen(palette().color(QPalette::ToolTipText), 1));
+    painter.setBrush(palette().color(QPalette::ToolTipBase));
+    painter.drawPath(path);
+    painter.setPen(palette().color(QPalette::ToolTipText));
+    painter.drawText(Body().adjusted(12, 7, -12, -7), Qt::TextWordWrap | Qt::AlignVCenter, text_);
+  }
+
+ private:
+  QRectF Body() const {
+    return tailBelow_ ? QRectF(0.5, 0.5, width() - 1, height() - kTailHeight - 1)
+                      : QRectF(0.5, kTailHeight + 0.5, width() - 1, height() - kTailHeight - 1);
+  }
+
+  // The rounded body united with the tail, whose tip points at the pointer.
+  QPainterPath Outline() const {
+    const QRectF body = Body();
     QPainterPath path;
     path.addRoundedRect(body, 7, 7);
     const qreal tipX = std::clamp<qreal>(tip_.x(), 26, width() - 4);
@@ -128,15 +146,18 @@ class TBalloonHint : public QWidget {
     tail.lineTo(tipX, tipY);
     tail.lineTo(tipX - 7, edge);
     tail.closeSubpath();
-    path = path.united(tail);
-    painter.setPen(QPen(palette().color(QPalette::ToolTipText), 1));
-    painter.setBrush(palette().color(QPalette::ToolTipBase));
-    painter.drawPath(path);
-    painter.setPen(palette().color(QPalette::ToolTipText));
-    painter.drawText(body.adjusted(12, 7, -12, -7), Qt::TextWordWrap | Qt::AlignVCenter, text_);
+    return path.united(tail);
   }
 
- private:
+  // Without a compositor the translucent corners would show black: the mask gives the
+  // window the balloon's own shape.
+  void UpdateMask() {
+    QPainterPathStroker stroker;
+    stroker.setWidth(2);
+    const QPainterPath path = Outline();
+    setMask(QRegion(path.united(stroker.createStroke(path)).toFillPolygon().toPolygon()));
+  }
+
   QString text_;
   QPointer<QWidget> owner_;
   QPoint tip_;
@@ -257,10 +278,13 @@ QWidget* ShownBalloon() {
 }
 
 QRect BalloonGeometry(QPoint pointer, QSize size, const QRect& screen, bool* tailBelow) {
-  QRect rect(QPoint(pointer.x() - size.width() + kTailInset, pointer.y()), size);
+  // The tip stops short of the pointer: a balloon under the pointer would take the mouse away
+  // from the control and end its own hint.
+  QRect rect(QPoint(pointer.x() - size.width() + kTailInset, pointer.y() + kPointerGap), size);
   bool below = false;
-  if (rect.bottom() > screen.bottom() && pointer.y() - size.height() >= screen.top()) {
-    rect.moveBottom(pointer.y());
+  if (rect.bottom() > screen.bottom() &&
+      pointer.y() - kPointerGap - size.height() >= screen.top()) {
+    rect.moveBottom(pointer.y() - kPointerGap);
     below = true;
   }
   if (rect.left() < screen.left()) rect.moveLeft(screen.left());

@@ -39,7 +39,7 @@ int HintStateOf(const QWidget* widget);
 QWidget* ShownBalloon();
 
 // Where a balloon of `size` (tail included) goes for the pointer at `pointer`: below and to
-// the left of it, its tail's tip on the pointer; above it when there is no room below, and
+// the left of it, its tail's tip just below the pointer; above it when there is no room below, and
 // moved sideways to stay on `screen`. `tailBelow` tells which side the tail is drawn on.
 QRect BalloonGeometry(QPoint pointer, QSize size, const QRect& screen, bool* tailBelow);
 
