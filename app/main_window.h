@@ -99,6 +99,7 @@ class TPDFMainForm : public QMainWindow {
   void RestoreToolBarLayout();
   void SaveToolBarLayout();
 
+  void TakeOverTypedText();
   void Calculate();
   void ApplyKind();
   void ApplyRange();

@@ -87,7 +87,17 @@ void TPDFMainForm::CalcBtnClick() {
   RunCommand([this] { Calculate(); });
 }
 
+void TPDFMainForm::TakeOverTypedText() {
+  // A menu command leaves the focus where it was, so a field being typed in has not taken
+  // over its text yet; it does now, as it would on losing the focus.
+  auto* field = qobject_cast<TDuzEdit3*>(QApplication::focusWidget());
+  if (field == nullptr || !isAncestorOf(field)) return;
+  field->ParseText();
+  field->Redisplay();
+}
+
 void TPDFMainForm::Calculate() {
+  TakeOverTypedText();
   auto value_of = [](const TDuzEdit3* field) {
     return FieldValue{field->AsFloat(), field->AsInteger()};
   };

@@ -12,11 +12,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <ostream>
 
 #include "app/appearance/appearance_settings.h"
 #include "app/main_window.h"
 #include "numeric/ui/duz_edit.h"
 #include "numeric/ui/duz_label.h"
+
+// Failure messages show texts as texts.
+inline void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}
 
 namespace zudira {
 

@@ -165,6 +165,25 @@ TEST_F(MainWindowTest, LibraryErrorIsReportedAndAnswerKeepsItsContent) {
   EXPECT_EQ(Field(*w, "A")->Text(), "0.0000000");
 }
 
+TEST_F(MainWindowTest, CalculateFromTheMenuUsesTheTextStillBeingTyped) {
+  auto w = MakeWindow();
+  Type(*w, "A", "1");
+  ChooseRange(*w, rtBelowA);
+  TDuzEdit3* sdev = Field(*w, "SDev");
+  sdev->setFocus(Qt::TabFocusReason);
+  sdev->selectAll();
+  QTest::keyClicks(sdev, "1");
+  QAction* calculate = nullptr;
+  for (QAction* action : w->findChild<QMenuBar*>("MenuBar1")->actions()[1]->menu()->actions())
+    if (action->text() == "&Calculate Answer") calculate = action;
+  ASSERT_NE(calculate, nullptr);
+  ScopedBoxScript boxes;
+  calculate->trigger();
+  EXPECT_TRUE(boxes.Shown().empty());
+  EXPECT_EQ(sdev->Text(), "1.0000000");
+  EXPECT_EQ(Field(*w, "Answer")->Text(), "0.8413447");
+}
+
 TEST_F(MainWindowTest, DecimalsRoundTheHeldAnswerAndAnEmptyAnswerShowsZero) {
   auto w = MakeWindow();
   Type(*w, "SDev", "1");
