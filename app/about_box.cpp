@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTextDocument>
+#include <QTextOption>
 #include <limits>
 
 #include "app/appearance/appearance_settings.h"
@@ -168,13 +170,24 @@ TAboutBox2::TAboutBox2(QWidget* parent) : QDialog(parent) {
 
   auto* stats = ReadOnlyMemo(QStringLiteral("Stats"), this);
   const QStringList lines = SystemInfoLines(GatherSystemFacts());
-  // One tab stop wide enough for the two-tab labels, so every value starts at the second stop.
+  // Two tab stops: the two-tab labels end before the first, the one-tab labels before the
+  // second, so every value starts at the second stop.
   const QFontMetrics metrics(stats->font());
-  int stop = 0;
-  for (const char* label : {kFreeResourcesLabel, kProcessorLabel, kVersionLabel, kOwnerLabel})
-    stop = std::max(stop, metrics.horizontalAdvance(QString::fromLatin1(label).trimmed()));
-  stats->setTabStopDistance(stop + metrics.horizontalAdvance(QLatin1Char(' ')) * 2);
+  auto widest = [&](std::initializer_list<const char*> labels) {
+    int width = 0;
+    for (const char* label : labels)
+      width = std::max(width, metrics.horizontalAdvance(QString::fromLatin1(label).trimmed()));
+    return width + metrics.horizontalAdvance(QLatin1Char(' '));
+  };
+  const int firstStop = widest({kFreeResourcesLabel, kProcessorLabel, kVersionLabel, kOwnerLabel});
+  const int secondStop =
+      std::max(widest({kTotalMemoryLabel, kFreeMemoryLabel, kCompanyLabel}), firstStop + 1);
   stats->setPlainText(lines.join(QLatin1Char('\n')));
+  // After the text: loading it resets the document's options.
+  QTextOption option = stats->document()->defaultTextOption();
+  option.setTabs({QTextOption::Tab(firstStop, QTextOption::LeftTab),
+                  QTextOption::Tab(secondStop, QTextOption::LeftTab)});
+  stats->document()->setDefaultTextOption(option);
   stats->setGeometry(10, 214, kClientWidth - 20, 112);
 
   auto* emailBtn = Button(QStringLiteral("EmailBtn"), QStringLiteral("&EMail Duz"), this);

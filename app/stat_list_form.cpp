@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <cstdlib>
 
 #include "app/appearance/appearance_settings.h"
 #include "app/error_report.h"
@@ -66,6 +67,13 @@ void CentreOnScreen(QWidget* window) {
   }
 }
 
+// The desktop's grey-text colour, darkened when it would vanish on the list's background.
+QColor GridColour(const QPalette& palette, const QColor& background) {
+  QColor grey = palette.color(QPalette::Disabled, QPalette::Text);
+  if (std::abs(grey.lightness() - background.lightness()) < 64) grey = grey.darker(170);
+  return grey;
+}
+
 }  // namespace
 
 TStatListForm::TStatListForm(QWidget* parent) : QDialog(parent) {
@@ -88,10 +96,11 @@ TStatListForm::TStatListForm(QWidget* parent) : QDialog(parent) {
   lb_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   lb_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   lb_->horizontalHeader()->setHighlightSections(false);
+  lb_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   lb_->setColumnWidth(0, 64);
   lb_->setColumnWidth(1, 247);
-  const QColor gridColour = palette().color(QPalette::Disabled, QPalette::Text);
   const QColor background = ColorFromValue(Appearance().ReadOnlyColour);
+  const QColor gridColour = GridColour(palette(), background);
   lb_->setStyleSheet(QStringLiteral("QTableView { background-color: %1; gridline-color: %2; }")
                          .arg(background.name(), gridColour.name()));
 
