@@ -3,6 +3,7 @@
 // 32-bit, intermediates double; results are rounded to 32 bits on return.
 #include "stats/incomplete_functions.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -24,26 +25,46 @@ double AtLeastFPMin(double value) {
   return std::fabs(value) < FPMin ? FPMin : value;
 }
 
+// Rounding leaves a result at most a few float ulps outside [0, 1]; those are pulled in. A
+// result further out means the 32-bit arguments could not carry the calculation (1 - x rounds
+// to 1 for x below 3e-8, where the continued fraction then runs at x = 1): that is a failed
+// calculation, not a probability.
+float AsProbability(double value) {
+  constexpr double kRoundingSlack = 1e-5;
+  if (!(value >= -kRoundingSlack && value <= 1 + kRoundingSlack)) {
+    throw EStStatError(StatNoConverge);
+  }
+  return static_cast<float>(std::clamp(value, 0.0, 1.0));
+}
+
+// ln Gamma(x) by the Lanczos series, before the rounding to 32 bits that GammaLn applies.
+double LanczosLogGamma(double x) {
+  double t = x + 5.5;
+  t = t - (x + 0.5) * std::log(t);
+  double s = kLanczosSeries;
+  double y = x;
+  for (double k : kLanczos) {
+    y = y + 1;
+    s = s + k / y;
+  }
+  return static_cast<double>(std::log(kSqrtTwoPi * s / x) - t);
+}
+
+// The prefactors below take ln Gamma unrounded: rounded to 32 bits, ln Gamma(1000) = 5905.2
+// is off by up to 2.4e-4 and ln Gamma(1e9) by hundreds, which exp turns into relative errors
+// of that size, and for large DF into values that are no probability at all.
+
 // exp(-x + a ln x - ln Gamma(a)): the common prefactor of both incomplete gamma forms.
 double GammaPrefactor(float a, float x) {
-  return std::exp(-static_cast<double>(x) + a * std::log(static_cast<double>(x)) - GammaLn(a));
+  return std::exp(-static_cast<double>(x) + a * std::log(static_cast<double>(x)) -
+                  LanczosLogGamma(a));
 }
 
 }  // namespace
 
 float GammaLn(float x) {
   if (!(x > 0)) throw EStStatError(StatBadParam);
-  return GuardArithmetic([&] {
-    double t = static_cast<double>(x) + 5.5;
-    t = t - (static_cast<double>(x) + 0.5) * std::log(t);
-    double s = kLanczosSeries;
-    double y = x;
-    for (double k : kLanczos) {
-      y = y + 1;
-      s = s + k / y;
-    }
-    return static_cast<float>(std::log(kSqrtTwoPi * s / x) - t);
-  });
+  return GuardArithmetic([&] { return static_cast<float>(LanczosLogGamma(x)); });
 }
 
 float BetaContFrac(float a, float b, float x) {
@@ -83,13 +104,15 @@ float IncompleteBeta(float x, float a, float b, float low, float high) {
         static_cast<float>((static_cast<double>(x) - low) / (static_cast<double>(high) - low));
     double bt = 0;
     if (xs != 0 && xs != 1) {
-      bt = std::exp(static_cast<double>(GammaLn(a + b)) - GammaLn(a) - GammaLn(b) +
-                    a * std::log(static_cast<double>(xs)) + b * std::log(1.0 - xs));
+      const double da = a;
+      const double db = b;
+      bt = std::exp(LanczosLogGamma(da + db) - LanczosLogGamma(da) - LanczosLogGamma(db) +
+                    da * std::log(static_cast<double>(xs)) + db * std::log(1.0 - xs));
     }
     if (xs < (static_cast<double>(a) + 1) / (static_cast<double>(a) + b + 2)) {
-      return static_cast<float>(bt * BetaContFrac(a, b, xs) / a);
+      return AsProbability(bt * BetaContFrac(a, b, xs) / a);
     }
-    return static_cast<float>(1 - bt * BetaContFrac(b, a, static_cast<float>(1.0 - xs)) / b);
+    return AsProbability(1 - bt * BetaContFrac(b, a, static_cast<float>(1.0 - xs)) / b);
   });
 }
 
@@ -136,8 +159,10 @@ float GammaContFrac(float a, float x) {
 
 float IncompleteGamma(float a, float x) {
   if (!(x >= 0) || !(a > 0)) throw EStStatError(StatBadParam);
-  if (x < static_cast<double>(a) + 1) return GammaSeries(a, x);
-  return GuardArithmetic([&] { return static_cast<float>(1.0 - GammaContFrac(a, x)); });
+  return GuardArithmetic([&] {
+    if (x < static_cast<double>(a) + 1) return AsProbability(GammaSeries(a, x));
+    return AsProbability(1.0 - GammaContFrac(a, x));
+  });
 }
 
 }  // namespace zudira

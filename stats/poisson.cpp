@@ -55,10 +55,11 @@ Real LessThan(std::int64_t k, Real lambda) {
       return sum;
     }
     const auto mode = static_cast<std::int64_t>(std::min<Real>(std::floor(lambda), hi));
-    return SumUnimodal(
-        0, hi, mode, [&](std::int64_t i) { return DirectTerm(i, lambda); },
-        [&](std::int64_t i) { return lambda / static_cast<Real>(i + 1); },
-        [&](std::int64_t i) { return static_cast<Real>(i) / lambda; });
+    // Rounding over many terms may step a few ulps past 1.
+    return std::min<Real>(1, SumUnimodal(
+                                 0, hi, mode, [&](std::int64_t i) { return DirectTerm(i, lambda); },
+                                 [&](std::int64_t i) { return lambda / static_cast<Real>(i + 1); },
+                                 [&](std::int64_t i) { return static_cast<Real>(i) / lambda; }));
   });
 }
 

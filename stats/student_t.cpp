@@ -38,8 +38,9 @@ Real ClosedFormSum(Real first, std::int64_t first_index, std::int64_t last_index
   for (std::int64_t i = first_index + 2; i <= last_index; i += 2) {
     term *= c2 * static_cast<Real>(i - 1) / static_cast<Real>(i);
     sum += term;
-    // The ratios stay below cos^2, so the rest is at most term * c2 / (1 - c2).
-    if (term * c2 <= NegligibleTail * sum * s2) break;
+    // The ratios stay below cos^2, so the rest is at most term * c2 / (1 - c2). (Near
+    // theta = pi / 2 the rounded cos theta may come out a tiny negative number.)
+    if (std::fabs(term) * c2 <= NegligibleTail * std::fabs(sum) * s2) break;
   }
   return sum;
 }
@@ -87,7 +88,7 @@ Real CornishFisher(Real z, Real n) {
 Real StudentTCentral(std::int32_t df, Real t) {
   if (df <= 0) return 0;
   if (t == 0) return 0;
-  return GuardArithmetic([&]() -> Real {
+  const Real central = GuardArithmetic([&]() -> Real {
     const Real n = df;
     const Real theta = std::atan2(t / std::sqrt(n), 1.0L);
     const Real sn = std::sin(theta);
@@ -105,6 +106,8 @@ Real StudentTCentral(std::int32_t df, Real t) {
     if (df % 2 == 1) return (theta + sn * ClosedFormSum(cs, 1, df - 2, c2, s2)) * 2 / Pi;
     return sn * ClosedFormSum(1, 0, df - 2, c2, s2);
   });
+  // Long sums may round a few ulps past +-1.
+  return std::clamp<Real>(central, -1, 1);
 }
 
 Real StudentTCDF(std::int32_t df, Real t) {

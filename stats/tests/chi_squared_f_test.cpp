@@ -122,6 +122,22 @@ TEST(FDistribution, UpperTailAndQuantileToSinglePrecision) {
   EXPECT_EQ(CodeOf([] { InverseF(4, -2, 0.5f); }), StatBadParam);
 }
 
+// python3 -c "import mpmath as mp; from scipy.stats import f, chi2; mp.mp.dps=30;
+//   print(mp.betainc(2500, 2500, 0, 5000/(5000+5000*1.02), regularized=True),
+//         mp.gammainc(300, 250, mp.inf, regularized=True), f.isf(0.05, 1000, 1000),
+//         chi2.isf(0.05, 600))"
+TEST(SinglePrecisionLayer, LargeDegreesOfFreedomKeepTheirDigits) {
+  // ln Gamma(2500) rounded to 32 bits alone would move these by about 1e-4.
+  EXPECT_NEAR(FUpper(1000, 1000, 1), 0.5, 1e-6);
+  EXPECT_NEAR(FUpper(5000, 5000, 1.02f), 0.241936212926039341548672584673, 1e-6);
+  EXPECT_NEAR(ChiSquaredUpper(600, 500), 0.998837606368945381705766660906, 1e-6);
+  EXPECT_NEAR(InverseF(1000, 1000, 0.05f), 1.1096882902429686, 3e-6);
+  EXPECT_NEAR(InverseChiSquared(600, 0.05f), 658.0935731377248, 2e-3);
+  // 1 - x rounds to 1 in single precision here; the result would be no probability.
+  EXPECT_EQ(CodeOf([] { FUpper(std::numeric_limits<std::int32_t>::max(), 2, 0.3f); }),
+            StatNoConverge);
+}
+
 struct FCase {
   std::uint32_t df1, df2;
   double f;
@@ -148,6 +164,7 @@ constexpr FCase kFcdfTable[] = {
     {1u, 5u, 1e-06, 0.0007592132278023493584330781L},
     {50u, 60u, 40, 1.0L},
     {300000u, 10u, 1, 0.4404962094677615061040211L},
+    {2147483647u, 1u, 1e-300, 0.0L},  // through Student t at T = 1e150
     // Equal degrees of freedom at 1: one half by symmetry. The first term alone (2^-20000)
     // lies below the extended range.
     {40000u, 40000u, 1, 0.5L},

@@ -88,6 +88,17 @@ TEST(StudentTCDF, ContinuousWhereTheLargeDegreesOfFreedomSeriesTakesOver) {
   }
 }
 
+TEST(StudentTCDF, HugeArgumentsAnswerAtOnce) {
+  // theta rounds to pi / 2 here and cos theta to a tiny negative number.
+  EXPECT_EQ(StudentTCDF(2147483647, 1e300L), 1);
+  EXPECT_EQ(StudentTCDF(2147483647, -1e300L), 0);
+  EXPECT_EQ(StudentTCDF(2147483646, 1e4000L), 1);
+  EXPECT_EQ(StudentTCDF(7, -1e4000L), 0);
+  // Long sums stay inside the unit interval.
+  EXPECT_LE(StudentTCDF(2147483647, 10), 1);
+  EXPECT_LE(StudentTCentral(46341, 100), 1);
+}
+
 struct QuantileCase {
   std::int32_t df;
   double p;
