@@ -55,10 +55,8 @@ void TPDFMainForm::CreateActions() {
   };
   for (const Spec& s : specs) {
     auto* action = new QAction(QString::fromUtf8(s.text), this);
-    if (s.tip[0] != '\0') {
-      action->setToolTip(QString::fromUtf8(s.tip));
-      action->setStatusTip(QString::fromUtf8(s.tip));
-    }
+    // No status tip: the status bar keeps showing the lock keys and the clock.
+    if (s.tip[0] != '\0') action->setToolTip(QString::fromUtf8(s.tip));
     if (s.glyph >= 0) action->setIcon(GlyphIcon(s.glyph));
     connect(action, &QAction::triggered, this, s.handler);
     *s.action = action;
