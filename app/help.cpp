@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QWidget>
 #include <algorithm>
 
@@ -94,6 +95,11 @@ THelpViewer* AcquireViewer() {
   viewer->setAttribute(Qt::WA_QuitOnClose, false);
   if (modal == nullptr) {
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, viewer, &QObject::deleteLater);
+  }
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame = viewer->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    viewer->move(frame.topLeft());
   }
   state.viewer = viewer;
   state.path = HelpFile();
