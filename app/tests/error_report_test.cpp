@@ -1,6 +1,10 @@
 #include "app/error_report.h"
 
 #include <gtest/gtest.h>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 
 #include <stdexcept>
 
@@ -57,6 +61,27 @@ TEST(ErrorReportTest, AnEmptyMessageShowsAnEmptyBox) {
   EXPECT_FALSE(RunCommand([] { throw Exception(""); }));
   ASSERT_EQ(script.Shown().size(), 1u);
   EXPECT_EQ(script.Shown()[0].text, "");
+}
+
+// Without a script the report is a real modal box titled "Zudira" with the error icon and one OK.
+TEST(ErrorReportTest, RealReportBoxHasTheErrorIconAndOneOk) {
+  QString title, text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  qsizetype buttons = 0;
+  QTimer::singleShot(50, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    title = box->windowTitle();
+    text = box->text();
+    icon = box->icon();
+    buttons = box->buttons().size();
+    box->button(QMessageBox::Ok)->click();
+  });
+  EXPECT_FALSE(RunCommand([] { throw Exception("Degrees of Freedom must be > 0"); }));
+  EXPECT_EQ(title, "Zudira");
+  EXPECT_EQ(text, "Degrees of Freedom must be > 0.");
+  EXPECT_EQ(icon, QMessageBox::Critical);
+  EXPECT_EQ(buttons, 1);
 }
 
 }  // namespace

@@ -4,11 +4,13 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
 #include <QToolButton>
 
 #include "app/apply_appearance.h"
@@ -184,6 +186,37 @@ TEST(ColourBoxTest, ListsStandardSystemAndCustomColoursWithNames) {
   box.SetColour(13417909);  // no change, no signal
   EXPECT_EQ(changes, 5);
   EXPECT_EQ(box.itemText(box.count() - 1), "Custom...");
+}
+
+// "Custom..." opens the full colour dialog; a colour chosen there is selected and listed, and
+// cancelling the dialog keeps the colour the box had.
+TEST(ColourBoxTest, CustomEntryOpensTheFullColourDialog) {
+  TColourBox box;
+  box.SetColour(0x800000);
+  const int customEntry = box.count() - 1;
+  auto answerDialog = [](bool accept) {
+    QTimer::singleShot(50, [accept] {
+      auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      EXPECT_EQ(dialog->currentColor(), QColor(0, 0, 0x80));  // opens on the box's colour
+      dialog->setCurrentColor(QColor(0x12, 0x34, 0x56));
+      if (accept)
+        dialog->accept();
+      else
+        dialog->reject();
+    });
+  };
+  answerDialog(false);
+  box.setCurrentIndex(customEntry);
+  emit box.activated(customEntry);
+  EXPECT_EQ(box.Colour(), 0x800000u);
+  EXPECT_EQ(box.currentText(), "Navy");
+
+  answerDialog(true);
+  box.setCurrentIndex(customEntry);
+  emit box.activated(customEntry);
+  EXPECT_EQ(box.Colour(), 0x563412u);  // 0x00BBGGRR
+  EXPECT_EQ(box.currentText(), "#123456");
 }
 
 }  // namespace
