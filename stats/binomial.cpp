@@ -50,16 +50,16 @@ Real SumTerms(std::int64_t n, std::int64_t lo, std::int64_t hi, Real p) {
     Real down_ratio = 0;
     if (start < hi) up_ratio = p / q;
     if (start > lo) down_ratio = q / p;
+    const Real sum = SumUnimodal(
+        lo, hi, start, [&](std::int64_t i) { return DirectTerm(n, i, p); },
+        [&](std::int64_t i) {
+          return up_ratio * static_cast<Real>(n - i) / static_cast<Real>(i + 1);
+        },
+        [&](std::int64_t i) {
+          return down_ratio * static_cast<Real>(i) / static_cast<Real>(n - i + 1);
+        });
     // Rounding over many terms may step a few ulps past 1.
-    return std::min<Real>(
-        1, SumUnimodal(
-               lo, hi, start, [&](std::int64_t i) { return DirectTerm(n, i, p); },
-               [&](std::int64_t i) {
-                 return up_ratio * static_cast<Real>(n - i) / static_cast<Real>(i + 1);
-               },
-               [&](std::int64_t i) {
-                 return down_ratio * static_cast<Real>(i) / static_cast<Real>(n - i + 1);
-               }));
+    return std::min<Real>(1, sum);
   });
 }
 

@@ -2,6 +2,8 @@
 // by the bracketing and Ridders search.
 #include "stats/chi_squared.h"
 
+#include <cmath>
+
 #include "stats/arithmetic_fault.h"
 #include "stats/exception.h"
 #include "stats/incomplete_functions.h"
@@ -11,6 +13,8 @@ namespace zudira {
 
 float ChiSquaredUpper(std::int32_t df, float x) {
   if (df < 1 || !(x >= 0)) throw EStStatError(StatBadParam);
+  // A value beyond the single range arrives as infinity: the tail there is 0.
+  if (std::isinf(x)) return 0;
   return GuardArithmetic([&] {
     const float half_df = static_cast<float>(static_cast<double>(df) / 2);
     const float half_x = static_cast<float>(static_cast<double>(x) / 2);

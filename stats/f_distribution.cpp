@@ -32,6 +32,8 @@ constexpr std::int64_t kMaxTerms = 100000;
 // extended range; the binary exponent is carried beside it.
 constexpr int kRescaleExponent = 8000;
 constexpr Real kRescaleAt = 0x1p8000L;
+// Below e^-11400 a value is under the smallest extended subnormal.
+constexpr Real kLogNegligible = -11400;
 // The ratio of neighbouring terms, factor * (num + k dnum) / (den + k dden) at step k; the
 // numerator and denominator are carried by addition (exact: whole or half-whole values).
 struct TermRatio {
@@ -96,6 +98,12 @@ Weights WeightsOf(Real m, Real n, Real f) {
 // with r = DF / 2 of the other parameter. Step ratio w (r - 1 + k) / k.
 Real NegativeBinomialSum(Real r, Real z, Real log_z, Real w, std::int64_t last) {
   if (z == 0) return 0;
+  // With w <= 1 the sum is at most sum C(r + k - 1, k) = C(r + last, last); when even that
+  // times z^r lies below the extended range, so does the result, however long the sum.
+  const Real k = static_cast<Real>(last);
+  const Real log_bound =
+      r * log_z + std::lgamma(r + k + 1) - std::lgamma(r + 1) - std::lgamma(k + 1);
+  if (log_bound < kLogNegligible) return 0;
   const Scaled sum = CarriedSum(last, {w, r - 1, 1, 0, 1}, w);
   return ScaledProduct(PowerOf(z, log_z, r), sum, 1);
 }

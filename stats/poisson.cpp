@@ -48,18 +48,14 @@ Real LessThan(std::int64_t k, Real lambda) {
   const std::int64_t hi = k - 1;
   if (hi > MaxFactorialArg) throw Exception(FactorialLimitMessage);
   return GuardArithmetic([&]() -> Real {
-    if (lambda < 0) {
-      // Not a mean: the terms alternate in sign, so add them as they are.
-      Real sum = 0;
-      for (std::int64_t i = 0; i <= hi; ++i) sum += DirectTerm(i, lambda);
-      return sum;
-    }
-    const auto mode = static_cast<std::int64_t>(std::min<Real>(std::floor(lambda), hi));
+    // The sizes of the terms peak at |lambda| (a negative lambda only makes them alternate).
+    const auto mode = static_cast<std::int64_t>(std::min<Real>(std::floor(std::fabs(lambda)), hi));
+    const Real sum = SumUnimodal(
+        0, hi, mode, [&](std::int64_t i) { return DirectTerm(i, lambda); },
+        [&](std::int64_t i) { return lambda / static_cast<Real>(i + 1); },
+        [&](std::int64_t i) { return static_cast<Real>(i) / lambda; });
     // Rounding over many terms may step a few ulps past 1.
-    return std::min<Real>(1, SumUnimodal(
-                                 0, hi, mode, [&](std::int64_t i) { return DirectTerm(i, lambda); },
-                                 [&](std::int64_t i) { return lambda / static_cast<Real>(i + 1); },
-                                 [&](std::int64_t i) { return static_cast<Real>(i) / lambda; }));
+    return std::min<Real>(1, sum);
   });
 }
 
