@@ -249,8 +249,7 @@ void ApplyAppearance(QWidget* container, const AppearanceSettings& settings) {
     } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
       // Only the caption: a palette would recolour the group's own controls too.
       if (HasSunkenCaption(group)) {
-        group->setStyleSheet(
-            QString("QGroupBox::title { color: %1; font-weight: bold; }").arg(heading.name()));
+        group->setStyleSheet(QString("QGroupBox::title { color: %1; }").arg(heading.name()));
       }
     }
   }

@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -72,6 +73,8 @@ THelpViewer::THelpViewer(HelpDocument document, QWidget* parent)
   connect(index_, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { ShowTopic(item->data(kContextRole).toInt()); });
   connect(topic_, &QTextBrowser::anchorClicked, this, &THelpViewer::OpenLink);
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+          &QWidget::close);
 }
 
 void THelpViewer::FillContents() {
