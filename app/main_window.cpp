@@ -2,6 +2,7 @@
 // the input area. The commands are in main_window_commands.cpp.
 #include "app/main_window.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
@@ -148,6 +149,11 @@ void TPDFMainForm::CreateClientPanel() {
   for (int k = 0; k < kDistributionKindCount; ++k)
     pdf_type_->addItem(Text(DistributionListText(static_cast<DistributionKind>(k))));
   pdf_type_->setGeometry(3, 25, 159, 22);
+  // The list draws with its own colours (the Enhanced pick-list colours), whatever the
+  // settings say: money green items, navy on sky blue for the selected one.
+  pdf_type_->view()->setStyleSheet(
+      "QAbstractItemView { background: #C0DCC0; color: black;"
+      " selection-background-color: #A6CAF0; selection-color: #000080; }");
   pdf_type_->setToolTip(Text(kPDFTypeHint));
   SetHelp(pdf_type_, 5010);
   connect(pdf_type_, &QComboBox::currentIndexChanged, this, [this] { PDFTypeChange(); });
