@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -95,6 +96,25 @@ TEST(MessageBoxesTest, RealConfirmBoxAnswersNoAndRestoresTheCursor) {
   ASSERT_NE(QApplication::overrideCursor(), nullptr);
   EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
   QApplication::restoreOverrideCursor();
+}
+
+TEST(MessageBoxesTest, RealInputBoxStartsEmptyForZeroAndReadsTheTypedLine) {
+  QString shownLine = "not seen";
+  QString caption;
+  QTimer::singleShot(50, [&] {
+    auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->objectName(), "AskInteger");
+    caption = box->windowTitle();
+    shownLine = box->textValue();
+    box->setTextValue("25");
+    box->accept();
+  });
+  int value = 0;
+  EXPECT_TRUE(AskInteger("Binomial Coefficients", "Enter N (0 to 1547)", value));
+  EXPECT_EQ(caption, "Binomial Coefficients");
+  EXPECT_EQ(shownLine, "");
+  EXPECT_EQ(value, 25);
 }
 
 }  // namespace
