@@ -16,6 +16,7 @@
 #include "stats/gamma_function.h"
 #include "stats/incomplete_functions.h"
 #include "stats/messages.h"
+#include "stats/negative_binomial.h"
 #include "stats/scaled_real.h"
 #include "stats/student_t.h"
 #include "stats/unimodal_sum.h"
@@ -32,6 +33,8 @@ constexpr std::int64_t kMaxTerms = 100000;
 // extended range; the binary exponent is carried beside it.
 constexpr int kRescaleExponent = 8000;
 constexpr Real kRescaleAt = 0x1p8000L;
+// Sums longer than this, with r as large, go through the saddle-point terms.
+constexpr std::int64_t kDirectTerms = 20000;
 // Below e^-11400 a value is under the smallest extended subnormal.
 constexpr Real kLogNegligible = -11400;
 // The ratio of neighbouring terms, factor * (num + k dnum) / (den + k dden) at step k; the
@@ -98,6 +101,10 @@ Weights WeightsOf(Real m, Real n, Real f) {
 // with r = DF / 2 of the other parameter. Step ratio w (r - 1 + k) / k.
 Real NegativeBinomialSum(Real r, Real z, Real log_z, Real w, std::int64_t last) {
   if (z == 0) return 0;
+  // Long sums with a large r are summed outward from a saddle-point term near their end.
+  if (last > kDirectTerms && r > kDirectTerms) {
+    return NegativeBinomialLower(r, last, z, w, kMaxTerms, FDegreesTooLargeMessage);
+  }
   // With w <= 1 the sum is at most sum C(r + k - 1, k) = C(r + last, last); when even that
   // times z^r lies below the extended range, so does the result, however long the sum.
   const Real k = static_cast<Real>(last);
