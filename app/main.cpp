@@ -10,7 +10,7 @@
 int main(int argc, char** argv) {
   zudira::TZudiraApplication app(argc, argv);
   zudira::TZudiraApplication::setApplicationName("Zudira");
-  zudira::SetHelpFile("Zudira.help");
+  zudira::SetHelpFile(zudira::kHelpFileName);
 
   zudira::TDuzDataRP report_module(&app);
   zudira::TDuzDataLite glyph_module(&app);

@@ -112,7 +112,7 @@ TPDFMainForm::TPDFMainForm(QWidget* parent) : QMainWindow(parent) {
   owner_ = WindowsOwner();
 
   SetProgramDirFromApplication();
-  SetHelpFile(ProgramDir() + "Zudira.help");
+  SetHelpFile(ProgramDir() + kHelpFileName);
   setWindowTitle(windowTitle() + " (" + VersionText() + ")");
 
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
