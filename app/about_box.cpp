@@ -127,6 +127,8 @@ TAboutBox2::TAboutBox2(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("AboutBox2"));
   setWindowTitle(QStringLiteral("Duz About Box"));
   setFixedSize(kClientWidth, kClientHeight);
+  // A minimise button, so the window can take the program down with it.
+  setWindowFlag(Qt::WindowMinimizeButtonHint, true);
 
   auto* productName = new TDuzLabel2(QString::fromUtf8(version::kProductName), this);
   productName->setObjectName(QStringLiteral("ProductName"));

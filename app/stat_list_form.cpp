@@ -79,6 +79,8 @@ QColor GridColour(const QPalette& palette, const QColor& background) {
 TStatListForm::TStatListForm(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("StatListForm"));
   setFixedSize(kClientWidth, kClientHeight);
+  // A minimise button, so the window can take the program down with it.
+  setWindowFlag(Qt::WindowMinimizeButtonHint, true);
 
   model_ = new ListRowsModel(this);
   lb_ = new QTableView(this);
