@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "stats/constants.h"
 #include "stats/exception.h"
@@ -10,6 +11,9 @@
 namespace zudira {
 
 namespace {
+
+// Quotients of values this far apart are kept out of the extended range.
+constexpr Real kFarApart = 1e-4000L;
 
 // ln(n!) - ln(sqrt(2 pi n) (n / e)^n), the error of Stirling's formula: its asymptotic
 // series above 35 (next term below 3e-20), directly from ln Gamma below.
@@ -41,7 +45,9 @@ Real Deviance(Real x, Real m, Real diff) {
     }
     return sum;
   }
-  return x * std::log(x / m) - diff;
+  // Far apart (m vanishing next to x) the quotient would overflow; its logarithm does not.
+  const Real log_ratio = m < x * kFarApart ? std::log(x) - std::log(m) : std::log(x / m);
+  return x * log_ratio - diff;
 }
 
 }  // namespace
@@ -58,7 +64,12 @@ Real NegativeBinomialTerm(Real r, Real k, Real p, Real q) {
 
 Real NegativeBinomialLower(Real r, std::int64_t last, Real p, Real q, std::int64_t max_terms,
                            const char* too_many_message) {
-  const Real mode = r > 1 ? std::floor((r - 1) * q / p) : 0;
+  // The mode (r - 1) q / p; for a vanishing p it lies beyond every count.
+  Real mode = 0;
+  if (r > 1) {
+    const Real scaled = (r - 1) * q;
+    mode = scaled > p / kFarApart ? std::numeric_limits<Real>::infinity() : std::floor(scaled / p);
+  }
   const Real top = static_cast<Real>(last);
   std::int64_t count = 0;
   auto check_count = [&] {
