@@ -170,6 +170,9 @@ TEST_F(AboutBox, AltXPressesOkAndEscapeCancels) {
   } cases[] = {{Qt::Key_X, Qt::AltModifier, true}, {Qt::Key_Escape, Qt::NoModifier, false}};
   for (const auto& c : cases) {
     ModalProbe probe([&](QDialog& dialog) {
+      // Shortcuts reach only the active window; a test run alone has none yet.
+      dialog.activateWindow();
+      ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
       QWidget* stats = dialog.findChild<QPlainTextEdit*>("Stats");
       stats->setFocus();
       QTest::keyClick(stats, c.key, c.modifiers);
