@@ -23,14 +23,14 @@
 namespace zudira {
 
 void TPDFMainForm::CreateActions() {
-  struct Spec {
+  struct CommandRow {
     QAction** action;
     const char* text;
     const char* tip;  // the toolbar button's hint, empty when the command has no button
     int glyph;        // -1 for none
     void (TPDFMainForm::*handler)();
   };
-  const Spec specs[] = {
+  const CommandRow commands[] = {
       {&exit_action_, "e&Xit   (Alt-F4)", "Exit (Alt-F4)", gExit, &TPDFMainForm::ExitBtnClick},
       {&calc_action_, "&Calculate Answer", "", -1, &TPDFMainForm::CalcBtnClick},
       {&binom_action_, "&Binomial Coefficients", "", -1, &TPDFMainForm::BinomItemClick},
@@ -53,7 +53,7 @@ void TPDFMainForm::CreateActions() {
       {&help_btn_action_, "Context Help", "Context Help (F1)", gContextHelp,
        &TPDFMainForm::HelpBtnClick},
   };
-  for (const Spec& s : specs) {
+  for (const CommandRow& s : commands) {
     auto* action = new QAction(QString::fromUtf8(s.text), this);
     // No status tip: the status bar keeps showing the lock keys and the clock.
     if (s.tip[0] != '\0') action->setToolTip(QString::fromUtf8(s.tip));
