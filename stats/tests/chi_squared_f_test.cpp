@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "real_near.h"
+#include "error_capture.h"
 #include "stats/arithmetic_fault.h"
 #include "stats/chi_squared.h"
 #include "stats/exception.h"
@@ -13,24 +14,6 @@
 
 namespace zudira {
 namespace {
-
-std::int32_t CodeOf(void (*call)()) {
-  try {
-    call();
-  } catch (const EStStatError& e) {
-    return e.ErrorCode;
-  }
-  return 0;
-}
-
-std::string MessageOf(void (*call)()) {
-  try {
-    call();
-  } catch (const Exception& e) {
-    return e.what();
-  }
-  return "(no error)";
-}
 
 struct SingleCase {
   std::int32_t df1, df2;

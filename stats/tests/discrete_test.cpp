@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "real_near.h"
+#include "error_capture.h"
 #include "stats/binomial.h"
 #include "stats/combinatorics.h"
 #include "stats/exception.h"
@@ -16,15 +17,6 @@ namespace {
 
 constexpr std::int32_t kMaxInt = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kMinInt = std::numeric_limits<std::int32_t>::min();
-
-std::string MessageOf(void (*call)()) {
-  try {
-    call();
-  } catch (const Exception& e) {
-    return e.what();
-  }
-  return "(no error)";
-}
 
 TEST(Combinatorics, ExactProductsUpToTheFactorialLimit) {
   EXPECT_EQ(Factorial(0), 1);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "real_near.h"
+#include "error_capture.h"
 #include "stats/exception.h"
 #include "stats/exponential.h"
 #include "stats/float_compare.h"
@@ -13,24 +14,6 @@
 
 namespace zudira {
 namespace {
-
-std::int32_t CodeOf(void (*call)()) {
-  try {
-    call();
-  } catch (const EStStatError& e) {
-    return e.ErrorCode;
-  }
-  return 0;
-}
-
-std::string MessageOf(void (*call)()) {
-  try {
-    call();
-  } catch (const Exception& e) {
-    return e.what();
-  }
-  return "(no error)";
-}
 
 TEST(FloatCompare, TheOneZeroTolerance) {
   EXPECT_FALSE(FloatIsZero(1e-10L));
