@@ -38,7 +38,7 @@ float AsProbability(double value) {
 }
 
 // ln Gamma(x) by the Lanczos series, before the rounding to 32 bits that GammaLn applies.
-double LanczosLogGamma(double x) {
+Real LanczosLogGamma(double x) {
   double t = x + 5.5;
   t = t - (x + 0.5) * std::log(t);
   double s = kLanczosSeries;
@@ -47,17 +47,30 @@ double LanczosLogGamma(double x) {
     y = y + 1;
     s = s + k / y;
   }
-  return static_cast<double>(std::log(kSqrtTwoPi * s / x) - t);
+  return std::log(kSqrtTwoPi * s / x) - t;
 }
 
-// The prefactors below take ln Gamma unrounded: rounded to 32 bits, ln Gamma(1000) = 5905.2
-// is off by up to 2.4e-4 and ln Gamma(1e9) by hundreds, which exp turns into relative errors
-// of that size, and for large DF into values that are no probability at all.
+// The prefactors take ln Gamma rounded to 32 bits, as GammaLn returns it, which is what the
+// single-precision tables show. Past ln Gamma of 1024 (arguments above about 190) that
+// rounding alone moves a result by more than 1e-4 and grows without bound (ln Gamma(1e9) is
+// off by hundreds), so there the unrounded value is taken. One call decides by its largest
+// argument, so all terms of a prefactor are rounded alike.
+constexpr Real kRoundedLogGammaLimit = 1024;
+
+bool RoundsLogGamma(float largest_argument) {
+  return LanczosLogGamma(largest_argument) < kRoundedLogGammaLimit;
+}
+
+Real PrefactorLogGamma(float x, bool rounded) {
+  const Real value = LanczosLogGamma(x);
+  return rounded ? static_cast<float>(value) : value;
+}
 
 // exp(-x + a ln x - ln Gamma(a)): the common prefactor of both incomplete gamma forms.
 double GammaPrefactor(float a, float x) {
-  return std::exp(-static_cast<double>(x) + a * std::log(static_cast<double>(x)) -
-                  LanczosLogGamma(a));
+  const Real log_gamma = PrefactorLogGamma(a, RoundsLogGamma(a));
+  return static_cast<double>(
+      std::exp(-static_cast<double>(x) + a * std::log(static_cast<double>(x)) - log_gamma));
 }
 
 }  // namespace
@@ -106,8 +119,12 @@ float IncompleteBeta(float x, float a, float b, float low, float high) {
     if (xs != 0 && xs != 1) {
       const double da = a;
       const double db = b;
-      bt = std::exp(LanczosLogGamma(da + db) - LanczosLogGamma(da) - LanczosLogGamma(db) +
-                    da * std::log(static_cast<double>(xs)) + db * std::log(1.0 - xs));
+      const float sum = a + b;
+      const bool rounded = RoundsLogGamma(sum);
+      bt = static_cast<double>(
+          std::exp(PrefactorLogGamma(sum, rounded) - PrefactorLogGamma(a, rounded) -
+                   PrefactorLogGamma(b, rounded) + da * std::log(static_cast<double>(xs)) +
+                   db * std::log(1.0 - xs)));
     }
     if (xs < (static_cast<double>(a) + 1) / (static_cast<double>(a) + b + 2)) {
       return AsProbability(bt * BetaContFrac(a, b, xs) / a);

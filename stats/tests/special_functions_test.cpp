@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "real_near.h"
 #include "error_capture.h"
+#include "real_near.h"
 #include "stats/exception.h"
 #include "stats/exponential.h"
 #include "stats/float_compare.h"
@@ -127,6 +127,39 @@ TEST(IncompleteBeta, AgainstReferenceAndRescaledInterval) {
   }
   EXPECT_EQ(IncompleteBeta(2, 3, 4, 2, 6), 0);
   EXPECT_EQ(IncompleteBeta(6, 3, 4, 2, 6), 1);
+}
+
+// What the single-precision tables show: the prefactors take ln Gamma rounded to 32 bits
+// (GammaLn's own result). Made by stepping through the series, the fractions and the
+// prefactor with Python floats, rounding to 32 bits where the layer does (struct "f"); the
+// exact values (mpmath) differ from these by up to 2.4e-6, digits a table would show.
+constexpr struct {
+  double a, x, value;
+} kRoundedGammaTable[] = {
+    {50, 45, 0.24680043756961823},
+    {75, 70, 0.2904820144176483},
+    {100, 115.5, 0.9344010949134827},
+    {20.5, 18, 0.3078794479370117},
+};
+constexpr BetaCase kRoundedBetaTable[] = {
+    {0.6, 40, 25, 0.39265385270118713},
+    {0.45, 50, 40, 0.022298749536275864},
+    {0.3, 15, 35.5, 0.5349301099777222},
+};
+
+TEST(IncompleteFunctions, PrefactorsTakeTheSingleLogGamma) {
+  // One single-precision ulp or so either way: the steps are the layer's, not its rounding.
+  for (const auto& c : kRoundedGammaTable) {
+    EXPECT_NEAR(IncompleteGamma(static_cast<float>(c.a), static_cast<float>(c.x)), c.value,
+                1.5e-7 * c.value)
+        << c.a << " " << c.x;
+  }
+  for (const BetaCase& c : kRoundedBetaTable) {
+    EXPECT_NEAR(IncompleteBeta(static_cast<float>(c.x), static_cast<float>(c.a),
+                               static_cast<float>(c.b), 0, 1),
+                c.value, 1.5e-7 * c.value)
+        << c.x << " " << c.a << " " << c.b;
+  }
 }
 
 TEST(IncompleteBeta, BadParametersAndNoConvergence) {
