@@ -95,7 +95,9 @@ void TDuzEdit2::keyPressEvent(QKeyEvent* event) {
   unsigned key = 0;
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) key = 13;
   const QString typed = event->text();
-  if (key == 0 && typed.isEmpty()) return QLineEdit::keyPressEvent(event);
+  // X11 gives Delete the DEL character (127); it is an editing key, not a typed one.
+  if (key == 0 && (typed.isEmpty() || event->key() == Qt::Key_Delete))
+    return QLineEdit::keyPressEvent(event);
 
   const std::string text = ToText(QLineEdit::text());
   const char separator = CurrentLocale().decimal_separator;

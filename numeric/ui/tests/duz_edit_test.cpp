@@ -114,6 +114,17 @@ TEST_F(FieldWindow, KeyFilterDropsRefusedKeysAndEnterMovesOn) {
   EXPECT_EQ(second_->text(), "x-1.2.3");
 }
 
+TEST_F(FieldWindow, DeleteKeyCarryingTheDelCharacterStillDeletes) {
+  first_->SetEditType(etPositive);
+  first_->SetText("123");
+  QTest::keyClick(first_, Qt::Key_Home);
+  QSignalSpy edits(first_, &QLineEdit::textEdited);
+  // The key event a real X11 display sends for Delete.
+  QTest::sendKeyEvent(QTest::Click, first_, Qt::Key_Delete, QString(QChar(127)), Qt::NoModifier);
+  EXPECT_EQ(first_->text(), "23");
+  EXPECT_EQ(edits.count(), 1);
+}
+
 TEST_F(FieldWindow, GroupedWholeNumberSurvivesLeavingTheFieldAgain) {
   first_->SetEditType(etPositive);
   first_->SetCommas(true);
