@@ -104,6 +104,8 @@ std::string DateToTextOrBlank(DateTimeValue d) {
       out += Number(c.month, run >= 2 ? 2 : 1);
     } else if (Lower(ch) == 'y') {
       out += run <= 2 ? Number(c.year % 100, 2) : Number(c.year, 4);
+    } else if (ch == ' ') {
+      out.append(run, ' ');  // "yyyy. MM. dd." and the like keep their blanks
     } else if (!IsLetter(ch) && ch != '\'') {
       out.append(run, loc.date_separator);
     }
@@ -183,10 +185,19 @@ DateTimeValue TextToDate(std::string_view text) {
     if (i == start) return 0;
     values.push_back(v);
     widths.push_back(static_cast<int>(i - start));
+    const std::size_t before_blanks = i;
     while (i < s.size() && s[i] == ' ') ++i;
     if (i == s.size()) break;
-    if (s[i] != loc.date_separator || values.size() == 3) return 0;
-    ++i;
+    if (s[i] == loc.date_separator) {
+      ++i;
+      if (values.size() < 3) continue;
+      // A separator may close the date, as formats such as "yyyy. MM. dd." write it.
+      while (i < s.size() && s[i] == ' ') ++i;
+      if (i == s.size()) break;
+      return 0;
+    }
+    // Blanks alone separate the fields of formats such as "d MMM yyyy".
+    if (i == before_blanks || values.size() == 3) return 0;
   }
   if (values.size() < 2) return 0;
   std::string order = FieldOrder(loc.short_date_format);

@@ -15,8 +15,8 @@ struct LocaleSettings {
   char date_separator = '/';
   char time_separator = ':';
   std::string currency_symbol = "$";
-  // Pattern letters d, M and y give the order and width of day, month and year; any other
-  // character stands for the date separator.
+  // Pattern letters d, M and y give the order and width of day, month and year; blanks are
+  // written as they stand and any other character stands for the date separator.
   std::string short_date_format = "M/d/yyyy";
   std::string time_am = "AM";
   std::string time_pm = "PM";

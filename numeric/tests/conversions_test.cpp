@@ -219,6 +219,38 @@ TEST(SecondLocale, ReadingAndWritingFollowTheInstalledProvider) {
   EXPECT_EQ(TextToDate("3/15/2023"), 0);
 }
 
+// Short date formats of desktop locales whose fields are set apart by blanks: the date a
+// field shows must read back to the same day when the field is left.
+TEST(SecondLocale, DatesWithBlanksInTheFormatReadBackToTheSameDay) {
+  struct Case {
+    const char* format;
+    char separator;
+    const char* shown;
+  } cases[] = {
+      {"yyyy. MM. dd.", '.', "2023. 03. 15."},  // Hungarian
+      {"d. M. yyyy", '.', "15. 3. 2023"},       // Slovak
+      {"yy. M. d.", '.', "23. 3. 15."},         // Korean
+      {"d MMM yyyy", '/', "15 03 2023"},        // the C locale: no separator but blanks
+  };
+  for (const Case& c : cases) {
+    LocaleSettings s;
+    s.short_date_format = c.format;
+    s.date_separator = c.separator;
+    LocaleScope scope(s);
+    EXPECT_EQ(DateToTextOrBlank(45000), c.shown) << c.format;
+    EXPECT_EQ(TextToDate(c.shown), 45000) << c.format;
+  }
+  LocaleSettings hungarian;
+  hungarian.short_date_format = "yyyy. MM. dd.";
+  hungarian.date_separator = '.';
+  LocaleScope scope(hungarian);
+  EXPECT_EQ(TextToDate("2023.3.15"), 45000);
+  EXPECT_EQ(TextToDate("2023-3-15 "), 45000);
+  EXPECT_EQ(TextToDate("2023. 3. 15. 4"), 0);
+  EXPECT_EQ(TextToDate("2023 3 15 4"), 0);
+  EXPECT_EQ(TextToDate("2023..3.15"), 0);
+}
+
 // Random text, weighted towards the characters the readers care about, never escapes an
 // exception and never gives a non-finite or out-of-range value.
 TEST(TextToNumber, RandomTextNeverRaises) {
