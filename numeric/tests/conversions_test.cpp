@@ -240,6 +240,17 @@ TEST(SecondLocale, DatesWithBlanksInTheFormatReadBackToTheSameDay) {
     EXPECT_EQ(DateToTextOrBlank(45000), c.shown) << c.format;
     EXPECT_EQ(TextToDate(c.shown), 45000) << c.format;
   }
+  // The shapes of the desktop's Latin-1 short date formats, each with its separator.
+  for (const char* format : {"d MMM yyyy", "yyyy-MM-dd", "d/M/yyyy", "yy/MM/dd", "d.M.yy",
+                             "d. M. yyyy.", "d.M.yy.", "dd/MM yyyy", "yy. M. d.", "d. MM. yy"}) {
+    LocaleSettings s;
+    s.short_date_format = format;
+    const std::string f = format;
+    const std::size_t sep = f.find_first_not_of("dMy ");
+    s.date_separator = sep == std::string::npos ? '/' : f[sep];
+    LocaleScope scope(s);
+    EXPECT_EQ(TextToDate(DateToTextOrBlank(45000)), 45000) << format;
+  }
   LocaleSettings hungarian;
   hungarian.short_date_format = "yyyy. MM. dd.";
   hungarian.date_separator = '.';
