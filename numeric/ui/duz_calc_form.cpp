@@ -357,7 +357,11 @@ void TDuzCalcForm::Execute(CalcCommand command) {
     if (ErrorReport()) {
       ErrorReport()(message);
     } else {
-      QMessageBox::critical(this, QStringLiteral("Zudira"), message);
+      // Worded like the general error report: a full stop after a message whose last
+      // character sorts after ".".
+      const bool stop = !message.isEmpty() && message.back() > QLatin1Char('.');
+      QMessageBox::critical(this, QStringLiteral("Zudira"),
+                            stop ? message + QLatin1Char('.') : message);
     }
   }
 }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QMessageBox>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -167,6 +168,41 @@ TEST_F(DuzCalcFormTest, RightBracketErrorReachesTheErrorReport) {
   QTest::keyClicks(&form, "(7/0)");
   EXPECT_EQ(Shown(form), "Error!");
   EXPECT_EQ(reports_, QStringList{"Division by Zero"});
+}
+
+TEST_F(DuzCalcFormTest, WithoutAnInstalledReportTheErrorBoxReadsLikeTheGeneralReport) {
+  SetCalcErrorReport(nullptr);
+  TDuzCalcForm form(store_.get());
+  form.show();
+  struct Box {
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+  };
+  QList<Box> boxes;
+  QTimer watcher;
+  QObject::connect(&watcher, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    boxes.append(
+        {box->windowTitle(), box->text(), box->icon(), static_cast<int>(box->buttons().size())});
+    box->accept();
+  });
+  watcher.start(10);
+  struct {
+    const char* keys;
+    std::string text;
+  } cases[] = {{"(7/0)", "Division by Zero."}, {"2+)", "Missing Operand."}};
+  for (const auto& c : cases) {
+    boxes.clear();
+    QTest::keyClicks(&form, QString::fromLatin1(c.keys));
+    EXPECT_EQ(Shown(form), "Error!") << c.keys;
+    ASSERT_EQ(boxes.size(), 1) << c.keys;
+    EXPECT_EQ(boxes[0].title.toStdString(), "Zudira");
+    EXPECT_EQ(boxes[0].text.toStdString(), c.text);
+    EXPECT_EQ(boxes[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(boxes[0].buttons, 1);
+  }
 }
 
 TEST_F(DuzCalcFormTest, SettingsSurviveBetweenOpeningsAndBadValuesFallBack) {
