@@ -56,7 +56,8 @@ QString ViewerText(const QByteArray& bytes, qint64 fileSize) {
       column = 0;
       continue;
     }
-    if (column == kViewerLineLimit) {
+    // The second half of a surrogate pair stays with the first, so no character is split.
+    if (column >= kViewerLineLimit && !QChar::isLowSurrogate(c)) {
       text += u'\n';
       column = 0;
     }

@@ -66,6 +66,12 @@ TEST(ViewerText, DecodesAndMakesAnyBytesShowable) {
   EXPECT_EQ(pieces[1].size(), kViewerLineLimit);
   EXPECT_EQ(pieces[2].size(), 10000 - 2 * kViewerLineLimit);
 
+  // A character outside the basic plane (two UTF-16 units) is never split by the break.
+  const QString emoji = QStringLiteral("\U0001F600");
+  const QString wide = ViewerText(QByteArray(kViewerLineLimit - 1, 'x') + emoji.toUtf8() + "z",
+                                  kViewerLineLimit + 4);
+  EXPECT_EQ(wide, QString(kViewerLineLimit - 1, 'x') + emoji + "\nz");
+
   // A file cut at the byte limit says so at the end.
   const QString cut = ViewerText("abc", 50 * 1024 * 1024);
   EXPECT_TRUE(cut.startsWith("abc\n"));
