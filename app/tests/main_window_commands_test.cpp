@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <vector>
 
+#include "app/apply_appearance.h"
 #include "app/help.h"
 #include "app/help_viewer.h"
 #include "app/message_boxes.h"
@@ -103,13 +104,18 @@ TEST_F(MainWindowTest, PresetsAskFirstAndApplyOnlyOnYes) {
   SetConservativePreset();
   const AppearanceSettings conservative = Appearance();
   {
+    // Answering No neither sets the preset nor applies the (changed) settings to the window.
     ScopedBoxScript boxes;
     boxes.Answer(false);
+    boxes.Answer(false);
     w->Def1BtnClick();
-    ASSERT_EQ(boxes.Shown().size(), 1u);
+    w->Def2BtnClick();
+    ASSERT_EQ(boxes.Shown().size(), 2u);
     EXPECT_EQ(boxes.Shown()[0].kind, BoxKind::bkConfirm);
     EXPECT_EQ(boxes.Shown()[0].text, "Set Preferences to Enhanced Defaults?");
     EXPECT_EQ(Appearance(), conservative);
+    EXPECT_TRUE(Get<QToolButton>(*w, "MeanCalcBtn")->autoRaise());
+    EXPECT_EQ(HintStateOf(w.get()), 2);
   }
   {
     ScopedBoxScript boxes;
@@ -120,8 +126,14 @@ TEST_F(MainWindowTest, PresetsAskFirstAndApplyOnlyOnYes) {
     EXPECT_EQ(boxes.Shown()[1].text, "Set Preferences to Conservative Defaults?");
     EXPECT_EQ(Appearance(), conservative);
   }
-  // Applied to the window: tool buttons are flat only with the Enhanced values.
+  // Applied to the window: tool buttons are flat only with the Enhanced values, the hints
+  // are standard tooltips, and the Fix End group (caption and items) takes the heading colour.
   EXPECT_FALSE(Get<QToolButton>(*w, "MeanCalcBtn")->autoRaise());
+  EXPECT_FALSE(Get<QToolButton>(*w, "ExitBtn")->autoRaise());
+  EXPECT_EQ(HintStateOf(w.get()), 1);
+  const QColor heading = ColorFromValue(conservative.HeadingColour);
+  EXPECT_EQ(Get<QWidget>(*w, "FixType")->palette().color(QPalette::WindowText), heading);
+  EXPECT_EQ(Get<QWidget>(*w, "FixB")->palette().color(QPalette::WindowText), heading);
 }
 
 TEST_F(MainWindowTest, PreferencesReapplyTheSettingsEvenWhenCancelled) {
@@ -225,6 +237,20 @@ TEST_F(MainWindowTest, ContextHelpOpensTheFocusedControlsTopic) {
   viewer = ShownHelpViewer();
   ASSERT_NE(viewer, nullptr);
   EXPECT_EQ(viewer->CurrentContext(), 5040);
+  viewer->close();
+
+  // With no control of the window focused, Context Help opens the contents.
+  w->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+  if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
+  ASSERT_EQ(QApplication::focusWidget(), nullptr);
+  w->HelpBtnClick();
+  viewer = ShownHelpViewer();
+  ASSERT_NE(viewer, nullptr);
+  HelpDocument document;
+  QString error;
+  ASSERT_TRUE(LoadHelpFile(HelpFile(), document, error));
+  EXPECT_EQ(viewer->CurrentContext(), document.Topics().front().context);
   viewer->close();
   EXPECT_TRUE(boxes.Shown().empty());
 }
