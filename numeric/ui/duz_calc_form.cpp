@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,6 +14,7 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QToolButton>
+#include <algorithm>
 
 #include "app/appearance/appearance_settings.h"
 #include "numeric/locale_provider.h"
@@ -210,6 +213,25 @@ void StoredText(QSettings& store, const char* name, std::optional<std::string>& 
   if (value.isValid()) out = value.toString().toLatin1().toStdString();
 }
 
+// A right-aligned display cut on the left would drop the sign, so the font shrinks until
+// sixteen of the widest characters a value's text can hold fit inside the frame.
+void FitDisplayFont(QLabel* display, char decimal_separator) {
+  QFont font = display->font();
+  if (font.pixelSize() <= 0) font.setPixelSize(QFontInfo(font).pixelSize());
+  const QString characters = QStringLiteral("0123456789-E") + QChar::fromLatin1(decimal_separator);
+  const int room = display->contentsRect().width();
+  while (font.pixelSize() > 6) {
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (const QChar ch : characters) {
+      widest = std::max(widest, metrics.horizontalAdvance(QString(CalcDisplayWidth, ch)));
+    }
+    if (widest <= room) break;
+    font.setPixelSize(font.pixelSize() - 1);
+  }
+  display->setFont(font);
+}
+
 QString Latin1(const std::string& text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -297,6 +319,8 @@ void TDuzCalcForm::BuildControls() {
   display_font.setBold(true);
   value_display_->setFont(display_font);
   memory_display_ = make_display("MemoryDisplay", 216, 19);
+  FitDisplayFont(value_display_, engine_.DecimalSeparator());
+  FitDisplayFont(memory_display_, engine_.DecimalSeparator());
   memory_display_->setToolTip(QStringLiteral("Contents of Memory"));
 
   decimals_ = new QSpinBox(panel_);

@@ -244,6 +244,32 @@ TEST_F(DuzCalcFormTest, SettingsSurviveBetweenOpeningsAndBadValuesFallBack) {
   }
 }
 
+TEST_F(DuzCalcFormTest, SixteenCharacterValuesFitWhollyInBothDisplays) {
+  // Right-aligned text wider than the display loses its first characters, the sign among them.
+  TDuzCalcForm form(store_.get());
+  form.findChild<QSpinBox*>("Decimals")->setValue(18);
+  struct {
+    Real value;
+    const char* shown;
+  } cases[] = {
+      {-1234567.89L, "-1234567.8900000"},
+      {-888888888888888.0L, "-888888888888888"},
+      {8888888888888888.0L, "8888888888888888"},
+      {-1.5e30L, "-1.5E30"},
+  };
+  for (const auto& c : cases) {
+    form.Engine().SetMemory(c.value);
+    form.Start(c.value);
+    for (const char* name : {"ValueDisplay", "MemoryDisplay"}) {
+      const QLabel* display = form.findChild<QLabel*>(name);
+      EXPECT_EQ(display->text().toStdString(), c.shown) << name;
+      EXPECT_LE(display->fontMetrics().horizontalAdvance(display->text()),
+                display->contentsRect().width())
+          << name << " " << c.shown;
+    }
+  }
+}
+
 TEST_F(DuzCalcFormTest, TypingThousandsOfDigitsKeepsTheDisplayShort) {
   TDuzCalcForm form(store_.get());
   form.show();
