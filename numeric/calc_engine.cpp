@@ -57,6 +57,22 @@ std::optional<std::int32_t> StoredInteger(std::string_view text) {
   return SafeStrToInt(text);
 }
 
+// The first sixteen characters of the fixed-point text. A scientific form that is longer
+// keeps its exponent and loses mantissa digits instead: cutting "3.14159265358979324E30"
+// to "3.14159265358979" would show, and copy, a number 10^30 times too small.
+std::string DisplayText(Real x, int decimals) {
+  const std::string text = SafeFloatToFixed(x, decimals);
+  const std::size_t width = CalcDisplayWidth;
+  const std::size_t e = text.find('E');
+  if (text.size() <= width || e == std::string::npos) return LeftText(text, CalcDisplayWidth);
+  const std::string exponent = text.substr(e);
+  std::string mantissa = text.substr(0, std::min(e, width - exponent.size()));
+  while (!mantissa.empty() && !IsDigitChar(static_cast<unsigned char>(mantissa.back()))) {
+    mantissa.pop_back();
+  }
+  return mantissa + exponent;
+}
+
 }  // namespace
 
 CalcEngine::CalcEngine(char decimal_separator) : decimal_separator_(decimal_separator) {
@@ -71,7 +87,7 @@ void CalcEngine::Start(Real value) {
 }
 
 void CalcEngine::ShowValue(Real x) {
-  display_ = LeftText(SafeFloatToFixed(x, decimals_), CalcDisplayWidth);
+  display_ = DisplayText(x, decimals_);
 }
 
 void CalcEngine::ShowTopOrZero() {
@@ -83,7 +99,7 @@ void CalcEngine::ShowTopOrZero() {
 }
 
 std::string CalcEngine::MemoryDisplay() const {
-  return LeftText(SafeFloatToFixed(memory_, decimals_), CalcDisplayWidth);
+  return DisplayText(memory_, decimals_);
 }
 
 void CalcEngine::SetDecimals(int decimals) {

@@ -262,6 +262,27 @@ TEST(CalcEngineTest, DecimalsReshowTheValueAndTheDisplayKeepsSixteenCharacters) 
   EXPECT_EQ(engine.Display(), "0.0");
 }
 
+TEST(CalcEngineTest, LongScientificValuesKeepTheirExponentInTheDisplays) {
+  struct {
+    Real value;
+    const char* shown;
+  } cases[] = {
+      {3.14159265358979323846e30L, "3.14159265358E30"},
+      {-3.98679762981171071e19L, "-3.9867976298E19"},
+      {-1.5e30L, "-1.5E30"},
+      {1e4000L, "1E4000"},
+      {-1.234567890123456789e4000L, "-1.23456789E4000"},
+      {123456789012345678.0L, "1234567890123456"},
+  };
+  for (const auto& c : cases) {
+    CalcEngine engine('.');
+    engine.SetMemory(c.value);
+    engine.Start(c.value);
+    EXPECT_EQ(engine.Display(), c.shown);
+    EXPECT_EQ(engine.MemoryDisplay(), c.shown);
+  }
+}
+
 // References computed with mpmath at 30 digits.
 TEST(CalcEngineTest, SineAndCosineOfHugeArgumentsHaveTheirTrueValue) {
   struct {
