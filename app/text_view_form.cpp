@@ -42,17 +42,25 @@ QString ViewerText(const QByteArray& bytes, qint64 fileSize) {
   QString decoded = utf8.decode(bytes);
   // Not UTF-8: every byte is a character in Latin-1, so nothing of the file is lost to
   // replacement marks.
-  if (utf8.hasError()) decoded = QString::fromLatin1(bytes);
+  const bool latin1 = utf8.hasError();
+  if (latin1) decoded = QString::fromLatin1(bytes);
 
   QString text;
   text.reserve(decoded.size() + decoded.size() / kViewerLineLimit + 64);
   int column = 0;
+  int lines = 0;
   const qsizetype count = decoded.size();
+  qsizetype shown = count;
   for (qsizetype i = 0; i < count; ++i) {
+    if (lines == kViewerLineCountLimit) {
+      shown = i;
+      break;
+    }
     const char16_t c = decoded.at(i).unicode();
     if (IsLineEnd(c)) {
       if (c == u'\r' && i + 1 < count && decoded.at(i + 1) == u'\n') ++i;
       text += u'\n';
+      ++lines;
       column = 0;
       continue;
     }
@@ -60,16 +68,25 @@ QString ViewerText(const QByteArray& bytes, qint64 fileSize) {
     if (column >= kViewerLineLimit && !QChar::isLowSurrogate(c)) {
       text += u'\n';
       column = 0;
+      if (++lines == kViewerLineCountLimit) {
+        shown = i;
+        break;
+      }
     }
     // Control characters (NUL of binary files above all) would be drawn as nothing or
     // confuse the text layout; the replacement mark shows that something is there.
     text += (c < 0x20 && c != u'\t') || c == 0x7f ? QChar(QChar::ReplacementCharacter) : QChar(c);
     ++column;
   }
-  if (fileSize > bytes.size()) {
+  qint64 shownBytes = bytes.size();
+  if (shown < count) {
+    const bool bom = !latin1 && bytes.startsWith("\xEF\xBB\xBF");
+    shownBytes = latin1 ? shown : decoded.left(shown).toUtf8().size() + (bom ? 3 : 0);
+  }
+  if (fileSize > shownBytes) {
     if (!text.isEmpty() && !text.endsWith(u'\n')) text += u'\n';
     text += QStringLiteral("\n(Only the first %1 KB of %2 KB are shown.)")
-                .arg(bytes.size() / 1024)
+                .arg(shownBytes / 1024)
                 .arg(fileSize / 1024);
   }
   return text;

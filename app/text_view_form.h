@@ -14,13 +14,17 @@ namespace zudira {
 
 // The viewer shows at most this many bytes of a file, so a huge file cannot stall the window.
 inline constexpr qint64 kViewerByteLimit = 8 * 1024 * 1024;
+// It shows at most this many lines, too: every line costs the view about half a kilobyte and some
+// microseconds, so a file of nothing but line ends would take gigabytes and half a minute.
+inline constexpr int kViewerLineCountLimit = 200000;
 // Longer lines are broken into pieces of this many characters: laying out a line of
 // megabytes freezes a text view.
 inline constexpr int kViewerLineLimit = 4096;
 
 // What the viewer shows for the first bytes of a file of `fileSize` bytes: UTF-8 when the
 // bytes are valid UTF-8, else Latin-1; control characters other than tab and line ends become
-// U+FFFD; over-long lines are broken; a note ends the text when the file was cut.
+// U+FFFD; over-long lines are broken; a note ends the text when the file was cut (at the byte
+// limit or the line limit).
 QString ViewerText(const QByteArray& bytes, qint64 fileSize);
 
 // Placement of the view and the OK button in a client area: the button 5 pixels from the

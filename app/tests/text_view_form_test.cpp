@@ -72,6 +72,26 @@ TEST(ViewerText, DecodesAndMakesAnyBytesShowable) {
                                   kViewerLineLimit + 4);
   EXPECT_EQ(wide, QString(kViewerLineLimit - 1, 'x') + emoji + "\nz");
 
+  // A file of more lines than the line limit is cut after the last whole line it shows, and
+  // the note counts the bytes shown (UTF-8 bytes, with the byte order mark).
+  const QString many = ViewerText(QByteArray(300000, '\n'), 300000);
+  EXPECT_EQ(many.count(u'\n'), kViewerLineCountLimit + 1);
+  EXPECT_TRUE(many.endsWith("\n\n(Only the first 195 KB of 292 KB are shown.)"));
+  const QByteArray accented = "\xef\xbb\xbf" + QByteArray("\xc3\xa9\r\n").repeated(300000);
+  const QString cutAccented = ViewerText(accented, accented.size());
+  EXPECT_TRUE(cutAccented.startsWith(QStringLiteral("\u00e9\n\u00e9\n")));
+  EXPECT_TRUE(cutAccented.endsWith("(Only the first 781 KB of 1171 KB are shown.)"));
+  // Exactly as many lines as the limit: nothing is cut.
+  EXPECT_FALSE(ViewerText(QByteArray(kViewerLineCountLimit, '\n'), kViewerLineCountLimit)
+                   .contains("Only the first"));
+  // Lines broken at the line length count as lines.
+  const QByteArray wideLast =
+      QByteArray(kViewerLineCountLimit - 1, '\n') + QByteArray(3 * kViewerLineLimit, 'w');
+  const QString cutWide = ViewerText(wideLast, wideLast.size());
+  EXPECT_EQ(cutWide.count(u'\n'), kViewerLineCountLimit + 1);
+  EXPECT_TRUE(cutWide.contains(QString(kViewerLineLimit, 'w') + "\n\n(Only"));
+  EXPECT_TRUE(cutWide.endsWith("(Only the first 199 KB of 207 KB are shown.)"));
+
   // A file cut at the byte limit says so at the end.
   const QString cut = ViewerText("abc", 50 * 1024 * 1024);
   EXPECT_TRUE(cut.startsWith("abc\n"));
@@ -163,11 +183,16 @@ TEST(ViewTextFile, OpensFilesThatAreNoText) {
   }
   QByteArray longLines;
   for (int i = 0; i < 3; ++i) longLines += QByteArray(2 * 1024 * 1024, 'y') + '\n';
+  const QByteArray lineEnds(30 * 1024 * 1024, '\n');  // millions of empty lines
 
   const struct {
     const char* name;
     QByteArray bytes;
-  } files[] = {{"binary.bin", binary}, {"long.txt", longLines}, {"bad.txt", "\xff\xfe\xc3(\x80"}};
+    const char* note;  // the last line, when the file is cut
+  } files[] = {{"binary.bin", binary, "(Only the first 8192 KB of 40960 KB are shown.)"},
+               {"long.txt", longLines, nullptr},
+               {"bad.txt", "\xff\xfe\xc3(\x80", nullptr},
+               {"lines.txt", lineEnds, "(Only the first 195 KB of 30720 KB are shown.)"}};
   for (const auto& f : files) {
     const QString path = WriteFile(dir, f.name, f.bytes);
     int blocks = 0;
@@ -180,8 +205,9 @@ TEST(ViewTextFile, OpensFilesThatAreNoText) {
     EXPECT_TRUE(ViewTextFile(path, f.name));
     ASSERT_EQ(probe.Seen(), 1) << f.name;
     EXPECT_GE(blocks, 1);
-    if (f.bytes.size() > kViewerByteLimit) {
-      EXPECT_EQ(tail, "(Only the first 8192 KB of 40960 KB are shown.)");
+    EXPECT_LE(blocks, kViewerLineCountLimit + 2) << f.name;
+    if (f.note) {
+      EXPECT_EQ(tail, f.note);
     }
   }
 }
