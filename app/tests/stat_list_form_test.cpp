@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableView>
+#include <QTest>
 
 #include <stdexcept>
 
@@ -104,11 +106,15 @@ TEST(ListCommand, CaptionsOfTheOtherKinds) {
 TEST(ShowList, WaitWindowCoversTheBuildAndGoesAwayAfterAFailure) {
   bool waitShownDuringBuild = false;
   QString waitCaption;
+  QString waitHeading;
+  QColor headingColour;
   const ListRowBuilder failing = [&](ListKind, int) -> std::vector<std::string> {
     for (QWidget* window : QApplication::topLevelWidgets())
       if (auto* wait = qobject_cast<TDuzWaitForm*>(window); wait && wait->isVisible()) {
         waitShownDuringBuild = true;
         waitCaption = wait->windowTitle();
+        waitHeading = wait->Heading()->text();
+        headingColour = wait->Heading()->palette().color(QPalette::WindowText);
       }
     throw std::runtime_error("Factorial Calculation cannot exceed 1547");
   };
@@ -116,6 +122,8 @@ TEST(ShowList, WaitWindowCoversTheBuildAndGoesAwayAfterAFailure) {
   EXPECT_THROW(ShowList(ListKind::lkFactorials, 5, nullptr, failing), std::runtime_error);
   EXPECT_TRUE(waitShownDuringBuild);
   EXPECT_EQ(waitCaption, "Working....");
+  EXPECT_EQ(waitHeading, " Please Wait! ");
+  EXPECT_EQ(headingColour, ColorFromValue(Appearance().HeadingColour));
   EXPECT_EQ(WaitWindowsAlive(), 0);
   EXPECT_EQ(probe.Seen(), 0);  // no list after a failed build
 
@@ -162,6 +170,14 @@ TEST(ListForm, ShowsTwoColumnsOnTheReadOnlyColour) {
   EXPECT_TRUE(boxes.Shown()[0].text.contains("not available yet"));
   EXPECT_TRUE(form.isVisible());  // printing does not close the window
   ok->click();
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(form.result(), QDialog::Accepted);
+
+  // Enter in the list presses the default button.
+  form.setResult(QDialog::Rejected);
+  form.show();
+  lb->setFocus();
+  QTest::keyClick(lb, Qt::Key_Return);
   EXPECT_FALSE(form.isVisible());
   EXPECT_EQ(form.result(), QDialog::Accepted);
 }
