@@ -6,11 +6,17 @@
 #include "app/error_report.h"
 #include "app/help.h"
 #include "app/main_window.h"
+#include "numeric/ui/duz_calc_form.h"
+#include "numeric/ui/system_locale_provider.h"
 
 int main(int argc, char** argv) {
   zudira::TZudiraApplication app(argc, argv);
   zudira::TZudiraApplication::setApplicationName("Zudira");
   zudira::SetHelpFile(zudira::kHelpFileName);
+  // Numbers are read and written with the desktop's regional settings, taken afresh each time.
+  zudira::InstallSystemLocaleProvider();
+  // The calculator's own errors go to the same report as every other error.
+  zudira::SetCalcErrorReport([](const QString& message) { zudira::ShowErrorReport(message); });
 
   zudira::TDuzDataRP report_module(&app);
   zudira::TDuzDataLite glyph_module(&app);
