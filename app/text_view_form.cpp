@@ -31,8 +31,10 @@ QFont ViewerFont() {
   return font;
 }
 
+// The text view starts a new paragraph at the paragraph separator too, so it counts as a line
+// end like the other two.
 bool IsLineEnd(char16_t c) {
-  return c == u'\n' || c == u'\r';
+  return c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator;
 }
 
 }  // namespace

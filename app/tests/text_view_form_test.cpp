@@ -81,6 +81,12 @@ TEST(ViewerText, DecodesAndMakesAnyBytesShowable) {
   const QString cutAccented = ViewerText(accented, accented.size());
   EXPECT_TRUE(cutAccented.startsWith(QStringLiteral("\u00e9\n\u00e9\n")));
   EXPECT_TRUE(cutAccented.endsWith("(Only the first 781 KB of 1171 KB are shown.)"));
+  // Paragraph separators start lines of the view as well, and count against the limit.
+  const QByteArray paragraphs = QStringLiteral("p\u2029").toUtf8().repeated(300000);
+  const QString cutParagraphs = ViewerText(paragraphs, paragraphs.size());
+  EXPECT_TRUE(cutParagraphs.startsWith("p\np\n"));
+  EXPECT_EQ(cutParagraphs.count(u'\n'), kViewerLineCountLimit + 1);
+  EXPECT_FALSE(cutParagraphs.contains(QChar::ParagraphSeparator));
   // Exactly as many lines as the limit: nothing is cut.
   EXPECT_FALSE(ViewerText(QByteArray(kViewerLineCountLimit, '\n'), kViewerLineCountLimit)
                    .contains("Only the first"));
