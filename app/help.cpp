@@ -238,6 +238,10 @@ bool HelpContext(int context) {
   return found;
 }
 
+void SetHelpContext(QWidget* widget, int context) {
+  widget->setProperty(kHelpContextProperty, context);
+}
+
 int HelpContextOf(const QWidget* widget) {
   for (; widget != nullptr; widget = widget->parentWidget()) {
     const QVariant value = widget->property(kHelpContextProperty);

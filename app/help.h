@@ -69,6 +69,9 @@ bool HelpContents();
 bool HelpIndex();
 bool HelpContext(int context);
 
+// Gives the widget its help context (the "helpContext" property).
+void SetHelpContext(QWidget* widget, int context);
+
 // The help context of a widget: its own "helpContext", else the nearest parent's; 0 if none.
 int HelpContextOf(const QWidget* widget);
 

@@ -26,6 +26,7 @@
 #include "app/pictures.h"
 #include "app/platform_info.h"
 #include "app/program_info.h"
+#include "app/qstring_text.h"
 #include "core/catalogue.h"
 #include "numeric/ui/duz_edit.h"
 #include "numeric/ui/duz_label.h"
@@ -56,14 +57,6 @@ class DecimalsStyle : public QProxyStyle {
     return QProxyStyle::styleHint(hint, option, widget, returned);
   }
 };
-
-void SetHelp(QWidget* widget, int context) {
-  widget->setProperty(kHelpContextProperty, context);
-}
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A right-aligned caption ending near the field column.
 void PlaceCaption(TDuzLabel* label, int y) {
@@ -135,7 +128,7 @@ void TPDFMainForm::CreateClientPanel() {
   client_panel_ = new QWidget(this);
   client_panel_->setObjectName("ClientPanel");
   client_panel_->setFixedSize(kClientWidth, kClientHeight);
-  SetHelp(client_panel_, 5000);
+  SetHelpContext(client_panel_, 5000);
   setCentralWidget(client_panel_);
   QWidget* panel = client_panel_;
 
@@ -155,20 +148,20 @@ void TPDFMainForm::CreateClientPanel() {
       "QAbstractItemView { background: #C0DCC0; color: black;"
       " selection-background-color: #A6CAF0; selection-color: #000080; }");
   pdf_type_->setToolTip(Text(kPDFTypeHint));
-  SetHelp(pdf_type_, 5010);
+  SetHelpContext(pdf_type_, 5010);
   connect(pdf_type_, &QComboBox::currentIndexChanged, this, [this] { PDFTypeChange(); });
 
   fix_type_ = new QGroupBox(" Fix End ", panel);
   fix_type_->setObjectName("FixType");
   fix_type_->setGeometry(4, 60, 155, 63);
-  SetHelp(fix_type_, 5060);
+  SetHelpContext(fix_type_, 5060);
   fix_buttons_ = new QButtonGroup(fix_type_);
   const char* fix_names[] = {"Fix A", "Fix B"};
   for (int i = 0; i < 2; ++i) {
     auto* radio = new QRadioButton(fix_names[i], fix_type_);
     radio->setObjectName(i == 0 ? "FixA" : "FixB");
     radio->setGeometry(12, 18 + i * 20, 130, 18);
-    SetHelp(radio, 5060);
+    SetHelpContext(radio, 5060);
     fix_buttons_->addButton(radio, i);
   }
   fix_buttons_->button(feFixA)->setChecked(true);
@@ -196,7 +189,7 @@ void TPDFMainForm::CreateClientPanel() {
     text->setMaxLength(2);
   }
   accuracy_->setToolTip(Text(kAccuracyHint));
-  SetHelp(accuracy_, 5030);
+  SetHelpContext(accuracy_, 5030);
   connect(accuracy_, &QSpinBox::valueChanged, this, [this] { AccuracyChange(); });
 
   PlaceRangeSelector(panel);
@@ -208,7 +201,7 @@ void TPDFMainForm::PlaceRangeSelector(QWidget* panel) {
   pdf_range_->setObjectName("PDFRange");
   pdf_range_->setGeometry(171, 6, 28, 305);
   pdf_range_->setToolTip(Text(kRangeHint));
-  SetHelp(pdf_range_, 5020);
+  SetHelpContext(pdf_range_, 5020);
   range_buttons_ = new QButtonGroup(pdf_range_);
   for (int r = 0; r < kRangeTypeCount; ++r) {
     const int label_y = kRangeFirstY + r * kRangeStep;
@@ -217,7 +210,7 @@ void TPDFMainForm::PlaceRangeSelector(QWidget* panel) {
     // The group starts at y 6; each item is centred on its label's line.
     radio->setGeometry(6, label_y - 6 - 1, 18, 18);
     radio->setToolTip(Text(kRangeHint));
-    SetHelp(radio, 5020);
+    SetHelpContext(radio, 5020);
     range_buttons_->addButton(radio, r);
 
     auto* label = new TDuzMathLabel(panel);
@@ -227,7 +220,7 @@ void TPDFMainForm::PlaceRangeSelector(QWidget* panel) {
     label->setGeometry(kRangeLabelX, label_y - 1, 130, 18);
     label->SetTransparent(true);
     label->setToolTip(Text(kRangeHint));
-    SetHelp(label, 5020);
+    SetHelpContext(label, 5020);
     connect(label, &TDuzLabel::clicked, this, [this, r] { DuzLabel8Click(r); });
     range_labels_[static_cast<size_t>(r)] = label;
   }
@@ -246,7 +239,7 @@ void TPDFMainForm::PlaceRightColumn(QWidget* panel) {
     edit->SetDecimals(7);
     edit->Redisplay();
     if (hint != nullptr) edit->setToolTip(QString::fromUtf8(hint));
-    SetHelp(edit, context);
+    SetHelpContext(edit, context);
     return edit;
   };
   mean_ = field("Mean", 12, nullptr, 5040);
@@ -308,7 +301,7 @@ void TPDFMainForm::PlaceRightColumn(QWidget* panel) {
   calc_btn_->setIcon(QIcon(bitmaps_[kCalcButtonPicture]));
   calc_btn_->setIconSize(bitmaps_[kCalcButtonPicture].size());
   calc_btn_->setToolTip(Text(kCalcBtnHint));
-  SetHelp(calc_btn_, 5050);
+  SetHelpContext(calc_btn_, 5050);
   connect(calc_btn_, &QPushButton::clicked, this, [this] { CalcBtnClick(); });
 
   image_ = new QLabel(panel);

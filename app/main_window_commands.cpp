@@ -20,6 +20,7 @@
 #include "app/message_boxes.h"
 #include "app/pref_form.h"
 #include "app/program_info.h"
+#include "app/qstring_text.h"
 #include "app/stat_list_form.h"
 #include "app/text_view_form.h"
 #include "core/catalogue.h"
@@ -31,10 +32,6 @@
 namespace zudira {
 
 namespace {
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 TEditType EditTypeOf(InputEntry entry) {
   switch (entry) {

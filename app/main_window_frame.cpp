@@ -101,7 +101,7 @@ void TPDFMainForm::CreateToolBars() {
   menu_toolbar_->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
   menu_toolbar_->setFloatable(false);
   menu_toolbar_->addWidget(menu_bar_);
-  menu_toolbar_->setProperty(kHelpContextProperty, 5000);
+  SetHelpContext(menu_toolbar_, 5000);
   addToolBar(Qt::TopToolBarArea, menu_toolbar_);
   addToolBarBreak(Qt::TopToolBarArea);
 
@@ -110,7 +110,7 @@ void TPDFMainForm::CreateToolBars() {
   command_toolbar_->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
   command_toolbar_->setFloatable(false);
   command_toolbar_->setIconSize(QSize(kGlyphSize, kGlyphSize));
-  command_toolbar_->setProperty(kHelpContextProperty, 5200);
+  SetHelpContext(command_toolbar_, 5200);
   struct Button {
     QAction* action;
     const char* name;
@@ -140,7 +140,7 @@ void TPDFMainForm::CreateStatusBar() {
   QStatusBar* bar = statusBar();
   bar->setObjectName("StatusBar");
   bar->setSizeGripEnabled(false);
-  bar->setProperty(kHelpContextProperty, 5300);
+  SetHelpContext(bar, 5300);
   auto indicator = [bar](const char* name) {
     auto* label = new QLabel(bar);
     label->setObjectName(name);

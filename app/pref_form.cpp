@@ -28,17 +28,13 @@ constexpr int kBoxLeft = 330;
 constexpr int kBoxWidth = 141;
 constexpr int kRowHeight = 26;
 
-void SetHelp(QWidget* widget, int context) {
-  widget->setProperty(kHelpContextProperty, context);
-}
-
 }  // namespace
 
 TPrefForm::TPrefForm(QWidget* parent) : QDialog(parent) {
   setObjectName("PrefForm");
   setWindowTitle("Preferences");
   setFixedSize(479, 278);
-  SetHelp(this, 6000);
+  SetHelpContext(this, 6000);
 
   const AppearanceSettings& now = Appearance();
   openHeading_ = now.HeadingColour;
@@ -49,7 +45,7 @@ TPrefForm::TPrefForm(QWidget* parent) : QDialog(parent) {
   toolTipRG_->setObjectName("ToolTipRG");
   toolTipRG_->setProperty(kSunkenShadowProperty, true);
   toolTipRG_->setGeometry(8, 6, 132, 104);
-  SetHelp(toolTipRG_, 6010);
+  SetHelpContext(toolTipRG_, 6010);
   toolTipGroup_ = new QButtonGroup(this);
   const char* items[] = {"Do not show", "Use Standard", "Use Balloons"};
   for (int i = 0; i < 3; ++i) {
@@ -83,7 +79,7 @@ TPrefForm::TPrefForm(QWidget* parent) : QDialog(parent) {
     (*row.box)->setObjectName(row.name);
     (*row.box)->setGeometry(kBoxLeft, y, kBoxWidth, 22);
     label->setBuddy(*row.box);
-    SetHelp(*row.box, 6030);
+    SetHelpContext(*row.box, 6030);
     y += kRowHeight;
   }
   auto* testLabel = new TDuzLabel(this);
@@ -97,18 +93,18 @@ TPrefForm::TPrefForm(QWidget* parent) : QDialog(parent) {
   for (int i = 1; i <= 10; ++i) testBox_->addItem(QString("Item %1").arg(i));
   testBox_->setGeometry(kBoxLeft, y, kBoxWidth, 22);
   testBox_->installEventFilter(this);
-  SetHelp(testBox_, 6030);
+  SetHelpContext(testBox_, 6030);
 
   flatCB_ = new QCheckBox("Flat Toolbat Buttons?", this);
   flatCB_->setObjectName("FlatCB");
   flatCB_->setToolTip("Do you wish Tool Buttons to be flat?");
   flatCB_->setGeometry(10, 136, 170, 22);
-  SetHelp(flatCB_, 6020);
+  SetHelpContext(flatCB_, 6020);
   flatComboCB_ = new QCheckBox("Flat ComboBoxes?", this);
   flatComboCB_->setObjectName("FlatComboCB");
   flatComboCB_->setToolTip("Do you wish to use Flat comboboxes where available?");
   flatComboCB_->setGeometry(10, 158, 170, 22);
-  SetHelp(flatComboCB_, 6020);
+  SetHelpContext(flatComboCB_, 6020);
 
   auto* note = new QLabel(
       "Combo Boxes will show Standard and System Colours.\n"
@@ -122,12 +118,12 @@ TPrefForm::TPrefForm(QWidget* parent) : QDialog(parent) {
   def1->setObjectName("Def1Btn");
   def1->setToolTip("Use the Enhanced Defaults.\nMay not appear good on some Monitors.");
   def1->setGeometry(8, 240, 80, 28);
-  SetHelp(def1, 6040);
+  SetHelpContext(def1, 6040);
   auto* def2 = new QPushButton("Default &2", this);
   def2->setObjectName("Def2Btn");
   def2->setToolTip("Use Conservative defaults.");
   def2->setGeometry(94, 240, 80, 28);
-  SetHelp(def2, 6050);
+  SetHelpContext(def2, 6050);
   auto* help = new QToolButton(this);
   help->setObjectName("HelpBtn");
   help->setText("?");
@@ -141,11 +137,11 @@ TPrefForm::TPrefForm(QWidget* parent) : QDialog(parent) {
   ok->setObjectName("OKBtn");
   ok->setDefault(true);
   ok->setGeometry(305, 240, 80, 28);
-  SetHelp(ok, 6000);
+  SetHelpContext(ok, 6000);
   auto* cancel = new QPushButton("&Cancel", this);
   cancel->setObjectName("CancelBtn");
   cancel->setGeometry(391, 240, 80, 28);
-  SetHelp(cancel, 6000);
+  SetHelpContext(cancel, 6000);
 
   Fill(now);
   ColourTestBox();
