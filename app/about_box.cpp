@@ -8,7 +8,6 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QTextDocument>
 #include <QTextOption>
@@ -20,6 +19,7 @@
 #include "app/pictures.h"
 #include "app/platform_info.h"
 #include "app/program_info.h"
+#include "app/window_placement.h"
 #include "numeric/conversions.h"
 #include "numeric/ui/duz_label.h"
 #include "version_info.h"
@@ -208,11 +208,7 @@ TAboutBox2::TAboutBox2(QWidget* parent) : QDialog(parent) {
   auto* altX = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_X), this);
   connect(altX, &QShortcut::activated, okButton_, &QPushButton::click);
 
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect frame = geometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
-  }
+  CentreOnScreen(this);
 }
 
 void TAboutBox2::EmailBtnClick() {

@@ -4,12 +4,12 @@
 #include <QFile>
 #include <QPointer>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QWidget>
 #include <algorithm>
 
 #include "app/help_viewer.h"
 #include "app/message_boxes.h"
+#include "app/window_placement.h"
 
 namespace zudira {
 
@@ -96,11 +96,7 @@ THelpViewer* AcquireViewer() {
   if (modal == nullptr) {
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, viewer, &QObject::deleteLater);
   }
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect frame = viewer->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    viewer->move(frame.topLeft());
-  }
+  CentreOnScreen(viewer);
   state.viewer = viewer;
   state.path = HelpFile();
   return viewer;

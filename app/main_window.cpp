@@ -12,7 +12,6 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSettings>
 #include <QShortcut>
 #include <QSpinBox>
@@ -27,6 +26,7 @@
 #include "app/platform_info.h"
 #include "app/program_info.h"
 #include "app/qstring_text.h"
+#include "app/window_placement.h"
 #include "core/catalogue.h"
 #include "numeric/ui/duz_edit.h"
 #include "numeric/ui/duz_label.h"
@@ -108,11 +108,7 @@ TPDFMainForm::TPDFMainForm(QWidget* parent) : QMainWindow(parent) {
   SetHelpFile(ProgramDir() + kHelpFileName);
   setWindowTitle(windowTitle() + " (" + VersionText() + ")");
 
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect frame(QPoint(), size());
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
-  }
+  CentreOnScreen(this);
 }
 
 TPDFMainForm::~TPDFMainForm() {

@@ -1,11 +1,11 @@
 #include "app/message_boxes.h"
+#include "app/window_placement.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QScreen>
 #include <QWidget>
 
 #include "numeric/conversions.h"
@@ -28,13 +28,9 @@ class ArrowCursor {
   ArrowCursor& operator=(const ArrowCursor&) = delete;
 };
 
-void CentreOnScreen(QWidget& box) {
+void CentreBox(QWidget& box) {
   box.adjustSize();
-  QScreen* screen = QGuiApplication::primaryScreen();
-  if (screen == nullptr) return;
-  QRect frame = box.frameGeometry();
-  frame.moveCenter(screen->availableGeometry().center());
-  box.move(frame.topLeft());
+  CentreOnScreen(&box);
 }
 
 bool RunMessageBox(const ShownBox& shown) {
@@ -65,7 +61,7 @@ bool RunMessageBox(const ShownBox& shown) {
   box.setWindowTitle(shown.caption);
   box.setText(shown.text);
   box.setWindowModality(Qt::ApplicationModal);
-  CentreOnScreen(box);
+  CentreBox(box);
   const int pressed = box.exec();
   return pressed == QMessageBox::Yes || pressed == QMessageBox::Ok;
 }
@@ -78,7 +74,7 @@ BoxAnswer RunInputBox(const ShownBox& shown) {
   box.setLabelText(shown.text);
   box.setTextValue(shown.initialText);
   box.setWindowModality(Qt::ApplicationModal);
-  CentreOnScreen(box);
+  CentreBox(box);
   BoxAnswer answer;
   answer.accepted = box.exec() == QDialog::Accepted;
   answer.text = box.textValue();

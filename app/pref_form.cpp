@@ -10,12 +10,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QToolButton>
 
 #include "app/apply_appearance.h"
 #include "app/colour_box.h"
 #include "app/help.h"
+#include "app/window_placement.h"
 #include "numeric/ui/duz_label.h"
 
 namespace zudira {
@@ -249,11 +249,7 @@ void TPrefForm::keyPressEvent(QKeyEvent* event) {
 
 bool ShowPreferences(QWidget* parent) {
   TPrefForm form(parent != nullptr ? parent : QApplication::activeWindow());
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect frame = form.frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    form.move(frame.topLeft());
-  }
+  CentreOnScreen(&form);
   return form.exec() == QDialog::Accepted;
 }
 

@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QScreen>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <cstdlib>
@@ -15,6 +14,7 @@
 #include "app/error_report.h"
 #include "app/message_boxes.h"
 #include "app/wait_form.h"
+#include "app/window_placement.h"
 
 namespace zudira {
 
@@ -58,14 +58,6 @@ namespace {
 constexpr int kClientWidth = 315;
 constexpr int kClientHeight = 361;
 constexpr int kListHeight = 324;
-
-void CentreOnScreen(QWidget* window) {
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect frame = window->geometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
-  }
-}
 
 // The desktop's grey-text colour, darkened when it would vanish on the list's background.
 QColor GridColour(const QPalette& palette, const QColor& background) {

@@ -7,10 +7,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
-#include <QScreen>
 #include <QStringDecoder>
 
 #include "app/message_boxes.h"
+#include "app/window_placement.h"
 
 namespace zudira {
 
@@ -132,11 +132,7 @@ TTFViewForm::TTFViewForm(QWidget* parent) : QDialog(parent) {
 
   setMinimumSize(2 * 75 + 4 * kMargin, 120);
   resize(639, 458);
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect frame = geometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
-  }
+  CentreOnScreen(this);
 }
 
 bool TTFViewForm::LoadFile(const QString& fileName) {

@@ -3,10 +3,10 @@
 #include <QApplication>
 #include <QFont>
 #include <QLabel>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "app/appearance/appearance_settings.h"
+#include "app/window_placement.h"
 
 namespace zudira {
 
@@ -31,11 +31,7 @@ TDuzWaitForm::TDuzWaitForm(QWidget* parent) : QWidget(parent, Qt::Dialog) {
   layout->addWidget(heading_);
   setFixedSize(sizeHint().expandedTo(QSize(220, 80)));
 
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect frame = geometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
-  }
+  CentreOnScreen(this);
 }
 
 WaitWindowScope::WaitWindowScope(QWidget* parent) : form_(new TDuzWaitForm(parent)) {
