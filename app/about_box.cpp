@@ -13,7 +13,7 @@
 #include <QTextOption>
 #include <limits>
 
-#include "app/appearance/appearance_settings.h"
+#include "appearance/appearance_settings.h"
 #include "app/launch_url.h"
 #include "app/message_boxes.h"
 #include "app/pictures.h"
@@ -21,7 +21,7 @@
 #include "app/program_info.h"
 #include "app/window_placement.h"
 #include "numeric/conversions.h"
-#include "numeric/ui/duz_label.h"
+#include "widgets/duz_label.h"
 #include "version_info.h"
 
 namespace zudira {

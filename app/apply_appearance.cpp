@@ -16,9 +16,9 @@
 #include <QToolTip>
 #include <QWidget>
 
-#include "app/appearance/colour_value.h"
-#include "numeric/ui/duz_edit.h"
-#include "numeric/ui/duz_label.h"
+#include "appearance/colour_value.h"
+#include "widgets/duz_edit.h"
+#include "widgets/duz_label.h"
 
 namespace zudira {
 

@@ -5,7 +5,7 @@
 #include <QRect>
 #include <QSize>
 
-#include "app/appearance/appearance_settings.h"
+#include "appearance/appearance_settings.h"
 
 class QWidget;
 

@@ -5,7 +5,7 @@
 
 #include <QComboBox>
 
-#include "app/appearance/colour_value.h"
+#include "appearance/colour_value.h"
 
 namespace zudira {
 

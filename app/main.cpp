@@ -6,8 +6,8 @@
 #include "app/error_report.h"
 #include "app/help.h"
 #include "app/main_window.h"
-#include "numeric/ui/duz_calc_form.h"
-#include "numeric/ui/system_locale_provider.h"
+#include "widgets/duz_calc_form.h"
+#include "widgets/system_locale_provider.h"
 
 int main(int argc, char** argv) {
   zudira::TZudiraApplication app(argc, argv);

@@ -18,7 +18,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "app/appearance/appearance_settings.h"
+#include "appearance/appearance_settings.h"
 #include "app/data_modules.h"
 #include "app/error_report.h"
 #include "app/help.h"
@@ -28,8 +28,8 @@
 #include "app/qstring_text.h"
 #include "app/window_placement.h"
 #include "core/catalogue.h"
-#include "numeric/ui/duz_edit.h"
-#include "numeric/ui/duz_label.h"
+#include "widgets/duz_edit.h"
+#include "widgets/duz_label.h"
 
 namespace zudira {
 

@@ -12,7 +12,7 @@
 #include <QToolButton>
 
 #include "app/about_box.h"
-#include "app/appearance/appearance_settings.h"
+#include "appearance/appearance_settings.h"
 #include "app/apply_appearance.h"
 #include "app/error_report.h"
 #include "app/help.h"
@@ -25,9 +25,9 @@
 #include "app/text_view_form.h"
 #include "core/catalogue.h"
 #include "core/evaluate_request.h"
-#include "numeric/ui/duz_calc_form.h"
-#include "numeric/ui/duz_edit.h"
-#include "numeric/ui/duz_label.h"
+#include "widgets/duz_calc_form.h"
+#include "widgets/duz_edit.h"
+#include "widgets/duz_label.h"
 
 namespace zudira {
 

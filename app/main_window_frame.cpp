@@ -13,7 +13,7 @@
 #include <QTimer>
 #include <QToolBar>
 
-#include "app/appearance/appearance_settings.h"
+#include "appearance/appearance_settings.h"
 #include "app/data_modules.h"
 #include "app/help.h"
 #include "app/main_window.h"

@@ -16,7 +16,7 @@
 #include "app/colour_box.h"
 #include "app/help.h"
 #include "app/window_placement.h"
-#include "numeric/ui/duz_label.h"
+#include "widgets/duz_label.h"
 
 namespace zudira {
 

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "app/appearance/appearance_settings.h"
+#include "appearance/appearance_settings.h"
 
 class QButtonGroup;
 class QCheckBox;

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 #include <cstdlib>
 
-#include "app/appearance/appearance_settings.h"
+#include "appearance/appearance_settings.h"
 #include "app/error_report.h"
 #include "app/message_boxes.h"
 #include "app/wait_form.h"

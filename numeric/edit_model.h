@@ -1,6 +1,6 @@
 // The value model of the numeric edit field: the three stores (whole, real, date-time), how
 // text becomes a value and a value text, and the change rules of every setting. The widget
-// (numeric/ui/duz_edit.h) gives the model its text through EditControl and only applies it.
+// (widgets/duz_edit.h) gives the model its text through EditControl and only applies it.
 #pragma once
 
 #include <cstdint>

@@ -10,8 +10,8 @@
 #include <QToolTip>
 
 #include "app/colour_box.h"
-#include "numeric/ui/duz_edit.h"
-#include "numeric/ui/duz_label.h"
+#include "widgets/duz_edit.h"
+#include "widgets/duz_label.h"
 
 namespace zudira {
 namespace {

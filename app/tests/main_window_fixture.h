@@ -14,10 +14,10 @@
 #include <memory>
 #include <ostream>
 
-#include "app/appearance/appearance_settings.h"
+#include "appearance/appearance_settings.h"
 #include "app/main_window.h"
-#include "numeric/ui/duz_edit.h"
-#include "numeric/ui/duz_label.h"
+#include "widgets/duz_edit.h"
+#include "widgets/duz_label.h"
 
 // Failure messages show texts as texts.
 inline void PrintTo(const QString& text, std::ostream* os) {

@@ -21,12 +21,12 @@
 #include <QToolButton>
 #include <memory>
 
-#include "app/appearance/appearance_settings.h"
+#include "appearance/appearance_settings.h"
 #include "app/message_boxes.h"
 #include "app/pictures.h"
 #include "app/tests/main_window_fixture.h"
-#include "numeric/ui/duz_edit.h"
-#include "numeric/ui/duz_label.h"
+#include "widgets/duz_edit.h"
+#include "widgets/duz_label.h"
 
 namespace zudira {
 namespace {

@@ -9,7 +9,7 @@
 
 #include <stdexcept>
 
-#include "app/appearance/appearance_settings.h"
+#include "appearance/appearance_settings.h"
 #include "app/error_report.h"
 #include "app/message_boxes.h"
 #include "app/tests/modal_probe.h"

@@ -1,4 +1,4 @@
-#include "app/appearance/appearance_settings.h"
+#include "appearance/appearance_settings.h"
 
 #include <QSettings>
 #include <array>

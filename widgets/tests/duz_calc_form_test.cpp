@@ -1,4 +1,4 @@
-#include "numeric/ui/duz_calc_form.h"
+#include "widgets/duz_calc_form.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "numeric/ui/duz_edit.h"
+#include "widgets/duz_edit.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +11,10 @@
 #include <QWidget>
 #include <memory>
 
-#include "app/appearance/appearance_settings.h"
+#include "appearance/appearance_settings.h"
 #include "numeric/conversions.h"
 #include "numeric/locale_provider.h"
-#include "numeric/ui/system_locale_provider.h"
+#include "widgets/system_locale_provider.h"
 
 namespace zudira {
 namespace {

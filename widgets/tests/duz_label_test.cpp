@@ -1,4 +1,4 @@
-#include "numeric/ui/duz_label.h"
+#include "widgets/duz_label.h"
 
 #include <gtest/gtest.h>
 #include <QImage>
@@ -7,7 +7,7 @@
 
 #include <climits>
 
-#include "app/appearance/appearance_settings.h"
+#include "appearance/appearance_settings.h"
 
 namespace zudira {
 namespace {

@@ -1,4 +1,4 @@
-#include "numeric/ui/duz_calc_form.h"
+#include "widgets/duz_calc_form.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -16,7 +16,7 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "app/appearance/appearance_settings.h"
+#include "appearance/appearance_settings.h"
 #include "numeric/locale_provider.h"
 
 namespace zudira {

@@ -1,10 +1,10 @@
-#include "numeric/ui/duz_edit.h"
+#include "widgets/duz_edit.h"
 
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 
-#include "app/appearance/appearance_settings.h"
+#include "appearance/appearance_settings.h"
 #include "numeric/locale_provider.h"
 
 namespace zudira {

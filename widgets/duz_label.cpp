@@ -1,4 +1,4 @@
-#include "numeric/ui/duz_label.h"
+#include "widgets/duz_label.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/appearance/appearance_settings.h"
+#include "appearance/appearance_settings.h"
 
 namespace zudira {
 

@@ -1,4 +1,4 @@
-#include "app/appearance/colour_value.h"
+#include "appearance/colour_value.h"
 
 #include <QGuiApplication>
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "app/appearance/colour_value.h"
+#include "appearance/colour_value.h"
 
 class QSettings;
 

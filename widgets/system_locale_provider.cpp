@@ -1,4 +1,4 @@
-#include "numeric/ui/system_locale_provider.h"
+#include "widgets/system_locale_provider.h"
 
 #include <QLocale>
 #include <QString>

@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/appearance/colour_value.h"
+#include "appearance/colour_value.h"
 #include "numeric/edit_model.h"
 #include "numeric/edit_type.h"
 #include "numeric/key_filter.h"

@@ -1,0 +1,71 @@
+// Reads every quoted include of the source tree and checks it against the layer map: a file may
+// include only its own layer or one below it, and the pure layers include no Qt header at all.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Layer {
+  std::string folder;  // relative to the source root, with a trailing slash
+  int rank;
+  bool pure;           // no Qt header allowed
+};
+
+// Lowest first; a longer folder wins over its parent (stats/precise/ over stats/).
+const std::vector<Layer> kLayers = {
+    {"stats/", 0, true},       {"stats/precise/", 1, true}, {"core/", 2, true},
+    {"numeric/", 3, true},     {"appearance/", 4, false},   {"widgets/", 5, false},
+    {"reports/", 6, false},    {"app/", 7, false},
+};
+
+const Layer* LayerOf(const std::string& path) {
+  const Layer* best = nullptr;
+  for (const Layer& layer : kLayers)
+    if (path.rfind(layer.folder, 0) == 0 && (best == nullptr || layer.folder.size() > best->folder.size()))
+      best = &layer;
+  return best;
+}
+
+std::vector<std::string> Violations(const fs::path& root) {
+  static const std::regex kQuoted(R"re(^\s*#\s*include\s*"([^"]+)")re");
+  static const std::regex kQt(R"re(^\s*#\s*include\s*<(Q[A-Za-z]*|qt[^>]*)(\.h)?>)re");
+  std::vector<std::string> found;
+  for (const auto& entry : fs::recursive_directory_iterator(root)) {
+    if (!entry.is_regular_file()) continue;
+    const std::string ext = entry.path().extension().string();
+    if (ext != ".h" && ext != ".cpp") continue;
+    const std::string rel = fs::relative(entry.path(), root).generic_string();
+    if (rel.rfind("build", 0) == 0 || rel.rfind(".git", 0) == 0) continue;
+    const Layer* own = LayerOf(rel);
+    if (own == nullptr) continue;  // bench/, testsupport/ and this check stand outside the map
+    std::ifstream in(entry.path());
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+      std::smatch m;
+      const std::string where = rel + ":" + std::to_string(number) + ": " + line;
+      if (own->pure && std::regex_search(line, m, kQt)) {
+        found.push_back(where + "  (Qt in a pure layer)");
+      } else if (std::regex_search(line, m, kQuoted)) {
+        const Layer* target = LayerOf(m[1].str());
+        if (target != nullptr && target->rank > own->rank)
+          found.push_back(where + "  (includes the layer above, " + target->folder + ")");
+      }
+    }
+  }
+  return found;
+}
+
+TEST(Layering, NoIncludeRunsUpAndNoQtInPureLayers) {
+  const std::vector<std::string> found = Violations(ZUDIRA_SOURCE_DIR);
+  for (const std::string& v : found) ADD_FAILURE() << v;
+  EXPECT_TRUE(found.empty()) << found.size() << " include(s) break the layering";
+}
+
+}  // namespace
