@@ -3,6 +3,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+# CI builds with warnings as errors.
+if [ "${CI:-}" = "true" ]; then
+  export ZUDIRA_CMAKE_ARGS="${ZUDIRA_CMAKE_ARGS:-} -DZUDIRA_WERROR=ON"
+fi
 scripts/build.sh
 cd "${ZUDIRA_BUILD_DIR:-build}"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" --timeout 300
