@@ -5,22 +5,14 @@
 namespace zudira {
 
 namespace {
-TDuzDataRP* g_report_module = nullptr;
 TDuzDataLite* g_glyph_module = nullptr;
 }  // namespace
 
 TDuzDataRP::TDuzDataRP(QObject* parent) : QObject(parent) {
   setObjectName("DuzDataRP");
-  g_report_module = this;
 }
 
-TDuzDataRP::~TDuzDataRP() {
-  if (g_report_module == this) g_report_module = nullptr;
-}
-
-TDuzDataRP* TDuzDataRP::Instance() {
-  return g_report_module;
-}
+TDuzDataRP::~TDuzDataRP() = default;
 
 TDuzDataLite::TDuzDataLite(QObject* parent) : QObject(parent) {
   setObjectName("DuzDataLite");

@@ -16,7 +16,6 @@ class TDuzDataRP : public QObject {
  public:
   explicit TDuzDataRP(QObject* parent = nullptr);
   ~TDuzDataRP() override;
-  static TDuzDataRP* Instance();
 };
 
 // Holds Bmps, the glyphs that buttons in every window take their pictures from (indices:
