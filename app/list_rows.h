@@ -6,13 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "stats/combinatorics.h"
+
 namespace zudira {
 
 // Which table the lists window shows; the values are the order of the Lists menu.
 enum class ListKind { lkBinomialCoeffs = 0, lkFactorials = 1, lkPermutations = 2 };
 
 // Largest N a list accepts: the factorial limit of the library.
-inline constexpr int kMaxListN = 1547;
+inline constexpr int kMaxListN = static_cast<int>(MaxFactorialArg);
 // The column delimiter between the argument and the value of a row.
 inline constexpr char kListDelimiter = '|';
 
