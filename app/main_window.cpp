@@ -15,6 +15,8 @@
 #include <QSettings>
 #include <QShortcut>
 #include <QSpinBox>
+#include <QStyleOptionComboBox>
+#include <algorithm>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -22,6 +24,7 @@
 #include "app/data_modules.h"
 #include "app/error_report.h"
 #include "app/help.h"
+#include "app/message_boxes.h"
 #include "app/pictures.h"
 #include "app/platform_info.h"
 #include "app/program_info.h"
@@ -44,6 +47,7 @@ constexpr int kCaptionRight = 402;
 constexpr int kCaptionWidth = 190;
 constexpr int kCalcButtonX = 526;
 constexpr int kRangeLabelX = 202;
+constexpr int kRangeColumnX = 171;
 constexpr int kRangeFirstY = 24;
 constexpr int kRangeStep = 22;
 
@@ -87,7 +91,8 @@ TPDFMainForm::TPDFMainForm(QWidget* parent) : QMainWindow(parent) {
   connect(help_key, &QShortcut::activated, this, [this] { HelpBtnClick(); });
   // The command toolbar has no close button: no context menu may hide it.
   setContextMenuPolicy(Qt::NoContextMenu);
-  resize(kClientWidth, sizeHint().height());
+  // Like its dialogs, the window has one size: the controls are placed for it.
+  setFixedSize(kClientWidth, sizeHint().height());
 
   {
     auto settings = OpenUserSettings();
@@ -114,9 +119,12 @@ TPDFMainForm::TPDFMainForm(QWidget* parent) : QMainWindow(parent) {
 TPDFMainForm::~TPDFMainForm() {
   // Writing settings must not throw out of a destructor.
   RunCommand([this] {
-    SaveToolBarLayout();
     auto settings = OpenUserSettings();
+    SaveToolBarLayout(*settings);
     WriteSettings(*settings, kZudiraSettingsKey, Appearance());
+    // Said once, at exit: nothing else would tell the user that the next start forgets.
+    const QString failure = SettingsSaveFailure(*settings);
+    if (!failure.isEmpty()) WarningMsg(failure);
   });
 }
 
@@ -138,6 +146,17 @@ void TPDFMainForm::CreateClientPanel() {
   for (int k = 0; k < kDistributionKindCount; ++k)
     pdf_type_->addItem(Text(DistributionListText(static_cast<DistributionKind>(k))));
   pdf_type_->setGeometry(3, 25, 159, 22);
+  // The closed list shows the longest item whole: widen it up to the range column.
+  int widest = 0;
+  for (int k = 0; k < pdf_type_->count(); ++k)
+    widest = std::max(widest, pdf_type_->fontMetrics().horizontalAdvance(pdf_type_->itemText(k)));
+  QStyleOptionComboBox option;
+  option.initFrom(pdf_type_);
+  const int needed =
+      pdf_type_->style()
+          ->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(widest, 16), pdf_type_)
+          .width();
+  pdf_type_->setGeometry(3, 25, std::clamp(needed, 159, kRangeColumnX - 4), 22);
   // The list draws with its own colours (the Enhanced pick-list colours), whatever the
   // settings say: money green items, navy on sky blue for the selected one.
   pdf_type_->view()->setStyleSheet(
@@ -150,6 +169,7 @@ void TPDFMainForm::CreateClientPanel() {
   fix_type_ = new QGroupBox(" Fix End ", panel);
   fix_type_->setObjectName("FixType");
   fix_type_->setGeometry(4, 60, 155, 63);
+  fix_type_->setToolTip(Text(kFixTypeHint));
   SetHelpContext(fix_type_, 5060);
   fix_buttons_ = new QButtonGroup(fix_type_);
   const char* fix_names[] = {"Fix A", "Fix B"};
@@ -157,6 +177,7 @@ void TPDFMainForm::CreateClientPanel() {
     auto* radio = new QRadioButton(fix_names[i], fix_type_);
     radio->setObjectName(i == 0 ? "FixA" : "FixB");
     radio->setGeometry(12, 18 + i * 20, 130, 18);
+    radio->setToolTip(Text(kFixTypeHint));
     SetHelpContext(radio, 5060);
     fix_buttons_->addButton(radio, i);
   }
@@ -195,7 +216,7 @@ void TPDFMainForm::CreateClientPanel() {
 void TPDFMainForm::PlaceRangeSelector(QWidget* panel) {
   pdf_range_ = new QGroupBox(panel);
   pdf_range_->setObjectName("PDFRange");
-  pdf_range_->setGeometry(171, 6, 28, 305);
+  pdf_range_->setGeometry(kRangeColumnX, 6, 28, 305);
   pdf_range_->setToolTip(Text(kRangeHint));
   SetHelpContext(pdf_range_, 5020);
   range_buttons_ = new QButtonGroup(pdf_range_);
@@ -242,6 +263,8 @@ void TPDFMainForm::PlaceRightColumn(QWidget* panel) {
   sdev_ = field("SDev", 39, nullptr, 5040);
   a_ = field("A", 66, "The value of A", 5040);
   b_ = field("B", 95, "The value of B", 5040);
+  for (TDuzEdit3* input : {mean_, sdev_, a_, b_})
+    connect(input, &TDuzEdit3::OnExit, this, [this](TDuzEdit3* sender) { InputTaken(sender); });
   answer_ = field("Answer", 122, nullptr, 5050);
   answer_->setToolTip(Text(kAnswerHint));
   answer_->SetReadOnly(true);

@@ -44,18 +44,19 @@ TEST_F(MainWindowTest, CalculatorButtonsWriteTheAcceptedValueToTheirField) {
   Calculate(*w);
   const QString answer = Field(*w, "Answer")->Text();
 
-  calc.result = 1.25L;
-  QTest::mouseClick(Get<QToolButton>(*w, "MeanCalcBtn"), Qt::LeftButton);
-  EXPECT_EQ(Field(*w, "Mean")->Text(), "1.2500000");
-  EXPECT_EQ(Field(*w, "Answer")->Text(), answer);  // the calculator leaves Answer alone
-
   calc.accept = false;
   calc.result = 99;
   QTest::mouseClick(Get<QToolButton>(*w, "StdDevCalcBtn"), Qt::LeftButton);
   EXPECT_EQ(Field(*w, "SDev")->Text(), "2.0000000");
-  ASSERT_EQ(calc.opened_with.size(), 2u);
-  EXPECT_EQ(calc.opened_with[1], 2.0L);
-  EXPECT_EQ(Field(*w, "Answer")->Text(), answer);
+  ASSERT_EQ(calc.opened_with.size(), 1u);
+  EXPECT_EQ(calc.opened_with[0], 2.0L);
+  EXPECT_EQ(Field(*w, "Answer")->Text(), answer);  // cancelled: nothing changed
+
+  calc.accept = true;
+  calc.result = 1.25L;
+  QTest::mouseClick(Get<QToolButton>(*w, "MeanCalcBtn"), Qt::LeftButton);
+  EXPECT_EQ(Field(*w, "Mean")->Text(), "1.2500000");
+  EXPECT_EQ(Field(*w, "Answer")->Text(), "");  // the answer was for the old mean
 }
 
 TEST_F(MainWindowTest, CalculatorValuesReachWholeNumberFieldsRounded) {

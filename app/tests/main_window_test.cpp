@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <memory>
 
 #include "appearance/appearance_settings.h"
@@ -143,7 +144,9 @@ TEST_F(MainWindowTest, BinomialProbabilityOutsideTheUnitRangeShowsTheInputError)
   }
 }
 
-TEST_F(MainWindowTest, LibraryErrorIsReportedAndAnswerKeepsItsContent) {
+// An answer never stays beside inputs it does not answer: a library error or a changed field
+// empties it; leaving a field with its value unchanged keeps it.
+TEST_F(MainWindowTest, StaleAnswersAreEmptied) {
   auto w = MakeWindow();
   ChooseKind(*w, dkF);
   ChooseRange(*w, rtBelowA);
@@ -151,9 +154,19 @@ TEST_F(MainWindowTest, LibraryErrorIsReportedAndAnswerKeepsItsContent) {
   Type(*w, "SDev", "7");
   Type(*w, "A", "1");
   Calculate(*w);
-  const QString before = Field(*w, "Answer")->Text();
-  ASSERT_FALSE(before.isEmpty());
-  ASSERT_NE(before, "0.0000000");
+  ASSERT_EQ(Field(*w, "Answer")->Text(), "0.5187061");
+  Type(*w, "A", "1");  // the same value again
+  EXPECT_EQ(Field(*w, "Answer")->Text(), "0.5187061");
+  for (const char* name : {"Mean", "SDev", "A"}) {
+    SCOPED_TRACE(name);
+    Calculate(*w);
+    ASSERT_FALSE(Field(*w, "Answer")->Text().isEmpty());
+    Type(*w, name, "2");
+    EXPECT_EQ(Field(*w, "Answer")->Text(), "");
+    Type(*w, name, name == QString("A") ? "1" : name == QString("Mean") ? "5" : "7");
+  }
+  Calculate(*w);
+  ASSERT_FALSE(Field(*w, "Answer")->Text().isEmpty());
   Type(*w, "A", "0");
   ScopedBoxScript boxes;
   Calculate(*w);
@@ -161,8 +174,27 @@ TEST_F(MainWindowTest, LibraryErrorIsReportedAndAnswerKeepsItsContent) {
   EXPECT_EQ(boxes.Shown()[0].kind, BoxKind::bkErrorReport);
   EXPECT_EQ(boxes.Shown()[0].caption, "Zudira");
   EXPECT_EQ(boxes.Shown()[0].text, "F must be > 0.");
-  EXPECT_EQ(Field(*w, "Answer")->Text(), before);
+  EXPECT_EQ(Field(*w, "Answer")->Text(), "");
   EXPECT_EQ(Field(*w, "A")->Text(), "0.0000000");
+}
+
+// The wheel over the distribution list changes the kind while the focus stays in the field
+// being typed in: the typed text is taken over first, then converted.
+TEST_F(MainWindowTest, WheelOverTheListKeepsTheTextBeingTyped) {
+  auto w = MakeWindow();
+  TDuzEdit3* mean = Field(*w, "Mean");
+  mean->setFocus(Qt::TabFocusReason);
+  mean->selectAll();
+  QTest::keyClicks(mean, "3.5");
+  QComboBox* list = Combo(*w, "PDFType");
+  const QPoint centre = list->rect().center();
+  QWheelEvent wheel(centre, list->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(list, &wheel);
+  ASSERT_EQ(w->Kind(), dkInverseNormal);
+  EXPECT_EQ(QApplication::focusWidget(), mean);
+  EXPECT_EQ(mean->Text(), "3.5000000");
+  EXPECT_EQ(mean->AsFloat(), 3.5L);
 }
 
 TEST_F(MainWindowTest, CalculateFromTheMenuUsesTheTextStillBeingTyped) {
