@@ -44,7 +44,6 @@ constexpr int kFieldX = 404;
 constexpr int kFieldWidth = 121;
 constexpr int kFieldHeight = 21;
 constexpr int kCaptionRight = 402;
-constexpr int kCaptionWidth = 190;
 constexpr int kCalcButtonX = 526;
 constexpr int kRangeLabelX = 202;
 constexpr int kRangeColumnX = 171;
@@ -62,10 +61,10 @@ class DecimalsStyle : public QProxyStyle {
   }
 };
 
-// A right-aligned caption ending near the field column.
-void PlaceCaption(TDuzLabel* label, int y) {
-  label->setGeometry(kCaptionRight - kCaptionWidth, y + 2, kCaptionWidth, 17);
-  // Long captions reach into the range labels' column; neither may hide the other.
+// A right-aligned caption ending near the field column, starting at `left`, right of the
+// range labels, so that a click or a hint over either reaches the label under the pointer.
+void PlaceCaption(TDuzLabel* label, int left, int y) {
+  label->setGeometry(left, y + 2, kCaptionRight - left, 17);
   label->SetTransparent(true);
 }
 
@@ -146,7 +145,7 @@ void TPDFMainForm::CreateClientPanel() {
   for (int k = 0; k < kDistributionKindCount; ++k)
     pdf_type_->addItem(Text(DistributionListText(static_cast<DistributionKind>(k))));
   pdf_type_->setGeometry(3, 25, 159, 22);
-  // The closed list shows the longest item whole: widen it up to the range column.
+  // The closed list shows the longest item whole; the range column moves over to make room.
   int widest = 0;
   for (int k = 0; k < pdf_type_->count(); ++k)
     widest = std::max(widest, pdf_type_->fontMetrics().horizontalAdvance(pdf_type_->itemText(k)));
@@ -156,7 +155,7 @@ void TPDFMainForm::CreateClientPanel() {
       pdf_type_->style()
           ->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(widest, 16), pdf_type_)
           .width();
-  pdf_type_->setGeometry(3, 25, std::clamp(needed, 159, kRangeColumnX - 4), 22);
+  pdf_type_->setGeometry(3, 25, std::max(needed, 159), 22);
   // The list draws with its own colours (the Enhanced pick-list colours), whatever the
   // settings say: money green items, navy on sky blue for the selected one.
   pdf_type_->view()->setStyleSheet(
@@ -216,7 +215,9 @@ void TPDFMainForm::CreateClientPanel() {
 void TPDFMainForm::PlaceRangeSelector(QWidget* panel) {
   pdf_range_ = new QGroupBox(panel);
   pdf_range_->setObjectName("PDFRange");
-  pdf_range_->setGeometry(kRangeColumnX, 6, 28, 305);
+  const int column_x = std::max(kRangeColumnX, pdf_type_->geometry().right() + 9);
+  const int label_x = kRangeLabelX + column_x - kRangeColumnX;
+  pdf_range_->setGeometry(column_x, 6, 28, 305);
   pdf_range_->setToolTip(Text(kRangeHint));
   SetHelpContext(pdf_range_, 5020);
   range_buttons_ = new QButtonGroup(pdf_range_);
@@ -234,7 +235,8 @@ void TPDFMainForm::PlaceRangeSelector(QWidget* panel) {
     label->setObjectName(QString("RangeLabel%1").arg(r));
     label->setText(Text(RangeCaption(static_cast<RangeType>(r))));
     label->SetTag(r);
-    label->setGeometry(kRangeLabelX, label_y - 1, 130, 18);
+    // As wide as its caption: the field captions take the room beside the short ones.
+    label->setGeometry(label_x, label_y - 1, label->sizeHint().width() + 2, 18);
     label->SetTransparent(true);
     label->setToolTip(Text(kRangeHint));
     SetHelpContext(label, 5020);
@@ -270,29 +272,37 @@ void TPDFMainForm::PlaceRightColumn(QWidget* panel) {
   answer_->SetReadOnly(true);
   answer_->setFocusPolicy(Qt::ClickFocus);
 
+  // Each caption starts right of the range labels beside it.
+  auto caption_left = [this](int y) {
+    int left = kCaptionRight - 190;
+    const QRect row(0, y + 2, kClientWidth, 17);
+    for (const TDuzMathLabel* label : range_labels_)
+      if (label->geometry().intersects(row)) left = std::max(left, label->geometry().right() + 4);
+    return left;
+  };
   mean_label_ = new TDuzMathLabel(panel);
   mean_label_->setObjectName("MeanLabel");
   mean_label_->setText(Text(kMeanCaption));
-  PlaceCaption(mean_label_, 12);
+  PlaceCaption(mean_label_, caption_left(12), 12);
   p_label_ = new TDuzLabel2(panel);
   p_label_->setObjectName("PLabel");
-  PlaceCaption(p_label_, 12);
+  PlaceCaption(p_label_, caption_left(12), 12);
   sigma_label_ = new TDuzMathLabel(panel);
   sigma_label_->setObjectName("SigmaLabel");
   sigma_label_->setText(Text(kSigmaCaption));
-  PlaceCaption(sigma_label_, 39);
+  PlaceCaption(sigma_label_, caption_left(39), 39);
   n_label_ = new TDuzLabel2(panel);
   n_label_->setObjectName("NLabel");
-  PlaceCaption(n_label_, 39);
+  PlaceCaption(n_label_, caption_left(39), 39);
   label_a_ = new TDuzLabel2(panel);
   label_a_->setObjectName("LabelA");
-  PlaceCaption(label_a_, 66);
+  PlaceCaption(label_a_, caption_left(66), 66);
   label_b_ = new TDuzLabel2(panel);
   label_b_->setObjectName("LabelB");
-  PlaceCaption(label_b_, 95);
+  PlaceCaption(label_b_, caption_left(95), 95);
   result_label_ = new TDuzLabel2(panel);
   result_label_->setObjectName("ResultLabel");
-  PlaceCaption(result_label_, 122);
+  PlaceCaption(result_label_, caption_left(122), 122);
   for (TDuzLabel* label : std::initializer_list<TDuzLabel*>{
            mean_label_, p_label_, sigma_label_, n_label_, label_a_, label_b_, result_label_})
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <QStyleOptionComboBox>
 #include <QWheelEvent>
 #include <memory>
 
@@ -95,6 +96,18 @@ TEST_F(MainWindowTest, ControlsCarryTheirHelpContextsHintsAndToolbarPlaces) {
   EXPECT_TRUE(w->findChild<QLabel*>("ScrollIndicator")->text().startsWith("Scroll:"));
   EXPECT_TRUE(w->findChild<QLabel*>("NumIndicator")->text().startsWith("Num:"));
   EXPECT_TRUE(clock->text().contains(QString::number(QDate::currentDate().year())));
+  // The C locale's short time carries seconds; the clock drops them.
+  const QDateTime morning(QDate(2026, 12, 8), QTime(5, 1, 1));
+  EXPECT_EQ(ClockText(QLocale::c(), morning), "Tue 08 Dec 2026 05:01");
+  EXPECT_EQ(ClockText(QLocale(QLocale::English, QLocale::UnitedStates), morning),
+            "Tue 08 Dec 2026 5:01 AM");
+
+  const QString fixHint =
+      "When doing an Inverse Normal with A and B,\none of these must be fixed as\n"
+      "we can only solve for one unknown.";
+  for (const char* name : {"FixType", "FixA", "FixB"})
+    EXPECT_EQ(w->findChild<QWidget*>(name)->toolTip(), fixHint) << name;
+  EXPECT_EQ(w->minimumSize(), w->maximumSize());
 }
 
 TEST_F(MainWindowTest, MenusHoldEveryCommandInOrder) {
@@ -326,6 +339,45 @@ TEST_F(MainWindowTest, RangeLabelsSelectTheirRangeAndReselectingChangesNothing) 
   EXPECT_EQ(w->Range(), rtAboveA);
   EXPECT_TRUE(w->findChild<QRadioButton*>("PDFRangeItem3")->isChecked());
   EXPECT_EQ(Field(*w, "Answer")->Text(), "");
+}
+
+// Clicks and hints at screen positions, through the window as the user's pointer reaches
+// them: every range label takes its own click and shows the range hint, and no caption of a
+// field lies over a range label or is cut short.
+TEST_F(MainWindowTest, EveryLabelTakesTheClicksAndHintsAtItsPlace) {
+  auto w = MakeWindow();
+  const QString rangeHint = Get<QWidget>(*w, "PDFRange")->toolTip();
+  const char* captions[] = {"MeanLabel", "PLabel",      "SigmaLabel", "NLabel",
+                            "LabelA",    "LabelB",      "ResultLabel"};
+  for (DistributionKind kind : {dkNormal, dkBinomial, dkStudentT, dkF, dkInverseF}) {
+    ChooseKind(*w, kind);
+    for (int r = kRangeTypeCount - 1; r >= 0; --r) {
+      SCOPED_TRACE(QString("kind %1, range %2").arg(kind).arg(r).toStdString());
+      auto* label = Get<TDuzMathLabel>(*w, QString("RangeLabel%1").arg(r).toLatin1().constData());
+      const QPoint at = label->mapTo(w.get(), label->rect().center());
+      EXPECT_EQ(w->childAt(at), label);
+      EXPECT_EQ(w->childAt(at)->toolTip(), rangeHint);
+      QTest::mouseClick(w->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
+      EXPECT_EQ(w->Range(), static_cast<RangeType>(r));
+      for (const char* name : captions) {
+        auto* caption = Get<TDuzLabel>(*w, name);
+        if (!caption->isVisible()) continue;
+        const QPoint centre = caption->mapTo(w.get(), caption->rect().center());
+        EXPECT_EQ(w->childAt(centre), caption) << name;
+        EXPECT_GE(caption->width(), caption->sizeHint().width()) << name;
+        EXPECT_FALSE(caption->geometry().intersects(label->geometry())) << name;
+      }
+    }
+  }
+  // The closed distribution list shows its longest item whole.
+  QComboBox* list = Combo(*w, "PDFType");
+  QStyleOptionComboBox option;
+  option.initFrom(list);
+  const QRect text =
+      list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+  for (int k = 0; k < list->count(); ++k)
+    EXPECT_LE(list->fontMetrics().horizontalAdvance(list->itemText(k)), text.width())
+        << list->itemText(k).toStdString();
 }
 
 // Also writes a picture of the window for each kind when ZUDIRA_SHOT_DIR names a folder.
