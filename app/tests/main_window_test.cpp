@@ -19,6 +19,8 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <QPainter>
+#include "app/apply_appearance.h"
 #include <QStyleOptionComboBox>
 #include <QWheelEvent>
 #include <memory>
@@ -108,6 +110,28 @@ TEST_F(MainWindowTest, ControlsCarryTheirHelpContextsHintsAndToolbarPlaces) {
   for (const char* name : {"FixType", "FixA", "FixB"})
     EXPECT_EQ(w->findChild<QWidget*>(name)->toolTip(), fixHint) << name;
   EXPECT_EQ(w->minimumSize(), w->maximumSize());
+
+  // The pointer resting on Fix B shows the balloon (the Enhanced hint state); the picture of
+  // the window with it goes to ZUDIRA_SHOT_DIR when that is set.
+  ChooseKind(*w, dkInverseNormal);
+  ChooseRange(*w, rtInsideOO);
+  QWidget* fixB = Get<QWidget>(*w, "FixB");
+  const QPoint local(20, 9);
+  QHelpEvent rest(QEvent::ToolTip, local, fixB->mapToGlobal(local));
+  QApplication::sendEvent(fixB, &rest);
+  QWidget* balloon = ShownBalloon();
+  ASSERT_NE(balloon, nullptr);
+  const QString shots = qEnvironmentVariable("ZUDIRA_SHOT_DIR");
+  if (!shots.isEmpty()) {
+    const QRect area = w->geometry().united(balloon->geometry());
+    QImage shot(area.size(), QImage::Format_ARGB32);
+    shot.fill(Qt::darkGray);
+    QPainter painter(&shot);
+    painter.drawPixmap(w->geometry().topLeft() - area.topLeft(), w->grab());
+    painter.drawPixmap(balloon->geometry().topLeft() - area.topLeft(), balloon->grab());
+    painter.end();
+    shot.save(shots + "/main_fixtype_balloon.png");
+  }
 }
 
 TEST_F(MainWindowTest, MenusHoldEveryCommandInOrder) {
