@@ -171,6 +171,8 @@ TAboutBox2::TAboutBox2(QWidget* parent) : QDialog(parent) {
   picture->setGeometry(kClientWidth - 10 - 94, 114, 94, 94);
 
   auto* stats = ReadOnlyMemo(QStringLiteral("Stats"), this);
+  // The operating system's name and kernel make a long line: wrap it rather than hide its end.
+  stats->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   const QStringList lines = SystemInfoLines(GatherSystemFacts());
   // Two tab stops: the two-tab labels end before the first, the one-tab labels before the
   // second, so every value starts at the second stop.

@@ -123,6 +123,9 @@ TEST_F(AboutBox, ShowsTheVersionRecordAndTheSystem) {
   EXPECT_TRUE(lines[0].startsWith("Physical Memory Total: \t"));
   EXPECT_TRUE(lines[0].endsWith(" KB"));
   EXPECT_TRUE(lines[5].startsWith("Registered Owner: \t\t"));
+  EXPECT_TRUE(lines[3].startsWith("Operating System: \t"));
+  const QString shots = qEnvironmentVariable("ZUDIRA_SHOT_DIR");
+  if (!shots.isEmpty()) box.grab().save(shots + "/about_box.png");
 
   const struct {
     const char* name;
