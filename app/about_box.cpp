@@ -35,7 +35,7 @@ const char* const kTotalMemoryLabel = "Physical Memory Total: \t";
 const char* const kFreeMemoryLabel = "Physical Memory Free: \t";
 const char* const kFreeResourcesLabel = "Free Resources: \t\t";
 const char* const kProcessorLabel = "Processor Type: \t\t";
-const char* const kVersionLabel = "Windows Version: \t\t";
+const char* const kSystemLabel = "Operating System: \t";
 const char* const kCompanyLabel = "Registered Company: \t";
 const char* const kOwnerLabel = "Registered Owner: \t\t";
 
@@ -92,8 +92,8 @@ SystemFacts GatherSystemFacts() {
   const PhysicalMemory memory = ReadPhysicalMemory();
   facts.totalMemoryKB = memory.totalKB;
   facts.freeMemoryKB = memory.availableKB;
-  facts.processor = ProcessorText();
-  facts.osVersion = KernelVersion();
+  facts.processor = CpuModelName();
+  facts.operatingSystem = OperatingSystemText();
   facts.company = RegisteredCompany();
   facts.owner = WindowsOwner();
   return facts;
@@ -107,7 +107,7 @@ QStringList SystemInfoLines(const SystemFacts& facts) {
     lines << QLatin1String(kFreeResourcesLabel) + QString::number(*facts.freeResourcesPercent) +
                  QLatin1Char('%');
   lines << QLatin1String(kProcessorLabel) + facts.processor
-        << QLatin1String(kVersionLabel) + facts.osVersion
+        << QLatin1String(kSystemLabel) + facts.operatingSystem
         << QLatin1String(kCompanyLabel) + facts.company << QLatin1String(kOwnerLabel) + facts.owner;
   return lines;
 }
@@ -171,6 +171,8 @@ TAboutBox2::TAboutBox2(QWidget* parent) : QDialog(parent) {
   picture->setGeometry(kClientWidth - 10 - 94, 114, 94, 94);
 
   auto* stats = ReadOnlyMemo(QStringLiteral("Stats"), this);
+  // The operating system's name and kernel make a long line: wrap it rather than hide its end.
+  stats->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   const QStringList lines = SystemInfoLines(GatherSystemFacts());
   // Two tab stops: the two-tab labels end before the first, the one-tab labels before the
   // second, so every value starts at the second stop.
@@ -181,9 +183,9 @@ TAboutBox2::TAboutBox2(QWidget* parent) : QDialog(parent) {
       width = std::max(width, metrics.horizontalAdvance(QString::fromLatin1(label).trimmed()));
     return width + metrics.horizontalAdvance(QLatin1Char(' '));
   };
-  const int firstStop = widest({kFreeResourcesLabel, kProcessorLabel, kVersionLabel, kOwnerLabel});
+  const int firstStop = widest({kFreeResourcesLabel, kProcessorLabel, kOwnerLabel});
   const int secondStop =
-      std::max(widest({kTotalMemoryLabel, kFreeMemoryLabel, kCompanyLabel}), firstStop + 1);
+      std::max(widest({kTotalMemoryLabel, kFreeMemoryLabel, kSystemLabel, kCompanyLabel}), firstStop + 1);
   stats->setPlainText(lines.join(QLatin1Char('\n')));
   // After the text: loading it resets the document's options.
   QTextOption option = stats->document()->defaultTextOption();

@@ -19,7 +19,7 @@ struct SystemFacts {
   std::optional<std::int64_t> freeMemoryKB;
   std::optional<int> freeResourcesPercent;  // only older systems report it
   QString processor;
-  QString osVersion;  // "major.minor"
+  QString operatingSystem;  // pretty name and kernel
   QString company;
   QString owner;
 };
@@ -27,7 +27,8 @@ struct SystemFacts {
 SystemFacts GatherSystemFacts();
 
 // The system information lines, one per fact, in the order of the box: memory total and
-// free (grouped KB), free resources when reported, processor, version, company, owner.
+// free (grouped KB), free resources when reported, processor, operating system, company,
+// owner.
 QStringList SystemInfoLines(const SystemFacts& facts);
 // "1,048,576 KB" with the locale's thousands separator; "(Unknown)" when missing.
 QString MemoryText(std::optional<std::int64_t> kb);

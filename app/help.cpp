@@ -151,34 +151,59 @@ const HelpTopic* HelpDocument::Find(int context) const {
   return it == topics_.end() ? nullptr : &*it;
 }
 
-std::vector<HelpIndexEntry> HelpDocument::Index() const {
-  std::vector<HelpIndexEntry> entries;
-  for (const HelpTopic& topic : topics_) {
-    entries.push_back({topic.title, topic.context});
-    for (const QString& word : topic.keywords) entries.push_back({word, topic.context});
+QString IndexWordKey(const QString& word) {
+  QString text = word.toLower();
+  static const std::pair<const char*, const char*> kSpellings[] = {
+      {"colour", "color"}, {"centre", "center"}, {"grey", "gray"}, {"dialogue", "dialog"}};
+  for (const auto& [british, american] : kSpellings)
+    text.replace(QLatin1String(british), QLatin1String(american));
+  QString key;
+  static const QRegularExpression separators(R"([^\p{L}\p{N}]+)");
+  for (QString part : text.split(separators, Qt::SkipEmptyParts)) {
+    if (part.size() > 3 && part.endsWith('s') && !part.endsWith("ss") && !part.endsWith("us"))
+      part.chop(1);
+    key += part;
   }
-  std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+  return key;
+}
+
+std::vector<HelpIndexEntry> HelpDocument::Index() const {
+  struct Word {
+    QString key;
+    HelpIndexEntry entry;
+    bool titled = false;
+  };
+  std::vector<Word> words;
+  auto add = [&words](const QString& form, int context, bool title) {
+    const QString key = IndexWordKey(form);
+    if (key.isEmpty()) return;
+    auto it = std::find_if(words.begin(), words.end(), [&](const Word& w) { return w.key == key; });
+    if (it == words.end()) {
+      words.push_back({key, {form, context, {context}}, title});
+      return;
+    }
+    // A topic's own title is the clearest form of the word.
+    if (title && !it->titled) {
+      it->entry.keyword = form;
+      it->titled = true;
+    }
+    std::vector<int>& contexts = it->entry.contexts;
+    if (std::find(contexts.begin(), contexts.end(), context) == contexts.end())
+      contexts.push_back(context);
+  };
+  for (const HelpTopic& topic : topics_) {
+    add(topic.title, topic.context, true);
+    for (const QString& word : topic.keywords) add(word, topic.context, false);
+  }
+  std::vector<HelpIndexEntry> index;
+  for (Word& w : words) {
+    w.entry.context = w.entry.contexts.front();
+    index.push_back(std::move(w.entry));
+  }
+  std::stable_sort(index.begin(), index.end(), [](const auto& a, const auto& b) {
     return QString::compare(a.keyword, b.keyword, Qt::CaseInsensitive) < 0;
   });
-  // One entry per word and topic; a word that leads to several topics names each topic.
-  std::vector<HelpIndexEntry> index;
-  for (const HelpIndexEntry& entry : entries) {
-    const bool repeated = std::any_of(index.begin(), index.end(), [&](const HelpIndexEntry& e) {
-      return e.context == entry.context &&
-             QString::compare(e.keyword, entry.keyword, Qt::CaseInsensitive) == 0;
-    });
-    if (!repeated) index.push_back(entry);
-  }
-  std::vector<HelpIndexEntry> shown = index;
-  for (std::size_t i = 0; i < index.size(); ++i) {
-    const auto sameWord = [&](const HelpIndexEntry& e) {
-      return QString::compare(e.keyword, index[i].keyword, Qt::CaseInsensitive) == 0;
-    };
-    if (std::count_if(index.begin(), index.end(), sameWord) > 1) {
-      shown[i].keyword += " (" + Find(index[i].context)->title + ")";
-    }
-  }
-  return shown;
+  return index;
 }
 
 void SetHelpFile(const QString& path) {
@@ -213,6 +238,7 @@ bool LoadHelpFile(const QString& path, HelpDocument& document, QString& error) {
 bool HelpContents() {
   THelpViewer* viewer = AcquireViewer();
   if (viewer == nullptr) return false;
+  viewer->ClearIndexFilter();
   viewer->ShowContents();
   Present(viewer);
   return true;
@@ -229,6 +255,7 @@ bool HelpIndex() {
 bool HelpContext(int context) {
   THelpViewer* viewer = AcquireViewer();
   if (viewer == nullptr) return false;
+  viewer->ClearIndexFilter();
   const bool found = viewer->ShowTopic(context);
   Present(viewer);
   return found;

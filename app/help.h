@@ -35,8 +35,13 @@ struct HelpTopic {
 
 struct HelpIndexEntry {
   QString keyword;
-  int context = 0;
+  int context = 0;  // the first of `contexts`
+  std::vector<int> contexts;  // every topic the word leads to, in the document's order
 };
+
+// The form under which index words count as the same word: case, spacing, plural "s" and
+// British or American spelling ("Colours", "colors", "tool tips", "tooltips") set aside.
+QString IndexWordKey(const QString& word);
 
 class HelpDocument {
  public:
@@ -46,7 +51,8 @@ class HelpDocument {
   const std::vector<HelpTopic>& Topics() const { return topics_; }
   // The topic of a context, or nullptr when the document has none.
   const HelpTopic* Find(int context) const;
-  // Every keyword and every title, sorted without regard to case.
+  // Every keyword and every title, sorted without regard to case, one entry per word: forms
+  // of one word merge, shown as a topic title where one is among them.
   std::vector<HelpIndexEntry> Index() const;
   bool IsEmpty() const { return topics_.empty(); }
 

@@ -12,11 +12,14 @@
 #include <QTreeWidgetItemIterator>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QStyle>
+#include <algorithm>
 
 namespace zudira {
 
 namespace {
 constexpr int kContextRole = Qt::UserRole;
+constexpr int kContextsRole = Qt::UserRole + 1;
 }
 
 THelpViewer::THelpViewer(HelpDocument document, QWidget* parent)
@@ -59,19 +62,33 @@ THelpViewer::THelpViewer(HelpDocument document, QWidget* parent)
   layout->addWidget(splitter);
 
   FillContents();
+  index_entries_ = document_.Index();
   FillIndex(QString());
+
+  // The contents pane is wide enough for the longest title, so none is cut short.
+  int widestTitle = 0;
+  for (QTreeWidgetItemIterator it(contents_); *it != nullptr; ++it) {
+    int depth = 1;  // the root decoration takes one indentation
+    for (const QTreeWidgetItem* up = (*it)->parent(); up != nullptr; up = up->parent()) ++depth;
+    widestTitle = std::max(widestTitle, depth * contents_->indentation() +
+                                            contents_->fontMetrics().horizontalAdvance((*it)->text(0)));
+  }
+  const int contentsWidth = widestTitle + 2 * contents_->frameWidth() +
+                            contents_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 12;
+  tabs_->setMinimumWidth(contentsWidth);
+  const int paneWidth = std::max(230, contentsWidth);
+  splitter->setSizes({paneWidth, 530});
+  resize(std::max(760, paneWidth + 530 + 16), 520);
 
   connect(contents_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
     if (item != nullptr) ShowTopic(item->data(0, kContextRole).toInt());
   });
   connect(find_, &QLineEdit::textChanged, this, &THelpViewer::FillIndex);
   connect(find_, &QLineEdit::returnPressed, this, [this] {
-    if (index_->count() > 0) ShowTopic(index_->item(0)->data(kContextRole).toInt());
+    if (index_->count() > 0) OpenEntry(index_->item(0));
   });
-  connect(index_, &QListWidget::itemActivated, this,
-          [this](QListWidgetItem* item) { ShowTopic(item->data(kContextRole).toInt()); });
-  connect(index_, &QListWidget::itemClicked, this,
-          [this](QListWidgetItem* item) { ShowTopic(item->data(kContextRole).toInt()); });
+  connect(index_, &QListWidget::itemActivated, this, &THelpViewer::OpenEntry);
+  connect(index_, &QListWidget::itemClicked, this, &THelpViewer::OpenEntry);
   connect(topic_, &QTextBrowser::anchorClicked, this, &THelpViewer::OpenLink);
   connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
           &QWidget::close);
@@ -103,8 +120,11 @@ void THelpViewer::FillIndex(const QString& find) {
   auto add = [this](const HelpIndexEntry& entry) {
     auto* item = new QListWidgetItem(entry.keyword, index_);
     item->setData(kContextRole, entry.context);
+    QVariantList contexts;
+    for (int context : entry.contexts) contexts << context;
+    item->setData(kContextsRole, contexts);
   };
-  for (const HelpIndexEntry& entry : document_.Index()) {
+  for (const HelpIndexEntry& entry : index_entries_) {
     if (wanted.isEmpty() || entry.keyword.startsWith(wanted, Qt::CaseInsensitive)) {
       add(entry);
     } else if (entry.keyword.contains(wanted, Qt::CaseInsensitive)) {
@@ -153,6 +173,29 @@ void THelpViewer::ShowIndex() {
   find_->setFocus();
   find_->selectAll();
   if (current_ == 0 && !document_.IsEmpty()) ShowTopic(document_.Topics().front().context);
+}
+
+void THelpViewer::ClearIndexFilter() {
+  find_->clear();
+}
+
+void THelpViewer::OpenEntry(const QListWidgetItem* item) {
+  if (item == nullptr) return;
+  const QVariantList contexts = item->data(kContextsRole).toList();
+  if (contexts.size() <= 1) {
+    ShowTopic(item->data(kContextRole).toInt());
+    return;
+  }
+  // A word of several topics lists them, each a link, as help indexes do.
+  QString html = "<h2>" + item->text().toHtmlEscaped() + "</h2>\n<p>Topics found:</p>\n<ul>\n";
+  for (const QVariant& context : contexts) {
+    if (const HelpTopic* topic = document_.Find(context.toInt()))
+      html += QString("<li><a href=\"topic:%1\">%2</a></li>\n")
+                  .arg(topic->context)
+                  .arg(topic->title.toHtmlEscaped());
+  }
+  current_ = 0;
+  topic_->setHtml(html + "</ul>\n");
 }
 
 void THelpViewer::OpenLink(const QUrl& url) {

@@ -7,6 +7,7 @@
 
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QTabWidget;
 class QTextBrowser;
 class QTreeWidget;
@@ -27,6 +28,8 @@ class THelpViewer : public QWidget {
   void ShowContents();
   // Shows the index tab with the find line focused.
   void ShowIndex();
+  // Empties the index's find line, so the whole index is listed again.
+  void ClearIndexFilter();
 
   // The context of the topic shown, or 0 when none is.
   int CurrentContext() const { return current_; }
@@ -36,9 +39,12 @@ class THelpViewer : public QWidget {
   void FillContents();
   void FillIndex(const QString& find);
   void OpenLink(const QUrl& url);
+  // Opens an index entry: its topic, or the list of its topics when it has several.
+  void OpenEntry(const QListWidgetItem* item);
   void SelectInContents(int context);
 
   HelpDocument document_;
+  std::vector<HelpIndexEntry> index_entries_;
   int current_ = 0;
   QTabWidget* tabs_ = nullptr;
   QTreeWidget* contents_ = nullptr;

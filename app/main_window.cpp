@@ -15,6 +15,8 @@
 #include <QSettings>
 #include <QShortcut>
 #include <QSpinBox>
+#include <QStyleOptionComboBox>
+#include <algorithm>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -22,6 +24,7 @@
 #include "app/data_modules.h"
 #include "app/error_report.h"
 #include "app/help.h"
+#include "app/message_boxes.h"
 #include "app/pictures.h"
 #include "app/platform_info.h"
 #include "app/program_info.h"
@@ -41,9 +44,9 @@ constexpr int kFieldX = 404;
 constexpr int kFieldWidth = 121;
 constexpr int kFieldHeight = 21;
 constexpr int kCaptionRight = 402;
-constexpr int kCaptionWidth = 190;
 constexpr int kCalcButtonX = 526;
 constexpr int kRangeLabelX = 202;
+constexpr int kRangeColumnX = 171;
 constexpr int kRangeFirstY = 24;
 constexpr int kRangeStep = 22;
 
@@ -58,10 +61,10 @@ class DecimalsStyle : public QProxyStyle {
   }
 };
 
-// A right-aligned caption ending near the field column.
-void PlaceCaption(TDuzLabel* label, int y) {
-  label->setGeometry(kCaptionRight - kCaptionWidth, y + 2, kCaptionWidth, 17);
-  // Long captions reach into the range labels' column; neither may hide the other.
+// A right-aligned caption ending near the field column, starting at `left`, right of the
+// range labels, so that a click or a hint over either reaches the label under the pointer.
+void PlaceCaption(TDuzLabel* label, int left, int y) {
+  label->setGeometry(left, y + 2, kCaptionRight - left, 17);
   label->SetTransparent(true);
 }
 
@@ -87,7 +90,8 @@ TPDFMainForm::TPDFMainForm(QWidget* parent) : QMainWindow(parent) {
   connect(help_key, &QShortcut::activated, this, [this] { HelpBtnClick(); });
   // The command toolbar has no close button: no context menu may hide it.
   setContextMenuPolicy(Qt::NoContextMenu);
-  resize(kClientWidth, sizeHint().height());
+  // Like its dialogs, the window has one size: the controls are placed for it.
+  setFixedSize(kClientWidth, sizeHint().height());
 
   {
     auto settings = OpenUserSettings();
@@ -114,9 +118,12 @@ TPDFMainForm::TPDFMainForm(QWidget* parent) : QMainWindow(parent) {
 TPDFMainForm::~TPDFMainForm() {
   // Writing settings must not throw out of a destructor.
   RunCommand([this] {
-    SaveToolBarLayout();
     auto settings = OpenUserSettings();
+    SaveToolBarLayout(*settings);
     WriteSettings(*settings, kZudiraSettingsKey, Appearance());
+    // Said once, at exit: nothing else would tell the user that the next start forgets.
+    const QString failure = SettingsSaveFailure(*settings);
+    if (!failure.isEmpty()) WarningMsg(failure);
   });
 }
 
@@ -138,6 +145,17 @@ void TPDFMainForm::CreateClientPanel() {
   for (int k = 0; k < kDistributionKindCount; ++k)
     pdf_type_->addItem(Text(DistributionListText(static_cast<DistributionKind>(k))));
   pdf_type_->setGeometry(3, 25, 159, 22);
+  // The closed list shows the longest item whole; the range column moves over to make room.
+  int widest = 0;
+  for (int k = 0; k < pdf_type_->count(); ++k)
+    widest = std::max(widest, pdf_type_->fontMetrics().horizontalAdvance(pdf_type_->itemText(k)));
+  QStyleOptionComboBox option;
+  option.initFrom(pdf_type_);
+  const int needed =
+      pdf_type_->style()
+          ->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(widest, 16), pdf_type_)
+          .width();
+  pdf_type_->setGeometry(3, 25, std::max(needed, 159), 22);
   // The list draws with its own colours (the Enhanced pick-list colours), whatever the
   // settings say: money green items, navy on sky blue for the selected one.
   pdf_type_->view()->setStyleSheet(
@@ -150,6 +168,7 @@ void TPDFMainForm::CreateClientPanel() {
   fix_type_ = new QGroupBox(" Fix End ", panel);
   fix_type_->setObjectName("FixType");
   fix_type_->setGeometry(4, 60, 155, 63);
+  fix_type_->setToolTip(Text(kFixTypeHint));
   SetHelpContext(fix_type_, 5060);
   fix_buttons_ = new QButtonGroup(fix_type_);
   const char* fix_names[] = {"Fix A", "Fix B"};
@@ -157,6 +176,7 @@ void TPDFMainForm::CreateClientPanel() {
     auto* radio = new QRadioButton(fix_names[i], fix_type_);
     radio->setObjectName(i == 0 ? "FixA" : "FixB");
     radio->setGeometry(12, 18 + i * 20, 130, 18);
+    radio->setToolTip(Text(kFixTypeHint));
     SetHelpContext(radio, 5060);
     fix_buttons_->addButton(radio, i);
   }
@@ -195,7 +215,9 @@ void TPDFMainForm::CreateClientPanel() {
 void TPDFMainForm::PlaceRangeSelector(QWidget* panel) {
   pdf_range_ = new QGroupBox(panel);
   pdf_range_->setObjectName("PDFRange");
-  pdf_range_->setGeometry(171, 6, 28, 305);
+  const int column_x = std::max(kRangeColumnX, pdf_type_->geometry().right() + 9);
+  const int label_x = kRangeLabelX + column_x - kRangeColumnX;
+  pdf_range_->setGeometry(column_x, 6, 28, 305);
   pdf_range_->setToolTip(Text(kRangeHint));
   SetHelpContext(pdf_range_, 5020);
   range_buttons_ = new QButtonGroup(pdf_range_);
@@ -213,7 +235,8 @@ void TPDFMainForm::PlaceRangeSelector(QWidget* panel) {
     label->setObjectName(QString("RangeLabel%1").arg(r));
     label->setText(Text(RangeCaption(static_cast<RangeType>(r))));
     label->SetTag(r);
-    label->setGeometry(kRangeLabelX, label_y - 1, 130, 18);
+    // As wide as its caption: the field captions take the room beside the short ones.
+    label->setGeometry(label_x, label_y - 1, label->sizeHint().width() + 2, 18);
     label->SetTransparent(true);
     label->setToolTip(Text(kRangeHint));
     SetHelpContext(label, 5020);
@@ -242,34 +265,44 @@ void TPDFMainForm::PlaceRightColumn(QWidget* panel) {
   sdev_ = field("SDev", 39, nullptr, 5040);
   a_ = field("A", 66, "The value of A", 5040);
   b_ = field("B", 95, "The value of B", 5040);
+  for (TDuzEdit3* input : {mean_, sdev_, a_, b_})
+    connect(input, &TDuzEdit3::OnExit, this, [this](TDuzEdit3* sender) { InputTaken(sender); });
   answer_ = field("Answer", 122, nullptr, 5050);
   answer_->setToolTip(Text(kAnswerHint));
   answer_->SetReadOnly(true);
   answer_->setFocusPolicy(Qt::ClickFocus);
 
+  // Each caption starts right of the range labels beside it.
+  auto caption_left = [this](int y) {
+    int left = kCaptionRight - 190;
+    const QRect row(0, y + 2, kClientWidth, 17);
+    for (const TDuzMathLabel* label : range_labels_)
+      if (label->geometry().intersects(row)) left = std::max(left, label->geometry().right() + 4);
+    return left;
+  };
   mean_label_ = new TDuzMathLabel(panel);
   mean_label_->setObjectName("MeanLabel");
   mean_label_->setText(Text(kMeanCaption));
-  PlaceCaption(mean_label_, 12);
+  PlaceCaption(mean_label_, caption_left(12), 12);
   p_label_ = new TDuzLabel2(panel);
   p_label_->setObjectName("PLabel");
-  PlaceCaption(p_label_, 12);
+  PlaceCaption(p_label_, caption_left(12), 12);
   sigma_label_ = new TDuzMathLabel(panel);
   sigma_label_->setObjectName("SigmaLabel");
   sigma_label_->setText(Text(kSigmaCaption));
-  PlaceCaption(sigma_label_, 39);
+  PlaceCaption(sigma_label_, caption_left(39), 39);
   n_label_ = new TDuzLabel2(panel);
   n_label_->setObjectName("NLabel");
-  PlaceCaption(n_label_, 39);
+  PlaceCaption(n_label_, caption_left(39), 39);
   label_a_ = new TDuzLabel2(panel);
   label_a_->setObjectName("LabelA");
-  PlaceCaption(label_a_, 66);
+  PlaceCaption(label_a_, caption_left(66), 66);
   label_b_ = new TDuzLabel2(panel);
   label_b_->setObjectName("LabelB");
-  PlaceCaption(label_b_, 95);
+  PlaceCaption(label_b_, caption_left(95), 95);
   result_label_ = new TDuzLabel2(panel);
   result_label_->setObjectName("ResultLabel");
-  PlaceCaption(result_label_, 122);
+  PlaceCaption(result_label_, caption_left(122), 122);
   for (TDuzLabel* label : std::initializer_list<TDuzLabel*>{
            mean_label_, p_label_, sigma_label_, n_label_, label_a_, label_b_, result_label_})
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

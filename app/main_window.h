@@ -10,6 +10,9 @@
 #include "stats/real.h"
 
 class QAction;
+class QDateTime;
+class QLocale;
+class QSettings;
 class QButtonGroup;
 class QComboBox;
 class QGroupBox;
@@ -30,6 +33,14 @@ class TDuzMathLabel;
 
 // Where the toolbar layout lives in the user's settings.
 inline constexpr char kToolBarLayoutKey[] = "Software/Rozuviza/RuvOderu/Zudira/ToolBars/Main";
+
+// The status bar's date and time: short day and month names, then the locale's short time
+// without seconds.
+QString ClockText(const QLocale& locale, const QDateTime& now);
+
+// Writes the settings store out; empty when that worked, else the warning for the user, which
+// names the settings file and why it could not be written.
+QString SettingsSaveFailure(QSettings& store);
 
 class TPDFMainForm : public QMainWindow {
   Q_OBJECT
@@ -97,9 +108,13 @@ class TPDFMainForm : public QMainWindow {
   void SetTabOrder();
   void UpdateStatusBar();
   void RestoreToolBarLayout();
-  void SaveToolBarLayout();
+  void SaveToolBarLayout(QSettings& store);
 
   void TakeOverTypedText();
+  // Remembers the values the parameter and bound fields hold; a field left with another
+  // value than remembered empties Answer, which no longer answers the inputs.
+  void NoteInputs();
+  void InputTaken(TDuzEdit3* field);
   void Calculate();
   void ApplyKind();
   void ApplyRange();
@@ -164,6 +179,7 @@ class TPDFMainForm : public QMainWindow {
   QAction* contact_action_ = nullptr;
   QAction* help_btn_action_ = nullptr;
 
+  std::array<FieldValue, 4> noted_inputs_{};
   CalculatorFunction calculator_;
   QString owner_;
 };

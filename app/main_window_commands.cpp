@@ -106,8 +106,16 @@ void TPDFMainForm::Calculate() {
   request.sdev = value_of(sdev_);
   request.a = value_of(a_);
   request.b = value_of(b_);
-  // A library error leaves this function here, so Answer keeps what it showed.
-  const EvaluationOutcome outcome = EvaluateRequest(request);
+  NoteInputs();
+  const EvaluationOutcome outcome = [&] {
+    try {
+      return EvaluateRequest(request);
+    } catch (...) {
+      // The error report shows why; an answer of earlier inputs must not stay beside it.
+      answer_->SetText(QString());
+      throw;
+    }
+  }();
   if (outcome.IsInputError()) {
     ErrorMsg(QString::fromStdString(outcome.ErrorText()));
     answer_->SetText(QString());
@@ -118,8 +126,28 @@ void TPDFMainForm::Calculate() {
   answer_->Redisplay();
 }
 
+void TPDFMainForm::NoteInputs() {
+  const TDuzEdit3* fields[] = {mean_, sdev_, a_, b_};
+  for (size_t i = 0; i < std::size(fields); ++i)
+    noted_inputs_[i] = FieldValue{fields[i]->AsFloat(), fields[i]->AsInteger()};
+}
+
+void TPDFMainForm::InputTaken(TDuzEdit3* field) {
+  const TDuzEdit3* fields[] = {mean_, sdev_, a_, b_};
+  for (size_t i = 0; i < std::size(fields); ++i) {
+    if (fields[i] != field) continue;
+    const FieldValue& noted = noted_inputs_[i];
+    // NaN never equals itself, so a field holding one always counts as changed.
+    if (noted.real == field->AsFloat() && noted.whole == field->AsInteger()) return;
+    answer_->SetText(QString());
+    noted_inputs_[i] = FieldValue{field->AsFloat(), field->AsInteger()};
+  }
+}
+
 void TPDFMainForm::PDFTypeChange() {
   RunCommand([this] {
+    // The wheel changes the kind without taking the focus: text being typed counts first.
+    TakeOverTypedText();
     answer_->SetText(QString());
     ApplyKind();
     ApplyRange();
@@ -147,7 +175,10 @@ void TPDFMainForm::ApplyKind() {
 }
 
 void TPDFMainForm::PDFRangeClick() {
-  RunCommand([this] { ApplyRange(); });
+  RunCommand([this] {
+    TakeOverTypedText();
+    ApplyRange();
+  });
 }
 
 void TPDFMainForm::ApplyRange() {
@@ -168,6 +199,7 @@ void TPDFMainForm::ApplyRange() {
     image_->setPixmap(bitmaps_[static_cast<size_t>(in.picture)]);
   }
   answer_->SetText(QString());
+  NoteInputs();
 }
 
 void TPDFMainForm::DuzLabel8Click(int tag) {
@@ -186,6 +218,8 @@ void TPDFMainForm::AccuracyChange() {
     const int decimals = accuracy_->value();
     for (TDuzEdit3* field : {mean_, sdev_, a_, b_, answer_})
       field->SetDecimals(static_cast<std::uint8_t>(decimals));
+    // Only the shown form changed; the answer stays until the next Calculate.
+    NoteInputs();
   });
 }
 
@@ -218,6 +252,7 @@ void TPDFMainForm::OpenCalculatorFor(int tag) {
   } else {
     field->SetAsFloat(value);
   }
+  InputTaken(field);
 }
 
 void TPDFMainForm::ExitBtnClick() {

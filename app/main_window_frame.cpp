@@ -3,11 +3,14 @@
 // window's own keys.
 #include <QAction>
 #include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
@@ -160,6 +163,17 @@ void TPDFMainForm::CreateStatusBar() {
   UpdateStatusBar();
 }
 
+QString ClockText(const QLocale& locale, const QDateTime& now) {
+  // Some locales' short time (the C locale's "HH:mm:ss") carries seconds; the clock leaves
+  // them out, with the separator before them.
+  QString time_format = locale.timeFormat(QLocale::ShortFormat);
+  static const QRegularExpression seconds(QStringLiteral("[^Hhmapt ]?s+(\\.z+)?"));
+  time_format.remove(seconds);
+  // "ddd dd mmm yyyy t": short day and month names, then the short time.
+  return locale.toString(now, QStringLiteral("ddd dd MMM yyyy")) + QLatin1Char(' ') +
+         locale.toString(now.time(), time_format.trimmed());
+}
+
 void TPDFMainForm::UpdateStatusBar() {
   auto state = [](const char* caption, bool on) {
     return QString::fromUtf8(caption) + (on ? " On" : " Off");
@@ -168,11 +182,7 @@ void TPDFMainForm::UpdateStatusBar() {
   caps_indicator_->setText(state("Caps:", keys.capsLock));
   scroll_indicator_->setText(state("Scroll:", keys.scrollLock));
   num_indicator_->setText(state("Num:", keys.numLock));
-  // "ddd dd mmm yyyy t": short day and month names, then the locale's short time.
-  const QLocale locale = QLocale::system();
-  const QDateTime now = QDateTime::currentDateTime();
-  clock_->setText(locale.toString(now, "ddd dd MMM yyyy") + " " +
-                  locale.toString(now.time(), QLocale::ShortFormat));
+  clock_->setText(ClockText(QLocale::system(), QDateTime::currentDateTime()));
 }
 
 void TPDFMainForm::RestoreToolBarLayout() {
@@ -184,11 +194,30 @@ void TPDFMainForm::RestoreToolBarLayout() {
   if (!layout.isEmpty()) restoreState(layout);
 }
 
-void TPDFMainForm::SaveToolBarLayout() {
-  auto settings = OpenUserSettings();
-  settings->beginGroup(kToolBarLayoutKey);
-  settings->setValue("Layout", saveState());
-  settings->endGroup();
+void TPDFMainForm::SaveToolBarLayout(QSettings& store) {
+  store.beginGroup(kToolBarLayoutKey);
+  store.setValue("Layout", saveState());
+  store.endGroup();
+}
+
+QString SettingsSaveFailure(QSettings& store) {
+  store.sync();
+  if (store.status() == QSettings::NoError) return {};
+  const QString path = QDir::toNativeSeparators(store.fileName());
+  const QFileInfo file(store.fileName());
+  QString reason;
+  if (file.isDir()) {
+    reason = QStringLiteral("There is a folder of that name.");
+  } else if (file.isSymLink() && !file.exists()) {
+    reason = QStringLiteral("It is a link to a file that does not exist.");
+  } else if (file.exists() && !file.isWritable()) {
+    reason = QStringLiteral("The file cannot be written.");
+  } else {
+    reason = QStringLiteral("Its folder cannot be written.");
+  }
+  return QStringLiteral("Your settings could not be saved to \"%1\". %2\n"
+                        "The changes of this session are lost.")
+      .arg(path, reason);
 }
 
 void TPDFMainForm::keyPressEvent(QKeyEvent* event) {

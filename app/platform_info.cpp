@@ -108,6 +108,67 @@ QString ProcessorText() {
   return machine.isEmpty() ? QString::fromLatin1(kUnknownFact) : machine;
 }
 
+QString CpuModelFromCpuInfo(const QString& text) {
+  QString fallback;
+  for (const QString& line : text.split(QLatin1Char('\n'))) {
+    const qsizetype colon = line.indexOf(QLatin1Char(':'));
+    if (colon < 0) continue;
+    const QString key = line.left(colon).trimmed();
+    const QString value = line.mid(colon + 1).simplified();
+    if (value.isEmpty()) continue;
+    if (key == QLatin1String("model name")) return value;
+    // "Processor" on old ARM kernels is the model; on newer ones it is a number.
+    const bool named = key == QLatin1String("cpu model") || key == QLatin1String("Hardware") ||
+                       (key == QLatin1String("Processor") && !value.front().isDigit());
+    if (named && fallback.isEmpty()) fallback = value;
+  }
+  return fallback;
+}
+
+QString CpuModelName() {
+  QFile file(QStringLiteral("/proc/cpuinfo"));
+  if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    const QString model = CpuModelFromCpuInfo(QString::fromUtf8(file.readAll()));
+    if (!model.isEmpty()) return model;
+  }
+  return ProcessorText();
+}
+
+QString PrettyNameFromOsRelease(const QString& text) {
+  QString name;
+  QString version;
+  QString pretty;
+  for (const QString& raw : text.split(QLatin1Char('\n'))) {
+    const QString line = raw.trimmed();
+    const qsizetype equals = line.indexOf(QLatin1Char('='));
+    if (line.startsWith(QLatin1Char('#')) || equals <= 0) continue;
+    QString value = line.mid(equals + 1).trimmed();
+    if (value.size() >= 2 && (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\'')) &&
+        value.back() == value.front())
+      value = value.mid(1, value.size() - 2);
+    const QString key = line.left(equals);
+    if (key == QLatin1String("PRETTY_NAME")) pretty = value;
+    else if (key == QLatin1String("NAME")) name = value;
+    else if (key == QLatin1String("VERSION")) version = value;
+  }
+  if (!pretty.isEmpty()) return pretty;
+  return (name + QLatin1Char(' ') + version).trimmed();
+}
+
+QString OperatingSystemText() {
+  QString pretty;
+  for (const char* path : {"/etc/os-release", "/usr/lib/os-release"}) {
+    QFile file(QString::fromLatin1(path));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) continue;
+    pretty = PrettyNameFromOsRelease(QString::fromUtf8(file.readAll()));
+    if (!pretty.isEmpty()) break;
+  }
+  if (pretty.isEmpty()) pretty = QStringLiteral("Linux");
+  utsname info{};
+  if (uname(&info) != 0) return pretty;
+  return pretty + QStringLiteral(", kernel ") + QString::fromLatin1(info.release);
+}
+
 QString KernelVersionFromRelease(const QString& release) {
   static const QRegularExpression version(QStringLiteral(R"(^(\d+)\.(\d+))"));
   const auto match = version.match(release);

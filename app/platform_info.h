@@ -51,6 +51,19 @@ QString ProcessorName(int type);
 // machine has no type number.
 QString ProcessorText();
 
+// The processor's model name from /proc/cpuinfo text: the first "model name" line (x86),
+// else "cpu model" (MIPS), "Processor" or "Hardware" (older ARM); empty when none is there.
+QString CpuModelFromCpuInfo(const QString& text);
+// This machine's processor model name, or ProcessorText() when /proc/cpuinfo names none.
+QString CpuModelName();
+
+// The PRETTY_NAME of /etc/os-release text, unquoted; "NAME VERSION" when it has no pretty
+// name; empty when it has neither.
+QString PrettyNameFromOsRelease(const QString& text);
+// The operating system as shown to the user: its pretty name (/etc/os-release, else
+// /usr/lib/os-release, else "Linux") and the kernel release from uname.
+QString OperatingSystemText();
+
 // The kernel's version as "major.minor" ("%d.%d"), from a uname release text such as
 // "6.1.0-18-amd64"; "(Unknown)" when the text does not start with two numbers.
 QString KernelVersionFromRelease(const QString& release);

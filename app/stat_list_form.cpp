@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstdlib>
 
 #include "appearance/appearance_settings.h"
@@ -55,6 +56,44 @@ class ListRowsModel : public QAbstractTableModel {
 
 namespace {
 
+// Home and End go to the first and last row, as in any list; the rows are chosen whole, so
+// the cursor stays in the first column and the view never scrolls sideways.
+class ListView : public QTableView {
+ public:
+  using QTableView::QTableView;
+
+ protected:
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
+    const int rows = model() == nullptr ? 0 : model()->rowCount();
+    if (rows == 0) return QTableView::moveCursor(action, modifiers);
+    switch (action) {
+      case MoveHome:
+        return model()->index(0, 0);
+      case MoveEnd:
+        return model()->index(rows - 1, 0);
+      default: {
+        const QModelIndex next = QTableView::moveCursor(action, modifiers);
+        return next.isValid() ? next.siblingAtColumn(0) : next;
+      }
+    }
+  }
+
+  // The value column takes what the vertical scroll bar leaves, so both columns always fit
+  // the view and the row numbers are never pushed out on the left.
+  void updateGeometries() override {
+    QTableView::updateGeometries();
+    if (fitting_ || model() == nullptr || model()->columnCount() < 2) return;
+    const int width = std::max(0, viewport()->width() - columnWidth(0));
+    if (width == columnWidth(1)) return;
+    fitting_ = true;
+    setColumnWidth(1, width);
+    fitting_ = false;
+  }
+
+ private:
+  bool fitting_ = false;
+};
+
 constexpr int kClientWidth = 315;
 constexpr int kClientHeight = 361;
 constexpr int kListHeight = 324;
@@ -75,7 +114,7 @@ TStatListForm::TStatListForm(QWidget* parent) : QDialog(parent) {
   setWindowFlag(Qt::WindowMinimizeButtonHint, true);
 
   model_ = new ListRowsModel(this);
-  lb_ = new QTableView(this);
+  lb_ = new ListView(this);
   lb_->setObjectName(QStringLiteral("LB"));
   lb_->setModel(model_);
   lb_->setGeometry(0, 0, kClientWidth, kListHeight);

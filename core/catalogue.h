@@ -81,6 +81,10 @@ inline constexpr std::string_view kRangeHint =
     "Remember that for continuous distributions like\n"
     "Normal Distribution that P (X = A) is always 0,\n"
     "and that < is the same as <= and > the same as >=.";
+inline constexpr std::string_view kFixTypeHint =
+    "When doing an Inverse Normal with A and B,\n"
+    "one of these must be fixed as\n"
+    "we can only solve for one unknown.";
 inline constexpr std::string_view kMeanCaption = "Mean (^m):";
 inline constexpr std::string_view kSigmaCaption = "Standard Dev (^s):";
 

@@ -54,13 +54,14 @@ TEST_F(MemoryLines, SystemInformationInOrder) {
   SystemFacts facts;
   facts.totalMemoryKB = 16318412;
   facts.freeMemoryKB = 999;
-  facts.processor = "Intel Pentium";
-  facts.osVersion = "6.1";
+  facts.processor = "AMD EPYC 7B13 64-Core Processor";
+  facts.operatingSystem = "Debian GNU/Linux 12 (bookworm), kernel 6.1.0-18-amd64";
   facts.company = "(Unknown)";
   facts.owner = "Ada Lovelace";
   const QStringList six = {
       "Physical Memory Total: \t16,318,412 KB", "Physical Memory Free: \t999 KB",
-      "Processor Type: \t\tIntel Pentium",      "Windows Version: \t\t6.1",
+      "Processor Type: \t\tAMD EPYC 7B13 64-Core Processor",
+      "Operating System: \tDebian GNU/Linux 12 (bookworm), kernel 6.1.0-18-amd64",
       "Registered Company: \t(Unknown)",        "Registered Owner: \t\tAda Lovelace",
   };
   EXPECT_EQ(SystemInfoLines(facts), six);
@@ -122,6 +123,9 @@ TEST_F(AboutBox, ShowsTheVersionRecordAndTheSystem) {
   EXPECT_TRUE(lines[0].startsWith("Physical Memory Total: \t"));
   EXPECT_TRUE(lines[0].endsWith(" KB"));
   EXPECT_TRUE(lines[5].startsWith("Registered Owner: \t\t"));
+  EXPECT_TRUE(lines[3].startsWith("Operating System: \t"));
+  const QString shots = qEnvironmentVariable("ZUDIRA_SHOT_DIR");
+  if (!shots.isEmpty()) box.grab().save(shots + "/about_box.png");
 
   const struct {
     const char* name;

@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QWidget>
 
 #include "app/help_viewer.h"
@@ -68,13 +70,26 @@ TEST_F(HelpTest, ParsesTopicsLevelsKeywordsAndMarkup) {
   EXPECT_EQ(doc.Find(5030)->title, "Decimal places");
   EXPECT_EQ(doc.Find(4242), nullptr);
 
-  // Index: titles and keywords, sorted without regard to case, once per topic; a word of
-  // several topics names the topic.
+  // Index: titles and keywords, sorted without regard to case, one entry per word; a word of
+  // several topics leads to each.
   QStringList words;
   for (const HelpIndexEntry& e : doc.Index()) words << e.keyword;
   EXPECT_EQ(words, QStringList({"Accuracy", "Contents", "Decimal places", "decimals", "panel",
-                                "The main window", "window (The main window)",
-                                "window (Decimal places)"}));
+                                "The main window", "window"}));
+  EXPECT_EQ(doc.Index().back().contexts, (std::vector<int>{5000, 5030}));
+}
+
+TEST(HelpIndexTest, FormsOfOneWordMergeIntoOneEntry) {
+  const HelpDocument doc = HelpDocument::Parse(
+      "== 6000 | Preferences\nkeywords: colours; tool tips; preferences\n"
+      "== 6030 | Colours\nkeywords: colors; Colour; tooltips; status\n"
+      "== 5200 | The toolbar\nkeywords: Preferences; statu\n");
+  QStringList words;
+  for (const HelpIndexEntry& e : doc.Index()) words << e.keyword;
+  EXPECT_EQ(words, QStringList({"Colours", "Preferences", "statu", "status", "The toolbar",
+                                "tool tips"}));
+  EXPECT_EQ(doc.Index()[0].contexts, (std::vector<int>{6000, 6030}));
+  EXPECT_EQ(doc.Index()[1].contexts, (std::vector<int>{6000, 5200}));
 }
 
 TEST_F(HelpTest, ContextOpensItsTopicAndAnUnknownContextSaysSo) {
@@ -123,14 +138,51 @@ TEST_F(HelpTest, IndexFindsTopicsByTheirFirstLetters) {
   ASSERT_NE(list, nullptr);
   find->setText("dec");
   // Entries starting with the letters first, then those containing them.
-  ASSERT_EQ(list->count(), 3);
+  ASSERT_EQ(list->count(), 2);
   EXPECT_EQ(list->item(0)->text(), "Decimal places");
   EXPECT_EQ(list->item(1)->text(), "decimals");
-  EXPECT_EQ(list->item(2)->text(), "window (Decimal places)");
+  find->setText("ma");
+  ASSERT_EQ(list->count(), 3);
+  EXPECT_EQ(list->item(2)->text(), "The main window");
   find->setText("acc");
   ASSERT_EQ(list->count(), 1);
   emit list->itemActivated(list->item(0));
   EXPECT_EQ(viewer->CurrentContext(), 5030);
+
+  // A word of two topics lists both as links.
+  find->setText("window");
+  ASSERT_EQ(list->count(), 2);
+  ASSERT_EQ(list->item(0)->text(), "window");
+  emit list->itemActivated(list->item(0));
+  auto* topic = viewer->findChild<QTextBrowser*>("HelpTopic");
+  EXPECT_TRUE(topic->toHtml().contains("topic:5000") && topic->toHtml().contains("topic:5030"));
+  EXPECT_EQ(viewer->CurrentContext(), 0);
+
+  // Opening the help on a topic lists the whole index again.
+  EXPECT_TRUE(HelpContext(5000));
+  EXPECT_EQ(find->text(), "");
+  EXPECT_EQ(list->count(), 7);
+}
+
+// The shipped contents show every title whole. Writes the window to ZUDIRA_SHOT_DIR when set.
+TEST(ShippedHelpTest, ContentsShowEveryTitleWhole) {
+  HelpDocument doc;
+  QString error;
+  ASSERT_TRUE(
+      LoadHelpFile(QCoreApplication::applicationDirPath() + "/" + kHelpFileName, doc, error));
+  THelpViewer viewer(doc);
+  viewer.show();
+  QCoreApplication::processEvents();
+  auto* tree = viewer.findChild<QTreeWidget*>("HelpContentsTree");
+  ASSERT_NE(tree, nullptr);
+  for (QTreeWidgetItemIterator it(tree); *it != nullptr; ++it) {
+    const QRect shown = tree->visualItemRect(*it);
+    EXPECT_LE(shown.left() + tree->fontMetrics().horizontalAdvance((*it)->text(0)),
+              tree->viewport()->width())
+        << (*it)->text(0).toStdString();
+  }
+  const QString shots = qEnvironmentVariable("ZUDIRA_SHOT_DIR");
+  if (!shots.isEmpty()) viewer.grab().save(shots + "/help_contents.png");
 }
 
 TEST_F(HelpTest, AMissingHelpFileGivesAClearMessageAndOpensNothing) {

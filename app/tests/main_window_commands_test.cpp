@@ -1,6 +1,9 @@
 // The main window's commands: the calculator buttons, presets, help, the not-yet-built
 // commands, and what survives a restart.
 #include <gtest/gtest.h>
+#include <functional>
+#include <QFileInfo>
+#include <QDir>
 
 #include <QAction>
 #include <QApplication>
@@ -44,18 +47,19 @@ TEST_F(MainWindowTest, CalculatorButtonsWriteTheAcceptedValueToTheirField) {
   Calculate(*w);
   const QString answer = Field(*w, "Answer")->Text();
 
-  calc.result = 1.25L;
-  QTest::mouseClick(Get<QToolButton>(*w, "MeanCalcBtn"), Qt::LeftButton);
-  EXPECT_EQ(Field(*w, "Mean")->Text(), "1.2500000");
-  EXPECT_EQ(Field(*w, "Answer")->Text(), answer);  // the calculator leaves Answer alone
-
   calc.accept = false;
   calc.result = 99;
   QTest::mouseClick(Get<QToolButton>(*w, "StdDevCalcBtn"), Qt::LeftButton);
   EXPECT_EQ(Field(*w, "SDev")->Text(), "2.0000000");
-  ASSERT_EQ(calc.opened_with.size(), 2u);
-  EXPECT_EQ(calc.opened_with[1], 2.0L);
-  EXPECT_EQ(Field(*w, "Answer")->Text(), answer);
+  ASSERT_EQ(calc.opened_with.size(), 1u);
+  EXPECT_EQ(calc.opened_with[0], 2.0L);
+  EXPECT_EQ(Field(*w, "Answer")->Text(), answer);  // cancelled: nothing changed
+
+  calc.accept = true;
+  calc.result = 1.25L;
+  QTest::mouseClick(Get<QToolButton>(*w, "MeanCalcBtn"), Qt::LeftButton);
+  EXPECT_EQ(Field(*w, "Mean")->Text(), "1.2500000");
+  EXPECT_EQ(Field(*w, "Answer")->Text(), "");  // the answer was for the old mean
 }
 
 TEST_F(MainWindowTest, CalculatorValuesReachWholeNumberFieldsRounded) {
@@ -200,6 +204,38 @@ TEST_F(MainWindowTest, FirstRunStartsWithTheEnhancedValuesAndWritesThemAtExit) {
   EXPECT_EQ(store.value("Hint State").toString(), "2");
   EXPECT_EQ(store.value("Flat Tool Buttons").toString(), "1");
   EXPECT_EQ(store.value("Read Only Colour").toString(), "13417909");
+}
+
+// A settings file that cannot be written is named once, in a warning at exit.
+TEST_F(MainWindowTest, SettingsThatCannotBeSavedAreReportedOnceAtExit) {
+  const QString file = SettingsFile();
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(file).path()));
+  const struct {
+    const char* what;
+    std::function<bool()> spoil;
+    const char* reason;
+  } cases[] = {
+      {"folder", [&] { return QDir().mkdir(file); }, "There is a folder of that name."},
+      {"dangling link",
+       [&] { return QFile::link(QFileInfo(file).path() + "/gone/Zudira.conf", file); },
+       "It is a link to a file that does not exist."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    QDir(file).removeRecursively();
+    QFile::remove(file);
+    ASSERT_TRUE(c.spoil());
+    ScopedBoxScript boxes;
+    { auto w = MakeWindow(); }
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].kind, BoxKind::bkWarning);
+    EXPECT_TRUE(boxes.Shown()[0].text.contains(QDir::toNativeSeparators(file)));
+    EXPECT_TRUE(boxes.Shown()[0].text.contains(c.reason)) << boxes.Shown()[0].text.toStdString();
+  }
+  QFile::remove(file);
+  ScopedBoxScript boxes;
+  { auto w = MakeWindow(); }
+  EXPECT_TRUE(boxes.Shown().empty());
 }
 
 TEST_F(MainWindowTest, CommandsNotBuiltYetSayIt) {

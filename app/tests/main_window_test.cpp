@@ -19,6 +19,10 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <QPainter>
+#include "app/apply_appearance.h"
+#include <QStyleOptionComboBox>
+#include <QWheelEvent>
 #include <memory>
 
 #include "appearance/appearance_settings.h"
@@ -94,6 +98,40 @@ TEST_F(MainWindowTest, ControlsCarryTheirHelpContextsHintsAndToolbarPlaces) {
   EXPECT_TRUE(w->findChild<QLabel*>("ScrollIndicator")->text().startsWith("Scroll:"));
   EXPECT_TRUE(w->findChild<QLabel*>("NumIndicator")->text().startsWith("Num:"));
   EXPECT_TRUE(clock->text().contains(QString::number(QDate::currentDate().year())));
+  // The C locale's short time carries seconds; the clock drops them.
+  const QDateTime morning(QDate(2026, 12, 8), QTime(5, 1, 1));
+  EXPECT_EQ(ClockText(QLocale::c(), morning), "Tue 08 Dec 2026 05:01");
+  EXPECT_EQ(ClockText(QLocale(QLocale::English, QLocale::UnitedStates), morning),
+            "Tue 08 Dec 2026 5:01 AM");
+
+  const QString fixHint =
+      "When doing an Inverse Normal with A and B,\none of these must be fixed as\n"
+      "we can only solve for one unknown.";
+  for (const char* name : {"FixType", "FixA", "FixB"})
+    EXPECT_EQ(w->findChild<QWidget*>(name)->toolTip(), fixHint) << name;
+  EXPECT_EQ(w->minimumSize(), w->maximumSize());
+
+  // The pointer resting on Fix B shows the balloon (the Enhanced hint state); the picture of
+  // the window with it goes to ZUDIRA_SHOT_DIR when that is set.
+  ChooseKind(*w, dkInverseNormal);
+  ChooseRange(*w, rtInsideOO);
+  QWidget* fixB = Get<QWidget>(*w, "FixB");
+  const QPoint local(20, 9);
+  QHelpEvent rest(QEvent::ToolTip, local, fixB->mapToGlobal(local));
+  QApplication::sendEvent(fixB, &rest);
+  QWidget* balloon = ShownBalloon();
+  ASSERT_NE(balloon, nullptr);
+  const QString shots = qEnvironmentVariable("ZUDIRA_SHOT_DIR");
+  if (!shots.isEmpty()) {
+    const QRect area = w->geometry().united(balloon->geometry());
+    QImage shot(area.size(), QImage::Format_ARGB32);
+    shot.fill(Qt::darkGray);
+    QPainter painter(&shot);
+    painter.drawPixmap(w->geometry().topLeft() - area.topLeft(), w->grab());
+    painter.drawPixmap(balloon->geometry().topLeft() - area.topLeft(), balloon->grab());
+    painter.end();
+    shot.save(shots + "/main_fixtype_balloon.png");
+  }
 }
 
 TEST_F(MainWindowTest, MenusHoldEveryCommandInOrder) {
@@ -143,7 +181,9 @@ TEST_F(MainWindowTest, BinomialProbabilityOutsideTheUnitRangeShowsTheInputError)
   }
 }
 
-TEST_F(MainWindowTest, LibraryErrorIsReportedAndAnswerKeepsItsContent) {
+// An answer never stays beside inputs it does not answer: a library error or a changed field
+// empties it; leaving a field with its value unchanged keeps it.
+TEST_F(MainWindowTest, StaleAnswersAreEmptied) {
   auto w = MakeWindow();
   ChooseKind(*w, dkF);
   ChooseRange(*w, rtBelowA);
@@ -151,9 +191,19 @@ TEST_F(MainWindowTest, LibraryErrorIsReportedAndAnswerKeepsItsContent) {
   Type(*w, "SDev", "7");
   Type(*w, "A", "1");
   Calculate(*w);
-  const QString before = Field(*w, "Answer")->Text();
-  ASSERT_FALSE(before.isEmpty());
-  ASSERT_NE(before, "0.0000000");
+  ASSERT_EQ(Field(*w, "Answer")->Text(), "0.5187061");
+  Type(*w, "A", "1");  // the same value again
+  EXPECT_EQ(Field(*w, "Answer")->Text(), "0.5187061");
+  for (const char* name : {"Mean", "SDev", "A"}) {
+    SCOPED_TRACE(name);
+    Calculate(*w);
+    ASSERT_FALSE(Field(*w, "Answer")->Text().isEmpty());
+    Type(*w, name, "2");
+    EXPECT_EQ(Field(*w, "Answer")->Text(), "");
+    Type(*w, name, name == QString("A") ? "1" : name == QString("Mean") ? "5" : "7");
+  }
+  Calculate(*w);
+  ASSERT_FALSE(Field(*w, "Answer")->Text().isEmpty());
   Type(*w, "A", "0");
   ScopedBoxScript boxes;
   Calculate(*w);
@@ -161,8 +211,27 @@ TEST_F(MainWindowTest, LibraryErrorIsReportedAndAnswerKeepsItsContent) {
   EXPECT_EQ(boxes.Shown()[0].kind, BoxKind::bkErrorReport);
   EXPECT_EQ(boxes.Shown()[0].caption, "Zudira");
   EXPECT_EQ(boxes.Shown()[0].text, "F must be > 0.");
-  EXPECT_EQ(Field(*w, "Answer")->Text(), before);
+  EXPECT_EQ(Field(*w, "Answer")->Text(), "");
   EXPECT_EQ(Field(*w, "A")->Text(), "0.0000000");
+}
+
+// The wheel over the distribution list changes the kind while the focus stays in the field
+// being typed in: the typed text is taken over first, then converted.
+TEST_F(MainWindowTest, WheelOverTheListKeepsTheTextBeingTyped) {
+  auto w = MakeWindow();
+  TDuzEdit3* mean = Field(*w, "Mean");
+  mean->setFocus(Qt::TabFocusReason);
+  mean->selectAll();
+  QTest::keyClicks(mean, "3.5");
+  QComboBox* list = Combo(*w, "PDFType");
+  const QPoint centre = list->rect().center();
+  QWheelEvent wheel(centre, list->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(list, &wheel);
+  ASSERT_EQ(w->Kind(), dkInverseNormal);
+  EXPECT_EQ(QApplication::focusWidget(), mean);
+  EXPECT_EQ(mean->Text(), "3.5000000");
+  EXPECT_EQ(mean->AsFloat(), 3.5L);
 }
 
 TEST_F(MainWindowTest, CalculateFromTheMenuUsesTheTextStillBeingTyped) {
@@ -294,6 +363,45 @@ TEST_F(MainWindowTest, RangeLabelsSelectTheirRangeAndReselectingChangesNothing) 
   EXPECT_EQ(w->Range(), rtAboveA);
   EXPECT_TRUE(w->findChild<QRadioButton*>("PDFRangeItem3")->isChecked());
   EXPECT_EQ(Field(*w, "Answer")->Text(), "");
+}
+
+// Clicks and hints at screen positions, through the window as the user's pointer reaches
+// them: every range label takes its own click and shows the range hint, and no caption of a
+// field lies over a range label or is cut short.
+TEST_F(MainWindowTest, EveryLabelTakesTheClicksAndHintsAtItsPlace) {
+  auto w = MakeWindow();
+  const QString rangeHint = Get<QWidget>(*w, "PDFRange")->toolTip();
+  const char* captions[] = {"MeanLabel", "PLabel",      "SigmaLabel", "NLabel",
+                            "LabelA",    "LabelB",      "ResultLabel"};
+  for (DistributionKind kind : {dkNormal, dkBinomial, dkStudentT, dkF, dkInverseF}) {
+    ChooseKind(*w, kind);
+    for (int r = kRangeTypeCount - 1; r >= 0; --r) {
+      SCOPED_TRACE(QString("kind %1, range %2").arg(kind).arg(r).toStdString());
+      auto* label = Get<TDuzMathLabel>(*w, QString("RangeLabel%1").arg(r).toLatin1().constData());
+      const QPoint at = label->mapTo(w.get(), label->rect().center());
+      EXPECT_EQ(w->childAt(at), label);
+      EXPECT_EQ(w->childAt(at)->toolTip(), rangeHint);
+      QTest::mouseClick(w->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
+      EXPECT_EQ(w->Range(), static_cast<RangeType>(r));
+      for (const char* name : captions) {
+        auto* caption = Get<TDuzLabel>(*w, name);
+        if (!caption->isVisible()) continue;
+        const QPoint centre = caption->mapTo(w.get(), caption->rect().center());
+        EXPECT_EQ(w->childAt(centre), caption) << name;
+        EXPECT_GE(caption->width(), caption->sizeHint().width()) << name;
+        EXPECT_FALSE(caption->geometry().intersects(label->geometry())) << name;
+      }
+    }
+  }
+  // The closed distribution list shows its longest item whole.
+  QComboBox* list = Combo(*w, "PDFType");
+  QStyleOptionComboBox option;
+  option.initFrom(list);
+  const QRect text =
+      list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+  for (int k = 0; k < list->count(); ++k)
+    EXPECT_LE(list->fontMetrics().horizontalAdvance(list->itemText(k)), text.width())
+        << list->itemText(k).toStdString();
 }
 
 // Also writes a picture of the window for each kind when ZUDIRA_SHOT_DIR names a folder.

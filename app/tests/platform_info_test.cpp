@@ -77,6 +77,41 @@ TEST(PlatformInfo, ProcessorTypeOfMachine) {
   EXPECT_EQ(ProcessorText(), type != 0 ? ProcessorName(type) : machine);
 }
 
+TEST(PlatformInfo, ProcessorModelAndOperatingSystemFromTheirFiles) {
+  const struct {
+    const char* cpuinfo;
+    const char* model;
+  } cpus[] = {
+      {"processor\t: 0\nvendor_id\t: AuthenticAMD\nmodel name\t: AMD EPYC 7B13 64-Core "
+       "Processor\nprocessor\t: 1\nmodel name\t: other\n",
+       "AMD EPYC 7B13 64-Core Processor"},
+      {"Processor\t: ARMv7 Processor rev 4 (v7l)\nHardware\t: BCM2835\n",
+       "ARMv7 Processor rev 4 (v7l)"},
+      {"processor\t: 0\nHardware\t: BCM2835\n", "BCM2835"},
+      {"system type\t: MT7621\ncpu model\t: MIPS 1004Kc V2.15\n", "MIPS 1004Kc V2.15"},
+      {"processor : 0\nBogoMIPS : 50.00\n", ""},
+  };
+  for (const auto& c : cpus)
+    EXPECT_EQ(CpuModelFromCpuInfo(QString::fromLatin1(c.cpuinfo)), QString::fromLatin1(c.model));
+  EXPECT_FALSE(CpuModelName().isEmpty());
+  EXPECT_NE(CpuModelName(), "Intel Pentium");
+
+  const struct {
+    const char* osRelease;
+    const char* name;
+  } systems[] = {
+      {"PRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\nNAME=\"Debian GNU/Linux\"\n",
+       "Debian GNU/Linux 12 (bookworm)"},
+      {"# comment\nNAME='Arch Linux'\nPRETTY_NAME='Arch Linux'\n", "Arch Linux"},
+      {"NAME=Alpine\nVERSION=3.19\n", "Alpine 3.19"},
+      {"garbage\n", ""},
+  };
+  for (const auto& c : systems)
+    EXPECT_EQ(PrettyNameFromOsRelease(QString::fromLatin1(c.osRelease)),
+              QString::fromLatin1(c.name));
+  EXPECT_TRUE(OperatingSystemText().contains(", kernel "));
+}
+
 TEST(PlatformInfo, KernelVersionIsMajorDotMinor) {
   EXPECT_EQ(KernelVersionFromRelease("6.1.0-18-amd64"), "6.1");
   EXPECT_EQ(KernelVersionFromRelease("5.15.133.1-microsoft-standard-WSL2"), "5.15");
