@@ -10,21 +10,24 @@ namespace zudira {
 EvaluationOutcome EvaluatePreciseContinuousRange(const ContinuousFunctions& fn,
                                                  const DistributionParameters& d, RangeType range,
                                                  Real a, Real b) {
-  const Real fa = fn.F(d, a);
   if (IsTwoBound(range) && a > b) b = a;
 
+  // Each branch calls the tail it needs at A first, so a bound outside the domain fails for
+  // every range type, P(X = A) included.
   Real answer = 0;
   switch (FamilyOf(range)) {
     case rfPoint:
+      fn.F(d, a);
       answer = 0;
       break;
     case rfLower:
-      answer = fa;
+      answer = fn.F(d, a);
       break;
     case rfUpper:
       answer = fn.Q(d, a);
       break;
     case rfInside: {
+      const Real fa = fn.F(d, a);
       if (a == b) break;
       const Real fb = fn.F(d, b);
       if (fb <= 0.5L) {
@@ -36,9 +39,11 @@ EvaluationOutcome EvaluatePreciseContinuousRange(const ContinuousFunctions& fn,
       answer = qa <= 0.5L ? qa - qb : 1 - (fa + qb);
       break;
     }
-    case rfOutside:
+    case rfOutside: {
+      const Real fa = fn.F(d, a);
       answer = a == b ? 1 : fa + fn.Q(d, b);
       break;
+    }
   }
   return EvaluationOutcome::WithAnswer(std::clamp<Real>(answer, 0, 1));
 }

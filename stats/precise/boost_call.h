@@ -1,6 +1,6 @@
 // Runs one Boost.Math computation and turns its errors into the program's own family: Boost
-// reports through exceptions and may leave a status flag raised on a correct result, so the
-// flags the caller had are put back and the result itself is judged instead.
+// reports through exceptions and may leave a fault flag raised on a correct result, so the
+// flags it raises are cleared and the result itself is judged instead.
 #pragma once
 
 #include <algorithm>
@@ -18,15 +18,20 @@ namespace zudira::precise {
 
 namespace detail {
 
+// Only the fault flags matter to the classic guard; they are cleared when Boost raised them
+// and left as they were otherwise, which costs nothing on the usual clean call.
 class KeepFlags {
  public:
-  KeepFlags() { std::fegetexceptflag(&saved_, FE_ALL_EXCEPT); }
-  ~KeepFlags() { std::fesetexceptflag(&saved_, FE_ALL_EXCEPT); }
+  KeepFlags() : before_(std::fetestexcept(ArithmeticFaultFlags)) {}
+  ~KeepFlags() {
+    const int raised = std::fetestexcept(ArithmeticFaultFlags) & ~before_;
+    if (raised != 0) std::feclearexcept(raised);
+  }
   KeepFlags(const KeepFlags&) = delete;
   KeepFlags& operator=(const KeepFlags&) = delete;
 
  private:
-  std::fexcept_t saved_;
+  int before_;
 };
 
 }  // namespace detail
