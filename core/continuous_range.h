@@ -13,4 +13,9 @@ EvaluationOutcome EvaluateContinuousRange(const ContinuousFunctions& functions,
                                           const DistributionParameters& parameters, RangeType range,
                                           Real a, Real b);
 
+// The same ranges for the precise set, formed from the smaller tails.
+EvaluationOutcome EvaluatePreciseContinuousRange(const ContinuousFunctions& functions,
+                                                 const DistributionParameters& parameters,
+                                                 RangeType range, Real a, Real b);
+
 }  // namespace zudira

@@ -54,6 +54,18 @@ std::optional<float> SingleUpperTarget(Real t) {
   return std::nullopt;
 }
 
+// Inside (0, 1) but rounding to 0 or 1 as a float: the single-precision search would answer an
+// end of the support. An upper tail of 1 is the finite end 0 and stays answered, also when the
+// extended-precision target misses 1 by a few rounding steps only.
+const char* SingleTargetError(Real t) {
+  const float target = ToSingle(t);
+  const bool rounding_from_one = 1 - t <= 8 * LDBL_EPSILON;
+  if (t > 0 && t < 1 && (target == 0 || (target == 1 && !rounding_from_one))) {
+    return kClassicTargetLimitText;
+  }
+  return nullptr;
+}
+
 // Normal: mu and sigma are the real values of the two fields.
 Real NormalF(const DistributionParameters& d, Real x) {
   return NormalCDF(d.first.real, d.second.real, x);
@@ -129,13 +141,14 @@ std::optional<Real> FDistInvLower(const DistributionParameters& d, Real t) {
 }
 
 constexpr ContinuousFunctions kNormal{NormalF, NormalQ, NormalInvLower, NormalInvUpper,
-                                      TwoTailTargets};
-constexpr ContinuousFunctions kExponential{ExponentialF, ExponentialQ, nullptr, nullptr, nullptr};
+                                      TwoTailTargets, nullptr};
+constexpr ContinuousFunctions kExponential{ExponentialF, ExponentialQ, nullptr, nullptr, nullptr, nullptr};
 constexpr ContinuousFunctions kStudentT{StudentTF, StudentTQ, StudentTInvLower, StudentTInvUpper,
-                                        TwoTailTargets};
+                                        TwoTailTargets, nullptr};
 constexpr ContinuousFunctions kChiSquared{ChiSquaredF, ChiSquaredQ, ChiSquaredInvLower,
-                                          ChiSquaredInvUpper, ChiSquaredTargets};
-constexpr ContinuousFunctions kFDist{FDistF, FDistQ, FDistInvLower, FDistInvUpper, FTargets};
+                                          ChiSquaredInvUpper, ChiSquaredTargets, SingleTargetError};
+constexpr ContinuousFunctions kFDist{FDistF, FDistQ, FDistInvLower, FDistInvUpper, FTargets,
+                                    SingleTargetError};
 
 // Binomial: the real success probability p and the whole number of trials n.
 const char* BinomialCheck(const DistributionParameters& d) {
@@ -172,7 +185,8 @@ constexpr DiscreteFunctions kPoisson{nullptr, PoissonE, PoissonL, PoissonG};
 
 }  // namespace
 
-const ContinuousFunctions& ContinuousFunctionsOf(DistributionKind kind) {
+const ContinuousFunctions& ContinuousFunctionsOf(DistributionKind kind, CalculationMode mode) {
+  if (mode == CalculationMode::kPrecise) return PreciseContinuousFunctionsOf(kind);
   switch (kind) {
     case dkNormal:
     case dkInverseNormal:
@@ -195,7 +209,8 @@ const ContinuousFunctions& ContinuousFunctionsOf(DistributionKind kind) {
   throw Exception("Not a continuous distribution kind");
 }
 
-const DiscreteFunctions& DiscreteFunctionsOf(DistributionKind kind) {
+const DiscreteFunctions& DiscreteFunctionsOf(DistributionKind kind, CalculationMode mode) {
+  if (mode == CalculationMode::kPrecise) return PreciseDiscreteFunctionsOf(kind);
   if (kind == dkBinomial) return kBinomial;
   if (kind == dkPoisson) return kPoisson;
   throw Exception("Not a discrete distribution kind");

@@ -20,6 +20,9 @@ struct DistributionParameters {
 
 enum class InverseTail { kLower, kUpper };
 
+// Which set of functions answers: the classic algorithms (the default) or the precise ones.
+enum class CalculationMode { kClassic, kPrecise };
+
 // An inverse function and the probability to pass it.
 struct InverseCall {
   InverseTail tail;
@@ -42,6 +45,9 @@ struct ContinuousFunctions {
   std::optional<Real> (*InvLower)(const DistributionParameters&, Real t);  // x with F(x) = t
   std::optional<Real> (*InvUpper)(const DistributionParameters&, Real t);  // x with Q(x) = t
   InverseTargetRule Targets;
+  // The input error text for an inverse target the kind cannot solve although it lies in
+  // [0, 1], or nullptr; nullptr when every such target is solved.
+  const char* (*TargetError)(Real t);
 };
 
 // For the discrete kinds. Counts come in wider than 32 bits so that the bound arithmetic of the
@@ -57,8 +63,18 @@ struct DiscreteFunctions {
 
 // For every kind but Binomial and Poisson; the inverse kinds share the table of their forward
 // distribution.
-const ContinuousFunctions& ContinuousFunctionsOf(DistributionKind kind);
+const ContinuousFunctions& ContinuousFunctionsOf(DistributionKind kind,
+                                                 CalculationMode mode = CalculationMode::kClassic);
 // For Binomial and Poisson.
-const DiscreteFunctions& DiscreteFunctionsOf(DistributionKind kind);
+const DiscreteFunctions& DiscreteFunctionsOf(DistributionKind kind,
+                                             CalculationMode mode = CalculationMode::kClassic);
+
+// The precise set, over Boost.Math.
+const ContinuousFunctions& PreciseContinuousFunctionsOf(DistributionKind kind);
+const DiscreteFunctions& PreciseDiscreteFunctionsOf(DistributionKind kind);
+
+inline constexpr const char* kClassicTargetLimitText =
+    "This probability is too close to 0 or 1 for the classic algorithms; choose Options > "
+    "Precise Results";
 
 }  // namespace zudira

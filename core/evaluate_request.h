@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "core/distribution_functions.h"
 #include "core/request.h"
 #include "stats/real.h"
 
@@ -43,6 +44,7 @@ class EvaluationOutcome {
 };
 
 // Keeps no state: the outcome is a function of the request alone.
-EvaluationOutcome EvaluateRequest(const ProbabilityRequest& request);
+EvaluationOutcome EvaluateRequest(const ProbabilityRequest& request,
+                                  CalculationMode mode = CalculationMode::kClassic);
 
 }  // namespace zudira

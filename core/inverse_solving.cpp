@@ -11,6 +11,11 @@ EvaluationOutcome SolveInverse(const ContinuousFunctions& fn, const Distribution
   if (!(p >= 0 && p <= 1)) return EvaluationOutcome::WithInputError(kProbabilityRangeText);
 
   const InverseCall call = fn.Targets(fn, d, family, fixed_end, p, g);
+  if (fn.TargetError != nullptr) {
+    if (const char* error = fn.TargetError(call.target)) {
+      return EvaluationOutcome::WithInputError(error);
+    }
+  }
   const std::optional<Real> bound =
       call.tail == InverseTail::kLower ? fn.InvLower(d, call.target) : fn.InvUpper(d, call.target);
   if (!bound) {

@@ -71,4 +71,31 @@ InverseCall FTargets(const ContinuousFunctions& functions, const DistributionPar
   return fixed_end == feFixA ? Upper(p - f) : Upper(1 - (p - (1 - f)));
 }
 
+InverseCall PreciseTargets(const ContinuousFunctions& functions,
+                           const DistributionParameters& parameters, RangeFamily family,
+                           FixEnd fixed_end, Real p, Real g) {
+  switch (family) {
+    case rfLower:
+      return Lower(p);
+    case rfUpper:
+      return Upper(p);
+    case rfInside:
+      // F(B) = F(g) + p, or equally Q(B) = Q(g) - p; the form whose target is below 1/2.
+      if (fixed_end == feFixA) {
+        const Real f = functions.F(parameters, g);
+        const Real lower = f + p;
+        return lower <= 0.5L ? Lower(lower) : Upper(functions.Q(parameters, g) - p);
+      } else {
+        const Real q = functions.Q(parameters, g);
+        const Real upper = q + p;
+        return upper <= 0.5L ? Upper(upper) : Lower(functions.F(parameters, g) - p);
+      }
+    case rfPoint:
+    case rfOutside:
+      break;
+  }
+  return fixed_end == feFixA ? Upper(p - functions.F(parameters, g))
+                             : Lower(p - functions.Q(parameters, g));
+}
+
 }  // namespace zudira

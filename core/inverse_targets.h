@@ -21,4 +21,10 @@ InverseCall ChiSquaredTargets(const ContinuousFunctions& functions,
 InverseCall FTargets(const ContinuousFunctions& functions, const DistributionParameters& parameters,
                      RangeFamily family, FixEnd fixed_end, Real p, Real g);
 
+// The precise kinds have both inverses and both tails in extended precision: each target is
+// formed from the smaller tail, so no digit is lost to 1 - t.
+InverseCall PreciseTargets(const ContinuousFunctions& functions,
+                           const DistributionParameters& parameters, RangeFamily family,
+                           FixEnd fixed_end, Real p, Real g);
+
 }  // namespace zudira

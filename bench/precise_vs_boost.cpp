@@ -1,0 +1,78 @@
+// The same requests through the precise tables (EvaluateRequest in precise mode) and through
+// Boost.Math called directly, side by side: the tables may cost at most twice the direct call.
+#include <benchmark/benchmark.h>
+
+#include <boost/math/distributions/binomial.hpp>
+#include <boost/math/distributions/chi_squared.hpp>
+#include <boost/math/distributions/fisher_f.hpp>
+#include <boost/math/distributions/normal.hpp>
+#include <boost/math/distributions/poisson.hpp>
+#include <boost/math/distributions/students_t.hpp>
+
+#include "core/evaluate_request.h"
+
+namespace zudira {
+namespace {
+
+namespace bm = boost::math;
+
+FieldValue Value(Real value) {
+  return {value, static_cast<std::int32_t>(value)};
+}
+
+struct Case {
+  ProbabilityRequest request;
+  Real (*direct)();
+};
+
+const Case kCases[] = {
+    {{dkNormal, rtAboveA, feFixA, Value(0), Value(1), Value(37), {}},
+     [] { return bm::cdf(bm::complement(bm::normal_distribution<Real>(0, 1), 37.0L)); }},
+    {{dkInverseNormal, rtAboveA, feFixA, Value(0), Value(1), Value(1e-300L), {}},
+     [] { return bm::quantile(bm::complement(bm::normal_distribution<Real>(0, 1), 1e-300L)); }},
+    {{dkStudentT, rtBelowA, feFixA, Value(10), Value(0), Value(-5), {}},
+     [] { return bm::cdf(bm::students_t_distribution<Real>(10), -5.0L); }},
+    {{dkInverseStudentT, rtBelowA, feFixA, Value(1), Value(0), Value(0.975L), {}},
+     [] { return bm::quantile(bm::students_t_distribution<Real>(1), 0.975L); }},
+    {{dkChiSquared, rtAboveA, feFixA, Value(1000000000), Value(0), Value(1000100000), {}},
+     [] {
+       return bm::cdf(bm::complement(bm::chi_squared_distribution<Real>(1e9L), 1000100000.0L));
+     }},
+    {{dkInverseChiSquared, rtBelowA, feFixA, Value(683), Value(0), Value(2.6e-9L), {}},
+     [] { return bm::quantile(bm::chi_squared_distribution<Real>(683), 2.6e-9L); }},
+    {{dkF, rtAboveA, feFixA, Value(5), Value(10), Value(3), {}},
+     [] { return bm::cdf(bm::complement(bm::fisher_f_distribution<Real>(5, 10), 3.0L)); }},
+    {{dkInverseF, rtAboveA, feFixA, Value(5), Value(10), Value(1e-100L), {}},
+     [] { return bm::quantile(bm::complement(bm::fisher_f_distribution<Real>(5, 10), 1e-100L)); }},
+    {{dkBinomial, rtBelowA, feFixA, Value(0.5L), Value(2147483647), Value(1073700000), {}},
+     [] {
+       return bm::cdf(bm::binomial_distribution<Real>(2147483647.0L, 0.5L), 1073699999.0L);
+     }},
+    {{dkPoisson, rtAboveA, feFixA, Value(2147483000), Value(0), Value(2147483646), {}},
+     [] {
+       return bm::cdf(bm::complement(bm::poisson_distribution<Real>(2147483000.0L),
+                                     2147483646.0L));
+     }},
+};
+
+void BM_PreciseTables(benchmark::State& state) {
+  const ProbabilityRequest& request = kCases[state.range(0)].request;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(EvaluateRequest(request, CalculationMode::kPrecise));
+  }
+  state.SetLabel(std::to_string(static_cast<int>(request.kind)));
+}
+
+void BM_BoostDirect(benchmark::State& state) {
+  Real (*direct)() = kCases[state.range(0)].direct;
+  for (auto _ : state) benchmark::DoNotOptimize(direct());
+}
+
+constexpr int kCaseCount = static_cast<int>(sizeof(kCases) / sizeof(kCases[0]));
+BENCHMARK(BM_PreciseTables)->DenseRange(0, kCaseCount - 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BoostDirect)->DenseRange(0, kCaseCount - 1)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace zudira
+
+BENCHMARK_MAIN();
