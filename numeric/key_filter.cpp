@@ -62,6 +62,12 @@ CharSet ValidCharsFor(TEditType type, const LocaleSettings& locale, const CharSe
   return set;
 }
 
+std::string TextKeptByKey(std::string_view text, std::size_t start, std::size_t length) {
+  std::string kept(text);
+  if (start < kept.size()) kept.erase(start, length);
+  return kept;
+}
+
 KeyVerdict FilterKey(TEditType type, const CharSet& valid, unsigned key, std::string_view text,
                      char decimal_separator) {
   if (key == 13 && EnterMovesFocus) return KeyVerdict::kMoveFocus;

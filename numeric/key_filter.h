@@ -3,6 +3,8 @@
 #pragma once
 
 #include <bitset>
+#include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "numeric/edit_type.h"
@@ -26,8 +28,12 @@ enum class KeyVerdict {
   kMoveFocus,  // Enter: the key is dropped and the focus moves to the next control
 };
 
-// Judges one typed character (its code; codes above 255 are in no set). `text` is the
-// field's whole current text, selected part included.
+// The text that stays beside a typed key: the selection it replaces (Start, Length, clipped
+// to the text) is cut out, so a selected "0.0000000" leaves room for a new separator.
+std::string TextKeptByKey(std::string_view text, std::size_t start, std::size_t length);
+
+// Judges one typed character (its code; codes above 255 are in no set). `text` is the text
+// that stays beside the key (TextKeptByKey), not the part the key replaces.
 KeyVerdict FilterKey(TEditType type, const CharSet& valid, unsigned key, std::string_view text,
                      char decimal_separator);
 

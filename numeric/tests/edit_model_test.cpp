@@ -63,6 +63,23 @@ TEST(KeyFilter, EachKindAcceptsItsCharactersAndOneDecimalSeparator) {
   }
 }
 
+TEST(KeyFilter, TheReplacedSelectionDoesNotCountAsASeparator) {
+  const CharSet real = ValidCharsFor(etPosReal, LocaleSettings(), CharSet());
+  struct Case {
+    const char* text;
+    std::size_t start, length;
+    KeyVerdict expected;
+  } cases[] = {
+      {"0.0000000", 0, 9, KeyVerdict::kPass},   {"0.0000000", 0, 0, KeyVerdict::kRefuse},
+      {"1.5", 1, 1, KeyVerdict::kPass},         {"1.5", 2, 1, KeyVerdict::kRefuse},
+      {"1.5", 7, 3, KeyVerdict::kRefuse},       {"1.5", 0, 99, KeyVerdict::kPass},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(FilterKey(etPosReal, real, '.', TextKeptByKey(c.text, c.start, c.length), '.'),
+              c.expected)
+        << c.text << " " << c.start << "+" << c.length;
+}
+
 TEST(KeyFilter, ChoiceKeepsThePreviousSetAndTheLocaleDecidesTheSeparator) {
   const LocaleSettings german = GermanLikeLocale();
   const CharSet real = ValidCharsFor(etReal, german, CharSet());

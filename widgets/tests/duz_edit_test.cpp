@@ -114,6 +114,19 @@ TEST_F(FieldWindow, KeyFilterDropsRefusedKeysAndEnterMovesOn) {
   EXPECT_EQ(second_->text(), "x-1.2.3");
 }
 
+TEST_F(FieldWindow, PointFiveTypedOverTheSelectedTextGivesAHalf) {
+  first_->SetEditType(etPosReal);
+  first_->SetDecimals(7);
+  Focus(second_);
+  Focus(first_);
+  ASSERT_EQ(first_->selectedText(), "0.0000000");
+  QTest::keyClicks(first_, ".5");
+  EXPECT_EQ(first_->text(), ".5");
+  Leave();
+  EXPECT_EQ(first_->text(), "0.5000000");
+  EXPECT_EQ(first_->AsFloat(), 0.5L);
+}
+
 TEST_F(FieldWindow, DeleteKeyCarryingTheDelCharacterStillDeletes) {
   first_->SetEditType(etPositive);
   first_->SetText("123");
