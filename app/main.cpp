@@ -2,6 +2,8 @@
 // window; the message loop runs until the main window closes.
 #include <memory>
 
+#include <QIcon>
+
 #include "app/data_modules.h"
 #include "app/error_report.h"
 #include "app/help.h"
@@ -11,7 +13,14 @@
 
 int main(int argc, char** argv) {
   zudira::TZudiraApplication app(argc, argv);
+  zudira::TZudiraApplication::setOrganizationName("Rozuviza");
   zudira::TZudiraApplication::setApplicationName("Zudira");
+  zudira::TZudiraApplication::setDesktopFileName(QStringLiteral(ZUDIRA_APP_ID));
+  QIcon icon;
+  for (int size : {16, 32, 48, 64, 128, 256}) {
+    icon.addFile(QStringLiteral(":/icons/icons/zudira-%1.png").arg(size));
+  }
+  zudira::TZudiraApplication::setWindowIcon(icon);
   zudira::SetHelpFile(zudira::kHelpFileName);
   // Numbers are read and written with the desktop's regional settings, taken afresh each time.
   zudira::InstallSystemLocaleProvider();

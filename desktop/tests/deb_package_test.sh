@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds the Debian package from this build tree and checks its control record and file list.
+set -euo pipefail
+build_dir=$1 app_id=$2
+command -v dpkg-deb >/dev/null || { echo "dpkg-deb missing: skipped"; exit 77; }
+out=$(mktemp -d); trap 'rm -rf "$out"' EXIT
+cpack --config "$build_dir/CPackConfig.cmake" -B "$out" -G DEB >/dev/null
+deb=$(ls "$out"/zudira_*.deb)
+info=$(dpkg-deb -I "$deb")
+for field in "Package: zudira" "Section: math" "Depends: .*libqt6widgets6" "Maintainer: .*@"; do
+  grep -q "$field" <<<"$info" || { echo "control record lacks \"$field\""; exit 1; }
+done
+files=$(dpkg-deb -c "$deb")
+for f in usr/bin/zudira usr/share/applications/$app_id.desktop usr/share/metainfo/$app_id.metainfo.xml \
+         usr/share/icons/hicolor/scalable/apps/$app_id.svg usr/share/icons/hicolor/16x16/apps/$app_id.png \
+         usr/share/man/man1/zudira.1; do
+  grep -q "\./$f\$" <<<"$files" || { echo "package lacks $f"; exit 1; }
+done
+echo "package ok: $deb"
