@@ -1,0 +1,105 @@
+// What one print job hands between its parts: the set-up choices, the progress shown while
+// pages are made or printed, the finished pages as the preview sees them, and the program's
+// own set-up, status and preview windows that the report system calls.
+#pragma once
+
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QPainter;
+
+namespace zudira {
+
+enum class TReportDestination { kPrinter, kPreview, kFile };
+enum class TPrintRange { kAll, kPages, kSelection };
+
+// Which controls of the set-up window the report system allows.
+struct TReportPermissions {
+  bool setup = true;
+  bool copies = true;
+  bool collate = true;
+  bool duplex = true;
+  bool destPreview = true;
+  bool destPrinter = true;
+  bool destFile = false;
+  bool printerSetup = true;
+};
+
+// The choices made in the set-up window for one job. An empty printer name means that no
+// printer is installed.
+struct TReportSetup {
+  QString printerName;
+  TReportDestination destination = TReportDestination::kPreview;
+  TPrintRange range = TPrintRange::kAll;
+  int fromPage = 1;
+  int toPage = 9999;
+  QString selection;
+  int copies = 1;
+  bool collate = false;
+  bool duplex = false;
+  QString fileName;
+};
+
+// A page list such as "1,3,5-7" (blanks allowed, pages counted from 1) read against a page
+// count; nothing when the text is empty, malformed or names a page outside 1..pageCount.
+std::optional<std::vector<int>> ParsePageSelection(const QString& text, int pageCount);
+
+// The user-facing complaint about a set-up's print range for a stream of pageCount pages, or
+// nothing when the range is sound.
+std::optional<QString> PrintRangeProblem(const TReportSetup& setup, int pageCount);
+
+// The pages (counted from 1) that a sound set-up prints from a stream of pageCount pages.
+std::vector<int> PagesToPrint(const TReportSetup& setup, int pageCount);
+
+// Progress of generation and printing, shown by the status window.
+class TReportProgress {
+ public:
+  virtual ~TReportProgress() = default;
+  // "Generating page 3", "Printing page 3".
+  virtual void SetStatusText(const QString& text) = 0;
+  // Lets the window take a pending click on Cancel, then says whether Cancel was pressed.
+  virtual bool CancelRequested() = 0;
+};
+
+// The pages of a finished generation, as the preview sees them.
+class TReportPages {
+ public:
+  virtual ~TReportPages() = default;
+  virtual int PageCount() const = 0;
+  // The full paper size in inches; every page of a job has the same size.
+  virtual QSizeF PageSizeInches() const = 0;
+  // Draws page pageIndex (counted from 0) scaled into target, in the painter's coordinates.
+  virtual void RenderPage(QPainter& painter, int pageIndex, const QRectF& target) const = 0;
+};
+
+// What the preview window asks of the job that shows it.
+class TPreviewJob : public TReportPages {
+ public:
+  // Prints every page to the set-up's printer at once.
+  virtual void PrintNow() = 0;
+  // Shows the set-up window over the finished pages, then prints what it chose.
+  virtual void PrinterOptionsThenPrint() = 0;
+  // Writes every page to a PDF file through a temporary file in the same folder; throws
+  // zudira::Exception with a message naming the path when it cannot.
+  virtual void SavePdf(const QString& path) = 0;
+};
+
+// The program's own set-up, status and preview windows, supplied by the application.
+class TReportWindows {
+ public:
+  virtual ~TReportWindows() = default;
+  // Shows the set-up window modally; false when it was closed with Cancel. fromPreview is set
+  // when the window is shown over finished pages (pageCount of them).
+  virtual bool RunSetup(TReportSetup& setup, const TReportPermissions& permissions,
+                        bool fromPreview, int pageCount) = 0;
+  // Opens the status window, captioned statusTitle, without waiting; closed when destroyed.
+  virtual std::unique_ptr<TReportProgress> OpenStatus(const QString& statusTitle) = 0;
+  // Shows the preview window modally, captioned previewTitle.
+  virtual void RunPreview(const QString& previewTitle, TPreviewJob& job) = 0;
+};
+
+}  // namespace zudira
