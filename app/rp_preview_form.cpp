@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QGridLayout>
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -32,6 +32,7 @@ namespace zudira {
 namespace {
 
 constexpr int kHelpContext = 1501;
+constexpr int kSavePdfHelpContext = 1502;
 
 QToolButton* ToolButton(QToolBar* bar, const char* name, int glyph, const QString& hint) {
   auto* button = new QToolButton(bar);
@@ -67,6 +68,7 @@ TDuzRPPreviewForm::TDuzRPPreviewForm(QWidget* parent) : QDialog(parent) {
   QToolButton* print = ToolButton(toolBar1_, "SBPrint", gPrint, "Print Now!");
   QToolButton* opt = ToolButton(toolBar1_, "SBOpt", gPrinterSetup, "Printer Options\nthen Print");
   QToolButton* savePdf = ToolButton(toolBar1_, "SBSavePDF", gSavePdf, "Save as PDF");
+  SetHelpContext(savePdf, kSavePdfHelpContext);
   toolBar1_->addSeparator();
   auto* ruler = new QToolButton(toolBar1_);
   ruler->setObjectName("RulerBtn");
@@ -132,12 +134,12 @@ TDuzRPPreviewForm::TDuzRPPreviewForm(QWidget* parent) : QDialog(parent) {
   rulerCorner_ = new QWidget(this);
   rulerCorner_->setFixedSize(TPreviewRuler::kThickness, TPreviewRuler::kThickness);
 
-  auto* bars = new QHBoxLayout;
-  bars->setContentsMargins(0, 0, 0, 0);
-  bars->setSpacing(0);
-  bars->addWidget(toolBar1_);
-  bars->addWidget(toolBar2_);
-  bars->addStretch(1);
+  bars_ = new QBoxLayout(QBoxLayout::LeftToRight);
+  bars_->setContentsMargins(0, 0, 0, 0);
+  bars_->setSpacing(0);
+  bars_->addWidget(toolBar1_, 0, Qt::AlignLeft);
+  bars_->addWidget(toolBar2_, 0, Qt::AlignLeft);
+  bars_->addStretch(1);
   auto* pageArea = new QGridLayout;
   pageArea->setContentsMargins(0, 0, 0, 0);
   pageArea->setSpacing(0);
@@ -148,7 +150,7 @@ TDuzRPPreviewForm::TDuzRPPreviewForm(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  layout->addLayout(bars);
+  layout->addLayout(bars_);
   layout->addLayout(pageArea, 1);
 
   ApplyAppearance(toolBar1_);
@@ -262,7 +264,9 @@ bool TDuzRPPreviewForm::PreviewKey(QKeyEvent* event) {
 }
 
 bool TDuzRPPreviewForm::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
+  // Keys of a popup (the ruler menu) stay with it.
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (event->type() == QEvent::KeyPress && widget != nullptr && widget->window() == this) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (PreviewKey(key)) return true;
     if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
@@ -289,6 +293,14 @@ void TDuzRPPreviewForm::changeEvent(QEvent* event) {
     for (QWidget* window : QApplication::topLevelWidgets())
       if (window != this && window->isVisible() && !window->isMinimized()) window->showMinimized();
   }
+}
+
+// The two toolbars share one row when it holds both whole, else the second goes below, so no
+// control is ever hidden behind a toolbar's extension button.
+void TDuzRPPreviewForm::resizeEvent(QResizeEvent* event) {
+  const bool oneRow = toolBar1_->sizeHint().width() + toolBar2_->sizeHint().width() <= width();
+  bars_->setDirection(oneRow ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+  QDialog::resizeEvent(event);
 }
 
 void TDuzRPPreviewForm::done(int result) {

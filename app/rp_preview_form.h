@@ -6,6 +6,7 @@
 
 #include "app/rp_preview_view.h"
 
+class QBoxLayout;
 class QLabel;
 class QMenu;
 class QToolBar;
@@ -42,6 +43,7 @@ class TDuzRPPreviewForm : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
   void changeEvent(QEvent* event) override;
   void done(int result) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   // The window sees keys before its controls; true when the key was one of its table's.
@@ -54,6 +56,7 @@ class TDuzRPPreviewForm : public QDialog {
   TPreviewJob* job_ = nullptr;
   QToolBar* toolBar1_ = nullptr;
   QToolBar* toolBar2_ = nullptr;
+  QBoxLayout* bars_ = nullptr;
   TPreviewPageView* view_ = nullptr;
   TPreviewRuler* topRuler_ = nullptr;
   TPreviewRuler* leftRuler_ = nullptr;

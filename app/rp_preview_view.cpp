@@ -85,6 +85,10 @@ void TPreviewPageView::ZoomToWholePage() {
                         std::max(logicalDpiX(), logicalDpiY())));
 }
 
+QSizeF TPreviewPageView::PageInches() const {
+  return pages_ == nullptr ? QSizeF() : pages_->PageSizeInches();
+}
+
 double TPreviewPageView::PixelsPerInch() const {
   return logicalDpiX() * zoom_ / 100.0;
 }
@@ -187,8 +191,12 @@ void TPreviewRuler::paintEvent(QPaintEvent*) {
   font.setPixelSize(9);
   painter.setFont(font);
   painter.setPen(palette().color(QPalette::WindowText));
-  const int first = static_cast<int>(std::floor(-start / unit * divisions));
-  const int last = static_cast<int>(std::ceil((length - start) / unit * divisions));
+  // Marks only along the paper, and only where the ruler shows them.
+  const double inches = across ? view_->PageInches().width() : view_->PageInches().height();
+  const double paperUnits = units_ == TRulerUnits::kInches ? inches : inches * 2.54;
+  const int first = std::max(0, static_cast<int>(std::floor(-start / unit * divisions)));
+  const int last = std::min(static_cast<int>(std::floor(paperUnits * divisions + 1e-9)),
+                            static_cast<int>(std::ceil((length - start) / unit * divisions)));
   for (int i = first; i <= last; ++i) {
     const double pos = start + unit * i / divisions;
     int mark = kThickness / 4;
@@ -199,7 +207,7 @@ void TPreviewRuler::paintEvent(QPaintEvent*) {
     const QPointF a = across ? QPointF(pos, kThickness) : QPointF(kThickness, pos);
     const QPointF b = across ? QPointF(pos, kThickness - mark) : QPointF(kThickness - mark, pos);
     painter.drawLine(a, b);
-    if (i % divisions == 0 && (i / divisions) % labelEvery == 0 && i >= 0) {
+    if (i % divisions == 0 && (i / divisions) % labelEvery == 0) {
       const QString number = QString::number(i / divisions);
       if (across) {
         painter.drawText(QRectF(pos + 2, 0, 30, 11), Qt::AlignLeft | Qt::AlignTop, number);

@@ -32,6 +32,8 @@ class TPreviewPageView : public QAbstractScrollArea {
   void ZoomToPageWidth();
   void ZoomToWholePage();
 
+  // The paper size in inches; empty without pages.
+  QSizeF PageInches() const;
   // Screen pixels per inch of the page at the current zoom.
   double PixelsPerInch() const;
   // The page's top-left corner in the viewport's pixels.

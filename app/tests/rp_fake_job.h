@@ -3,12 +3,19 @@
 #pragma once
 
 #include <QPainter>
+#include <QWidget>
 #include <vector>
 
 #include "reports/report_job.h"
 #include "stats/exception.h"
 
 namespace zudira {
+
+// Writes a grab of the window to ZUDIRA_SHOT_DIR/<name>.png when that variable is set.
+inline void SaveShot(QWidget& window, const char* name) {
+  const QByteArray dir = qgetenv("ZUDIRA_SHOT_DIR");
+  if (!dir.isEmpty()) window.grab().save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
+}
 
 class FakePreviewJob : public TPreviewJob {
  public:

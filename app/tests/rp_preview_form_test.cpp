@@ -214,6 +214,18 @@ TEST_F(RPPreviewForm, WindowTakesTheTableKeysBeforeItsFields) {
   EXPECT_EQ(v->value(), 0);
 }
 
+TEST_F(RPPreviewForm, EveryControlShowsAtAnyWidth) {
+  for (int width : {600, 1400}) {
+    form_.resize(width, 496);
+    QApplication::processEvents();
+    for (const char* name : {"SBZoomIn", "SBZoomOut", "SBZoomPageWidth", "SBZoomPage", "SBPrevPage",
+                             "SBNextPage", "SBPrint", "SBOpt", "SBSavePDF", "SBDone", "HelpBtn",
+                             "RulerBtn", "ZoomEdit", "PageEdit", "PageLabel"})
+      EXPECT_TRUE(Find<QWidget>(form_, name)->isVisible()) << name << " at " << width;
+    SaveShot(form_, width == 600 ? "preview_600" : "preview_1400");
+  }
+}
+
 TEST_F(RPPreviewForm, ButtonsReachTheJob) {
   Click(form_, "SBPrint");
   Click(form_, "SBOpt");
@@ -254,6 +266,11 @@ TEST_F(RPPreviewForm, RulersFollowTheChoiceAndTheAppearance) {
     EXPECT_EQ(Find<QWidget>(form_, "TopRuler")->isVisible(), item.shown);
     EXPECT_EQ(Find<QWidget>(form_, "LeftRuler")->isVisible(), item.shown);
   }
+  SaveShot(form_, "preview_100_inches");
+  menu->actions().at(2)->trigger();
+  Click(form_, "SBZoomPage");
+  QApplication::processEvents();
+  SaveShot(form_, "preview_whole_page_cm");
   for (bool flat : {false, true}) {
     Appearance().FlatToolButtons = flat;
     Appearance().HintState = flat ? 0 : 2;

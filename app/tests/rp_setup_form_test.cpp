@@ -9,6 +9,7 @@
 #include <QRadioButton>
 
 #include "app/message_boxes.h"
+#include "app/tests/rp_fake_job.h"
 #include "widgets/duz_edit.h"
 
 namespace zudira {
@@ -73,6 +74,8 @@ TEST(RPSetupForm, TwoModesShowTheirGroupsAndFollowThePermissions) {
       EXPECT_EQ(Find<TDuzEdit3>(form, "ToED")->text(), "7");
       EXPECT_EQ(Find<TDuzEdit3>(form, "SelectionED")->text(), "1-7");
       EXPECT_TRUE(Find<QRadioButton>(form, "RangeAll")->isChecked());
+      Find<QRadioButton>(form, "RangePages")->click();
+      SaveShot(form, "setup_from_preview");
       continue;
     }
     EXPECT_EQ(Find<QRadioButton>(form, "DestPrinter")->isEnabled(), c.printerOn);
@@ -81,6 +84,7 @@ TEST(RPSetupForm, TwoModesShowTheirGroupsAndFollowThePermissions) {
     for (const char* radio : {"DestPrinter", "DestPreview", "DestFile"})
       EXPECT_EQ(Find<QRadioButton>(form, radio)->isChecked(), QString(radio) == c.checked) << radio;
     EXPECT_FALSE(Find<QLineEdit>(form, "FileNameED")->isEnabled());
+    if (c.name == std::string("before, printers")) SaveShot(form, "setup_before_job");
   }
 }
 

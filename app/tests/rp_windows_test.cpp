@@ -50,6 +50,7 @@ TEST(RPStatusForm, CancelLandsWhileTheJobAsks) {
                {"Generating page 4", false, true}};
   for (const auto& s : steps) {
     progress->SetStatusText(s.status);
+    if (!s.click && !s.cancelled) SaveShot(*form, "status");
     EXPECT_EQ(form->findChild<QLabel*>("StatusLabel")->text(), s.status);
     // A click waiting in the queue, as one made while the page was drawn.
     if (s.click) QMetaObject::invokeMethod(cancel, &QPushButton::click, Qt::QueuedConnection);
