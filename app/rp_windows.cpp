@@ -38,7 +38,22 @@ class TStatusScope : public TReportProgress {
   TDuzRPStatusForm* form_ = nullptr;
 };
 
+// Ties the windows to the data module's lifetime without a member of its own.
+class TReportWindowsHolder : public QObject {
+ public:
+  explicit TReportWindowsHolder(TDuzDataRP& module) : QObject(&module), windows(module) {
+    setObjectName("ReportWindows");
+  }
+  TDuzReportWindows windows;
+};
+
 }  // namespace
+
+TReportWindows& ReportWindowsOf(TDuzDataRP& module) {
+  for (QObject* child : module.children())
+    if (auto* holder = dynamic_cast<TReportWindowsHolder*>(child)) return holder->windows;
+  return (new TReportWindowsHolder(module))->windows;
+}
 
 bool TDuzReportWindows::RunSetup(TReportSetup& setup, const TReportPermissions& permissions,
                                  bool fromPreview, int pageCount) {

@@ -45,4 +45,7 @@ class TDuzReportWindows : public TReportWindows {
   TDuzDataRP& module_;
 };
 
+// The program's report windows for the data module: made on first use, freed with the module.
+TReportWindows& ReportWindowsOf(TDuzDataRP& module);
+
 }  // namespace zudira

@@ -226,6 +226,13 @@ TEST_F(RPPreviewForm, EveryControlShowsAtAnyWidth) {
   }
 }
 
+TEST_F(RPPreviewForm, MinimisingMinimisesTheApplication) {
+  QWidget mainWindow;
+  mainWindow.show();
+  form_.setWindowState(Qt::WindowMinimized);
+  EXPECT_TRUE(mainWindow.isMinimized());
+}
+
 TEST_F(RPPreviewForm, ButtonsReachTheJob) {
   Click(form_, "SBPrint");
   Click(form_, "SBOpt");

@@ -62,7 +62,8 @@ TEST(RPStatusForm, CancelLandsWhileTheJobAsks) {
 
 TEST(RPWindows, SetupAndPreviewRunThroughTheDataModule) {
   TDuzDataRP module;
-  TDuzReportWindows windows(module);
+  TReportWindows& windows = ReportWindowsOf(module);
+  EXPECT_EQ(&ReportWindowsOf(module), &windows);
   for (bool accept : {false, true}) {
     TReportSetup setup;
     QString caption;
