@@ -3,9 +3,11 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
-#include <QFileDialog>
-#include <QGridLayout>
 #include <QBoxLayout>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -98,7 +100,8 @@ TDuzRPPreviewForm::TDuzRPPreviewForm(QWidget* parent) : QDialog(parent) {
 
   QToolButton* zoomIn = ToolButton(toolBar2_, "SBZoomIn", gZoomIn, "Zoom In");
   QToolButton* zoomOut = ToolButton(toolBar2_, "SBZoomOut", gZoomOut, "Zoom Out");
-  QToolButton* zoomWidth = ToolButton(toolBar2_, "SBZoomPageWidth", gZoomPageWidth, "Zoom Page Width");
+  QToolButton* zoomWidth =
+      ToolButton(toolBar2_, "SBZoomPageWidth", gZoomPageWidth, "Zoom Page Width");
   QToolButton* zoomPage = ToolButton(toolBar2_, "SBZoomPage", gZoomPage, "Zoom Whole Page");
   QLabel* zoomLabel = FieldLabel(toolBar2_, " &Zoom %: ");
   zoomEdit_ = new TDuzEdit3(toolBar2_);
@@ -157,7 +160,8 @@ TDuzRPPreviewForm::TDuzRPPreviewForm(QWidget* parent) : QDialog(parent) {
   ApplyAppearance(toolBar2_);
   SetHintState(this, Appearance().HintState);
 
-  connect(zoomIn, &QToolButton::clicked, this, [this] { view_->SetZoom(ZoomStepIn(view_->Zoom())); });
+  connect(zoomIn, &QToolButton::clicked, this,
+          [this] { view_->SetZoom(ZoomStepIn(view_->Zoom())); });
   connect(zoomOut, &QToolButton::clicked, this,
           [this] { view_->SetZoom(ZoomStepOut(view_->Zoom())); });
   connect(zoomWidth, &QToolButton::clicked, view_, &TPreviewPageView::ZoomToPageWidth);
@@ -231,11 +235,16 @@ void TDuzRPPreviewForm::SBOptClick() {
 }
 
 void TDuzRPPreviewForm::SBSavePDFClick() {
-  const QString proposed = ProposedPdfPath(
-      windowTitle(), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-  const QString path = QFileDialog::getSaveFileName(this, "Save as PDF", proposed,
-                                                    "PDF Files (*.pdf);;All Files (*)");
-  if (!path.isEmpty()) SavePdfTo(path);
+  // The documents folder, or the home folder where the desktop has made none.
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+  QFileDialog dialog(this, "Save as PDF", ProposedPdfPath(windowTitle(), folder),
+                     "PDF Files (*.pdf);;All Files (*)");
+  dialog.setObjectName("SavePdfDialog");
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix("pdf");
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  SavePdfTo(dialog.selectedFiles().constFirst());
 }
 
 void TDuzRPPreviewForm::SavePdfTo(const QString& path) {

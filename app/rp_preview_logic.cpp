@@ -8,7 +8,8 @@ namespace zudira {
 
 namespace {
 
-constexpr std::array<double, 12> kZoomSteps = {10, 25, 50, 75, 100, 125, 150, 200, 300, 400, 600, 800};
+constexpr std::array<double, 12> kZoomSteps = {10,  25,  50,  75,  100, 125,
+                                               150, 200, 300, 400, 600, 800};
 // A zoom typed as 99.95 still counts as one step below 100.
 constexpr double kZoomSlack = 1e-6;
 

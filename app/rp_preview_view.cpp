@@ -60,8 +60,10 @@ void TPreviewPageView::SetZoom(double zoom) {
   const double fy = (v->value() + v->pageStep() / 2.0) / std::max(1, v->maximum() + v->pageStep());
   zoom_ = zoom;
   UpdateScrollBars();
-  h->setValue(static_cast<int>(std::lround(fx * (h->maximum() + h->pageStep()) - h->pageStep() / 2.0)));
-  v->setValue(static_cast<int>(std::lround(fy * (v->maximum() + v->pageStep()) - v->pageStep() / 2.0)));
+  h->setValue(
+      static_cast<int>(std::lround(fx * (h->maximum() + h->pageStep()) - h->pageStep() / 2.0)));
+  v->setValue(
+      static_cast<int>(std::lround(fy * (v->maximum() + v->pageStep()) - v->pageStep() / 2.0)));
   viewport()->update();
   emit ZoomChanged(zoom_);
   emit ViewMoved();
@@ -103,11 +105,10 @@ QSizeF TPreviewPageView::PagePixels() const {
 QPointF TPreviewPageView::PageOrigin() const {
   const QSizeF page = PagePixels();
   const QSize room = viewport()->size();
-  const double x = page.width() + 2 * kGap <= room.width()
-                       ? (room.width() - page.width()) / 2.0
-                       : kGap - horizontalScrollBar()->value();
+  const double x = page.width() + 2 * kGap <= room.width() ? (room.width() - page.width()) / 2.0
+                                                           : kGap - horizontalScrollBar()->value();
   const double y = page.height() + 2 * kGap <= room.height() ? (room.height() - page.height()) / 2.0
-                                                              : kGap - verticalScrollBar()->value();
+                                                             : kGap - verticalScrollBar()->value();
   return QPointF(std::floor(x), std::floor(y));
 }
 
@@ -172,11 +173,12 @@ void TPreviewRuler::paintEvent(QPaintEvent*) {
   if (units_ == TRulerUnits::kNone || view_->PageCount() == 0) return;
   const bool across = orientation_ == Qt::Horizontal;
   // The page's edge in this ruler's pixels.
-  const QPoint viewportHere = view_->viewport()->mapTo(window(), QPoint(0, 0)) - mapTo(window(), QPoint(0, 0));
+  const QPoint viewportHere =
+      view_->viewport()->mapTo(window(), QPoint(0, 0)) - mapTo(window(), QPoint(0, 0));
   const QPointF origin = view_->PageOrigin() + QPointF(viewportHere);
   const double start = across ? origin.x() : origin.y();
-  const double unit = units_ == TRulerUnits::kInches ? view_->PixelsPerInch()
-                                                     : view_->PixelsPerInch() / 2.54;
+  const double unit =
+      units_ == TRulerUnits::kInches ? view_->PixelsPerInch() : view_->PixelsPerInch() / 2.54;
   const int length = across ? width() : height();
   // Marks no closer than 4 pixels; numbers no closer than 24.
   int divisions = units_ == TRulerUnits::kInches ? 8 : 10;

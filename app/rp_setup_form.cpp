@@ -1,8 +1,5 @@
 #include "app/rp_setup_form.h"
 
-#include <algorithm>
-#include <optional>
-
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -17,6 +14,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
+#include <algorithm>
+#include <optional>
 
 #include "app/apply_appearance.h"
 #include "app/data_modules.h"
@@ -210,7 +209,8 @@ void TDuzRPSetupForm::Prepare(const TReportSetup& setup, const TReportPermission
   const bool havePrinters = !printers_.empty();
   if (havePrinters) {
     bool known = false;
-    for (const TPrinterEntry& printer : printers_) known = known || printer.name == setup_.printerName;
+    for (const TPrinterEntry& printer : printers_)
+      known = known || printer.name == setup_.printerName;
     if (!known) setup_.printerName = printers_.front().name;
   } else {
     setup_.printerName.clear();
@@ -309,7 +309,8 @@ void TDuzRPSetupForm::SetupBBClick() {
   if (dialog.exec() != QDialog::Accepted) return;
   if (!printer.printerName().isEmpty()) {
     bool listed = false;
-    for (const TPrinterEntry& entry : printers_) listed = listed || entry.name == printer.printerName();
+    for (const TPrinterEntry& entry : printers_)
+      listed = listed || entry.name == printer.printerName();
     if (!listed) printers_.push_back({printer.printerName(), QStringLiteral("this computer")});
     setup_.printerName = printer.printerName();
   }
@@ -350,7 +351,8 @@ bool TDuzRPSetupForm::TakeChoices(QString& problem) {
       chosen.destination = TReportDestination::kFile;
     else
       chosen.destination = TReportDestination::kPreview;
-    chosen.fileName = chosen.destination == TReportDestination::kFile ? fileNameED_->text() : QString();
+    chosen.fileName =
+        chosen.destination == TReportDestination::kFile ? fileNameED_->text() : QString();
   }
   if (permissions_.copies && copiesED_->isEnabled()) {
     if (auto copies = PositiveCount(copiesED_->Text())) chosen.copies = *copies;

@@ -95,7 +95,8 @@ void TDuzDataRP::RepSysOverrideSetup(int step, TDuzRPSetupForm*& form, TRPSetupR
   }
 }
 
-void TDuzDataRP::RepSysOverrideStatus(int step, TDuzRPStatusForm*& form, const QString& statusTitle) {
+void TDuzDataRP::RepSysOverrideStatus(int step, TDuzRPStatusForm*& form,
+                                      const QString& statusTitle) {
   switch (step) {
     case kRPStepCreate:
       form = new TDuzRPStatusForm(QApplication::activeWindow());

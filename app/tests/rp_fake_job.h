@@ -19,7 +19,8 @@ inline void SaveShot(QWidget& window, const char* name) {
 
 class FakePreviewJob : public TPreviewJob {
  public:
-  explicit FakePreviewJob(int pages, QSizeF inches = QSizeF(8.5, 11)) : pages_(pages), inches_(inches) {}
+  explicit FakePreviewJob(int pages, QSizeF inches = QSizeF(8.5, 11))
+      : pages_(pages), inches_(inches) {}
 
   int PageCount() const override { return pages_; }
   QSizeF PageSizeInches() const override { return inches_; }

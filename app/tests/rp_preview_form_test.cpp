@@ -1,10 +1,14 @@
 #include "app/rp_preview_form.h"
 
 #include <gtest/gtest.h>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -13,6 +17,7 @@
 #include "app/message_boxes.h"
 #include "app/pictures.h"
 #include "app/rp_preview_logic.h"
+#include "app/tests/modal_probe.h"
 #include "app/tests/rp_fake_job.h"
 #include "widgets/duz_edit.h"
 
@@ -34,8 +39,8 @@ TEST(RPPreviewLogic, ZoomStepsStayWithinTheLimits) {
   const struct {
     double zoom, in, out;
   } cases[] = {
-      {100, 125, 75}, {99.95, 100, 75}, {10, 25, 10}, {12, 25, 10},
-      {800, 800, 600}, {700, 800, 600}, {333.3, 400, 300},
+      {100, 125, 75},  {99.95, 100, 75}, {10, 25, 10},      {12, 25, 10},
+      {800, 800, 600}, {700, 800, 600},  {333.3, 400, 300},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ZoomStepIn(c.zoom), c.in) << c.zoom;
@@ -57,14 +62,22 @@ TEST(RPPreviewLogic, KeyTableScrollsWithinTheRange) {
     bool handled;
     int h = 0, v = 0;
   } cases[] = {
-      {Qt::Key_PageUp, none, true, 100, 0},    {Qt::Key_PageUp, ctrl, true, 100, 0},
-      {Qt::Key_PageDown, none, true, 100, 600}, {Qt::Key_PageDown, ctrl, true, 100, 600},
-      {Qt::Key_End, none, true, 100, 900},     {Qt::Key_Home, ctrl, true, 100, 0},
-      {Qt::Key_Up, none, true, 100, 184},      {Qt::Key_Down, ctrl, true, 100, 216},
-      {Qt::Key_Left, ctrl, true, 84, 200},     {Qt::Key_Left, both, true, 0, 200},
-      {Qt::Key_Right, ctrl, true, 116, 200},   {Qt::Key_Right, both, true, 400, 200},
-      {Qt::Key_Left, none, false},             {Qt::Key_Right, shift, false},
-      {Qt::Key_PageDown, shift, false},        {Qt::Key_Home, both, false},
+      {Qt::Key_PageUp, none, true, 100, 0},
+      {Qt::Key_PageUp, ctrl, true, 100, 0},
+      {Qt::Key_PageDown, none, true, 100, 600},
+      {Qt::Key_PageDown, ctrl, true, 100, 600},
+      {Qt::Key_End, none, true, 100, 900},
+      {Qt::Key_Home, ctrl, true, 100, 0},
+      {Qt::Key_Up, none, true, 100, 184},
+      {Qt::Key_Down, ctrl, true, 100, 216},
+      {Qt::Key_Left, ctrl, true, 84, 200},
+      {Qt::Key_Left, both, true, 0, 200},
+      {Qt::Key_Right, ctrl, true, 116, 200},
+      {Qt::Key_Right, both, true, 400, 200},
+      {Qt::Key_Left, none, false},
+      {Qt::Key_Right, shift, false},
+      {Qt::Key_PageDown, shift, false},
+      {Qt::Key_Home, both, false},
       {Qt::Key_A, none, false},
   };
   for (const auto& c : cases) {
@@ -120,7 +133,10 @@ TEST_F(RPPreviewForm, ZoomButtonsAndZoomEdit) {
   const struct {
     const char* button;
     double zoom;
-  } steps[] = {{"SBZoomIn", 125}, {"SBZoomIn", 150}, {"SBZoomOut", 125}, {"SBZoomOut", 100},
+  } steps[] = {{"SBZoomIn", 125},
+               {"SBZoomIn", 150},
+               {"SBZoomOut", 125},
+               {"SBZoomOut", 100},
                {"SBZoomOut", 75}};
   for (const auto& s : steps) {
     Click(form_, s.button);
@@ -135,7 +151,8 @@ TEST_F(RPPreviewForm, ZoomButtonsAndZoomEdit) {
   EXPECT_GE(pageWidth, view->viewport()->width() - 2);
   Click(form_, "SBZoomPage");
   QApplication::processEvents();  // the scroll bars hide once the layout runs
-  EXPECT_LE(11 * view->PixelsPerInch() + 2 * TPreviewPageView::kGap, view->viewport()->height() + 1);
+  EXPECT_LE(11 * view->PixelsPerInch() + 2 * TPreviewPageView::kGap,
+            view->viewport()->height() + 1);
   EXPECT_EQ(view->verticalScrollBar()->maximum(), 0);
 
   // Typed zooms: a new one is taken, the same one does nothing, and no number is refused.
@@ -246,6 +263,28 @@ TEST_F(RPPreviewForm, ButtonsReachTheJob) {
   EXPECT_EQ(boxes.Shown()[0].kind, BoxKind::bkError);
   EXPECT_EQ(boxes.Shown()[0].text, "Cannot write the PDF file /nonexistent/b.pdf");
   EXPECT_EQ(job_.savedTo.size(), 2u);
+
+  // The button's save dialog proposes the title in the documents folder.
+  form_.setWindowTitle("Factorials for N = 20");
+  const QString target = QDir::temp().filePath("rp_preview_test.pdf");
+  QStringList filters;
+  QString proposed;
+  ModalProbe probe([&](QDialog& dialog) {
+    auto* files = qobject_cast<QFileDialog*>(&dialog);
+    ASSERT_NE(files, nullptr);
+    filters = files->nameFilters();
+    proposed = QDir(files->directory()).filePath(files->selectedFiles().value(0));
+    files->selectFile(target);
+    dialog.accept();  // QFileDialog::accept, reached through QDialog
+  });
+  Click(form_, "SBSavePDF");
+  EXPECT_EQ(filters, QStringList({"PDF Files (*.pdf)", "All Files (*)"}));
+  EXPECT_EQ(QFileInfo(proposed).fileName(), "Factorials for N = 20.pdf");
+  const QFileInfo documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+  EXPECT_EQ(QFileInfo(proposed).absolutePath(),
+            documents.isDir() ? documents.absoluteFilePath() : QDir::homePath());
+  ASSERT_EQ(job_.savedTo.size(), 3u);
+  EXPECT_EQ(job_.savedTo.back(), target);
   auto* save = Find<QToolButton>(form_, "SBSavePDF");
   EXPECT_EQ(save->toolTip(), "Save as PDF");
   EXPECT_EQ(save->parent()->objectName(), "PreviewToolBar1");
@@ -264,8 +303,8 @@ TEST_F(RPPreviewForm, RulersFollowTheChoiceAndTheAppearance) {
     int item;
     TRulerUnits units;
     bool shown;
-  } items[] = {{2, TRulerUnits::kCm, true}, {0, TRulerUnits::kNone, false},
-               {1, TRulerUnits::kInches, true}};
+  } items[] = {
+      {2, TRulerUnits::kCm, true}, {0, TRulerUnits::kNone, false}, {1, TRulerUnits::kInches, true}};
   QMenu* menu = Find<QMenu>(form_, "RulerMenu");
   for (const auto& item : items) {
     menu->actions().at(item.item)->trigger();

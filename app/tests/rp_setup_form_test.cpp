@@ -44,12 +44,30 @@ TEST(RPSetupForm, TwoModesShowTheirGroupsAndFollowThePermissions) {
        "Office on ipp://office", true, true, false, "DestPreview", true},
       {"before, printer chosen", false, kTwoPrinters, program, TReportDestination::kPrinter,
        "Office on ipp://office", true, true, false, "DestPrinter", true},
-      {"before, no printer", false, {}, program, TReportDestination::kPrinter,
-       "No printers installed!", false, true, false, "DestPreview", false},
+      {"before, no printer",
+       false,
+       {},
+       program,
+       TReportDestination::kPrinter,
+       "No printers installed!",
+       false,
+       true,
+       false,
+       "DestPreview",
+       false},
       {"before, no permissions", false, kTwoPrinters, none, TReportDestination::kPreview,
        "Office on ipp://office", false, false, false, "", false},
-      {"before, no printer, no preview", false, {}, none, TReportDestination::kPreview,
-       "No printers installed!", false, false, false, "", false},
+      {"before, no printer, no preview",
+       false,
+       {},
+       none,
+       TReportDestination::kPreview,
+       "No printers installed!",
+       false,
+       false,
+       false,
+       "",
+       false},
       {"from preview", true, kTwoPrinters, program, TReportDestination::kPreview,
        "Office on ipp://office", true, true, false, "", true},
   };
@@ -124,7 +142,8 @@ TEST(RPSetupForm, OkTakesTheRangeOrSaysWhyItCannot) {
       Find<TDuzEdit3>(form, "FromED")->SetText(c.from);
       Find<TDuzEdit3>(form, "ToED")->SetText(c.to);
     }
-    if (QString(c.range) == "RangeSelection") Find<TDuzEdit3>(form, "SelectionED")->SetText(c.selection);
+    if (QString(c.range) == "RangeSelection")
+      Find<TDuzEdit3>(form, "SelectionED")->SetText(c.selection);
     Find<TDuzEdit3>(form, "CopiesED")->SetText(c.copies);
     Find<QPushButton>(form, "OKBB")->click();
     EXPECT_EQ(form.isVisible(), !c.accepted);
