@@ -303,7 +303,10 @@ void TDuzRPSetupForm::BrowseClick() {
 void TDuzRPSetupForm::SetupBBClick() {
   if (printers_.empty()) return;
   QPrinter printer(QPrinterInfo::printerInfo(setup_.printerName), QPrinter::HighResolution);
-  printer.setCopyCount(setup_.copies);
+  const std::optional<int> copies = PositiveCount(copiesED_->Text());
+  printer.setCopyCount(copies.value_or(setup_.copies));
+  printer.setCollateCopies(collateCK_->isChecked());
+  if (duplexCK_->isChecked()) printer.setDuplex(QPrinter::DuplexAuto);
   QPrintDialog dialog(&printer, this);
   dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
   if (dialog.exec() != QDialog::Accepted) return;
@@ -314,6 +317,10 @@ void TDuzRPSetupForm::SetupBBClick() {
     if (!listed) printers_.push_back({printer.printerName(), QStringLiteral("this computer")});
     setup_.printerName = printer.printerName();
   }
+  // What was chosen there shows here, so OK takes it by the window's own rules.
+  if (copiesED_->isEnabled()) copiesED_->SetText(QString::number(printer.copyCount()));
+  if (collateCK_->isEnabled()) collateCK_->setChecked(printer.collateCopies());
+  if (duplexCK_->isEnabled()) duplexCK_->setChecked(printer.duplex() != QPrinter::DuplexNone);
   ShowPrinter();
 }
 

@@ -5,10 +5,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "app/message_boxes.h"
+#include "app/tests/modal_probe.h"
 #include "app/tests/rp_fake_job.h"
 #include "widgets/duz_edit.h"
 
@@ -178,6 +180,17 @@ TEST(RPSetupForm, OkBeforeTheJobTakesDestinationAndOptions) {
   EXPECT_TRUE(form.Setup().collate);
   EXPECT_TRUE(form.Setup().duplex);
   EXPECT_EQ(form.Setup().copies, 1);
+}
+
+TEST(RPSetupForm, SetupOpensThePrintersOwnDialog) {
+  TDuzRPSetupForm form;
+  form.Prepare(TReportSetup(), TReportPermissions(), false, 0, kTwoPrinters);
+  bool printDialog = false;
+  ModalProbe probe([&](QDialog& dialog) { printDialog = qobject_cast<QPrintDialog*>(&dialog); });
+  Find<QPushButton>(form, "SetupBB")->click();
+  EXPECT_TRUE(printDialog);
+  EXPECT_EQ(probe.Seen(), 1);
+  EXPECT_EQ(Find<QLabel>(form, "PrinterLabel")->text(), "Office on ipp://office");
 }
 
 }  // namespace
