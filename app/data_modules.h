@@ -9,6 +9,12 @@
 
 namespace zudira {
 
+class TDuzRPPreviewForm;
+class TDuzRPSetupForm;
+class TDuzRPStatusForm;
+struct TRPPreviewRequest;
+struct TRPSetupRequest;
+
 // Holds the report system of the print jobs. The print jobs are not built yet, so it holds
 // nothing beyond being the one shared owner they will use.
 class TDuzDataRP : public QObject {
@@ -16,6 +22,12 @@ class TDuzDataRP : public QObject {
  public:
   explicit TDuzDataRP(QObject* parent = nullptr);
   ~TDuzDataRP() override;
+
+  // The report system's own windows (app/rp_windows.h), called with step 0 create, 1 run,
+  // 2 finish and 3 free, and the window that the call manages.
+  void RepSysOverrideSetup(int step, TDuzRPSetupForm*& form, TRPSetupRequest& request);
+  void RepSysOverrideStatus(int step, TDuzRPStatusForm*& form, const QString& statusTitle);
+  void RepSysOverridePreview(int step, TDuzRPPreviewForm*& form, TRPPreviewRequest& request);
 };
 
 // Holds Bmps, the glyphs that buttons in every window take their pictures from (indices:

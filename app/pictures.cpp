@@ -447,6 +447,37 @@ QImage DrawGlyph(int index) {
       case gOK:
         Check(p, QColor(30, 150, 40));
         break;
+      case gSavePdf: {
+        // A page with a red "PDF" band and a down arrow onto it.
+        Page(p, QRectF(3.5, 0.5, 10, 14));
+        p.fillRect(QRectF(1, 8, 14, 7), QColor(200, 30, 30));
+        GlyphText(p, "PDF", Qt::white, 7, true, QRectF(1, 8, 14, 7));
+        p.setPen(QPen(QColor(30, 90, 170), 1.5));
+        p.drawLine(QPointF(8.5, 1.5), QPointF(8.5, 6));
+        QPolygonF head;
+        head << QPointF(6, 4.5) << QPointF(11, 4.5) << QPointF(8.5, 7.5);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(30, 90, 170));
+        p.drawPolygon(head);
+        break;
+      }
+      case gZoomPageWidth:
+      case gZoomPage: {
+        // A page with arrows out to its sides, or to its four corners.
+        Page(p, QRectF(4.5, 2.5, 7, 11));
+        p.setPen(QPen(QColor(30, 90, 170), 1.5));
+        if (index == gZoomPageWidth) {
+          p.drawLine(QPointF(0.5, 8), QPointF(15.5, 8));
+          p.drawLine(QPointF(0.5, 8), QPointF(2.5, 6));
+          p.drawLine(QPointF(0.5, 8), QPointF(2.5, 10));
+          p.drawLine(QPointF(15.5, 8), QPointF(13.5, 6));
+          p.drawLine(QPointF(15.5, 8), QPointF(13.5, 10));
+        } else {
+          p.setBrush(Qt::NoBrush);
+          p.drawRect(QRectF(1, 0.75, 14, 14.5));
+        }
+        break;
+      }
     }
   });
 }

@@ -60,8 +60,11 @@ enum Glyph : int {
   gOpen,
   gCancel,
   gOK,
+  gSavePdf,
+  gZoomPageWidth,
+  gZoomPage,
 };
-inline constexpr int kGlyphCount = 28;
+inline constexpr int kGlyphCount = 31;
 inline constexpr int kGlyphSize = 16;
 
 // All glyphs in index order.

@@ -1,0 +1,71 @@
+// The print job's preview window (TDuzRPPreviewForm): the finished pages, zoomed and paged,
+// with rulers, and printing or saving them from there.
+#pragma once
+
+#include <QDialog>
+
+#include "app/rp_preview_view.h"
+
+class QBoxLayout;
+class QLabel;
+class QMenu;
+class QToolBar;
+class QToolButton;
+
+namespace zudira {
+
+class TDuzEdit3;
+class TPreviewJob;
+
+class TDuzRPPreviewForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TDuzRPPreviewForm(QWidget* parent = nullptr);
+
+  // The job whose pages are shown and printed; it must outlive the window's showing.
+  void SetJob(TPreviewJob* job);
+  TPreviewPageView* PageView() const { return view_; }
+  TRulerUnits RulerUnits() const { return rulerUnits_; }
+  void SetRulerUnits(TRulerUnits units);
+  bool Closed() const { return closed_; }
+
+  void SBPrintClick();
+  void SBOptClick();
+  // Asks for a file name in a save dialog, then SavePdfTo.
+  void SBSavePDFClick();
+  // Writes the pages to `path`; a failure is shown with its message.
+  void SavePdfTo(const QString& path);
+  void HelpBtnClick();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void done(int result) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  // The window sees keys before its controls; true when the key was one of its table's.
+  bool PreviewKey(QKeyEvent* event);
+  void PageChange(int current, int count);
+  void ZoomChange(double zoom);
+  void ZoomEditExit();
+  void PageEditExit();
+
+  TPreviewJob* job_ = nullptr;
+  QToolBar* toolBar1_ = nullptr;
+  QToolBar* toolBar2_ = nullptr;
+  QBoxLayout* bars_ = nullptr;
+  TPreviewPageView* view_ = nullptr;
+  TPreviewRuler* topRuler_ = nullptr;
+  TPreviewRuler* leftRuler_ = nullptr;
+  QWidget* rulerCorner_ = nullptr;
+  TDuzEdit3* zoomEdit_ = nullptr;
+  TDuzEdit3* pageEdit_ = nullptr;
+  QLabel* pageLabel_ = nullptr;
+  TRulerUnits rulerUnits_ = TRulerUnits::kInches;
+  bool closed_ = false;
+};
+
+}  // namespace zudira

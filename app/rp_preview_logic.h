@@ -1,0 +1,41 @@
+// The preview window's decisions as plain values: its zoom steps, the zoom that fits a page,
+// the scrolling of its key table, and the file a saved PDF is proposed as.
+#pragma once
+
+#include <QSizeF>
+#include <QString>
+#include <Qt>
+#include <optional>
+
+namespace zudira {
+
+// Zoom in per cent of the page's real size.
+inline constexpr double kMinZoom = 10.0;
+inline constexpr double kMaxZoom = 800.0;
+
+double ClampZoom(double zoom);
+// One step larger or smaller than `zoom` among the fixed steps, within the limits.
+double ZoomStepIn(double zoom);
+double ZoomStepOut(double zoom);
+
+// The zoom at which a page of `pageInches` with `gap` pixels around it fits `room` pixels
+// at `dpi` screen pixels per inch: its width only, or the whole page.
+double PageWidthZoom(QSizeF pageInches, double roomWidth, double gap, double dpi);
+double WholePageZoom(QSizeF pageInches, QSizeF room, double gap, double dpi);
+
+// Both scroll bars of the page view.
+struct TScrollState {
+  int h = 0, hMax = 0, hStep = 1, hPage = 1;
+  int v = 0, vMax = 0, vStep = 1, vPage = 1;
+  bool operator==(const TScrollState&) const = default;
+};
+
+// The scroll position after a key of the preview's key table, clamped to 0 .. max; nothing
+// when the key is not one of the table's (it then goes on to the focused control).
+std::optional<TScrollState> ScrollForKey(int key, Qt::KeyboardModifiers modifiers,
+                                         TScrollState state);
+
+// "<title>.pdf" in `folder`, with the characters a file name cannot hold replaced.
+QString ProposedPdfPath(const QString& title, const QString& folder);
+
+}  // namespace zudira

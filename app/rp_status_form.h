@@ -1,0 +1,43 @@
+// The print job's status window (TDuzRPStatusForm): what is being made or printed, and Cancel.
+#pragma once
+
+#include <QDialog>
+
+#include "reports/report_job.h"
+
+class QLabel;
+class QPushButton;
+
+namespace zudira {
+
+class TDuzRPStatusForm : public QDialog, public TReportProgress {
+  Q_OBJECT
+
+ public:
+  explicit TDuzRPStatusForm(QWidget* parent = nullptr);
+
+  // "Generating page 3", "Printing page 3".
+  void SetStatusText(const QString& text) override;
+  // Takes the pending events, a click on Cancel among them, then says whether Cancel was
+  // pressed (or the window closed).
+  bool CancelRequested() override;
+
+  // The end of a job that waits for the user: the button reads "OK", and this returns once
+  // the window is closed.
+  void WaitForOK();
+  bool Closed() const { return closed_; }
+
+ protected:
+  void reject() override;
+
+ private:
+  void CancelBtnClick();
+
+  QLabel* statusLabel_ = nullptr;
+  QPushButton* cancelBtn_ = nullptr;
+  bool cancelled_ = false;
+  bool waitingForOK_ = false;
+  bool closed_ = false;
+};
+
+}  // namespace zudira

@@ -1,0 +1,197 @@
+#include "app/rp_setup_form.h"
+
+#include <gtest/gtest.h>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/message_boxes.h"
+#include "app/tests/modal_probe.h"
+#include "app/tests/rp_fake_job.h"
+#include "widgets/duz_edit.h"
+
+namespace zudira {
+namespace {
+
+template <typename T>
+T* Find(QWidget& form, const char* name) {
+  T* child = form.findChild<T*>(name);
+  EXPECT_NE(child, nullptr) << name;
+  return child;
+}
+
+const std::vector<TPrinterEntry> kTwoPrinters = {{"Office", "ipp://office"}, {"Lab", "usb://lab"}};
+
+TEST(RPSetupForm, TwoModesShowTheirGroupsAndFollowThePermissions) {
+  const TReportPermissions program;  // the program's: everything but the file destination
+  TReportPermissions none;
+  none.setup = none.copies = none.collate = none.duplex = none.printerSetup = false;
+  none.destPrinter = none.destPreview = false;
+  const struct {
+    const char* name;
+    bool fromPreview;
+    std::vector<TPrinterEntry> printers;
+    TReportPermissions permissions;
+    TReportDestination destination;
+    const char* label;
+    bool printerOn, previewOn, fileOn;
+    const char* checked;  // the destination radio selected, "" for none
+    bool optionsOn;
+  } cases[] = {
+      {"before, printers", false, kTwoPrinters, program, TReportDestination::kPreview,
+       "Office on ipp://office", true, true, false, "DestPreview", true},
+      {"before, printer chosen", false, kTwoPrinters, program, TReportDestination::kPrinter,
+       "Office on ipp://office", true, true, false, "DestPrinter", true},
+      {"before, no printer",
+       false,
+       {},
+       program,
+       TReportDestination::kPrinter,
+       "No printers installed!",
+       false,
+       true,
+       false,
+       "DestPreview",
+       false},
+      {"before, no permissions", false, kTwoPrinters, none, TReportDestination::kPreview,
+       "Office on ipp://office", false, false, false, "", false},
+      {"before, no printer, no preview",
+       false,
+       {},
+       none,
+       TReportDestination::kPreview,
+       "No printers installed!",
+       false,
+       false,
+       false,
+       "",
+       false},
+      {"from preview", true, kTwoPrinters, program, TReportDestination::kPreview,
+       "Office on ipp://office", true, true, false, "", true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TDuzRPSetupForm form;
+    EXPECT_EQ(form.windowTitle(), "Report Setup");
+    TReportSetup setup;
+    setup.destination = c.destination;
+    setup.copies = 2;
+    form.Prepare(setup, c.permissions, c.fromPreview, 7, c.printers);
+    EXPECT_EQ(Find<QLabel>(form, "PrinterLabel")->text(), c.label);
+    EXPECT_EQ(Find<QGroupBox>(form, "DestGB")->isVisibleTo(&form), !c.fromPreview);
+    EXPECT_EQ(Find<QGroupBox>(form, "RangeGB")->isVisibleTo(&form), c.fromPreview);
+    EXPECT_EQ(Find<TDuzEdit3>(form, "CopiesED")->text(), "2");
+    EXPECT_EQ(Find<TDuzEdit3>(form, "CopiesED")->isEnabled(), c.optionsOn);
+    EXPECT_EQ(Find<QCheckBox>(form, "CollateCK")->isEnabled(), c.optionsOn);
+    EXPECT_EQ(Find<QCheckBox>(form, "DuplexCK")->isEnabled(), c.optionsOn);
+    EXPECT_EQ(Find<QPushButton>(form, "SetupBB")->isEnabled(), c.optionsOn);
+    if (c.fromPreview) {
+      EXPECT_EQ(Find<TDuzEdit3>(form, "FromED")->text(), "1");
+      EXPECT_EQ(Find<TDuzEdit3>(form, "ToED")->text(), "7");
+      EXPECT_EQ(Find<TDuzEdit3>(form, "SelectionED")->text(), "1-7");
+      EXPECT_TRUE(Find<QRadioButton>(form, "RangeAll")->isChecked());
+      Find<QRadioButton>(form, "RangePages")->click();
+      SaveShot(form, "setup_from_preview");
+      continue;
+    }
+    EXPECT_EQ(Find<QRadioButton>(form, "DestPrinter")->isEnabled(), c.printerOn);
+    EXPECT_EQ(Find<QRadioButton>(form, "DestPreview")->isEnabled(), c.previewOn);
+    EXPECT_EQ(Find<QRadioButton>(form, "DestFile")->isEnabled(), c.fileOn);
+    for (const char* radio : {"DestPrinter", "DestPreview", "DestFile"})
+      EXPECT_EQ(Find<QRadioButton>(form, radio)->isChecked(), QString(radio) == c.checked) << radio;
+    EXPECT_FALSE(Find<QLineEdit>(form, "FileNameED")->isEnabled());
+    if (c.name == std::string("before, printers")) SaveShot(form, "setup_before_job");
+  }
+}
+
+TEST(RPSetupForm, OkTakesTheRangeOrSaysWhyItCannot) {
+  const struct {
+    const char* range;  // the range radio clicked
+    const char* from;
+    const char* to;
+    const char* selection;
+    const char* copies;
+    bool accepted;
+    TPrintRange takenRange = TPrintRange::kAll;
+    int takenFrom = 0, takenTo = 0, takenCopies = 0;
+  } cases[] = {
+      {"RangeAll", "", "", "", "3", true, TPrintRange::kAll, 1, 9999, 3},
+      {"RangePages", "2", "4", "", "1", true, TPrintRange::kPages, 2, 4, 1},
+      {"RangePages", "1", "5", "", "", true, TPrintRange::kPages, 1, 5, 2},  // no copies: kept
+      {"RangePages", "0", "3", "", "2", false},
+      {"RangePages", "2", "6", "", "2", false},  // beyond the 5 pages
+      {"RangePages", "4", "2", "", "2", false},
+      {"RangePages", "", "3", "", "2", false},
+      {"RangeSelection", "", "", "1,3-4", "0", true, TPrintRange::kSelection, 1, 9999, 2},
+      {"RangeSelection", "", "", "1-9", "2", false},
+      {"RangeSelection", "", "", "two", "2", false},
+      {"RangeSelection", "", "", "", "2", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.range) + " " + c.from + ".." + c.to + " [" + c.selection + "]");
+    ScopedBoxScript boxes;
+    TDuzRPSetupForm form;
+    TReportSetup setup;
+    setup.copies = 2;
+    form.Prepare(setup, TReportPermissions(), true, 5, kTwoPrinters);
+    form.show();
+    Find<QRadioButton>(form, c.range)->click();
+    if (QString(c.range) == "RangePages") {
+      Find<TDuzEdit3>(form, "FromED")->SetText(c.from);
+      Find<TDuzEdit3>(form, "ToED")->SetText(c.to);
+    }
+    if (QString(c.range) == "RangeSelection")
+      Find<TDuzEdit3>(form, "SelectionED")->SetText(c.selection);
+    Find<TDuzEdit3>(form, "CopiesED")->SetText(c.copies);
+    Find<QPushButton>(form, "OKBB")->click();
+    EXPECT_EQ(form.isVisible(), !c.accepted);
+    ASSERT_EQ(boxes.Shown().size(), c.accepted ? 0u : 1u);
+    if (!c.accepted) {
+      EXPECT_EQ(boxes.Shown()[0].kind, BoxKind::bkError);
+      EXPECT_TRUE(boxes.Shown()[0].text.contains("1 to 5")) << boxes.Shown()[0].text.toStdString();
+      continue;
+    }
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+    EXPECT_EQ(form.Setup().range, c.takenRange);
+    EXPECT_EQ(form.Setup().fromPage, c.takenFrom);
+    EXPECT_EQ(form.Setup().toPage, c.takenTo);
+    EXPECT_EQ(form.Setup().copies, c.takenCopies);
+    EXPECT_EQ(form.Setup().selection, c.takenRange == TPrintRange::kSelection ? c.selection : "");
+  }
+}
+
+TEST(RPSetupForm, OkBeforeTheJobTakesDestinationAndOptions) {
+  TDuzRPSetupForm form;
+  TReportSetup setup;
+  form.Prepare(setup, TReportPermissions(), false, 0, kTwoPrinters);
+  form.show();
+  Find<QRadioButton>(form, "DestPrinter")->click();
+  Find<QCheckBox>(form, "CollateCK")->setChecked(true);
+  Find<QCheckBox>(form, "DuplexCK")->setChecked(true);
+  Find<TDuzEdit3>(form, "CopiesED")->SetText("-4");
+  Find<QPushButton>(form, "OKBB")->click();
+  EXPECT_EQ(form.result(), QDialog::Accepted);
+  EXPECT_EQ(form.Setup().destination, TReportDestination::kPrinter);
+  EXPECT_EQ(form.Setup().printerName, "Office");
+  EXPECT_TRUE(form.Setup().collate);
+  EXPECT_TRUE(form.Setup().duplex);
+  EXPECT_EQ(form.Setup().copies, 1);
+}
+
+TEST(RPSetupForm, SetupOpensThePrintersOwnDialog) {
+  TDuzRPSetupForm form;
+  form.Prepare(TReportSetup(), TReportPermissions(), false, 0, kTwoPrinters);
+  bool printDialog = false;
+  ModalProbe probe([&](QDialog& dialog) { printDialog = qobject_cast<QPrintDialog*>(&dialog); });
+  Find<QPushButton>(form, "SetupBB")->click();
+  EXPECT_TRUE(printDialog);
+  EXPECT_EQ(probe.Seen(), 1);
+  EXPECT_EQ(Find<QLabel>(form, "PrinterLabel")->text(), "Office on ipp://office");
+}
+
+}  // namespace
+}  // namespace zudira
