@@ -60,8 +60,9 @@ enum Glyph : int {
   gOpen,
   gCancel,
   gOK,
+  gPlot,
 };
-inline constexpr int kGlyphCount = 28;
+inline constexpr int kGlyphCount = 29;
 inline constexpr int kGlyphSize = 16;
 
 // All glyphs in index order.
