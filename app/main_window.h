@@ -92,6 +92,7 @@ class TPDFMainForm : public QMainWindow {
   void ContactItemClick();
   void HelpBtnClick();
   void PlotBtnClick();
+  void CopyCalcItemClick();
 
   // The plot window, once opened; nullptr before.
   TPlotForm* PlotForm() const { return plot_form_; }
@@ -188,6 +189,7 @@ class TPDFMainForm : public QMainWindow {
   QAction* contact_action_ = nullptr;
   QAction* help_btn_action_ = nullptr;
   QAction* plot_action_ = nullptr;
+  QAction* copy_calc_action_ = nullptr;
   TPlotForm* plot_form_ = nullptr;
   PlotStatus plot_status_ = PlotStatus::kCleared;
 

@@ -57,6 +57,7 @@ void TPDFMainForm::CreateActions() {
        &TPDFMainForm::HelpBtnClick},
       {&plot_action_, "&Plot", "Plot the distribution with the range shaded", gPlot,
        &TPDFMainForm::PlotBtnClick},
+      {&copy_calc_action_, "C&opy Calculation", "", -1, &TPDFMainForm::CopyCalcItemClick},
   };
   for (const CommandRow& s : commands) {
     auto* action = new QAction(QString::fromUtf8(s.text), this);
@@ -66,6 +67,8 @@ void TPDFMainForm::CreateActions() {
     connect(action, &QAction::triggered, this, s.handler);
     *s.action = action;
   }
+  copy_calc_action_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  addAction(copy_calc_action_);
 }
 
 void TPDFMainForm::CreateMenus() {
@@ -77,6 +80,7 @@ void TPDFMainForm::CreateMenus() {
   QMenu* calc = menu_bar_->addMenu("C&alculate");
   calc->addAction(calc_action_);
   calc->addAction(plot_action_);
+  calc->addAction(copy_calc_action_);
   QMenu* lists = menu_bar_->addMenu("&Lists");
   lists->addAction(binom_action_);
   lists->addAction(fact_action_);

@@ -6,6 +6,8 @@
 #include "app/error_report.h"
 #include "app/main_window.h"
 #include "app/plot_window.h"
+#include "core/calculation_text.h"
+#include "numeric/locale_provider.h"
 #include "widgets/duz_edit.h"
 
 namespace zudira {
@@ -41,6 +43,18 @@ void TPDFMainForm::PlotBtnClick() {
     if (plot_form_ == nullptr) plot_form_ = new TPlotForm(this);
     UpdatePlot(plot_status_);
     plot_form_->Open();
+  });
+}
+
+void TPDFMainForm::CopyCalcItemClick() {
+  RunCommand([this] {
+    // Like Print, the command works out the answer of what the fields hold first.
+    Calculate();
+    if (plot_status_ != PlotStatus::kAnswered) return;
+    const CalculationLines lines = CalculationText(
+        CurrentRequest(), answer_->Text().toStdString(), CurrentLocale().decimal_separator);
+    QGuiApplication::clipboard()->setText(QString::fromStdString(lines.words + "\n" + lines.r +
+                                                                 "\n" + lines.sheet));
   });
 }
 

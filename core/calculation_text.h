@@ -20,6 +20,17 @@ std::string KindInWords(const ProbabilityRequest& request, char decimal_separato
 std::string CalculationInWords(const ProbabilityRequest& request, std::string_view answer_text,
                                char decimal_separator);
 
+// The three lines of Copy Calculation. The R expression writes numbers with "."; the
+// spreadsheet formula (LibreOffice Calc) separates arguments with ";", which it accepts in
+// every locale, and writes numbers with decimal_separator.
+struct CalculationLines {
+  std::string words;
+  std::string r;
+  std::string sheet;
+};
+CalculationLines CalculationText(const ProbabilityRequest& request, std::string_view answer_text,
+                                 char decimal_separator);
+
 // A number in its shortest form of up to 15 digits ("1.96", "-3", "1e+20").
 std::string ShortNumber(Real x, char decimal_separator);
 

@@ -148,7 +148,7 @@ TEST_F(MainWindowTest, MenusHoldEveryCommandInOrder) {
   }
   EXPECT_EQ(menus.join("\n").toStdString(),
             "&File: e&Xit   (Alt-F4)\n"
-            "C&alculate: &Calculate Answer, &Plot\n"
+            "C&alculate: &Calculate Answer, &Plot, C&opy Calculation\n"
             "&Lists: &Binomial Coefficients, &Factorials, &Permutations\n"
             "&Print: P&rint Answer\n"
             "&Options: &Preferences, Use &Enhanced Defaults, Use &Conservative Defaults, -\n"

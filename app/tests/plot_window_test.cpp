@@ -1,6 +1,8 @@
 // The plot window as a user meets it: opened from the main window, following Calculate and
 // the changes of kind and range, exporting its picture, keeping its place.
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -26,7 +28,10 @@ class PlotWindowTest : public MainWindowTest {
   static void Grab(TPlotForm* plot, const char* name) {
     const QByteArray folder = qgetenv("ZUDIRA_PLOT_GRABS");
     if (folder.isEmpty()) return;
-    plot->grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png");
+    const QString base = QString::fromLocal8Bit(folder) + "/" + name;
+    plot->grab().save(base + ".png");
+    for (const char* ending : {"_export.png", "_export.svg"})
+      EXPECT_EQ(SavePlotImage(base + ending, plot->View(), plot->ImageSize(), QLocale::system()), "");
   }
 };
 
@@ -101,6 +106,23 @@ TEST_F(PlotWindowTest, FollowsEveryCalculateAndChange) {
     EXPECT_FALSE(plot->View().model.has_value());
     EXPECT_EQ(plot->View().message, kPlotFailedText);
   }
+}
+
+TEST_F(PlotWindowTest, CopyCalculationPutsWordsRAndFormulaOnTheClipboard) {
+  ScopedBoxScript boxes;
+  auto w = MakeWindow();
+  ChooseRange(*w, rtBelowA);
+  Type(*w, "SDev", "1");
+  Type(*w, "A", "1.96");
+  QGuiApplication::clipboard()->clear();
+  QTest::keyClick(w.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  // The command calculates first, as Print does; the words take the answer as shown (the
+  // classic algorithms give 0.9750022 here).
+  EXPECT_EQ(Field(*w, "Answer")->Text(), "0.9750022");
+  EXPECT_EQ(QGuiApplication::clipboard()->text(),
+            QString::fromUtf8("Normal (μ = 0, σ = 1): P(X < 1.96) = 0.9750022\n"
+                              "pnorm(1.96, mean = 0, sd = 1)\n"
+                              "=NORM.DIST(1.96;0;1;TRUE)"));
 }
 
 TEST_F(PlotWindowTest, SavesPngAndSvgWholeOrNotAtAll) {
