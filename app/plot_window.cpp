@@ -134,12 +134,20 @@ void TPlotForm::Open() {
     const QByteArray stored = settings->value(kPlotWindowKey + "/Geometry").toByteArray();
     // A stored value that cannot be read leaves the window beside the main window.
     if (stored.isEmpty() || !restoreGeometry(stored)) {
+      // Beside the main window on the side with more room, narrowed to fit it when it can
+      // be without becoming too small to read.
       const QRect main = main_window_->frameGeometry();
       QPoint place(main.right() + 8, main.top());
       if (const QScreen* screen = main_window_->screen()) {
         const QRect free = screen->availableGeometry();
-        if (place.x() + width() > free.right()) place.setX(std::max(free.left(), main.left() - width() - 8));
-        place.setY(std::clamp(place.y(), free.top(), std::max(free.top(), free.bottom() - height())));
+        const int right_room = free.right() - main.right() - 8;
+        const int left_room = main.left() - free.left() - 8;
+        const int room = std::max(right_room, left_room);
+        if (room < width()) resize(std::max(room, 400), height());
+        place.setX(right_room >= left_room ? std::min(main.right() + 8, free.right() - width())
+                                           : std::max(free.left(), main.left() - 8 - width()));
+        place.setY(std::clamp(place.y(), free.top(),
+                              std::max(free.top(), free.bottom() - height())));
       }
       move(place);
     }
