@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QSettings>
+#include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -116,6 +117,12 @@ TPlotForm::TPlotForm(QWidget* main_window)
   layout->addLayout(buttons);
   layout->addWidget(canvas_, 1);
   resize(kDefaultWidth, kDefaultHeight);
+
+  auto* help_key = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(help_key, &QShortcut::activated, this,
+          [this] { RunCommand([this] { ContextHelp(QApplication::focusWidget(), 5400); }); });
+  auto* close_key = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(close_key, &QShortcut::activated, this, &QWidget::close);
 }
 
 TPlotForm::~TPlotForm() {

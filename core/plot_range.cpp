@@ -132,9 +132,9 @@ void Continuous(const ProbabilityRequest& r, PlotModel& m) {
     for (const PlotMark& mark : m.marks)
       if (mark.shown) least_mark = std::min(least_mark, mark.x);
     low = std::max(low, least_mark);
-    // A curve that starts close to the support's end is drawn from the end itself.
-    if (low > 0 && low < 0.05L * (high - low)) low = 0;
   }
+  // A curve that starts close to the support's end is drawn from the end itself.
+  if (from_zero && low > 0 && low < 0.05L * (high - low)) low = 0;
   KeepWidth(low, high);
   m.x_low = low;
   m.x_high = high;

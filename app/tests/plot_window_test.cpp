@@ -80,6 +80,7 @@ TEST_F(PlotWindowTest, FollowsEveryCalculateAndChange) {
     if (c.b != nullptr) Type(*w, "B", c.b);
     // A change since the last Calculate leaves no answer current.
     EXPECT_EQ(plot->View().message, kPlotClearedText);
+    Grab(plot, (std::string(c.grab) + "_cleared").c_str());
     Calculate(*w);
     const PlotView& view = plot->View();
     ASSERT_TRUE(view.model.has_value());
@@ -99,13 +100,14 @@ TEST_F(PlotWindowTest, FollowsEveryCalculateAndChange) {
     }
   }
   // A failed Calculate says so instead of drawing.
-  ChooseKind(*w, dkNormal);
-  Type(*w, "SDev", "0");
+  ChooseKind(*w, dkBinomial);
+  Type(*w, "Mean", "2");
   Calculate(*w);
-  if (Field(*w, "Answer")->Text().isEmpty()) {
-    EXPECT_FALSE(plot->View().model.has_value());
-    EXPECT_EQ(plot->View().message, kPlotFailedText);
-  }
+  ASSERT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_EQ(boxes.Shown()[0].text, "p must be in [0, 1]");
+  EXPECT_FALSE(plot->View().model.has_value());
+  EXPECT_EQ(plot->View().message, kPlotFailedText);
+  Grab(plot, "failed");
 }
 
 TEST_F(PlotWindowTest, CopyCalculationPutsWordsRAndFormulaOnTheClipboard) {
