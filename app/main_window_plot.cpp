@@ -51,10 +51,10 @@ void TPDFMainForm::CopyCalcItemClick() {
     // Like Print, the command works out the answer of what the fields hold first.
     Calculate();
     if (plot_status_ != PlotStatus::kAnswered) return;
-    const CalculationLines lines = CalculationText(
-        CurrentRequest(), answer_->Text().toStdString(), CurrentLocale().decimal_separator);
-    QGuiApplication::clipboard()->setText(QString::fromStdString(lines.words + "\n" + lines.r +
-                                                                 "\n" + lines.sheet));
+    const CalculationLines lines = CalculationText(CurrentRequest(), answer_->Text().toStdString(),
+                                                   CurrentLocale().decimal_separator);
+    QGuiApplication::clipboard()->setText(
+        QString::fromStdString(lines.words + "\n" + lines.r + "\n" + lines.sheet));
   });
 }
 

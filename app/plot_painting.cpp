@@ -29,9 +29,7 @@ struct Mapping {
   double X(Real x) const {
     return plot.left() + static_cast<double>((x - x_low) / (x_high - x_low)) * plot.width();
   }
-  double Y(Real y) const {
-    return plot.bottom() - static_cast<double>(y / y_top) * plot.height();
-  }
+  double Y(Real y) const { return plot.bottom() - static_cast<double>(y / y_top) * plot.height(); }
 };
 
 // The density at x between the samples on either side.
@@ -143,8 +141,8 @@ void PaintMarks(QPainter& p, const Mapping& m, const PlotModel& model, const QLo
     p.setPen(QPen(kMarkColour, 1.4));
     p.setBrush(mark.included ? QBrush(kMarkColour) : QBrush(Qt::white));
     p.drawEllipse(QPointF(px, m.plot.bottom()), 3.5, 3.5);
-    const QString label =
-        QStringLiteral("%1 = %2").arg(QChar(mark.name), plain.toString(static_cast<double>(mark.x), 'g', 10));
+    const QString label = QStringLiteral("%1 = %2").arg(
+        QChar(mark.name), plain.toString(static_cast<double>(mark.x), 'g', 10));
     const double w = metrics.horizontalAdvance(label);
     double left = std::clamp(px - w / 2, m.plot.left(), m.plot.right() - w);
     // A second label that would overlap the first goes a row higher.

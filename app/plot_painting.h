@@ -27,15 +27,13 @@ struct PlotView {
 // locale's number format.
 QString TickText(const QLocale& locale, Real value, Real step);
 
-void PaintPlot(QPainter& painter, const QRectF& area, const PlotView& view,
-               const QLocale& locale);
+void PaintPlot(QPainter& painter, const QRectF& area, const PlotView& view, const QLocale& locale);
 
 QImage PlotImage(const PlotView& view, QSize size, const QLocale& locale);
 
 // Writes the plot as PNG, or as SVG when the path ends in ".svg", through a temporary file
 // renamed into place; empty when that worked, else the message for the user, which names
 // the path.
-QString SavePlotImage(const QString& path, const PlotView& view, QSize size,
-                      const QLocale& locale);
+QString SavePlotImage(const QString& path, const PlotView& view, QSize size, const QLocale& locale);
 
 }  // namespace zudira

@@ -93,7 +93,8 @@ TPlotForm::TPlotForm(QWidget* main_window)
     b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     b->setAutoRaise(true);
     SetHelpContext(b, 5410);
-    connect(b, &QToolButton::clicked, this, [this, handler] { RunCommand([&] { (this->*handler)(); }); });
+    connect(b, &QToolButton::clicked, this,
+            [this, handler] { RunCommand([&] { (this->*handler)(); }); });
     buttons->addWidget(b);
     return b;
   };
@@ -153,8 +154,8 @@ void TPlotForm::Open() {
         if (room < width()) resize(std::max(room, 400), height());
         place.setX(right_room >= left_room ? std::min(main.right() + 8, free.right() - width())
                                            : std::max(free.left(), main.left() - 8 - width()));
-        place.setY(std::clamp(place.y(), free.top(),
-                              std::max(free.top(), free.bottom() - height())));
+        place.setY(
+            std::clamp(place.y(), free.top(), std::max(free.top(), free.bottom() - height())));
       }
       move(place);
     }
@@ -179,7 +180,8 @@ void TPlotForm::SaveImageClick() {
   if (path.isEmpty()) return;
   QString target = path;
   // A name typed without an ending takes the one of the chosen kind.
-  if (!target.endsWith(".png", Qt::CaseInsensitive) && !target.endsWith(".svg", Qt::CaseInsensitive))
+  if (!target.endsWith(".png", Qt::CaseInsensitive) &&
+      !target.endsWith(".svg", Qt::CaseInsensitive))
     target += filter.contains("svg") ? ".svg" : ".png";
   const QString failure = SavePlotImage(target, view_, ImageSize(), QLocale::system());
   if (!failure.isEmpty()) ErrorMsg(failure);

@@ -14,16 +14,14 @@ std::string BoundText(const ProbabilityRequest& r, const FieldValue& bound, char
   return Whole(r) ? std::to_string(bound.whole) : ShortNumber(bound.real, separator);
 }
 
-// Two-bound types come in the order OO, OC, CO, CC within their family.
+// Two-bound types come in the order OO, OC, CO, CC within their family. A's sign reads the
+// same inside and outside (A < X, X < A); B's turns round outside (X > B).
 const char* SignA(RangeType range) {
-  const int signs = (range - rtInsideOO) % 4;
-  const bool closed = (signs & 2) != 0;
-  if (range >= rtOutsideOO) return closed ? " ≤ " : " < ";
+  const bool closed = (((range - rtInsideOO) % 4) & 2) != 0;
   return closed ? " ≤ " : " < ";
 }
 const char* SignB(RangeType range) {
-  const int signs = (range - rtInsideOO) % 4;
-  const bool closed = (signs & 1) != 0;
+  const bool closed = (((range - rtInsideOO) % 4) & 1) != 0;
   if (range >= rtOutsideOO) return closed ? " ≥ " : " > ";
   return closed ? " ≤ " : " < ";
 }
@@ -94,15 +92,18 @@ std::string CalculationInWords(const ProbabilityRequest& r, std::string_view ans
   const std::string kind = KindInWords(r, separator);
   const std::string answer(answer_text);
   if (!IsInverseKind(r.kind)) {
-    return kind + ": " + Event(r.range, BoundText(r, r.a, separator),
-                               BoundText(r, r.b, separator)) + " = " + answer;
+    return kind + ": " +
+           Event(r.range, BoundText(r, r.a, separator), BoundText(r, r.b, separator)) + " = " +
+           answer;
   }
   // The A field holds the probability, B the fixed bound; the answer is the other bound.
   const std::string p = ShortNumber(r.a.real, separator);
   if (FamilyOf(r.range) == rfPoint) return kind + ": P(X = A) = 0";
-  if (!IsTwoBound(r.range)) return kind + ": " + Event(r.range, "A", "") + " = " + p + ", A = " + answer;
+  if (!IsTwoBound(r.range))
+    return kind + ": " + Event(r.range, "A", "") + " = " + p + ", A = " + answer;
   const std::string fixed = ShortNumber(r.b.real, separator);
-  if (r.fixed_end == feFixA) return kind + ": " + Event(r.range, fixed, "B") + " = " + p + ", B = " + answer;
+  if (r.fixed_end == feFixA)
+    return kind + ": " + Event(r.range, fixed, "B") + " = " + p + ", B = " + answer;
   return kind + ": " + Event(r.range, "A", fixed) + " = " + p + ", A = " + answer;
 }
 
@@ -406,7 +407,7 @@ Formula InverseFormula(const Notation& n, const ProbabilityRequest& r) {
 CalculationLines CalculationText(const ProbabilityRequest& request, std::string_view answer_text,
                                  char decimal_separator) {
   const Notation notation(request, decimal_separator);
-  const Formula formula = IsDiscreteKind(request.kind) ? DiscreteFormula(notation, request)
+  const Formula formula = IsDiscreteKind(request.kind)  ? DiscreteFormula(notation, request)
                           : IsInverseKind(request.kind) ? InverseFormula(notation, request)
                                                         : ContinuousFormula(notation, request);
   return {CalculationInWords(request, answer_text, decimal_separator), formula.r,

@@ -125,8 +125,8 @@ void Continuous(const ProbabilityRequest& r, PlotModel& m) {
   Real high = Quantile(r, d, 1 - kTailMass);
   HoldMarks(m.marks, low, high, 0.04L);
   // The margin never reaches below a support that starts at 0, unless a mark lies there.
-  const bool from_zero = r.kind != dkNormal && r.kind != dkInverseNormal &&
-                         r.kind != dkStudentT && r.kind != dkInverseStudentT;
+  const bool from_zero = r.kind != dkNormal && r.kind != dkInverseNormal && r.kind != dkStudentT &&
+                         r.kind != dkInverseStudentT;
   if (from_zero && low < 0) {
     Real least_mark = 0;
     for (const PlotMark& mark : m.marks)
@@ -296,8 +296,7 @@ bool InPlotRange(RangeType range, Real x, Real a, Real b) {
   return false;
 }
 
-std::array<PlotMark, 2> PlotMarksOf(const ProbabilityRequest& request,
-                                    std::optional<Real> answer) {
+std::array<PlotMark, 2> PlotMarksOf(const ProbabilityRequest& request, std::optional<Real> answer) {
   std::array<PlotMark, 2> marks;
   marks[0].name = 'A';
   marks[1].name = 'B';

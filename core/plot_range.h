@@ -24,8 +24,7 @@ struct PlotMark {
 // The bounds of a request on the x axis: A and B themselves, or for an inverse kind the
 // solved bound (the answer) with the fixed one. Marks of a range type that has no B are
 // not shown.
-std::array<PlotMark, 2> PlotMarksOf(const ProbabilityRequest& request,
-                                    std::optional<Real> answer);
+std::array<PlotMark, 2> PlotMarksOf(const ProbabilityRequest& request, std::optional<Real> answer);
 
 // Whether x lies in the range type's range between a and b, as its relation signs say.
 bool InPlotRange(RangeType range, Real x, Real a, Real b);
@@ -52,7 +51,7 @@ struct PlotBar {
 
 struct PlotModel {
   bool discrete = false;
-  Real x_low = 0;   // always below x_high, and finite
+  Real x_low = 0;  // always below x_high, and finite
   Real x_high = 1;
   Real y_high = 1;  // top of the value axis; the curve is cut there where it is unbounded
   std::vector<PlotPoint> curve;   // continuous kinds, ordered by x

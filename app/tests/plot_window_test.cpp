@@ -2,9 +2,9 @@
 // the changes of kind and range, exporting its picture, keeping its place.
 #include <QAction>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QToolButton>
 
@@ -31,7 +31,8 @@ class PlotWindowTest : public MainWindowTest {
     const QString base = QString::fromLocal8Bit(folder) + "/" + name;
     plot->grab().save(base + ".png");
     for (const char* ending : {"_export.png", "_export.svg"})
-      EXPECT_EQ(SavePlotImage(base + ending, plot->View(), plot->ImageSize(), QLocale::system()), "");
+      EXPECT_EQ(SavePlotImage(base + ending, plot->View(), plot->ImageSize(), QLocale::system()),
+                "");
   }
 };
 
@@ -55,8 +56,7 @@ const PlotCase kCases[] = {
      "Poisson (λ = 1000): P(X > 1030) = 0.1672980", 1, true},
     {"chi_3", dkChiSquared, rtAboveA, "3", nullptr, "7.8", nullptr, false,
      "Chi-Squared (df = 3): P(X > 7.8) = 0.0503311", 1, false},
-    {"inverse_f", dkInverseF, rtInsideOO, "5", "10", "0.5", "2", true,
-     "", 2, false},
+    {"inverse_f", dkInverseF, rtInsideOO, "5", "10", "0.5", "2", true, "", 2, false},
 };
 
 TEST_F(PlotWindowTest, FollowsEveryCalculateAndChange) {
@@ -92,9 +92,11 @@ TEST_F(PlotWindowTest, FollowsEveryCalculateAndChange) {
     Grab(plot, c.grab);
     if (std::string_view(c.grab) == "inverse_f") {
       // The solved bound stands at the answer, the fixed one at B's value.
-      EXPECT_NEAR(static_cast<double>(view.model->marks[0].x), Field(*w, "Answer")->AsFloat(), 1e-12);
+      EXPECT_NEAR(static_cast<double>(view.model->marks[0].x), Field(*w, "Answer")->AsFloat(),
+                  1e-12);
       EXPECT_NEAR(static_cast<double>(view.model->marks[1].x), 2.0, 1e-12);
-      EXPECT_TRUE(view.caption.startsWith("Inverse F (df1 = 5, df2 = 10): P(A < X < 2) = 0.5, A = "));
+      EXPECT_TRUE(
+          view.caption.startsWith("Inverse F (df1 = 5, df2 = 10): P(A < X < 2) = 0.5, A = "));
     } else {
       EXPECT_EQ(view.caption, QString::fromUtf8(c.caption));
     }

@@ -22,20 +22,23 @@ struct PlotRow {
   bool widened;  // a mark lies beyond the central 99.9 %
 };
 
-ProbabilityRequest Make(DistributionKind kind, RangeType range, FieldValue first,
-                        FieldValue second, FieldValue a, FieldValue b, FixEnd end = feFixA) {
+ProbabilityRequest Make(DistributionKind kind, RangeType range, FieldValue first, FieldValue second,
+                        FieldValue a, FieldValue b, FixEnd end = feFixA) {
   return {kind, range, end, first, second, a, b};
 }
 
 const PlotRow kRows[] = {
-    {"normal inside", Make(dkNormal, rtInsideCC, RealField(0), RealField(1), RealField(-1),
-                           RealField(1.5L)), true, false},
-    {"normal tiny sigma", Make(dkNormal, rtBelowA, RealField(1e6L), RealField(1e-12L),
-                               RealField(1e6L), {}), true, false},
+    {"normal inside",
+     Make(dkNormal, rtInsideCC, RealField(0), RealField(1), RealField(-1), RealField(1.5L)), true,
+     false},
+    {"normal tiny sigma",
+     Make(dkNormal, rtBelowA, RealField(1e6L), RealField(1e-12L), RealField(1e6L), {}), true,
+     false},
     {"normal far A", Make(dkNormal, rtAboveA, RealField(0), RealField(1), RealField(1e6L), {}),
      true, true},
-    {"normal B below A", Make(dkNormal, rtOutsideOO, RealField(0), RealField(1), RealField(1),
-                              RealField(-1)), true, false},
+    {"normal B below A",
+     Make(dkNormal, rtOutsideOO, RealField(0), RealField(1), RealField(1), RealField(-1)), true,
+     false},
     {"exponential", Make(dkExponential, rtAtMostA, RealField(2), {}, RealField(3), {}), true,
      false},
     {"t one df", Make(dkStudentT, rtOutsideCO, WholeField(1), {}, RealField(-2), RealField(2)),
@@ -45,44 +48,56 @@ const PlotRow kRows[] = {
     {"chi one df", Make(dkChiSquared, rtAboveA, WholeField(1), {}, RealField(0), {}), true, true},
     {"chi three", Make(dkChiSquared, rtAboveA, WholeField(3), {}, RealField(7.8L), {}), true,
      false},
-    {"chi huge df", Make(dkChiSquared, rtBelowA, WholeField(2000000000), {},
-                         RealField(2000000000), {}), true, false},
-    {"f one one", Make(dkF, rtInsideOO, WholeField(1), WholeField(1), RealField(0.5L),
-                       RealField(2)), true, false},
-    {"f huge", Make(dkF, rtAboveA, WholeField(2000000000), WholeField(2000000000), RealField(1),
-                    {}), true, false},
-    {"binomial 20", Make(dkBinomial, rtAtMostA, RealField(0.3L), WholeField(20), WholeField(7),
-                         {}), true, false},
-    {"binomial 1547", Make(dkBinomial, rtInsideOC, RealField(0.4L), WholeField(1547),
-                           WholeField(600), WholeField(640)), true, false},
-    {"binomial grouped", Make(dkBinomial, rtOutsideCC, RealField(0.5L), WholeField(2000000000),
-                              WholeField(999990000), WholeField(1000020000)), true, false},
+    {"chi huge df",
+     Make(dkChiSquared, rtBelowA, WholeField(2000000000), {}, RealField(2000000000), {}), true,
+     false},
+    {"f one one",
+     Make(dkF, rtInsideOO, WholeField(1), WholeField(1), RealField(0.5L), RealField(2)), true,
+     false},
+    {"f huge",
+     Make(dkF, rtAboveA, WholeField(2000000000), WholeField(2000000000), RealField(1), {}), true,
+     false},
+    {"binomial 20", Make(dkBinomial, rtAtMostA, RealField(0.3L), WholeField(20), WholeField(7), {}),
+     true, false},
+    {"binomial 1547",
+     Make(dkBinomial, rtInsideOC, RealField(0.4L), WholeField(1547), WholeField(600),
+          WholeField(640)),
+     true, false},
+    {"binomial grouped",
+     Make(dkBinomial, rtOutsideCC, RealField(0.5L), WholeField(2000000000), WholeField(999990000),
+          WholeField(1000020000)),
+     true, false},
     {"binomial p 0", Make(dkBinomial, rtEqualA, RealField(0), WholeField(10), WholeField(0), {}),
      true, false},
-    {"binomial p 1", Make(dkBinomial, rtAtLeastA, RealField(1), WholeField(10), WholeField(4),
-                          {}), true, true},
-    {"poisson 1000", Make(dkPoisson, rtInsideCO, RealField(1000), {}, WholeField(980),
-                          WholeField(1010)), true, false},
-    {"poisson 0", Make(dkPoisson, rtEqualA, RealField(0), {}, WholeField(0), {}), true, false},
-    {"poisson far A", Make(dkPoisson, rtBelowA, RealField(3), {}, WholeField(1000000000), {}),
+    {"binomial p 1", Make(dkBinomial, rtAtLeastA, RealField(1), WholeField(10), WholeField(4), {}),
      true, true},
-    {"inverse normal", Make(dkInverseNormal, rtBelowA, RealField(10), RealField(2),
-                            RealField(0.9L), {}), true, false},
-    {"inverse t fix B", Make(dkInverseStudentT, rtInsideOO, WholeField(5), {}, RealField(0.3L),
-                             RealField(1), feFixB), true, false},
-    {"inverse chi outside", Make(dkInverseChiSquared, rtOutsideOO, WholeField(4), {},
-                                 RealField(0.2L), RealField(1)), true, false},
-    {"inverse f inside", Make(dkInverseF, rtInsideCC, WholeField(5), WholeField(10),
-                              RealField(0.5L), RealField(0.5L)), true, false},
+    {"poisson 1000",
+     Make(dkPoisson, rtInsideCO, RealField(1000), {}, WholeField(980), WholeField(1010)), true,
+     false},
+    {"poisson 0", Make(dkPoisson, rtEqualA, RealField(0), {}, WholeField(0), {}), true, false},
+    {"poisson far A", Make(dkPoisson, rtBelowA, RealField(3), {}, WholeField(1000000000), {}), true,
+     true},
+    {"inverse normal",
+     Make(dkInverseNormal, rtBelowA, RealField(10), RealField(2), RealField(0.9L), {}), true,
+     false},
+    {"inverse t fix B",
+     Make(dkInverseStudentT, rtInsideOO, WholeField(5), {}, RealField(0.3L), RealField(1), feFixB),
+     true, false},
+    {"inverse chi outside",
+     Make(dkInverseChiSquared, rtOutsideOO, WholeField(4), {}, RealField(0.2L), RealField(1)), true,
+     false},
+    {"inverse f inside",
+     Make(dkInverseF, rtInsideCC, WholeField(5), WholeField(10), RealField(0.5L), RealField(0.5L)),
+     true, false},
     {"sigma 0", Make(dkNormal, rtBelowA, RealField(0), RealField(0), RealField(0), {}), false,
      false},
     {"mean NaN", Make(dkNormal, rtBelowA, RealField(NAN), RealField(1), RealField(0), {}), false,
      false},
     {"no df", Make(dkChiSquared, rtBelowA, WholeField(0), {}, RealField(1), {}), false, false},
-    {"poisson too wide", Make(dkPoisson, rtBelowA, RealField(1e12L), {}, WholeField(0), {}),
-     false, false},
-    {"binomial negative n", Make(dkBinomial, rtBelowA, RealField(0.5L), WholeField(-3),
-                                 WholeField(0), {}), false, false},
+    {"poisson too wide", Make(dkPoisson, rtBelowA, RealField(1e12L), {}, WholeField(0), {}), false,
+     false},
+    {"binomial negative n",
+     Make(dkBinomial, rtBelowA, RealField(0.5L), WholeField(-3), WholeField(0), {}), false, false},
 };
 
 // The mass the shading covers, from the distribution functions.
@@ -148,10 +163,9 @@ TEST(PlotRange, EveryKindDrawsAFiniteRangeAndShadesTheAnswer) {
       const DistributionParameters d{r.mean, r.sdev};
       // Wider than the central 99.9 %, and no wider unless a mark asks for it; a density too
       // narrow to label is drawn over a minimal width instead.
-      const bool from_zero = m.x_low <= 0 && (r.kind == dkChiSquared || r.kind == dkF ||
-                                              r.kind == dkExponential ||
-                                              r.kind == dkInverseChiSquared ||
-                                              r.kind == dkInverseF);
+      const bool from_zero =
+          m.x_low <= 0 && (r.kind == dkChiSquared || r.kind == dkF || r.kind == dkExponential ||
+                           r.kind == dkInverseChiSquared || r.kind == dkInverseF);
       EXPECT_FALSE(from_zero && m.x_low < 0) << "below the support";
       const Real below = from_zero ? 0 : fn.F(d, m.x_low);
       EXPECT_LE(below, 0.0005L + 1e-9L);

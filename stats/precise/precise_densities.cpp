@@ -52,8 +52,8 @@ Real FDistDensity(std::int32_t df1, std::int32_t df2, Real x) {
   if (x < 0) return 0;
   if (x == 0) return AtZero(df1 - 2, 1);
   return BoostCall([&] {
-    return bm::pdf(
-        bm::fisher_f_distribution<Real>(static_cast<Real>(df1), static_cast<Real>(df2)), x);
+    return bm::pdf(bm::fisher_f_distribution<Real>(static_cast<Real>(df1), static_cast<Real>(df2)),
+                   x);
   });
 }
 
