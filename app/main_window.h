@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 
+#include "app/plot_window.h"
 #include "core/request.h"
 #include "stats/real.h"
 
@@ -90,6 +91,13 @@ class TPDFMainForm : public QMainWindow {
   void ResourcesItemClick();
   void ContactItemClick();
   void HelpBtnClick();
+  void PlotBtnClick();
+  void CopyCalcItemClick();
+
+  // The plot window, once opened; nullptr before.
+  TPlotForm* PlotForm() const { return plot_form_; }
+  // The request the fields hold now.
+  ProbabilityRequest CurrentRequest() const;
 
   // Pushes the appearance settings onto this window.
   void ApplyAppearanceSettings();
@@ -122,6 +130,8 @@ class TPDFMainForm : public QMainWindow {
   void Preset(const QString& question, void (*preset)());
   void ViewTextFileCommand(const QString& file_name, const QString& caption);
   TDuzEdit3* FieldOfTag(int tag) const;
+  // Tells the plot window how the last Calculate stands; it redraws.
+  void UpdatePlot(PlotStatus status);
 
   QWidget* client_panel_ = nullptr;
   QToolBar* menu_toolbar_ = nullptr;
@@ -178,6 +188,10 @@ class TPDFMainForm : public QMainWindow {
   QAction* resources_action_ = nullptr;
   QAction* contact_action_ = nullptr;
   QAction* help_btn_action_ = nullptr;
+  QAction* plot_action_ = nullptr;
+  QAction* copy_calc_action_ = nullptr;
+  TPlotForm* plot_form_ = nullptr;
+  PlotStatus plot_status_ = PlotStatus::kCleared;
 
   std::array<FieldValue, 4> noted_inputs_{};
   CalculatorFunction calculator_;

@@ -113,17 +113,20 @@ void TPDFMainForm::Calculate() {
     } catch (...) {
       // The error report shows why; an answer of earlier inputs must not stay beside it.
       answer_->SetText(QString());
+      UpdatePlot(PlotStatus::kFailed);
       throw;
     }
   }();
   if (outcome.IsInputError()) {
     ErrorMsg(QString::fromStdString(outcome.ErrorText()));
     answer_->SetText(QString());
+    UpdatePlot(PlotStatus::kFailed);
     return;
   }
   answer_->SetAsFloat(outcome.Value());
   // An answer equal to the held value must still be shown with the current decimals.
   answer_->Redisplay();
+  UpdatePlot(PlotStatus::kAnswered);
 }
 
 void TPDFMainForm::NoteInputs() {
@@ -141,6 +144,7 @@ void TPDFMainForm::InputTaken(TDuzEdit3* field) {
     if (noted.real == field->AsFloat() && noted.whole == field->AsInteger()) return;
     answer_->SetText(QString());
     noted_inputs_[i] = FieldValue{field->AsFloat(), field->AsInteger()};
+    UpdatePlot(PlotStatus::kCleared);
   }
 }
 
@@ -200,6 +204,7 @@ void TPDFMainForm::ApplyRange() {
   }
   answer_->SetText(QString());
   NoteInputs();
+  UpdatePlot(PlotStatus::kCleared);
 }
 
 void TPDFMainForm::DuzLabel8Click(int tag) {

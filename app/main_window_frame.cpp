@@ -55,6 +55,9 @@ void TPDFMainForm::CreateActions() {
       {&contact_action_, "Contact &Duz", "", -1, &TPDFMainForm::ContactItemClick},
       {&help_btn_action_, "Context Help", "Context Help (F1)", gContextHelp,
        &TPDFMainForm::HelpBtnClick},
+      {&plot_action_, "&Plot", "Plot the distribution with the range shaded", gPlot,
+       &TPDFMainForm::PlotBtnClick},
+      {&copy_calc_action_, "C&opy Calculation", "", -1, &TPDFMainForm::CopyCalcItemClick},
   };
   for (const CommandRow& s : commands) {
     auto* action = new QAction(QString::fromUtf8(s.text), this);
@@ -64,6 +67,8 @@ void TPDFMainForm::CreateActions() {
     connect(action, &QAction::triggered, this, s.handler);
     *s.action = action;
   }
+  copy_calc_action_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  addAction(copy_calc_action_);
 }
 
 void TPDFMainForm::CreateMenus() {
@@ -74,6 +79,8 @@ void TPDFMainForm::CreateMenus() {
   file->addAction(exit_action_);
   QMenu* calc = menu_bar_->addMenu("C&alculate");
   calc->addAction(calc_action_);
+  calc->addAction(plot_action_);
+  calc->addAction(copy_calc_action_);
   QMenu* lists = menu_bar_->addMenu("&Lists");
   lists->addAction(binom_action_);
   lists->addAction(fact_action_);
@@ -119,7 +126,8 @@ void TPDFMainForm::CreateToolBars() {
     const char* name;
   };
   const Button buttons[] = {
-      {print_action_, "PrintBtn"}, {nullptr, nullptr},
+      {print_action_, "PrintBtn"}, {plot_action_, "PlotBtn"},
+      {nullptr, nullptr},
       {opt_action_, "OptBtn"},     {def1_action_, "Def1Btn"},
       {def2_action_, "Def2Btn"},   {nullptr, nullptr},
       {about_action_, "AboutBtn"}, {help_btn_action_, "HelpBtn"},

@@ -478,6 +478,29 @@ QImage DrawGlyph(int index) {
         }
         break;
       }
+      case gPlot: {
+        // A bell curve over axes, its right tail filled.
+        QPainterPath bell;
+        bell.moveTo(2, 13.5);
+        for (double x = 2; x <= 15; x += 0.5)
+          bell.lineTo(x, 13.5 - 10 * std::exp(-(x - 8) * (x - 8) / 8));
+        QPainterPath tail;
+        tail.moveTo(10.5, 13.5);
+        for (double x = 10.5; x <= 15; x += 0.5)
+          tail.lineTo(x, 13.5 - 10 * std::exp(-(x - 8) * (x - 8) / 8));
+        tail.lineTo(15, 13.5);
+        tail.closeSubpath();
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(60, 120, 210));
+        p.drawPath(tail);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(20, 50, 140), 1.3));
+        p.drawPath(bell);
+        p.setPen(QPen(QColor(40, 40, 40), 1));
+        p.drawLine(QPointF(1.5, 14.5), QPointF(15, 14.5));
+        p.drawLine(QPointF(1.5, 14.5), QPointF(1.5, 1.5));
+        break;
+      }
     }
   });
 }

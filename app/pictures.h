@@ -63,8 +63,9 @@ enum Glyph : int {
   gSavePdf,
   gZoomPageWidth,
   gZoomPage,
+  gPlot,
 };
-inline constexpr int kGlyphCount = 31;
+inline constexpr int kGlyphCount = 32;
 inline constexpr int kGlyphSize = 16;
 
 // All glyphs in index order.

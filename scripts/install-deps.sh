@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev libx11-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxkbcommon-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev libboost-math-dev
   fonts-liberation2 fonts-dejavu-core
   desktop-file-utils appstream librsvg2-bin dpkg-dev

@@ -88,7 +88,8 @@ TEST_F(MainWindowTest, ControlsCarryTheirHelpContextsHintsAndToolbarPlaces) {
     EXPECT_EQ(button->size(), QSize(23, 22)) << button->objectName().toStdString();
     EXPECT_FALSE(action->icon().isNull());
   }
-  EXPECT_EQ(order.join(" "), "PrintBtn | OptBtn Def1Btn Def2Btn | AboutBtn HelpBtn | ExitBtn");
+  EXPECT_EQ(order.join(" "),
+            "PrintBtn PlotBtn | OptBtn Def1Btn Def2Btn | AboutBtn HelpBtn | ExitBtn");
   EXPECT_EQ(w->findChild<QToolButton*>("ExitBtn")->toolTip(), "Exit (Alt-F4)");
   EXPECT_EQ(w->findChild<QToolBar*>("MenuToolbar")->windowTitle(), "Main Menu");
 
@@ -147,7 +148,7 @@ TEST_F(MainWindowTest, MenusHoldEveryCommandInOrder) {
   }
   EXPECT_EQ(menus.join("\n").toStdString(),
             "&File: e&Xit   (Alt-F4)\n"
-            "C&alculate: &Calculate Answer\n"
+            "C&alculate: &Calculate Answer, &Plot, C&opy Calculation\n"
             "&Lists: &Binomial Coefficients, &Factorials, &Permutations\n"
             "&Print: P&rint Answer\n"
             "&Options: &Preferences, Use &Enhanced Defaults, Use &Conservative Defaults, -\n"

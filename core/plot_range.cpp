@@ -1,0 +1,384 @@
+#include "core/plot_range.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <limits>
+
+#include "core/distribution_functions.h"
+#include "stats/exception.h"
+#include "stats/precise/precise_densities.h"
+
+namespace zudira {
+
+namespace {
+
+namespace pr = precise;
+
+constexpr Real kTailMass = 0.0005L;
+// Beyond this a value cannot be drawn or labelled in double precision.
+constexpr Real kDrawable = 1e300L;
+constexpr int kEvenSamples = 300;
+constexpr int kCoreSamples = 200;
+
+bool Finite(Real x) {
+  return std::isfinite(x) && std::fabs(x) <= kDrawable;
+}
+
+// Whether A, B (index 0, 1) is held by the relation signs of a range type.
+bool Includes(RangeType range, int bound) {
+  switch (range) {
+    case rtEqualA:
+    case rtAtMostA:
+    case rtAtLeastA:
+      return bound == 0;
+    case rtBelowA:
+    case rtAboveA:
+      return false;
+    default:
+      break;
+  }
+  // Two-bound types come in the order OO, OC, CO, CC within their family.
+  const int signs = (range - rtInsideOO) % 4;
+  return bound == 0 ? (signs & 2) != 0 : (signs & 1) != 0;
+}
+
+bool ValidParameters(const ProbabilityRequest& r) {
+  const Real first = r.mean.real;
+  switch (r.kind) {
+    case dkNormal:
+    case dkInverseNormal:
+      return Finite(first) && r.sdev.real > 0 && Finite(r.sdev.real);
+    case dkExponential:
+      return first > 0 && Finite(first);
+    case dkStudentT:
+    case dkInverseStudentT:
+    case dkChiSquared:
+    case dkInverseChiSquared:
+      return r.mean.whole >= 1;
+    case dkF:
+    case dkInverseF:
+      return r.mean.whole >= 1 && r.sdev.whole >= 1;
+    case dkBinomial:
+      return first >= 0 && first <= 1 && r.sdev.whole >= 0;
+    case dkPoisson:
+      // Counts are 32-bit: the mass must end well inside that range.
+      return first >= 0 && first + 40 * std::sqrt(first) + 40 < INT32_MAX;
+  }
+  return false;
+}
+
+Real Density(const ProbabilityRequest& r, Real x) {
+  switch (r.kind) {
+    case dkNormal:
+    case dkInverseNormal:
+      return pr::NormalDensity(r.mean.real, r.sdev.real, x);
+    case dkExponential:
+      return pr::ExponentialDensity(r.mean.real, x);
+    case dkStudentT:
+    case dkInverseStudentT:
+      return pr::StudentTDensity(r.mean.whole, x);
+    case dkChiSquared:
+    case dkInverseChiSquared:
+      return pr::ChiSquaredDensity(r.mean.whole, x);
+    default:
+      return pr::FDistDensity(r.mean.whole, r.sdev.whole, x);
+  }
+}
+
+// The x with F(x) = t, for t inside (0, 1).
+Real Quantile(const ProbabilityRequest& r, const DistributionParameters& d, Real t) {
+  // The exponential table has no inverse; its quantile is closed.
+  if (r.kind == dkExponential) return -r.mean.real * std::log1p(-t);
+  const ContinuousFunctions& fn = PreciseContinuousFunctionsOf(r.kind);
+  const std::optional<Real> x = t <= 0.5L ? fn.InvLower(d, t) : fn.InvUpper(d, 1 - t);
+  if (!x || !std::isfinite(*x)) throw Exception("No quantile");
+  return *x;
+}
+
+// Widens [low, high] to hold the shown marks, with a margin on a side a mark widened.
+void HoldMarks(const std::array<PlotMark, 2>& marks, Real& low, Real& high, Real margin_share) {
+  const Real low0 = low;
+  const Real high0 = high;
+  for (const PlotMark& m : marks) {
+    if (!m.shown) continue;
+    low = std::min(low, m.x);
+    high = std::max(high, m.x);
+  }
+  const Real margin = (high - low) * margin_share;
+  if (low < low0) low -= margin;
+  if (high > high0) high += margin;
+}
+
+// Never a range of zero width, nor one finer than a double can label.
+void KeepWidth(Real& low, Real& high) {
+  const Real mid = low / 2 + high / 2;
+  const Real least = std::max<Real>(std::fabs(mid) * 1e-12L, 1e-290L);
+  if (high - low >= 2 * least) return;
+  low = mid - least;
+  high = mid + least;
+}
+
+void Continuous(const ProbabilityRequest& r, PlotModel& m) {
+  const DistributionParameters d{r.mean, r.sdev};
+  Real low = Quantile(r, d, kTailMass);
+  Real high = Quantile(r, d, 1 - kTailMass);
+  HoldMarks(m.marks, low, high, 0.04L);
+  // The margin never reaches below a support that starts at 0, unless a mark lies there.
+  const bool from_zero = r.kind != dkNormal && r.kind != dkInverseNormal && r.kind != dkStudentT &&
+                         r.kind != dkInverseStudentT;
+  if (from_zero && low < 0) {
+    Real least_mark = 0;
+    for (const PlotMark& mark : m.marks)
+      if (mark.shown) least_mark = std::min(least_mark, mark.x);
+    low = std::max(low, least_mark);
+  }
+  // A curve that starts close to the support's end is drawn from the end itself.
+  if (from_zero && low > 0 && low < 0.05L * (high - low)) low = 0;
+  KeepWidth(low, high);
+  m.x_low = low;
+  m.x_high = high;
+
+  std::vector<Real> xs;
+  for (int i = 0; i <= kEvenSamples; ++i)
+    xs.push_back(std::min(high, low + (high - low) * i / kEvenSamples));
+  // Denser where the mass is, so that a narrow peak in a wide range keeps its shape.
+  const Real core_low = std::max(low, Quantile(r, d, 0.01L));
+  const Real core_high = std::min(high, Quantile(r, d, 0.99L));
+  if (core_high > core_low) {
+    for (int i = 0; i <= kCoreSamples; ++i)
+      xs.push_back(std::min(core_high, core_low + (core_high - core_low) * i / kCoreSamples));
+  }
+  for (const PlotMark& mark : m.marks)
+    if (mark.shown) xs.push_back(mark.x);
+  std::sort(xs.begin(), xs.end());
+  xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
+
+  Real top = 0;
+  for (Real x : xs) {
+    const Real y = Density(r, x);
+    m.curve.push_back({x, y});
+    if (std::isfinite(y)) top = std::max(top, y);
+  }
+  // An unbounded density (chi-squared or F with one degree of freedom) is cut well above
+  // its body, where the median's density gives the scale.
+  const Real body = Density(r, Quantile(r, d, 0.5L));
+  if (std::isfinite(body) && body > 0) top = std::min(top, 5 * body);
+  if (!(top > 0)) top = 1;
+  m.y_high = top;
+  for (PlotPoint& p : m.curve) p.y = std::min(p.y, top);
+
+  const PlotMark& a = m.marks[0];
+  const PlotMark& b = m.marks[1];
+  auto shade = [&](Real from, Real to) {
+    from = std::max(from, low);
+    to = std::min(to, high);
+    if (to > from) m.shades.push_back({from, to});
+  };
+  if (!a.shown) return;
+  switch (FamilyOf(r.range)) {
+    case rfPoint:
+      break;
+    case rfLower:
+      shade(low, a.x);
+      break;
+    case rfUpper:
+      shade(a.x, high);
+      break;
+    case rfInside:
+      if (b.shown) shade(a.x, b.x);
+      break;
+    case rfOutside:
+      if (!b.shown) break;
+      if (b.x <= a.x) {
+        shade(low, high);
+      } else {
+        shade(low, a.x);
+        shade(b.x, high);
+      }
+      break;
+  }
+}
+
+// The smallest count k in [0, top] where more(k) holds; more must be monotone.
+template <class Test>
+std::int64_t FirstCount(std::int64_t top, Test more) {
+  std::int64_t lo = 0;
+  std::int64_t hi = top;
+  while (lo < hi) {
+    const std::int64_t mid = lo + (hi - lo) / 2;
+    if (more(mid)) {
+      hi = mid;
+    } else {
+      lo = mid + 1;
+    }
+  }
+  return lo;
+}
+
+void Discrete(const ProbabilityRequest& r, PlotModel& m) {
+  const DiscreteFunctions& fn = PreciseDiscreteFunctionsOf(r.kind);
+  const DistributionParameters d{r.mean, r.sdev};
+  const Real lambda = r.mean.real;
+  const std::int64_t top = r.kind == dkBinomial
+                               ? r.sdev.whole
+                               : static_cast<std::int64_t>(lambda + 40 * std::sqrt(lambda) + 40);
+  std::int64_t first = FirstCount(top, [&](std::int64_t k) { return fn.L(d, k + 1) >= kTailMass; });
+  std::int64_t last = FirstCount(top, [&](std::int64_t k) { return fn.G(d, k) <= kTailMass; });
+  last = std::max(last, first);
+  for (const PlotMark& mark : m.marks) {
+    if (!mark.shown) continue;
+    first = std::min(first, static_cast<std::int64_t>(mark.x));
+    last = std::max(last, static_cast<std::int64_t>(mark.x));
+  }
+  const std::int64_t count = last - first + 1;
+  const std::int64_t group = (count + kMaxPlotBars - 1) / kMaxPlotBars;
+
+  // Bar edges on the grid of groups, and where the range starts or stops, so that every bar
+  // is wholly in or out of the range.
+  std::vector<std::int64_t> edges;
+  for (std::int64_t e = first; e <= last; e += group) edges.push_back(e);
+  edges.push_back(last + 1);
+  for (const PlotMark& mark : m.marks) {
+    if (!mark.shown) continue;
+    const auto k = static_cast<std::int64_t>(mark.x);
+    for (std::int64_t e : {k, k + 1})
+      if (e > first && e <= last) edges.push_back(e);
+  }
+  std::sort(edges.begin(), edges.end());
+  edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+
+  const Real a = m.marks[0].x;
+  const Real b = m.marks[1].x;
+  Real highest = 0;
+  for (size_t i = 0; i + 1 < edges.size(); ++i) {
+    const std::int64_t from = edges[i];
+    const std::int64_t to = edges[i + 1];  // one past the bar
+    Real mass = 0;
+    if (to - from == 1) {
+      mass = fn.E(d, from);
+    } else {
+      // From the tail that is small here, so that nothing cancels.
+      const Real below = fn.L(d, from);
+      mass = below <= 0.5L ? fn.L(d, to) - below : fn.G(d, from - 1) - fn.G(d, to - 1);
+    }
+    PlotBar bar;
+    bar.first = from;
+    bar.last = to - 1;
+    bar.height = std::max<Real>(mass, 0) / static_cast<Real>(to - from);
+    bar.shaded = m.marks[0].shown && InPlotRange(r.range, static_cast<Real>(from), a, b) &&
+                 (!IsTwoBound(r.range) || m.marks[1].shown);
+    highest = std::max(highest, bar.height);
+    m.bars.push_back(bar);
+  }
+  m.x_low = static_cast<Real>(first) - 0.5L;
+  m.x_high = static_cast<Real>(last) + 0.5L;
+  m.y_high = highest > 0 ? highest : 1;
+}
+
+}  // namespace
+
+bool InPlotRange(RangeType range, Real x, Real a, Real b) {
+  const bool a_in = Includes(range, 0);
+  const bool b_in = Includes(range, 1);
+  switch (FamilyOf(range)) {
+    case rfPoint:
+      return x == a;
+    case rfLower:
+      return a_in ? x <= a : x < a;
+    case rfUpper:
+      return a_in ? x >= a : x > a;
+    case rfInside:
+      return (a_in ? x >= a : x > a) && (b_in ? x <= b : x < b);
+    case rfOutside:
+      return (a_in ? x <= a : x < a) || (b_in ? x >= b : x > b);
+  }
+  return false;
+}
+
+std::array<PlotMark, 2> PlotMarksOf(const ProbabilityRequest& request, std::optional<Real> answer) {
+  std::array<PlotMark, 2> marks;
+  marks[0].name = 'A';
+  marks[1].name = 'B';
+  const bool two = IsTwoBound(request.range);
+  const bool discrete = IsDiscreteKind(request.kind);
+  if (!IsInverseKind(request.kind)) {
+    marks[0].x = discrete ? request.a.whole : request.a.real;
+    marks[0].shown = true;
+    marks[1].x = discrete ? request.b.whole : request.b.real;
+    marks[1].shown = two;
+  } else if (FamilyOf(request.range) != rfPoint) {
+    // The A field holds the probability and B the fixed bound; the answer is the other one.
+    const int solved = !two || request.fixed_end == feFixB ? 0 : 1;
+    if (answer) {
+      marks[solved].x = *answer;
+      marks[solved].shown = true;
+    }
+    if (two) {
+      marks[1 - solved].x = request.b.real;
+      marks[1 - solved].shown = true;
+    }
+  }
+  for (int i = 0; i < 2; ++i) {
+    marks[i].included = Includes(request.range, i);
+    // A bound too far out to draw is left off the axis; the shading still reaches the edge.
+    if (!Finite(marks[i].x)) marks[i].shown = false;
+  }
+  return marks;
+}
+
+std::optional<PlotModel> MakePlot(const ProbabilityRequest& request, std::optional<Real> answer) {
+  if (request.kind < 0 || request.kind >= kDistributionKindCount) return std::nullopt;
+  if (request.range < 0 || request.range >= kRangeTypeCount) return std::nullopt;
+  if (!ValidParameters(request)) return std::nullopt;
+  PlotModel model;
+  model.discrete = IsDiscreteKind(request.kind);
+  model.marks = PlotMarksOf(request, answer);
+  try {
+    if (model.discrete) {
+      Discrete(request, model);
+    } else {
+      Continuous(request, model);
+    }
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
+  // Whatever went on above, only values a double can draw leave here.
+  bool drawable = Finite(model.x_low) && Finite(model.x_high) && model.x_low < model.x_high &&
+                  Finite(model.y_high) && model.y_high > 0;
+  for (const PlotPoint& p : model.curve) drawable = drawable && Finite(p.x) && Finite(p.y);
+  for (const PlotBar& bar : model.bars) drawable = drawable && Finite(bar.height);
+  if (!drawable) return std::nullopt;
+  return model;
+}
+
+std::vector<Real> AxisTicks(Real low, Real high, int max_ticks) {
+  std::vector<Real> ticks;
+  if (!(high > low) || max_ticks < 2 || !std::isfinite(high - low)) return ticks;
+  // The finest round step that keeps the ticks inside [low, high] to max_ticks.
+  const Real rough = (high - low) / (max_ticks - 1);
+  Real power = std::pow(10.0L, std::floor(std::log10(rough)) - 1);
+  Real step = power;
+  // Ticks may sit on low or high within rounding.
+  auto first_index = [&](Real s) { return std::ceil(low / s - 1e-9L); };
+  auto last_index = [&](Real s) { return std::floor(high / s + 1e-9L); };
+  for (int tries = 0; tries < 12; ++tries, power *= 10) {
+    bool found = false;
+    for (Real factor : {1, 2, 5}) {
+      step = factor * power;
+      if (last_index(step) - first_index(step) + 1 <= max_ticks) {
+        found = true;
+        break;
+      }
+    }
+    if (found) break;
+  }
+  for (Real i = first_index(step); i <= last_index(step); ++i) {
+    // Exactly 0 rather than a rounding remnant near it.
+    ticks.push_back(std::fabs(i) < 0.5L ? 0 : std::clamp<Real>(i * step, low, high));
+    if (static_cast<int>(ticks.size()) == max_ticks) break;
+  }
+  return ticks;
+}
+
+}  // namespace zudira
