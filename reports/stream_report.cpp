@@ -1,6 +1,7 @@
 #include "reports/stream_report.h"
 
 #include <QFont>
+#include <algorithm>
 #include <cmath>
 
 #include "reports/report_job.h"
@@ -97,7 +98,8 @@ void TStreamReport::PlaceJustified(const QString& text, double left, double righ
                                    double baseline, TJustify justify) {
   double x = left;
   if (justify != TJustify::kLeft) {
-    const double free = right - left - TextWidth(text);
+    // Text wider than its room starts at the left edge, so its beginning stays on the paper.
+    const double free = std::max(0.0, right - left - TextWidth(text));
     x = justify == TJustify::kRight ? left + free : left + free / 2;
   }
   Place(text, x, baseline);
