@@ -10,6 +10,12 @@
 namespace zudira {
 namespace {
 
+// With ZUDIRA_SHOT_DIR set, a report is also saved there as PDF, for a person to look at.
+void SaveForLooking(const TPageStream& stream, const QString& name) {
+  const QString dir = qEnvironmentVariable("ZUDIRA_SHOT_DIR");
+  if (!dir.isEmpty()) TReportSystem::SavePdf(stream, dir + "/" + name, name);
+}
+
 const TPaper kA4{QSizeF(8.27, 11.69), QMarginsF(0.14, 0.14, 0.14, 0.14), 600};
 
 TAnswerReportInputs Inputs(DistributionKind kind, const char* text, RangeType range, FixEnd fix,
@@ -59,6 +65,7 @@ TEST(AnswerReport, PrintsTheRequestAndItsResult) {
     TStreamReport report(kA4);
     PrintAnswerReport(system, report, c.in);
     const TPageStream& s = report.Stream();
+    SaveForLooking(s, QStringLiteral("answer-%1-%2.pdf").arg(c.in.kind).arg(c.in.range));
     ASSERT_EQ(s.PageCount(), 1);
     const std::vector<TReadLine> lines = ReadLines(s, 0);
     ASSERT_EQ(lines.size(), c.body.size() + 2) << c.in.distributionText.toStdString();
@@ -96,6 +103,7 @@ TEST(ListReport, FactorialsUpTo1547RepeatTheFrameAndHeadingsOnEveryPage) {
   TStreamReport report(kA4);
   PrintListReport(system, report, title, QStringLiteral("Factorials"), rows);
   const TPageStream& s = report.Stream();
+  SaveForLooking(s, QStringLiteral("factorials-1547.pdf"));
   ASSERT_GT(s.PageCount(), 10);
   QStringList printed;
   for (int p = 0; p < s.PageCount(); ++p) {
