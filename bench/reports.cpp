@@ -1,5 +1,6 @@
 // The report engine on its largest job, the 1547 factorial list: laying it out into the page
-// stream, writing it as PDF, and drawing one page at 100 % as the preview does.
+// stream, writing it as PDF, and drawing one page at 100 % as the preview does; and the
+// answer report's pages.
 #include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QImage>
@@ -52,6 +53,27 @@ void BM_FactorialListAsPdf(benchmark::State& state) {
   state.counters["pages"] = stream->PageCount();
 }
 BENCHMARK(BM_FactorialListAsPdf)->Unit(benchmark::kMillisecond);
+
+// The answer report as Print makes it, up to the pages the preview shows (without the window).
+void BM_AnswerReportIntoStream(benchmark::State& state) {
+  zudira::TReportSystem system;
+  const zudira::TAnswerReportInputs inputs{QStringLiteral("Inverse Normal Distribution"),
+                                           zudira::dkInverseNormal,
+                                           zudira::rtInsideCO,
+                                           zudira::feFixA,
+                                           "0.0000000",
+                                           "1.0000000",
+                                           "0.5000000",
+                                           "-1.0000000",
+                                           "0.4307273"};
+  for (auto _ : state) {
+    auto stream = system.Generate(
+        [&](zudira::TBaseReport& r) { zudira::PrintAnswerReport(system, r, inputs); },
+        zudira::TReportSystem::PaperOf(QString()), nullptr);
+    benchmark::DoNotOptimize(stream->PageCount());
+  }
+}
+BENCHMARK(BM_AnswerReportIntoStream)->Unit(benchmark::kMillisecond);
 
 // One page at 100 %: the paper's inches at the screen's 96 dots per inch.
 void BM_RenderPageAt100(benchmark::State& state) {

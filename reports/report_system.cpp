@@ -11,6 +11,10 @@
 #include <QSaveFile>
 #include <algorithm>
 
+#ifdef ZUDIRA_HAVE_CUPS
+#include <cups/cups.h>
+#endif
+
 #include "numeric/conversions.h"
 #include "stats/exception.h"
 
@@ -270,6 +274,12 @@ bool TReportSystem::PrintStream(const TPageStream& stream, const TReportSetup& s
   }
   const bool ended = painter.end();
   if (!ended || printer.printerState() == QPrinter::Error) Fail(failed());
+#ifdef ZUDIRA_HAVE_CUPS
+  // Qt hands the finished job to CUPS at the end and keeps no word of a refusal; the CUPS
+  // library does, for the call it made last on this thread.
+  if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
+    Fail(failed() + QStringLiteral(" CUPS says: ") + QString::fromUtf8(cupsLastErrorString()));
+#endif
   return true;
 }
 

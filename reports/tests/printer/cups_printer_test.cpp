@@ -25,6 +25,7 @@
 #include "reports/report_system.h"
 #include "reports/tests/test_windows.h"
 #include "stats/combinatorics.h"
+#include "stats/exception.h"
 
 namespace zudira {
 namespace {
@@ -228,6 +229,25 @@ TEST_F(CupsPrinterTest, AnswerAndListReportsComeOutOfTheQueue) {
     EXPECT_EQ(PdfPages(produced), pages) << produced.toStdString();
     QFile::remove(produced);
   }
+
+  // A queue that refuses the job: the error reaches the caller, and nothing counts as printed.
+  TRecordingWindows windows;
+  windows.choose = [&](TReportSetup& setup) {
+    setup.printerName = kQueue;
+    setup.destination = TReportDestination::kPrinter;
+  };
+  system.SetWindows(&windows);
+  int rc = -1;
+  RunTool("cupsreject", {kQueue}, &rc);
+  ASSERT_EQ(rc, 0);
+  QString message;
+  try {
+    system.RunReport(cases[0].title, cases[0].routine, nullptr);
+  } catch (const Exception& e) {
+    message = QString::fromStdString(e.Message());
+  }
+  RunTool("cupsaccept", {kQueue});
+  EXPECT_TRUE(message.contains(kQueue)) << message.toStdString();
   system.SetWindows(nullptr);
 }
 
