@@ -68,8 +68,8 @@ class TBaseReport {
   virtual void ClearTabs() = 0;
   // position in inches from the paper's left edge, or kTabAfterPrevious; margin in hundredths
   // of an inch; shade 0 for none (a percentage of grey otherwise).
-  virtual void SetTab(double position, TJustify justify, double width, int margin,
-                      TBoxLines lines, int shade) = 0;
+  virtual void SetTab(double position, TJustify justify, double width, int margin, TBoxLines lines,
+                      int shade) = 0;
   // Text in the next tab column, inside its box.
   virtual void PrintTab(const QString& text) = 0;
 };

@@ -263,7 +263,8 @@ bool TReportSystem::PrintStream(const TPageStream& stream, const TReportSetup& s
     }
     first = false;
     if (progress != nullptr) {
-      progress->SetStatusText(PrintingStatus().replace(QStringLiteral("%p"), QString::number(page)));
+      progress->SetStatusText(
+          PrintingStatus().replace(QStringLiteral("%p"), QString::number(page)));
       if (progress->CancelRequested()) {
         printer.abort();
         painter.end();
@@ -295,8 +296,8 @@ void TReportSystem::SavePdf(const TPageStream& stream, const QString& path, cons
     writer.setResolution(static_cast<int>(kPdfDpi));
     writer.setTitle(title);
     writer.setCreator(QStringLiteral("Zudira"));
-    writer.setPageSize(QPageSize(stream.PageSizeInches(), QPageSize::Inch, QString(),
-                                 QPageSize::ExactMatch));
+    writer.setPageSize(
+        QPageSize(stream.PageSizeInches(), QPageSize::Inch, QString(), QPageSize::ExactMatch));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPainter painter;
     if (!painter.begin(&writer)) {

@@ -94,8 +94,8 @@ void TStreamReport::Place(const QString& text, double x, double baseline) {
   stream_->Add(std::move(item));
 }
 
-void TStreamReport::PlaceJustified(const QString& text, double left, double right,
-                                   double baseline, TJustify justify) {
+void TStreamReport::PlaceJustified(const QString& text, double left, double right, double baseline,
+                                   TJustify justify) {
   double x = left;
   if (justify != TJustify::kLeft) {
     // Text wider than its room starts at the left edge, so its beginning stays on the paper.

@@ -32,28 +32,27 @@ TEST(AnswerReport, PrintsTheRequestAndItsResult) {
       {Inputs(dkNormal, "Normal Distribution", rtOutsideCC, feFixA, "0.0000000", "1.0000000",
               "-1.0000000", "1.0000000", "0.3173105"),
        {"Distribution Type: Normal Distribution", "Range: P (X ≤ A or X ≥ B)",
-        "Mean (μ): 0.0000000", "Standard Deviation (σ): 1.0000000", "A: -1.0000000",
-        "B: 1.0000000", "Result", "Probability: 0.3173105"}},
+        "Mean (μ): 0.0000000", "Standard Deviation (σ): 1.0000000", "A: -1.0000000", "B: 1.0000000",
+        "Result", "Probability: 0.3173105"}},
       {Inputs(dkInverseChiSquared, "Inverse Chi-Squared Distribution", rtBelowA, feFixA,
               "4.0000000", "0.0000000", "0.9500000", "0.0000000", "9.4877290"),
        {"Distribution Type: Inverse Chi-Squared Distribution", "Range: P (X < A)",
         "Degrees of Freedom: 4.0000000", "Probability: 0.9500000", "Result", "A: 9.4877290"}},
-      {Inputs(dkInverseNormal, "Inverse Normal Distribution", rtInsideCO, feFixA, "0.00",
-              "1.00", "0.50", "-1.00", "0.49"),
-       {"Distribution Type: Inverse Normal Distribution", "Range: P (A ≤ X < B)",
-        "Mean (μ): 0.00", "Standard Deviation (σ): 1.00", "Probability: 0.50", "A: -1.00",
-        "Result", "B: 0.49"}},
+      {Inputs(dkInverseNormal, "Inverse Normal Distribution", rtInsideCO, feFixA, "0.00", "1.00",
+              "0.50", "-1.00", "0.49"),
+       {"Distribution Type: Inverse Normal Distribution", "Range: P (A ≤ X < B)", "Mean (μ): 0.00",
+        "Standard Deviation (σ): 1.00", "Probability: 0.50", "A: -1.00", "Result", "B: 0.49"}},
       {Inputs(dkInverseF, "Inverse F-Distribution", rtOutsideOC, feFixB, "3", "7", "0.1", "2",
               "0.4"),
        {"Distribution Type: Inverse F-Distribution", "Range: P (X < A or X ≥ B)",
-        "Degrees of Freedom 1: 3", "Degrees of Freedom 2: 7", "Probability: 0.1", "B: 2",
-        "Result", "A: 0.4"}},
+        "Degrees of Freedom 1: 3", "Degrees of Freedom 2: 7", "Probability: 0.1", "B: 2", "Result",
+        "A: 0.4"}},
       // A rejected calculation leaves Answer empty: the label stands alone.
-      {Inputs(dkBinomial, "Binomial Distribution", rtInsideOC, feFixA, "0.5000000", "10",
-              "2", "5", ""),
+      {Inputs(dkBinomial, "Binomial Distribution", rtInsideOC, feFixA, "0.5000000", "10", "2", "5",
+              ""),
        {"Distribution Type: Binomial Distribution", "Range: P (A < X ≤ B)",
-        "Probability of Success (p):0.5000000", "Number of Tests (n):10", "A: 2", "B: 5",
-        "Result", "Probability: "}},
+        "Probability of Success (p):0.5000000", "Number of Tests (n):10", "A: 2", "B: 5", "Result",
+        "Probability: "}},
       {Inputs(dkPoisson, "Poisson Distribution", rtAtLeastA, feFixA, "2.5", "0", "3", "0",
               "0.4561869"),
        {"Distribution Type: Poisson Distribution", "Range: P (X ≥ A)",
@@ -91,8 +90,8 @@ TEST(AnswerReport, PrintsTheRequestAndItsResult) {
 QStringList FactorialRows(int n) {
   QStringList rows;
   for (int i = 0; i <= n; ++i)
-    rows.push_back(QString::fromStdString(SafeIntToStr(i) + "|" +
-                                          SafeFloatToFixed(Factorial(static_cast<unsigned>(i)), 0)));
+    rows.push_back(QString::fromStdString(
+        SafeIntToStr(i) + "|" + SafeFloatToFixed(Factorial(static_cast<unsigned>(i)), 0)));
   return rows;
 }
 

@@ -88,7 +88,8 @@ TEST(PageFrame, HeaderFootersAndFonts) {
     EXPECT_EQ(runs[2]->text, QStringLiteral("Printed by Ada Lovelace"));
     EXPECT_EQ(runs[3]->text, QStringLiteral("Page 1."));
     EXPECT_GT(runs[3]->x, runs[2]->x);
-    for (int i = 1; i < 4; ++i) EXPECT_EQ(s.Font(runs[i]->font), (TFontSpec{"Arial", 8, false, false}));
+    for (int i = 1; i < 4; ++i)
+      EXPECT_EQ(s.Font(runs[i]->font), (TFontSpec{"Arial", 8, false, false}));
   }
 }
 

@@ -61,8 +61,9 @@ class CupsPrinterTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     if (geteuid() != 0) {
-      skipReason_ = "needs root: the private cupsd runs its queue as user lp, which only root "
-                    "can start";
+      skipReason_ =
+          "needs root: the private cupsd runs its queue as user lp, which only root "
+          "can start";
       return;
     }
     for (const char* tool : {"cupsd", "lpadmin", "lpstat", "pdfinfo"}) {
@@ -113,9 +114,9 @@ class CupsPrinterTest : public ::testing::Test {
       return;
     }
     int rc = -1;
-    const QString added = RunTool("lpadmin", {"-p", kQueue, "-v", "cups-pdf:/", "-E", "-m",
-                                          "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"},
-                              &rc);
+    const QString added = RunTool(
+        "lpadmin",
+        {"-p", kQueue, "-v", "cups-pdf:/", "-E", "-m", "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"}, &rc);
     if (rc != 0) startFailure_ = "lpadmin failed: " + added.toStdString();
   }
 
@@ -168,8 +169,8 @@ int PdfPages(const QString& path) {
 TEST_F(CupsPrinterTest, AnswerAndListReportsComeOutOfTheQueue) {
   QStringList rows;
   for (int i = 0; i <= 200; ++i)
-    rows.push_back(QString::fromStdString(SafeIntToStr(i) + "|" +
-                                          SafeFloatToFixed(Factorial(static_cast<unsigned>(i)), 0)));
+    rows.push_back(QString::fromStdString(
+        SafeIntToStr(i) + "|" + SafeFloatToFixed(Factorial(static_cast<unsigned>(i)), 0)));
   TReportSystem system;
   const struct {
     QString title;
@@ -178,10 +179,10 @@ TEST_F(CupsPrinterTest, AnswerAndListReportsComeOutOfTheQueue) {
   } cases[] = {
       {QStringLiteral("PDF Details"),
        [&](TBaseReport& r) {
-         PrintAnswerReport(system, r,
-                           {QStringLiteral("Inverse Normal Distribution"), dkInverseNormal,
-                            rtInsideCO, feFixA, "0.0000000", "1.0000000", "0.5000000",
-                            "-1.0000000", "0.4307273"});
+         PrintAnswerReport(
+             system, r,
+             {QStringLiteral("Inverse Normal Distribution"), dkInverseNormal, rtInsideCO, feFixA,
+              "0.0000000", "1.0000000", "0.5000000", "-1.0000000", "0.4307273"});
        },
        1},
       {QStringLiteral("Factorials"),
@@ -206,8 +207,8 @@ TEST_F(CupsPrinterTest, AnswerAndListReportsComeOutOfTheQueue) {
     const int completedBefore = CompletedJobs();
     EXPECT_EQ(system.RunReport(c.title, c.routine, nullptr), TReportOutcome::kPrinted);
     EXPECT_EQ(chosenPrinter, kQueue);  // the only printer is offered
-    const int pages = static_cast<int>(
-        windows.statusTexts.filter(QStringLiteral("Generating page")).size());
+    const int pages =
+        static_cast<int>(windows.statusTexts.filter(QStringLiteral("Generating page")).size());
     EXPECT_GE(pages, c.minPages);
     EXPECT_EQ(windows.statusTexts.filter(QStringLiteral("Printing page")).size(), pages);
 
