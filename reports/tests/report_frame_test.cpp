@@ -94,7 +94,7 @@ TEST(PageFrame, HeaderFootersAndFonts) {
 }
 
 // Every page of a long printout carries its own frame, numbered from 1 across page breaks.
-TEST(PageFrame, TextPrintoutNumbersEveryPageAndKeepsTwoLinesFree) {
+TEST(PageFrame, TextPrintoutNumbersEveryPageAndPrintsEveryLine) {
   const struct {
     int lineCount;
     bool onePage;

@@ -96,6 +96,23 @@ TEST(RunReport, CopiesBelowOneAreIgnored) {
   }
 }
 
+// A printer that went away between set-up and printing is an error, never a printed job.
+TEST(RunReport, PrinterThatIsGoneIsAnError) {
+  TReportSystem system;
+  TRecordingWindows windows;
+  windows.choose = [](TReportSetup& setup) {
+    setup.printerName = QStringLiteral("Zudira No Such Printer");
+    setup.destination = TReportDestination::kPrinter;
+  };
+  system.SetWindows(&windows);
+  try {
+    system.RunReport(QStringLiteral("Gone"), Lines(system, 3), nullptr);
+    ADD_FAILURE() << "printed to a printer that does not exist";
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message(), "The printer \"Zudira No Such Printer\" is no longer available.");
+  }
+}
+
 int PdfPages(const QString& path) {
   QProcess info;
   info.start(QStringLiteral("pdfinfo"), {path});
