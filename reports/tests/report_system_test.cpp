@@ -164,6 +164,12 @@ TEST(RunReport, PreviewSavesPdfOrSaysWhyNot) {
   if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
     GTEST_SKIP() << "pdfinfo (poppler-utils) is not installed";
   EXPECT_EQ(PdfPages(good), windows.previewPages);
+  QProcess text;
+  text.start(QStringLiteral("pdftotext"), {good, QStringLiteral("-")});
+  ASSERT_TRUE(text.waitForFinished(20000));
+  const QString content = QString::fromUtf8(text.readAllStandardOutput());
+  for (const char* expected : {"Lines", "line 0", "line 149", "Page 1.", "Page 2."})
+    EXPECT_TRUE(content.contains(QLatin1String(expected))) << expected;
 }
 
 }  // namespace
