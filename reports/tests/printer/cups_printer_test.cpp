@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdlib>
+#include <map>
 #include <memory>
 
 #include <netinet/in.h>
@@ -202,8 +203,11 @@ TEST_F(CupsPrinterTest, AnswerAndListReportsComeOutOfTheQueue) {
       setup.destination = TReportDestination::kPrinter;
     };
     system.SetWindows(&windows);
-    // Job numbers start again with every scheduler, so an old file may carry the new name.
-    const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
+    // Job numbers start again with every scheduler, so an old file may carry the new name:
+    // the new output is the file that is new or was written again.
+    std::map<QString, QDateTime> before;
+    for (const QFileInfo& f : QDir(OutputDir()).entryInfoList({"*.pdf"}, QDir::Files))
+      before[f.fileName()] = f.lastModified();
     const int completedBefore = CompletedJobs();
     EXPECT_EQ(system.RunReport(c.title, c.routine, nullptr), TReportOutcome::kPrinted);
     EXPECT_EQ(chosenPrinter, kQueue);  // the only printer is offered
@@ -220,7 +224,8 @@ TEST_F(CupsPrinterTest, AnswerAndListReportsComeOutOfTheQueue) {
       if (CompletedJobs() > completedBefore) {
         const QFileInfoList now = QDir(OutputDir()).entryInfoList({"*.pdf"}, QDir::Files);
         for (const QFileInfo& f : now)
-          if (f.lastModified() >= started) produced = f.filePath();
+          if (!before.count(f.fileName()) || before[f.fileName()] != f.lastModified())
+            produced = f.filePath();
         if (!produced.isEmpty()) break;
       }
       QThread::msleep(200);
