@@ -1,18 +1,33 @@
 #include "app/data_modules.h"
 
 #include "app/pictures.h"
+#include "app/platform_info.h"
 
 namespace zudira {
 
 namespace {
 TDuzDataLite* g_glyph_module = nullptr;
+TDuzDataRP* g_report_module = nullptr;
 }  // namespace
 
-TDuzDataRP::TDuzDataRP(QObject* parent) : QObject(parent) {
+TDuzDataRP::TDuzDataRP(QObject* parent)
+    : QObject(parent), repSys_(std::make_unique<TReportSystem>()) {
   setObjectName("DuzDataRP");
+  repSys_->SetOwnerName(WindowsOwner());
+  g_report_module = this;
 }
 
-TDuzDataRP::~TDuzDataRP() = default;
+TDuzDataRP::~TDuzDataRP() {
+  if (g_report_module == this) g_report_module = nullptr;
+}
+
+TDuzDataRP* TDuzDataRP::Instance() {
+  return g_report_module;
+}
+
+TReportSystem* SharedReportSystem() {
+  return g_report_module != nullptr ? &g_report_module->RepSys() : nullptr;
+}
 
 TDuzDataLite::TDuzDataLite(QObject* parent) : QObject(parent) {
   setObjectName("DuzDataLite");

@@ -5,7 +5,10 @@
 #include <QIcon>
 #include <QObject>
 #include <QPixmap>
+#include <memory>
 #include <vector>
+
+#include "reports/report_system.h"
 
 namespace zudira {
 
@@ -15,8 +18,9 @@ class TDuzRPStatusForm;
 struct TRPPreviewRequest;
 struct TRPSetupRequest;
 
-// Holds the report system of the print jobs. The print jobs are not built yet, so it holds
-// nothing beyond being the one shared owner they will use.
+
+// Holds RepSys, the report system that every print job runs through; the footers name the
+// user read at its creation.
 class TDuzDataRP : public QObject {
   Q_OBJECT
  public:
@@ -28,7 +32,18 @@ class TDuzDataRP : public QObject {
   void RepSysOverrideSetup(int step, TDuzRPSetupForm*& form, TRPSetupRequest& request);
   void RepSysOverrideStatus(int step, TDuzRPStatusForm*& form, const QString& statusTitle);
   void RepSysOverridePreview(int step, TDuzRPPreviewForm*& form, TRPPreviewRequest& request);
+
+  // The module made at start, or null before it exists and after it is gone.
+  static TDuzDataRP* Instance();
+
+  TReportSystem& RepSys() { return *repSys_; }
+
+ private:
+  std::unique_ptr<TReportSystem> repSys_;
 };
+
+// The report system of the module made at start; null when there is none.
+TReportSystem* SharedReportSystem();
 
 // Holds Bmps, the glyphs that buttons in every window take their pictures from (indices:
 // the Glyph enumeration of app/pictures.h).

@@ -8,6 +8,7 @@
 #include "app/error_report.h"
 #include "app/help.h"
 #include "app/main_window.h"
+#include "app/rp_windows.h"
 #include "widgets/duz_calc_form.h"
 #include "widgets/system_locale_provider.h"
 
@@ -28,6 +29,8 @@ int main(int argc, char** argv) {
   zudira::SetCalcErrorReport([](const QString& message) { zudira::ShowErrorReport(message); });
 
   zudira::TDuzDataRP report_module(&app);
+  // Print jobs show the program's own set-up, status and preview windows.
+  report_module.RepSys().SetWindows(&zudira::ReportWindowsOf(report_module));
   zudira::TDuzDataLite glyph_module(&app);
   // Made on the heap and deleted before the modules: its destruction writes the settings.
   auto main_form = std::make_unique<zudira::TPDFMainForm>();

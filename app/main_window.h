@@ -28,6 +28,7 @@ class QToolButton;
 
 namespace zudira {
 
+class TBaseReport;
 class TDuzEdit3;
 class TDuzLabel2;
 class TDuzMathLabel;
@@ -79,6 +80,8 @@ class TPDFMainForm : public QMainWindow {
   void FactItemClick();
   void PermItemClick();
   void PrintBtnClick();
+  // The answer report's page content: the request and its result as the window shows them.
+  void rPrintInfo(TBaseReport& report);
   void OptBtnClick();
   void Def1BtnClick();
   void Def2BtnClick();

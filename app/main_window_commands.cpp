@@ -14,6 +14,7 @@
 #include "app/about_box.h"
 #include "appearance/appearance_settings.h"
 #include "app/apply_appearance.h"
+#include "app/data_modules.h"
 #include "app/error_report.h"
 #include "app/help.h"
 #include "app/main_window.h"
@@ -25,6 +26,9 @@
 #include "app/text_view_form.h"
 #include "core/catalogue.h"
 #include "core/evaluate_request.h"
+#include "reports/content_reports.h"
+#include "reports/report_system.h"
+#include "stats/exception.h"
 #include "widgets/duz_calc_form.h"
 #include "widgets/duz_edit.h"
 #include "widgets/duz_label.h"
@@ -43,10 +47,6 @@ TEditType EditTypeOf(InputEntry entry) {
       break;
   }
   return etReal;
-}
-
-void NotAvailableYet(const char* what) {
-  WarningMsg(QString::fromUtf8(what) + " is not available yet.");
 }
 
 }  // namespace
@@ -278,9 +278,28 @@ void TPDFMainForm::PermItemClick() {
 
 void TPDFMainForm::PrintBtnClick() {
   RunCommand([this] {
+    // Calculate first, so the printed result belongs to the printed inputs; an error of the
+    // library ends the command before any report starts.
     Calculate();
-    NotAvailableYet("Printing");
+    TReportSystem* reports = SharedReportSystem();
+    if (reports == nullptr) throw Exception("The report system is not running.");
+    reports->RunReport(
+        QStringLiteral("PDF Details"), [this](TBaseReport& report) { rPrintInfo(report); }, this);
   });
+}
+
+void TPDFMainForm::rPrintInfo(TBaseReport& report) {
+  TAnswerReportInputs inputs;
+  inputs.distributionText = pdf_type_->currentText();
+  inputs.kind = Kind();
+  inputs.range = Range();
+  inputs.fixedEnd = FixedEnd();
+  inputs.mean = mean_->Text();
+  inputs.sdev = sdev_->Text();
+  inputs.a = a_->Text();
+  inputs.b = b_->Text();
+  inputs.answer = answer_->Text();
+  PrintAnswerReport(*SharedReportSystem(), report, inputs);
 }
 
 void TPDFMainForm::OptBtnClick() {

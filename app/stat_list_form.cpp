@@ -12,10 +12,14 @@
 #include <cstdlib>
 
 #include "appearance/appearance_settings.h"
+#include "app/data_modules.h"
 #include "app/error_report.h"
 #include "app/message_boxes.h"
 #include "app/wait_form.h"
 #include "app/window_placement.h"
+#include "reports/content_reports.h"
+#include "reports/report_system.h"
+#include "stats/exception.h"
 
 namespace zudira {
 
@@ -168,7 +172,18 @@ const QStringList& TStatListForm::Rows() const {
 }
 
 void TStatListForm::PrintBtnClick() {
-  WarningMsg(QStringLiteral("Printing is not available yet."));
+  RunCommand([this] {
+    TReportSystem* reports = SharedReportSystem();
+    if (reports == nullptr) throw Exception("The report system is not running.");
+    reports->RunReport(
+        QString::fromStdString(ListPrintTitle(kind_)),
+        [this](TBaseReport& report) { rPrintList(report); }, this);
+  });
+}
+
+void TStatListForm::rPrintList(TBaseReport& report) {
+  PrintListReport(*SharedReportSystem(), report, windowTitle(),
+                  QString::fromStdString(ListValueHeading(kind_)), Rows());
 }
 
 void TStatListForm::changeEvent(QEvent* event) {

@@ -15,6 +15,7 @@ class QTableView;
 namespace zudira {
 
 class ListRowsModel;
+class TBaseReport;
 
 // A modal dialog with the table `LB` (header columns "N" and "Value", grid lines, the Read Only
 // Colour behind the rows), `PrintBtn` and the default button `OKBtn`.
@@ -30,7 +31,10 @@ class TStatListForm : public QDialog {
   // The rows as shown, "I|V" each.
   const QStringList& Rows() const;
 
+  // Prints the list through the shared report system; the window stays open.
   void PrintBtnClick();
+  // The list report's page content, titled with the window's caption.
+  void rPrintList(TBaseReport& report);
 
  protected:
   void changeEvent(QEvent* event) override;

@@ -8,9 +8,16 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QStringDecoder>
+#include <QTextBlock>
+#include <QTextDocument>
 
+#include "app/data_modules.h"
+#include "app/error_report.h"
 #include "app/message_boxes.h"
 #include "app/window_placement.h"
+#include "reports/content_reports.h"
+#include "reports/report_system.h"
+#include "stats/exception.h"
 
 namespace zudira {
 
@@ -104,7 +111,7 @@ ViewerLayout LayOutViewer(QSize client, QSize button) {
   return layout;
 }
 
-TTFViewForm::TTFViewForm(QWidget* parent) : QDialog(parent) {
+TTFViewForm::TTFViewForm(QWidget* parent) : QDialog(parent), repSys_(SharedReportSystem()) {
   setObjectName(QStringLiteral("TFViewForm"));
   setSizeGripEnabled(true);
 
@@ -146,7 +153,22 @@ bool TTFViewForm::LoadFile(const QString& fileName) {
 }
 
 void TTFViewForm::PrintBtnClick() {
-  WarningMsg(QStringLiteral("Printing is not available yet."));
+  RunCommand([this] {
+    if (repSys_ == nullptr) throw Exception("The report system is not running.");
+    repSys_->RunReport(windowTitle(), [this](TBaseReport& report) { rPrintTF(report); }, this);
+  });
+  accept();
+}
+
+void TTFViewForm::rPrintTF(TBaseReport& report) {
+  QStringList lines;
+  const QTextDocument* document = tf_->document();
+  // An empty file prints its frame alone.
+  if (!document->isEmpty()) {
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+      lines.push_back(block.text());
+  }
+  PrintTextReport(*repSys_, report, windowTitle(), lines);
 }
 
 void TTFViewForm::resizeEvent(QResizeEvent* event) {

@@ -12,6 +12,9 @@ class QPushButton;
 
 namespace zudira {
 
+class TBaseReport;
+class TReportSystem;
+
 // The viewer shows at most this many bytes of a file, so a huge file cannot stall the window.
 inline constexpr qint64 kViewerByteLimit = 8 * 1024 * 1024;
 // It shows at most this many lines, too: every line costs the view about half a kilobyte and some
@@ -47,7 +50,12 @@ class TTFViewForm : public QDialog {
   bool LoadFile(const QString& fileName);
   QPlainTextEdit* View() const { return tf_; }
 
+  // Prints the file through the report system, then closes the viewer however the job ended.
   void PrintBtnClick();
+  // The printout's page content: every line of the file, the frame on every page.
+  void rPrintTF(TBaseReport& report);
+  // The report system that prints (the shared one unless set).
+  void SetReportSystem(TReportSystem* system) { repSys_ = system; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -56,6 +64,7 @@ class TTFViewForm : public QDialog {
   QPlainTextEdit* tf_ = nullptr;
   QPushButton* closeBtn_ = nullptr;
   QPushButton* printBtn_ = nullptr;
+  TReportSystem* repSys_ = nullptr;
 };
 
 // Shows the file in the viewer, captioned `caption` (the file name when empty, cut to 255

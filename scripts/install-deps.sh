@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libboost-math-dev
   fonts-liberation2 fonts-dejavu-core
   desktop-file-utils appstream librsvg2-bin dpkg-dev
+  cups printer-driver-cups-pdf poppler-utils libcups2-dev
 )
 missing=()
 for p in "${packages[@]}"; do

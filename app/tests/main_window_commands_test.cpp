@@ -1,5 +1,5 @@
-// The main window's commands: the calculator buttons, presets, help, the not-yet-built
-// commands, and what survives a restart.
+// The main window's commands: the calculator buttons, presets, help, printing,
+// and what survives a restart.
 #include <gtest/gtest.h>
 #include <functional>
 #include <QFileInfo>
@@ -17,10 +17,12 @@
 #include <vector>
 
 #include "app/apply_appearance.h"
+#include "app/data_modules.h"
 #include "app/help.h"
 #include "app/help_viewer.h"
 #include "app/message_boxes.h"
 #include "app/tests/main_window_fixture.h"
+#include "reports/tests/test_windows.h"
 
 namespace zudira {
 namespace {
@@ -238,14 +240,25 @@ TEST_F(MainWindowTest, SettingsThatCannotBeSavedAreReportedOnceAtExit) {
   EXPECT_TRUE(boxes.Shown().empty());
 }
 
-TEST_F(MainWindowTest, CommandsNotBuiltYetSayIt) {
-  auto w = MakeWindow();
-  ScopedBoxScript boxes;
-  Type(*w, "SDev", "1");
-  w->PrintBtnClick();
-  ASSERT_EQ(boxes.Shown().size(), 1u);
-  EXPECT_EQ(boxes.Shown()[0].text, "Printing is not available yet.");
-  EXPECT_EQ(Field(*w, "Answer")->Text(), "0.0000000");  // calculated before printing
+TEST_F(MainWindowTest, PrintCalculatesThenRunsTheAnswerReport) {
+  for (bool acceptSetup : {true, false}) {
+    TDuzDataRP module;
+    TRecordingWindows windows;
+    windows.acceptSetup = acceptSetup;
+    module.RepSys().SetWindows(&windows);
+    auto w = MakeWindow();
+    ScopedBoxScript boxes;
+    Type(*w, "SDev", "1");
+    w->PrintBtnClick();
+    EXPECT_TRUE(boxes.Shown().empty());
+    EXPECT_EQ(Field(*w, "Answer")->Text(), "0.0000000");  // calculated before printing
+    EXPECT_EQ(windows.setups, 1);
+    EXPECT_EQ(windows.previewTitles,
+              acceptSetup ? QStringList{"PDF Details"} : QStringList{});
+    if (acceptSetup) {
+      EXPECT_EQ(windows.previewPages, 1);
+    }
+  }
 }
 
 THelpViewer* ShownHelpViewer() {

@@ -12,6 +12,8 @@
 #include <QTextDocument>
 
 #include "app/message_boxes.h"
+#include "reports/report_system.h"
+#include "reports/tests/test_windows.h"
 #include "app/tests/modal_probe.h"
 
 namespace zudira {
@@ -158,6 +160,33 @@ TEST(ViewTextFile, ShowsTheFileReadOnlyInAFixedPitchFont) {
   ModalProbe third([&](QDialog& dialog) { caption = dialog.windowTitle(); });
   EXPECT_TRUE(ViewTextFile(path, QString(300, 'c')));
   EXPECT_EQ(caption, QString(255, 'c'));
+}
+
+TEST(ViewTextFile, PrintClosesTheViewerHoweverTheJobEnds) {
+  const QTemporaryDir dir;
+  const QString path = WriteFile(dir, "Readme.Txt", "one\ntwo\n");
+  const struct {
+    bool acceptSetup;
+    int cancelAtCall;
+    int previews;
+  } cases[] = {{true, 0, 1}, {false, 0, 0}, {true, 1, 0}};
+  for (const auto& c : cases) {
+    TReportSystem system;
+    TRecordingWindows windows;
+    windows.acceptSetup = c.acceptSetup;
+    windows.cancelAtCall = c.cancelAtCall;
+    system.SetWindows(&windows);
+    TTFViewForm form;
+    form.SetReportSystem(&system);
+    form.setWindowTitle("README File");
+    ASSERT_TRUE(form.LoadFile(path));
+    form.show();
+    form.findChild<QPushButton*>("PrintBtn")->click();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(windows.previewTitles.size(), c.previews);
+    EXPECT_EQ(system.PreviewTitle(), "README File");
+    EXPECT_EQ(system.StatusTitle(), "Report Status for README File");
+  }
 }
 
 TEST(ViewTextFile, EnterAndEscapeClose) {

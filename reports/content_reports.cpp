@@ -1,0 +1,164 @@
+#include "reports/content_reports.h"
+
+#include "reports/report_system.h"
+
+namespace zudira {
+
+namespace {
+
+const QString kArial = QStringLiteral("Arial");
+constexpr double kAnswerPoints = 12;
+constexpr double kListFirstColumn = 1.5;
+constexpr int kListInnerMargin = 5;  // hundredths of an inch
+
+// A body line needs this many lines left on the page, else it goes to the next one.
+constexpr int kLinesNeeded = 2;
+
+void ParameterLines(TBaseReport& r, const TAnswerReportInputs& in) {
+  switch (in.kind) {
+    case dkNormal:
+    case dkInverseNormal:
+      r.PrintLn(QStringLiteral("Mean (μ): ") + in.mean);
+      r.PrintLn(QStringLiteral("Standard Deviation (σ): ") + in.sdev);
+      break;
+    case dkBinomial:
+      r.PrintLn(QStringLiteral("Probability of Success (p):") + in.mean);
+      r.PrintLn(QStringLiteral("Number of Tests (n):") + in.sdev);
+      break;
+    case dkPoisson:
+      r.PrintLn(QStringLiteral("Average Number of Successes in a given period (μ): ") + in.mean);
+      break;
+    case dkExponential:
+      r.PrintLn(QStringLiteral("Mean (μ): ") + in.mean);
+      break;
+    case dkStudentT:
+    case dkInverseStudentT:
+    case dkChiSquared:
+    case dkInverseChiSquared:
+      // Chi-squared takes its one parameter like Student T, so a printed answer says which
+      // distribution it belongs to.
+      r.PrintLn(QStringLiteral("Degrees of Freedom: ") + in.mean);
+      break;
+    case dkF:
+    case dkInverseF:
+      r.PrintLn(QStringLiteral("Degrees of Freedom 1: ") + in.mean);
+      r.PrintLn(QStringLiteral("Degrees of Freedom 2: ") + in.sdev);
+      break;
+  }
+}
+
+void ListHeadings(TReportSystem& system, TBaseReport& r, const QString& pageTitle,
+                  const QString& valueHeading) {
+  system.PrintPageFrame(r, pageTitle.left(kTitleLimit));
+  const TPageMargins& m = system.PageMargins();
+  r.SetTab(m.Left, TJustify::kLeft, kListFirstColumn, kListInnerMargin, TBoxLines::All(), 0);
+  r.SetTab(kTabAfterPrevious, TJustify::kLeft, r.PageWidth() - (m.LeftPlusRight + kListFirstColumn),
+           kListInnerMargin, TBoxLines::All(), 0);
+  r.BoldOn();
+  r.PrintTab(QStringLiteral("Value"));
+  r.PrintTab(valueHeading);
+  r.NewLine();
+  r.BoldOff();
+}
+
+}  // namespace
+
+QString AnswerRangeText(RangeType range) {
+  switch (range) {
+    case rtEqualA:
+      return QStringLiteral("P (X = A)");
+    case rtBelowA:
+      return QStringLiteral("P (X < A)");
+    case rtAtMostA:
+      return QStringLiteral("P (X ≤ A)");
+    case rtAboveA:
+      return QStringLiteral("P (X > A)");
+    case rtAtLeastA:
+      return QStringLiteral("P (X ≥ A)");
+    case rtInsideOO:
+      return QStringLiteral("P (A < X < B)");
+    case rtInsideOC:
+      return QStringLiteral("P (A < X ≤ B)");
+    case rtInsideCO:
+      return QStringLiteral("P (A ≤ X < B)");
+    case rtInsideCC:
+      return QStringLiteral("P (A ≤ X ≤ B)");
+    case rtOutsideOO:
+      return QStringLiteral("P (X < A or X > B)");
+    case rtOutsideOC:
+      return QStringLiteral("P (X < A or X ≥ B)");
+    case rtOutsideCO:
+      return QStringLiteral("P (X ≤ A or X > B)");
+    case rtOutsideCC:
+      return QStringLiteral("P (X ≤ A or X ≥ B)");
+  }
+  return {};
+}
+
+void PrintAnswerReport(TReportSystem& system, TBaseReport& r, const TAnswerReportInputs& in) {
+  system.PrintPageFrame(r, QStringLiteral("Zudira"));
+  r.SetFont(kArial, kAnswerPoints);
+  r.NewLine();
+  r.NewLine();
+  r.PrintLn(QStringLiteral("Distribution Type: ") + in.distributionText);
+  r.NewLine();
+  r.Print(QStringLiteral("Range: ") + AnswerRangeText(in.range));
+  r.NewLine();
+  r.NewLine();
+  ParameterLines(r, in);
+
+  const bool inverse = IsInverseKind(in.kind);
+  const bool twoBound = IsTwoBound(in.range);
+  if (inverse) {
+    r.PrintLn(QStringLiteral("Probability: ") + in.a);
+    if (twoBound)
+      r.PrintLn((in.fixedEnd == feFixA ? QStringLiteral("A: ") : QStringLiteral("B: ")) + in.b);
+  } else {
+    r.PrintLn(QStringLiteral("A: ") + in.a);
+    if (twoBound) r.PrintLn(QStringLiteral("B: ") + in.b);
+  }
+
+  r.NewLine();
+  r.BoldOn();
+  r.UnderlineOn();
+  r.PrintLn(QStringLiteral("Result"));
+  r.UnderlineOff();
+  r.NewLine();
+  QString label = QStringLiteral("Probability: ");
+  if (inverse && !twoBound) label = QStringLiteral("A: ");
+  if (inverse && twoBound)
+    label = in.fixedEnd == feFixA ? QStringLiteral("B: ") : QStringLiteral("A: ");
+  r.PrintLn(label + in.answer);
+  r.BoldOff();
+}
+
+void PrintListReport(TReportSystem& system, TBaseReport& r, const QString& pageTitle,
+                     const QString& valueHeading, const QStringList& rows) {
+  ListHeadings(system, r, pageTitle, valueHeading);
+  for (const QString& row : rows) {
+    if (r.LinesLeft() < kLinesNeeded) {
+      r.NewPage();
+      ListHeadings(system, r, pageTitle, valueHeading);
+    }
+    const qsizetype bar = row.indexOf(u'|');
+    if (bar < 0) continue;
+    r.PrintTab(row.left(bar));
+    r.PrintTab(row.mid(bar + 1));
+    r.NewLine();
+  }
+}
+
+void PrintTextReport(TReportSystem& system, TBaseReport& r, const QString& pageTitle,
+                     const QStringList& lines) {
+  const QString title = pageTitle.left(kTitleLimit);
+  system.PrintPageFrame(r, title);
+  for (const QString& line : lines) {
+    if (r.LinesLeft() < kLinesNeeded) {
+      r.NewPage();
+      system.PrintPageFrame(r, title);
+    }
+    r.PrintLn(line);
+  }
+}
+
+}  // namespace zudira

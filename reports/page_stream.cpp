@@ -1,0 +1,91 @@
+#include "reports/page_stream.h"
+
+#include <QFont>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPen>
+#include <algorithm>
+
+namespace zudira {
+
+namespace {
+// The renderer draws in units of 1/1200 inch and lets the painter's transform fit them to the
+// target; fonts are sized for that unit so text scales with the page.
+constexpr double kUnitsPerInch = 1200.0;
+}  // namespace
+
+QFont QtFont(const TFontSpec& spec) {
+  QFont font(spec.name);
+  // Metrics of outline fonts scale linearly only without hinting, and the layout is measured
+  // at one resolution and drawn at another.
+  font.setHintingPreference(QFont::PreferNoHinting);
+  font.setPointSizeF(spec.points);
+  font.setBold(spec.bold);
+  font.setUnderline(spec.underline);
+  return font;
+}
+
+void TPageStream::Add(TStreamItem item) {
+  if (pages_.empty()) pages_.emplace_back();
+  pages_.back().items.push_back(std::move(item));
+}
+
+int TPageStream::FontIndex(const TFontSpec& spec) {
+  for (size_t i = 0; i < fonts_.size(); ++i)
+    if (fonts_[i] == spec) return static_cast<int>(i);
+  fonts_.push_back(spec);
+  return static_cast<int>(fonts_.size() - 1);
+}
+
+void TPageStream::RenderPage(QPainter& painter, int pageIndex, const QRectF& target) const {
+  if (pageIndex < 0 || pageIndex >= PageCount() || pageInches_.isEmpty()) return;
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  painter.setRenderHint(QPainter::TextAntialiasing, true);
+  painter.translate(target.topLeft());
+  painter.scale(target.width() / (pageInches_.width() * kUnitsPerInch),
+                target.height() / (pageInches_.height() * kUnitsPerInch));
+  // A font's point size is turned into pixels at the device's resolution, before the
+  // transform; sized against it, the text is kUnitsPerInch-based like everything else.
+  const double deviceDpi = painter.device() != nullptr ? painter.device()->logicalDpiY() : 96.0;
+  std::vector<QFont> fonts;
+  fonts.reserve(fonts_.size());
+  for (const TFontSpec& spec : fonts_) {
+    TFontSpec scaled = spec;
+    scaled.points = spec.points * kUnitsPerInch / deviceDpi;
+    fonts.push_back(QtFont(scaled));
+  }
+  QPen pen(Qt::black);
+  pen.setWidthF(kBoxLineWidth * kUnitsPerInch);
+  painter.setPen(pen);
+  painter.setBrush(Qt::NoBrush);
+  int currentFont = -1;
+  const auto u = [](double inches) { return inches * kUnitsPerInch; };
+  for (const TStreamItem& item : pages_[static_cast<size_t>(pageIndex)].items) {
+    switch (item.kind) {
+      case TStreamItem::TKind::kText:
+        if (item.font != currentFont && item.font >= 0 &&
+            item.font < static_cast<int>(fonts.size())) {
+          painter.setFont(fonts[static_cast<size_t>(item.font)]);
+          currentFont = item.font;
+        }
+        painter.drawText(QPointF(u(item.x), u(item.y)), item.text);
+        break;
+      case TStreamItem::TKind::kLine:
+        painter.drawLine(QPointF(u(item.x), u(item.y)), QPointF(u(item.x2), u(item.y2)));
+        break;
+      case TStreamItem::TKind::kBox:
+        painter.drawRect(QRectF(QPointF(u(item.x), u(item.y)), QPointF(u(item.x2), u(item.y2))));
+        break;
+      case TStreamItem::TKind::kShade: {
+        const int grey = 255 - 255 * std::clamp(item.shade, 0, 100) / 100;
+        painter.fillRect(QRectF(QPointF(u(item.x), u(item.y)), QPointF(u(item.x2), u(item.y2))),
+                         QColor(grey, grey, grey));
+        break;
+      }
+    }
+  }
+  painter.restore();
+}
+
+}  // namespace zudira

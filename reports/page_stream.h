@@ -1,0 +1,73 @@
+// The pages of a job held in memory: each page a list of text runs, lines and boxes placed
+// in inches, each text with its font. One renderer draws a page with QPainter for the
+// preview, the printer and the PDF writer alike.
+#pragma once
+
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+#include <vector>
+
+class QFont;
+class QPainter;
+
+namespace zudira {
+
+struct TFontSpec {
+  QString name;
+  double points = 10;
+  bool bold = false;
+  bool underline = false;
+  bool operator==(const TFontSpec&) const = default;
+};
+
+// The Qt font of a spec; its point size turns into pixels at the resolution of the device it
+// is measured or drawn on.
+QFont QtFont(const TFontSpec& spec);
+
+// Width of the pen that draws box lines.
+inline constexpr double kBoxLineWidth = 0.01;
+
+struct TStreamItem {
+  enum class TKind { kText, kLine, kBox, kShade };
+  TKind kind = TKind::kText;
+  // Text: x at the start of the run, y at its baseline. Line: from (x, y) to (x2, y2).
+  // Box and shade: the rectangle from (x, y) to (x2, y2); shade is a percentage of grey.
+  double x = 0;
+  double y = 0;
+  double x2 = 0;
+  double y2 = 0;
+  QString text;
+  int font = -1;  // index into TPageStream::fonts for a text run
+  int shade = 0;
+};
+
+struct TStreamPage {
+  std::vector<TStreamItem> items;
+};
+
+class TPageStream {
+ public:
+  explicit TPageStream(QSizeF pageInches = QSizeF(8.5, 11)) : pageInches_(pageInches) {}
+
+  QSizeF PageSizeInches() const { return pageInches_; }
+  int PageCount() const { return static_cast<int>(pages_.size()); }
+  const TStreamPage& Page(int index) const { return pages_.at(static_cast<size_t>(index)); }
+  const TFontSpec& Font(int index) const { return fonts_.at(static_cast<size_t>(index)); }
+
+  void AddPage() { pages_.emplace_back(); }
+  // Adds to the last page (making the first one when there is none).
+  void Add(TStreamItem item);
+  // The index of a font in the stream's table, added when new.
+  int FontIndex(const TFontSpec& spec);
+
+  // Draws page pageIndex (from 0) scaled into target, in the painter's coordinates.
+  void RenderPage(QPainter& painter, int pageIndex, const QRectF& target) const;
+
+ private:
+  QSizeF pageInches_;
+  std::vector<TStreamPage> pages_;
+  std::vector<TFontSpec> fonts_;
+};
+
+}  // namespace zudira

@@ -1,0 +1,116 @@
+// The report system shared by every print job: its fixed settings, the one print-job
+// procedure RunReport, and the page frame that every report prints on each of its pages.
+#pragma once
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "reports/base_report.h"
+#include "reports/report_job.h"
+#include "reports/stream_report.h"
+
+namespace zudira {
+
+// The margins of the last page frame printed, in inches.
+struct TPageMargins {
+  double Left = 0.5;
+  double Right = 0.5;
+  double Top = 0.5;
+  double Bottom = 0.5;
+  double LeftPlusRight = 1.0;
+};
+
+// Each margin is the larger of 0.5 and the printer's unprintable width at that edge + 0.01.
+TPageMargins ComputePageMargins(const TBaseReport& report);
+
+// The page-content routine of a job; it draws every page of the report.
+using TReportRoutine = std::function<void(TBaseReport&)>;
+
+enum class TReportOutcome {
+  kCancelled,  // the set-up or status window's Cancel
+  kGenerated,  // pages made, but no preview window to show them
+  kPreviewed,
+  kPrinted,
+};
+
+inline constexpr int kTitleLimit = 255;
+
+class TReportSystem {
+ public:
+  TReportSystem();
+  ~TReportSystem();
+  TReportSystem(const TReportSystem&) = delete;
+  TReportSystem& operator=(const TReportSystem&) = delete;
+
+  // The fixed settings.
+  const QString& SetupTitle() const { return setupTitle_; }
+  const QString& StatusTitle() const { return statusTitle_; }
+  const QString& PreviewTitle() const { return previewTitle_; }
+  void SetStatusTitle(const QString& title) { statusTitle_ = title; }
+  void SetPreviewTitle(const QString& title) { previewTitle_ = title; }
+  const TReportPermissions& Permissions() const { return permissions_; }
+  TReportDestination DefaultDestination() const { return TReportDestination::kPreview; }
+  bool PreviewModal() const { return true; }
+  bool PreviewMaximised() const { return true; }
+  int PreviewZoom() const { return 100; }
+  static QString GeneratingStatus() { return QStringLiteral("Generating page %p"); }
+  static QString PrintingStatus() { return QStringLiteral("Printing page %p"); }
+
+  // The system's own printer, copies, collate and duplex, kept from job to job.
+  const TReportSetup& Settings() const { return settings_; }
+  TReportSetup& Settings() { return settings_; }
+
+  // The program's set-up, status and preview windows (not owned); none set: a job runs with
+  // the set-up as it stands and shows nothing.
+  void SetWindows(TReportWindows* windows) { windows_ = windows; }
+  TReportWindows* Windows() const { return windows_; }
+
+  // The name printed in every footer after "Printed by ".
+  void SetOwnerName(const QString& name) { ownerName_ = name; }
+  const QString& OwnerName() const { return ownerName_; }
+  // The time printed in the footers (the clock, unless a test fixes it).
+  void SetClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
+
+  // One print job: set-up window, generation under the status window, then preview or
+  // printer. Errors of the printer propagate to the caller's error report.
+  TReportOutcome RunReport(const QString& title, const TReportRoutine& routine, QObject* owner);
+  // The window that started the running job, for the job's windows to sit over.
+  QObject* JobOwner() const { return owner_; }
+
+  void PrintPageFrame(TBaseReport& report, const QString& title);
+  const TPageMargins& PageMargins() const { return margins_; }
+
+  // The paper of a printer (its page, unprintable edges and resolution), or, with no such
+  // printer, the locale's default paper at 1200 dpi with no unprintable edges.
+  static TPaper PaperOf(const QString& printerName);
+  // The printer of the system's settings when it still exists, else the default printer,
+  // else the first one; empty when none is installed.
+  QString CurrentPrinter() const;
+
+  // The pages of routine laid out for paper; nothing when Cancel was pressed.
+  std::unique_ptr<TPageStream> Generate(const TReportRoutine& routine, const TPaper& paper,
+                                        TReportProgress* progress) const;
+  // Sends the set-up's pages to its printer; false when Cancel aborted the job. Throws
+  // zudira::Exception when the printer cannot print.
+  bool PrintStream(const TPageStream& stream, const TReportSetup& setup,
+                   TReportProgress* progress) const;
+  // Writes every page as PDF at 1200 dpi through a temporary file beside path.
+  static void SavePdf(const TPageStream& stream, const QString& path, const QString& title);
+
+ private:
+  QString setupTitle_ = QStringLiteral("Report Setup");
+  QString statusTitle_ = QStringLiteral("Report Status");
+  QString previewTitle_ = QStringLiteral("Report Preview");
+  TReportPermissions permissions_;
+  TReportSetup settings_;
+  TReportWindows* windows_ = nullptr;
+  QString ownerName_;
+  std::function<QDateTime()> clock_;
+  QObject* owner_ = nullptr;
+  TPageMargins margins_;
+};
+
+}  // namespace zudira

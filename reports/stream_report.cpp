@@ -1,0 +1,216 @@
+#include "reports/stream_report.h"
+
+#include <QFont>
+#include <algorithm>
+#include <cmath>
+
+#include "reports/report_job.h"
+
+namespace zudira {
+
+namespace {
+constexpr double kMetersPerInch = 0.0254;
+// Where a tab character goes when the line has no tab column left.
+constexpr double kDefaultTabStep = 0.5;
+}  // namespace
+
+TStreamReport::TStreamReport(const TPaper& paper, TReportProgress* progress, QString statusText)
+    : paper_(paper),
+      progress_(progress),
+      statusText_(std::move(statusText)),
+      stream_(std::make_unique<TPageStream>(paper.pageInches)),
+      metricsDevice_(1, 1, QImage::Format_Mono),
+      sectionLeft_(paper.unprintable.left()),
+      sectionRight_(paper.pageInches.width() - paper.unprintable.right()),
+      sectionTop_(paper.unprintable.top()),
+      sectionBottom_(paper.pageInches.height() - paper.unprintable.bottom()) {
+  const int dotsPerMeter = static_cast<int>(std::lround(paper.dpi / kMetersPerInch));
+  metricsDevice_.setDotsPerMeterX(dotsPerMeter);
+  metricsDevice_.setDotsPerMeterY(dotsPerMeter);
+  fontIndex_ = stream_->FontIndex(font_);
+  stream_->AddPage();
+  Home();
+  AnnouncePage();
+}
+
+TStreamReport::~TStreamReport() = default;
+
+const TStreamReport::TMetrics& TStreamReport::Metrics() const {
+  if (metrics_.size() <= static_cast<size_t>(fontIndex_))
+    metrics_.resize(static_cast<size_t>(fontIndex_) + 1);
+  std::optional<TMetrics>& slot = metrics_[static_cast<size_t>(fontIndex_)];
+  if (!slot) {
+    QFontMetricsF fm(QtFont(font_), &metricsDevice_);
+    const double dpi = metricsDevice_.logicalDpiY();
+    slot = TMetrics{fm, fm.ascent() / dpi, fm.descent() / dpi, fm.lineSpacing() / dpi};
+  }
+  return *slot;
+}
+
+double TStreamReport::LineHeight() const {
+  return Metrics().lineHeight;
+}
+
+double TStreamReport::TextWidth(const QString& text) const {
+  return Metrics().fm.horizontalAdvance(text) / metricsDevice_.logicalDpiX();
+}
+
+void TStreamReport::CheckCancel() {
+  if (progress_ != nullptr && progress_->CancelRequested()) throw TReportCancelled{};
+}
+
+void TStreamReport::AnnouncePage() {
+  if (progress_ == nullptr) return;
+  QString text = statusText_;
+  progress_->SetStatusText(text.replace(QStringLiteral("%p"), QString::number(page_)));
+}
+
+void TStreamReport::Home() {
+  x_ = sectionLeft_;
+  y_ = sectionTop_;
+  nextTab_ = 0;
+}
+
+void TStreamReport::SetFont(const QString& name, double points) {
+  font_.name = name;
+  font_.points = points;
+  fontIndex_ = stream_->FontIndex(font_);
+}
+
+void TStreamReport::SetStyle(bool bold, bool underline) {
+  font_.bold = bold;
+  font_.underline = underline;
+  fontIndex_ = stream_->FontIndex(font_);
+}
+
+void TStreamReport::Place(const QString& text, double x, double baseline) {
+  if (text.isEmpty()) return;
+  TStreamItem item;
+  item.kind = TStreamItem::TKind::kText;
+  item.x = x;
+  item.y = baseline;
+  item.text = text;
+  item.font = fontIndex_;
+  stream_->Add(std::move(item));
+}
+
+void TStreamReport::PlaceJustified(const QString& text, double left, double right, double baseline,
+                                   TJustify justify) {
+  double x = left;
+  if (justify != TJustify::kLeft) {
+    // Text wider than its room starts at the left edge, so its beginning stays on the paper.
+    const double free = std::max(0.0, right - left - TextWidth(text));
+    x = justify == TJustify::kRight ? left + free : left + free / 2;
+  }
+  Place(text, x, baseline);
+}
+
+void TStreamReport::PrintHeader(const QString& text, TJustify justify) {
+  CheckCancel();
+  PlaceJustified(text, sectionLeft_, sectionRight_, sectionTop_ + Metrics().ascent, justify);
+}
+
+void TStreamReport::PrintFooter(const QString& text, TJustify justify) {
+  CheckCancel();
+  PlaceJustified(text, sectionLeft_, sectionRight_, sectionBottom_ - Metrics().descent, justify);
+}
+
+void TStreamReport::Print(const QString& text) {
+  CheckCancel();
+  const double baseline = y_ + Metrics().ascent;
+  qsizetype start = 0;
+  while (true) {
+    const qsizetype tab = text.indexOf(u'\t', start);
+    const QString piece = text.mid(start, tab < 0 ? -1 : tab - start);
+    Place(piece, x_, baseline);
+    x_ += TextWidth(piece);
+    if (tab < 0) break;
+    if (nextTab_ < tabs_.size()) {
+      const TTab& column = tabs_[nextTab_++];
+      x_ = column.left + column.margin;
+    } else {
+      const double steps = std::floor((x_ - sectionLeft_) / kDefaultTabStep + 1e-9) + 1;
+      x_ = sectionLeft_ + steps * kDefaultTabStep;
+    }
+    start = tab + 1;
+  }
+}
+
+void TStreamReport::PrintLn(const QString& text) {
+  Print(text);
+  NewLine();
+}
+
+void TStreamReport::NewLine() {
+  CheckCancel();
+  y_ += Metrics().lineHeight;
+  x_ = sectionLeft_;
+  nextTab_ = 0;
+}
+
+int TStreamReport::LinesLeft() const {
+  const double room = sectionBottom_ - y_;
+  if (room <= 0) return 0;
+  // A hair of tolerance, so a line that ends exactly at the section bottom still counts.
+  return static_cast<int>(std::floor(room / Metrics().lineHeight + 1e-9));
+}
+
+void TStreamReport::NewPage() {
+  CheckCancel();
+  stream_->AddPage();
+  ++page_;
+  Home();
+  AnnouncePage();
+}
+
+void TStreamReport::ClearTabs() {
+  tabs_.clear();
+  nextTab_ = 0;
+}
+
+void TStreamReport::SetTab(double position, TJustify justify, double width, int margin,
+                           TBoxLines lines, int shade) {
+  double left = position;
+  if (position == kTabAfterPrevious)
+    left = tabs_.empty() ? sectionLeft_ : tabs_.back().left + tabs_.back().width;
+  tabs_.push_back(TTab{left, width, margin / 100.0, justify, lines, shade});
+}
+
+void TStreamReport::PrintTab(const QString& text) {
+  CheckCancel();
+  if (nextTab_ >= tabs_.size()) {
+    Print(text);
+    return;
+  }
+  const TTab& column = tabs_[nextTab_++];
+  const double left = column.left;
+  const double right = column.left + column.width;
+  const double top = y_;
+  const double bottom = y_ + Metrics().lineHeight;
+  auto add = [this](TStreamItem::TKind kind, double x1, double y1, double x2, double y2,
+                    int shade = 0) {
+    TStreamItem item;
+    item.kind = kind;
+    item.x = x1;
+    item.y = y1;
+    item.x2 = x2;
+    item.y2 = y2;
+    item.shade = shade;
+    stream_->Add(std::move(item));
+  };
+  if (column.shade > 0) add(TStreamItem::TKind::kShade, left, top, right, bottom, column.shade);
+  const TBoxLines& b = column.lines;
+  if (b.left && b.right && b.top && b.bottom) {
+    add(TStreamItem::TKind::kBox, left, top, right, bottom);
+  } else {
+    if (b.left) add(TStreamItem::TKind::kLine, left, top, left, bottom);
+    if (b.right) add(TStreamItem::TKind::kLine, right, top, right, bottom);
+    if (b.top) add(TStreamItem::TKind::kLine, left, top, right, top);
+    if (b.bottom) add(TStreamItem::TKind::kLine, left, bottom, right, bottom);
+  }
+  PlaceJustified(text, left + column.margin, right - column.margin, top + Metrics().ascent,
+                 column.justify);
+  x_ = right;
+}
+
+}  // namespace zudira

@@ -1,0 +1,130 @@
+// The report engine's layout: a TBaseReport that places every operation into a page stream,
+// measuring text with the fonts' real metrics at the target device's resolution.
+#pragma once
+
+#include <QMarginsF>
+#include <QSizeF>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include <QFontMetricsF>
+#include <QImage>
+
+#include "reports/base_report.h"
+#include "reports/page_stream.h"
+
+namespace zudira {
+
+class TReportProgress;
+
+// The paper a job is laid out for: its full size and unprintable edges in inches, and the
+// resolution of the device that will print it.
+struct TPaper {
+  QSizeF pageInches{8.5, 11};
+  QMarginsF unprintable;
+  double dpi = 1200;
+};
+
+// Thrown out of a page-content routine when Cancel was pressed during generation.
+struct TReportCancelled {};
+
+class TStreamReport : public TBaseReport {
+ public:
+  // progress, when given, hears "Generating page N" (statusText with %p replaced) on every
+  // page and is asked about Cancel before every drawing operation.
+  explicit TStreamReport(const TPaper& paper, TReportProgress* progress = nullptr,
+                         QString statusText = QStringLiteral("Generating page %p"));
+  ~TStreamReport() override;
+
+  const TPageStream& Stream() const { return *stream_; }
+  std::unique_ptr<TPageStream> TakeStream() { return std::move(stream_); }
+  // Where the next text goes: x in inches from the paper's left edge, y at the top of the line.
+  double CursorX() const { return x_; }
+  double CursorY() const { return y_; }
+  double LineHeight() const;
+
+  double PageWidth() const override { return paper_.pageInches.width(); }
+  double PageHeight() const override { return paper_.pageInches.height(); }
+  double UnprintableLeft() const override { return paper_.unprintable.left(); }
+  double UnprintableRight() const override { return paper_.unprintable.right(); }
+  double UnprintableTop() const override { return paper_.unprintable.top(); }
+  double UnprintableBottom() const override { return paper_.unprintable.bottom(); }
+
+  void SetSectionLeft(double inches) override { sectionLeft_ = inches; }
+  void SetSectionRight(double inches) override { sectionRight_ = inches; }
+  void SetSectionTop(double inches) override { sectionTop_ = inches; }
+  void SetSectionBottom(double inches) override { sectionBottom_ = inches; }
+  double SectionLeft() const override { return sectionLeft_; }
+  double SectionRight() const override { return sectionRight_; }
+  double SectionTop() const override { return sectionTop_; }
+  double SectionBottom() const override { return sectionBottom_; }
+
+  void Home() override;
+  void SetFont(const QString& name, double points) override;
+  void BoldOn() override { SetStyle(true, font_.underline); }
+  void BoldOff() override { SetStyle(false, font_.underline); }
+  void UnderlineOn() override { SetStyle(font_.bold, true); }
+  void UnderlineOff() override { SetStyle(font_.bold, false); }
+
+  void PrintHeader(const QString& text, TJustify justify) override;
+  void PrintFooter(const QString& text, TJustify justify) override;
+  void Print(const QString& text) override;
+  void PrintLn(const QString& text) override;
+  void NewLine() override;
+  int LinesLeft() const override;
+  void NewPage() override;
+  int CurrentPage() const override { return page_; }
+
+  void ClearTabs() override;
+  void SetTab(double position, TJustify justify, double width, int margin, TBoxLines lines,
+              int shade) override;
+  void PrintTab(const QString& text) override;
+
+ private:
+  struct TTab {
+    double left;
+    double width;
+    double margin;
+    TJustify justify;
+    TBoxLines lines;
+    int shade;
+  };
+  struct TMetrics {
+    QFontMetricsF fm;
+    double ascent;
+    double descent;
+    double lineHeight;
+  };
+
+  void SetStyle(bool bold, bool underline);
+  const TMetrics& Metrics() const;
+  double TextWidth(const QString& text) const;
+  void Place(const QString& text, double x, double baseline);
+  // Drawn text between left and right, justified.
+  void PlaceJustified(const QString& text, double left, double right, double baseline,
+                      TJustify justify);
+  void CheckCancel();
+  void AnnouncePage();
+
+  TPaper paper_;
+  TReportProgress* progress_;
+  QString statusText_;
+  std::unique_ptr<TPageStream> stream_;
+  // The device whose resolution the fonts are measured at.
+  QImage metricsDevice_;
+  mutable std::vector<std::optional<TMetrics>> metrics_;
+  TFontSpec font_{QStringLiteral("Arial"), 10, false, false};
+  int fontIndex_ = -1;
+  double sectionLeft_;
+  double sectionRight_;
+  double sectionTop_;
+  double sectionBottom_;
+  double x_ = 0;
+  double y_ = 0;
+  int page_ = 1;
+  std::vector<TTab> tabs_;
+  size_t nextTab_ = 0;
+};
+
+}  // namespace zudira

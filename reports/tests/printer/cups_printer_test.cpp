@@ -1,0 +1,261 @@
+// Prints through a real CUPS queue: a private scheduler on a loopback port with a CUPS-PDF
+// queue, so the machine's own printers are left alone. The PDFs that the queue writes are
+// counted with pdfinfo.
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+#include <cstdlib>
+#include <map>
+#include <memory>
+
+#include <netinet/in.h>
+#include <pwd.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include "numeric/conversions.h"
+#include "reports/content_reports.h"
+#include "reports/report_system.h"
+#include "reports/tests/test_windows.h"
+#include "stats/combinatorics.h"
+#include "stats/exception.h"
+
+namespace zudira {
+namespace {
+
+const QString kQueue = QStringLiteral("ZudiraTestPDF");
+
+// A loopback port that nothing listens on now.
+int FreePort() {
+  const int fd = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in addr{};
+  addr.sin_family = AF_INET;
+  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  addr.sin_port = 0;
+  socklen_t len = sizeof addr;
+  int port = 0;
+  if (bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0 &&
+      getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len) == 0)
+    port = ntohs(addr.sin_port);
+  close(fd);
+  return port;
+}
+
+QString RunTool(const QString& program, const QStringList& args, int* exitCode = nullptr) {
+  QProcess p;
+  p.setProcessChannelMode(QProcess::MergedChannels);
+  p.start(program, args);
+  p.waitForFinished(30000);
+  if (exitCode != nullptr) *exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+  return QString::fromUtf8(p.readAll());
+}
+
+class CupsPrinterTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    if (geteuid() != 0) {
+      skipReason_ =
+          "needs root: the private cupsd runs its queue as user lp, which only root "
+          "can start";
+      return;
+    }
+    for (const char* tool : {"cupsd", "lpadmin", "lpstat", "pdfinfo"}) {
+      if (QStandardPaths::findExecutable(tool).isEmpty() &&
+          !QFileInfo::exists(QStringLiteral("/usr/sbin/") + tool)) {
+        skipReason_ = std::string(tool) + " is not installed (scripts/install-deps.sh)";
+        return;
+      }
+    }
+    dir_ = new QTemporaryDir();
+    const QString d = dir_->path();
+    for (const char* sub : {"spool", "cache", "state", "log"}) QDir(d).mkpath(sub);
+    port_ = FreePort();
+    auto write = [&](const QString& name, const QString& text) {
+      QFile f(d + "/" + name);
+      ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+      f.write(text.toUtf8());
+    };
+    write("cups-files.conf",
+          QStringLiteral("ServerRoot %1\nRequestRoot %1/spool\nCacheDir %1/cache\n"
+                         "StateDir %1/state\nAccessLog %1/log/access_log\n"
+                         "ErrorLog %1/log/error_log\nPageLog %1/log/page_log\n"
+                         "User lp\nGroup lp\nSystemGroup root\n")
+              .arg(d));
+    write("cupsd.conf", QStringLiteral("Listen 127.0.0.1:%1\nLogLevel warn\nWebInterface No\n"
+                                       "<Policy default>\n<Limit All>\nAuthType None\n"
+                                       "Order allow,deny\nAllow all\n</Limit>\n</Policy>\n")
+                            .arg(port_));
+    // The scheduler drops to lp, which must be able to write its folders.
+    RunTool("chgrp", {"-R", "lp", d});
+    RunTool("chmod", {"-R", "g+rwx", d});
+    cupsd_ = new QProcess();
+    cupsd_->setProcessChannelMode(QProcess::MergedChannels);
+    cupsd_->start(QStringLiteral("cupsd"),
+                  {"-f", "-c", d + "/cupsd.conf", "-s", d + "/cups-files.conf"});
+    server_ = QStringLiteral("127.0.0.1:%1").arg(port_);
+    qputenv("CUPS_SERVER", server_.toUtf8());
+    QElapsedTimer waited;
+    waited.start();
+    // lpstat answers 0 also while the scheduler is not up yet, so its text is what counts.
+    bool running = false;
+    while (!running && waited.elapsed() < 15000) {
+      running = RunTool("lpstat", {"-r"}) == QStringLiteral("scheduler is running\n");
+      if (!running) QThread::msleep(200);
+    }
+    if (!running) {
+      startFailure_ = "the private cupsd did not start: " + cupsd_->readAll().toStdString();
+      return;
+    }
+    int rc = -1;
+    const QString added = RunTool(
+        "lpadmin",
+        {"-p", kQueue, "-v", "cups-pdf:/", "-E", "-m", "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"}, &rc);
+    if (rc != 0) startFailure_ = "lpadmin failed: " + added.toStdString();
+  }
+
+  static void TearDownTestSuite() {
+    if (cupsd_ != nullptr) {
+      RunTool("lpadmin", {"-x", kQueue});
+      cupsd_->terminate();
+      if (!cupsd_->waitForFinished(10000)) cupsd_->kill();
+      delete cupsd_;
+      cupsd_ = nullptr;
+    }
+    delete dir_;
+    dir_ = nullptr;
+    qunsetenv("CUPS_SERVER");
+  }
+
+  void SetUp() override {
+    if (!skipReason_.empty()) GTEST_SKIP() << skipReason_;
+    ASSERT_TRUE(startFailure_.empty()) << startFailure_;
+  }
+
+  static QString OutputDir() {
+    const passwd* pw = getpwuid(geteuid());
+    return QString::fromLocal8Bit(pw != nullptr ? pw->pw_dir : "/root") + "/PDF";
+  }
+
+  static int CompletedJobs() {
+    const QString out = RunTool("lpstat", {"-W", "completed", "-o", kQueue});
+    return static_cast<int>(out.split(u'\n', Qt::SkipEmptyParts).size());
+  }
+
+  static inline QTemporaryDir* dir_ = nullptr;
+  static inline QProcess* cupsd_ = nullptr;
+  static inline int port_ = 0;
+  static inline QString server_;
+  static inline std::string skipReason_;
+  static inline std::string startFailure_;
+};
+
+bool QPrinterInfoHasQueue() {
+  return QPrinterInfo::availablePrinterNames().contains(kQueue);
+}
+
+int PdfPages(const QString& path) {
+  for (const QString& line : RunTool("pdfinfo", {path}).split(u'\n'))
+    if (line.startsWith(QStringLiteral("Pages:"))) return line.mid(6).trimmed().toInt();
+  return -1;
+}
+
+TEST_F(CupsPrinterTest, AnswerAndListReportsComeOutOfTheQueue) {
+  QStringList rows;
+  for (int i = 0; i <= 200; ++i)
+    rows.push_back(QString::fromStdString(
+        SafeIntToStr(i) + "|" + SafeFloatToFixed(Factorial(static_cast<unsigned>(i)), 0)));
+  TReportSystem system;
+  const struct {
+    QString title;
+    TReportRoutine routine;
+    int minPages;
+  } cases[] = {
+      {QStringLiteral("PDF Details"),
+       [&](TBaseReport& r) {
+         PrintAnswerReport(
+             system, r,
+             {QStringLiteral("Inverse Normal Distribution"), dkInverseNormal, rtInsideCO, feFixA,
+              "0.0000000", "1.0000000", "0.5000000", "-1.0000000", "0.4307273"});
+       },
+       1},
+      {QStringLiteral("Factorials"),
+       [&](TBaseReport& r) {
+         PrintListReport(system, r, QStringLiteral("Factorials up to N = 200"),
+                         QStringLiteral("Factorials"), rows);
+       },
+       3},
+  };
+  ASSERT_TRUE(QPrinterInfoHasQueue()) << "Qt does not list the queue " << kQueue.toStdString();
+  for (const auto& c : cases) {
+    TRecordingWindows windows;
+    QString chosenPrinter;
+    windows.choose = [&](TReportSetup& setup) {
+      chosenPrinter = setup.printerName;
+      setup.printerName = kQueue;
+      setup.destination = TReportDestination::kPrinter;
+    };
+    system.SetWindows(&windows);
+    // Job numbers start again with every scheduler, so an old file may carry the new name:
+    // the new output is the file that is new or was written again.
+    std::map<QString, QDateTime> before;
+    for (const QFileInfo& f : QDir(OutputDir()).entryInfoList({"*.pdf"}, QDir::Files))
+      before[f.fileName()] = f.lastModified();
+    const int completedBefore = CompletedJobs();
+    EXPECT_EQ(system.RunReport(c.title, c.routine, nullptr), TReportOutcome::kPrinted);
+    EXPECT_EQ(chosenPrinter, kQueue);  // the only printer is offered
+    const int pages =
+        static_cast<int>(windows.statusTexts.filter(QStringLiteral("Generating page")).size());
+    EXPECT_GE(pages, c.minPages);
+    EXPECT_EQ(windows.statusTexts.filter(QStringLiteral("Printing page")).size(), pages);
+
+    // The queue completes the job and CUPS-PDF writes one new file.
+    QString produced;
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 60000) {
+      if (CompletedJobs() > completedBefore) {
+        const QFileInfoList now = QDir(OutputDir()).entryInfoList({"*.pdf"}, QDir::Files);
+        for (const QFileInfo& f : now)
+          if (!before.count(f.fileName()) || before[f.fileName()] != f.lastModified())
+            produced = f.filePath();
+        if (!produced.isEmpty()) break;
+      }
+      QThread::msleep(200);
+    }
+    ASSERT_FALSE(produced.isEmpty()) << "no completed job for " << c.title.toStdString() << ": "
+                                     << RunTool("lpstat", {"-l", "-o", kQueue}).toStdString();
+    EXPECT_EQ(PdfPages(produced), pages) << produced.toStdString();
+    QFile::remove(produced);
+  }
+
+  // A queue that refuses the job: the error reaches the caller, and nothing counts as printed.
+  TRecordingWindows windows;
+  windows.choose = [&](TReportSetup& setup) {
+    setup.printerName = kQueue;
+    setup.destination = TReportDestination::kPrinter;
+  };
+  system.SetWindows(&windows);
+  int rc = -1;
+  RunTool("cupsreject", {kQueue}, &rc);
+  ASSERT_EQ(rc, 0);
+  QString message;
+  try {
+    system.RunReport(cases[0].title, cases[0].routine, nullptr);
+  } catch (const Exception& e) {
+    message = QString::fromStdString(e.Message());
+  }
+  RunTool("cupsaccept", {kQueue});
+  EXPECT_TRUE(message.contains(kQueue)) << message.toStdString();
+  system.SetWindows(nullptr);
+}
+
+}  // namespace
+}  // namespace zudira

@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "reports/report_system.h"
+#include "stats/exception.h"
+#include "test_windows.h"
+
+namespace zudira {
+namespace {
+
+// A routine that follows the page-break rule over `lines` body lines.
+TReportRoutine Lines(TReportSystem& system, int lines, int* printed = nullptr) {
+  return [&system, lines, printed](TBaseReport& r) {
+    system.PrintPageFrame(r, QStringLiteral("Lines"));
+    for (int i = 0; i < lines; ++i) {
+      if (r.LinesLeft() < 2) {
+        r.NewPage();
+        system.PrintPageFrame(r, QStringLiteral("Lines"));
+      }
+      r.PrintLn(QStringLiteral("line %1").arg(i));
+      if (printed != nullptr) ++*printed;
+    }
+  };
+}
+
+TEST(RunReport, SetupStatusAndPreviewInTurn) {
+  const struct {
+    bool acceptSetup;
+    int cancelAtCall;
+    TReportOutcome outcome;
+    bool previewed;
+  } cases[] = {
+      {false, 0, TReportOutcome::kCancelled, false},
+      {true, 0, TReportOutcome::kPreviewed, true},
+      // Cancel pressed while a long report is made: generation stops at that operation.
+      {true, 40, TReportOutcome::kCancelled, false},
+  };
+  for (const auto& c : cases) {
+    TReportSystem system;
+    TRecordingWindows windows;
+    windows.acceptSetup = c.acceptSetup;
+    windows.cancelAtCall = c.cancelAtCall;
+    system.SetWindows(&windows);
+    int printed = 0;
+    const TReportOutcome outcome =
+        system.RunReport(QStringLiteral("Factorials"),
+                         Lines(system, c.cancelAtCall > 0 ? 100000 : 150, &printed), nullptr);
+    EXPECT_EQ(outcome, c.outcome);
+    EXPECT_EQ(windows.setups, 1);
+    EXPECT_EQ(system.PreviewTitle(), QStringLiteral("Factorials"));
+    EXPECT_EQ(system.StatusTitle(), QStringLiteral("Report Status for Factorials"));
+    if (!c.acceptSetup) {
+      EXPECT_EQ(printed, 0);
+      EXPECT_TRUE(windows.statusTitles.isEmpty());
+      continue;
+    }
+    EXPECT_EQ(windows.statusTitles, QStringList{QStringLiteral("Report Status for Factorials")});
+    ASSERT_FALSE(windows.statusTexts.isEmpty());
+    for (int i = 0; i < windows.statusTexts.size(); ++i)
+      EXPECT_EQ(windows.statusTexts[i], QStringLiteral("Generating page %1").arg(i + 1));
+    EXPECT_EQ(!windows.previewTitles.isEmpty(), c.previewed);
+    if (c.cancelAtCall > 0) {
+      EXPECT_EQ(windows.cancelCalls, c.cancelAtCall);
+      EXPECT_LT(printed, c.cancelAtCall);
+    } else {
+      EXPECT_EQ(printed, 150);
+      EXPECT_EQ(windows.previewTitles, QStringList{QStringLiteral("Factorials")});
+      EXPECT_EQ(windows.previewPages, windows.statusTexts.size());
+      EXPECT_GE(windows.previewPages, 2);
+    }
+  }
+}
+
+TEST(RunReport, CopiesBelowOneAreIgnored) {
+  TReportSystem system;
+  TRecordingWindows windows;
+  system.SetWindows(&windows);
+  const struct {
+    int chosen;
+    int kept;
+  } cases[] = {{0, 1}, {3, 3}, {-2, 3}, {1, 1}};
+  for (const auto& c : cases) {
+    windows.choose = [&](TReportSetup& setup) {
+      EXPECT_EQ(setup.destination, TReportDestination::kPreview);
+      setup.copies = c.chosen;
+      setup.collate = true;
+    };
+    system.RunReport(QStringLiteral("Copies"), Lines(system, 1), nullptr);
+    EXPECT_EQ(system.Settings().copies, c.kept);
+    EXPECT_TRUE(system.Settings().collate);
+  }
+}
+
+// A printer that went away between set-up and printing is an error, never a printed job.
+TEST(RunReport, PrinterThatIsGoneIsAnError) {
+  TReportSystem system;
+  TRecordingWindows windows;
+  windows.choose = [](TReportSetup& setup) {
+    setup.printerName = QStringLiteral("Zudira No Such Printer");
+    setup.destination = TReportDestination::kPrinter;
+  };
+  system.SetWindows(&windows);
+  try {
+    system.RunReport(QStringLiteral("Gone"), Lines(system, 3), nullptr);
+    ADD_FAILURE() << "printed to a printer that does not exist";
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message(), "The printer \"Zudira No Such Printer\" is no longer available.");
+  }
+}
+
+int PdfPages(const QString& path) {
+  QProcess info;
+  info.start(QStringLiteral("pdfinfo"), {path});
+  if (!info.waitForFinished(20000)) return -1;
+  for (const QString& line : QString::fromUtf8(info.readAllStandardOutput()).split(u'\n'))
+    if (line.startsWith(QStringLiteral("Pages:"))) return line.mid(6).trimmed().toInt();
+  return -1;
+}
+
+TEST(RunReport, PreviewSavesPdfOrSaysWhyNot) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString good = dir.filePath(QStringLiteral("Lines.pdf"));
+  const QString bad = dir.filePath(QStringLiteral("missing/Lines.pdf"));
+  TReportSystem system;
+  TRecordingWindows windows;
+  system.SetWindows(&windows);
+  QString badMessage;
+  QString rangeMessage;
+  windows.inPreview = [&](TPreviewJob& job) {
+    job.SavePdf(good);
+    try {
+      job.SavePdf(bad);
+    } catch (const Exception& e) {
+      badMessage = QString::fromStdString(e.Message());
+    }
+    // A from-preview choice of pages outside the stream prints nothing and says why.
+    windows.choose = [](TReportSetup& setup) {
+      setup.range = TPrintRange::kPages;
+      setup.fromPage = 2;
+      setup.toPage = 99;
+    };
+    try {
+      job.PrinterOptionsThenPrint();
+    } catch (const Exception& e) {
+      rangeMessage = QString::fromStdString(e.Message());
+    }
+  };
+  system.RunReport(QStringLiteral("Lines"), Lines(system, 150), nullptr);
+  ASSERT_GE(windows.previewPages, 2);
+  QFile file(good);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(file.read(5).startsWith("%PDF"));
+  EXPECT_TRUE(badMessage.contains(bad)) << badMessage.toStdString();
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Lines.pdf")});
+  EXPECT_FALSE(QFile::exists(bad));
+  EXPECT_TRUE(rangeMessage.contains(QStringLiteral("from 1 to %1").arg(windows.previewPages)))
+      << rangeMessage.toStdString();
+  if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+    GTEST_SKIP() << "pdfinfo (poppler-utils) is not installed";
+  EXPECT_EQ(PdfPages(good), windows.previewPages);
+  QProcess text;
+  text.start(QStringLiteral("pdftotext"), {good, QStringLiteral("-")});
+  ASSERT_TRUE(text.waitForFinished(20000));
+  const QString content = QString::fromUtf8(text.readAllStandardOutput());
+  for (const char* expected : {"Lines", "line 0", "line 149", "Page 1.", "Page 2."})
+    EXPECT_TRUE(content.contains(QLatin1String(expected))) << expected;
+}
+
+}  // namespace
+}  // namespace zudira
