@@ -42,8 +42,8 @@ Real NormalDensity(Real z) {
 Real StdNormalCDFPositive(Real z) {
   return GuardArithmetic([&] {
     const Real t = 1 / (1 + kP * z);
-    const Real poly = kB1 * t + kB2 * t * t + kB3 * std::pow(t, 3.0L) + kB4 * std::pow(t, 4.0L) +
-                      kB5 * std::pow(t, 5.0L);
+    // b1 t + b2 t^2 + ... + b5 t^5 by Horner's rule.
+    const Real poly = t * (kB1 + t * (kB2 + t * (kB3 + t * (kB4 + t * kB5))));
     return 1 - NormalDensity(z) * poly;
   });
 }
