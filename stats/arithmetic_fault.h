@@ -67,11 +67,36 @@ inline void SetSseControl(unsigned control) {
   asm volatile("ldmxcsr %0" : : "m"(control) : "memory");
 }
 
-// Puts the x87 flags back to `flags`; clearing all of them is one instruction, anything else
-// needs the environment stored and reloaded.
-inline void SetX87Flags(unsigned flags) {
-  if (flags == 0) {
+// Raises one x87 flag by an operation that raises that flag alone. The operands are read
+// through volatile so that nothing is folded at compile time.
+inline void RaiseX87(unsigned flag) {
+  static volatile long double zero = 0, three = 3, huge = 0x1p16000L, tiny = 0x1p-16000L;
+  static volatile long double denormal = 0x1p-16400L;
+  long double r = 0;
+  if (flag == FE_INVALID) r = zero / zero;
+  if (flag == FE_DIVBYZERO) r = 1 / zero;
+  if (flag == FE_OVERFLOW) r = huge * huge;  // with inexact
+  if (flag == FE_UNDERFLOW) r = tiny * tiny;  // with inexact
+  if (flag == FE_INEXACT) r = 1 / three;
+  if (flag == 0x02) r = denormal + zero;  // the denormal-operand flag
+  asm volatile("" : "+t"(r));
+}
+
+// Turns the x87 flags from `current` to `flags`. Flags are only added when none must go, and
+// are raised by arithmetic unless overflow or underflow would stand without inexact; clearing
+// them all is one instruction, and storing and reloading the environment, the general way,
+// costs as much as a whole request.
+inline void SetX87Flags(unsigned flags, unsigned current) {
+  if (current & ~flags) {
     asm volatile("fnclex" : : : "memory");
+    current = 0;
+  }
+  const unsigned missing = flags & ~current;
+  if (missing == 0) return;
+  if ((missing & (FE_OVERFLOW | FE_UNDERFLOW)) == 0 || (flags & FE_INEXACT) != 0) {
+    for (unsigned flag = 1; flag <= FE_INEXACT; flag <<= 1) {
+      if (missing & flag) RaiseX87(flag);
+    }
     return;
   }
   struct {
@@ -95,7 +120,8 @@ class FlagScope {
     if (pending != 0) {
       if (guard_depth > 0) ThrowArithmeticFault(static_cast<int>(pending));
       // The caller's own fault flags would hide the computation's: set aside until the end.
-      if (x87_ & ArithmeticFaultFlags) SetX87Flags(x87_ & ~ArithmeticFaultFlags);
+      // Inside the guard only the fault flags are read, so the x87 ones can all go at once.
+      if (x87_ & ArithmeticFaultFlags) SetX87Flags(0, x87_);
       if (sse_ & ArithmeticFaultFlags) SetSseControl(sse_ & ~ArithmeticFaultFlags);
     }
     ++guard_depth;
@@ -112,7 +138,7 @@ class FlagScope {
     const int faults = read_ ? static_cast<int>((x87_now_ | sse_now_) & ArithmeticFaultFlags)
                              : Faults();
     if (guard_depth > 0 && faults == 0) return;
-    if (x87_now_ != x87_) SetX87Flags(x87_);
+    if (x87_now_ != x87_) SetX87Flags(x87_, x87_now_);
     if ((sse_now_ ^ sse_) & kStatusFlagBits) {
       SetSseControl((sse_now_ & ~kStatusFlagBits) | (sse_ & kStatusFlagBits));
     }

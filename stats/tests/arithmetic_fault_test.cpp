@@ -126,7 +126,10 @@ TEST(GuardArithmetic, EachFaultOfEitherUnitRaisesItsTextWhateverFlagsTheCallerHo
       {"x87 inexact", [] { zero = 1 / (zero + 3); zero = 0; }},
       {"SSE inexact and underflow", [] { tiny_double = tiny_double * 1e-10; tiny_double = 1e-308; }},
       {"x87 overflow", [] { zero = huge * huge; zero = 0; }},
+      {"x87 invalid", [] { zero = zero / zero; zero = 0; }},
       {"SSE division by zero", [] { zero_double = 1 / zero_double; zero_double = 0; }},
+      {"overflow without inexact", [] { std::feraiseexcept(FE_OVERFLOW); }},
+      {"invalid and underflow", [] { std::feraiseexcept(FE_INVALID | FE_UNDERFLOW); }},
   };
   for (const Caller& caller : callers) {
     for (const Fault& fault : faults) {
