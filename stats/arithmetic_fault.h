@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "stats/exception.h"
+#include "stats/real.h"
 
 namespace zudira {
 
@@ -35,6 +36,10 @@ inline constexpr int ArithmeticFaultFlags = FE_OVERFLOW | FE_DIVBYZERO | FE_INVA
 
 // Throws the exception that matches the raised status flags (a mask of FE_* values).
 [[noreturn]] void ThrowArithmeticFault(int raised_flags);
+
+// The value itself when finite; a NaN is the invalid operation and an infinity the overflow.
+// For results whose flags say nothing: the calculator's and those of other libraries.
+Real FiniteResult(Real value);
 
 namespace detail {
 
