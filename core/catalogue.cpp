@@ -1,8 +1,9 @@
 #include "core/catalogue.h"
 
-#include <cfenv>
 #include <cmath>
 #include <limits>
+
+#include "stats/nearest_whole.h"
 
 namespace zudira {
 
@@ -204,12 +205,7 @@ std::int32_t WholeFieldValue(Real value, bool non_negative) {
   constexpr Real kHigh = std::numeric_limits<std::int32_t>::max();
   if (value <= kLow) return std::numeric_limits<std::int32_t>::min();
   if (value >= kHigh) return std::numeric_limits<std::int32_t>::max();
-  // Round to nearest with ties to even, whatever rounding mode is in force.
-  const int saved = std::fegetround();
-  std::fesetround(FE_TONEAREST);
-  const Real whole = std::nearbyint(value);
-  std::fesetround(saved);
-  return static_cast<std::int32_t>(whole);
+  return static_cast<std::int32_t>(NearestWhole(value));
 }
 
 }  // namespace zudira

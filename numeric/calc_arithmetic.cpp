@@ -4,47 +4,40 @@
 #include <cstdint>
 #include <limits>
 
+#include "stats/constants.h"
 #include "stats/exception.h"
+#include "stats/integer_power.h"
 
 namespace zudira {
 
 namespace {
 
-// Square-and-multiply, so a 32-bit exponent costs at most 62 multiplications.
-Real PositiveIntPower(Real a, std::uint64_t n) {
-  Real result = 1;
-  while (n != 0) {
-    if (n & 1U) result *= a;
-    n >>= 1U;
-    if (n != 0) a *= a;
-  }
-  return result;
-}
-
-Real IntPower(Real a, std::int64_t n) {
-  if (n >= 0) return CalcChecked(PositiveIntPower(a, static_cast<std::uint64_t>(n)));
-  const auto m = static_cast<std::uint64_t>(-n);
-  const Real p = PositiveIntPower(a, m);
-  if (p == 0) CalcRaise(kCalcZeroDivide);
+// By square-and-multiply, so a 32-bit exponent costs at most 62 multiplications; a negative
+// exponent is the reciprocal of the positive power.
+Real WholePower(Real a, std::int64_t n) {
+  if (n >= 0) return FiniteResult(IntPower(a, n));
+  const std::int64_t m = -n;
+  const Real p = IntPower(a, m);
+  if (p == 0) throw EZeroDivide();
   // When a^m overflows its reciprocal is tiny but may still be representable.
-  if (std::isinf(p)) return CalcChecked(PositiveIntPower(1 / a, m));
-  return CalcChecked(1 / p);
+  if (std::isinf(p)) return FiniteResult(IntPower(1 / a, m));
+  return FiniteResult(1 / p);
 }
 
 // sinl, cosl and tanl reduce any finite argument exactly (Payne-Hanek), so arguments beyond
 // 2^63 get their true value. Degrees are reduced modulo 360 first, which is exact, so that
 // 390 degrees is 30 degrees to the last bit.
 Real ToRadians(Real x, bool radians) {
-  return radians ? x : std::fmod(x, 360.0L) * (CalcPi / 180);
+  return radians ? x : std::fmod(x, 360.0L) * (Pi / 180);
 }
 
 Real FromRadians(Real x, bool radians) {
-  return radians ? x : x * (180 / CalcPi);
+  return radians ? x : x * (180 / Pi);
 }
 
 Real Complement(Real x) {
   const Real rest = 1 - x * x;
-  if (rest < 0) CalcRaise(kCalcInvalidOperation);
+  if (rest < 0) throw EInvalidOp();
   return std::sqrt(rest);
 }
 
@@ -54,47 +47,41 @@ void CalcRaise(const char* message) {
   throw Exception(message);
 }
 
-Real CalcChecked(Real r) {
-  if (std::isnan(r)) CalcRaise(kCalcInvalidOperation);
-  if (std::isinf(r)) CalcRaise(kCalcOverflow);
-  return r;
-}
-
 Real CalcPower(Real a, Real b) {
   if (b == 0) return 1;
   if (a == 0) {
     if (b > 0) return 0;
-    CalcRaise(kCalcZeroDivide);
+    throw EZeroDivide();
   }
   if (b == std::trunc(b) && b >= std::numeric_limits<std::int32_t>::min() &&
       b <= std::numeric_limits<std::int32_t>::max()) {
-    return IntPower(a, static_cast<std::int64_t>(b));
+    return WholePower(a, static_cast<std::int64_t>(b));
   }
-  if (a < 0) CalcRaise(kCalcInvalidOperation);
-  return CalcChecked(std::pow(a, b));
+  if (a < 0) throw EInvalidOp();
+  return FiniteResult(std::pow(a, b));
 }
 
 Real CalcRoot(Real a, Real b) {
-  if (b == 0) CalcRaise(kCalcZeroDivide);
+  if (b == 0) throw EZeroDivide();
   return CalcPower(a, 1 / b);
 }
 
 Real CalcLogarithm(Real x, bool base10) {
-  if (x < 0) CalcRaise(kCalcInvalidOperation);
-  if (x == 0) CalcRaise(kCalcZeroDivide);
-  return CalcChecked(base10 ? std::log10(x) : std::log(x));
+  if (x < 0) throw EInvalidOp();
+  if (x == 0) throw EZeroDivide();
+  return FiniteResult(base10 ? std::log10(x) : std::log(x));
 }
 
 Real CalcSin(Real x, bool radians) {
-  return CalcChecked(std::sin(ToRadians(CalcChecked(x), radians)));
+  return FiniteResult(std::sin(ToRadians(FiniteResult(x), radians)));
 }
 
 Real CalcCos(Real x, bool radians) {
-  return CalcChecked(std::cos(ToRadians(CalcChecked(x), radians)));
+  return FiniteResult(std::cos(ToRadians(FiniteResult(x), radians)));
 }
 
 Real CalcTan(Real x, bool radians) {
-  return CalcChecked(std::tan(ToRadians(CalcChecked(x), radians)));
+  return FiniteResult(std::tan(ToRadians(FiniteResult(x), radians)));
 }
 
 Real CalcArcSin(Real x, bool radians) {
@@ -106,7 +93,7 @@ Real CalcArcCos(Real x, bool radians) {
 }
 
 Real CalcArcTan(Real x, bool radians) {
-  return FromRadians(std::atan(CalcChecked(x)), radians);
+  return FromRadians(std::atan(FiniteResult(x)), radians);
 }
 
 }  // namespace zudira

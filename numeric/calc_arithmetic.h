@@ -1,26 +1,20 @@
 // The calculator's arithmetic with its faults made explicit: every result is checked, and a
 // result outside the extended range, not a number, or a forbidden argument raises Exception
-// with the text the error report shows. Nothing here ever returns INF or NAN.
+// with the text the error report shows; the arithmetic faults are the library's own (EOverflow,
+// EZeroDivide, EInvalidOp), so both speak with one text. Nothing here ever returns INF or NAN.
 #pragma once
 
+#include "stats/arithmetic_fault.h"
 #include "stats/real.h"
 
 namespace zudira {
-
-inline constexpr Real CalcPi = 3.141592653589793238462643383279502884L;
 
 inline constexpr const char* kCalcDivisionByZero = "Division by Zero";
 inline constexpr const char* kCalcInvalidInverse = "Invalid Inverse";
 inline constexpr const char* kCalcSquareRootOfNegative = "Square Root of Negative";
 inline constexpr const char* kCalcMissingOperand = "Missing Operand";
-inline constexpr const char* kCalcInvalidOperation = "Invalid floating point operation";
-inline constexpr const char* kCalcOverflow = "Floating point overflow";
-inline constexpr const char* kCalcZeroDivide = "Floating point division by zero";
 
 [[noreturn]] void CalcRaise(const char* message);
-
-// `r` itself when finite; overflow or invalid operation otherwise.
-Real CalcChecked(Real r);
 
 // a^b: b = 0 gives 1; 0^b is 0 for b > 0; a whole b of the 32-bit range is done by
 // multiplication (the reciprocal for negative b); otherwise exp(b ln a), so a negative a with

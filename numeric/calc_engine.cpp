@@ -7,6 +7,7 @@
 
 #include "numeric/calc_arithmetic.h"
 #include "numeric/conversions.h"
+#include "stats/constants.h"
 
 namespace zudira {
 
@@ -39,15 +40,9 @@ bool IsDigitChar(char32_t ch) {
   return ch >= U'0' && ch <= U'9';
 }
 
-std::string_view TrimmedText(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
 // A stored whole number: an optional sign and decimal digits, nothing else.
 std::optional<std::int32_t> StoredInteger(std::string_view text) {
-  text = TrimmedText(text);
+  text = TrimBlanks(text);
   std::string_view digits = text;
   if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) digits.remove_prefix(1);
   if (digits.empty()) return std::nullopt;
@@ -165,17 +160,17 @@ void CalcEngine::ApplyTopOperator() {
   Real r = 0;
   switch (op) {
     case '+':
-      r = CalcChecked(a + b);
+      r = FiniteResult(a + b);
       break;
     case '-':
-      r = CalcChecked(a - b);
+      r = FiniteResult(a - b);
       break;
     case '*':
-      r = CalcChecked(a * b);
+      r = FiniteResult(a * b);
       break;
     case '/':
       if (b == 0) CalcRaise(kCalcDivisionByZero);
-      r = CalcChecked(a / b);
+      r = FiniteResult(a / b);
       break;
     case '^':
       r = CalcPower(a, b);
@@ -184,7 +179,7 @@ void CalcEngine::ApplyTopOperator() {
       r = CalcRoot(a, b);
       break;
     default:
-      CalcRaise(kCalcInvalidOperation);
+      throw EInvalidOp();
   }
   operands_.pop_back();
   operands_.back() = r;
@@ -276,7 +271,7 @@ void CalcEngine::Function(CalcCommand command) {
     Real r = 0;
     switch (command) {
       case CalcCommand::ccSquare:
-        r = CalcChecked(x * x);
+        r = FiniteResult(x * x);
         break;
       case CalcCommand::ccSqRoot:
         if (x < 0) CalcRaise(kCalcSquareRootOfNegative);
@@ -285,13 +280,13 @@ void CalcEngine::Function(CalcCommand command) {
       case CalcCommand::ccInverse:
         if (!has_value) CalcRaise(kCalcInvalidInverse);
         if (x == 0) CalcRaise(kCalcDivisionByZero);
-        r = CalcChecked(1 / x);
+        r = FiniteResult(1 / x);
         break;
       case CalcCommand::ccLog:
         r = inv ? CalcPower(10, x) : CalcLogarithm(x, true);
         break;
       case CalcCommand::ccLn:
-        r = inv ? CalcChecked(std::exp(x)) : CalcLogarithm(x, false);
+        r = inv ? FiniteResult(std::exp(x)) : CalcLogarithm(x, false);
         break;
       case CalcCommand::ccSin:
         r = inv ? CalcArcSin(x, radians_) : CalcSin(x, radians_);
@@ -318,7 +313,7 @@ void CalcEngine::MemoryKey(CalcCommand command) {
       memory_ = 0;
     } else if (HasValue()) {
       const Real v = Argument();
-      memory_ = CalcChecked(command == CalcCommand::ccMemoryAdd ? memory_ + v : memory_ - v);
+      memory_ = FiniteResult(command == CalcCommand::ccMemoryAdd ? memory_ + v : memory_ - v);
     }
   } catch (const std::exception&) {
     // The register keeps its value; the failed key ends like every other computing key.
@@ -401,7 +396,7 @@ CalcOutcome CalcEngine::Press(CalcCommand command) {
         inverse_mode_ = false;
         break;
       case CalcCommand::ccPi:
-        PushResult(CalcPi);
+        PushResult(Pi);
         break;
       case CalcCommand::ccE:
         PushResult(std::exp(1.0L));

@@ -34,12 +34,6 @@ std::int32_t ClampToInt32(std::int64_t v) {
   return static_cast<std::int32_t>(std::clamp(v, kInt32Min, kInt32Max));
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
 std::string Digits(std::int64_t magnitude) {
   return std::to_string(magnitude);
 }
@@ -95,6 +89,12 @@ std::string CentsText(Cents amount, bool grouped, bool money) {
 }
 
 }  // namespace
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
 
 std::int32_t SafeStrToInt(std::string_view text) {
   std::size_t i = 0;

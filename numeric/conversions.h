@@ -21,6 +21,9 @@ using DateTimeValue = double;
 extern char PadCharacter;        // pad of IntToPaddedStr, initially a space
 extern bool NegativeInBrackets;  // cents formatters write (1.50) instead of -1.50
 
+// The text without its leading and trailing spaces and tabs.
+std::string_view TrimBlanks(std::string_view text);
+
 // Leading spaces, an optional sign, then decimal digits, or hexadecimal digits after "$" or
 // "0x". Values beyond the 32-bit range clamp to its ends, however long the digit string;
 // anything else (the empty text too) gives 0.

@@ -5,6 +5,7 @@
 
 #include "numeric/locale_provider.h"
 #include "stats/float_compare.h"
+#include "stats/nearest_whole.h"
 
 namespace zudira {
 namespace {
@@ -24,7 +25,7 @@ std::int32_t RoundToInt32(Real v) {
   if (std::isnan(v)) return 0;
   constexpr Real kMax = std::numeric_limits<std::int32_t>::max();
   constexpr Real kMin = std::numeric_limits<std::int32_t>::min();
-  const Real r = std::nearbyint(std::fmax(kMin, std::fmin(kMax, v)));
+  const Real r = NearestWhole(std::fmax(kMin, std::fmin(kMax, v)));
   return static_cast<std::int32_t>(r);
 }
 

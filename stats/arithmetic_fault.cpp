@@ -1,5 +1,7 @@
 #include "stats/arithmetic_fault.h"
 
+#include <cmath>
+
 namespace zudira {
 
 void ThrowArithmeticFault(int raised_flags) {
@@ -8,6 +10,12 @@ void ThrowArithmeticFault(int raised_flags) {
   if (raised_flags & FE_DIVBYZERO) throw EZeroDivide();
   if (raised_flags & FE_OVERFLOW) throw EOverflow();
   throw EInvalidOp();
+}
+
+Real FiniteResult(Real value) {
+  if (std::isnan(value)) throw EInvalidOp();
+  if (std::isinf(value)) throw EOverflow();
+  return value;
 }
 
 }  // namespace zudira

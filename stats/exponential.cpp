@@ -6,11 +6,22 @@
 
 namespace zudira {
 
+namespace {
+
+// 1 / mean overflows exactly when the mean is at most 2^-16384 (a subnormal): the rate's own
+// fault is told apart from the tail's without a guarded step of its own.
+constexpr Real kLargestOverflowingMean = 0x1p-16384L;
+
+}  // namespace
+
 Real ExponentialCDF(Real mean, Real x) {
   if (mean <= 0 || x < 0) return 0;
-  const Real rate = GuardArithmetic([&] { return 1 / mean; });
+  if (mean <= kLargestOverflowingMean) throw EOverflow();
   try {
-    return GuardArithmetic([&] { return 1 - std::exp(-rate * x); });
+    return GuardArithmetic([&] {
+      const Real rate = 1 / mean;
+      return 1 - std::exp(-rate * x);
+    });
   } catch (const EMathError&) {
     // Only rate * x can fault here, by overflowing: x lies that far out, where the
     // distribution function has reached its limit 1.

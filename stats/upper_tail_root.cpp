@@ -1,6 +1,9 @@
 #include "stats/upper_tail_root.h"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
+#include <limits>
 
 #include "stats/arithmetic_fault.h"
 #include "stats/exception.h"
@@ -14,13 +17,39 @@ namespace {
 constexpr double kBracketGrowth = 1.6;
 constexpr double kFirstEstimate = -1.11e30;
 
+// g at single-precision points, each point evaluated once: near the root the midpoint and the
+// new estimate often round to a point already taken, and g costs a whole incomplete function.
+class RoundedPoints {
+ public:
+  explicit RoundedPoints(FunctionRef<double(float)> g) : g_(g) {}
+  double operator()(double x) {
+    const auto point = static_cast<float>(x);
+    for (const Taken& taken : taken_) {
+      if (taken.point == point) return taken.value;
+    }
+    const double value = g_(point);
+    taken_[next_] = {point, value};
+    next_ = (next_ + 1) % taken_.size();
+    return value;
+  }
+
+ private:
+  struct Taken {
+    float point = std::numeric_limits<float>::quiet_NaN();
+    double value = 0;
+  };
+  FunctionRef<double(float)> g_;
+  std::array<Taken, 8> taken_{};
+  std::size_t next_ = 0;
+};
+
 }  // namespace
 
 float UpperTailRoot(FunctionRef<double(float)> g) {
   return GuardArithmetic([&] {
     // The points are rounded to single precision before each evaluation; a bracket end past
     // the float range overflows there.
-    auto at = [&](double x) { return g(static_cast<float>(x)); };
+    RoundedPoints at(g);
     double x1 = 0;
     double x2 = 100;
     double f1 = at(x1);

@@ -180,6 +180,16 @@ TEST(CalcEngineTest, OnlyTheRightBracketPassesItsErrorOn) {
        "Division by Zero"},
       {{C::ccDigit2, C::ccAdd, C::ccRightBracket}, "Missing Operand"},
       {{C::ccDigit2, C::ccAdd, C::ccDigit3, C::ccRightBracket}, ""},
+      // The arithmetic faults speak with the library's texts.
+      {{C::ccLeftBracket, C::ccDigit0, C::ccPower, C::ccDigit1, C::ccChangeSign,
+        C::ccRightBracket},
+       "Floating point division by zero"},
+      {{C::ccLeftBracket, C::ccDigit9, C::ccPower, C::ccDigit9, C::ccDigit9, C::ccDigit9,
+        C::ccDigit9, C::ccDigit9, C::ccRightBracket},
+       "Floating point overflow"},
+      {{C::ccLeftBracket, C::ccDigit2, C::ccChangeSign, C::ccPower, C::ccPoint, C::ccDigit5,
+        C::ccRightBracket},
+       "Invalid floating point operation"},
   };
   for (const auto& c : cases) {
     CalcEngine engine('.');

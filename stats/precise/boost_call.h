@@ -1,11 +1,9 @@
 // Runs one Boost.Math computation and turns its errors into the program's own family: Boost
 // reports through exceptions and may leave a fault flag raised on a correct result, so the
-// flags it raises are cleared and the result itself is judged instead.
+// caller's flags are kept as the fault guard keeps them and the result itself is judged.
 #pragma once
 
 #include <algorithm>
-#include <cfenv>
-#include <cmath>
 #include <stdexcept>
 
 #include <boost/math/policies/error_handling.hpp>
@@ -16,32 +14,14 @@
 
 namespace zudira::precise {
 
-namespace detail {
-
-// Only the fault flags matter to the classic guard; they are cleared when Boost raised them
-// and left as they were otherwise, which costs nothing on the usual clean call.
-class KeepFlags {
- public:
-  KeepFlags() : before_(std::fetestexcept(ArithmeticFaultFlags)) {}
-  ~KeepFlags() {
-    const int raised = std::fetestexcept(ArithmeticFaultFlags) & ~before_;
-    if (raised != 0) std::feclearexcept(raised);
-  }
-  KeepFlags(const KeepFlags&) = delete;
-  KeepFlags& operator=(const KeepFlags&) = delete;
-
- private:
-  int before_;
-};
-
-}  // namespace detail
-
 // A bad argument reads as the library's bad-parameter error, a failed series as its
 // no-convergence error, an overflow as the arithmetic fault; a result that is not finite is a
 // fault too, never an answer.
 template <class Body>
 Real BoostCall(Body&& body) {
-  detail::KeepFlags keep;
+  // The guard's flag keeping without its fault test: the flags Boost leaves behind go, the
+  // caller's stay.
+  zudira::detail::FlagScope keep;
   Real value = 0;
   try {
     value = body();
@@ -54,9 +34,7 @@ Real BoostCall(Body&& body) {
   } catch (const std::runtime_error&) {
     throw EStStatError(StatNoConverge);
   }
-  if (std::isnan(value)) throw EInvalidOp();
-  if (std::isinf(value)) throw EOverflow();
-  return value;
+  return FiniteResult(value);
 }
 
 // A probability from Boost, held inside [0, 1] against a last-bit excursion.

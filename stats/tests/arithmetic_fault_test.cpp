@@ -4,6 +4,7 @@
 
 #include <cfenv>
 #include <cmath>
+#include <string>
 
 #include "stats/exception.h"
 #include "stats/integer_power.h"
@@ -70,6 +71,82 @@ TEST(GuardArithmetic, TheFirstFaultIsReportedNotWhatFollowedIt) {
                EOverflow);
   // Errors that come without a fault pass unchanged.
   EXPECT_THROW(GuardArithmetic([]() -> Real { throw EStStatError(StatBadParam); }), EStStatError);
+}
+
+// The caller's flags per unit: long double arithmetic runs on the x87, double on SSE, and the
+// guard must put each back as it found it.
+struct UnitFlags {
+  unsigned x87, sse;
+  bool operator==(const UnitFlags&) const = default;
+};
+
+UnitFlags CallerFlags() {
+#if defined(__x86_64__) || defined(__i386__)
+  return {detail::X87Flags(), detail::SseControl() & detail::kStatusFlagBits};
+#else
+  return {static_cast<unsigned>(std::fetestexcept(FE_ALL_EXCEPT)), 0};
+#endif
+}
+
+volatile double huge_double = 1e308;
+volatile double zero_double = 0;
+volatile double tiny_double = 1e-308;
+
+TEST(GuardArithmetic, EachFaultOfEitherUnitRaisesItsTextWhateverFlagsTheCallerHolds) {
+  struct Fault {
+    const char* name;
+    Real (*body)();
+    const char* text;  // nullptr: the computation passes
+  };
+  const Fault faults[] = {
+      {"x87 overflow", [] { return huge * huge; }, "Floating point overflow"},
+      {"SSE overflow", [] { return Real(huge_double * 10); }, "Floating point overflow"},
+      {"x87 division", [] { return 1 / zero; }, "Floating point division by zero"},
+      {"SSE division", [] { return Real(1 / zero_double); }, "Floating point division by zero"},
+      {"x87 invalid", [] { return std::sqrt(zero - 1); }, "Invalid floating point operation"},
+      {"SSE invalid", [] { return Real(zero_double / zero_double); },
+       "Invalid floating point operation"},
+      {"x87 underflow", [] { return tiny * tiny; }, nullptr},
+      {"SSE underflow", [] { return Real(tiny_double * tiny_double); }, nullptr},
+      {"inexact", [] { return 1 / (zero + 3); }, nullptr},
+      {"fault caught by a nested step", [] {
+         try {
+           return GuardArithmetic([] { return huge * huge; });
+         } catch (const EMathError&) {
+           return Real(-1);
+         }
+       }, nullptr},
+  };
+  struct Caller {
+    const char* name;
+    void (*raise)();
+  };
+  const Caller callers[] = {
+      {"clean", [] {}},
+      {"x87 inexact", [] { zero = 1 / (zero + 3); zero = 0; }},
+      {"SSE inexact and underflow", [] { tiny_double = tiny_double * 1e-10; tiny_double = 1e-308; }},
+      {"x87 overflow", [] { zero = huge * huge; zero = 0; }},
+      {"x87 invalid", [] { zero = zero / zero; zero = 0; }},
+      {"SSE division by zero", [] { zero_double = 1 / zero_double; zero_double = 0; }},
+      {"overflow without inexact", [] { std::feraiseexcept(FE_OVERFLOW); }},
+      {"invalid and underflow", [] { std::feraiseexcept(FE_INVALID | FE_UNDERFLOW); }},
+  };
+  for (const Caller& caller : callers) {
+    for (const Fault& fault : faults) {
+      SCOPED_TRACE(std::string(caller.name) + " / " + fault.name);
+      std::feclearexcept(FE_ALL_EXCEPT);
+      caller.raise();
+      const UnitFlags before = CallerFlags();
+      try {
+        const Real value = GuardArithmetic(fault.body);
+        EXPECT_EQ(fault.text, nullptr) << "passed with " << static_cast<double>(value);
+      } catch (const EMathError& e) {
+        EXPECT_STREQ(e.what(), fault.text);
+      }
+      EXPECT_EQ(CallerFlags(), before);
+    }
+  }
+  std::feclearexcept(FE_ALL_EXCEPT);
 }
 
 TEST(IntPower, ZeroExponentNegativeExponentAndLargeExponents) {

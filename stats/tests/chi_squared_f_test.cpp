@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <set>
 
 #include "error_capture.h"
 #include "real_near.h"
@@ -11,6 +12,7 @@
 #include "stats/exception.h"
 #include "stats/f_distribution.h"
 #include "stats/negative_binomial.h"
+#include "stats/upper_tail_root.h"
 
 namespace zudira {
 namespace {
@@ -115,6 +117,29 @@ constexpr SingleCase kRoundedTailTable[] = {
     {100, 80, 1.1, 0.33022019267082214},    {40, 60, 1.2, 0.2574959397315979},
     {120, 120, 1.35, 0.050788018852472305},
 };
+
+// The search rounds its points to single precision; near the root they repeat, and a repeated
+// point must not cost another evaluation of the tail.
+TEST(UpperTailRoot, EvaluatesEachSinglePrecisionPointOnce) {
+  struct Search {
+    std::int32_t df1, df2;  // df2 = 0: chi-squared
+    float p;
+  };
+  const Search searches[] = {{7, 0, 0.3f}, {40, 0, 0.01f}, {700, 0, 0.9f}, {3, 12, 0.05f},
+                             {60, 900, 0.5f}, {1, 1, 0.2f}};
+  for (const Search& s : searches) {
+    std::set<float> points;
+    int evaluations = 0;
+    const float root = UpperTailRoot([&](float x) {
+      ++evaluations;
+      points.insert(x);
+      const float tail = s.df2 == 0 ? ChiSquaredUpper(s.df1, x) : FUpper(s.df1, s.df2, x);
+      return static_cast<double>(tail) - s.p;
+    });
+    EXPECT_EQ(evaluations, static_cast<int>(points.size())) << s.df1 << " " << s.df2;
+    EXPECT_EQ(root, s.df2 == 0 ? InverseChiSquared(s.df1, s.p) : InverseF(s.df1, s.df2, s.p));
+  }
+}
 
 TEST(SinglePrecisionLayer, TableDegreesOfFreedomShowTheLayersDigits) {
   for (const SingleCase& c : kRoundedTailTable) {

@@ -208,6 +208,9 @@ TEST(ExponentialCDF, NeutralValuesAndTheLimitAfterAFault) {
   EXPECT_EQ(ExponentialCDF(1e-4000L, 1e4000L), 1);
   // 1 / mean overflows before anything is caught: that fault reaches the caller.
   EXPECT_EQ(MessageOf([] { ExponentialCDF(1e-4940L, 1); }), "Floating point overflow");
+  // The last mean whose reciprocal overflows, and the first that does not.
+  EXPECT_EQ(MessageOf([] { ExponentialCDF(0x1p-16384L, 0); }), "Floating point overflow");
+  EXPECT_EQ(ExponentialCDF(std::nextafter(0x1p-16384L, 1.0L), 0), 0);
 }
 
 }  // namespace
