@@ -282,9 +282,11 @@ TEST_F(MainWindowTest, DecimalsRoundTheHeldAnswerAndAnEmptyAnswerShowsZero) {
 
 TEST_F(MainWindowTest, ChoosingAKindReconfiguresTheInputsAndKeepsValues) {
   auto w = MakeWindow();
+  Type(*w, "SDev", "1");
   Type(*w, "A", "2.6");
   ChooseRange(*w, rtInsideCO);
   Calculate(*w);
+  ASSERT_NE(Field(*w, "Answer")->Text(), "");
   ChooseKind(*w, dkBinomial);
   EXPECT_EQ(Field(*w, "Answer")->Text(), "");
   EXPECT_TRUE(Shown(*w, "PLabel") && Shown(*w, "NLabel"));
