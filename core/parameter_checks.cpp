@@ -10,6 +10,7 @@ namespace {
 constexpr const char* kSigmaText = "σ must be > 0";
 constexpr const char* kPositiveMeanText = "Mean must be > 0";
 constexpr const char* kPoissonMeanText = "Mean must be ≥ 0";
+constexpr const char* kFiniteMeanText = "Mean must be finite";
 constexpr const char* kTrialsText = "n must be ≥ 0";
 constexpr const char* kDegreesText = "Degrees of Freedom must be > 0";
 
@@ -37,17 +38,20 @@ const char* CheckRequestParameters(const ProbabilityRequest& r) {
     case dkInverseNormal:
       if (const char* e = CheckFinite(r.mean.real, "μ is not a number", "μ must be finite"))
         return e;
-      if (!(r.sdev.real > 0) || std::isinf(r.sdev.real)) return kSigmaText;
+      if (std::isinf(r.sdev.real)) return "σ must be finite";
+      if (!(r.sdev.real > 0)) return kSigmaText;
       break;
     case dkBinomial:
       if (!(r.mean.real >= 0 && r.mean.real <= 1)) return kProbabilityRangeText;
       if (r.sdev.whole < 0) return kTrialsText;
       return nullptr;  // the bounds are whole numbers
     case dkPoisson:
-      if (!(r.mean.real >= 0) || std::isinf(r.mean.real)) return kPoissonMeanText;
+      if (std::isinf(r.mean.real)) return kFiniteMeanText;
+      if (!(r.mean.real >= 0)) return kPoissonMeanText;
       return nullptr;
     case dkExponential:
-      if (!(r.mean.real > 0) || std::isinf(r.mean.real)) return kPositiveMeanText;
+      if (std::isinf(r.mean.real)) return kFiniteMeanText;
+      if (!(r.mean.real > 0)) return kPositiveMeanText;
       break;
     case dkStudentT:
     case dkInverseStudentT:

@@ -51,6 +51,12 @@ TEST(ParameterChecks, ImpossibleParametersAndNonFiniteValuesAreInputErrors) {
       {Make(dkExponential, rtBelowA, 1, 1, 0, 0, kNaN), "A is not a number"},
       {Make(dkNormal, rtInsideOO, 0, 0, 1, 1, 0, kInf), "B must be finite"},
       {Make(dkNormal, rtBelowA, kNaN, 0, 1, 1, 0), "μ is not a number"},
+      {Make(dkNormal, rtBelowA, 0, 0, kInf, 0, 0), "σ must be finite"},
+      {Make(dkNormal, rtAboveA, 0, 0, 1, 1, -kInf), "A must be finite"},
+      {Make(dkPoisson, rtBelowA, kInf, 0, 0, 0, 3), "Mean must be finite"},
+      {Make(dkPoisson, rtBelowA, kNaN, 0, 0, 0, 3), "Mean must be ≥ 0"},
+      {Make(dkBinomial, rtBelowA, kNaN, 0, 5, 5, 3), "p must be in [0, 1]"},
+      {Make(dkExponential, rtAboveA, kInf, 0, 0, 0, 1), "Mean must be finite"},
       {Make(dkInverseChiSquared, rtBelowA, 3, 3, 0, 0, kNaN), "The probability is not a number"},
   };
   for (const Case& c : cases) {
@@ -93,14 +99,18 @@ TEST(ParameterChecks, RandomRequestsAnswerInTheUnitIntervalOrEndInTheProgramsErr
     r.b = {values[3], whole(values[3])};
     // The fields the kind reads as real numbers: μ and σ of the normal kinds, the exponential
     // mean, A and, for a two-bound range, B (degrees of freedom are read as whole numbers).
+    // The discrete kinds read their bounds as whole numbers, and their first parameter (p or
+    // the mean) as a real number.
     const bool normal = r.kind == dkNormal || r.kind == dkInverseNormal;
-    const bool has_nan = ((normal || r.kind == dkExponential) && std::isnan(values[0])) ||
-                         (normal && std::isnan(values[1])) || std::isnan(values[2]) ||
-                         (IsTwoBound(r.range) && std::isnan(values[3]));
+    const bool discrete = IsDiscreteKind(r.kind);
+    const bool has_nan =
+        ((normal || discrete || r.kind == dkExponential) && std::isnan(values[0])) ||
+        (normal && std::isnan(values[1])) ||
+        (!discrete && (std::isnan(values[2]) || (IsTwoBound(r.range) && std::isnan(values[3]))));
     try {
       const EvaluationOutcome outcome = EvaluateRequest(r);
-      if (has_nan && !IsDiscreteKind(r.kind)) {
-        EXPECT_TRUE(outcome.IsInputError()) << "request " << i;
+      if (has_nan) {
+        EXPECT_TRUE(outcome.IsInputError()) << "request " << i << " kind " << r.kind;
       }
       if (outcome.IsAnswer() && !IsInverseKind(r.kind)) {
         ++answers;
