@@ -171,10 +171,14 @@ void TDuzEdit2::keyPressEvent(QKeyEvent* event) {
 void TDuzEdit2::contextMenuEvent(QContextMenuEvent* event) {
   QMenu* menu = createStandardContextMenu();
   menu->setAttribute(Qt::WA_DeleteOnClose);
-  // The menu's own Paste would insert the clipboard unchecked.
-  if (auto* paste = menu->findChild<QAction*>("edit-paste")) {
-    disconnect(paste, &QAction::triggered, nullptr, nullptr);
-    connect(paste, &QAction::triggered, this, [this] { PasteChecked(false); });
+  // The menu's own Paste would insert the clipboard unchecked. It is known by its shortcut,
+  // which the menu writes after a tab, whatever the language of its caption.
+  const QString paste_keys = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+  for (QAction* action : menu->actions()) {
+    if (action->isSeparator() || action->text().section('\t', 1) != paste_keys) continue;
+    action->setObjectName("edit-paste");
+    disconnect(action, &QAction::triggered, nullptr, nullptr);
+    connect(action, &QAction::triggered, this, [this] { PasteChecked(false); });
   }
   menu->popup(event->globalPos());
 }
