@@ -88,7 +88,8 @@ bool TPDFMainForm::TakeOverTypedText() {
   // A menu command leaves the focus where it was, so a field being typed in has not taken
   // over its text yet; it does now, as it would on losing the focus.
   for (TDuzEdit3* field : {mean_, sdev_, a_, b_}) {
-    if (field->TakeOverText()) continue;
+    // A hidden field takes no part in the request, and could not take the focus to be mended.
+    if (!field->isVisibleTo(this) || field->TakeOverText()) continue;
     field->ReportRefusedText();
     return false;
   }
