@@ -88,7 +88,8 @@ std::int64_t DecimalMagnitude(std::string_view plain) {
   if (e != std::string_view::npos) {
     std::string_view digits = plain.substr(e + 1);
     const bool negative = !digits.empty() && digits.front() == '-';
-    if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) digits.remove_prefix(1);
+    if (!digits.empty() && (digits.front() == '-' || digits.front() == '+'))
+      digits.remove_prefix(1);
     for (char c : digits)
       if (exponent < kSaturation) exponent = exponent * 10 + (c - '0');
     if (negative) exponent = -exponent;

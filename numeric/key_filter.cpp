@@ -73,8 +73,7 @@ KeyVerdict FilterKey(TEditType type, const CharSet& valid, unsigned key, std::st
   if (key == 13 && EnterMovesFocus) return KeyVerdict::kMoveFocus;
   if (key > 0xFFFF) return valid.none() ? KeyVerdict::kPass : KeyVerdict::kRefuse;
   const char16_t typed[1] = {static_cast<char16_t>(key)};
-  return FilterInsertion(type, valid, std::u16string_view(typed, 1), text, {},
-                         decimal_separator);
+  return FilterInsertion(type, valid, std::u16string_view(typed, 1), text, {}, decimal_separator);
 }
 
 KeyVerdict FilterInsertion(TEditType type, const CharSet& valid, std::u16string_view inserted,

@@ -44,7 +44,6 @@ KeyVerdict FilterKey(TEditType type, const CharSet& valid, unsigned key, std::st
 // one E or e after a mantissa digit, with an optional sign right after it, and no separator
 // in the exponent.
 KeyVerdict FilterInsertion(TEditType type, const CharSet& valid, std::u16string_view inserted,
-                           std::string_view before, std::string_view after,
-                           char decimal_separator);
+                           std::string_view before, std::string_view after, char decimal_separator);
 
 }  // namespace zudira

@@ -213,8 +213,8 @@ void TDuzEdit2::dropEvent(QDropEvent* event) {
 void TDuzEdit2::inputMethodEvent(QInputMethodEvent* event) {
   const QString commit = event->commitString();
   if (!commit.isEmpty()) {
-    const qsizetype start = (hasSelectedText() ? selectionStart() : cursorPosition()) +
-                            event->replacementStart();
+    const qsizetype start =
+        (hasSelectedText() ? selectionStart() : cursorPosition()) + event->replacementStart();
     const qsizetype length = hasSelectedText() && event->replacementLength() == 0
                                  ? selectionLength()
                                  : event->replacementLength();

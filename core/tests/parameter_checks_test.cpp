@@ -17,8 +17,9 @@ namespace {
 constexpr Real kNaN = std::numeric_limits<Real>::quiet_NaN();
 constexpr Real kInf = std::numeric_limits<Real>::infinity();
 
-ProbabilityRequest Make(DistributionKind kind, RangeType range, Real first, std::int32_t first_whole,
-                        Real second, std::int32_t second_whole, Real a, Real b = 0) {
+ProbabilityRequest Make(DistributionKind kind, RangeType range, Real first,
+                        std::int32_t first_whole, Real second, std::int32_t second_whole, Real a,
+                        Real b = 0) {
   ProbabilityRequest r;
   r.kind = kind;
   r.range = range;
@@ -72,14 +73,19 @@ TEST(ParameterChecks, ImpossibleParametersAndNonFiniteValuesAreInputErrors) {
 
 TEST(ParameterChecks, RandomRequestsAnswerInTheUnitIntervalOrEndInTheProgramsErrors) {
   std::mt19937_64 rng(20261208);
-  const Real specials[] = {0, 1, -1, 2147483648.0L, -2147483648.0L,
-                           std::numeric_limits<Real>::denorm_min(), 1e300L, -1e300L, kNaN, kInf, -kInf};
+  const Real specials[] = {
+      0,      1,       -1,   2147483648.0L, -2147483648.0L, std::numeric_limits<Real>::denorm_min(),
+      1e300L, -1e300L, kNaN, kInf,          -kInf};
   auto draw = [&]() -> Real {
     switch (rng() % 4) {
-      case 0: return specials[rng() % std::size(specials)];
-      case 1: return std::uniform_real_distribution<double>(0, 1)(rng);
-      case 2: return std::uniform_real_distribution<double>(-10, 10)(rng);
-      default: return std::uniform_real_distribution<double>(0, 200)(rng);
+      case 0:
+        return specials[rng() % std::size(specials)];
+      case 1:
+        return std::uniform_real_distribution<double>(0, 1)(rng);
+      case 2:
+        return std::uniform_real_distribution<double>(-10, 10)(rng);
+      default:
+        return std::uniform_real_distribution<double>(0, 200)(rng);
     }
   };
   auto whole = [](Real v) -> std::int32_t {

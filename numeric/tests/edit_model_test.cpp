@@ -48,7 +48,7 @@ TEST(KeyFilter, EachKindAcceptsItsCharactersAndOneDecimalSeparator) {
       {etPosReal, '+', "", KeyVerdict::kRefuse},     {etPosReal, '.', "12", KeyVerdict::kPass},
       {etPosReal, '.', "1.2", KeyVerdict::kRefuse},  {etPosReal, '.', ".", KeyVerdict::kRefuse},
       {etPosReal, 8, "1.2", KeyVerdict::kPass},      {etPosReal, ' ', "1.2", KeyVerdict::kPass},
-      {etPosReal, 'e', "1", KeyVerdict::kPass},     {etPosReal, 13, "1", KeyVerdict::kMoveFocus},
+      {etPosReal, 'e', "1", KeyVerdict::kPass},      {etPosReal, 13, "1", KeyVerdict::kMoveFocus},
       {etReal, '-', "", KeyVerdict::kPass},          {etPositive, '-', "", KeyVerdict::kRefuse},
       {etPositive, ',', "1", KeyVerdict::kRefuse},   {etInteger, '+', "", KeyVerdict::kPass},
       {etInteger, '.', "", KeyVerdict::kRefuse},     {etCurrency, '$', "", KeyVerdict::kPass},
@@ -108,18 +108,30 @@ TEST(KeyFilter, InsertedTextMeetsTheRuleOfTypedKeysAtItsPlace) {
     const char* after;
     KeyVerdict expected;
   } cases[] = {
-      {etPositive, u"-7", "", "", KeyVerdict::kRefuse},  {etPositive, u"17", "", "", KeyVerdict::kPass},
-      {etPosReal, u"0.5", "", "", KeyVerdict::kPass},    {etPosReal, u"0.5", "", "1.0", KeyVerdict::kRefuse},
-      {etPosReal, u"1.2.3", "", "", KeyVerdict::kRefuse}, {etPosReal, u"2.5", "1.", "", KeyVerdict::kRefuse},
-      {etReal, u"-1.96", "", "", KeyVerdict::kPass},     {etInteger, u"1.5", "", "", KeyVerdict::kRefuse},
-      {etPosReal, u"´", "", "", KeyVerdict::kRefuse}, {etReal, u"π", "", "", KeyVerdict::kRefuse},
-      {etPosReal, u"e", "1", "", KeyVerdict::kPass},     {etPosReal, u"E-5", "1.5", "", KeyVerdict::kPass},
-      {etPosReal, u"-", "1E", "", KeyVerdict::kPass},    {etPosReal, u"-", "1", "", KeyVerdict::kRefuse},
-      {etPosReal, u"e", "", "1", KeyVerdict::kRefuse},   {etReal, u"e", "-", "", KeyVerdict::kRefuse},
-      {etReal, u"E", "1e5", "", KeyVerdict::kRefuse},    {etReal, u"e", "1", ".5", KeyVerdict::kRefuse},
-      {etReal, u".", "1e", "", KeyVerdict::kRefuse},     {etReal, u".", "", "5e3", KeyVerdict::kPass},
-      {etReal, u"1e+30", "", "", KeyVerdict::kPass},     {etPositive, u"e", "1", "", KeyVerdict::kRefuse},
-      {etInteger, u"1e5", "", "", KeyVerdict::kRefuse},  {etString, u"1e.e.", "", "", KeyVerdict::kPass},
+      {etPositive, u"-7", "", "", KeyVerdict::kRefuse},
+      {etPositive, u"17", "", "", KeyVerdict::kPass},
+      {etPosReal, u"0.5", "", "", KeyVerdict::kPass},
+      {etPosReal, u"0.5", "", "1.0", KeyVerdict::kRefuse},
+      {etPosReal, u"1.2.3", "", "", KeyVerdict::kRefuse},
+      {etPosReal, u"2.5", "1.", "", KeyVerdict::kRefuse},
+      {etReal, u"-1.96", "", "", KeyVerdict::kPass},
+      {etInteger, u"1.5", "", "", KeyVerdict::kRefuse},
+      {etPosReal, u"´", "", "", KeyVerdict::kRefuse},
+      {etReal, u"π", "", "", KeyVerdict::kRefuse},
+      {etPosReal, u"e", "1", "", KeyVerdict::kPass},
+      {etPosReal, u"E-5", "1.5", "", KeyVerdict::kPass},
+      {etPosReal, u"-", "1E", "", KeyVerdict::kPass},
+      {etPosReal, u"-", "1", "", KeyVerdict::kRefuse},
+      {etPosReal, u"e", "", "1", KeyVerdict::kRefuse},
+      {etReal, u"e", "-", "", KeyVerdict::kRefuse},
+      {etReal, u"E", "1e5", "", KeyVerdict::kRefuse},
+      {etReal, u"e", "1", ".5", KeyVerdict::kRefuse},
+      {etReal, u".", "1e", "", KeyVerdict::kRefuse},
+      {etReal, u".", "", "5e3", KeyVerdict::kPass},
+      {etReal, u"1e+30", "", "", KeyVerdict::kPass},
+      {etPositive, u"e", "1", "", KeyVerdict::kRefuse},
+      {etInteger, u"1e5", "", "", KeyVerdict::kRefuse},
+      {etString, u"1e.e.", "", "", KeyVerdict::kPass},
   };
   for (const Case& c : cases) {
     const CharSet valid = ValidCharsFor(c.type, plain, CharSet());
@@ -138,13 +150,19 @@ TEST(EditFieldModel, TextsReadBackAsTheirNumbersWithinTheFieldsRangeAndSign) {
     bool reads_back;
     Real held;  // after leaving the field
   } cases[] = {
-      {etReal, "1-2", false, 0},          {etReal, "abc", false, 0},
-      {etReal, "", true, 0},              {etReal, "1e5", true, 100000},
-      {etReal, "1.5E30", true, 1.5e30L},  {etReal, std::string(5000, '9'), true, kMax},
-      {etReal, "-1e5000", true, -kMax},   {etReal, "1e-5000", true, 0},
+      {etReal, "1-2", false, 0},
+      {etReal, "abc", false, 0},
+      {etReal, "", true, 0},
+      {etReal, "1e5", true, 100000},
+      {etReal, "1.5E30", true, 1.5e30L},
+      {etReal, std::string(5000, '9'), true, kMax},
+      {etReal, "-1e5000", true, -kMax},
+      {etReal, "1e-5000", true, 0},
       {etReal, "0." + std::string(5000, '0') + "1", true, 0},
-      {etPosReal, "-5", true, 0},         {etPositive, "-7", true, 0},
-      {etInteger, "-7", true, -7},        {etPositive, "12a", false, 0},
+      {etPosReal, "-5", true, 0},
+      {etPositive, "-7", true, 0},
+      {etInteger, "-7", true, -7},
+      {etPositive, "12a", false, 0},
       {etInteger, "99999999999", true, 2147483647},
   };
   for (const Case& c : cases) {
@@ -168,7 +186,8 @@ TEST(EditFieldModel, TextsReadBackAsTheirNumbersWithinTheFieldsRangeAndSign) {
   pos_real.model.SetAsFloat(-5);
   EXPECT_EQ(pos_real.model.AsFloat(), 0);
   EXPECT_EQ(NotANumberMessage("1-2"), "'1-2' is not a number");
-  EXPECT_EQ(NotANumberMessage(std::string(100, '9')), "'" + std::string(40, '9') + "...' is not a number");
+  EXPECT_EQ(NotANumberMessage(std::string(100, '9')),
+            "'" + std::string(40, '9') + "...' is not a number");
 }
 
 TEST(EditFieldModel, RealFieldHoldsItsValueAsShown) {

@@ -7,9 +7,9 @@
 #include <QContextMenuEvent>
 #include <QImage>
 #include <QInputMethodEvent>
+#include <QLocale>
 #include <QMenu>
 #include <QMimeData>
-#include <QLocale>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -194,7 +194,8 @@ TEST_F(FieldWindow, PastesDropsAndInputMethodCommitsMeetTheEntryKind) {
       {"context menu",
        [](TDuzEdit3* f, const QString& t) {
          QGuiApplication::clipboard()->setText(t);
-         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), f->mapToGlobal(QPoint(2, 2)));
+         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                 f->mapToGlobal(QPoint(2, 2)));
          QApplication::sendEvent(f, &event);
          QMenu* menu = f->findChild<QMenu*>();
          ASSERT_NE(menu, nullptr);
