@@ -8,6 +8,7 @@
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -289,6 +290,9 @@ bool TDuzEdit3::TakeOverText() {
 
 void TDuzEdit3::ReportRefusedText() {
   report_pending_ = false;
+  // A window that shows no message for it still tells the user that the text was refused.
+  if (!isSignalConnected(QMetaMethod::fromSignal(&TDuzEdit3::TextRefused)))
+    QApplication::beep();
   emit TextRefused(this);
   setFocus(Qt::OtherFocusReason);
   selectAll();
@@ -305,7 +309,9 @@ void TDuzEdit3::focusOutEvent(QFocusEvent* event) {
     // Told once the focus has settled; a command that meets the text first tells it instead.
     report_pending_ = true;
     QTimer::singleShot(0, this, [this] {
-      if (report_pending_) ReportRefusedText();
+      // A field hidden meanwhile (its window closed, its kind changed) is not mended now.
+      if (report_pending_ && isVisible()) ReportRefusedText();
+      report_pending_ = false;
     });
     return;
   }
