@@ -11,6 +11,7 @@ constexpr const char* kSigmaText = "σ must be > 0";
 constexpr const char* kPositiveMeanText = "Mean must be > 0";
 constexpr const char* kPoissonMeanText = "Mean must be ≥ 0";
 constexpr const char* kFiniteMeanText = "Mean must be finite";
+constexpr const char* kMeanNaNText = "Mean is not a number";
 constexpr const char* kTrialsText = "n must be ≥ 0";
 constexpr const char* kDegreesText = "Degrees of Freedom must be > 0";
 
@@ -46,11 +47,11 @@ const char* CheckRequestParameters(const ProbabilityRequest& r) {
       if (r.sdev.whole < 0) return kTrialsText;
       return nullptr;  // the bounds are whole numbers
     case dkPoisson:
-      if (std::isinf(r.mean.real)) return kFiniteMeanText;
+      if (const char* e = CheckFinite(r.mean.real, kMeanNaNText, kFiniteMeanText)) return e;
       if (!(r.mean.real >= 0)) return kPoissonMeanText;
       return nullptr;
     case dkExponential:
-      if (std::isinf(r.mean.real)) return kFiniteMeanText;
+      if (const char* e = CheckFinite(r.mean.real, kMeanNaNText, kFiniteMeanText)) return e;
       if (!(r.mean.real > 0)) return kPositiveMeanText;
       break;
     case dkStudentT:

@@ -55,7 +55,7 @@ TEST(ParameterChecks, ImpossibleParametersAndNonFiniteValuesAreInputErrors) {
       {Make(dkNormal, rtBelowA, 0, 0, kInf, 0, 0), "σ must be finite"},
       {Make(dkNormal, rtAboveA, 0, 0, 1, 1, -kInf), "A must be finite"},
       {Make(dkPoisson, rtBelowA, kInf, 0, 0, 0, 3), "Mean must be finite"},
-      {Make(dkPoisson, rtBelowA, kNaN, 0, 0, 0, 3), "Mean must be ≥ 0"},
+      {Make(dkPoisson, rtBelowA, kNaN, 0, 0, 0, 3), "Mean is not a number"},
       {Make(dkBinomial, rtBelowA, kNaN, 0, 5, 5, 3), "p must be in [0, 1]"},
       {Make(dkExponential, rtAboveA, kInf, 0, 0, 0, 1), "Mean must be finite"},
       {Make(dkInverseChiSquared, rtBelowA, 3, 3, 0, 0, kNaN), "The probability is not a number"},
