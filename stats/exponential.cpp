@@ -7,6 +7,8 @@
 namespace zudira {
 
 Real ExponentialCDF(Real mean, Real x) {
+  // A NaN passes every comparison and would come out as the answer.
+  if (std::isnan(mean) || std::isnan(x)) throw EInvalidOp();
   if (mean <= 0 || x < 0) return 0;
   const Real rate = GuardArithmetic([&] { return 1 / mean; });
   try {
