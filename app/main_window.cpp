@@ -266,8 +266,11 @@ void TPDFMainForm::PlaceRightColumn(QWidget* panel) {
   sdev_ = field("SDev", 39, nullptr, 5040);
   a_ = field("A", 66, "The value of A", 5040);
   b_ = field("B", 95, "The value of B", 5040);
-  for (TDuzEdit3* input : {mean_, sdev_, a_, b_})
+  for (TDuzEdit3* input : {mean_, sdev_, a_, b_}) {
     connect(input, &TDuzEdit3::OnExit, this, [this](TDuzEdit3* sender) { InputTaken(sender); });
+    connect(input, &TDuzEdit3::TextRefused, this,
+            [](TDuzEdit3* sender) { ErrorMsg(sender->RefusedMessage()); });
+  }
   answer_ = field("Answer", 122, nullptr, 5050);
   answer_->setToolTip(Text(kAnswerHint));
   answer_->SetReadOnly(true);

@@ -121,7 +121,9 @@ class TPDFMainForm : public QMainWindow {
   void RestoreToolBarLayout();
   void SaveToolBarLayout(QSettings& store);
 
-  void TakeOverTypedText();
+  // The parameter and bound fields take over changed text, as on leaving them. The first text
+  // that is no number is told to the user and keeps the focus; then the result is false.
+  bool TakeOverTypedText();
   // Remembers the values the parameter and bound fields hold; a field left with another
   // value than remembered empties Answer, which no longer answers the inputs.
   void NoteInputs();

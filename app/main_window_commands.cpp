@@ -84,17 +84,24 @@ void TPDFMainForm::CalcBtnClick() {
   RunCommand([this] { Calculate(); });
 }
 
-void TPDFMainForm::TakeOverTypedText() {
+bool TPDFMainForm::TakeOverTypedText() {
   // A menu command leaves the focus where it was, so a field being typed in has not taken
   // over its text yet; it does now, as it would on losing the focus.
-  auto* field = qobject_cast<TDuzEdit3*>(QApplication::focusWidget());
-  if (field == nullptr || !isAncestorOf(field)) return;
-  field->ParseText();
-  field->Redisplay();
+  for (TDuzEdit3* field : {mean_, sdev_, a_, b_}) {
+    // A hidden field takes no part in the request, and could not take the focus to be mended.
+    if (!field->isVisibleTo(this) || field->TakeOverText()) continue;
+    field->ReportRefusedText();
+    return false;
+  }
+  return true;
 }
 
 void TPDFMainForm::Calculate() {
-  TakeOverTypedText();
+  // Nothing is calculated from a text that is no number.
+  if (!TakeOverTypedText()) {
+    answer_->SetText(QString());
+    return;
+  }
   auto value_of = [](const TDuzEdit3* field) {
     return FieldValue{field->AsFloat(), field->AsInteger()};
   };
@@ -220,9 +227,15 @@ void TPDFMainForm::FixTypeClick() {
 
 void TPDFMainForm::AccuracyChange() {
   RunCommand([this] {
-    const int decimals = accuracy_->value();
-    for (TDuzEdit3* field : {mean_, sdev_, a_, b_, answer_})
-      field->SetDecimals(static_cast<std::uint8_t>(decimals));
+    const auto decimals = static_cast<std::uint8_t>(accuracy_->value());
+    // The inputs keep their values at full precision and only show them rounded; Answer holds
+    // what it shows until the next Calculate.
+    for (TDuzEdit3* field : {mean_, sdev_, a_, b_}) {
+      const Real held = field->AsFloat();
+      field->SetDecimals(decimals);
+      if (field->EditType() == etPosReal || field->EditType() == etReal) field->SetAsFloat(held);
+    }
+    answer_->SetDecimals(decimals);
     // Only the shown form changed; the answer stays until the next Calculate.
     NoteInputs();
   });
@@ -245,7 +258,7 @@ void TPDFMainForm::MeanCalcBtnClick(int tag) {
 
 void TPDFMainForm::OpenCalculatorFor(int tag) {
   TDuzEdit3* field = FieldOfTag(tag);
-  if (field == nullptr) return;
+  if (field == nullptr || !TakeOverTypedText()) return;
   Real value = field->AsFloat();
   const bool accepted =
       calculator_ ? calculator_(QString(), value) : PopupCalculator(QString(), value);
@@ -255,7 +268,7 @@ void TPDFMainForm::OpenCalculatorFor(int tag) {
     // A whole-number field ignores a real value; give it the value made whole.
     field->SetAsInteger(WholeFieldValue(value, type == etPositive));
   } else {
-    field->SetAsFloat(value);
+    field->SetAsFloat(value);  // a field that takes no negative value holds 0 for one
   }
   InputTaken(field);
 }

@@ -136,4 +136,19 @@ bool AskInteger(const QString& caption, const QString& prompt, int& value) {
   return true;
 }
 
+bool AskWholeNumber(const QString& caption, const QString& prompt, int& value) {
+  const QString initial =
+      value == 0 ? QString()
+                 : QString::fromStdString(SafeIntToStr(static_cast<std::int32_t>(value)));
+  const BoxAnswer answer = ShowBox(ShownBox{BoxKind::bkAskInteger, caption, prompt, initial});
+  const std::string line = answer.text.trimmed().toStdString();
+  if (!answer.accepted || line.empty()) return false;
+  if (!IsWholeNumberText(line)) {
+    ErrorMsg(QString::fromStdString(NotANumberMessage(line, "a whole number")));
+    return false;
+  }
+  value = SafeStrToInt(line);
+  return true;
+}
+
 }  // namespace zudira

@@ -78,4 +78,9 @@ bool ErrorMsg(const QString& text);
 // false and leaves `value` alone.
 bool AskInteger(const QString& caption, const QString& prompt, int& value);
 
+// AskInteger for a count that must be typed as one: OK on a line that is no whole number
+// ("abc", "1-2") shows "'abc' is not a whole number" in an error box, returns false and
+// leaves `value` alone. Blanks around the number are ignored.
+bool AskWholeNumber(const QString& caption, const QString& prompt, int& value);
+
 }  // namespace zudira

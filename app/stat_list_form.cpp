@@ -209,8 +209,8 @@ int ShowList(ListKind kind, int n, QWidget* parent, const ListRowBuilder& build)
 
 void RunListCommand(ListKind kind, QWidget* parent) {
   int n = 0;
-  if (!AskInteger(QString::fromStdString(ListPromptCaption(kind)), QString::fromLatin1(kListPrompt),
-                  n))
+  if (!AskWholeNumber(QString::fromStdString(ListPromptCaption(kind)),
+                      QString::fromLatin1(kListPrompt), n))
     return;
   if (!ListSizeAccepted(n)) {
     WarningMsg(QString::fromLatin1(kListRangeWarning));

@@ -4,14 +4,28 @@
 #include "core/discrete_range.h"
 #include "core/distribution_functions.h"
 #include "core/inverse_solving.h"
+#include "core/parameter_checks.h"
 
 namespace zudira {
+namespace {
+
+// A sum or difference of tails can come out a few ulps outside [0, 1]; a probability never does.
+EvaluationOutcome HeldInUnitInterval(EvaluationOutcome outcome) {
+  if (outcome.IsAnswer() && outcome.Value() < 0) return EvaluationOutcome::WithAnswer(0);
+  if (outcome.IsAnswer() && outcome.Value() > 1) return EvaluationOutcome::WithAnswer(1);
+  return outcome;
+}
+
+}  // namespace
 
 EvaluationOutcome EvaluateRequest(const ProbabilityRequest& request, CalculationMode mode) {
+  if (const char* error = CheckRequestParameters(request))
+    return EvaluationOutcome::WithInputError(error);
   const DistributionParameters parameters{request.mean, request.sdev};
   if (IsDiscreteKind(request.kind)) {
-    return EvaluateDiscreteRange(DiscreteFunctionsOf(request.kind, mode), parameters, request.range,
-                                 request.a.whole, request.b.whole);
+    return HeldInUnitInterval(EvaluateDiscreteRange(DiscreteFunctionsOf(request.kind, mode),
+                                                    parameters, request.range, request.a.whole,
+                                                    request.b.whole));
   }
   const ContinuousFunctions& functions = ContinuousFunctionsOf(request.kind, mode);
   if (IsInverseKind(request.kind)) {
@@ -23,8 +37,8 @@ EvaluationOutcome EvaluateRequest(const ProbabilityRequest& request, Calculation
     return EvaluatePreciseContinuousRange(functions, parameters, request.range, request.a.real,
                                           request.b.real);
   }
-  return EvaluateContinuousRange(functions, parameters, request.range, request.a.real,
-                                 request.b.real);
+  return HeldInUnitInterval(EvaluateContinuousRange(functions, parameters, request.range,
+                                                    request.a.real, request.b.real));
 }
 
 }  // namespace zudira

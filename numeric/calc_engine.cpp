@@ -83,11 +83,19 @@ void CalcEngine::Start(Real value) {
 
 void CalcEngine::ShowValue(Real x) {
   display_ = DisplayText(x, decimals_);
+  shown_ = x;
+  error_shown_ = false;
+}
+
+void CalcEngine::ShowZero() {
+  display_ = "0";
+  shown_ = 0;
+  error_shown_ = false;
 }
 
 void CalcEngine::ShowTopOrZero() {
   if (operands_.empty()) {
-    display_ = "0";
+    ShowZero();
   } else {
     ShowValue(operands_.back());
   }
@@ -120,8 +128,8 @@ Real CalcEngine::Argument() const {
 
 Real CalcEngine::Result(Real fallback) const {
   if (!entry_.empty()) return EntryValue();
-  if (!operands_.empty()) return operands_.back();
-  return fallback;
+  // What the display shows, at full precision; "Error!" shows no value.
+  return error_shown_ ? fallback : shown_;
 }
 
 void CalcEngine::PushEntry() {
@@ -140,12 +148,13 @@ void CalcEngine::AllClear() {
   operands_.clear();
   operators_.clear();
   entry_.clear();
-  display_ = "0";
+  ShowZero();
 }
 
 void CalcEngine::ShowError() {
   AllClear();
   display_ = CalcErrorText;
+  error_shown_ = true;
 }
 
 void CalcEngine::ApplyTopOperator() {
@@ -185,13 +194,24 @@ void CalcEngine::ApplyTopOperator() {
   operands_.back() = r;
 }
 
+void CalcEngine::StartEntry() {
+  if (!entry_.empty()) return;
+  // A number typed after a finished value (the opening value, a result, a function's answer)
+  // replaces it, as on any calculator: only the operands that pending operators wait on stay.
+  const auto waiting = static_cast<std::size_t>(
+      std::count_if(operators_.begin(), operators_.end(), [](char op) { return op != '('; }));
+  if (operands_.size() > waiting) operands_.resize(waiting);
+}
+
 void CalcEngine::TypeDigit(char digit) {
+  StartEntry();
   entry_.push_back(digit);
   ShowValue(EntryValue());
   inverse_mode_ = false;
 }
 
 void CalcEngine::TypePoint(CalcOutcome& outcome) {
+  StartEntry();
   if (entry_.find(decimal_separator_) != std::string::npos) {
     outcome.beep = true;
   } else {
@@ -381,7 +401,7 @@ CalcOutcome CalcEngine::Press(CalcCommand command) {
         break;
       case CalcCommand::ccClear:
         entry_.clear();
-        display_ = "0";
+        ShowZero();
         break;
       case CalcCommand::ccBackSpace:
         BackSpace();

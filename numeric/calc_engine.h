@@ -98,7 +98,8 @@ class CalcEngine {
   void PasteText(std::string_view text);
 
   // The value handed back when the window closes: the entry when a number is being typed,
-  // else the top operand, else `fallback`.
+  // else the value the display shows (0 after AC or C) at full precision, else (after an
+  // error) `fallback`.
   Real Result(Real fallback) const;
 
   const std::string& Display() const { return display_; }
@@ -125,6 +126,7 @@ class CalcEngine {
  private:
   void ShowValue(Real x);
   void ShowTopOrZero();
+  void ShowZero();
   Real EntryValue() const;
   Real Argument() const;
   bool HasValue() const { return !entry_.empty() || !operands_.empty(); }
@@ -134,6 +136,7 @@ class CalcEngine {
   void AllClear();
   void ShowError();
 
+  void StartEntry();
   void TypeDigit(char digit);
   void TypePoint(CalcOutcome& outcome);
   void BackSpace();
@@ -149,6 +152,8 @@ class CalcEngine {
   std::vector<char> operators_;
   std::string entry_;
   std::string display_ = "0";
+  Real shown_ = 0;  // the value behind display_
+  bool error_shown_ = false;
   Real memory_ = 0;
   bool inverse_mode_ = false;
   bool radians_ = true;

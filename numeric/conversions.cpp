@@ -72,6 +72,32 @@ DecimalDigits EighteenDigits(Real magnitude) {
   return out;
 }
 
+// About the decimal exponent of a plain number text ("-0.00012e-3" gives -6): the count of
+// integer digits, or minus the zeros after the point, plus the exponent.
+std::int64_t DecimalMagnitude(std::string_view plain) {
+  if (!plain.empty() && plain.front() == '-') plain.remove_prefix(1);
+  const std::size_t e = plain.find('e');
+  std::string_view mantissa = plain.substr(0, e);
+  std::int64_t exponent = 0;
+  if (e != std::string_view::npos) {
+    std::string_view digits = plain.substr(e + 1);
+    const bool negative = !digits.empty() && digits.front() == '-';
+    if (!digits.empty() && (digits.front() == '-' || digits.front() == '+'))
+      digits.remove_prefix(1);
+    for (char c : digits)
+      if (exponent < kSaturation) exponent = exponent * 10 + (c - '0');
+    if (negative) exponent = -exponent;
+  }
+  while (!mantissa.empty() && mantissa.front() == '0') mantissa.remove_prefix(1);
+  const std::size_t point = mantissa.find('.');
+  const std::int64_t whole_digits =
+      static_cast<std::int64_t>(point == std::string_view::npos ? mantissa.size() : point);
+  if (whole_digits > 0) return whole_digits + exponent;
+  const std::size_t first = mantissa.find_first_not_of("0", point + 1);
+  if (first == std::string_view::npos) return std::numeric_limits<std::int64_t>::min() / 2;
+  return exponent - static_cast<std::int64_t>(first - point - 1);
+}
+
 std::string CentsText(Cents amount, bool grouped, bool money) {
   LocaleSettings loc = CurrentLocale();
   std::int64_t a = amount;
@@ -117,6 +143,32 @@ std::int32_t SafeStrToInt(std::string_view text) {
     if (value < kSaturation) value = value * base + d;
   }
   return ClampToInt32(negative ? -value : value);
+}
+
+bool IsWholeNumberText(std::string_view text) {
+  if (text.empty()) return true;
+  std::size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  bool hex = false;
+  if (i < text.size() && text[i] == '$') {
+    hex = true;
+    ++i;
+  } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    hex = true;
+    i += 2;
+  }
+  if (i == text.size()) return false;
+  for (; i < text.size(); ++i)
+    if (hex ? HexDigitValue(text[i]) < 0 : !IsDigit(text[i])) return false;
+  return true;
+}
+
+std::string NotANumberMessage(std::string_view text, std::string_view what) {
+  constexpr std::size_t kShown = 40;
+  std::string shown(text.substr(0, kShown));
+  if (text.size() > kShown) shown += "...";
+  return "'" + shown + "' is not " + std::string(what);
 }
 
 std::string SafeIntToStr(std::int32_t n) {
@@ -179,6 +231,12 @@ std::string SafeFloatToFixed(Real x, int decimals) {
 }
 
 Real SafeStrToFloat(std::string_view text) {
+  const RealTextReading reading = ReadRealText(text);
+  return reading.kind == RealTextKind::kNumber ? reading.value : 0;
+}
+
+RealTextReading ReadRealText(std::string_view text) {
+  constexpr RealTextReading kNoNumber{};
   const char sep = CurrentLocale().decimal_separator;
   text = TrimBlanks(text);
   // Rewritten with "." so that the reading does not depend on the C library's locale.
@@ -201,21 +259,26 @@ Real SafeStrToFloat(std::string_view text) {
       break;
     }
   }
-  if (mantissa_digits == 0) return 0;
+  if (mantissa_digits == 0) return kNoNumber;
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
     plain.push_back('e');
     ++i;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) plain.push_back(text[i++]);
     int exponent_digits = 0;
     for (; i < text.size() && IsDigit(text[i]); ++i, ++exponent_digits) plain.push_back(text[i]);
-    if (exponent_digits == 0) return 0;
+    if (exponent_digits == 0) return kNoNumber;
   }
-  if (i != text.size()) return 0;
+  if (i != text.size()) return kNoNumber;
   Real value = 0;
   auto res = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-  if (res.ec != std::errc() || res.ptr != plain.data() + plain.size() || !std::isfinite(value))
-    return 0;
-  return value;
+  if (res.ptr != plain.data() + plain.size()) return kNoNumber;
+  if (res.ec == std::errc::result_out_of_range) {
+    // Too small a magnitude reads as 0; too large a one keeps its sign for the caller's clamp.
+    if (DecimalMagnitude(plain) <= 0) return {RealTextKind::kNumber, 0};
+    return {RealTextKind::kTooLarge, plain.front() == '-' ? Real(-1) : Real(1)};
+  }
+  if (res.ec != std::errc() || !std::isfinite(value)) return kNoNumber;
+  return {RealTextKind::kNumber, value};
 }
 
 std::string LeftText(std::string_view text, int n) {

@@ -41,6 +41,23 @@ std::string SafeFloatToFixed(Real x, int decimals);
 // results outside the extended range give 0.
 Real SafeStrToFloat(std::string_view text);
 
+// The reading behind SafeStrToFloat, telling its three outcomes apart: a number (`value`), a
+// well-formed number too large for the extended range (`value` is its sign, ±1), or no number.
+enum class RealTextKind { kNumber, kTooLarge, kNotANumber };
+struct RealTextReading {
+  RealTextKind kind = RealTextKind::kNotANumber;
+  Real value = 0;
+};
+RealTextReading ReadRealText(std::string_view text);
+
+// True when SafeStrToInt reads the text as it is written (the empty text reads as 0); false
+// for text that is no whole number, which SafeStrToInt reads as 0.
+bool IsWholeNumberText(std::string_view text);
+
+// The plain words for a field text that is no number: "'1-2' is not a number". A long text is
+// cut, so that the message stays readable.
+std::string NotANumberMessage(std::string_view text, std::string_view what = "a number");
+
 std::string LeftText(std::string_view text, int n);
 std::string RepeatChar(char ch, int n);
 std::string PadLeftWith(std::string_view text, char ch, int width);

@@ -29,6 +29,14 @@ std::int32_t RoundToInt32(Real v) {
   return static_cast<std::int32_t>(r);
 }
 
+// The kinds that take no negative value hold 0 for one.
+std::int32_t SignRuled(TEditType t, std::int32_t v) {
+  return t == etPositive && v < 0 ? 0 : v;
+}
+Real SignRuled(TEditType t, Real v) {
+  return t == etPosReal && v < 0 ? 0 : v;
+}
+
 }  // namespace
 
 EditFieldModel::EditFieldModel(EditControl& control) : control_(control) {
@@ -58,12 +66,17 @@ void EditFieldModel::ParseText() {
       // Grouped text is this field's own output with Commas on: read it back to its number.
       std::string digits = text_cache_;
       if (commas_) std::erase(digits, CurrentLocale().thousand_separator);
-      whole_ = SafeStrToInt(digits);
+      whole_ = SignRuled(edit_type_, SafeStrToInt(digits));
       break;
     }
-    case Family::kReal:
-      real_ = SafeStrToFloat(text_cache_);
+    case Family::kReal: {
+      const RealTextReading reading = ReadRealText(text_cache_);
+      if (reading.kind == RealTextKind::kNumber) real_ = reading.value;
+      if (reading.kind == RealTextKind::kTooLarge)
+        real_ = reading.value * std::numeric_limits<Real>::max();
+      real_ = SignRuled(edit_type_, real_);
       break;
+    }
     case Family::kDate:
       date_time_ = edit_type_ == etDate ? TextToDate(text_cache_) : TextToTime(text_cache_);
       break;
@@ -72,6 +85,22 @@ void EditFieldModel::ParseText() {
       break;
     case Family::kOther:
       break;
+  }
+}
+
+bool EditFieldModel::TextReadsBack() const {
+  if (!use_values_) return true;
+  const std::string text = control_.ControlText();
+  switch (FamilyOf(edit_type_)) {
+    case Family::kWhole: {
+      std::string digits = text;
+      if (commas_) std::erase(digits, CurrentLocale().thousand_separator);
+      return IsWholeNumberText(digits);
+    }
+    case Family::kReal:
+      return text.empty() || ReadRealText(text).kind != RealTextKind::kNotANumber;
+    default:
+      return true;
   }
 }
 
@@ -113,7 +142,11 @@ void EditFieldModel::SetEditType(TEditType type) {
 void EditFieldModel::ConvertHeldValue(TEditType from, TEditType to) {
   const Family f = FamilyOf(from);
   const Family t = FamilyOf(to);
-  if (f == t || f == Family::kOther) return;
+  if (f == t || f == Family::kOther) {
+    whole_ = IsWholeKind(to) ? SignRuled(to, whole_) : whole_;
+    real_ = SignRuled(to, real_);
+    return;
+  }
   switch (f) {
     case Family::kWhole:
       if (t == Family::kReal) real_ = whole_;
@@ -136,6 +169,8 @@ void EditFieldModel::ConvertHeldValue(TEditType from, TEditType to) {
     case Family::kOther:
       break;
   }
+  if (IsWholeKind(to)) whole_ = SignRuled(to, whole_);
+  real_ = SignRuled(to, real_);
 }
 
 void EditFieldModel::SetAsInteger(std::int32_t value) {
@@ -143,6 +178,7 @@ void EditFieldModel::SetAsInteger(std::int32_t value) {
     whole_ = 0;
     return;
   }
+  value = SignRuled(edit_type_, value);
   if (value == whole_) return;
   whole_ = value;
   Redisplay();
@@ -169,6 +205,7 @@ void EditFieldModel::SetAsFloat(Real value) {
     real_ = 0;
     return;
   }
+  value = SignRuled(edit_type_, value);
   if (value == real_) return;
   real_ = value;
   Redisplay();

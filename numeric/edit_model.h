@@ -36,15 +36,21 @@ class EditFieldModel {
   // Shows the text and, with UseValues, parses it; nothing happens when it equals the cache.
   void SetText(const std::string& text);
 
-  // Clears the three stores and reads the control's text into the store of the kind.
+  // Clears the three stores and reads the control's text into the store of the kind. A real
+  // text past the extended range holds the largest value of its sign; a kind that takes no
+  // negative values holds 0 for a negative one.
   void ParseText();
+  // True when the control's text reads as a number of the field's kind, as it is written
+  // (the empty text reads as 0). Kinds that are no numbers always read back.
+  bool TextReadsBack() const;
   // The canonical text of the held value.
   std::string FormatValue() const;
   // Shows FormatValue() (and so holds the value as shown).
   void Redisplay();
 
   // Setting a value of another kind (or with UseValues off) zeroes that store and leaves the
-  // text alone; setting the value already held does nothing.
+  // text alone; setting the value already held does nothing. etPositive and etPosReal hold 0
+  // for a negative value, whichever way it arrives (a setter, a text, a change of kind).
   std::int32_t AsInteger() const { return whole_; }
   void SetAsInteger(std::int32_t value);
   // By kind: the whole, real or date-time store, the cents / 100, or the text read as a real.

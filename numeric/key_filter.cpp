@@ -27,11 +27,11 @@ CharSet ValidCharsFor(TEditType type, const LocaleSettings& locale, const CharSe
       Add(set, "0123456789+-");
       break;
     case etPosReal:
-      Add(set, kDigits);
+      Add(set, "0123456789Ee");
       Add(set, locale.decimal_separator);
       break;
     case etReal:
-      Add(set, "0123456789+-");
+      Add(set, "0123456789+-Ee");
       Add(set, locale.decimal_separator);
       break;
     case etDate:
@@ -71,15 +71,50 @@ std::string TextKeptByKey(std::string_view text, std::size_t start, std::size_t 
 KeyVerdict FilterKey(TEditType type, const CharSet& valid, unsigned key, std::string_view text,
                      char decimal_separator) {
   if (key == 13 && EnterMovesFocus) return KeyVerdict::kMoveFocus;
+  if (key > 0xFFFF) return valid.none() ? KeyVerdict::kPass : KeyVerdict::kRefuse;
+  const char16_t typed[1] = {static_cast<char16_t>(key)};
+  return FilterInsertion(type, valid, std::u16string_view(typed, 1), text, {}, decimal_separator);
+}
+
+KeyVerdict FilterInsertion(TEditType type, const CharSet& valid, std::u16string_view inserted,
+                           std::string_view before, std::string_view after,
+                           char decimal_separator) {
   if (valid.none()) return KeyVerdict::kPass;
-  if (key < 256 && valid.test(key)) {
-    const bool one_separator_only = type == etPosReal || type == etReal || type == etCurrency;
-    if (one_separator_only && key == static_cast<unsigned char>(decimal_separator) &&
-        text.find(decimal_separator) != std::string_view::npos)
-      return KeyVerdict::kRefuse;
-    return KeyVerdict::kPass;
+  const bool one_separator_only = type == etPosReal || type == etReal || type == etCurrency;
+  const bool exponent_allowed = IsRealKind(type);
+  auto is_exponent = [](char c) { return c == 'E' || c == 'e'; };
+  std::string left(before);
+  for (const char16_t code : inserted) {
+    if (code <= 32) {
+      left.push_back(static_cast<char>(code));
+      continue;
+    }
+    if (code > 255) return KeyVerdict::kRefuse;
+    const char c = static_cast<char>(code);
+    const bool exponent_sign =
+        exponent_allowed && (c == '+' || c == '-') && !left.empty() && is_exponent(left.back());
+    if (!valid.test(code) && !exponent_sign) return KeyVerdict::kRefuse;
+    const auto holds = [&](auto test) {
+      for (char k : left)
+        if (test(k)) return true;
+      for (char k : after)
+        if (test(k)) return true;
+      return false;
+    };
+    if (one_separator_only && c == decimal_separator) {
+      if (holds([&](char k) { return k == decimal_separator; })) return KeyVerdict::kRefuse;
+      if (exponent_allowed && left.find_first_of("Ee") != std::string::npos)
+        return KeyVerdict::kRefuse;  // no fraction in the exponent
+    }
+    if (exponent_allowed && is_exponent(c)) {
+      const bool mantissa_before = left.find_first_of("0123456789") != std::string::npos;
+      if (!mantissa_before || holds(is_exponent) ||
+          after.find(decimal_separator) != std::string_view::npos)
+        return KeyVerdict::kRefuse;
+    }
+    left.push_back(c);
   }
-  return key <= 32 ? KeyVerdict::kPass : KeyVerdict::kRefuse;
+  return KeyVerdict::kPass;
 }
 
 }  // namespace zudira

@@ -33,8 +33,17 @@ enum class KeyVerdict {
 std::string TextKeptByKey(std::string_view text, std::size_t start, std::size_t length);
 
 // Judges one typed character (its code; codes above 255 are in no set). `text` is the text
-// that stays beside the key (TextKeptByKey), not the part the key replaces.
+// that stays beside the key (TextKeptByKey), not the part the key replaces; the key lands at
+// its end.
 KeyVerdict FilterKey(TEditType type, const CharSet& valid, unsigned key, std::string_view text,
                      char decimal_separator);
+
+// Judges text that arrives at once between `before` and `after`, the kept text on either side:
+// a typed key, a paste, a drop or an input-method commit. Each character meets the typed-key
+// rule in turn, and one refused character refuses the whole insertion. Real kinds also take
+// one E or e after a mantissa digit, with an optional sign right after it, and no separator
+// in the exponent.
+KeyVerdict FilterInsertion(TEditType type, const CharSet& valid, std::u16string_view inserted,
+                           std::string_view before, std::string_view after, char decimal_separator);
 
 }  // namespace zudira

@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxkbcommon-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev libboost-math-dev
   fonts-liberation2 fonts-dejavu-core
-  desktop-file-utils appstream librsvg2-bin dpkg-dev
+  desktop-file-utils appstream librsvg2-bin dpkg-dev file xvfb
   cups printer-driver-cups-pdf poppler-utils libcups2-dev
 )
 missing=()

@@ -15,6 +15,8 @@ constexpr Real kLargestOverflowingMean = 0x1p-16384L;
 }  // namespace
 
 Real ExponentialCDF(Real mean, Real x) {
+  // A NaN passes every comparison and would come out as the answer.
+  if (std::isnan(mean) || std::isnan(x)) throw EInvalidOp();
   if (mean <= 0 || x < 0) return 0;
   if (mean <= kLargestOverflowingMean) throw EOverflow();
   try {

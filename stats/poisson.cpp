@@ -49,7 +49,8 @@ Real LessThan(std::int64_t k, Real lambda) {
   if (hi > MaxFactorialArg) throw Exception(FactorialLimitMessage);
   return GuardArithmetic([&]() -> Real {
     // The sizes of the terms peak at |lambda| (a negative lambda only makes them alternate).
-    const auto mode = static_cast<std::int64_t>(std::min<Real>(std::floor(std::fabs(lambda)), hi));
+    const Real floor_mean = std::floor(std::fabs(lambda));  // NaN fails the test and takes hi
+    const auto mode = static_cast<std::int64_t>(floor_mean <= hi ? floor_mean : Real(hi));
     const Real sum = SumUnimodal(
         0, hi, mode, [&](std::int64_t i) { return DirectTerm(i, lambda); },
         [&](std::int64_t i) { return lambda / static_cast<Real>(i + 1); },

@@ -15,8 +15,12 @@ constexpr Real kMaxChunks = 64;
 constexpr std::int64_t kExponentRange = 40000;
 
 Scaled FromLog2(Real log2_value) {
-  const Real whole = std::floor(log2_value);
-  return {std::exp2(log2_value - whole), static_cast<std::int64_t>(whole)};
+  // Past the exponent range the product is 0 or overflows anyway; clamping keeps the integer
+  // conversion defined for huge arguments (a Poisson mean of 1e19, say).
+  const Real limit = 2 * static_cast<Real>(kExponentRange);
+  const Real whole = std::clamp(std::floor(log2_value), -limit, limit);
+  return {whole == std::floor(log2_value) ? std::exp2(log2_value - whole) : 1,
+          static_cast<std::int64_t>(whole)};
 }
 
 }  // namespace

@@ -87,6 +87,8 @@ Real CornishFisher(Real z, Real n) {
 
 Real StudentTCentral(std::int32_t df, Real t) {
   if (df <= 0) return 0;
+  // A NaN would never end the large-DF series: it is an invalid operation, as in the guard.
+  if (std::isnan(t)) throw EInvalidOp();
   if (t == 0) return 0;
   const Real central = GuardArithmetic([&]() -> Real {
     const Real n = df;

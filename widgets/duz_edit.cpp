@@ -1,8 +1,19 @@
 #include "widgets/duz_edit.h"
 
+#include <algorithm>
+
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMetaMethod>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QTimer>
+#include <string>
 
 #include "appearance/appearance_settings.h"
 #include "numeric/locale_provider.h"
@@ -91,7 +102,42 @@ void TDuzEdit2::UpdateColour() {
   setPalette(p);
 }
 
+KeyVerdict TDuzEdit2::Judge(const QString& inserted, qsizetype start, qsizetype length) const {
+  const QString all = QLineEdit::text();
+  start = std::clamp<qsizetype>(start, 0, all.size());
+  const qsizetype end = std::clamp<qsizetype>(start + length, start, all.size());
+  const std::string before = ToText(all.left(start));
+  const std::string after = ToText(all.mid(end));
+  const std::u16string codes(reinterpret_cast<const char16_t*>(inserted.utf16()),
+                             static_cast<std::size_t>(inserted.size()));
+  return FilterInsertion(edit_type_, valid_chars_, codes, before, after,
+                         CurrentLocale().decimal_separator);
+}
+
+void TDuzEdit2::InsertChecked(const QString& text) {
+  // A copied cell or line often brings a line end or blanks along; they are not the number.
+  const QString inserted = text.trimmed();
+  const qsizetype start = hasSelectedText() ? selectionStart() : cursorPosition();
+  const qsizetype length = hasSelectedText() ? selectionLength() : 0;
+  if (inserted.isEmpty() || Judge(inserted, start, length) != KeyVerdict::kPass) {
+    QApplication::beep();
+    return;
+  }
+  insert(inserted);
+}
+
+void TDuzEdit2::PasteChecked(bool selection_clipboard) {
+  if (isReadOnly()) return;
+  InsertChecked(QGuiApplication::clipboard()->text(selection_clipboard ? QClipboard::Selection
+                                                                       : QClipboard::Clipboard));
+}
+
 void TDuzEdit2::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Paste)) {
+    event->accept();
+    PasteChecked(false);
+    return;
+  }
   unsigned key = 0;
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) key = 13;
   const QString typed = event->text();
@@ -99,23 +145,14 @@ void TDuzEdit2::keyPressEvent(QKeyEvent* event) {
   if (key == 0 && (typed.isEmpty() || event->key() == Qt::Key_Delete))
     return QLineEdit::keyPressEvent(event);
 
-  // The selection is what the key replaces: a separator there does not count.
-  const qsizetype start = hasSelectedText() ? selectionStart() : 0;
-  const qsizetype length = hasSelectedText() ? selectionLength() : 0;
-  const std::string text = TextKeptByKey(ToText(QLineEdit::text()), static_cast<std::size_t>(start),
-                                         static_cast<std::size_t>(length));
-  const char separator = CurrentLocale().decimal_separator;
-  auto judge = [&](unsigned code) {
-    return FilterKey(edit_type_, valid_chars_, code, text, separator);
-  };
   KeyVerdict verdict = KeyVerdict::kPass;
   if (key == 13) {
-    verdict = judge(13);
+    verdict = FilterKey(edit_type_, valid_chars_, 13, {}, CurrentLocale().decimal_separator);
   } else {
-    for (QChar c : typed) {
-      verdict = judge(c.unicode());
-      if (verdict != KeyVerdict::kPass) break;
-    }
+    // The selection is what the key replaces: a separator there does not count.
+    const qsizetype start = hasSelectedText() ? selectionStart() : cursorPosition();
+    const qsizetype length = hasSelectedText() ? selectionLength() : 0;
+    verdict = Judge(typed, start, length);
   }
   switch (verdict) {
     case KeyVerdict::kMoveFocus:
@@ -130,6 +167,67 @@ void TDuzEdit2::keyPressEvent(QKeyEvent* event) {
       QLineEdit::keyPressEvent(event);
       return;
   }
+}
+
+void TDuzEdit2::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu* menu = createStandardContextMenu();
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  // The menu's own Paste would insert the clipboard unchecked. It is known by its shortcut,
+  // which the menu writes after a tab, whatever the language of its caption.
+  const QString paste_keys = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+  for (QAction* action : menu->actions()) {
+    if (action->isSeparator() || action->text().section('\t', 1) != paste_keys) continue;
+    action->setObjectName("edit-paste");
+    disconnect(action, &QAction::triggered, nullptr, nullptr);
+    connect(action, &QAction::triggered, this, [this] { PasteChecked(false); });
+  }
+  menu->popup(event->globalPos());
+}
+
+void TDuzEdit2::mouseReleaseEvent(QMouseEvent* event) {
+  // X11's middle button pastes the selection clipboard.
+  if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection() &&
+      rect().contains(event->position().toPoint())) {
+    event->accept();
+    if (!isReadOnly()) {
+      setCursorPosition(cursorPositionAt(event->position().toPoint()));
+      PasteChecked(true);
+    }
+    return;
+  }
+  QLineEdit::mouseReleaseEvent(event);
+}
+
+void TDuzEdit2::dropEvent(QDropEvent* event) {
+  const QMimeData* data = event->mimeData();
+  if (data != nullptr && data->hasText() && !isReadOnly()) {
+    const qsizetype at = cursorPositionAt(event->position().toPoint());
+    if (Judge(data->text(), at, 0) != KeyVerdict::kPass) {
+      event->ignore();
+      QApplication::beep();
+      return;
+    }
+  }
+  QLineEdit::dropEvent(event);
+}
+
+void TDuzEdit2::inputMethodEvent(QInputMethodEvent* event) {
+  const QString commit = event->commitString();
+  if (!commit.isEmpty()) {
+    const qsizetype start =
+        (hasSelectedText() ? selectionStart() : cursorPosition()) + event->replacementStart();
+    const qsizetype length = hasSelectedText() && event->replacementLength() == 0
+                                 ? selectionLength()
+                                 : event->replacementLength();
+    if (Judge(commit, start, length) != KeyVerdict::kPass) {
+      QApplication::beep();
+      QInputMethodEvent without_commit(event->preeditString(), event->attributes());
+      QLineEdit::inputMethodEvent(&without_commit);
+      event->accept();
+      return;
+    }
+  }
+  QLineEdit::inputMethodEvent(event);
 }
 
 TDuzEdit3::TDuzEdit3(QWidget* parent) : TDuzEdit2(parent), model_(*this) {
@@ -177,11 +275,46 @@ void TDuzEdit3::focusInEvent(QFocusEvent* event) {
   emit OnEnter(this);
 }
 
+bool TDuzEdit3::TakeOverText() {
+  if (!isModified()) {
+    // The text shows the held value: reading it back would cut the value to the decimals.
+    model_.Redisplay();
+    return true;
+  }
+  if (!model_.TextReadsBack()) return false;
+  model_.ParseText();
+  model_.Redisplay();
+  setModified(false);
+  return true;
+}
+
+void TDuzEdit3::ReportRefusedText() {
+  report_pending_ = false;
+  // A window that shows no message for it still tells the user that the text was refused.
+  if (!isSignalConnected(QMetaMethod::fromSignal(&TDuzEdit3::TextRefused)))
+    QApplication::beep();
+  emit TextRefused(this);
+  setFocus(Qt::OtherFocusReason);
+  selectAll();
+}
+
+QString TDuzEdit3::RefusedMessage() const {
+  return FromText(NotANumberMessage(ToText(QLineEdit::text())));
+}
+
 void TDuzEdit3::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
   if (!IsRealFocusChange(event->reason())) return;
-  model_.ParseText();
-  model_.Redisplay();
+  if (!TakeOverText()) {
+    // Told once the focus has settled; a command that meets the text first tells it instead.
+    report_pending_ = true;
+    QTimer::singleShot(0, this, [this] {
+      // A field hidden meanwhile (its window closed, its kind changed) is not mended now.
+      if (report_pending_ && isVisible()) ReportRefusedText();
+      report_pending_ = false;
+    });
+    return;
+  }
   emit OnExit(this);
 }
 

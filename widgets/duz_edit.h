@@ -59,10 +59,23 @@ class TDuzEdit2 : public QLineEdit {
   QColor BackgroundColour() const;
 
  protected:
+  // Typed keys, pastes (keys, context menu, middle button), drops and input-method commits all
+  // meet the same entry-kind rule; a refused insertion beeps and changes nothing.
   void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
   void UpdateColour();
 
+  // Inserts the text over the selection (or at the cursor) when the entry kind takes it.
+  void InsertChecked(const QString& text);
+
  private:
+  // Judges `inserted` put in place of [start, start + length) of the text.
+  KeyVerdict Judge(const QString& inserted, qsizetype start, qsizetype length) const;
+  void PasteChecked(bool selection_clipboard);
+
   TAlignment alignment_ = taLeftJustify;
   bool read_only_ = false;
   bool use_read_only_colours_ = false;
@@ -91,6 +104,14 @@ class TDuzEdit3 : public TDuzEdit2, private EditControl {
 
   // Rereads the value from the text, and shows the held value in its canonical form.
   void ParseText() { model_.ParseText(); }
+  // What leaving the field does: text the user changed becomes the held value and is shown in
+  // canonical form; unchanged text only shows the held value again, at full precision. Text
+  // that does not read back as a number of the kind is not taken: false, nothing changes.
+  bool TakeOverText();
+  // Tells TextRefused about the text just refused, and keeps the focus in the field.
+  void ReportRefusedText();
+  // "'1-2' is not a number" for the text now shown.
+  QString RefusedMessage() const;
   QString FormatValue() const;
   void Redisplay() { model_.Redisplay(); }
 
@@ -132,6 +153,8 @@ class TDuzEdit3 : public TDuzEdit2, private EditControl {
   void OnEnter(zudira::TDuzEdit3* sender);
   // After the field lost the focus and took over its text.
   void OnExit(zudira::TDuzEdit3* sender);
+  // The text is no number of the kind: the field kept its value and the focus.
+  void TextRefused(zudira::TDuzEdit3* sender);
 
  protected:
   void focusInEvent(QFocusEvent* event) override;
@@ -142,6 +165,7 @@ class TDuzEdit3 : public TDuzEdit2, private EditControl {
   void ShowText(const std::string& text) override;
 
   EditFieldModel model_;
+  bool report_pending_ = false;
 };
 
 }  // namespace zudira

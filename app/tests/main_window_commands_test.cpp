@@ -77,9 +77,13 @@ TEST_F(MainWindowTest, CalculatorValuesReachWholeNumberFieldsRounded) {
     const char* shown;
   };
   const Case cases[] = {
-      {"StdDevCalcBtn", "SDev", 12.5L, "12"}, {"StdDevCalcBtn", "SDev", 13.5L, "14"},
-      {"ACalcBtn", "A", 2.7L, "3"},           {"ACalcBtn", "A", -3, "0"},
-      {"BCalcBtn", "B", 1e12L, "2147483647"}, {"MeanCalcBtn", "Mean", 0.25L, "0.2500000"},
+      {"StdDevCalcBtn", "SDev", 12.5L, "12"},
+      {"StdDevCalcBtn", "SDev", 13.5L, "14"},
+      {"ACalcBtn", "A", 2.7L, "3"},
+      {"ACalcBtn", "A", -3, "0"},
+      {"BCalcBtn", "B", 1e12L, "2147483647"},
+      {"MeanCalcBtn", "Mean", 0.25L, "0.2500000"},
+      {"MeanCalcBtn", "Mean", -3, "0.0000000"},  // the calculator's ± cannot make p negative
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.button + std::string(" ") + std::to_string(static_cast<double>(c.value)));

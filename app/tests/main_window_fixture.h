@@ -16,6 +16,7 @@
 
 #include "appearance/appearance_settings.h"
 #include "app/main_window.h"
+#include "app/message_boxes.h"
 #include "widgets/duz_edit.h"
 #include "widgets/duz_label.h"
 
@@ -32,9 +33,18 @@ class MainWindowTest : public ::testing::Test {
     ASSERT_TRUE(settings_dir_.isValid());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_dir_.path());
     Appearance() = AppearanceSettings{};
+    // A box no test asked for fails the test instead of waiting for a click that never comes;
+    // a test that expects boxes installs its own ScopedBoxScript over this one.
+    previous_script_ = InstallBoxScript([](const ShownBox& box) {
+      ADD_FAILURE() << "unexpected box: " << box.text.toStdString();
+      return BoxAnswer{true, box.initialText};
+    });
   }
 
-  void TearDown() override { Appearance() = AppearanceSettings{}; }
+  void TearDown() override {
+    InstallBoxScript(std::move(previous_script_));
+    Appearance() = AppearanceSettings{};
+  }
 
   QString SettingsFile() const { return settings_dir_.path() + "/Rozuviza/Zudira.conf"; }
 
@@ -82,6 +92,7 @@ class MainWindowTest : public ::testing::Test {
 
  private:
   QTemporaryDir settings_dir_;
+  BoxScript previous_script_;
 };
 
 }  // namespace zudira

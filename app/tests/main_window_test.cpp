@@ -216,6 +216,63 @@ TEST_F(MainWindowTest, StaleAnswersAreEmptied) {
   EXPECT_EQ(Field(*w, "A")->Text(), "0.0000000");
 }
 
+// A change of kind brings no negative value into a field that takes none.
+TEST_F(MainWindowTest, KindChangeGivesFieldsWithoutNegativesZero) {
+  auto w = MakeWindow();
+  Type(*w, "Mean", "-5");
+  Type(*w, "A", "-1.96");
+  ChooseKind(*w, dkStudentT);
+  EXPECT_EQ(Field(*w, "Mean")->Text(), "0");
+  EXPECT_EQ(Field(*w, "A")->Text(), "-1.9600000");
+  ChooseKind(*w, dkBinomial);
+  EXPECT_EQ(Field(*w, "A")->Text(), "0");
+  EXPECT_EQ(Field(*w, "A")->AsInteger(), 0);
+}
+
+// Text that is no number is told in plain words, keeps the focus and the last good value, and
+// Calculate answers nothing for it.
+TEST_F(MainWindowTest, TextThatIsNoNumberIsToldAndNothingIsCalculated) {
+  auto w = MakeWindow();
+  Type(*w, "SDev", "1");
+  Type(*w, "A", "0.5");
+  ChooseRange(*w, rtBelowA);
+  Calculate(*w);
+  ASSERT_NE(Field(*w, "Answer")->Text(), "");
+  ScopedBoxScript boxes;
+  Type(*w, "A", "1-2");
+  QApplication::processEvents();
+  ASSERT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_EQ(boxes.Shown()[0].text, "'1-2' is not a number");
+  EXPECT_EQ(QApplication::focusWidget(), Field(*w, "A"));
+  Calculate(*w);
+  QApplication::processEvents();
+  ASSERT_EQ(boxes.Shown().size(), 2u);
+  EXPECT_EQ(boxes.Shown()[1].text, "'1-2' is not a number");
+  EXPECT_EQ(Field(*w, "Answer")->Text(), "");
+  EXPECT_EQ(Field(*w, "A")->AsFloat(), 0.5L);
+  EXPECT_EQ(QApplication::focusWidget(), Field(*w, "A"));
+}
+
+// Fewer decimals only show the inputs rounded: 7 -> 0 -> 7 leaves them as typed, even after
+// the focus passed through them.
+TEST_F(MainWindowTest, DecimalsDoNotChangeTheInputs) {
+  auto w = MakeWindow();
+  Type(*w, "SDev", "0.25");
+  Type(*w, "A", "0.1");
+  ChooseRange(*w, rtBelowA);
+  auto* accuracy = w->findChild<QSpinBox*>("Accuracy");
+  accuracy->setValue(0);
+  EXPECT_EQ(Field(*w, "SDev")->Text(), "0");
+  Field(*w, "SDev")->setFocus(Qt::TabFocusReason);
+  Field(*w, "A")->setFocus(Qt::TabFocusReason);
+  Combo(*w, "PDFType")->setFocus(Qt::TabFocusReason);
+  accuracy->setValue(7);
+  EXPECT_EQ(Field(*w, "SDev")->Text(), "0.2500000");
+  EXPECT_EQ(Field(*w, "A")->Text(), "0.1000000");
+  Calculate(*w);
+  EXPECT_EQ(Field(*w, "Answer")->Text(), "0.6554217");  // Phi(0.4) = 0.65542174...
+}
+
 // The wheel over the distribution list changes the kind while the focus stays in the field
 // being typed in: the typed text is taken over first, then converted.
 TEST_F(MainWindowTest, WheelOverTheListKeepsTheTextBeingTyped) {
@@ -283,9 +340,11 @@ TEST_F(MainWindowTest, DecimalsRoundTheHeldAnswerAndAnEmptyAnswerShowsZero) {
 
 TEST_F(MainWindowTest, ChoosingAKindReconfiguresTheInputsAndKeepsValues) {
   auto w = MakeWindow();
+  Type(*w, "SDev", "1");
   Type(*w, "A", "2.6");
   ChooseRange(*w, rtInsideCO);
   Calculate(*w);
+  ASSERT_NE(Field(*w, "Answer")->Text(), "");
   ChooseKind(*w, dkBinomial);
   EXPECT_EQ(Field(*w, "Answer")->Text(), "");
   EXPECT_TRUE(Shown(*w, "PLabel") && Shown(*w, "NLabel"));

@@ -37,16 +37,18 @@ TEST(ListCommand, AsksForNAndChecksTheRange) {
     const char* caption;
     int rows;
     bool warned;
+    const char* refusal;  // the error box for text that is no whole number
   } cases[] = {
-      {false, "12", false, "", 0, false},  // cancel
-      {true, "", false, "", 0, false},     // OK on an empty line
-      {true, "abc", true, "Binomial Coefficients for N = 0", 1, false},
-      {true, "0", true, "Binomial Coefficients for N = 0", 1, false},
-      {true, "20", true, "Binomial Coefficients for N = 20", 21, false},
-      {true, "1547", true, "Binomial Coefficients for N = 1547", 1548, false},
-      {true, "1548", false, "", 0, true},
-      {true, "-1", false, "", 0, true},
-      {true, "99999999999", false, "", 0, true},
+      {false, "12", false, "", 0, false, nullptr},  // cancel
+      {true, "", false, "", 0, false, nullptr},     // OK on an empty line
+      {true, "abc", false, "", 0, false, "'abc' is not a whole number"},
+      {true, "1-2", false, "", 0, false, "'1-2' is not a whole number"},
+      {true, "0", true, "Binomial Coefficients for N = 0", 1, false, nullptr},
+      {true, " 20 ", true, "Binomial Coefficients for N = 20", 21, false, nullptr},
+      {true, "1547", true, "Binomial Coefficients for N = 1547", 1548, false, nullptr},
+      {true, "1548", false, "", 0, true, nullptr},
+      {true, "-1", false, "", 0, true, nullptr},
+      {true, "99999999999", false, "", 0, true, nullptr},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.typed);
@@ -72,10 +74,14 @@ TEST(ListCommand, AsksForNAndChecksTheRange) {
       EXPECT_EQ(caption, c.caption);
       EXPECT_EQ(rows, c.rows);
     }
-    ASSERT_EQ(boxes.Shown().size(), c.warned ? 2u : 1u);
+    ASSERT_EQ(boxes.Shown().size(), c.warned || c.refusal != nullptr ? 2u : 1u);
     if (c.warned) {
       EXPECT_EQ(boxes.Shown()[1].kind, BoxKind::bkWarning);
       EXPECT_EQ(boxes.Shown()[1].text, "Zudira can only handles values between 0 and 1547");
+    }
+    if (c.refusal != nullptr) {
+      EXPECT_EQ(boxes.Shown()[1].kind, BoxKind::bkError);
+      EXPECT_EQ(boxes.Shown()[1].text, c.refusal);
     }
   }
 }

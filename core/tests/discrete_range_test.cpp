@@ -145,8 +145,8 @@ TEST(DiscreteRange, BinomialSuccessProbabilityOutsideUnitIsInputError) {
   EXPECT_NEAR(AnswerOf(BinomialRequest(rtEqualA, 1, 10, 10)), 1.0, 1e-18);
   EXPECT_NEAR(AnswerOf(BinomialRequest(rtBelowA, 1, 10, 10)), 0.0, 1e-18);
   EXPECT_NEAR(AnswerOf(BinomialRequest(rtEqualA, 0, 10, 3)), 0.0, 1e-18);
-  // Poisson takes its mean as it is.
-  EXPECT_TRUE(EvaluateRequest(PoissonRequest(rtInsideOO, -2, 5, 2)).IsAnswer());
+  // A negative Poisson mean has no distribution.
+  EXPECT_EQ(EvaluateRequest(PoissonRequest(rtInsideOO, -2, 5, 2)).ErrorText(), "Mean must be ≥ 0");
 }
 
 // Bounds at the ends of the 32-bit range: a + 1, a - 1 and b + 1 are formed without overflow

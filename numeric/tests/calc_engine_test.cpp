@@ -6,6 +6,8 @@
 #include <map>
 #include <memory>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "numeric/locale_provider.h"
 
@@ -240,7 +242,7 @@ TEST(CalcEngineTest, ResultIsTheEntryElseTheTopOperandElseTheOpeningValue) {
   engine.Press(C::ccDigit7);
   EXPECT_EQ(engine.Result(-1), 7);
   engine.Press(C::ccAllClear);
-  EXPECT_EQ(engine.Result(-1), -1);
+  EXPECT_EQ(engine.Result(-1), 0);  // what the display shows
   // Changing the sign of nothing gives 0, not a negative zero.
   engine.Press(C::ccChangeSign);
   EXPECT_FALSE(std::signbit(engine.Result(-1)));
@@ -251,6 +253,37 @@ TEST(CalcEngineTest, ResultIsTheEntryElseTheTopOperandElseTheOpeningValue) {
   engine.Press(C::ccSqRoot);
   EXPECT_EQ(engine.Display(), "4.4721");
   EXPECT_EQ(engine.Result(-1), std::sqrt(20.0L));
+}
+
+// The opening value is the first operand only while no number is typed over it; after an
+// error the opening value goes back.
+TEST(CalcEngineTest, ATypedNumberReplacesTheOpeningValue) {
+  const struct {
+    std::vector<std::string> keys;
+    const char* shown;
+    Real result;
+  } cases[] = {
+      {{"4", "*", "="}, "Error!", 2.5L},  // as on a calculator opened on 0
+      {{"4", "*", "5", "="}, "20.0000", 20},
+      {{"3", "+", "="}, "Error!", 2.5L},
+      {{"+", "3", "="}, "5.5000", 5.5L},
+      {{"*", "(", "1", "+", "1", ")", "="}, "5.0000", 5},
+      {{".", "5", "*", "2", "="}, "1.0000", 1},
+      {{"4", "sqrt", "1", "+", "1", "="}, "2.0000", 2},
+      {{"AC"}, "0", 0},
+      {{"C"}, "0", 0},
+  };
+  for (const auto& c : cases) {
+    CalcEngine engine('.');
+    engine.Start(2.5L);
+    std::string trace;
+    for (const std::string& key : c.keys) {
+      engine.Press(KeyNamed(key));
+      trace += key + " ";
+    }
+    EXPECT_EQ(engine.Display(), c.shown) << trace;
+    EXPECT_EQ(engine.Result(2.5L), c.result) << trace;
+  }
 }
 
 TEST(CalcEngineTest, DecimalsReshowTheValueAndTheDisplayKeepsSixteenCharacters) {

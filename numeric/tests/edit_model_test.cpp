@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <string>
+
 #include "locale_scope.h"
 #include "numeric/key_filter.h"
 
@@ -45,7 +48,7 @@ TEST(KeyFilter, EachKindAcceptsItsCharactersAndOneDecimalSeparator) {
       {etPosReal, '+', "", KeyVerdict::kRefuse},     {etPosReal, '.', "12", KeyVerdict::kPass},
       {etPosReal, '.', "1.2", KeyVerdict::kRefuse},  {etPosReal, '.', ".", KeyVerdict::kRefuse},
       {etPosReal, 8, "1.2", KeyVerdict::kPass},      {etPosReal, ' ', "1.2", KeyVerdict::kPass},
-      {etPosReal, 'e', "1", KeyVerdict::kRefuse},    {etPosReal, 13, "1", KeyVerdict::kMoveFocus},
+      {etPosReal, 'e', "1", KeyVerdict::kPass},      {etPosReal, 13, "1", KeyVerdict::kMoveFocus},
       {etReal, '-', "", KeyVerdict::kPass},          {etPositive, '-', "", KeyVerdict::kRefuse},
       {etPositive, ',', "1", KeyVerdict::kRefuse},   {etInteger, '+', "", KeyVerdict::kPass},
       {etInteger, '.', "", KeyVerdict::kRefuse},     {etCurrency, '$', "", KeyVerdict::kPass},
@@ -92,6 +95,99 @@ TEST(KeyFilter, ChoiceKeepsThePreviousSetAndTheLocaleDecidesTheSeparator) {
   EnterMovesFocus = false;
   EXPECT_EQ(FilterKey(etReal, real, 13, "", ','), KeyVerdict::kPass);
   EnterMovesFocus = true;
+}
+
+// A paste, a drop or an input-method commit meets the typed-key rule at its place in the text;
+// real kinds take one exponent after the mantissa.
+TEST(KeyFilter, InsertedTextMeetsTheRuleOfTypedKeysAtItsPlace) {
+  const LocaleSettings plain;
+  struct Case {
+    TEditType type;
+    const char16_t* inserted;
+    const char* before;
+    const char* after;
+    KeyVerdict expected;
+  } cases[] = {
+      {etPositive, u"-7", "", "", KeyVerdict::kRefuse},
+      {etPositive, u"17", "", "", KeyVerdict::kPass},
+      {etPosReal, u"0.5", "", "", KeyVerdict::kPass},
+      {etPosReal, u"0.5", "", "1.0", KeyVerdict::kRefuse},
+      {etPosReal, u"1.2.3", "", "", KeyVerdict::kRefuse},
+      {etPosReal, u"2.5", "1.", "", KeyVerdict::kRefuse},
+      {etReal, u"-1.96", "", "", KeyVerdict::kPass},
+      {etInteger, u"1.5", "", "", KeyVerdict::kRefuse},
+      {etPosReal, u"´", "", "", KeyVerdict::kRefuse},
+      {etReal, u"π", "", "", KeyVerdict::kRefuse},
+      {etPosReal, u"e", "1", "", KeyVerdict::kPass},
+      {etPosReal, u"E-5", "1.5", "", KeyVerdict::kPass},
+      {etPosReal, u"-", "1E", "", KeyVerdict::kPass},
+      {etPosReal, u"-", "1", "", KeyVerdict::kRefuse},
+      {etPosReal, u"e", "", "1", KeyVerdict::kRefuse},
+      {etReal, u"e", "-", "", KeyVerdict::kRefuse},
+      {etReal, u"E", "1e5", "", KeyVerdict::kRefuse},
+      {etReal, u"e", "1", ".5", KeyVerdict::kRefuse},
+      {etReal, u".", "1e", "", KeyVerdict::kRefuse},
+      {etReal, u".", "", "5e3", KeyVerdict::kPass},
+      {etReal, u"1e+30", "", "", KeyVerdict::kPass},
+      {etPositive, u"e", "1", "", KeyVerdict::kRefuse},
+      {etInteger, u"1e5", "", "", KeyVerdict::kRefuse},
+      {etString, u"1e.e.", "", "", KeyVerdict::kPass},
+  };
+  for (const Case& c : cases) {
+    const CharSet valid = ValidCharsFor(c.type, plain, CharSet());
+    EXPECT_EQ(FilterInsertion(c.type, valid, c.inserted, c.before, c.after, '.'), c.expected)
+        << int(c.type) << " " << c.before << "|" << c.after;
+  }
+}
+
+// Whatever route a text or value takes into a field, it reads back as the number it shows, or
+// the field can tell that it does not.
+TEST(EditFieldModel, TextsReadBackAsTheirNumbersWithinTheFieldsRangeAndSign) {
+  constexpr Real kMax = std::numeric_limits<Real>::max();
+  struct Case {
+    TEditType type;
+    std::string typed;
+    bool reads_back;
+    Real held;  // after leaving the field
+  } cases[] = {
+      {etReal, "1-2", false, 0},
+      {etReal, "abc", false, 0},
+      {etReal, "", true, 0},
+      {etReal, "1e5", true, 100000},
+      {etReal, "1.5E30", true, 1.5e30L},
+      {etReal, std::string(5000, '9'), true, kMax},
+      {etReal, "-1e5000", true, -kMax},
+      {etReal, "1e-5000", true, 0},
+      {etReal, "0." + std::string(5000, '0') + "1", true, 0},
+      {etPosReal, "-5", true, 0},
+      {etPositive, "-7", true, 0},
+      {etInteger, "-7", true, -7},
+      {etPositive, "12a", false, 0},
+      {etInteger, "99999999999", true, 2147483647},
+  };
+  for (const Case& c : cases) {
+    Field f(c.type);
+    f.control.text = c.typed;
+    EXPECT_EQ(f.model.TextReadsBack(), c.reads_back) << c.typed.substr(0, 20);
+    f.TypeAndLeave(c.typed);
+    EXPECT_EQ(f.model.AsFloat(), c.held) << c.typed.substr(0, 20);
+    // The shown text reads back as the held value.
+    const std::string shown = f.control.text;
+    EXPECT_TRUE(f.model.TextReadsBack()) << shown;
+    f.TypeAndLeave(shown);
+    EXPECT_EQ(f.model.AsFloat(), c.held) << shown;
+    EXPECT_EQ(f.control.text, shown);
+  }
+  Field positive(etPositive);
+  positive.model.SetAsInteger(-3);
+  EXPECT_EQ(positive.control.text, "0");
+  Field pos_real(etPosReal);
+  pos_real.model.SetAsFloat(2);
+  pos_real.model.SetAsFloat(-5);
+  EXPECT_EQ(pos_real.model.AsFloat(), 0);
+  EXPECT_EQ(NotANumberMessage("1-2"), "'1-2' is not a number");
+  EXPECT_EQ(NotANumberMessage(std::string(100, '9')),
+            "'" + std::string(40, '9') + "...' is not a number");
 }
 
 TEST(EditFieldModel, RealFieldHoldsItsValueAsShown) {
@@ -203,7 +299,10 @@ TEST(EditFieldModel, ChangingTheKindConvertsTheHeldValue) {
       {etCurrency, "12.34", etReal, "12.3400", 12.34L},
       {etPositive, "1234", etCurrency, "12.34", 12.34L},
       {etCurrency, "12.34", etInteger, "1234", 1234},
-      {etInteger, "-7", etPosReal, "-7.0000", -7},
+      {etInteger, "-7", etPosReal, "0.0000", 0},
+      {etReal, "-1.96", etPositive, "0", 0},
+      {etReal, "-5", etPosReal, "0.0000", 0},
+      {etInteger, "-5", etPositive, "0", 0},
       {etReal, "0.125", etCurrency, "0.12", 0.12L},
       {etReal, "45000.5", etDate, "3/15/2023", 45000},
       {etDate, "3/15/2023", etReal, "45000.0000", 45000},

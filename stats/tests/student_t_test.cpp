@@ -4,9 +4,12 @@
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 #include "real_near.h"
+#include "stats/arithmetic_fault.h"
 #include "stats/exception.h"
+#include "stats/exponential.h"
 
 namespace zudira {
 namespace {
@@ -97,6 +100,17 @@ TEST(StudentTCDF, HugeArgumentsAnswerAtOnce) {
   // Long sums stay inside the unit interval.
   EXPECT_LE(StudentTCDF(2147483647, 10), 1);
   EXPECT_LE(StudentTCentral(46341, 100), 1);
+}
+
+// A NaN argument ends at once in the invalid-operation error, even where the large-DF series
+// would otherwise never stop; the exponential distribution function does the same.
+TEST(StudentTCDF, NaNIsAnInvalidOperationAtOnce) {
+  const Real nan = std::numeric_limits<Real>::quiet_NaN();
+  for (const std::int32_t df : {1, 10, 100000000}) {
+    EXPECT_THROW(StudentTCDF(df, nan), EInvalidOp) << df;
+  }
+  EXPECT_THROW(ExponentialCDF(1, nan), EInvalidOp);
+  EXPECT_THROW(ExponentialCDF(nan, 1), EInvalidOp);
 }
 
 struct QuantileCase {

@@ -334,6 +334,19 @@ TEST_F(DuzCalcFormTest, PopupCalculatorHandsBackTheValueUnlessCancelled) {
          QTest::keyClick(&f, Qt::Key_Escape);
        },
        true, 2.5L / 3},
+      {"typed number replaces the opening value: 3 + = has no second operand",
+       [](TDuzCalcForm& f) {
+         QTest::keyClicks(&f, "3+\r");
+         EXPECT_EQ(f.Engine().Display(), "Error!");
+         QTest::keyClick(&f, Qt::Key_Escape);
+       },
+       true, 2.5L},
+      {"AC then escape hands back the 0 shown",
+       [](TDuzCalcForm& f) {
+         QTest::keyClicks(&f, "A");
+         QTest::keyClick(&f, Qt::Key_Escape);
+       },
+       true, 0},
   };
   for (const auto& c : cases) {
     Real value = 2.5L;

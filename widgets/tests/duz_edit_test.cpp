@@ -3,8 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QLocale>
+#include <QMenu>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -175,6 +180,80 @@ TEST_F(FieldWindow, ReadOnlyFieldShowsTheReadOnlyColourAndTakesNoKeys) {
   first_->SetReadOnly(true);
   EXPECT_EQ(first_->BackgroundColour(), ColorFromValue(SystemColour(kColorWindow)));
   EXPECT_EQ(window_colour, QApplication::palette().color(QPalette::Base));
+}
+
+// Every route by which text enters a field meets the entry kind's rule of typed keys.
+TEST_F(FieldWindow, PastesDropsAndInputMethodCommitsMeetTheEntryKind) {
+  using Route = void (*)(TDuzEdit3*, const QString&);
+  const std::pair<const char*, Route> routes[] = {
+      {"Ctrl+V",
+       [](TDuzEdit3* f, const QString& t) {
+         QGuiApplication::clipboard()->setText(t);
+         QTest::keyClick(f, Qt::Key_V, Qt::ControlModifier);
+       }},
+      {"context menu",
+       [](TDuzEdit3* f, const QString& t) {
+         QGuiApplication::clipboard()->setText(t);
+         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                 f->mapToGlobal(QPoint(2, 2)));
+         QApplication::sendEvent(f, &event);
+         QMenu* menu = f->findChild<QMenu*>();
+         ASSERT_NE(menu, nullptr);
+         QAction* paste = menu->findChild<QAction*>("edit-paste");
+         ASSERT_NE(paste, nullptr);
+         paste->trigger();
+         menu->close();
+         delete menu;
+       }},
+      {"drop",
+       [](TDuzEdit3* f, const QString& t) {
+         QMimeData data;
+         data.setText(t);
+         QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+         QApplication::sendEvent(f, &enter);
+         QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+         QApplication::sendEvent(f, &drop);
+       }},
+      {"input method",
+       [](TDuzEdit3* f, const QString& t) {
+         QInputMethodEvent event;
+         event.setCommitString(t);
+         QApplication::sendEvent(f, &event);
+       }},
+  };
+  first_->SetEditType(etPositive);
+  for (const auto& [name, route] : routes) {
+    SCOPED_TRACE(name);
+    first_->setText("3");
+    first_->selectAll();
+    route(first_, "-7");
+    EXPECT_EQ(first_->text(), "3");
+    first_->selectAll();
+    route(first_, "1");
+    EXPECT_TRUE(first_->text() == "1" || first_->text() == "13") << first_->text().toStdString();
+  }
+  Leave();
+  EXPECT_EQ(first_->AsInteger(), first_->text().toInt());
+}
+
+// Text that is no number is told once, keeps the focus and leaves the held value alone.
+TEST_F(FieldWindow, TextThatIsNoNumberIsRefusedAndKeepsTheFocus) {
+  QSignalSpy refusals(first_, &TDuzEdit3::TextRefused);
+  first_->SetEditType(etReal);
+  first_->SetAsFloat(2.5L);
+  first_->selectAll();
+  QTest::keyClicks(first_, "1-2");
+  Leave();
+  QApplication::processEvents();
+  ASSERT_EQ(refusals.count(), 1);
+  EXPECT_EQ(first_->RefusedMessage(), "'1-2' is not a number");
+  EXPECT_TRUE(first_->hasFocus());
+  EXPECT_EQ(first_->text(), "1-2");
+  EXPECT_EQ(first_->AsFloat(), 2.5L);
+  QTest::keyClicks(first_, "1e5");  // over the selected text
+  Leave();
+  EXPECT_EQ(first_->AsFloat(), 100000);
+  EXPECT_EQ(refusals.count(), 1);
 }
 
 TEST(DuzEditDefaults, BaseFieldFiltersDigitsAndZeroPadUsesTheMaximumLength) {
