@@ -96,6 +96,7 @@ TPDFMainForm::TPDFMainForm(QWidget* parent) : QMainWindow(parent) {
   {
     auto settings = OpenUserSettings();
     ReadSettings(*settings, kZudiraSettingsKey, Appearance());
+    ReadCalculationMode(*settings);
   }
   ApplyAppearanceSettings();
   RestoreToolBarLayout();
@@ -109,7 +110,7 @@ TPDFMainForm::TPDFMainForm(QWidget* parent) : QMainWindow(parent) {
   owner_ = WindowsOwner();
 
   SetProgramDirFromApplication();
-  SetHelpFile(ProgramDir() + kHelpFileName);
+  SetHelpFile(ShippedFilePath(kHelpFileName));
   setWindowTitle(windowTitle() + " (" + VersionText() + ")");
 
   CentreOnScreen(this);
@@ -121,6 +122,7 @@ TPDFMainForm::~TPDFMainForm() {
     auto settings = OpenUserSettings();
     SaveToolBarLayout(*settings);
     WriteSettings(*settings, kZudiraSettingsKey, Appearance());
+    WriteCalculationMode(*settings);
     // Said once, at exit: nothing else would tell the user that the next start forgets.
     const QString failure = SettingsSaveFailure(*settings);
     if (!failure.isEmpty()) WarningMsg(failure);

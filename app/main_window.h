@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 
+#include "core/distribution_functions.h"
 #include "core/request.h"
 #include "stats/real.h"
 
@@ -28,11 +29,15 @@ class QToolButton;
 namespace zudira {
 
 class TDuzEdit3;
+class TDuzLabel;
 class TDuzLabel2;
 class TDuzMathLabel;
 
 // Where the toolbar layout lives in the user's settings.
 inline constexpr char kToolBarLayoutKey[] = "Software/Rozuviza/RuvOderu/Zudira/ToolBars/Main";
+
+// Where the choice of the precise algorithms lives in the user's settings ("1" on, "0" off).
+inline constexpr char kPreciseResultsKey[] = "Software/Rozuviza/RuvOderu/Zudira/Options/PreciseResults";
 
 // The status bar's date and time: short day and month names, then the locale's short time
 // without seconds.
@@ -63,6 +68,8 @@ class TPDFMainForm : public QMainWindow {
   int PictureIndex() const { return picture_index_; }
   // The user's full name as read while the window was made (printed in report footers).
   const QString& Owner() const { return owner_; }
+  // The algorithms Calculate uses (Options > Precise Results).
+  CalculationMode Mode() const { return mode_; }
 
   // Handlers; each runs as one command, so an error escaping it goes to the error report.
   void CalcBtnClick();
@@ -74,6 +81,8 @@ class TPDFMainForm : public QMainWindow {
   void MeanCalcBtnClick(int tag);
   void MeanCalcBtnMouseDown();
   void ExitBtnClick();
+  // Options > Precise Results and a click on the mode pane: the other set of algorithms.
+  void PreciseItemClick(bool precise);
   void BinomItemClick();
   void FactItemClick();
   void PermItemClick();
@@ -107,6 +116,12 @@ class TPDFMainForm : public QMainWindow {
   void PlaceRightColumn(QWidget* panel);
   void SetTabOrder();
   void UpdateStatusBar();
+  void ReadCalculationMode(QSettings& store);
+  void WriteCalculationMode(QSettings& store) const;
+  // Shows the answer at the current decimals, in the form of the current mode.
+  void ShowAnswer(Real value);
+  // A change of any input outdates the precise-result notice of classic mode.
+  void ClearPreciseNotice();
   void RestoreToolBarLayout();
   void SaveToolBarLayout(QSettings& store);
 
@@ -158,6 +173,7 @@ class TPDFMainForm : public QMainWindow {
   QLabel* scroll_indicator_ = nullptr;
   QLabel* num_indicator_ = nullptr;
   QLabel* clock_ = nullptr;
+  TDuzLabel* mode_pane_ = nullptr;
   QTimer* status_timer_ = nullptr;
 
   QAction* exit_action_ = nullptr;
@@ -178,9 +194,11 @@ class TPDFMainForm : public QMainWindow {
   QAction* resources_action_ = nullptr;
   QAction* contact_action_ = nullptr;
   QAction* help_btn_action_ = nullptr;
+  QAction* precise_action_ = nullptr;
 
   std::array<FieldValue, 4> noted_inputs_{};
   CalculatorFunction calculator_;
+  CalculationMode mode_ = CalculationMode::kClassic;
   QString owner_;
 };
 

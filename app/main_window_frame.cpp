@@ -22,6 +22,7 @@
 #include "app/main_window.h"
 #include "app/pictures.h"
 #include "app/platform_info.h"
+#include "widgets/duz_label.h"
 
 namespace zudira {
 
@@ -64,6 +65,10 @@ void TPDFMainForm::CreateActions() {
     connect(action, &QAction::triggered, this, s.handler);
     *s.action = action;
   }
+  // Off until the settings say otherwise: a new user gets the classic algorithms.
+  precise_action_ = new QAction("&Precise Results", this);
+  precise_action_->setCheckable(true);
+  connect(precise_action_, &QAction::toggled, this, &TPDFMainForm::PreciseItemClick);
 }
 
 void TPDFMainForm::CreateMenus() {
@@ -85,6 +90,7 @@ void TPDFMainForm::CreateMenus() {
   options->addAction(def1_action_);
   options->addAction(def2_action_);
   options->addSeparator();
+  options->addAction(precise_action_);
   QMenu* help = menu_bar_->addMenu("&Help");
   help->addAction(help1_action_);
   help->addAction(help2_action_);
@@ -157,6 +163,16 @@ void TPDFMainForm::CreateStatusBar() {
   num_indicator_ = indicator("NumIndicator");
   clock_ = indicator("Clock");
   bar->addWidget(clock_, 1);
+  // Permanent, so the precise-result notice of classic mode never hides it.
+  mode_pane_ = new TDuzLabel("Classic", bar);
+  mode_pane_->setObjectName("ModePane");
+  mode_pane_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  mode_pane_->setMinimumWidth(54);
+  mode_pane_->setAlignment(Qt::AlignCenter);
+  mode_pane_->setToolTip("Classic or precise algorithms; click to switch");
+  SetHelpContext(mode_pane_, 5310);
+  connect(mode_pane_, &TDuzLabel::clicked, precise_action_, &QAction::toggle);
+  bar->addPermanentWidget(mode_pane_);
   status_timer_ = new QTimer(this);
   connect(status_timer_, &QTimer::timeout, this, &TPDFMainForm::UpdateStatusBar);
   status_timer_->start(1000);
@@ -183,6 +199,17 @@ void TPDFMainForm::UpdateStatusBar() {
   scroll_indicator_->setText(state("Scroll:", keys.scrollLock));
   num_indicator_->setText(state("Num:", keys.numLock));
   clock_->setText(ClockText(QLocale::system(), QDateTime::currentDateTime()));
+}
+
+void TPDFMainForm::ReadCalculationMode(QSettings& store) {
+  // Only a decimal number other than 0 turns it on; anything unreadable leaves it off.
+  bool readable = false;
+  const int value = store.value(kPreciseResultsKey).toString().toInt(&readable);
+  precise_action_->setChecked(readable && value != 0);
+}
+
+void TPDFMainForm::WriteCalculationMode(QSettings& store) const {
+  store.setValue(kPreciseResultsKey, mode_ == CalculationMode::kPrecise ? "1" : "0");
 }
 
 void TPDFMainForm::RestoreToolBarLayout() {
