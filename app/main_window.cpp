@@ -83,6 +83,7 @@ TPDFMainForm::TPDFMainForm(QWidget* parent) : QMainWindow(parent) {
   CreateClientPanel();
   CreateStatusBar();
   SetTabOrder();
+  NameControls();
   // Alt+F4 and F1 reach the window whatever control has the focus.
   auto* exit_key = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), this);
   connect(exit_key, &QShortcut::activated, this, [this] { ExitBtnClick(); });

@@ -29,7 +29,6 @@ class QToolButton;
 namespace zudira {
 
 class TDuzEdit3;
-class TDuzLabel;
 class TDuzLabel2;
 class TDuzMathLabel;
 
@@ -38,6 +37,10 @@ inline constexpr char kToolBarLayoutKey[] = "Software/Rozuviza/RuvOderu/Zudira/T
 
 // Where the choice of the precise algorithms lives in the user's settings ("1" on, "0" off).
 inline constexpr char kPreciseResultsKey[] = "Software/Rozuviza/RuvOderu/Zudira/Options/PreciseResults";
+
+// A caption as a screen reader should say it: symbols as characters, no accelerator marks,
+// no closing colon.
+QString AccessibleCaption(const QString& caption);
 
 // The status bar's date and time: short day and month names, then the locale's short time
 // without seconds.
@@ -115,6 +118,9 @@ class TPDFMainForm : public QMainWindow {
   void PlaceRangeSelector(QWidget* panel);
   void PlaceRightColumn(QWidget* panel);
   void SetTabOrder();
+  // Names every control for screen readers; the fields anew whenever their captions change.
+  void NameControls();
+  void UpdateAccessibleNames();
   void UpdateStatusBar();
   void ReadCalculationMode(QSettings& store);
   void WriteCalculationMode(QSettings& store) const;
@@ -173,7 +179,7 @@ class TPDFMainForm : public QMainWindow {
   QLabel* scroll_indicator_ = nullptr;
   QLabel* num_indicator_ = nullptr;
   QLabel* clock_ = nullptr;
-  TDuzLabel* mode_pane_ = nullptr;
+  QLabel* mode_pane_ = nullptr;
   QTimer* status_timer_ = nullptr;
 
   QAction* exit_action_ = nullptr;

@@ -237,6 +237,7 @@ void TPDFMainForm::ApplyRange() {
   answer_->SetText(QString());
   ClearPreciseNotice();
   NoteInputs();
+  UpdateAccessibleNames();
 }
 
 void TPDFMainForm::DuzLabel8Click(int tag) {

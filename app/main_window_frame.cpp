@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -22,9 +23,29 @@
 #include "app/main_window.h"
 #include "app/pictures.h"
 #include "app/platform_info.h"
-#include "widgets/duz_label.h"
 
 namespace zudira {
+
+namespace {
+
+// A sunken status-bar pane like the lock-key ones that runs an action on a left click.
+class ClickablePane : public QLabel {
+ public:
+  ClickablePane(const QString& text, QWidget* parent, std::function<void()> on_click)
+      : QLabel(text, parent), on_click_(std::move(on_click)) {}
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+      on_click_();
+    QLabel::mouseReleaseEvent(event);
+  }
+
+ private:
+  std::function<void()> on_click_;
+};
+
+}  // namespace
 
 void TPDFMainForm::CreateActions() {
   struct CommandRow {
@@ -164,14 +185,13 @@ void TPDFMainForm::CreateStatusBar() {
   clock_ = indicator("Clock");
   bar->addWidget(clock_, 1);
   // Permanent, so the precise-result notice of classic mode never hides it.
-  mode_pane_ = new TDuzLabel("Classic", bar);
+  mode_pane_ = new ClickablePane("Classic", bar, [this] { precise_action_->toggle(); });
   mode_pane_->setObjectName("ModePane");
   mode_pane_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   mode_pane_->setMinimumWidth(54);
   mode_pane_->setAlignment(Qt::AlignCenter);
   mode_pane_->setToolTip("Classic or precise algorithms; click to switch");
   SetHelpContext(mode_pane_, 5310);
-  connect(mode_pane_, &TDuzLabel::clicked, precise_action_, &QAction::toggle);
   bar->addPermanentWidget(mode_pane_);
   status_timer_ = new QTimer(this);
   connect(status_timer_, &QTimer::timeout, this, &TPDFMainForm::UpdateStatusBar);

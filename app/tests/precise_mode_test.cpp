@@ -38,7 +38,7 @@ TEST_F(PreciseModeTest, ClassicModeNamesTheDifferingPreciseAnswerUntilAnInputCha
   ASSERT_NE(PreciseItem(*w), nullptr);
   EXPECT_TRUE(PreciseItem(*w)->isCheckable());
   EXPECT_FALSE(PreciseItem(*w)->isChecked());
-  EXPECT_EQ(LabelText(*w, "ModePane"), "Classic");
+  EXPECT_EQ(Get<QLabel>(*w, "ModePane")->text(), "Classic");
 
   AskInverseStudentT(*w);
   const QString classic = Field(*w, "Answer")->Text();
@@ -67,7 +67,7 @@ TEST_F(PreciseModeTest, PrecisePaneTogglesShowsTinyAnswersInScientificFormAndIsK
     // A click on the pane switches, empties the outdated answer and the notice.
     QTest::mouseClick(Get<QWidget>(*w, "ModePane"), Qt::LeftButton);
     EXPECT_TRUE(PreciseItem(*w)->isChecked());
-    EXPECT_EQ(LabelText(*w, "ModePane"), "Precise");
+    EXPECT_EQ(Get<QLabel>(*w, "ModePane")->text(), "Precise");
     EXPECT_EQ(Field(*w, "Answer")->Text(), "");
     EXPECT_EQ(Notice(*w), "");
     Calculate(*w);
@@ -88,9 +88,9 @@ TEST_F(PreciseModeTest, PrecisePaneTogglesShowsTinyAnswersInScientificFormAndIsK
   {
     auto w = MakeWindow();
     EXPECT_TRUE(PreciseItem(*w)->isChecked());
-    EXPECT_EQ(LabelText(*w, "ModePane"), "Precise");
+    EXPECT_EQ(Get<QLabel>(*w, "ModePane")->text(), "Precise");
     PreciseItem(*w)->trigger();
-    EXPECT_EQ(LabelText(*w, "ModePane"), "Classic");
+    EXPECT_EQ(Get<QLabel>(*w, "ModePane")->text(), "Classic");
     ChooseKind(*w, dkNormal);
     ChooseRange(*w, rtAboveA);
     Type(*w, "Mean", "0");
