@@ -75,7 +75,9 @@ TPDFMainForm::TPDFMainForm(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle("Zudira");
   // The layout's pixel places are made for this face and size.
   setFont(QFont("Arial", 8));
-  for (const QImage& picture : DrawRangePictures()) bitmaps_.push_back(QPixmap::fromImage(picture));
+  // Drawn for the screen's pixel ratio, so a scaled desktop shows them sharp.
+  for (const QImage& picture : DrawRangePictures(devicePixelRatioF()))
+    bitmaps_.push_back(QPixmap::fromImage(picture));
 
   CreateActions();
   CreateMenus();
@@ -331,7 +333,7 @@ void TPDFMainForm::PlaceRightColumn(QWidget* panel) {
   calc_btn_->setObjectName("CalcBtn");
   calc_btn_->setGeometry(kFieldX - 2, 152, 123, 42);
   calc_btn_->setIcon(QIcon(bitmaps_[kCalcButtonPicture]));
-  calc_btn_->setIconSize(bitmaps_[kCalcButtonPicture].size());
+  calc_btn_->setIconSize(bitmaps_[kCalcButtonPicture].deviceIndependentSize().toSize());
   calc_btn_->setToolTip(Text(kCalcBtnHint));
   SetHelpContext(calc_btn_, 5050);
   connect(calc_btn_, &QPushButton::clicked, this, [this] { CalcBtnClick(); });
