@@ -36,4 +36,16 @@ error=$(bin/zudira --no-such-option 2>&1 >/dev/null); code=$?
 set -e
 [ "$code" -eq 2 ] || { echo "unknown option exited $code"; exit 1; }
 grep -q "no-such-option" <<<"$error" || { echo "unknown option said: $error"; exit 1; }
+# The lookup of the program finds the help document and the text files in share/zudira.
+lookup=$(ZUDIRA_INSTALLED_BIN="$root/usr/bin" QT_QPA_PLATFORM=offscreen \
+         "$build_dir/app/zudira_app_tests" --gtest_filter='InstalledLayout.*' 2>&1) ||
+  { echo "$lookup"; exit 1; }
+grep -q "PASSED  \] 1 test" <<<"$lookup" || { echo "$lookup"; exit 1; }
+# The installed program opens its window and keeps running until it is closed.
+home=$(mktemp -d -p "$root")
+set +e
+HOME=$home XDG_CONFIG_HOME=$home QT_QPA_PLATFORM=offscreen timeout 3 bin/zudira >/dev/null 2>&1
+code=$?
+set -e
+[ "$code" -eq 124 ] || { echo "installed program ended with $code before it was closed"; exit 1; }
 echo "install layout ok: $version"

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "app/command_line.h"
+#include "app/help.h"
 
 namespace zudira {
 namespace {
@@ -45,6 +46,23 @@ TEST(ShippedFilePath, BesideTheProgramFirstThenTheInstalledShareFolder) {
     SetProgramDir(c.program_dir);
     EXPECT_EQ(ShippedFilePath(c.file).toStdString(), c.expected.toStdString()) << c.file;
   }
+  SetProgramDirFromApplication();
+}
+
+// Run by the install_layout test on the tree it installed, with the bin folder in this variable.
+TEST(InstalledLayout, FindsTheShippedFilesInShare) {
+  const QString bin = qEnvironmentVariable("ZUDIRA_INSTALLED_BIN");
+  if (bin.isEmpty()) GTEST_SKIP() << "run by the install_layout test";
+  SetProgramDir(bin);
+  for (const char* name : {kHelpFileName, "Readme.Txt", "PDFNew.Txt"}) {
+    const QString path = ShippedFilePath(name);
+    EXPECT_EQ(path, QDir::cleanPath(bin + "/../share/zudira/" + name));
+    EXPECT_TRUE(QFileInfo::exists(path)) << path.toStdString();
+  }
+  HelpDocument document;
+  QString error;
+  EXPECT_TRUE(LoadHelpFile(ShippedFilePath(kHelpFileName), document, error)) << error.toStdString();
+  EXPECT_FALSE(document.IsEmpty());
   SetProgramDirFromApplication();
 }
 
