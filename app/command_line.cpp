@@ -75,7 +75,8 @@ CommandLineOutcome ReadCommandLine(const QStringList& arguments) {
     return outcome;
   }
   if (!parser.positionalArguments().isEmpty())
-    return fail(QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+    return fail(
+        QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
   return outcome;
 }
 

@@ -13,8 +13,8 @@ inline constexpr int kCommandLineErrorExit = 2;
 struct CommandLineOutcome {
   bool open_window = true;  // false: print the text and exit with exit_code
   int exit_code = 0;
-  QString text;              // what to print, ending in a line break; empty when nothing
-  bool is_error = false;     // the text goes to standard error
+  QString text;           // what to print, ending in a line break; empty when nothing
+  bool is_error = false;  // the text goes to standard error
 };
 
 // Reads the arguments, the program's name first. The application name and version must be

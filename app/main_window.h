@@ -36,7 +36,8 @@ class TDuzMathLabel;
 inline constexpr char kToolBarLayoutKey[] = "Software/Rozuviza/RuvOderu/Zudira/ToolBars/Main";
 
 // Where the choice of the precise algorithms lives in the user's settings ("1" on, "0" off).
-inline constexpr char kPreciseResultsKey[] = "Software/Rozuviza/RuvOderu/Zudira/Options/PreciseResults";
+inline constexpr char kPreciseResultsKey[] =
+    "Software/Rozuviza/RuvOderu/Zudira/Options/PreciseResults";
 
 // A caption as a screen reader should say it: symbols as characters, no accelerator marks,
 // no closing colon.

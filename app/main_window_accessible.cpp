@@ -37,10 +37,9 @@ void TPDFMainForm::UpdateAccessibleNames() {
   auto caption_of = [](const TDuzLabel* shown, const TDuzLabel* other) {
     return AccessibleCaption((shown->isVisibleTo(shown->parentWidget()) ? shown : other)->text());
   };
-  const QString field_names[] = {caption_of(mean_label_, p_label_),
-                                 caption_of(sigma_label_, n_label_),
-                                 AccessibleCaption(label_a_->text()),
-                                 AccessibleCaption(label_b_->text())};
+  const QString field_names[] = {
+      caption_of(mean_label_, p_label_), caption_of(sigma_label_, n_label_),
+      AccessibleCaption(label_a_->text()), AccessibleCaption(label_b_->text())};
   TDuzEdit3* fields[] = {mean_, sdev_, a_, b_};
   for (size_t i = 0; i < std::size(fields); ++i) {
     fields[i]->setAccessibleName(field_names[i]);

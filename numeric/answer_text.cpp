@@ -12,8 +12,7 @@ namespace zudira {
 namespace {
 
 bool ReadsAsZero(const std::string& text) {
-  return std::all_of(text.begin(), text.end(),
-                     [](char c) { return c < '1' || c > '9'; });
+  return std::all_of(text.begin(), text.end(), [](char c) { return c < '1' || c > '9'; });
 }
 
 }  // namespace

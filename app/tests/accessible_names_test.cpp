@@ -1,8 +1,8 @@
 // Screen readers find a name for every control of the main window, and the fields are named
 // by the captions beside them as those change.
-#include <QAccessible>
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -16,10 +16,8 @@ TEST(AccessibleCaption, ReadsSymbolsDropsAcceleratorsAndTheColon) {
     const char* caption;
     const char* expected;
   } cases[] = {
-      {"Mean (^m):", "Mean (μ)"},
-      {"P(X ^L A)", "P(X ≤ A)"},
-      {"&Calculate!", "Calculate!"},
-      {"Degress of Freedom :", "Degress of Freedom"},
+      {"Mean (^m):", "Mean (μ)"},        {"P(X ^L A)", "P(X ≤ A)"},
+      {"&Calculate!", "Calculate!"},     {"Degress of Freedom :", "Degress of Freedom"},
       {"Fish && Chips", "Fish & Chips"},
   };
   for (const Case& c : cases)

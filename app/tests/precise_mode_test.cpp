@@ -1,8 +1,8 @@
 // The choice between the classic and the precise algorithms as the user meets it: the Options
 // item, the status-bar pane, the notice of classic mode and the scientific form of tiny answers.
 #include <QAction>
-#include <QMenuBar>
 #include <QMenu>
+#include <QMenuBar>
 #include <QSpinBox>
 #include <QStatusBar>
 

@@ -91,7 +91,8 @@ TEST(ReadCommandLine, HelpAndVersionPrintAndUnknownOptionsFail) {
     EXPECT_EQ(outcome.open_window, c.open_window) << args;
     EXPECT_EQ(outcome.exit_code, c.exit_code) << args;
     EXPECT_EQ(outcome.is_error, c.exit_code != 0) << args;
-    EXPECT_TRUE(outcome.text.contains(QString::fromUtf8(c.text_part))) << outcome.text.toStdString();
+    EXPECT_TRUE(outcome.text.contains(QString::fromUtf8(c.text_part)))
+        << outcome.text.toStdString();
     EXPECT_EQ(outcome.text.isEmpty(), c.open_window) << args;
   }
 }

@@ -37,7 +37,8 @@ TEST(AnswerText, ScientificOnlyForPreciseAnswersThatWouldReadAsZero) {
 TEST(AnswerText, ScientificFormUsesTheLocaleDecimalSeparator) {
   LocaleScope german(GermanLikeLocale());
   EXPECT_EQ(AnswerText(3e-12L, 4, kPrecise), "3,0000E-12");
-  EXPECT_EQ(PreciseResultNotice(1.5L, 1.25L, 2), "Precise result: 1,25 (Options > Precise Results)");
+  EXPECT_EQ(PreciseResultNotice(1.5L, 1.25L, 2),
+            "Precise result: 1,25 (Options > Precise Results)");
 }
 
 TEST(PreciseResultNotice, SpeaksOnlyWhenTheShownDecimalsDiffer) {
