@@ -171,6 +171,7 @@ TAboutBox2::TAboutBox2(QWidget* parent) : QDialog(parent) {
   auto* comments = ReadOnlyMemo(QStringLiteral("Comments"), this);
   comments->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   comments->setPlainText(QString::fromUtf8(version::kComments));
+  comments->setAccessibleName(QStringLiteral("Comments"));
   comments->setGeometry(10, 114, kClientWidth - 20 - 94 - 6, 94);
 
   auto* picture = new QLabel(this);
@@ -179,6 +180,7 @@ TAboutBox2::TAboutBox2(QWidget* parent) : QDialog(parent) {
   picture->setGeometry(kClientWidth - 10 - 94, 114, 94, 94);
 
   auto* stats = ReadOnlyMemo(QStringLiteral("Stats"), this);
+  stats->setAccessibleName(QStringLiteral("System information"));
   // The operating system's name and kernel make a long line: wrap it rather than hide its end.
   stats->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   const QStringList lines = SystemInfoLines(GatherSystemFacts());

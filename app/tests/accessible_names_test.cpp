@@ -6,6 +6,13 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include <QAbstractItemView>
+#include <QAbstractScrollArea>
+
+#include "app/about_box.h"
+#include "app/help.h"
+#include "app/help_viewer.h"
+#include "app/pref_form.h"
 #include "app/tests/main_window_fixture.h"
 
 namespace zudira {
@@ -24,12 +31,40 @@ TEST(AccessibleCaption, ReadsSymbolsDropsAcceleratorsAndTheColon) {
     EXPECT_EQ(AccessibleCaption(QString::fromUtf8(c.caption)).toStdString(), c.expected);
 }
 
+QString NameOf(QWidget* widget) {
+  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+  return face == nullptr ? QString() : face->text(QAccessible::Name);
+}
+
+// The shown controls below `root` that a screen reader could name only by their kind.
+QStringList NamelessControls(QWidget* root) {
+  QStringList nameless;
+  for (QWidget* control : root->findChildren<QWidget*>()) {
+    QWidget* parent = control->parentWidget();
+    const bool inner = qobject_cast<QAbstractSpinBox*>(parent) || qobject_cast<QComboBox*>(parent);
+    const bool is_control =
+        qobject_cast<QAbstractButton*>(control) || qobject_cast<QComboBox*>(control) ||
+        qobject_cast<QAbstractSpinBox*>(control) ||
+        (qobject_cast<QLineEdit*>(control) && !inner) ||
+        (qobject_cast<QAbstractScrollArea*>(control) && !inner);
+    if (is_control && control->isVisibleTo(root) && NameOf(control).trimmed().isEmpty())
+      nameless << control->metaObject()->className() + QString(" ") + control->objectName();
+  }
+  return nameless;
+}
+
+TEST_F(MainWindowTest, EveryControlOfEveryWindowHasAName) {
+  TPrefForm preferences;
+  THelpViewer help(HelpDocument::Parse("== 1 | Contents\nkeywords: word\nText.\n"));
+  TAboutBox2 about;
+  for (QWidget* window : std::initializer_list<QWidget*>{&preferences, &help, &about})
+    EXPECT_EQ(NamelessControls(window).join(", ").toStdString(), "")
+        << window->metaObject()->className();
+}
+
 TEST_F(MainWindowTest, EveryControlHasANameAndFieldsFollowTheirCaptions) {
   auto w = MakeWindow();
-  auto name_of = [](QWidget* widget) {
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
-    return face == nullptr ? QString() : face->text(QAccessible::Name);
-  };
+  auto name_of = NameOf;
   struct Case {
     DistributionKind kind;
     RangeType range;
@@ -50,17 +85,7 @@ TEST_F(MainWindowTest, EveryControlHasANameAndFieldsFollowTheirCaptions) {
   }
   ChooseKind(*w, dkF);
   ChooseRange(*w, rtInsideOO);
-  QStringList nameless;
-  for (QWidget* control : w->findChildren<QWidget*>()) {
-    const bool is_control = qobject_cast<QAbstractButton*>(control) ||
-                            qobject_cast<QComboBox*>(control) ||
-                            qobject_cast<QAbstractSpinBox*>(control) ||
-                            (qobject_cast<QLineEdit*>(control) &&
-                             !qobject_cast<QAbstractSpinBox*>(control->parentWidget()) &&
-                             !qobject_cast<QComboBox*>(control->parentWidget()));
-    if (is_control && control->isVisible() && name_of(control).trimmed().isEmpty())
-      nameless << control->metaObject()->className() + QString(" ") + control->objectName();
-  }
+  const QStringList nameless = NamelessControls(w.get());
   EXPECT_TRUE(nameless.isEmpty()) << nameless.join(", ").toStdString();
 }
 
