@@ -44,8 +44,7 @@ QStringList NamelessControls(QWidget* root) {
     const bool inner = qobject_cast<QAbstractSpinBox*>(parent) || qobject_cast<QComboBox*>(parent);
     const bool is_control =
         qobject_cast<QAbstractButton*>(control) || qobject_cast<QComboBox*>(control) ||
-        qobject_cast<QAbstractSpinBox*>(control) ||
-        (qobject_cast<QLineEdit*>(control) && !inner) ||
+        qobject_cast<QAbstractSpinBox*>(control) || (qobject_cast<QLineEdit*>(control) && !inner) ||
         (qobject_cast<QAbstractScrollArea*>(control) && !inner);
     if (is_control && control->isVisibleTo(root) && NameOf(control).trimmed().isEmpty())
       nameless << control->metaObject()->className() + QString(" ") + control->objectName();
