@@ -55,11 +55,19 @@ QString GroupedKB(std::int64_t kb) {
          QStringLiteral("%1").arg(kb % 1000, 3, 10, QLatin1Char('0'));
 }
 
-QPixmap ProgramIconPixmap() {
+// The range picture squeezed to a square of `side` logical pixels, drawn for `ratio`.
+QPixmap SquarePicture(int side, qreal ratio) {
+  QImage image = DrawFamilyPicture(rfInside, ratio)
+                     .scaled(qRound(side * ratio), qRound(side * ratio), Qt::IgnoreAspectRatio,
+                             Qt::SmoothTransformation);
+  image.setDevicePixelRatio(ratio);
+  return QPixmap::fromImage(image);
+}
+
+QPixmap ProgramIconPixmap(qreal ratio) {
   const QIcon icon = QApplication::windowIcon();
-  if (!icon.isNull()) return icon.pixmap(QSize(55, 55));
-  return QPixmap::fromImage(
-      DrawFamilyPicture(rfInside).scaled(55, 55, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  if (!icon.isNull()) return icon.pixmap(QSize(55, 55), ratio);
+  return SquarePicture(55, ratio);
 }
 
 QPlainTextEdit* ReadOnlyMemo(const QString& name, QWidget* parent) {
@@ -146,7 +154,8 @@ TAboutBox2::TAboutBox2(QWidget* parent) : QDialog(parent) {
   auto* icon = new QLabel(this);
   icon->setObjectName(QStringLiteral("ProgramIcon"));
   icon->setScaledContents(true);
-  icon->setPixmap(ProgramIconPixmap());
+  // Drawn for the screen's pixel ratio, so a scaled desktop shows them sharp.
+  icon->setPixmap(ProgramIconPixmap(devicePixelRatioF()));
   icon->setGeometry(10, 52, 55, 55);
 
   auto* version = new QLabel(QStringLiteral("Version: ") + VersionText(), this);
@@ -162,15 +171,16 @@ TAboutBox2::TAboutBox2(QWidget* parent) : QDialog(parent) {
   auto* comments = ReadOnlyMemo(QStringLiteral("Comments"), this);
   comments->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   comments->setPlainText(QString::fromUtf8(version::kComments));
+  comments->setAccessibleName(QStringLiteral("Comments"));
   comments->setGeometry(10, 114, kClientWidth - 20 - 94 - 6, 94);
 
   auto* picture = new QLabel(this);
   picture->setObjectName(QStringLiteral("Picture"));
-  picture->setPixmap(QPixmap::fromImage(
-      DrawFamilyPicture(rfInside).scaled(94, 94, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+  picture->setPixmap(SquarePicture(94, devicePixelRatioF()));
   picture->setGeometry(kClientWidth - 10 - 94, 114, 94, 94);
 
   auto* stats = ReadOnlyMemo(QStringLiteral("Stats"), this);
+  stats->setAccessibleName(QStringLiteral("System information"));
   // The operating system's name and kernel make a long line: wrap it rather than hide its end.
   stats->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   const QStringList lines = SystemInfoLines(GatherSystemFacts());

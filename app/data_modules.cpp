@@ -51,7 +51,13 @@ QPixmap GlyphPixmap(int index) {
 
 QIcon GlyphIcon(int index) {
   const QPixmap pixmap = GlyphPixmap(index);
-  return pixmap.isNull() ? QIcon() : QIcon(pixmap);
+  if (pixmap.isNull()) return QIcon();
+  QIcon icon(pixmap);
+  // Drawn anew with twice the pixels, the glyph stays sharp on a desktop scaled by 2.
+  QImage sharp = DrawGlyph(index, 2);
+  sharp.setDevicePixelRatio(1);
+  icon.addPixmap(QPixmap::fromImage(sharp));
+  return icon;
 }
 
 }  // namespace zudira

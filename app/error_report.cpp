@@ -48,9 +48,7 @@ bool RunCommand(const std::function<void()>& command) {
       false);
 }
 
-TZudiraApplication::TZudiraApplication(int& argc, char** argv) : QApplication(argc, argv) {
-  setApplicationName("Zudira");
-}
+TZudiraApplication::TZudiraApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
 bool TZudiraApplication::notify(QObject* receiver, QEvent* event) {
   return Guarded<bool>([&] { return QApplication::notify(receiver, event); }, false);

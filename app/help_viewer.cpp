@@ -34,6 +34,7 @@ THelpViewer::THelpViewer(HelpDocument document, QWidget* parent)
   contents_ = new QTreeWidget;
   contents_->setObjectName("HelpContentsTree");
   contents_->setHeaderHidden(true);
+  contents_->setAccessibleName("Contents");
   tabs_->addTab(contents_, "&Contents");
 
   auto* indexPage = new QWidget;
@@ -42,8 +43,10 @@ THelpViewer::THelpViewer(HelpDocument document, QWidget* parent)
   find_ = new QLineEdit;
   find_->setObjectName("HelpFind");
   find_->setPlaceholderText("Type the first letters of a word");
+  find_->setAccessibleName("Find a word");
   index_ = new QListWidget;
   index_->setObjectName("HelpIndexList");
+  index_->setAccessibleName("Index");
   indexLayout->addWidget(find_);
   indexLayout->addWidget(index_);
   tabs_->addTab(indexPage, "&Index");
@@ -51,6 +54,7 @@ THelpViewer::THelpViewer(HelpDocument document, QWidget* parent)
   topic_ = new QTextBrowser;
   topic_->setObjectName("HelpTopic");
   topic_->setOpenLinks(false);
+  topic_->setAccessibleName("Topic");
 
   auto* splitter = new QSplitter;
   splitter->addWidget(tabs_);

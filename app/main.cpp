@@ -1,22 +1,35 @@
-// Entry of the program: the application titled "Zudira", the two data modules, then the main
-// window; the message loop runs until the main window closes.
+// Entry of the program: the command line, then the application titled "Zudira", the two data
+// modules and the main window; the message loop runs until the main window closes.
+#include <cstdio>
 #include <memory>
 
+#include <QCoreApplication>
 #include <QIcon>
 
+#include "app/command_line.h"
 #include "app/data_modules.h"
 #include "app/error_report.h"
 #include "app/help.h"
 #include "app/main_window.h"
 #include "app/rp_windows.h"
+#include "app/program_info.h"
 #include "widgets/duz_calc_form.h"
 #include "widgets/system_locale_provider.h"
 
 int main(int argc, char** argv) {
+  zudira::SetProgramIdentity(QStringLiteral(ZUDIRA_APP_ID));
+  {
+    // Read without the GUI: --help and --version need no window and no display.
+    QCoreApplication reader(argc, argv);
+    const zudira::CommandLineOutcome command_line =
+        zudira::ReadCommandLine(QCoreApplication::arguments());
+    if (!command_line.open_window) {
+      std::fputs(command_line.text.toLocal8Bit().constData(),
+                 command_line.is_error ? stderr : stdout);
+      return command_line.exit_code;
+    }
+  }
   zudira::TZudiraApplication app(argc, argv);
-  zudira::TZudiraApplication::setOrganizationName("Rozuviza");
-  zudira::TZudiraApplication::setApplicationName("Zudira");
-  zudira::TZudiraApplication::setDesktopFileName(QStringLiteral(ZUDIRA_APP_ID));
   QIcon icon;
   for (int size : {16, 32, 48, 64, 128, 256}) {
     icon.addFile(QStringLiteral(":/icons/icons/zudira-%1.png").arg(size));

@@ -75,7 +75,9 @@ TPDFMainForm::TPDFMainForm(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle("Zudira");
   // The layout's pixel places are made for this face and size.
   setFont(QFont("Arial", 8));
-  for (const QImage& picture : DrawRangePictures()) bitmaps_.push_back(QPixmap::fromImage(picture));
+  // Drawn for the screen's pixel ratio, so a scaled desktop shows them sharp.
+  for (const QImage& picture : DrawRangePictures(devicePixelRatioF()))
+    bitmaps_.push_back(QPixmap::fromImage(picture));
 
   CreateActions();
   CreateMenus();
@@ -83,6 +85,7 @@ TPDFMainForm::TPDFMainForm(QWidget* parent) : QMainWindow(parent) {
   CreateClientPanel();
   CreateStatusBar();
   SetTabOrder();
+  NameControls();
   // Alt+F4 and F1 reach the window whatever control has the focus.
   auto* exit_key = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), this);
   connect(exit_key, &QShortcut::activated, this, [this] { ExitBtnClick(); });
@@ -96,6 +99,7 @@ TPDFMainForm::TPDFMainForm(QWidget* parent) : QMainWindow(parent) {
   {
     auto settings = OpenUserSettings();
     ReadSettings(*settings, kZudiraSettingsKey, Appearance());
+    ReadCalculationMode(*settings);
   }
   ApplyAppearanceSettings();
   RestoreToolBarLayout();
@@ -110,7 +114,7 @@ TPDFMainForm::TPDFMainForm(QWidget* parent) : QMainWindow(parent) {
   if (TReportSystem* reports = SharedReportSystem()) reports->SetOwnerName(owner_);
 
   SetProgramDirFromApplication();
-  SetHelpFile(ProgramDir() + kHelpFileName);
+  SetHelpFile(ShippedFilePath(kHelpFileName));
   setWindowTitle(windowTitle() + " (" + VersionText() + ")");
 
   CentreOnScreen(this);
@@ -122,6 +126,7 @@ TPDFMainForm::~TPDFMainForm() {
     auto settings = OpenUserSettings();
     SaveToolBarLayout(*settings);
     WriteSettings(*settings, kZudiraSettingsKey, Appearance());
+    WriteCalculationMode(*settings);
     // Said once, at exit: nothing else would tell the user that the next start forgets.
     const QString failure = SettingsSaveFailure(*settings);
     if (!failure.isEmpty()) WarningMsg(failure);
@@ -332,7 +337,7 @@ void TPDFMainForm::PlaceRightColumn(QWidget* panel) {
   calc_btn_->setObjectName("CalcBtn");
   calc_btn_->setGeometry(kFieldX - 2, 152, 123, 42);
   calc_btn_->setIcon(QIcon(bitmaps_[kCalcButtonPicture]));
-  calc_btn_->setIconSize(bitmaps_[kCalcButtonPicture].size());
+  calc_btn_->setIconSize(bitmaps_[kCalcButtonPicture].deviceIndependentSize().toSize());
   calc_btn_->setToolTip(Text(kCalcBtnHint));
   SetHelpContext(calc_btn_, 5050);
   connect(calc_btn_, &QPushButton::clicked, this, [this] { CalcBtnClick(); });

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "app/plot_window.h"
+#include "core/distribution_functions.h"
 #include "core/request.h"
 #include "stats/real.h"
 
@@ -35,6 +36,14 @@ class TDuzMathLabel;
 
 // Where the toolbar layout lives in the user's settings.
 inline constexpr char kToolBarLayoutKey[] = "Software/Rozuviza/RuvOderu/Zudira/ToolBars/Main";
+
+// Where the choice of the precise algorithms lives in the user's settings ("1" on, "0" off).
+inline constexpr char kPreciseResultsKey[] =
+    "Software/Rozuviza/RuvOderu/Zudira/Options/PreciseResults";
+
+// A caption as a screen reader should say it: symbols as characters, no accelerator marks,
+// no closing colon.
+QString AccessibleCaption(const QString& caption);
 
 // The status bar's date and time: short day and month names, then the locale's short time
 // without seconds.
@@ -65,6 +74,8 @@ class TPDFMainForm : public QMainWindow {
   int PictureIndex() const { return picture_index_; }
   // The user's full name as read while the window was made (printed in report footers).
   const QString& Owner() const { return owner_; }
+  // The algorithms Calculate uses (Options > Precise Results).
+  CalculationMode Mode() const { return mode_; }
 
   // Handlers; each runs as one command, so an error escaping it goes to the error report.
   void CalcBtnClick();
@@ -76,6 +87,8 @@ class TPDFMainForm : public QMainWindow {
   void MeanCalcBtnClick(int tag);
   void MeanCalcBtnMouseDown();
   void ExitBtnClick();
+  // Options > Precise Results and a click on the mode pane: the other set of algorithms.
+  void PreciseItemClick(bool precise);
   void BinomItemClick();
   void FactItemClick();
   void PermItemClick();
@@ -117,7 +130,16 @@ class TPDFMainForm : public QMainWindow {
   void PlaceRangeSelector(QWidget* panel);
   void PlaceRightColumn(QWidget* panel);
   void SetTabOrder();
+  // Names every control for screen readers; the fields anew whenever their captions change.
+  void NameControls();
+  void UpdateAccessibleNames();
   void UpdateStatusBar();
+  void ReadCalculationMode(QSettings& store);
+  void WriteCalculationMode(QSettings& store) const;
+  // Shows the answer at the current decimals, in the form of the current mode.
+  void ShowAnswer(Real value);
+  // A change of any input outdates the precise-result notice of classic mode.
+  void ClearPreciseNotice();
   void RestoreToolBarLayout();
   void SaveToolBarLayout(QSettings& store);
 
@@ -173,6 +195,7 @@ class TPDFMainForm : public QMainWindow {
   QLabel* scroll_indicator_ = nullptr;
   QLabel* num_indicator_ = nullptr;
   QLabel* clock_ = nullptr;
+  QLabel* mode_pane_ = nullptr;
   QTimer* status_timer_ = nullptr;
 
   QAction* exit_action_ = nullptr;
@@ -197,9 +220,11 @@ class TPDFMainForm : public QMainWindow {
   QAction* copy_calc_action_ = nullptr;
   TPlotForm* plot_form_ = nullptr;
   PlotStatus plot_status_ = PlotStatus::kCleared;
+  QAction* precise_action_ = nullptr;
 
   std::array<FieldValue, 4> noted_inputs_{};
   CalculatorFunction calculator_;
+  CalculationMode mode_ = CalculationMode::kClassic;
   QString owner_;
 };
 

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -29,6 +30,7 @@
 #include "reports/content_reports.h"
 #include "reports/report_system.h"
 #include "stats/exception.h"
+#include "numeric/answer_text.h"
 #include "widgets/duz_calc_form.h"
 #include "widgets/duz_edit.h"
 #include "widgets/duz_label.h"
@@ -114,9 +116,10 @@ void TPDFMainForm::Calculate() {
   request.a = value_of(a_);
   request.b = value_of(b_);
   NoteInputs();
+  ClearPreciseNotice();
   const EvaluationOutcome outcome = [&] {
     try {
-      return EvaluateRequest(request);
+      return EvaluateRequest(request, mode_);
     } catch (...) {
       // The error report shows why; an answer of earlier inputs must not stay beside it.
       answer_->SetText(QString());
@@ -130,10 +133,41 @@ void TPDFMainForm::Calculate() {
     UpdatePlot(PlotStatus::kFailed);
     return;
   }
-  answer_->SetAsFloat(outcome.Value());
+  ShowAnswer(outcome.Value());
+  UpdatePlot(PlotStatus::kAnswered);
+  if (mode_ != CalculationMode::kClassic) return;
+  // The precise answer is cheap; when it reads otherwise, classic mode says so and keeps
+  // its own answer. A precise failure only means there is nothing to say.
+  std::string notice;
+  try {
+    const EvaluationOutcome precise = EvaluateRequest(request, CalculationMode::kPrecise);
+    if (precise.IsAnswer())
+      notice = PreciseResultNotice(outcome.Value(), precise.Value(), accuracy_->value());
+  } catch (...) {
+  }
+  if (!notice.empty()) statusBar()->showMessage(QString::fromStdString(notice));
+}
+
+void TPDFMainForm::ShowAnswer(Real value) {
+  answer_->SetAsFloat(value);
   // An answer equal to the held value must still be shown with the current decimals.
   answer_->Redisplay();
-  UpdatePlot(PlotStatus::kAnswered);
+  if (mode_ == CalculationMode::kPrecise)
+    answer_->SetText(QString::fromStdString(AnswerText(value, accuracy_->value(), mode_)));
+}
+
+void TPDFMainForm::ClearPreciseNotice() {
+  statusBar()->clearMessage();
+}
+
+void TPDFMainForm::PreciseItemClick(bool precise) {
+  RunCommand([this, precise] {
+    mode_ = precise ? CalculationMode::kPrecise : CalculationMode::kClassic;
+    mode_pane_->setText(precise ? "Precise" : "Classic");
+    // The answer came from the other algorithms: it no longer answers the inputs.
+    answer_->SetText(QString());
+    ClearPreciseNotice();
+  });
 }
 
 void TPDFMainForm::NoteInputs() {
@@ -150,6 +184,7 @@ void TPDFMainForm::InputTaken(TDuzEdit3* field) {
     // NaN never equals itself, so a field holding one always counts as changed.
     if (noted.real == field->AsFloat() && noted.whole == field->AsInteger()) return;
     answer_->SetText(QString());
+    ClearPreciseNotice();
     noted_inputs_[i] = FieldValue{field->AsFloat(), field->AsInteger()};
     UpdatePlot(PlotStatus::kCleared);
   }
@@ -160,6 +195,7 @@ void TPDFMainForm::PDFTypeChange() {
     // The wheel changes the kind without taking the focus: text being typed counts first.
     TakeOverTypedText();
     answer_->SetText(QString());
+    ClearPreciseNotice();
     ApplyKind();
     ApplyRange();
   });
@@ -210,8 +246,10 @@ void TPDFMainForm::ApplyRange() {
     image_->setPixmap(bitmaps_[static_cast<size_t>(in.picture)]);
   }
   answer_->SetText(QString());
+  ClearPreciseNotice();
   NoteInputs();
   UpdatePlot(PlotStatus::kCleared);
+  UpdateAccessibleNames();
 }
 
 void TPDFMainForm::DuzLabel8Click(int tag) {
@@ -228,6 +266,8 @@ void TPDFMainForm::FixTypeClick() {
 void TPDFMainForm::AccuracyChange() {
   RunCommand([this] {
     const auto decimals = static_cast<std::uint8_t>(accuracy_->value());
+    const bool answered = !answer_->Text().isEmpty();
+    const Real answer = answer_->AsFloat();
     // The inputs keep their values at full precision and only show them rounded; Answer holds
     // what it shows until the next Calculate.
     for (TDuzEdit3* field : {mean_, sdev_, a_, b_}) {
@@ -236,6 +276,11 @@ void TPDFMainForm::AccuracyChange() {
       if (field->EditType() == etPosReal || field->EditType() == etReal) field->SetAsFloat(held);
     }
     answer_->SetDecimals(decimals);
+    // A tiny precise answer keeps its scientific form at the new decimals.
+    if (answered && mode_ == CalculationMode::kPrecise)
+      answer_->SetText(QString::fromStdString(AnswerText(answer, decimals, mode_)));
+    // The notice compared the answers at the old decimals.
+    ClearPreciseNotice();
     // Only the shown form changed; the answer stays until the next Calculate.
     NoteInputs();
   });
@@ -372,7 +417,7 @@ void TPDFMainForm::HelpBtnClick() {
 }
 
 void TPDFMainForm::ViewTextFileCommand(const QString& file_name, const QString& caption) {
-  RunCommand([&] { ViewTextFile(ProgramDir() + file_name, caption, this); });
+  RunCommand([&] { ViewTextFile(ShippedFilePath(file_name), caption, this); });
 }
 
 void TPDFMainForm::ViewReadmeItemClick() {

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -24,6 +25,27 @@
 #include "app/platform_info.h"
 
 namespace zudira {
+
+namespace {
+
+// A sunken status-bar pane like the lock-key ones that runs an action on a left click.
+class ClickablePane : public QLabel {
+ public:
+  ClickablePane(const QString& text, QWidget* parent, std::function<void()> on_click)
+      : QLabel(text, parent), on_click_(std::move(on_click)) {}
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+      on_click_();
+    QLabel::mouseReleaseEvent(event);
+  }
+
+ private:
+  std::function<void()> on_click_;
+};
+
+}  // namespace
 
 void TPDFMainForm::CreateActions() {
   struct CommandRow {
@@ -69,6 +91,10 @@ void TPDFMainForm::CreateActions() {
   }
   copy_calc_action_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
   addAction(copy_calc_action_);
+  // Off until the settings say otherwise: a new user gets the classic algorithms.
+  precise_action_ = new QAction("&Precise Results", this);
+  precise_action_->setCheckable(true);
+  connect(precise_action_, &QAction::toggled, this, &TPDFMainForm::PreciseItemClick);
 }
 
 void TPDFMainForm::CreateMenus() {
@@ -92,6 +118,7 @@ void TPDFMainForm::CreateMenus() {
   options->addAction(def1_action_);
   options->addAction(def2_action_);
   options->addSeparator();
+  options->addAction(precise_action_);
   QMenu* help = menu_bar_->addMenu("&Help");
   help->addAction(help1_action_);
   help->addAction(help2_action_);
@@ -165,6 +192,15 @@ void TPDFMainForm::CreateStatusBar() {
   num_indicator_ = indicator("NumIndicator");
   clock_ = indicator("Clock");
   bar->addWidget(clock_, 1);
+  // Permanent, so the precise-result notice of classic mode never hides it.
+  mode_pane_ = new ClickablePane("Classic", bar, [this] { precise_action_->toggle(); });
+  mode_pane_->setObjectName("ModePane");
+  mode_pane_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  mode_pane_->setMinimumWidth(54);
+  mode_pane_->setAlignment(Qt::AlignCenter);
+  mode_pane_->setToolTip("Classic or precise algorithms; click to switch");
+  SetHelpContext(mode_pane_, 5310);
+  bar->addPermanentWidget(mode_pane_);
   status_timer_ = new QTimer(this);
   connect(status_timer_, &QTimer::timeout, this, &TPDFMainForm::UpdateStatusBar);
   status_timer_->start(1000);
@@ -191,6 +227,17 @@ void TPDFMainForm::UpdateStatusBar() {
   scroll_indicator_->setText(state("Scroll:", keys.scrollLock));
   num_indicator_->setText(state("Num:", keys.numLock));
   clock_->setText(ClockText(QLocale::system(), QDateTime::currentDateTime()));
+}
+
+void TPDFMainForm::ReadCalculationMode(QSettings& store) {
+  // Only a decimal number other than 0 turns it on; anything unreadable leaves it off.
+  bool readable = false;
+  const int value = store.value(kPreciseResultsKey).toString().toInt(&readable);
+  precise_action_->setChecked(readable && value != 0);
+}
+
+void TPDFMainForm::WriteCalculationMode(QSettings& store) const {
+  store.setValue(kPreciseResultsKey, mode_ == CalculationMode::kPrecise ? "1" : "0");
 }
 
 void TPDFMainForm::RestoreToolBarLayout() {

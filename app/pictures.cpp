@@ -28,8 +28,16 @@ double CurveY(double x) {
   return kAxisY - kPeak * std::exp(-0.5 * z * z);
 }
 
-QImage BlankPicture() {
-  QImage image(kPictureWidth, kPictureHeight, QImage::Format_ARGB32_Premultiplied);
+// An image of the logical size with `ratio` device pixels per logical pixel; painting on it
+// takes logical coordinates.
+QImage ScaledImage(int width, int height, qreal ratio) {
+  QImage image(qRound(width * ratio), qRound(height * ratio), QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
+  return image;
+}
+
+QImage BlankPicture(qreal ratio) {
+  QImage image = ScaledImage(kPictureWidth, kPictureHeight, ratio);
   image.fill(kPaper);
   return image;
 }
@@ -92,8 +100,9 @@ double BarCentre(int k) {
   return kBarsLeft + k * kBarStep + kBarWidth / 2;
 }
 
-QImage WithPainter(int width, int height, const std::function<void(QPainter&)>& draw) {
-  QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+QImage WithPainter(int width, int height, const std::function<void(QPainter&)>& draw,
+                   qreal ratio) {
+  QImage image = ScaledImage(width, height, ratio);
   image.fill(Qt::transparent);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
@@ -211,8 +220,8 @@ bool RangeCounts(RangeType range, int k, int a, int b) {
   return false;
 }
 
-QImage DrawFamilyPicture(RangeFamily family) {
-  QImage image = BlankPicture();
+QImage DrawFamilyPicture(RangeFamily family, qreal ratio) {
+  QImage image = BlankPicture(ratio);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   const double a_two = 60, b_two = 96;
@@ -261,8 +270,8 @@ QImage DrawFamilyPicture(RangeFamily family) {
   return image;
 }
 
-QImage DrawDiscretePicture(RangeType range) {
-  QImage image = BlankPicture();
+QImage DrawDiscretePicture(RangeType range, qreal ratio) {
+  QImage image = BlankPicture(ratio);
   QPainter p(&image);
   p.setPen(QPen(kAxis, 1));
   p.drawLine(QPointF(4, kAxisY + 0.5), QPointF(kPictureWidth - 4, kAxisY + 0.5));
@@ -279,27 +288,27 @@ QImage DrawDiscretePicture(RangeType range) {
   return image;
 }
 
-QImage DrawCalculateGlyph() {
+QImage DrawCalculateGlyph(qreal ratio) {
   return WithPainter(28, 28, [](QPainter& p) {
     Calculator(p, QRectF(2.5, 1.5, 18, 25));
     p.setPen(QPen(QColor(200, 30, 30), 2.5));
     p.drawLine(QPointF(19, 17), QPointF(27, 17));
     p.drawLine(QPointF(19, 22), QPointF(27, 22));
-  });
+  }, ratio);
 }
 
-std::vector<QImage> DrawRangePictures() {
+std::vector<QImage> DrawRangePictures(qreal ratio) {
   std::vector<QImage> pictures;
   pictures.reserve(19);
   for (int f = rfPoint; f <= rfOutside; ++f)
-    pictures.push_back(DrawFamilyPicture(static_cast<RangeFamily>(f)));
-  pictures.push_back(DrawCalculateGlyph());
+    pictures.push_back(DrawFamilyPicture(static_cast<RangeFamily>(f), ratio));
+  pictures.push_back(DrawCalculateGlyph(ratio));
   for (int r = 0; r < kRangeTypeCount; ++r)
-    pictures.push_back(DrawDiscretePicture(static_cast<RangeType>(r)));
+    pictures.push_back(DrawDiscretePicture(static_cast<RangeType>(r), ratio));
   return pictures;
 }
 
-QImage DrawGlyph(int index) {
+QImage DrawGlyph(int index, qreal ratio) {
   if (index < 0 || index >= kGlyphCount) return QImage();
   return WithPainter(kGlyphSize, kGlyphSize, [index](QPainter& p) {
     switch (static_cast<Glyph>(index)) {
@@ -502,13 +511,13 @@ QImage DrawGlyph(int index) {
         break;
       }
     }
-  });
+  }, ratio);
 }
 
-std::vector<QImage> DrawGlyphs() {
+std::vector<QImage> DrawGlyphs(qreal ratio) {
   std::vector<QImage> glyphs;
   glyphs.reserve(kGlyphCount);
-  for (int i = 0; i < kGlyphCount; ++i) glyphs.push_back(DrawGlyph(i));
+  for (int i = 0; i < kGlyphCount; ++i) glyphs.push_back(DrawGlyph(i, ratio));
   return glyphs;
 }
 

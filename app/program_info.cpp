@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
 
 #include "version_info.h"
 
@@ -26,6 +28,21 @@ void SetProgramDir(const QString& folder) {
 
 void SetProgramDirFromApplication() {
   SetProgramDir(QCoreApplication::applicationDirPath());
+}
+
+QString ShippedFilePath(const QString& file_name) {
+  const QString beside = ProgramDir() + file_name;
+  if (QFileInfo::exists(beside)) return beside;
+  const QString shared = QDir::cleanPath(ProgramDir() + QStringLiteral("../share/zudira"));
+  if (QFileInfo(shared).isDir()) return shared + '/' + file_name;
+  return beside;
+}
+
+void SetProgramIdentity(const QString& desktop_file_id) {
+  QCoreApplication::setOrganizationName(QString::fromUtf8(version::kCompanyName));
+  QCoreApplication::setApplicationName(QString::fromUtf8(version::kProductName));
+  QCoreApplication::setApplicationVersion(VersionText());
+  QGuiApplication::setDesktopFileName(desktop_file_id);
 }
 
 QString VersionText() {

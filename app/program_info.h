@@ -12,6 +12,15 @@ void SetProgramDirFromApplication();
 // For tests: points ProgramDir at any folder (a separator is appended when missing).
 void SetProgramDir(const QString& folder);
 
+// Where a file that ships with the program (Readme.Txt, PDFNew.Txt, the help document) is:
+// beside the program, as in the build tree, else in ../share/zudira/ as installed. A file in
+// neither place gives the path where it belongs, so that the error can name it.
+QString ShippedFilePath(const QString& file_name);
+
+// Names the program once for Qt, before any application object: organisation and
+// application (where the settings live), version, and the desktop entry's id.
+void SetProgramIdentity(const QString& desktop_file_id);
+
 // The program's version as "major.minor.release.build", from the build's version record.
 QString VersionText();
 

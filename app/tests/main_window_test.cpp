@@ -151,7 +151,8 @@ TEST_F(MainWindowTest, MenusHoldEveryCommandInOrder) {
             "C&alculate: &Calculate Answer, &Plot, C&opy Calculation\n"
             "&Lists: &Binomial Coefficients, &Factorials, &Permutations\n"
             "&Print: P&rint Answer\n"
-            "&Options: &Preferences, Use &Enhanced Defaults, Use &Conservative Defaults, -\n"
+            "&Options: &Preferences, Use &Enhanced Defaults, Use &Conservative Defaults, -, "
+            "&Precise Results\n"
             "&Help: &Contents, &Index, &Tutorial, -, &View Readme File, View &What's New File, -, "
             "&About Zudira, &Resources Used, Contact &Duz");
 }
