@@ -166,7 +166,8 @@ TEST_F(RPPreviewForm, ZoomButtonsAndZoomEdit) {
   for (const auto& t : typed) {
     zoomed.clear();
     zoomEdit->setFocus();
-    zoomEdit->setText(t.typed);
+    zoomEdit->selectAll();
+    QTest::keyClicks(zoomEdit, t.typed);
     QTest::keyClick(zoomEdit, Qt::Key_Return);
     EXPECT_EQ(view->Zoom(), t.zoom) << t.typed;
     EXPECT_EQ(zoomed.count(), t.signals_) << t.typed;
@@ -193,7 +194,8 @@ TEST_F(RPPreviewForm, PagingDrawsTheCurrentPage) {
     } else {
       auto* pageEdit = Find<TDuzEdit3>(form_, "PageEdit");
       pageEdit->setFocus();
-      pageEdit->setText(s.typed);
+      pageEdit->selectAll();
+      QTest::keyClicks(pageEdit, s.typed);
       QTest::keyClick(pageEdit, Qt::Key_Return);
     }
     EXPECT_EQ(Text("PageLabel"), s.label);
