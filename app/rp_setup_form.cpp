@@ -307,6 +307,7 @@ void TDuzRPSetupForm::SetupBBClick() {
   printer.setCopyCount(copies.value_or(setup_.copies));
   printer.setCollateCopies(collateCK_->isChecked());
   if (duplexCK_->isChecked()) printer.setDuplex(QPrinter::DuplexAuto);
+  if (setup_.pageLayout) printer.setPageLayout(*setup_.pageLayout);
   QPrintDialog dialog(&printer, this);
   dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
   if (dialog.exec() != QDialog::Accepted) return;
@@ -317,6 +318,7 @@ void TDuzRPSetupForm::SetupBBClick() {
     if (!listed) printers_.push_back({printer.printerName(), QStringLiteral("this computer")});
     setup_.printerName = printer.printerName();
   }
+  setup_.pageLayout = printer.pageLayout();
   // What was chosen there shows here, so OK takes it by the window's own rules.
   if (copiesED_->isEnabled()) copiesED_->SetText(QString::number(printer.copyCount()));
   if (collateCK_->isEnabled()) collateCK_->setChecked(printer.collateCopies());

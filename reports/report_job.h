@@ -3,6 +3,7 @@
 // own set-up, status and preview windows that the report system calls.
 #pragma once
 
+#include <QPageLayout>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -42,6 +43,9 @@ struct TReportSetup {
   bool collate = false;
   bool duplex = false;
   QString fileName;
+  // Paper and orientation chosen in the printer's own set-up dialog; unset, the printer's
+  // defaults hold.
+  std::optional<QPageLayout> pageLayout;
 };
 
 // A page list such as "1,3,5-7" (blanks allowed, pages counted from 1) read against a page

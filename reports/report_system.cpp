@@ -41,6 +41,7 @@ void KeepChoices(TReportSetup& settings, const TReportSetup& chosen) {
   if (chosen.copies > 0) settings.copies = chosen.copies;
   settings.collate = chosen.collate;
   settings.duplex = chosen.duplex;
+  settings.pageLayout = chosen.pageLayout;
 }
 
 // The pages of a finished job as the preview window shows and prints them.
@@ -79,6 +80,7 @@ class TStreamPreviewJob : public TPreviewJob {
       setup_.collate = chosen.collate;
       setup_.duplex = chosen.duplex;
       setup_.printerName = chosen.printerName;
+      setup_.pageLayout = chosen.pageLayout;
     }
     Print(chosen);
   }
@@ -126,7 +128,8 @@ QString TReportSystem::CurrentPrinter() const {
   return names.contains(byDefault) ? byDefault : names.front();
 }
 
-TPaper TReportSystem::PaperOf(const QString& printerName) {
+TPaper TReportSystem::PaperOf(const QString& printerName,
+                              const std::optional<QPageLayout>& chosenLayout) {
   TPaper paper;
   const QPrinterInfo info =
       printerName.isEmpty() ? QPrinterInfo() : QPrinterInfo::printerInfo(printerName);
@@ -138,6 +141,7 @@ TPaper TReportSystem::PaperOf(const QString& printerName) {
     return paper;
   }
   QPrinter printer(info, QPrinter::HighResolution);
+  if (chosenLayout) printer.setPageLayout(*chosenLayout);
   QPageLayout layout = printer.pageLayout();
   layout.setUnits(QPageLayout::Inch);
   paper.pageInches = layout.fullRect(QPageLayout::Inch).size();
@@ -211,7 +215,7 @@ TReportOutcome TReportSystem::RunReport(const QString& title, const TReportRouti
   std::unique_ptr<TReportProgress> status;
   if (windows_ != nullptr) status = windows_->OpenStatus(statusTitle_);
   const std::unique_ptr<TPageStream> stream =
-      Generate(routine, PaperOf(setup.printerName), status.get());
+      Generate(routine, PaperOf(setup.printerName, setup.pageLayout), status.get());
   if (stream == nullptr) return TReportOutcome::kCancelled;
 
   switch (setup.destination) {
@@ -242,6 +246,7 @@ bool TReportSystem::PrintStream(const TPageStream& stream, const TReportSetup& s
   if (pages.empty()) Fail(QStringLiteral("There is no page to print."));
 
   QPrinter printer(info, QPrinter::HighResolution);
+  if (setup.pageLayout) printer.setPageLayout(*setup.pageLayout);
   printer.setFullPage(true);
   printer.setDocName(previewTitle_);
   if (setup.copies > 0) printer.setCopyCount(setup.copies);

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -167,6 +168,7 @@ int PdfPages(const QString& path) {
   return -1;
 }
 
+
 TEST_F(CupsPrinterTest, AnswerAndListReportsComeOutOfTheQueue) {
   QStringList rows;
   for (int i = 0; i <= 200; ++i)
@@ -177,6 +179,7 @@ TEST_F(CupsPrinterTest, AnswerAndListReportsComeOutOfTheQueue) {
     QString title;
     TReportRoutine routine;
     int minPages;
+    bool landscape;  // turned in the printer's own set-up dialog
   } cases[] = {
       {QStringLiteral("PDF Details"),
        [&](TBaseReport& r) {
@@ -185,15 +188,22 @@ TEST_F(CupsPrinterTest, AnswerAndListReportsComeOutOfTheQueue) {
              {QStringLiteral("Inverse Normal Distribution"), dkInverseNormal, rtInsideCO, feFixA,
               "0.0000000", "1.0000000", "0.5000000", "-1.0000000", "0.4307273"});
        },
-       1},
+       1, false},
       {QStringLiteral("Factorials"),
        [&](TBaseReport& r) {
          PrintListReport(system, r, QStringLiteral("Factorials up to N = 200"),
                          QStringLiteral("Factorials"), rows);
        },
-       3},
+       3, false},
+      {QStringLiteral("Factorials turned"),
+       [&](TBaseReport& r) {
+         PrintListReport(system, r, QStringLiteral("Factorials up to N = 200"),
+                         QStringLiteral("Factorials"), rows);
+       },
+       4, true},
   };
   ASSERT_TRUE(QPrinterInfoHasQueue()) << "Qt does not list the queue " << kQueue.toStdString();
+  int portraitListPages = 0;
   for (const auto& c : cases) {
     TRecordingWindows windows;
     QString chosenPrinter;
@@ -201,6 +211,12 @@ TEST_F(CupsPrinterTest, AnswerAndListReportsComeOutOfTheQueue) {
       chosenPrinter = setup.printerName;
       setup.printerName = kQueue;
       setup.destination = TReportDestination::kPrinter;
+      if (c.landscape) {
+        QPrinter printer(QPrinterInfo::printerInfo(kQueue));
+        QPageLayout layout = printer.pageLayout();
+        layout.setOrientation(QPageLayout::Landscape);
+        setup.pageLayout = layout;
+      }
     };
     system.SetWindows(&windows);
     // Job numbers start again with every scheduler, so an old file may carry the new name:
@@ -233,6 +249,12 @@ TEST_F(CupsPrinterTest, AnswerAndListReportsComeOutOfTheQueue) {
     ASSERT_FALSE(produced.isEmpty()) << "no completed job for " << c.title.toStdString() << ": "
                                      << RunTool("lpstat", {"-l", "-o", kQueue}).toStdString();
     EXPECT_EQ(PdfPages(produced), pages) << produced.toStdString();
+    // Turned, the page holds fewer rows, so the same list takes more pages; the printer
+    // itself lays the turned pages onto its paper.
+    if (c.landscape) EXPECT_GT(pages, portraitListPages);
+    if (c.title == QStringLiteral("Factorials")) portraitListPages = pages;
+    if (qEnvironmentVariableIsSet("ZUDIRA_SHOT_DIR"))
+      QFile::copy(produced, qEnvironmentVariable("ZUDIRA_SHOT_DIR") + "/" + c.title + ".pdf");
     QFile::remove(produced);
   }
 
