@@ -16,7 +16,7 @@
 #include "appearance/appearance_settings.h"
 #include "app/launch_url.h"
 #include "app/message_boxes.h"
-#include "app/pictures.h"
+#include "app/range_pictures.h"
 #include "app/platform_info.h"
 #include "app/program_info.h"
 #include "app/window_placement.h"

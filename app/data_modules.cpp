@@ -1,6 +1,6 @@
 #include "app/data_modules.h"
 
-#include "app/pictures.h"
+#include "appearance/glyphs.h"
 
 namespace zudira {
 

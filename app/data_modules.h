@@ -31,7 +31,7 @@ class TDuzDataRP : public QObject {
 };
 
 // Holds Bmps, the glyphs that buttons in every window take their pictures from (indices:
-// the Glyph enumeration of app/pictures.h).
+// the Glyph enumeration of appearance/glyphs.h).
 class TDuzDataLite : public QObject {
   Q_OBJECT
  public:

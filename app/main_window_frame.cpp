@@ -20,7 +20,7 @@
 #include "app/data_modules.h"
 #include "app/help.h"
 #include "app/main_window.h"
-#include "app/pictures.h"
+#include "appearance/glyphs.h"
 #include "app/platform_info.h"
 
 namespace zudira {

@@ -23,7 +23,7 @@
 #include "app/error_report.h"
 #include "app/help.h"
 #include "app/message_boxes.h"
-#include "app/pictures.h"
+#include "appearance/glyphs.h"
 #include "app/rp_preview_logic.h"
 #include "reports/report_job.h"
 #include "stats/exception.h"

@@ -21,7 +21,7 @@
 #include "app/data_modules.h"
 #include "app/help.h"
 #include "app/message_boxes.h"
-#include "app/pictures.h"
+#include "appearance/glyphs.h"
 #include "widgets/duz_edit.h"
 
 namespace zudira {

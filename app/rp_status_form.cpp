@@ -7,7 +7,7 @@
 
 #include "app/apply_appearance.h"
 #include "app/data_modules.h"
-#include "app/pictures.h"
+#include "appearance/glyphs.h"
 
 namespace zudira {
 

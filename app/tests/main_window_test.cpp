@@ -27,7 +27,7 @@
 
 #include "appearance/appearance_settings.h"
 #include "app/message_boxes.h"
-#include "app/pictures.h"
+#include "app/range_pictures.h"
 #include "app/tests/main_window_fixture.h"
 #include "widgets/duz_edit.h"
 #include "widgets/duz_label.h"

@@ -15,7 +15,7 @@
 
 #include "app/apply_appearance.h"
 #include "app/message_boxes.h"
-#include "app/pictures.h"
+#include "appearance/glyphs.h"
 #include "app/rp_preview_logic.h"
 #include "app/tests/modal_probe.h"
 #include "app/tests/rp_fake_job.h"

@@ -1,5 +1,5 @@
-// The pictures the program draws for itself: the main window's picture list (the range
-// pictures and the Calculate glyph) and the shared list of button glyphs.
+// The range pictures: the main window's picture list (the range pictures around the
+// Calculate glyph) and the family pictures the About box shows.
 #pragma once
 
 #include <QImage>
@@ -21,7 +21,6 @@ std::vector<QImage> DrawRangePictures();
 // The picture of one range family on a density curve; of one range type on bars.
 QImage DrawFamilyPicture(RangeFamily family);
 QImage DrawDiscretePicture(RangeType range);
-QImage DrawCalculateGlyph();
 
 // The bars of the discrete pictures: values 0 .. kBarCount-1, A and B at these values.
 inline constexpr int kBarCount = 9;
@@ -29,47 +28,5 @@ inline constexpr int kBarA = 3;
 inline constexpr int kBarB = 5;
 // Whether the value k lies in the range (the event of the range type, with A and B as above).
 bool RangeCounts(RangeType range, int k, int a = kBarA, int b = kBarB);
-
-// Indices into the shared glyph list; every glyph is 16 by 16 pixels.
-enum Glyph : int {
-  gPrint = 0,
-  gPreferences,
-  gEnhancedDefaults,
-  gConservativeDefaults,
-  gAbout,
-  gContextHelp,
-  gExit,
-  gCalculator,
-  gPower,
-  gSquare,
-  gSquareRoot,
-  gInverse,
-  gTransfer,
-  gCopy,
-  gPaste,
-  gFirstPage,
-  gPriorPage,
-  gNextPage,
-  gLastPage,
-  gZoomIn,
-  gZoomOut,
-  gPrinterSetup,
-  gPreview,
-  gFind,
-  gList,
-  gOpen,
-  gCancel,
-  gOK,
-  gSavePdf,
-  gZoomPageWidth,
-  gZoomPage,
-};
-inline constexpr int kGlyphCount = 31;
-inline constexpr int kGlyphSize = 16;
-
-// All glyphs in index order.
-std::vector<QImage> DrawGlyphs();
-// One glyph; an index outside the list gives a null image.
-QImage DrawGlyph(int index);
 
 }  // namespace zudira
