@@ -1,6 +1,7 @@
 #include "app/range_pictures.h"
 
 #include "appearance/glyphs.h"
+#include "core/range_counts.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -94,38 +95,6 @@ double BarCentre(int k) {
 
 }  // namespace
 
-bool RangeCounts(RangeType range, int k, int a, int b) {
-  switch (range) {
-    case rtEqualA:
-      return k == a;
-    case rtBelowA:
-      return k < a;
-    case rtAtMostA:
-      return k <= a;
-    case rtAboveA:
-      return k > a;
-    case rtAtLeastA:
-      return k >= a;
-    case rtInsideOO:
-      return a < k && k < b;
-    case rtInsideOC:
-      return a < k && k <= b;
-    case rtInsideCO:
-      return a <= k && k < b;
-    case rtInsideCC:
-      return a <= k && k <= b;
-    case rtOutsideOO:
-      return k < a || k > b;
-    case rtOutsideOC:
-      return k < a || k >= b;
-    case rtOutsideCO:
-      return k <= a || k > b;
-    case rtOutsideCC:
-      return k <= a || k >= b;
-  }
-  return false;
-}
-
 QImage DrawFamilyPicture(RangeFamily family) {
   QImage image = BlankPicture();
   QPainter p(&image);
@@ -185,7 +154,7 @@ QImage DrawDiscretePicture(RangeType range) {
     const double h = BarHeight(k);
     const QRectF bar(kBarsLeft + k * kBarStep + 0.5, kAxisY - h + 0.5, kBarWidth - 1, h);
     p.setPen(QPen(kInk, 1));
-    p.setBrush(RangeCounts(range, k) ? kArea : kPaper);
+    p.setBrush(RangeCounts(range, k, kBarA, kBarB) ? kArea : kPaper);
     p.drawRect(bar);
   }
   DrawBoundLabel(p, BarCentre(kBarA), "A");

@@ -26,7 +26,5 @@ QImage DrawDiscretePicture(RangeType range);
 inline constexpr int kBarCount = 9;
 inline constexpr int kBarA = 3;
 inline constexpr int kBarB = 5;
-// Whether the value k lies in the range (the event of the range type, with A and B as above).
-bool RangeCounts(RangeType range, int k, int a = kBarA, int b = kBarB);
 
 }  // namespace zudira
