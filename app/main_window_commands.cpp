@@ -14,6 +14,7 @@
 #include "app/about_box.h"
 #include "appearance/appearance_settings.h"
 #include "app/apply_appearance.h"
+#include "app/balloon_hints.h"
 #include "app/error_report.h"
 #include "app/help.h"
 #include "app/main_window.h"

@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "app/apply_appearance.h"
+#include "app/balloon_hints.h"
 #include "app/colour_box.h"
 #include "app/help.h"
 #include "app/window_placement.h"

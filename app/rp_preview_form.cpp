@@ -19,6 +19,7 @@
 #include <cmath>
 
 #include "app/apply_appearance.h"
+#include "app/balloon_hints.h"
 #include "app/data_modules.h"
 #include "app/error_report.h"
 #include "app/help.h"

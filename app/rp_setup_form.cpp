@@ -18,6 +18,7 @@
 #include <optional>
 
 #include "app/apply_appearance.h"
+#include "app/balloon_hints.h"
 #include "app/data_modules.h"
 #include "app/help.h"
 #include "app/message_boxes.h"

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "app/apply_appearance.h"
+#include "app/balloon_hints.h"
 #include "app/data_modules.h"
 #include "appearance/glyphs.h"
 

@@ -12,6 +12,7 @@
 #include <QTreeWidgetItemIterator>
 #include <QWidget>
 
+#include "app/help_document.h"
 #include "app/help_viewer.h"
 #include "app/message_boxes.h"
 

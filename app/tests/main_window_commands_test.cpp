@@ -16,7 +16,8 @@
 #include <QToolButton>
 #include <vector>
 
-#include "app/apply_appearance.h"
+#include "app/balloon_hints.h"
+#include "appearance/appearance_settings.h"
 #include "app/help.h"
 #include "app/help_viewer.h"
 #include "app/message_boxes.h"

@@ -20,7 +20,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QPainter>
-#include "app/apply_appearance.h"
+#include "app/balloon_hints.h"
 #include <QStyleOptionComboBox>
 #include <QWheelEvent>
 #include <memory>

@@ -13,7 +13,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "app/apply_appearance.h"
+#include "app/balloon_hints.h"
+#include "appearance/appearance_settings.h"
 #include "app/message_boxes.h"
 #include "appearance/glyphs.h"
 #include "app/rp_preview_logic.h"
