@@ -26,6 +26,7 @@
 #include "app/message_boxes.h"
 #include "appearance/glyphs.h"
 #include "app/rp_preview_logic.h"
+#include "app/window_placement.h"
 #include "reports/report_job.h"
 #include "stats/exception.h"
 #include "widgets/duz_edit.h"
@@ -298,11 +299,7 @@ void TDuzRPPreviewForm::keyPressEvent(QKeyEvent* event) {
 
 void TDuzRPPreviewForm::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
-  // A minimised preview takes the whole program down with it, as one application window.
-  if (event->type() == QEvent::WindowStateChange && isMinimized()) {
-    for (QWidget* window : QApplication::topLevelWidgets())
-      if (window != this && window->isVisible() && !window->isMinimized()) window->showMinimized();
-  }
+  MinimiseProgramWith(this, event);
 }
 
 // The two toolbars share one row when it holds both whole, else the second goes below, so no

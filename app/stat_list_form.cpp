@@ -16,6 +16,7 @@
 #include "app/message_boxes.h"
 #include "app/wait_form.h"
 #include "app/window_placement.h"
+#include "widgets/latin1_text.h"
 
 namespace zudira {
 
@@ -158,7 +159,7 @@ void TStatListForm::SetRows(ListKind kind, const std::vector<std::string>& rows)
   QStringList texts;
   texts.reserve(static_cast<qsizetype>(rows.size()));
   for (const std::string& row : rows)
-    texts.push_back(QString::fromLatin1(row.data(), static_cast<qsizetype>(row.size())));
+    texts.push_back(Latin1(row));
   kind_ = kind;
   model_->SetRows(std::move(texts));
 }
@@ -173,11 +174,7 @@ void TStatListForm::PrintBtnClick() {
 
 void TStatListForm::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
-  // A minimised list takes the whole program down with it, as one application window.
-  if (event->type() == QEvent::WindowStateChange && isMinimized()) {
-    for (QWidget* window : QApplication::topLevelWidgets())
-      if (window != this && window->isVisible() && !window->isMinimized()) window->showMinimized();
-  }
+  MinimiseProgramWith(this, event);
 }
 
 int ShowList(ListKind kind, int n, QWidget* parent, const ListRowBuilder& build) {

@@ -17,6 +17,7 @@
 #include "appearance/appearance_settings.h"
 #include "appearance/glyphs.h"
 #include "numeric/locale_provider.h"
+#include "widgets/latin1_text.h"
 
 namespace zudira {
 
@@ -130,7 +131,7 @@ QString StyleFor(KeyFace face) {
 
 void StoredText(QSettings& store, const char* name, std::optional<std::string>& out) {
   const QVariant value = store.value(QString::fromLatin1(name));
-  if (value.isValid()) out = value.toString().toLatin1().toStdString();
+  if (value.isValid()) out = Latin1Bytes(value.toString());
 }
 
 // A right-aligned display cut on the left would drop the sign, so the font shrinks until
@@ -150,10 +151,6 @@ void FitDisplayFont(QLabel* display, char decimal_separator) {
     font.setPixelSize(font.pixelSize() - 1);
   }
   display->setFont(font);
-}
-
-QString Latin1(const std::string& text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
@@ -278,7 +275,7 @@ void TDuzCalcForm::Execute(CalcCommand command) {
     case C::ccPaste: {
       const QMimeData* data = QGuiApplication::clipboard()->mimeData();
       if (data == nullptr || !data->hasText()) return;
-      engine_.PasteText(data->text().toLatin1().toStdString());
+      engine_.PasteText(Latin1Bytes(data->text()));
       Refresh();
       return;
     }

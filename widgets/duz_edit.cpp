@@ -6,17 +6,13 @@
 
 #include "appearance/appearance_settings.h"
 #include "numeric/locale_provider.h"
+#include "widgets/latin1_text.h"
 
 namespace zudira {
 namespace {
 
-// The conversions work on 8-bit text.
-std::string ToText(const QString& s) {
-  return s.toLatin1().toStdString();
-}
-QString FromText(const std::string& s) {
-  return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
+// The key code FilterKey takes for Enter (the character code of carriage return).
+constexpr unsigned kEnterKey = 13;
 
 // Focus that leaves for a menu or another window comes back to the same field: neither
 // end of it is an arrival or a departure.
@@ -93,7 +89,7 @@ void TDuzEdit2::UpdateColour() {
 
 void TDuzEdit2::keyPressEvent(QKeyEvent* event) {
   unsigned key = 0;
-  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) key = 13;
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) key = kEnterKey;
   const QString typed = event->text();
   // X11 gives Delete the DEL character (127); it is an editing key, not a typed one.
   if (key == 0 && (typed.isEmpty() || event->key() == Qt::Key_Delete))
@@ -102,15 +98,15 @@ void TDuzEdit2::keyPressEvent(QKeyEvent* event) {
   // The selection is what the key replaces: a separator there does not count.
   const qsizetype start = hasSelectedText() ? selectionStart() : 0;
   const qsizetype length = hasSelectedText() ? selectionLength() : 0;
-  const std::string text = TextKeptByKey(ToText(QLineEdit::text()), static_cast<std::size_t>(start),
+  const std::string text = TextKeptByKey(Latin1Bytes(QLineEdit::text()), static_cast<std::size_t>(start),
                                          static_cast<std::size_t>(length));
   const char separator = CurrentLocale().decimal_separator;
   auto judge = [&](unsigned code) {
     return FilterKey(edit_type_, valid_chars_, code, text, separator);
   };
   KeyVerdict verdict = KeyVerdict::kPass;
-  if (key == 13) {
-    verdict = judge(13);
+  if (key == kEnterKey) {
+    verdict = judge(kEnterKey);
   } else {
     for (QChar c : typed) {
       verdict = judge(c.unicode());
@@ -145,13 +141,13 @@ void TDuzEdit3::SetEditType(TEditType type) {
 }
 
 QString TDuzEdit3::Text() {
-  return FromText(model_.Text());
+  return Latin1(model_.Text());
 }
 void TDuzEdit3::SetText(const QString& text) {
-  model_.SetText(ToText(text));
+  model_.SetText(Latin1Bytes(text));
 }
 QString TDuzEdit3::FormatValue() const {
-  return FromText(model_.FormatValue());
+  return Latin1(model_.FormatValue());
 }
 
 int TDuzEdit3::MaxLength() const {
@@ -164,10 +160,10 @@ void TDuzEdit3::SetMaxLength(int length) {
 }
 
 std::string TDuzEdit3::ControlText() const {
-  return ToText(QLineEdit::text());
+  return Latin1Bytes(QLineEdit::text());
 }
 void TDuzEdit3::ShowText(const std::string& text) {
-  setText(FromText(text));
+  setText(Latin1(text));
 }
 
 void TDuzEdit3::focusInEvent(QFocusEvent* event) {
