@@ -23,6 +23,7 @@
 #include "app/data_modules.h"
 #include "app/error_report.h"
 #include "app/help.h"
+#include "app/help_contexts.h"
 #include "app/message_boxes.h"
 #include "appearance/glyphs.h"
 #include "app/rp_preview_logic.h"
@@ -34,9 +35,6 @@
 namespace zudira {
 
 namespace {
-
-constexpr int kHelpContext = 1501;
-constexpr int kSavePdfHelpContext = 1502;
 
 QToolButton* ToolButton(QToolBar* bar, const char* name, int glyph, const QString& hint) {
   auto* button = new QToolButton(bar);
@@ -62,7 +60,7 @@ TDuzRPPreviewForm::TDuzRPPreviewForm(QWidget* parent) : QDialog(parent) {
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
   resize(600, 496);
-  SetHelpContext(this, kHelpContext);
+  SetHelpContext(this, kHelpReportPreview);
 
   toolBar1_ = new QToolBar("Preview ToolBar 1", this);
   toolBar1_->setObjectName("PreviewToolBar1");
@@ -72,7 +70,7 @@ TDuzRPPreviewForm::TDuzRPPreviewForm(QWidget* parent) : QDialog(parent) {
   QToolButton* print = ToolButton(toolBar1_, "SBPrint", gPrint, "Print Now!");
   QToolButton* opt = ToolButton(toolBar1_, "SBOpt", gPrinterSetup, "Printer Options\nthen Print");
   QToolButton* savePdf = ToolButton(toolBar1_, "SBSavePDF", gSavePdf, "Save as PDF");
-  SetHelpContext(savePdf, kSavePdfHelpContext);
+  SetHelpContext(savePdf, kHelpSavePdf);
   toolBar1_->addSeparator();
   auto* ruler = new QToolButton(toolBar1_);
   ruler->setObjectName("RulerBtn");
@@ -259,7 +257,7 @@ void TDuzRPPreviewForm::SavePdfTo(const QString& path) {
 }
 
 void TDuzRPPreviewForm::HelpBtnClick() {
-  HelpContext(kHelpContext);
+  HelpContext(kHelpReportPreview);
 }
 
 bool TDuzRPPreviewForm::PreviewKey(QKeyEvent* event) {
@@ -281,7 +279,7 @@ bool TDuzRPPreviewForm::eventFilter(QObject* watched, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (PreviewKey(key)) return true;
     if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
-      ContextHelp(QApplication::focusWidget(), kHelpContext);
+      ContextHelp(QApplication::focusWidget(), kHelpReportPreview);
       return true;
     }
   }
@@ -291,7 +289,7 @@ bool TDuzRPPreviewForm::eventFilter(QObject* watched, QEvent* event) {
 void TDuzRPPreviewForm::keyPressEvent(QKeyEvent* event) {
   if (PreviewKey(event)) return;
   if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    ContextHelp(QApplication::focusWidget(), kHelpContext);
+    ContextHelp(QApplication::focusWidget(), kHelpReportPreview);
     return;
   }
   QDialog::keyPressEvent(event);

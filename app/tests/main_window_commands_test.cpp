@@ -19,6 +19,7 @@
 #include "app/balloon_hints.h"
 #include "appearance/appearance_settings.h"
 #include "app/help.h"
+#include "app/help_contexts.h"
 #include "app/help_viewer.h"
 #include "app/message_boxes.h"
 #include "app/tests/main_window_fixture.h"
@@ -264,7 +265,7 @@ TEST_F(MainWindowTest, ContextHelpOpensTheFocusedControlsTopic) {
   w->HelpBtnClick();
   THelpViewer* viewer = ShownHelpViewer();
   ASSERT_NE(viewer, nullptr);
-  EXPECT_EQ(viewer->CurrentContext(), 5030);
+  EXPECT_EQ(viewer->CurrentContext(), kHelpDecimals);
   viewer->close();
 
   w->activateWindow();
@@ -273,7 +274,7 @@ TEST_F(MainWindowTest, ContextHelpOpensTheFocusedControlsTopic) {
   QTest::keyClick(Field(*w, "Mean"), Qt::Key_F1);
   viewer = ShownHelpViewer();
   ASSERT_NE(viewer, nullptr);
-  EXPECT_EQ(viewer->CurrentContext(), 5040);
+  EXPECT_EQ(viewer->CurrentContext(), kHelpParameters);
   viewer->close();
 
   // With no control of the window focused, Context Help opens the contents.
