@@ -11,7 +11,6 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QTest>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <vector>
@@ -23,6 +22,7 @@
 #include "app/help_viewer.h"
 #include "app/message_boxes.h"
 #include "app/tests/main_window_fixture.h"
+#include "testsupport/modal_probe.h"
 
 namespace zudira {
 namespace {
@@ -146,15 +146,9 @@ TEST_F(MainWindowTest, PreferencesReapplyTheSettingsEvenWhenCancelled) {
   auto w = MakeWindow();
   ASSERT_TRUE(Get<QToolButton>(*w, "MeanCalcBtn")->autoRaise());
   Appearance().FlatToolButtons = false;  // changed, not yet applied to the window
-  bool dialog_seen = false;
-  QTimer::singleShot(0, [&dialog_seen] {
-    if (QWidget* dialog = QApplication::activeModalWidget()) {
-      dialog_seen = true;
-      QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
-    }
-  });
+  ModalProbe probe([](QDialog&) {});  // the probe cancels the dialog
   w->OptBtnClick();
-  EXPECT_TRUE(dialog_seen);
+  EXPECT_EQ(probe.Seen(), 1);
   EXPECT_FALSE(Appearance().FlatToolButtons);
   EXPECT_FALSE(Get<QToolButton>(*w, "MeanCalcBtn")->autoRaise());
   EXPECT_FALSE(Get<QToolButton>(*w, "ExitBtn")->autoRaise());

@@ -18,7 +18,7 @@
 #include "app/message_boxes.h"
 #include "appearance/glyphs.h"
 #include "app/rp_preview_logic.h"
-#include "app/tests/modal_probe.h"
+#include "testsupport/modal_probe.h"
 #include "app/tests/rp_fake_job.h"
 #include "widgets/duz_edit.h"
 

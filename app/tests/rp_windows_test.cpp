@@ -9,7 +9,7 @@
 #include "app/rp_preview_form.h"
 #include "app/rp_setup_form.h"
 #include "app/rp_status_form.h"
-#include "app/tests/modal_probe.h"
+#include "testsupport/modal_probe.h"
 #include "app/tests/rp_fake_job.h"
 
 namespace zudira {

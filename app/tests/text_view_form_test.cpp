@@ -12,7 +12,7 @@
 #include <QTextDocument>
 
 #include "app/message_boxes.h"
-#include "app/tests/modal_probe.h"
+#include "testsupport/modal_probe.h"
 
 namespace zudira {
 namespace {

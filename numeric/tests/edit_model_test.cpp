@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "locale_scope.h"
+#include "testsupport/locale_scope.h"
 #include "numeric/key_filter.h"
 
 namespace zudira {
