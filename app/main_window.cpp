@@ -1,5 +1,6 @@
-// The main window's frame and client panel: menus, toolbars, status bar and the controls of
-// the input area. The commands are in main_window_commands.cpp.
+// The main window: its making, the settings it reads and writes, and the client panel with the
+// controls of the input area. The menus, toolbars and status bar are in main_window_frame.cpp,
+// the commands in main_window_commands.cpp.
 #include "app/main_window.h"
 
 #include <QAbstractItemView>
@@ -117,8 +118,10 @@ TPDFMainForm::TPDFMainForm(QWidget* parent) : QMainWindow(parent) {
   CentreOnScreen(this);
 }
 
-TPDFMainForm::~TPDFMainForm() {
-  // Writing settings must not throw out of a destructor.
+TPDFMainForm::~TPDFMainForm() = default;
+
+void TPDFMainForm::closeEvent(QCloseEvent* event) {
+  // An error while writing is reported and the window closes all the same.
   RunCommand([this] {
     auto settings = OpenUserSettings();
     SaveToolBarLayout(*settings);
@@ -127,6 +130,7 @@ TPDFMainForm::~TPDFMainForm() {
     const QString failure = SettingsSaveFailure(*settings);
     if (!failure.isEmpty()) WarningMsg(failure);
   });
+  QMainWindow::closeEvent(event);
 }
 
 void TPDFMainForm::CreateClientPanel() {

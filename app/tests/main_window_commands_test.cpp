@@ -163,6 +163,7 @@ TEST_F(MainWindowTest, SettingsAndToolbarLayoutSurviveARestart) {
     auto* toolbar = Get<QToolBar>(*w, "Toolbar971");
     w->addToolBar(Qt::BottomToolBarArea, toolbar);
     ASSERT_EQ(w->toolBarArea(toolbar), Qt::BottomToolBarArea);
+    w->close();
   }
   ASSERT_TRUE(QFile::exists(SettingsFile()));
   Appearance() = AppearanceSettings{};
@@ -194,7 +195,7 @@ TEST_F(MainWindowTest, UnreadableToolbarLayoutLeavesTheToolbarsInPlace) {
 }
 
 TEST_F(MainWindowTest, FirstRunStartsWithTheEnhancedValuesAndWritesThemAtExit) {
-  { auto w = MakeWindow(); }
+  { MakeWindow()->close(); }
   QSettings store(SettingsFile(), QSettings::IniFormat);
   store.beginGroup("Software/Rozuviza/RuvOderu/Zudira/Defaults");
   EXPECT_EQ(store.value("Hint State").toString(), "2");
@@ -222,7 +223,7 @@ TEST_F(MainWindowTest, SettingsThatCannotBeSavedAreReportedOnceAtExit) {
     QFile::remove(file);
     ASSERT_TRUE(c.spoil());
     ScopedBoxScript boxes;
-    { auto w = MakeWindow(); }
+    { MakeWindow()->close(); }
     ASSERT_EQ(boxes.Shown().size(), 1u);
     EXPECT_EQ(boxes.Shown()[0].kind, BoxKind::bkWarning);
     EXPECT_TRUE(boxes.Shown()[0].text.contains(QDir::toNativeSeparators(file)));
@@ -230,7 +231,7 @@ TEST_F(MainWindowTest, SettingsThatCannotBeSavedAreReportedOnceAtExit) {
   }
   QFile::remove(file);
   ScopedBoxScript boxes;
-  { auto w = MakeWindow(); }
+  { MakeWindow()->close(); }
   EXPECT_TRUE(boxes.Shown().empty());
 }
 
