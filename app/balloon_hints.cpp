@@ -39,15 +39,15 @@ class TBalloonHint : public QWidget {
   void Show(const QString& text, QPoint pointer, QWidget* owner) {
     text_ = text;
     owner_ = owner;
-    const QRect textRect =
+    const QRect text_rect =
         fontMetrics().boundingRect(QRect(0, 0, kMaxTextWidth, 2000), Qt::TextWordWrap, text_);
     // A few pixels of slack: wrapped drawing may measure a little wider than the estimate.
-    const QSize size(std::max(textRect.width() + 26, kTailInset * 2 + 24),
-                     textRect.height() + 14 + kTailHeight);
+    const QSize size(std::max(text_rect.width() + 26, kTailInset * 2 + 24),
+                     text_rect.height() + 14 + kTailHeight);
     QScreen* screen = QGuiApplication::screenAt(pointer);
     if (screen == nullptr) screen = QGuiApplication::primaryScreen();
     const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 4096, 4096);
-    setGeometry(BalloonGeometry(pointer, size, area, &tailBelow_));
+    setGeometry(BalloonGeometry(pointer, size, area, &tail_below_));
     tip_ = mapFromGlobal(pointer);
     UpdateMask();
     show();
@@ -72,8 +72,8 @@ class TBalloonHint : public QWidget {
 
  private:
   QRectF Body() const {
-    return tailBelow_ ? QRectF(0.5, 0.5, width() - 1, height() - kTailHeight - 1)
-                      : QRectF(0.5, kTailHeight + 0.5, width() - 1, height() - kTailHeight - 1);
+    return tail_below_ ? QRectF(0.5, 0.5, width() - 1, height() - kTailHeight - 1)
+                       : QRectF(0.5, kTailHeight + 0.5, width() - 1, height() - kTailHeight - 1);
   }
 
   // The rounded body united with the tail, whose tip points at the pointer.
@@ -81,13 +81,13 @@ class TBalloonHint : public QWidget {
     const QRectF body = Body();
     QPainterPath path;
     path.addRoundedRect(body, 7, 7);
-    const qreal tipX = std::clamp<qreal>(tip_.x(), 26, width() - 4);
-    const qreal edge = tailBelow_ ? body.bottom() - 1 : body.top() + 1;
-    const qreal tipY = tailBelow_ ? height() - 0.5 : 0.5;
+    const qreal tip_x = std::clamp<qreal>(tip_.x(), 26, width() - 4);
+    const qreal edge = tail_below_ ? body.bottom() - 1 : body.top() + 1;
+    const qreal tip_y = tail_below_ ? height() - 0.5 : 0.5;
     QPainterPath tail;
-    tail.moveTo(tipX - 20, edge);
-    tail.lineTo(tipX, tipY);
-    tail.lineTo(tipX - 7, edge);
+    tail.moveTo(tip_x - 20, edge);
+    tail.lineTo(tip_x, tip_y);
+    tail.lineTo(tip_x - 7, edge);
     tail.closeSubpath();
     return path.united(tail);
   }
@@ -104,7 +104,7 @@ class TBalloonHint : public QWidget {
   QString text_;
   QPointer<QWidget> owner_;
   QPoint tip_;
-  bool tailBelow_ = false;
+  bool tail_below_ = false;
   QTimer timer_;
 };
 
@@ -182,7 +182,7 @@ QWidget* ShownBalloon() {
   return Balloon() && Balloon()->isVisible() ? Balloon().data() : nullptr;
 }
 
-QRect BalloonGeometry(QPoint pointer, QSize size, const QRect& screen, bool* tailBelow) {
+QRect BalloonGeometry(QPoint pointer, QSize size, const QRect& screen, bool* tail_below) {
   // The tip stops short of the pointer: a balloon under the pointer would take the mouse away
   // from the control and end its own hint.
   QRect rect(QPoint(pointer.x() - size.width() + kTailInset, pointer.y() + kPointerGap), size);
@@ -194,7 +194,7 @@ QRect BalloonGeometry(QPoint pointer, QSize size, const QRect& screen, bool* tai
   }
   if (rect.left() < screen.left()) rect.moveLeft(screen.left());
   if (rect.right() > screen.right()) rect.moveRight(screen.right());
-  if (tailBelow != nullptr) *tailBelow = below;
+  if (tail_below != nullptr) *tail_below = below;
   return rect;
 }
 

@@ -27,7 +27,7 @@ QWidget* ShownBalloon();
 
 // Where a balloon of `size` (tail included) goes for the pointer at `pointer`: below and to
 // the left of it, its tail's tip just below the pointer; above it when there is no room below, and
-// moved sideways to stay on `screen`. `tailBelow` tells which side the tail is drawn on.
-QRect BalloonGeometry(QPoint pointer, QSize size, const QRect& screen, bool* tailBelow);
+// moved sideways to stay on `screen`. `tail_below` tells which side the tail is drawn on.
+QRect BalloonGeometry(QPoint pointer, QSize size, const QRect& screen, bool* tail_below);
 
 }  // namespace zudira

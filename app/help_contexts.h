@@ -32,11 +32,12 @@ inline constexpr int kHelpSavePdf = 1502;
 
 // Every context above, for the check that the shipped document has a topic for each.
 inline constexpr int kProgramHelpContexts[] = {
-    kHelpMainWindow,   kHelpDistribution,     kHelpRangeType,           kHelpDecimals,
-    kHelpParameters,   kHelpCalculate,        kHelpFixEnd,              kHelpToolbar,
-    kHelpStatusBar,    kHelpPreferences,      kHelpToolTips,            kHelpFlatControls,
-    kHelpColours,      kHelpEnhancedDefaults, kHelpConservativeDefaults, kHelpTutorial,
-    kHelpResources,    kHelpContact,          kHelpReportSetup,         kHelpReportPreview,
-    kHelpSavePdf};
+    kHelpMainWindow,  kHelpDistribution,     kHelpRangeType,
+    kHelpDecimals,    kHelpParameters,       kHelpCalculate,
+    kHelpFixEnd,      kHelpToolbar,          kHelpStatusBar,
+    kHelpPreferences, kHelpToolTips,         kHelpFlatControls,
+    kHelpColours,     kHelpEnhancedDefaults, kHelpConservativeDefaults,
+    kHelpTutorial,    kHelpResources,        kHelpContact,
+    kHelpReportSetup, kHelpReportPreview,    kHelpSavePdf};
 
 }  // namespace zudira

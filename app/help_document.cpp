@@ -22,33 +22,33 @@ QString InlineHtml(const QString& line) {
 QString BodyHtml(const QStringList& lines) {
   QString html;
   QString paragraph;
-  bool inList = false;
-  auto endParagraph = [&] {
+  bool in_list = false;
+  auto end_paragraph = [&] {
     if (!paragraph.isEmpty()) html += "<p>" + paragraph + "</p>\n";
     paragraph.clear();
   };
-  auto endList = [&] {
-    if (inList) html += "</ul>\n";
-    inList = false;
+  auto end_list = [&] {
+    if (in_list) html += "</ul>\n";
+    in_list = false;
   };
   for (const QString& raw : lines) {
     const QString line = raw.trimmed();
     if (line.isEmpty()) {
-      endParagraph();
-      endList();
+      end_paragraph();
+      end_list();
     } else if (line.startsWith("- ")) {
-      endParagraph();
-      if (!inList) html += "<ul>\n";
-      inList = true;
+      end_paragraph();
+      if (!in_list) html += "<ul>\n";
+      in_list = true;
       html += "<li>" + InlineHtml(line.mid(2)) + "</li>\n";
     } else {
-      endList();
+      end_list();
       if (!paragraph.isEmpty()) paragraph += ' ';
       paragraph += InlineHtml(line);
     }
   }
-  endParagraph();
-  endList();
+  end_paragraph();
+  end_list();
   return html;
 }
 
@@ -57,7 +57,7 @@ QString BodyHtml(const QStringList& lines) {
 HelpDocument HelpDocument::Parse(const QString& text) {
   HelpDocument document;
   QStringList body;
-  auto finishTopic = [&] {
+  auto finish_topic = [&] {
     if (!document.topics_.empty()) document.topics_.back().html = BodyHtml(body);
     body.clear();
   };
@@ -68,7 +68,7 @@ HelpDocument HelpDocument::Parse(const QString& text) {
     if (line.startsWith('#')) continue;
     const QRegularExpressionMatch match = heading.match(line);
     if (match.hasMatch()) {
-      finishTopic();
+      finish_topic();
       HelpTopic topic;
       topic.level = match.captured(1).size() == 2 ? 1 : 2;
       topic.context = match.captured(2).toInt();
@@ -85,7 +85,7 @@ HelpDocument HelpDocument::Parse(const QString& text) {
     }
     body << line;
   }
-  finishTopic();
+  finish_topic();
   return document;
 }
 

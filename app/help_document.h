@@ -25,7 +25,7 @@ struct HelpTopic {
 
 struct HelpIndexEntry {
   QString keyword;
-  int context = 0;  // the first of `contexts`
+  int context = 0;            // the first of `contexts`
   std::vector<int> contexts;  // every topic the word leads to, in the document's order
 };
 

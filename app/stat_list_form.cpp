@@ -158,8 +158,7 @@ TStatListForm::~TStatListForm() = default;
 void TStatListForm::SetRows(ListKind kind, const std::vector<std::string>& rows) {
   QStringList texts;
   texts.reserve(static_cast<qsizetype>(rows.size()));
-  for (const std::string& row : rows)
-    texts.push_back(Latin1(row));
+  for (const std::string& row : rows) texts.push_back(Latin1(row));
   kind_ = kind;
   model_->SetRows(std::move(texts));
 }

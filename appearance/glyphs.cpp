@@ -62,9 +62,9 @@ void Magnifier(QPainter& p, const QRectF& lens) {
   p.drawEllipse(lens);
 }
 
-void Triangle(QPainter& p, double tipX, double baseX) {
+void Triangle(QPainter& p, double tip_x, double base_x) {
   QPolygonF tri;
-  tri << QPointF(tipX, 8) << QPointF(baseX, 3) << QPointF(baseX, 13);
+  tri << QPointF(tip_x, 8) << QPointF(base_x, 3) << QPointF(base_x, 13);
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(30, 90, 170));
   p.drawPolygon(tri);

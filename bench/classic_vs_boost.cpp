@@ -31,8 +31,9 @@ namespace {
 constexpr int kRequestsPerKind = 400;
 constexpr std::int32_t kLargest = std::numeric_limits<std::int32_t>::max();
 
-using testing::RealField;
-using testing::WholeField;
+// Field values as the window's fields give them.
+constexpr auto& RealValue = testing::RealField;
+constexpr auto& Whole = testing::WholeField;
 
 struct KindSet {
   const char* name;
@@ -65,54 +66,54 @@ std::vector<KindSet> MakeSets() {
   };
   add("Normal", [&](int i) {
     const Real mean = between(-10, 10), sdev = between(0.1, 10);
-    return ProbabilityRequest{dkNormal, Tail(i, false), feFixA, RealField(mean),
-                              RealField(sdev), RealField(mean + sdev * between(-6, 6)), {}};
+    return ProbabilityRequest{dkNormal, Tail(i, false), feFixA, RealValue(mean),
+                              RealValue(sdev), RealValue(mean + sdev * between(-6, 6)), {}};
   });
   add("Inverse Normal", [&](int i) {
-    return ProbabilityRequest{dkInverseNormal, Tail(i, false), feFixA, RealField(between(-10, 10)),
-                              RealField(between(0.1, 10)), RealField(probability()), {}};
+    return ProbabilityRequest{dkInverseNormal, Tail(i, false), feFixA, RealValue(between(-10, 10)),
+                              RealValue(between(0.1, 10)), RealValue(probability()), {}};
   });
   add("Binomial", [&](int i) {
     const auto n = static_cast<std::int32_t>(between(1, 1547));
-    return ProbabilityRequest{dkBinomial, Tail(i, true), feFixA, RealField(between(0.01, 0.99)),
-                              WholeField(n), WholeField(static_cast<std::int32_t>(between(0, n))), {}};
+    return ProbabilityRequest{dkBinomial, Tail(i, true), feFixA, RealValue(between(0.01, 0.99)),
+                              Whole(n), Whole(static_cast<std::int32_t>(between(0, n))), {}};
   });
   add("Poisson", [&](int i) {
     const Real mean = between(0.1, 1000);
-    return ProbabilityRequest{dkPoisson, Tail(i, true), feFixA, RealField(mean), {},
-                              WholeField(static_cast<std::int32_t>(between(0, 2 * mean))), {}};
+    return ProbabilityRequest{dkPoisson, Tail(i, true), feFixA, RealValue(mean), {},
+                              Whole(static_cast<std::int32_t>(between(0, 2 * mean))), {}};
   });
   add("Exponential", [&](int i) {
     const Real mean = between(0.1, 10);
-    return ProbabilityRequest{dkExponential, Tail(i, false), feFixA, RealField(mean), {},
-                              RealField(between(0, 6) * mean), {}};
+    return ProbabilityRequest{dkExponential, Tail(i, false), feFixA, RealValue(mean), {},
+                              RealValue(between(0, 6) * mean), {}};
   });
   add("Student T", [&](int i) {
-    return ProbabilityRequest{dkStudentT, Tail(i, false), feFixA, WholeField(DegreesOfFreedom(rng)),
-                              {}, RealField(between(-6, 6)), {}};
+    return ProbabilityRequest{dkStudentT, Tail(i, false), feFixA, Whole(DegreesOfFreedom(rng)),
+                              {}, RealValue(between(-6, 6)), {}};
   });
   add("Inverse Student T", [&](int i) {
     return ProbabilityRequest{dkInverseStudentT, Tail(i, false), feFixA,
-                              WholeField(DegreesOfFreedom(rng)), {}, RealField(probability()), {}};
+                              Whole(DegreesOfFreedom(rng)), {}, RealValue(probability()), {}};
   });
   add("Chi-Squared", [&](int i) {
     const std::int32_t df = DegreesOfFreedom(rng);
     const Real spread = 4 * std::sqrt(2 * static_cast<Real>(df));
     const Real x = std::max<Real>(0.01L, df + spread * between(-1, 1));
-    return ProbabilityRequest{dkChiSquared, Tail(i, false), feFixA, WholeField(df), {},
-                              RealField(x), {}};
+    return ProbabilityRequest{dkChiSquared, Tail(i, false), feFixA, Whole(df), {},
+                              RealValue(x), {}};
   });
   add("Inverse Chi-Squared", [&](int i) {
     return ProbabilityRequest{dkInverseChiSquared, Tail(i, false), feFixA,
-                              WholeField(DegreesOfFreedom(rng)), {}, RealField(probability()), {}};
+                              Whole(DegreesOfFreedom(rng)), {}, RealValue(probability()), {}};
   });
   add("F", [&](int i) {
-    return ProbabilityRequest{dkF, Tail(i, false), feFixA, WholeField(DegreesOfFreedom(rng)),
-                              WholeField(DegreesOfFreedom(rng)), RealField(between(0.05, 4)), {}};
+    return ProbabilityRequest{dkF, Tail(i, false), feFixA, Whole(DegreesOfFreedom(rng)),
+                              Whole(DegreesOfFreedom(rng)), RealValue(between(0.05, 4)), {}};
   });
   add("Inverse F", [&](int i) {
-    return ProbabilityRequest{dkInverseF, Tail(i, false), feFixA, WholeField(DegreesOfFreedom(rng)),
-                              WholeField(DegreesOfFreedom(rng)), RealField(probability()), {}};
+    return ProbabilityRequest{dkInverseF, Tail(i, false), feFixA, Whole(DegreesOfFreedom(rng)),
+                              Whole(DegreesOfFreedom(rng)), RealValue(probability()), {}};
   });
   return sets;
 }

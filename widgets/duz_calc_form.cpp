@@ -116,7 +116,7 @@ QColor FaceColour(KeyFace face) {
 }
 
 // The eight picture keys in the order of Bmps, as glyphs of the shared list.
-constexpr int kKeyGlyphs[] = {gPower,  gSquare, gSquareRoot, gInverse,
+constexpr int kKeyGlyphs[] = {gPower,    gSquare, gSquareRoot, gInverse,
                               gTransfer, gCancel, gCopy,       gPaste};
 
 QString StyleFor(KeyFace face) {

@@ -98,8 +98,9 @@ void TDuzEdit2::keyPressEvent(QKeyEvent* event) {
   // The selection is what the key replaces: a separator there does not count.
   const qsizetype start = hasSelectedText() ? selectionStart() : 0;
   const qsizetype length = hasSelectedText() ? selectionLength() : 0;
-  const std::string text = TextKeptByKey(Latin1Bytes(QLineEdit::text()), static_cast<std::size_t>(start),
-                                         static_cast<std::size_t>(length));
+  const std::string text =
+      TextKeptByKey(Latin1Bytes(QLineEdit::text()), static_cast<std::size_t>(start),
+                    static_cast<std::size_t>(length));
   const char separator = CurrentLocale().decimal_separator;
   auto judge = [&](unsigned code) {
     return FilterKey(edit_type_, valid_chars_, code, text, separator);

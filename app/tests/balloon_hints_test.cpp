@@ -60,24 +60,24 @@ TEST(HintStateTest, EachStateShowsHintsItsOwnWay) {
 TEST(BalloonGeometryTest, BelowLeftOfThePointerAndKeptOnTheScreen) {
   const QRect screen(0, 0, 1000, 800);
   const QSize size(200, 60);
-  bool tailBelow = true;
-  const QRect normal = BalloonGeometry({500, 300}, size, screen, &tailBelow);
-  EXPECT_FALSE(tailBelow);
+  bool tail_below = true;
+  const QRect normal = BalloonGeometry({500, 300}, size, screen, &tail_below);
+  EXPECT_FALSE(tail_below);
   EXPECT_GT(normal.top(), 300);  // not under the pointer
   EXPECT_LT(normal.top(), 306);
   EXPECT_LT(normal.left(), 500);
   EXPECT_GT(normal.right(), 480);
   EXPECT_EQ(normal.size(), size);
 
-  const QRect nearBottom = BalloonGeometry({500, 780}, size, screen, &tailBelow);
-  EXPECT_TRUE(tailBelow);
-  EXPECT_LT(nearBottom.bottom(), 780);
-  EXPECT_GT(nearBottom.bottom(), 774);
+  const QRect near_bottom = BalloonGeometry({500, 780}, size, screen, &tail_below);
+  EXPECT_TRUE(tail_below);
+  EXPECT_LT(near_bottom.bottom(), 780);
+  EXPECT_GT(near_bottom.bottom(), 774);
 
-  const QRect nearLeft = BalloonGeometry({20, 300}, size, screen, &tailBelow);
-  EXPECT_EQ(nearLeft.left(), 0);
-  const QRect nearRight = BalloonGeometry({999, 300}, size, screen, &tailBelow);
-  EXPECT_LE(nearRight.right(), 999);
+  const QRect near_left = BalloonGeometry({20, 300}, size, screen, &tail_below);
+  EXPECT_EQ(near_left.left(), 0);
+  const QRect near_right = BalloonGeometry({999, 300}, size, screen, &tail_below);
+  EXPECT_LE(near_right.right(), 999);
 }
 
 }  // namespace

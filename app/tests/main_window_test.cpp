@@ -60,9 +60,12 @@ TEST_F(MainWindowTest, StartsWithNormalAndTheFirstRangeType) {
 TEST_F(MainWindowTest, ControlsCarryTheirHelpContextsHintsAndToolbarPlaces) {
   auto w = MakeWindow();
   const std::pair<const char*, int> contexts[] = {
-      {"PDFType", kHelpDistribution},   {"FixType", kHelpFixEnd},  {"PDFRange", kHelpRangeType},    {"Mean", kHelpParameters},
-      {"SDev", kHelpParameters},      {"A", kHelpParameters},        {"B", kHelpParameters},           {"Answer", kHelpCalculate},
-      {"CalcBtn", kHelpCalculate},   {"Accuracy", kHelpDecimals}, {"ClientPanel", kHelpMainWindow}, {"Toolbar971", kHelpToolbar},
+      {"PDFType", kHelpDistribution},   {"FixType", kHelpFixEnd},
+      {"PDFRange", kHelpRangeType},     {"Mean", kHelpParameters},
+      {"SDev", kHelpParameters},        {"A", kHelpParameters},
+      {"B", kHelpParameters},           {"Answer", kHelpCalculate},
+      {"CalcBtn", kHelpCalculate},      {"Accuracy", kHelpDecimals},
+      {"ClientPanel", kHelpMainWindow}, {"Toolbar971", kHelpToolbar},
       {"StatusBar", kHelpStatusBar},
   };
   for (const auto& [name, context] : contexts) {
