@@ -87,7 +87,7 @@ TEST(RPWindows, SetupAndPreviewRunThroughTheDataModule) {
     EXPECT_EQ(form->windowTitle(), "Factorials for N = 20");
     maximised = form->isMaximized();
     zoom = form->PageView()->Zoom();
-    form->PageView()->viewport()->repaint();
+    form->PageView()->viewport()->grab();  // paints even before the window is exposed
   });
   windows.RunPreview("Factorials for N = 20", job);
   EXPECT_TRUE(maximised);
