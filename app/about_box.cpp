@@ -16,12 +16,13 @@
 #include "appearance/appearance_settings.h"
 #include "app/launch_url.h"
 #include "app/message_boxes.h"
-#include "app/pictures.h"
+#include "app/range_pictures.h"
 #include "app/platform_info.h"
 #include "app/program_info.h"
 #include "app/window_placement.h"
 #include "numeric/conversions.h"
 #include "widgets/duz_label.h"
+#include "widgets/latin1_text.h"
 #include "version_info.h"
 
 namespace zudira {
@@ -38,10 +39,6 @@ const char* const kProcessorLabel = "Processor Type: \t\t";
 const char* const kSystemLabel = "Operating System: \t";
 const char* const kCompanyLabel = "Registered Company: \t";
 const char* const kOwnerLabel = "Registered Owner: \t\t";
-
-QString Latin1(const std::string& text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // IntToGroupedStr takes 32 bits; memory beyond 2 TB in KB is grouped in two parts, the low
 // three digits written with the separator the locale puts between groups.
@@ -233,11 +230,7 @@ void TAboutBox2::WebBtnClick() {
 
 void TAboutBox2::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
-  // A minimised box takes the whole program down with it, as one application window.
-  if (event->type() == QEvent::WindowStateChange && isMinimized()) {
-    for (QWidget* window : QApplication::topLevelWidgets())
-      if (window != this && window->isVisible() && !window->isMinimized()) window->showMinimized();
-  }
+  MinimiseProgramWith(this, event);
 }
 
 bool ShowAboutBox(QWidget* parent) {

@@ -1,9 +1,5 @@
-// Pushing the appearance settings onto a window's controls, and how each window shows hints.
+// Pushing the appearance settings onto a window's controls.
 #pragma once
-
-#include <QPoint>
-#include <QRect>
-#include <QSize>
 
 #include "appearance/appearance_settings.h"
 
@@ -28,19 +24,5 @@ inline constexpr char kSunkenShadowProperty[] = "sunkenShadow";
 // Other controls are left alone. Reads the settings each time; keeps no state.
 void ApplyAppearance(QWidget* container, const AppearanceSettings& settings);
 void ApplyAppearance(QWidget* container);  // with Appearance()
-
-// How a window shows the hints (tooltips) of its controls: 0 none, 1 standard tooltips,
-// 2 balloons below and to the left of the pointer. Any other value changes nothing.
-// Windows never given a state show standard tooltips.
-void SetHintState(QWidget* window, int state);
-int HintStateOf(const QWidget* widget);
-
-// The balloon shown for the current hint, or nullptr when none is visible.
-QWidget* ShownBalloon();
-
-// Where a balloon of `size` (tail included) goes for the pointer at `pointer`: below and to
-// the left of it, its tail's tip just below the pointer; above it when there is no room below, and
-// moved sideways to stay on `screen`. `tailBelow` tells which side the tail is drawn on.
-QRect BalloonGeometry(QPoint pointer, QSize size, const QRect& screen, bool* tailBelow);
 
 }  // namespace zudira

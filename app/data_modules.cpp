@@ -1,7 +1,7 @@
 #include "app/data_modules.h"
 
-#include "app/pictures.h"
 #include "app/platform_info.h"
+#include "appearance/glyphs.h"
 
 namespace zudira {
 

@@ -46,7 +46,7 @@ class TDuzDataRP : public QObject {
 TReportSystem* SharedReportSystem();
 
 // Holds Bmps, the glyphs that buttons in every window take their pictures from (indices:
-// the Glyph enumeration of app/pictures.h).
+// the Glyph enumeration of appearance/glyphs.h).
 class TDuzDataLite : public QObject {
   Q_OBJECT
  public:

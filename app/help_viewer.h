@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "app/help.h"
+#include "app/help_document.h"
 
 class QLineEdit;
 class QListWidget;

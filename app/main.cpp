@@ -45,10 +45,7 @@ int main(int argc, char** argv) {
   // Print jobs show the program's own set-up, status and preview windows.
   report_module.RepSys().SetWindows(&zudira::ReportWindowsOf(report_module));
   zudira::TDuzDataLite glyph_module(&app);
-  // Made on the heap and deleted before the modules: its destruction writes the settings.
-  auto main_form = std::make_unique<zudira::TPDFMainForm>();
-  main_form->show();
-  const int result = zudira::TZudiraApplication::exec();
-  main_form.reset();
-  return result;
+  zudira::TPDFMainForm main_form;
+  main_form.show();
+  return zudira::TZudiraApplication::exec();
 }

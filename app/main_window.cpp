@@ -1,5 +1,6 @@
-// The main window's frame and client panel: menus, toolbars, status bar and the controls of
-// the input area. The commands are in main_window_commands.cpp.
+// The main window: its making, the settings it reads and writes, and the client panel with the
+// controls of the input area. The menus, toolbars and status bar are in main_window_frame.cpp,
+// the commands in main_window_commands.cpp.
 #include "app/main_window.h"
 
 #include <QAbstractItemView>
@@ -24,8 +25,10 @@
 #include "app/data_modules.h"
 #include "app/error_report.h"
 #include "app/help.h"
+#include "app/help_contexts.h"
 #include "app/message_boxes.h"
-#include "app/pictures.h"
+#include "app/range_pictures.h"
+#include "appearance/glyphs.h"
 #include "app/platform_info.h"
 #include "app/program_info.h"
 #include "app/qstring_text.h"
@@ -120,8 +123,10 @@ TPDFMainForm::TPDFMainForm(QWidget* parent) : QMainWindow(parent) {
   CentreOnScreen(this);
 }
 
-TPDFMainForm::~TPDFMainForm() {
-  // Writing settings must not throw out of a destructor.
+TPDFMainForm::~TPDFMainForm() = default;
+
+void TPDFMainForm::closeEvent(QCloseEvent* event) {
+  // An error while writing is reported and the window closes all the same.
   RunCommand([this] {
     auto settings = OpenUserSettings();
     SaveToolBarLayout(*settings);
@@ -131,13 +136,14 @@ TPDFMainForm::~TPDFMainForm() {
     const QString failure = SettingsSaveFailure(*settings);
     if (!failure.isEmpty()) WarningMsg(failure);
   });
+  QMainWindow::closeEvent(event);
 }
 
 void TPDFMainForm::CreateClientPanel() {
   client_panel_ = new QWidget(this);
   client_panel_->setObjectName("ClientPanel");
   client_panel_->setFixedSize(kClientWidth, kClientHeight);
-  SetHelpContext(client_panel_, 5000);
+  SetHelpContext(client_panel_, kHelpMainWindow);
   setCentralWidget(client_panel_);
   QWidget* panel = client_panel_;
 
@@ -168,14 +174,14 @@ void TPDFMainForm::CreateClientPanel() {
       "QAbstractItemView { background: #C0DCC0; color: black;"
       " selection-background-color: #A6CAF0; selection-color: #000080; }");
   pdf_type_->setToolTip(Text(kPDFTypeHint));
-  SetHelpContext(pdf_type_, 5010);
+  SetHelpContext(pdf_type_, kHelpDistribution);
   connect(pdf_type_, &QComboBox::currentIndexChanged, this, [this] { PDFTypeChange(); });
 
   fix_type_ = new QGroupBox(" Fix End ", panel);
   fix_type_->setObjectName("FixType");
   fix_type_->setGeometry(4, 60, 155, 63);
   fix_type_->setToolTip(Text(kFixTypeHint));
-  SetHelpContext(fix_type_, 5060);
+  SetHelpContext(fix_type_, kHelpFixEnd);
   fix_buttons_ = new QButtonGroup(fix_type_);
   const char* fix_names[] = {"Fix A", "Fix B"};
   for (int i = 0; i < 2; ++i) {
@@ -183,7 +189,7 @@ void TPDFMainForm::CreateClientPanel() {
     radio->setObjectName(i == 0 ? "FixA" : "FixB");
     radio->setGeometry(12, 18 + i * 20, 130, 18);
     radio->setToolTip(Text(kFixTypeHint));
-    SetHelpContext(radio, 5060);
+    SetHelpContext(radio, kHelpFixEnd);
     fix_buttons_->addButton(radio, i);
   }
   fix_buttons_->button(feFixA)->setChecked(true);
@@ -211,7 +217,7 @@ void TPDFMainForm::CreateClientPanel() {
     text->setMaxLength(2);
   }
   accuracy_->setToolTip(Text(kAccuracyHint));
-  SetHelpContext(accuracy_, 5030);
+  SetHelpContext(accuracy_, kHelpDecimals);
   connect(accuracy_, &QSpinBox::valueChanged, this, [this] { AccuracyChange(); });
 
   PlaceRangeSelector(panel);
@@ -225,7 +231,7 @@ void TPDFMainForm::PlaceRangeSelector(QWidget* panel) {
   const int label_x = kRangeLabelX + column_x - kRangeColumnX;
   pdf_range_->setGeometry(column_x, 6, 28, 305);
   pdf_range_->setToolTip(Text(kRangeHint));
-  SetHelpContext(pdf_range_, 5020);
+  SetHelpContext(pdf_range_, kHelpRangeType);
   range_buttons_ = new QButtonGroup(pdf_range_);
   for (int r = 0; r < kRangeTypeCount; ++r) {
     const int label_y = kRangeFirstY + r * kRangeStep;
@@ -234,7 +240,7 @@ void TPDFMainForm::PlaceRangeSelector(QWidget* panel) {
     // The group starts at y 6; each item is centred on its label's line.
     radio->setGeometry(6, label_y - 6 - 1, 18, 18);
     radio->setToolTip(Text(kRangeHint));
-    SetHelpContext(radio, 5020);
+    SetHelpContext(radio, kHelpRangeType);
     range_buttons_->addButton(radio, r);
 
     auto* label = new TDuzMathLabel(panel);
@@ -245,7 +251,7 @@ void TPDFMainForm::PlaceRangeSelector(QWidget* panel) {
     label->setGeometry(label_x, label_y - 1, label->sizeHint().width() + 2, 18);
     label->SetTransparent(true);
     label->setToolTip(Text(kRangeHint));
-    SetHelpContext(label, 5020);
+    SetHelpContext(label, kHelpRangeType);
     connect(label, &TDuzLabel::clicked, this, [this, r] { DuzLabel8Click(r); });
     range_labels_[static_cast<size_t>(r)] = label;
   }
@@ -267,16 +273,16 @@ void TPDFMainForm::PlaceRightColumn(QWidget* panel) {
     SetHelpContext(edit, context);
     return edit;
   };
-  mean_ = field("Mean", 12, nullptr, 5040);
-  sdev_ = field("SDev", 39, nullptr, 5040);
-  a_ = field("A", 66, "The value of A", 5040);
-  b_ = field("B", 95, "The value of B", 5040);
+  mean_ = field("Mean", 12, nullptr, kHelpParameters);
+  sdev_ = field("SDev", 39, nullptr, kHelpParameters);
+  a_ = field("A", 66, "The value of A", kHelpParameters);
+  b_ = field("B", 95, "The value of B", kHelpParameters);
   for (TDuzEdit3* input : {mean_, sdev_, a_, b_}) {
     connect(input, &TDuzEdit3::OnExit, this, [this](TDuzEdit3* sender) { InputTaken(sender); });
     connect(input, &TDuzEdit3::TextRefused, this,
             [](TDuzEdit3* sender) { ErrorMsg(sender->RefusedMessage()); });
   }
-  answer_ = field("Answer", 122, nullptr, 5050);
+  answer_ = field("Answer", 122, nullptr, kHelpCalculate);
   answer_->setToolTip(Text(kAnswerHint));
   answer_->SetReadOnly(true);
   answer_->setFocusPolicy(Qt::ClickFocus);
@@ -339,7 +345,7 @@ void TPDFMainForm::PlaceRightColumn(QWidget* panel) {
   calc_btn_->setIcon(QIcon(bitmaps_[kCalcButtonPicture]));
   calc_btn_->setIconSize(bitmaps_[kCalcButtonPicture].deviceIndependentSize().toSize());
   calc_btn_->setToolTip(Text(kCalcBtnHint));
-  SetHelpContext(calc_btn_, 5050);
+  SetHelpContext(calc_btn_, kHelpCalculate);
   connect(calc_btn_, &QPushButton::clicked, this, [this] { CalcBtnClick(); });
 
   image_ = new QLabel(panel);

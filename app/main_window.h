@@ -59,7 +59,6 @@ class TPDFMainForm : public QMainWindow {
  public:
   // Reads the settings, applies them, restores the toolbars and sets up the inputs.
   explicit TPDFMainForm(QWidget* parent = nullptr);
-  // Saves the toolbar layout and writes the settings.
   ~TPDFMainForm() override;
 
   // The pop-up calculator: a caption (empty keeps the calculator's own) and the value to
@@ -119,6 +118,8 @@ class TPDFMainForm : public QMainWindow {
   void ApplyAppearanceSettings();
 
  protected:
+  // Saves the toolbar layout and writes the settings as the window closes.
+  void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;  // FormKeyDown
 
  private:

@@ -16,8 +16,10 @@
 #include "appearance/appearance_settings.h"
 #include "app/apply_appearance.h"
 #include "app/data_modules.h"
+#include "app/balloon_hints.h"
 #include "app/error_report.h"
 #include "app/help.h"
+#include "app/help_contexts.h"
 #include "app/main_window.h"
 #include "app/message_boxes.h"
 #include "app/pref_form.h"
@@ -394,15 +396,15 @@ void TPDFMainForm::Help2ItemClick() {
 }
 
 void TPDFMainForm::TutItemClick() {
-  RunCommand([] { HelpContext(7000); });
+  RunCommand([] { HelpContext(kHelpTutorial); });
 }
 
 void TPDFMainForm::ResourcesItemClick() {
-  RunCommand([] { HelpContext(2000); });
+  RunCommand([] { HelpContext(kHelpResources); });
 }
 
 void TPDFMainForm::ContactItemClick() {
-  RunCommand([] { HelpContext(2001); });
+  RunCommand([] { HelpContext(kHelpContact); });
 }
 
 void TPDFMainForm::HelpBtnClick() {

@@ -20,8 +20,9 @@
 #include "appearance/appearance_settings.h"
 #include "app/data_modules.h"
 #include "app/help.h"
+#include "app/help_contexts.h"
 #include "app/main_window.h"
-#include "app/pictures.h"
+#include "appearance/glyphs.h"
 #include "app/platform_info.h"
 
 namespace zudira {
@@ -138,7 +139,7 @@ void TPDFMainForm::CreateToolBars() {
   menu_toolbar_->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
   menu_toolbar_->setFloatable(false);
   menu_toolbar_->addWidget(menu_bar_);
-  SetHelpContext(menu_toolbar_, 5000);
+  SetHelpContext(menu_toolbar_, kHelpMainWindow);
   addToolBar(Qt::TopToolBarArea, menu_toolbar_);
   addToolBarBreak(Qt::TopToolBarArea);
 
@@ -147,7 +148,7 @@ void TPDFMainForm::CreateToolBars() {
   command_toolbar_->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
   command_toolbar_->setFloatable(false);
   command_toolbar_->setIconSize(QSize(kGlyphSize, kGlyphSize));
-  SetHelpContext(command_toolbar_, 5200);
+  SetHelpContext(command_toolbar_, kHelpToolbar);
   struct Button {
     QAction* action;
     const char* name;
@@ -178,7 +179,7 @@ void TPDFMainForm::CreateStatusBar() {
   QStatusBar* bar = statusBar();
   bar->setObjectName("StatusBar");
   bar->setSizeGripEnabled(false);
-  SetHelpContext(bar, 5300);
+  SetHelpContext(bar, kHelpStatusBar);
   auto indicator = [bar](const char* name) {
     auto* label = new QLabel(bar);
     label->setObjectName(name);

@@ -13,8 +13,10 @@
 #include <QToolButton>
 
 #include "app/apply_appearance.h"
+#include "app/balloon_hints.h"
 #include "app/colour_box.h"
 #include "app/help.h"
+#include "app/help_contexts.h"
 #include "app/window_placement.h"
 #include "widgets/duz_label.h"
 
@@ -34,7 +36,7 @@ TPrefForm::TPrefForm(QWidget* parent) : QDialog(parent) {
   setObjectName("PrefForm");
   setWindowTitle("Preferences");
   setFixedSize(479, 278);
-  SetHelpContext(this, 6000);
+  SetHelpContext(this, kHelpPreferences);
 
   const AppearanceSettings& now = Appearance();
   openHeading_ = now.HeadingColour;
@@ -45,7 +47,7 @@ TPrefForm::TPrefForm(QWidget* parent) : QDialog(parent) {
   toolTipRG_->setObjectName("ToolTipRG");
   toolTipRG_->setProperty(kSunkenShadowProperty, true);
   toolTipRG_->setGeometry(8, 6, 132, 104);
-  SetHelpContext(toolTipRG_, 6010);
+  SetHelpContext(toolTipRG_, kHelpToolTips);
   toolTipGroup_ = new QButtonGroup(this);
   const char* items[] = {"Do not show", "Use Standard", "Use Balloons"};
   for (int i = 0; i < 3; ++i) {
@@ -79,7 +81,7 @@ TPrefForm::TPrefForm(QWidget* parent) : QDialog(parent) {
     (*row.box)->setObjectName(row.name);
     (*row.box)->setGeometry(kBoxLeft, y, kBoxWidth, 22);
     label->setBuddy(*row.box);
-    SetHelpContext(*row.box, 6030);
+    SetHelpContext(*row.box, kHelpColours);
     y += kRowHeight;
   }
   auto* testLabel = new TDuzLabel(this);
@@ -93,18 +95,18 @@ TPrefForm::TPrefForm(QWidget* parent) : QDialog(parent) {
   for (int i = 1; i <= 10; ++i) testBox_->addItem(QString("Item %1").arg(i));
   testBox_->setGeometry(kBoxLeft, y, kBoxWidth, 22);
   testBox_->installEventFilter(this);
-  SetHelpContext(testBox_, 6030);
+  SetHelpContext(testBox_, kHelpColours);
 
   flatCB_ = new QCheckBox("Flat Toolbat Buttons?", this);
   flatCB_->setObjectName("FlatCB");
   flatCB_->setToolTip("Do you wish Tool Buttons to be flat?");
   flatCB_->setGeometry(10, 136, 170, 22);
-  SetHelpContext(flatCB_, 6020);
+  SetHelpContext(flatCB_, kHelpFlatControls);
   flatComboCB_ = new QCheckBox("Flat ComboBoxes?", this);
   flatComboCB_->setObjectName("FlatComboCB");
   flatComboCB_->setToolTip("Do you wish to use Flat comboboxes where available?");
   flatComboCB_->setGeometry(10, 158, 170, 22);
-  SetHelpContext(flatComboCB_, 6020);
+  SetHelpContext(flatComboCB_, kHelpFlatControls);
 
   auto* note = new QLabel(
       "Combo Boxes will show Standard and System Colours.\n"
@@ -118,12 +120,12 @@ TPrefForm::TPrefForm(QWidget* parent) : QDialog(parent) {
   def1->setObjectName("Def1Btn");
   def1->setToolTip("Use the Enhanced Defaults.\nMay not appear good on some Monitors.");
   def1->setGeometry(8, 240, 80, 28);
-  SetHelpContext(def1, 6040);
+  SetHelpContext(def1, kHelpEnhancedDefaults);
   auto* def2 = new QPushButton("Default &2", this);
   def2->setObjectName("Def2Btn");
   def2->setToolTip("Use Conservative defaults.");
   def2->setGeometry(94, 240, 80, 28);
-  SetHelpContext(def2, 6050);
+  SetHelpContext(def2, kHelpConservativeDefaults);
   auto* help = new QToolButton(this);
   help->setObjectName("HelpBtn");
   help->setText("?");
@@ -137,11 +139,11 @@ TPrefForm::TPrefForm(QWidget* parent) : QDialog(parent) {
   ok->setObjectName("OKBtn");
   ok->setDefault(true);
   ok->setGeometry(305, 240, 80, 28);
-  SetHelpContext(ok, 6000);
+  SetHelpContext(ok, kHelpPreferences);
   auto* cancel = new QPushButton("&Cancel", this);
   cancel->setObjectName("CancelBtn");
   cancel->setGeometry(391, 240, 80, 28);
-  SetHelpContext(cancel, 6000);
+  SetHelpContext(cancel, kHelpPreferences);
 
   Fill(now);
   ColourTestBox();
@@ -212,7 +214,7 @@ void TPrefForm::Def2BtnClick() {
 void TPrefForm::HelpBtnClick() {
   QWidget* focused = QApplication::focusWidget();
   if (focused != nullptr && focused->window() != this) focused = nullptr;
-  ContextHelp(focused, 6000);
+  ContextHelp(focused, kHelpPreferences);
 }
 
 void TPrefForm::done(int result) {

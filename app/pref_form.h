@@ -30,7 +30,7 @@ class TPrefForm : public QDialog {
   // "Default &1" / "Default &2": fill the controls with a preset (live previews follow).
   void Def1BtnClick();
   void Def2BtnClick();
-  // The help topic of the focused control, or 6000 with no control focused.
+  // The help topic of the focused control, or kHelpPreferences with no control focused.
   void HelpBtnClick();
 
  protected:

@@ -19,12 +19,15 @@
 #include <cmath>
 
 #include "app/apply_appearance.h"
+#include "app/balloon_hints.h"
 #include "app/data_modules.h"
 #include "app/error_report.h"
 #include "app/help.h"
+#include "app/help_contexts.h"
 #include "app/message_boxes.h"
-#include "app/pictures.h"
+#include "appearance/glyphs.h"
 #include "app/rp_preview_logic.h"
+#include "app/window_placement.h"
 #include "reports/report_job.h"
 #include "stats/exception.h"
 #include "widgets/duz_edit.h"
@@ -32,9 +35,6 @@
 namespace zudira {
 
 namespace {
-
-constexpr int kHelpContext = 1501;
-constexpr int kSavePdfHelpContext = 1502;
 
 QToolButton* ToolButton(QToolBar* bar, const char* name, int glyph, const QString& hint) {
   auto* button = new QToolButton(bar);
@@ -60,7 +60,7 @@ TDuzRPPreviewForm::TDuzRPPreviewForm(QWidget* parent) : QDialog(parent) {
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
   resize(600, 496);
-  SetHelpContext(this, kHelpContext);
+  SetHelpContext(this, kHelpReportPreview);
 
   toolBar1_ = new QToolBar("Preview ToolBar 1", this);
   toolBar1_->setObjectName("PreviewToolBar1");
@@ -70,7 +70,7 @@ TDuzRPPreviewForm::TDuzRPPreviewForm(QWidget* parent) : QDialog(parent) {
   QToolButton* print = ToolButton(toolBar1_, "SBPrint", gPrint, "Print Now!");
   QToolButton* opt = ToolButton(toolBar1_, "SBOpt", gPrinterSetup, "Printer Options\nthen Print");
   QToolButton* savePdf = ToolButton(toolBar1_, "SBSavePDF", gSavePdf, "Save as PDF");
-  SetHelpContext(savePdf, kSavePdfHelpContext);
+  SetHelpContext(savePdf, kHelpSavePdf);
   toolBar1_->addSeparator();
   auto* ruler = new QToolButton(toolBar1_);
   ruler->setObjectName("RulerBtn");
@@ -257,7 +257,7 @@ void TDuzRPPreviewForm::SavePdfTo(const QString& path) {
 }
 
 void TDuzRPPreviewForm::HelpBtnClick() {
-  HelpContext(kHelpContext);
+  HelpContext(kHelpReportPreview);
 }
 
 bool TDuzRPPreviewForm::PreviewKey(QKeyEvent* event) {
@@ -279,7 +279,7 @@ bool TDuzRPPreviewForm::eventFilter(QObject* watched, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (PreviewKey(key)) return true;
     if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
-      ContextHelp(QApplication::focusWidget(), kHelpContext);
+      ContextHelp(QApplication::focusWidget(), kHelpReportPreview);
       return true;
     }
   }
@@ -289,7 +289,7 @@ bool TDuzRPPreviewForm::eventFilter(QObject* watched, QEvent* event) {
 void TDuzRPPreviewForm::keyPressEvent(QKeyEvent* event) {
   if (PreviewKey(event)) return;
   if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    ContextHelp(QApplication::focusWidget(), kHelpContext);
+    ContextHelp(QApplication::focusWidget(), kHelpReportPreview);
     return;
   }
   QDialog::keyPressEvent(event);
@@ -297,11 +297,7 @@ void TDuzRPPreviewForm::keyPressEvent(QKeyEvent* event) {
 
 void TDuzRPPreviewForm::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
-  // A minimised preview takes the whole program down with it, as one application window.
-  if (event->type() == QEvent::WindowStateChange && isMinimized()) {
-    for (QWidget* window : QApplication::topLevelWidgets())
-      if (window != this && window->isVisible() && !window->isMinimized()) window->showMinimized();
-  }
+  MinimiseProgramWith(this, event);
 }
 
 // The two toolbars share one row when it holds both whole, else the second goes below, so no

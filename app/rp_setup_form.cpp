@@ -18,17 +18,18 @@
 #include <optional>
 
 #include "app/apply_appearance.h"
+#include "app/balloon_hints.h"
 #include "app/data_modules.h"
 #include "app/help.h"
+#include "app/help_contexts.h"
 #include "app/message_boxes.h"
-#include "app/pictures.h"
+#include "appearance/glyphs.h"
 #include "widgets/duz_edit.h"
 
 namespace zudira {
 
 namespace {
 
-constexpr int kHelpContext = 1500;
 constexpr int kClientWidth = 404;
 constexpr int kClientHeight = 240;
 constexpr int kGroupWidth = 300;
@@ -100,7 +101,7 @@ TDuzRPSetupForm::TDuzRPSetupForm(QWidget* parent) : QDialog(parent) {
   setObjectName("DuzRPSetupForm");
   setWindowTitle("Report Setup");
   setFixedSize(kClientWidth, kClientHeight);
-  SetHelpContext(this, kHelpContext);
+  SetHelpContext(this, kHelpReportSetup);
 
   auto* printerGB = Group(this, "PrinterGB", "Selected Printer", QRect(8, 6, kGroupWidth, 50));
   printerLabel_ = new QLabel("(none)", printerGB);
@@ -327,7 +328,7 @@ void TDuzRPSetupForm::SetupBBClick() {
 }
 
 void TDuzRPSetupForm::HelpBtnClick() {
-  HelpContext(kHelpContext);
+  HelpContext(kHelpReportSetup);
 }
 
 bool TDuzRPSetupForm::TakeChoices(QString& problem) {
@@ -385,7 +386,7 @@ void TDuzRPSetupForm::done(int result) {
 
 void TDuzRPSetupForm::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    ContextHelp(QApplication::focusWidget(), kHelpContext);
+    ContextHelp(QApplication::focusWidget(), kHelpReportSetup);
     return;
   }
   QDialog::keyPressEvent(event);

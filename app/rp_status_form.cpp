@@ -6,8 +6,9 @@
 #include <QPushButton>
 
 #include "app/apply_appearance.h"
+#include "app/balloon_hints.h"
 #include "app/data_modules.h"
-#include "app/pictures.h"
+#include "appearance/glyphs.h"
 
 namespace zudira {
 

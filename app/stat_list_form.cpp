@@ -20,6 +20,7 @@
 #include "reports/content_reports.h"
 #include "reports/report_system.h"
 #include "stats/exception.h"
+#include "widgets/latin1_text.h"
 
 namespace zudira {
 
@@ -161,8 +162,7 @@ TStatListForm::~TStatListForm() = default;
 void TStatListForm::SetRows(ListKind kind, const std::vector<std::string>& rows) {
   QStringList texts;
   texts.reserve(static_cast<qsizetype>(rows.size()));
-  for (const std::string& row : rows)
-    texts.push_back(QString::fromLatin1(row.data(), static_cast<qsizetype>(row.size())));
+  for (const std::string& row : rows) texts.push_back(Latin1(row));
   kind_ = kind;
   model_->SetRows(std::move(texts));
 }
@@ -188,11 +188,7 @@ void TStatListForm::rPrintList(TBaseReport& report) {
 
 void TStatListForm::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
-  // A minimised list takes the whole program down with it, as one application window.
-  if (event->type() == QEvent::WindowStateChange && isMinimized()) {
-    for (QWidget* window : QApplication::topLevelWidgets())
-      if (window != this && window->isVisible() && !window->isMinimized()) window->showMinimized();
-  }
+  MinimiseProgramWith(this, event);
 }
 
 int ShowList(ListKind kind, int n, QWidget* parent, const ListRowBuilder& build) {

@@ -1,5 +1,7 @@
 #include "app/window_placement.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QRect>
 #include <QScreen>
@@ -13,6 +15,12 @@ void CentreOnScreen(QWidget* window) {
   QRect frame = window->frameGeometry();
   frame.moveCenter(screen->availableGeometry().center());
   window->move(frame.topLeft());
+}
+
+void MinimiseProgramWith(const QWidget* window, const QEvent* event) {
+  if (event->type() != QEvent::WindowStateChange || !window->isMinimized()) return;
+  for (QWidget* other : QApplication::topLevelWidgets())
+    if (other != window && other->isVisible() && !other->isMinimized()) other->showMinimized();
 }
 
 }  // namespace zudira

@@ -10,7 +10,8 @@
 
 #include "app/data_modules.h"
 #include "app/main_window.h"
-#include "app/pictures.h"
+#include "app/range_pictures.h"
+#include "appearance/glyphs.h"
 
 namespace {
 

@@ -9,18 +9,16 @@
 
 #include "core/evaluate_request.h"
 #include "stats/exception.h"
+#include "testsupport/field_values.h"
 
 namespace zudira {
 namespace {
 
 constexpr std::int32_t kLargest = std::numeric_limits<std::int32_t>::max();
 
-FieldValue RealValue(Real value) {
-  return {value, static_cast<std::int32_t>(value)};
-}
-FieldValue Whole(std::int32_t value) {
-  return {static_cast<Real>(value), value};
-}
+// Field values as the window's fields give them.
+constexpr auto& RealValue = testing::RealField;
+constexpr auto& Whole = testing::WholeField;
 
 ProbabilityRequest Request(DistributionKind kind, RangeType range, FieldValue first,
                            FieldValue second, FieldValue a, FieldValue b = {},

@@ -9,15 +9,15 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPainter>
-#include <QPainterPath>
 #include <QSettings>
 #include <QSpinBox>
 #include <QToolButton>
 #include <algorithm>
 
 #include "appearance/appearance_settings.h"
+#include "appearance/glyphs.h"
 #include "numeric/locale_provider.h"
+#include "widgets/latin1_text.h"
 
 namespace zudira {
 
@@ -25,18 +25,8 @@ namespace {
 
 enum class KeyFace { kfButton, kfTooltip, kfLight };
 
-enum Glyph {
-  gNone = -1,
-  gPower,
-  gSquare,
-  gSqRoot,
-  gInverse,
-  gExit,
-  gCancel,
-  gCopy,
-  gPaste,
-  gCount
-};
+// A key without a glyph shows its caption.
+constexpr int gNone = -1;
 
 struct KeySpec {
   const char* name;
@@ -47,7 +37,7 @@ struct KeySpec {
   int width;
   CalcCommand command;
   KeyFace face;
-  Glyph glyph;
+  int glyph;  // index into the shared glyph list, or gNone
 };
 
 using C = CalcCommand;
@@ -87,11 +77,11 @@ const KeySpec kKeys[] = {
     {"PiButton", "\u03C0", "Pi (Constant)", 103, 148, 23, C::ccPi, B, gNone},
     {"EBtn", "e", "Natural Constant", 103, 170, 23, C::ccE, B, gNone},
     {"SquareBtn", "", "Squares the Value", 32, 79, 23, C::ccSquare, B, gSquare},
-    {"SqRootBtn", "", "Square Roots the Value", 55, 79, 23, C::ccSqRoot, B, gSqRoot},
+    {"SqRootBtn", "", "Square Roots the Value", 55, 79, 23, C::ccSqRoot, B, gSquareRoot},
     {"InverseBtn", "", "Inverses the Value", 78, 79, 23, C::ccInverse, B, gInverse},
     {"LogBtn", "log", "Logarithm to Base 10", 101, 79, 23, C::ccLog, B, gNone},
     {"LNBtn", "ln", "Natural Logarithm", 124, 79, 23, C::ccLn, B, gNone},
-    {"ExitBtn", "", "Exit and Transfer Result", 126, 30, 23, C::ccExit, B, gExit},
+    {"ExitBtn", "", "Exit and Transfer Result", 126, 30, 23, C::ccExit, B, gTransfer},
     {"CopyBtn", "", "Copy Value to ClipBoard", 7, 31, 23, C::ccCopy, B, gCopy},
     {"PasteBtn", "", "Paste Value from Clipboard", 30, 31, 23, C::ccPaste, B, gPaste},
     {"SinBtn", "sin", "Sine of Value", 8, 57, 23, C::ccSin, B, gNone},
@@ -125,78 +115,9 @@ QColor FaceColour(KeyFace face) {
   }
 }
 
-// Picture glyphs drawn once: the maths ones as their notation, the others as small icons.
-QPixmap DrawGlyph(Glyph glyph) {
-  const qreal ratio = qApp ? qApp->devicePixelRatio() : 1;
-  QPixmap pixmap(QSize(17, 16) * ratio);
-  pixmap.setDevicePixelRatio(ratio);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  QFont font = QGuiApplication::font();
-  font.setPixelSize(11);
-  p.setFont(font);
-  p.setPen(Qt::black);
-  auto small_text = [&](const QString& text, const QPointF& at, int size) {
-    QFont f = font;
-    f.setPixelSize(size);
-    p.setFont(f);
-    p.drawText(at, text);
-  };
-  switch (glyph) {
-    case gPower:
-      small_text(QStringLiteral("x"), {2, 13}, 12);
-      small_text(QStringLiteral("y"), {9, 8}, 9);
-      break;
-    case gSquare:
-      small_text(QStringLiteral("x"), {2, 13}, 12);
-      small_text(QStringLiteral("2"), {9, 8}, 9);
-      break;
-    case gSqRoot: {
-      QPainterPath root;
-      root.moveTo(1, 9);
-      root.lineTo(3, 8);
-      root.lineTo(6, 14);
-      root.lineTo(9, 2);
-      root.lineTo(16, 2);
-      p.drawPath(root);
-      small_text(QStringLiteral("x"), {9, 13}, 10);
-      break;
-    }
-    case gInverse:
-      small_text(QStringLiteral("1/x"), {0, 12}, 10);
-      break;
-    case gExit: {
-      QPen pen(QColor(0, 128, 0), 2.4);
-      p.setPen(pen);
-      p.drawPolyline(QPolygonF({QPointF(3, 8), QPointF(7, 12), QPointF(14, 3)}));
-      break;
-    }
-    case gCancel: {
-      QPen pen(QColor(192, 0, 0), 2.4);
-      p.setPen(pen);
-      p.drawLine(QPointF(4, 3), QPointF(13, 12));
-      p.drawLine(QPointF(13, 3), QPointF(4, 12));
-      break;
-    }
-    case gCopy:
-      p.setBrush(Qt::white);
-      p.drawRect(QRectF(2.5, 1.5, 8, 10));
-      p.drawRect(QRectF(6.5, 4.5, 8, 10));
-      break;
-    case gPaste:
-      p.setBrush(QColor(176, 128, 64));
-      p.drawRect(QRectF(2.5, 2.5, 10, 12));
-      p.setBrush(Qt::white);
-      p.drawRect(QRectF(7.5, 6.5, 7, 8));
-      p.setBrush(Qt::gray);
-      p.drawRect(QRectF(5.5, 1.5, 4, 2));
-      break;
-    default:
-      break;
-  }
-  return pixmap;
-}
+// The eight picture keys in the order of Bmps, as glyphs of the shared list.
+constexpr int kKeyGlyphs[] = {gPower,    gSquare, gSquareRoot, gInverse,
+                              gTransfer, gCancel, gCopy,       gPaste};
 
 QString StyleFor(KeyFace face) {
   return QStringLiteral(
@@ -210,7 +131,7 @@ QString StyleFor(KeyFace face) {
 
 void StoredText(QSettings& store, const char* name, std::optional<std::string>& out) {
   const QVariant value = store.value(QString::fromLatin1(name));
-  if (value.isValid()) out = value.toString().toLatin1().toStdString();
+  if (value.isValid()) out = Latin1Bytes(value.toString());
 }
 
 // A right-aligned display cut on the left would drop the sign, so the font shrinks until
@@ -232,10 +153,6 @@ void FitDisplayFont(QLabel* display, char decimal_separator) {
   display->setFont(font);
 }
 
-QString Latin1(const std::string& text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 CalcErrorReport SetCalcErrorReport(CalcErrorReport report) {
@@ -255,7 +172,7 @@ TDuzCalcForm::TDuzCalcForm(QSettings* store, QWidget* parent)
   setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setWindowTitle(QStringLiteral("Duz Calculator v1.0.2"));
   setFixedSize(kClientWidth, kClientHeight);
-  for (int g = 0; g < gCount; ++g) bmps_.append(DrawGlyph(static_cast<Glyph>(g)));
+  for (const int glyph : kKeyGlyphs) bmps_.append(QPixmap::fromImage(DrawGlyph(glyph)));
   BuildControls();
   ReadStoredSettings();
   Refresh();
@@ -287,8 +204,8 @@ void TDuzCalcForm::BuildControls() {
     button->setFocusPolicy(Qt::NoFocus);
     button->setStyleSheet(StyleFor(key.face));
     if (key.glyph != gNone) {
-      button->setIcon(QIcon(bmps_[key.glyph]));
-      button->setIconSize(QSize(17, 16));
+      button->setIcon(QIcon(QPixmap::fromImage(DrawGlyph(key.glyph))));
+      button->setIconSize(QSize(kGlyphSize, kGlyphSize));
     } else {
       button->setText(key.command == C::ccPoint ? separator : QString::fromUtf8(key.caption));
     }
@@ -358,7 +275,7 @@ void TDuzCalcForm::Execute(CalcCommand command) {
     case C::ccPaste: {
       const QMimeData* data = QGuiApplication::clipboard()->mimeData();
       if (data == nullptr || !data->hasText()) return;
-      engine_.PasteText(data->text().toLatin1().toStdString());
+      engine_.PasteText(Latin1Bytes(data->text()));
       Refresh();
       return;
     }

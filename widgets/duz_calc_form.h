@@ -1,7 +1,7 @@
-// The pop-up calculator window: a tool window over CalcEngine whose buttons and keyboard
-// reach the engine through one table of {button, command, key}. It keeps the angle unit, the
-// decimals and the memory under "Software/Rozuviza/DuzCalc/Properties" of the user's
-// settings store.
+// The pop-up calculator window: a tool window over CalcEngine. One table gives each button
+// its command; typed characters and key combinations map to the same commands, and every one
+// reaches the engine through Execute. It keeps the angle unit, the decimals and the memory
+// under "Software/Rozuviza/DuzCalc/Properties" of the user's settings store.
 #pragma once
 
 #include <QDialog>

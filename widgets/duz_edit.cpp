@@ -17,17 +17,13 @@
 
 #include "appearance/appearance_settings.h"
 #include "numeric/locale_provider.h"
+#include "widgets/latin1_text.h"
 
 namespace zudira {
 namespace {
 
-// The conversions work on 8-bit text.
-std::string ToText(const QString& s) {
-  return s.toLatin1().toStdString();
-}
-QString FromText(const std::string& s) {
-  return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
+// The key code FilterKey takes for Enter (the character code of carriage return).
+constexpr unsigned kEnterKey = 13;
 
 // Focus that leaves for a menu or another window comes back to the same field: neither
 // end of it is an arrival or a departure.
@@ -106,8 +102,8 @@ KeyVerdict TDuzEdit2::Judge(const QString& inserted, qsizetype start, qsizetype 
   const QString all = QLineEdit::text();
   start = std::clamp<qsizetype>(start, 0, all.size());
   const qsizetype end = std::clamp<qsizetype>(start + length, start, all.size());
-  const std::string before = ToText(all.left(start));
-  const std::string after = ToText(all.mid(end));
+  const std::string before = Latin1Bytes(all.left(start));
+  const std::string after = Latin1Bytes(all.mid(end));
   const std::u16string codes(reinterpret_cast<const char16_t*>(inserted.utf16()),
                              static_cast<std::size_t>(inserted.size()));
   return FilterInsertion(edit_type_, valid_chars_, codes, before, after,
@@ -139,15 +135,15 @@ void TDuzEdit2::keyPressEvent(QKeyEvent* event) {
     return;
   }
   unsigned key = 0;
-  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) key = 13;
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) key = kEnterKey;
   const QString typed = event->text();
   // X11 gives Delete the DEL character (127); it is an editing key, not a typed one.
   if (key == 0 && (typed.isEmpty() || event->key() == Qt::Key_Delete))
     return QLineEdit::keyPressEvent(event);
 
   KeyVerdict verdict = KeyVerdict::kPass;
-  if (key == 13) {
-    verdict = FilterKey(edit_type_, valid_chars_, 13, {}, CurrentLocale().decimal_separator);
+  if (key == kEnterKey) {
+    verdict = FilterKey(edit_type_, valid_chars_, kEnterKey, {}, CurrentLocale().decimal_separator);
   } else {
     // The selection is what the key replaces: a separator there does not count.
     const qsizetype start = hasSelectedText() ? selectionStart() : cursorPosition();
@@ -243,13 +239,13 @@ void TDuzEdit3::SetEditType(TEditType type) {
 }
 
 QString TDuzEdit3::Text() {
-  return FromText(model_.Text());
+  return Latin1(model_.Text());
 }
 void TDuzEdit3::SetText(const QString& text) {
-  model_.SetText(ToText(text));
+  model_.SetText(Latin1Bytes(text));
 }
 QString TDuzEdit3::FormatValue() const {
-  return FromText(model_.FormatValue());
+  return Latin1(model_.FormatValue());
 }
 
 int TDuzEdit3::MaxLength() const {
@@ -262,10 +258,10 @@ void TDuzEdit3::SetMaxLength(int length) {
 }
 
 std::string TDuzEdit3::ControlText() const {
-  return ToText(QLineEdit::text());
+  return Latin1Bytes(QLineEdit::text());
 }
 void TDuzEdit3::ShowText(const std::string& text) {
-  setText(FromText(text));
+  setText(Latin1(text));
 }
 
 void TDuzEdit3::focusInEvent(QFocusEvent* event) {
@@ -299,7 +295,7 @@ void TDuzEdit3::ReportRefusedText() {
 }
 
 QString TDuzEdit3::RefusedMessage() const {
-  return FromText(NotANumberMessage(ToText(QLineEdit::text())));
+  return Latin1(NotANumberMessage(Latin1Bytes(QLineEdit::text())));
 }
 
 void TDuzEdit3::focusOutEvent(QFocusEvent* event) {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "numeric/locale_provider.h"
+#include "widgets/latin1_text.h"
 
 namespace zudira {
 namespace {
@@ -35,7 +36,7 @@ char FormatSeparator(const QString& format, char fallback) {
 std::string Latin1Text(const QString& text, const std::string& fallback) {
   for (QChar c : text)
     if (c.unicode() >= 256) return fallback;
-  return text.toLatin1().toStdString();
+  return Latin1Bytes(text);
 }
 
 class SystemLocaleProvider : public LocaleProvider {

@@ -12,18 +12,14 @@
 #include "app/launch_url.h"
 #include "app/message_boxes.h"
 #include "app/program_info.h"
-#include "app/tests/modal_probe.h"
 #include "numeric/locale_provider.h"
+#include "testsupport/locale_scope.h"
+#include "testsupport/modal_probe.h"
+#include "testsupport/url_recorder.h"
 #include "version_info.h"
 
 namespace zudira {
 namespace {
-
-class LocaleFixture : public ::testing::Test {
- protected:
-  void SetUp() override { SetLocaleProvider(std::make_shared<FixedLocaleProvider>()); }
-  void TearDown() override { SetLocaleProvider(nullptr); }
-};
 
 using MemoryLines = LocaleFixture;
 
@@ -45,7 +41,7 @@ TEST_F(MemoryLines, GroupedByThousands) {
   LocaleSettings german;
   german.decimal_separator = ',';
   german.thousand_separator = '.';
-  SetLocaleProvider(std::make_shared<FixedLocaleProvider>(german));
+  Use(german);
   EXPECT_EQ(MemoryText(1048576), "1.048.576 KB");
   EXPECT_EQ(MemoryText(3000000007LL), "3.000.000.007 KB");
 }
@@ -78,22 +74,6 @@ TEST_F(MemoryLines, SystemInformationInOrder) {
   EXPECT_TRUE(here.totalMemoryKB.has_value());
   EXPECT_EQ(SystemInfoLines(here).size(), 6);
 }
-
-// Records the shell's addresses and answers with a set result.
-class ShellRecorder {
- public:
-  explicit ShellRecorder(bool result) {
-    previous_ = InstallUrlOpener([this, result](const QUrl& url) {
-      opened.push_back(url.toString());
-      return result;
-    });
-  }
-  ~ShellRecorder() { InstallUrlOpener(previous_); }
-  std::vector<QString> opened;
-
- private:
-  UrlOpener previous_;
-};
 
 using AboutBox = LocaleFixture;
 
@@ -143,7 +123,7 @@ TEST_F(AboutBox, MailAndWebButtonsOpenTheMakersAddresses) {
   TAboutBox2 box;
   box.show();
   {
-    ShellRecorder shell(true);
+    UrlRecorder shell(true);
     ScopedBoxScript boxes;
     box.findChild<QPushButton*>("EmailBtn")->click();
     box.findChild<QPushButton*>("WebBtn")->click();
@@ -155,7 +135,7 @@ TEST_F(AboutBox, MailAndWebButtonsOpenTheMakersAddresses) {
     EXPECT_TRUE(boxes.Shown().empty());
   }
   {
-    ShellRecorder shell(false);
+    UrlRecorder shell(false);
     ScopedBoxScript boxes;
     box.findChild<QPushButton*>("EmailBtn")->click();
     box.findChild<QPushButton*>("WebBtn")->click();

@@ -4,10 +4,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QHelpEvent>
 #include <QPushButton>
 #include <QToolButton>
-#include <QToolTip>
 
 #include "app/colour_box.h"
 #include "widgets/duz_edit.h"
@@ -81,76 +79,6 @@ TEST(ApplyAppearanceTest, EachRuleReachesOnlyItsKindOfDirectChild) {
     EXPECT_FALSE(innerTool->autoRaise());
     EXPECT_EQ(innerLabel->FontColour(), innerColour);
   }
-}
-
-// Sends the tooltip request the platform sends when the pointer rests on `widget`.
-void RestPointerOn(QWidget* widget) {
-  const QPoint local(5, 5);
-  QHelpEvent event(QEvent::ToolTip, local, widget->mapToGlobal(local));
-  QApplication::sendEvent(widget, &event);
-}
-
-TEST(HintStateTest, EachStateShowsHintsItsOwnWay) {
-  QWidget window;
-  window.resize(300, 200);
-  auto* button = new QPushButton("Calc", &window);
-  button->setToolTip("Calculate the Answer");
-  auto* bare = new QWidget(&window);
-  bare->setGeometry(100, 100, 50, 50);
-  window.show();
-
-  EXPECT_EQ(HintStateOf(button), 1);  // never set: standard tooltips
-
-  SetHintState(&window, 2);
-  RestPointerOn(button);
-  QWidget* balloon = ShownBalloon();
-  ASSERT_NE(balloon, nullptr);
-  EXPECT_FALSE(QToolTip::isVisible());
-  // Below and to the left of the pointer.
-  const QPoint pointer = button->mapToGlobal(QPoint(5, 5));
-  EXPECT_GE(balloon->geometry().top(), pointer.y());
-  EXPECT_LT(balloon->geometry().left(), pointer.x());
-  EXPECT_GE(balloon->geometry().right(), pointer.x());
-  EXPECT_GT(balloon->grab().width(), 0);
-
-  SetHintState(&window, 7);  // not a state: nothing changes
-  EXPECT_EQ(HintStateOf(button), 2);
-
-  SetHintState(&window, 0);
-  EXPECT_EQ(ShownBalloon(), nullptr);
-  RestPointerOn(button);
-  EXPECT_EQ(ShownBalloon(), nullptr);
-  EXPECT_FALSE(QToolTip::isVisible());
-
-  SetHintState(&window, 1);
-  RestPointerOn(button);
-  EXPECT_EQ(ShownBalloon(), nullptr);
-  EXPECT_TRUE(QToolTip::isVisible());
-  EXPECT_EQ(QToolTip::text(), "Calculate the Answer");
-  QToolTip::hideText();
-}
-
-TEST(BalloonGeometryTest, BelowLeftOfThePointerAndKeptOnTheScreen) {
-  const QRect screen(0, 0, 1000, 800);
-  const QSize size(200, 60);
-  bool tailBelow = true;
-  const QRect normal = BalloonGeometry({500, 300}, size, screen, &tailBelow);
-  EXPECT_FALSE(tailBelow);
-  EXPECT_GT(normal.top(), 300);  // not under the pointer
-  EXPECT_LT(normal.top(), 306);
-  EXPECT_LT(normal.left(), 500);
-  EXPECT_GT(normal.right(), 480);
-  EXPECT_EQ(normal.size(), size);
-
-  const QRect nearBottom = BalloonGeometry({500, 780}, size, screen, &tailBelow);
-  EXPECT_TRUE(tailBelow);
-  EXPECT_LT(nearBottom.bottom(), 780);
-  EXPECT_GT(nearBottom.bottom(), 774);
-
-  const QRect nearLeft = BalloonGeometry({20, 300}, size, screen, &tailBelow);
-  EXPECT_EQ(nearLeft.left(), 0);
-  const QRect nearRight = BalloonGeometry({999, 300}, size, screen, &tailBelow);
-  EXPECT_LE(nearRight.right(), 999);
 }
 
 }  // namespace

@@ -4,12 +4,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
-#include <QTimer>
 
 #include <stdexcept>
 
 #include "app/message_boxes.h"
 #include "stats/exception.h"
+#include "testsupport/modal_probe.h"
 
 namespace zudira {
 namespace {
@@ -68,8 +68,8 @@ TEST(ErrorReportTest, RealReportBoxHasTheErrorIconAndOneOk) {
   QString title, text;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   qsizetype buttons = 0;
-  QTimer::singleShot(50, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+  ModalProbe probe([&](QDialog& dialog) {
+    auto* box = qobject_cast<QMessageBox*>(&dialog);
     ASSERT_NE(box, nullptr);
     title = box->windowTitle();
     text = box->text();

@@ -12,6 +12,8 @@
 #include <QTreeWidgetItemIterator>
 #include <QWidget>
 
+#include "app/help_contexts.h"
+#include "app/help_document.h"
 #include "app/help_viewer.h"
 #include "app/message_boxes.h"
 
@@ -203,8 +205,7 @@ TEST(ShippedHelpTest, HasATopicForEveryContextTheProgramUses) {
   HelpDocument doc;
   QString error;
   ASSERT_TRUE(LoadHelpFile(path, doc, error)) << error.toStdString();
-  for (int context : {5000, 5010, 5020, 5030, 5040, 5050, 5060, 5200, 5300, 6000,
-                      6010, 6020, 6030, 6040, 6050, 7000, 2000, 2001, 1500, 1501, 1502}) {
+  for (int context : kProgramHelpContexts) {
     const HelpTopic* topic = doc.Find(context);
     ASSERT_NE(topic, nullptr) << context;
     EXPECT_GT(topic->html.size(), 150) << context;

@@ -4,24 +4,10 @@
 
 #include <vector>
 
+#include "testsupport/url_recorder.h"
+
 namespace zudira {
 namespace {
-
-// Records the addresses handed to the shell and answers with a fixed result.
-class UrlRecorder {
- public:
-  explicit UrlRecorder(bool result) {
-    previous_ = InstallUrlOpener([this, result](const QUrl& url) {
-      opened.push_back(url.toString());
-      return result;
-    });
-  }
-  ~UrlRecorder() { InstallUrlOpener(previous_); }
-  std::vector<QString> opened;
-
- private:
-  UrlOpener previous_;
-};
 
 TEST(LaunchUrl, PrefixesByKind) {
   const struct {

@@ -8,16 +8,13 @@
 #include "numeric/conversions.h"
 #include "numeric/locale_provider.h"
 #include "stats/combinatorics.h"
+#include "testsupport/locale_scope.h"
 
 namespace zudira {
 namespace {
 
 // The rows are written with the locale's decimal separator; pin the default locale.
-class ListRowsTest : public ::testing::Test {
- protected:
-  void SetUp() override { SetLocaleProvider(std::make_shared<FixedLocaleProvider>()); }
-  void TearDown() override { SetLocaleProvider(nullptr); }
-};
+using ListRowsTest = LocaleFixture;
 
 constexpr ListKind kBinom = ListKind::lkBinomialCoeffs;
 constexpr ListKind kFact = ListKind::lkFactorials;
@@ -136,7 +133,7 @@ TEST_F(ListRowsTest, RowsUseTheLocaleDecimalSeparator) {
   LocaleSettings comma;
   comma.decimal_separator = ',';
   comma.thousand_separator = '.';
-  SetLocaleProvider(std::make_shared<FixedLocaleProvider>(comma));
+  Use(comma);
   EXPECT_EQ(ListRow(kFact, 20, 20), "20|2,43290200817664E18");
   EXPECT_EQ(ListRow(kFact, 19, 10), "10|3628800");  // no thousands separators
 }

@@ -11,18 +11,21 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QTest>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <vector>
 
 #include "app/apply_appearance.h"
 #include "app/data_modules.h"
+#include "app/balloon_hints.h"
+#include "appearance/appearance_settings.h"
 #include "app/help.h"
+#include "app/help_contexts.h"
 #include "app/help_viewer.h"
 #include "app/message_boxes.h"
 #include "app/tests/main_window_fixture.h"
 #include "reports/tests/test_windows.h"
+#include "testsupport/modal_probe.h"
 
 namespace zudira {
 namespace {
@@ -150,15 +153,9 @@ TEST_F(MainWindowTest, PreferencesReapplyTheSettingsEvenWhenCancelled) {
   auto w = MakeWindow();
   ASSERT_TRUE(Get<QToolButton>(*w, "MeanCalcBtn")->autoRaise());
   Appearance().FlatToolButtons = false;  // changed, not yet applied to the window
-  bool dialog_seen = false;
-  QTimer::singleShot(0, [&dialog_seen] {
-    if (QWidget* dialog = QApplication::activeModalWidget()) {
-      dialog_seen = true;
-      QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
-    }
-  });
+  ModalProbe probe([](QDialog&) {});  // the probe cancels the dialog
   w->OptBtnClick();
-  EXPECT_TRUE(dialog_seen);
+  EXPECT_EQ(probe.Seen(), 1);
   EXPECT_FALSE(Appearance().FlatToolButtons);
   EXPECT_FALSE(Get<QToolButton>(*w, "MeanCalcBtn")->autoRaise());
   EXPECT_FALSE(Get<QToolButton>(*w, "ExitBtn")->autoRaise());
@@ -173,6 +170,7 @@ TEST_F(MainWindowTest, SettingsAndToolbarLayoutSurviveARestart) {
     auto* toolbar = Get<QToolBar>(*w, "Toolbar971");
     w->addToolBar(Qt::BottomToolBarArea, toolbar);
     ASSERT_EQ(w->toolBarArea(toolbar), Qt::BottomToolBarArea);
+    w->close();
   }
   ASSERT_TRUE(QFile::exists(SettingsFile()));
   Appearance() = AppearanceSettings{};
@@ -204,7 +202,7 @@ TEST_F(MainWindowTest, UnreadableToolbarLayoutLeavesTheToolbarsInPlace) {
 }
 
 TEST_F(MainWindowTest, FirstRunStartsWithTheEnhancedValuesAndWritesThemAtExit) {
-  { auto w = MakeWindow(); }
+  { MakeWindow()->close(); }
   QSettings store(SettingsFile(), QSettings::IniFormat);
   store.beginGroup("Software/Rozuviza/RuvOderu/Zudira/Defaults");
   EXPECT_EQ(store.value("Hint State").toString(), "2");
@@ -232,7 +230,7 @@ TEST_F(MainWindowTest, SettingsThatCannotBeSavedAreReportedOnceAtExit) {
     QFile::remove(file);
     ASSERT_TRUE(c.spoil());
     ScopedBoxScript boxes;
-    { auto w = MakeWindow(); }
+    { MakeWindow()->close(); }
     ASSERT_EQ(boxes.Shown().size(), 1u);
     EXPECT_EQ(boxes.Shown()[0].kind, BoxKind::bkWarning);
     EXPECT_TRUE(boxes.Shown()[0].text.contains(QDir::toNativeSeparators(file)));
@@ -240,7 +238,7 @@ TEST_F(MainWindowTest, SettingsThatCannotBeSavedAreReportedOnceAtExit) {
   }
   QFile::remove(file);
   ScopedBoxScript boxes;
-  { auto w = MakeWindow(); }
+  { MakeWindow()->close(); }
   EXPECT_TRUE(boxes.Shown().empty());
 }
 
@@ -280,7 +278,7 @@ TEST_F(MainWindowTest, ContextHelpOpensTheFocusedControlsTopic) {
   w->HelpBtnClick();
   THelpViewer* viewer = ShownHelpViewer();
   ASSERT_NE(viewer, nullptr);
-  EXPECT_EQ(viewer->CurrentContext(), 5030);
+  EXPECT_EQ(viewer->CurrentContext(), kHelpDecimals);
   viewer->close();
 
   w->activateWindow();
@@ -289,7 +287,7 @@ TEST_F(MainWindowTest, ContextHelpOpensTheFocusedControlsTopic) {
   QTest::keyClick(Field(*w, "Mean"), Qt::Key_F1);
   viewer = ShownHelpViewer();
   ASSERT_NE(viewer, nullptr);
-  EXPECT_EQ(viewer->CurrentContext(), 5040);
+  EXPECT_EQ(viewer->CurrentContext(), kHelpParameters);
   viewer->close();
 
   // With no control of the window focused, Context Help opens the contents.

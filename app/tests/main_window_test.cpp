@@ -20,14 +20,15 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QPainter>
-#include "app/apply_appearance.h"
+#include "app/balloon_hints.h"
+#include "app/help_contexts.h"
 #include <QStyleOptionComboBox>
 #include <QWheelEvent>
 #include <memory>
 
 #include "appearance/appearance_settings.h"
 #include "app/message_boxes.h"
-#include "app/pictures.h"
+#include "app/range_pictures.h"
 #include "app/tests/main_window_fixture.h"
 #include "widgets/duz_edit.h"
 #include "widgets/duz_label.h"
@@ -59,10 +60,13 @@ TEST_F(MainWindowTest, StartsWithNormalAndTheFirstRangeType) {
 TEST_F(MainWindowTest, ControlsCarryTheirHelpContextsHintsAndToolbarPlaces) {
   auto w = MakeWindow();
   const std::pair<const char*, int> contexts[] = {
-      {"PDFType", 5010},   {"FixType", 5060},  {"PDFRange", 5020},    {"Mean", 5040},
-      {"SDev", 5040},      {"A", 5040},        {"B", 5040},           {"Answer", 5050},
-      {"CalcBtn", 5050},   {"Accuracy", 5030}, {"ClientPanel", 5000}, {"Toolbar971", 5200},
-      {"StatusBar", 5300},
+      {"PDFType", kHelpDistribution},   {"FixType", kHelpFixEnd},
+      {"PDFRange", kHelpRangeType},     {"Mean", kHelpParameters},
+      {"SDev", kHelpParameters},        {"A", kHelpParameters},
+      {"B", kHelpParameters},           {"Answer", kHelpCalculate},
+      {"CalcBtn", kHelpCalculate},      {"Accuracy", kHelpDecimals},
+      {"ClientPanel", kHelpMainWindow}, {"Toolbar971", kHelpToolbar},
+      {"StatusBar", kHelpStatusBar},
   };
   for (const auto& [name, context] : contexts) {
     QWidget* widget = w->findChild<QWidget*>(name);

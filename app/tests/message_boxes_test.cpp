@@ -5,7 +5,8 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QTimer>
+
+#include "testsupport/modal_probe.h"
 
 namespace zudira {
 namespace {
@@ -81,8 +82,8 @@ TEST(MessageBoxesTest, RealConfirmBoxAnswersNoAndRestoresTheCursor) {
   Qt::CursorShape shapeWhileShown = Qt::BlankCursor;
   QString seenName;
   bool seenModal = false;
-  QTimer::singleShot(50, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+  ModalProbe probe([&](QDialog& dialog) {
+    auto* box = qobject_cast<QMessageBox*>(&dialog);
     ASSERT_NE(box, nullptr);
     seenName = box->objectName();
     seenModal = box->isModal();
@@ -101,8 +102,8 @@ TEST(MessageBoxesTest, RealConfirmBoxAnswersNoAndRestoresTheCursor) {
 TEST(MessageBoxesTest, RealInputBoxStartsEmptyForZeroAndReadsTheTypedLine) {
   QString shownLine = "not seen";
   QString caption;
-  QTimer::singleShot(50, [&] {
-    auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+  ModalProbe probe([&](QDialog& dialog) {
+    auto* box = qobject_cast<QInputDialog*>(&dialog);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->objectName(), "AskInteger");
     caption = box->windowTitle();

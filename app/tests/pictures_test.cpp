@@ -1,5 +1,6 @@
 // The program's own drawings on a desktop scaled by 2: twice the pixels, the same layout size.
-#include "app/pictures.h"
+#include "app/range_pictures.h"
+#include "appearance/glyphs.h"
 
 #include <gtest/gtest.h>
 

@@ -84,6 +84,7 @@ TEST_F(PreciseModeTest, PrecisePaneTogglesShowsTinyAnswersInScientificFormAndIsK
     EXPECT_EQ(Field(*w, "Answer")->Text(), "1.2798125E-12");
     w->findChild<QSpinBox*>("Accuracy")->setValue(3);
     EXPECT_EQ(Field(*w, "Answer")->Text(), "1.280E-12");
+    w->close();  // the settings are written when the window closes
   }
   {
     auto w = MakeWindow();

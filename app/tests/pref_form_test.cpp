@@ -10,13 +10,14 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <QTimer>
 #include <QToolButton>
 
 #include "app/apply_appearance.h"
+#include "app/balloon_hints.h"
 #include "app/colour_box.h"
 #include "app/help.h"
 #include "app/help_viewer.h"
+#include "testsupport/modal_probe.h"
 
 namespace zudira {
 namespace {
@@ -194,27 +195,27 @@ TEST(ColourBoxTest, CustomEntryOpensTheFullColourDialog) {
   TColourBox box;
   box.SetColour(0x800000);
   const int customEntry = box.count() - 1;
-  auto answerDialog = [](bool accept) {
-    QTimer::singleShot(50, [accept] {
-      auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
-      ASSERT_NE(dialog, nullptr);
-      EXPECT_EQ(dialog->currentColor(), QColor(0, 0, 0x80));  // opens on the box's colour
-      dialog->setCurrentColor(QColor(0x12, 0x34, 0x56));
+  // Picks #123456 in the dialog, then closes it with OK or Cancel.
+  auto pickThroughDialog = [&](bool accept) {
+    ModalProbe probe([accept](QDialog& dialog) {
+      auto* colours = qobject_cast<QColorDialog*>(&dialog);
+      ASSERT_NE(colours, nullptr);
+      EXPECT_EQ(colours->currentColor(), QColor(0, 0, 0x80));  // opens on the box's colour
+      colours->setCurrentColor(QColor(0x12, 0x34, 0x56));
       if (accept)
-        dialog->accept();
+        colours->accept();
       else
-        dialog->reject();
+        colours->reject();
     });
+    box.setCurrentIndex(customEntry);
+    emit box.activated(customEntry);
+    EXPECT_EQ(probe.Seen(), 1);
   };
-  answerDialog(false);
-  box.setCurrentIndex(customEntry);
-  emit box.activated(customEntry);
+  pickThroughDialog(false);
   EXPECT_EQ(box.Colour(), 0x800000u);
   EXPECT_EQ(box.currentText(), "Navy");
 
-  answerDialog(true);
-  box.setCurrentIndex(customEntry);
-  emit box.activated(customEntry);
+  pickThroughDialog(true);
   EXPECT_EQ(box.Colour(), 0x563412u);  // 0x00BBGGRR
   EXPECT_EQ(box.currentText(), "#123456");
 }

@@ -10,6 +10,7 @@
 
 #include "app/command_line.h"
 #include "app/help.h"
+#include "app/help_document.h"
 
 namespace zudira {
 namespace {

@@ -13,11 +13,12 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "app/apply_appearance.h"
+#include "app/balloon_hints.h"
+#include "appearance/appearance_settings.h"
 #include "app/message_boxes.h"
-#include "app/pictures.h"
+#include "appearance/glyphs.h"
 #include "app/rp_preview_logic.h"
-#include "app/tests/modal_probe.h"
+#include "testsupport/modal_probe.h"
 #include "app/tests/rp_fake_job.h"
 #include "widgets/duz_edit.h"
 

@@ -10,7 +10,7 @@
 #include <QRadioButton>
 
 #include "app/message_boxes.h"
-#include "app/tests/modal_probe.h"
+#include "testsupport/modal_probe.h"
 #include "app/tests/rp_fake_job.h"
 #include "widgets/duz_edit.h"
 

@@ -9,7 +9,7 @@
 #include "app/rp_preview_form.h"
 #include "app/rp_setup_form.h"
 #include "app/rp_status_form.h"
-#include "app/tests/modal_probe.h"
+#include "testsupport/modal_probe.h"
 #include "app/tests/rp_fake_job.h"
 
 namespace zudira {
@@ -87,7 +87,7 @@ TEST(RPWindows, SetupAndPreviewRunThroughTheDataModule) {
     EXPECT_EQ(form->windowTitle(), "Factorials for N = 20");
     maximised = form->isMaximized();
     zoom = form->PageView()->Zoom();
-    form->PageView()->viewport()->repaint();
+    form->PageView()->viewport()->grab();  // paints even before the window is exposed
   });
   windows.RunPreview("Factorials for N = 20", job);
   EXPECT_TRUE(maximised);

@@ -16,7 +16,7 @@
 #include "appearance/appearance_settings.h"
 #include "app/error_report.h"
 #include "app/message_boxes.h"
-#include "app/tests/modal_probe.h"
+#include "testsupport/modal_probe.h"
 #include "app/wait_form.h"
 
 namespace zudira {

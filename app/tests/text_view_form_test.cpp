@@ -14,7 +14,7 @@
 #include "app/message_boxes.h"
 #include "reports/report_system.h"
 #include "reports/tests/test_windows.h"
-#include "app/tests/modal_probe.h"
+#include "testsupport/modal_probe.h"
 
 namespace zudira {
 namespace {

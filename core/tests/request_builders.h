@@ -8,23 +8,9 @@
 
 #include "core/evaluate_request.h"
 #include "core/request.h"
+#include "testsupport/field_values.h"
 
 namespace zudira::testing {
-
-// A field holding a real value; its whole reading is the nearest whole number, as the
-// window's fields give it.
-inline FieldValue RealField(Real value) {
-  constexpr Real kLow = std::numeric_limits<std::int32_t>::min();
-  constexpr Real kHigh = std::numeric_limits<std::int32_t>::max();
-  const Real rounded = value < 0 ? value - 0.5L : value + 0.5L;
-  return {value, static_cast<std::int32_t>(rounded < kLow    ? kLow
-                                           : rounded > kHigh ? kHigh
-                                                             : rounded)};
-}
-// A field with a whole-number entry kind.
-inline FieldValue WholeField(std::int32_t value) {
-  return {static_cast<Real>(value), value};
-}
 
 inline ProbabilityRequest BinomialRequest(RangeType range, Real p, std::int32_t n, std::int32_t a,
                                           std::int32_t b = 0) {

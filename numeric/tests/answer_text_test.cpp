@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "locale_scope.h"
+#include "testsupport/locale_scope.h"
 
 namespace zudira {
 namespace {

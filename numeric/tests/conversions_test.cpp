@@ -6,7 +6,7 @@
 #include <limits>
 #include <random>
 
-#include "locale_scope.h"
+#include "testsupport/locale_scope.h"
 
 namespace zudira {
 namespace {

@@ -5,7 +5,7 @@
 #include <limits>
 #include <string>
 
-#include "locale_scope.h"
+#include "testsupport/locale_scope.h"
 #include "numeric/key_filter.h"
 
 namespace zudira {

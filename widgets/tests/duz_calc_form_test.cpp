@@ -15,6 +15,7 @@
 #include <functional>
 
 #include "numeric/locale_provider.h"
+#include "testsupport/modal_probe.h"
 
 namespace zudira {
 namespace {
@@ -284,15 +285,9 @@ TEST_F(DuzCalcFormTest, TypingThousandsOfDigitsKeepsTheDisplayShort) {
 // Runs PopupCalculator while `act` works the window once it is up.
 bool RunPopup(const QString& caption, Real& value, const std::function<void(TDuzCalcForm&)>& act,
               QString* title = nullptr) {
-  QTimer::singleShot(0, [&] {
-    auto* form = qobject_cast<TDuzCalcForm*>(QApplication::activeModalWidget());
-    if (form == nullptr) {
-      ADD_FAILURE() << "no calculator window";
-      for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* f = qobject_cast<TDuzCalcForm*>(w)) f->reject();
-      }
-      return;
-    }
+  ModalProbe probe([&](QDialog& dialog) {
+    auto* form = qobject_cast<TDuzCalcForm*>(&dialog);
+    ASSERT_NE(form, nullptr) << "no calculator window";
     if (title != nullptr) *title = form->windowTitle();
     act(*form);
   });

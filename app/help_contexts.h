@@ -1,0 +1,43 @@
+// The help contexts the program's windows carry: each is the number of a topic of the help
+// document, so the document and the code meet only here.
+#pragma once
+
+namespace zudira {
+
+// The main window.
+inline constexpr int kHelpMainWindow = 5000;
+inline constexpr int kHelpDistribution = 5010;
+inline constexpr int kHelpRangeType = 5020;
+inline constexpr int kHelpDecimals = 5030;
+inline constexpr int kHelpParameters = 5040;
+inline constexpr int kHelpCalculate = 5050;
+inline constexpr int kHelpFixEnd = 5060;
+inline constexpr int kHelpToolbar = 5200;
+inline constexpr int kHelpStatusBar = 5300;
+// The Preferences window.
+inline constexpr int kHelpPreferences = 6000;
+inline constexpr int kHelpToolTips = 6010;
+inline constexpr int kHelpFlatControls = 6020;
+inline constexpr int kHelpColours = 6030;
+inline constexpr int kHelpEnhancedDefaults = 6040;
+inline constexpr int kHelpConservativeDefaults = 6050;
+// Topics the Help menu opens.
+inline constexpr int kHelpTutorial = 7000;
+inline constexpr int kHelpResources = 2000;
+inline constexpr int kHelpContact = 2001;
+// The report windows.
+inline constexpr int kHelpReportSetup = 1500;
+inline constexpr int kHelpReportPreview = 1501;
+inline constexpr int kHelpSavePdf = 1502;
+
+// Every context above, for the check that the shipped document has a topic for each.
+inline constexpr int kProgramHelpContexts[] = {
+    kHelpMainWindow,  kHelpDistribution,     kHelpRangeType,
+    kHelpDecimals,    kHelpParameters,       kHelpCalculate,
+    kHelpFixEnd,      kHelpToolbar,          kHelpStatusBar,
+    kHelpPreferences, kHelpToolTips,         kHelpFlatControls,
+    kHelpColours,     kHelpEnhancedDefaults, kHelpConservativeDefaults,
+    kHelpTutorial,    kHelpResources,        kHelpContact,
+    kHelpReportSetup, kHelpReportPreview,    kHelpSavePdf};
+
+}  // namespace zudira
