@@ -14,6 +14,11 @@ inline constexpr int kHelpCalculate = 5050;
 inline constexpr int kHelpFixEnd = 5060;
 inline constexpr int kHelpToolbar = 5200;
 inline constexpr int kHelpStatusBar = 5300;
+inline constexpr int kHelpPreciseResults = 5310;
+// The plot window and Copy Calculation.
+inline constexpr int kHelpPlot = 5400;
+inline constexpr int kHelpPlotButtons = 5410;
+inline constexpr int kHelpCopyCalculation = 5420;
 // The Preferences window.
 inline constexpr int kHelpPreferences = 6000;
 inline constexpr int kHelpToolTips = 6010;
@@ -38,6 +43,8 @@ inline constexpr int kProgramHelpContexts[] = {
     kHelpPreferences, kHelpToolTips,         kHelpFlatControls,
     kHelpColours,     kHelpEnhancedDefaults, kHelpConservativeDefaults,
     kHelpTutorial,    kHelpResources,        kHelpContact,
-    kHelpReportSetup, kHelpReportPreview,    kHelpSavePdf};
+    kHelpReportSetup, kHelpReportPreview,    kHelpSavePdf,
+    kHelpPreciseResults, kHelpPlot,          kHelpPlotButtons,
+    kHelpCopyCalculation};
 
 }  // namespace zudira

@@ -200,7 +200,7 @@ void TPDFMainForm::CreateStatusBar() {
   mode_pane_->setMinimumWidth(54);
   mode_pane_->setAlignment(Qt::AlignCenter);
   mode_pane_->setToolTip("Classic or precise algorithms; click to switch");
-  SetHelpContext(mode_pane_, 5310);
+  SetHelpContext(mode_pane_, kHelpPreciseResults);
   bar->addPermanentWidget(mode_pane_);
   status_timer_ = new QTimer(this);
   connect(status_timer_, &QTimer::timeout, this, &TPDFMainForm::UpdateStatusBar);

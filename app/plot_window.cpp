@@ -16,6 +16,7 @@
 #include "app/data_modules.h"
 #include "app/error_report.h"
 #include "app/help.h"
+#include "app/help_contexts.h"
 #include "app/message_boxes.h"
 #include "app/range_pictures.h"
 #include "appearance/glyphs.h"
@@ -79,7 +80,7 @@ TPlotForm::TPlotForm(QWidget* main_window)
     : QWidget(main_window, Qt::Window), main_window_(main_window) {
   setObjectName("PlotForm");
   setWindowTitle("Distribution Plot");
-  SetHelpContext(this, 5400);
+  SetHelpContext(this, kHelpPlot);
 
   auto* buttons = new QHBoxLayout;
   buttons->setContentsMargins(6, 4, 6, 0);
@@ -93,7 +94,7 @@ TPlotForm::TPlotForm(QWidget* main_window)
     b->setIconSize(QSize(kGlyphSize, kGlyphSize));
     b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     b->setAutoRaise(true);
-    SetHelpContext(b, 5410);
+    SetHelpContext(b, kHelpPlotButtons);
     connect(b, &QToolButton::clicked, this,
             [this, handler] { RunCommand([&] { (this->*handler)(); }); });
     buttons->addWidget(b);
@@ -109,7 +110,7 @@ TPlotForm::TPlotForm(QWidget* main_window)
   help->setIcon(GlyphIcon(gContextHelp));
   help->setToolTip("Help on the plot window");
   help->setAutoRaise(true);
-  connect(help, &QToolButton::clicked, this, [] { RunCommand([] { HelpContext(5400); }); });
+  connect(help, &QToolButton::clicked, this, [] { RunCommand([] { HelpContext(kHelpPlot); }); });
   buttons->addWidget(help);
 
   canvas_ = new PlotCanvas(view_, this);
@@ -122,7 +123,7 @@ TPlotForm::TPlotForm(QWidget* main_window)
 
   auto* help_key = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(help_key, &QShortcut::activated, this,
-          [this] { RunCommand([this] { ContextHelp(QApplication::focusWidget(), 5400); }); });
+          [this] { RunCommand([this] { ContextHelp(QApplication::focusWidget(), kHelpPlot); }); });
   auto* close_key = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(close_key, &QShortcut::activated, this, &QWidget::close);
 }
@@ -152,7 +153,7 @@ void TPlotForm::Open() {
         const int right_room = free.right() - main.right() - 8;
         const int left_room = main.left() - free.left() - 8;
         const int room = std::max(right_room, left_room);
-        if (room < width()) resize(std::max(room, 400), height());
+        if (room < width()) resize(std::max(room, minimumWidth()), height());
         place.setX(right_room >= left_room ? std::min(main.right() + 8, free.right() - width())
                                            : std::max(free.left(), main.left() - 8 - width()));
         place.setY(
