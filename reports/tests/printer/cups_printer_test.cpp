@@ -251,7 +251,9 @@ TEST_F(CupsPrinterTest, AnswerAndListReportsComeOutOfTheQueue) {
     EXPECT_EQ(PdfPages(produced), pages) << produced.toStdString();
     // Turned, the page holds fewer rows, so the same list takes more pages; the printer
     // itself lays the turned pages onto its paper.
-    if (c.landscape) EXPECT_GT(pages, portraitListPages);
+    if (c.landscape) {
+      EXPECT_GT(pages, portraitListPages);
+    }
     if (c.title == QStringLiteral("Factorials")) portraitListPages = pages;
     if (qEnvironmentVariableIsSet("ZUDIRA_SHOT_DIR"))
       QFile::copy(produced, qEnvironmentVariable("ZUDIRA_SHOT_DIR") + "/" + c.title + ".pdf");
