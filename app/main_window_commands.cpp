@@ -359,6 +359,7 @@ void TPDFMainForm::rPrintInfo(TBaseReport& report) {
   inputs.a = a_->Text();
   inputs.b = b_->Text();
   inputs.answer = answer_->Text();
+  inputs.precise = mode_ == CalculationMode::kPrecise;
   PrintAnswerReport(*SharedReportSystem(), report, inputs);
 }
 

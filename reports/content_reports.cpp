@@ -130,6 +130,7 @@ void PrintAnswerReport(TReportSystem& system, TBaseReport& r, const TAnswerRepor
     label = in.fixedEnd == feFixA ? QStringLiteral("B: ") : QStringLiteral("A: ");
   r.PrintLn(label + in.answer);
   r.BoldOff();
+  if (in.precise) r.PrintLn(QStringLiteral("Computed with precise algorithms."));
 }
 
 void PrintListReport(TReportSystem& system, TBaseReport& r, const QString& pageTitle,

@@ -24,6 +24,8 @@ struct TAnswerReportInputs {
   QString a;
   QString b;
   QString answer;
+  // The answer came from the precise algorithms; the report says so under the result.
+  bool precise = false;
 };
 
 // The range as printed: "P (A ≤ X < B)".

@@ -87,6 +87,21 @@ TEST(AnswerReport, PrintsTheRequestAndItsResult) {
   }
 }
 
+TEST(AnswerReport, PreciseAnswersSaySoUnderTheResult) {
+  TAnswerReportInputs in = Inputs(dkNormal, "Normal Distribution", rtAboveA, feFixA, "0", "1",
+                                  "7", "0", "1.2798125E-12");
+  in.precise = true;
+  TReportSystem system;
+  TStreamReport report(kA4);
+  PrintAnswerReport(system, report, in);
+  const std::vector<TReadLine> lines = ReadLines(report.Stream(), 0);
+  ASSERT_GE(lines.size(), 4u);
+  const TReadLine& note = lines[lines.size() - 2];
+  EXPECT_EQ(lines[lines.size() - 3].text, QStringLiteral("Probability: 1.2798125E-12"));
+  EXPECT_EQ(note.text, QStringLiteral("Computed with precise algorithms."));
+  EXPECT_EQ(report.Stream().Font(note.fonts[0]), (TFontSpec{"Arial", 12, false, false}));
+}
+
 QStringList FactorialRows(int n) {
   QStringList rows;
   for (int i = 0; i <= n; ++i)
