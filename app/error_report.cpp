@@ -26,11 +26,6 @@ Result Guarded(const std::function<Result()>& call, Result failed) {
 
 }  // namespace
 
-QString ReportText(const QString& message) {
-  if (!message.isEmpty() && message.back() > QChar('.')) return message + '.';
-  return message;
-}
-
 void ShowErrorReport(const QString& message) {
   // The report itself must never throw back into the code that is unwinding.
   try {

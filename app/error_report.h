@@ -9,11 +9,9 @@
 #include <QString>
 #include <functional>
 
-namespace zudira {
+#include "widgets/report_text.h"
 
-// The report's text: a full stop is appended when the message is not empty and its last
-// character sorts after "." ("F must be > 0" -> "F must be > 0."; "Error!" stays).
-QString ReportText(const QString& message);
+namespace zudira {
 
 // Shows the report box titled with the application title "Zudira" (goes through the box
 // script of message_boxes.h when one is installed).

@@ -70,7 +70,7 @@ std::string TextKeptByKey(std::string_view text, std::size_t start, std::size_t 
 
 KeyVerdict FilterKey(TEditType type, const CharSet& valid, unsigned key, std::string_view text,
                      char decimal_separator) {
-  if (key == 13 && EnterMovesFocus) return KeyVerdict::kMoveFocus;
+  if (key == kEnterKey && EnterMovesFocus) return KeyVerdict::kMoveFocus;
   if (key > 0xFFFF) return valid.none() ? KeyVerdict::kPass : KeyVerdict::kRefuse;
   const char16_t typed[1] = {static_cast<char16_t>(key)};
   return FilterInsertion(type, valid, std::u16string_view(typed, 1), text, {}, decimal_separator);

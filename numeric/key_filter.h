@@ -15,6 +15,9 @@ namespace zudira {
 // One bit per 8-bit character code.
 using CharSet = std::bitset<256>;
 
+// The key code FilterKey takes for Enter (the character code of carriage return).
+inline constexpr unsigned kEnterKey = 13;
+
 // Governs Enter in every field: true, so Enter moves the focus to the next control.
 extern bool EnterMovesFocus;
 

@@ -18,6 +18,7 @@
 #include "appearance/glyphs.h"
 #include "numeric/locale_provider.h"
 #include "widgets/latin1_text.h"
+#include "widgets/report_text.h"
 
 namespace zudira {
 
@@ -298,11 +299,7 @@ void TDuzCalcForm::Execute(CalcCommand command) {
     if (ErrorReport()) {
       ErrorReport()(message);
     } else {
-      // Worded like the general error report: a full stop after a message whose last
-      // character sorts after ".".
-      const bool stop = !message.isEmpty() && message.back() > QLatin1Char('.');
-      QMessageBox::critical(this, QStringLiteral("Zudira"),
-                            stop ? message + QLatin1Char('.') : message);
+      QMessageBox::critical(this, QStringLiteral("Zudira"), ReportText(message));
     }
   }
 }

@@ -22,9 +22,6 @@
 namespace zudira {
 namespace {
 
-// The key code FilterKey takes for Enter (the character code of carriage return).
-constexpr unsigned kEnterKey = 13;
-
 // Focus that leaves for a menu or another window comes back to the same field: neither
 // end of it is an arrival or a departure.
 bool IsRealFocusChange(Qt::FocusReason reason) {
