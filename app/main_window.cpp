@@ -262,74 +262,78 @@ void TPDFMainForm::PlaceRangeSelector(QWidget* panel) {
 }
 
 void TPDFMainForm::PlaceRightColumn(QWidget* panel) {
-  auto field = [panel](const char* name, int y, const char* hint, int context) {
+  // The rows of the right column: each field with its calculator button and help context at
+  // the row's height; the captions of a row sit at the same height.
+  enum Row { kRowMean, kRowSdev, kRowA, kRowB, kRowAnswer };
+  const struct {
+    TDuzEdit3* TPDFMainForm::*field;
+    const char* name;
+    int y;
+    const char* hint;
+    int context;
+    const char* calc_button;  // none for Answer
+  } rows[] = {
+      {&TPDFMainForm::mean_, "Mean", 12, nullptr, kHelpParameters, "MeanCalcBtn"},
+      {&TPDFMainForm::sdev_, "SDev", 39, nullptr, kHelpParameters, "StdDevCalcBtn"},
+      {&TPDFMainForm::a_, "A", 66, "The value of A", kHelpParameters, "ACalcBtn"},
+      {&TPDFMainForm::b_, "B", 95, "The value of B", kHelpParameters, "BCalcBtn"},
+      {&TPDFMainForm::answer_, "Answer", 122, nullptr, kHelpCalculate, nullptr},
+  };
+  for (const auto& row : rows) {
     auto* edit = new TDuzEdit3(panel);
-    edit->setObjectName(name);
-    edit->setGeometry(kFieldX, y, kFieldWidth, kFieldHeight);
+    edit->setObjectName(row.name);
+    edit->setGeometry(kFieldX, row.y, kFieldWidth, kFieldHeight);
     edit->SetEditType(etReal);
     edit->SetDecimals(7);
     edit->Redisplay();
-    if (hint != nullptr) edit->setToolTip(QString::fromUtf8(hint));
-    SetHelpContext(edit, context);
-    return edit;
-  };
-  mean_ = field("Mean", 12, nullptr, kHelpParameters);
-  sdev_ = field("SDev", 39, nullptr, kHelpParameters);
-  a_ = field("A", 66, "The value of A", kHelpParameters);
-  b_ = field("B", 95, "The value of B", kHelpParameters);
+    if (row.hint != nullptr) edit->setToolTip(QString::fromUtf8(row.hint));
+    SetHelpContext(edit, row.context);
+    this->*row.field = edit;
+  }
   for (TDuzEdit3* input : {mean_, sdev_, a_, b_}) {
     connect(input, &TDuzEdit3::OnExit, this, [this](TDuzEdit3* sender) { InputTaken(sender); });
     connect(input, &TDuzEdit3::TextRefused, this,
             [](TDuzEdit3* sender) { ErrorMsg(sender->RefusedMessage()); });
   }
-  answer_ = field("Answer", 122, nullptr, kHelpCalculate);
   answer_->setToolTip(Text(kAnswerHint));
   answer_->SetReadOnly(true);
   answer_->setFocusPolicy(Qt::ClickFocus);
 
   // Each caption starts right of the range labels beside it.
-  auto caption_left = [this](int y) {
+  auto caption = [this, &rows](TDuzLabel* label, const char* name, Row row) {
+    const int y = rows[row].y;
     int left = kCaptionRight - 190;
-    const QRect row(0, y + 2, kClientWidth, 17);
-    for (const TDuzMathLabel* label : range_labels_)
-      if (label->geometry().intersects(row)) left = std::max(left, label->geometry().right() + 4);
-    return left;
+    const QRect band(0, y + 2, kClientWidth, 17);
+    for (const TDuzMathLabel* range_label : range_labels_)
+      if (range_label->geometry().intersects(band))
+        left = std::max(left, range_label->geometry().right() + 4);
+    label->setObjectName(name);
+    PlaceCaption(label, left, y);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   };
   mean_label_ = new TDuzMathLabel(panel);
-  mean_label_->setObjectName("MeanLabel");
   mean_label_->setText(Text(kMeanCaption));
-  PlaceCaption(mean_label_, caption_left(12), 12);
+  caption(mean_label_, "MeanLabel", kRowMean);
   p_label_ = new TDuzLabel2(panel);
-  p_label_->setObjectName("PLabel");
-  PlaceCaption(p_label_, caption_left(12), 12);
+  caption(p_label_, "PLabel", kRowMean);
   sigma_label_ = new TDuzMathLabel(panel);
-  sigma_label_->setObjectName("SigmaLabel");
   sigma_label_->setText(Text(kSigmaCaption));
-  PlaceCaption(sigma_label_, caption_left(39), 39);
+  caption(sigma_label_, "SigmaLabel", kRowSdev);
   n_label_ = new TDuzLabel2(panel);
-  n_label_->setObjectName("NLabel");
-  PlaceCaption(n_label_, caption_left(39), 39);
+  caption(n_label_, "NLabel", kRowSdev);
   label_a_ = new TDuzLabel2(panel);
-  label_a_->setObjectName("LabelA");
-  PlaceCaption(label_a_, caption_left(66), 66);
+  caption(label_a_, "LabelA", kRowA);
   label_b_ = new TDuzLabel2(panel);
-  label_b_->setObjectName("LabelB");
-  PlaceCaption(label_b_, caption_left(95), 95);
+  caption(label_b_, "LabelB", kRowB);
   result_label_ = new TDuzLabel2(panel);
-  result_label_->setObjectName("ResultLabel");
-  PlaceCaption(result_label_, caption_left(122), 122);
-  for (TDuzLabel* label : std::initializer_list<TDuzLabel*>{
-           mean_label_, p_label_, sigma_label_, n_label_, label_a_, label_b_, result_label_})
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  caption(result_label_, "ResultLabel", kRowAnswer);
 
-  const char* button_names[] = {"MeanCalcBtn", "StdDevCalcBtn", "ACalcBtn", "BCalcBtn"};
-  const int button_y[] = {12, 39, 66, 95};
   for (int i = 0; i < 4; ++i) {
     auto* button = new QToolButton(panel);
-    button->setObjectName(button_names[i]);
+    button->setObjectName(rows[i].calc_button);
     button->setIcon(GlyphIcon(gCalculator));
     button->setIconSize(QSize(kGlyphSize, kGlyphSize));
-    button->setGeometry(kCalcButtonX, button_y[i], 22, kFieldHeight);
+    button->setGeometry(kCalcButtonX, rows[i].y, 22, kFieldHeight);
     button->setFocusPolicy(Qt::NoFocus);
     button->setProperty("tag", i + 1);
     button->setAutoRaise(true);
