@@ -47,7 +47,7 @@ Real CDFPositiveStep(Real z) {
   return 1 - DensityStep(z) * poly;
 }
 
-Real TailQuantileStep(Real p) {
+[[gnu::always_inline]] inline Real TailQuantileStep(Real p) {
   // ln(1 / p^2) has no value at p = 0 and none above 1: say so rather than divide by zero.
   if (!(p > 0) || p > 1) throw Exception(ProbabilityOutOfRangeMessage);
   // ln(1 / p^2) written as -2 ln p, so that a tiny p does not underflow when squared.
