@@ -203,19 +203,19 @@ TAboutBox2::TAboutBox2(QWidget* parent) : QDialog(parent) {
 
   auto* emailBtn = Button(QStringLiteral("EmailBtn"), QStringLiteral("&EMail Duz"), this);
   auto* webBtn = Button(QStringLiteral("WebBtn"), QStringLiteral("Duz &Web Site"), this);
-  okButton_ = Button(QStringLiteral("OKButton"), QStringLiteral("OK"), this);
-  okButton_->setDefault(true);
+  ok_button_ = Button(QStringLiteral("OKButton"), QStringLiteral("OK"), this);
+  ok_button_->setDefault(true);
   const int buttonTop = kClientHeight - 8 - 27;
   emailBtn->setGeometry(10, buttonTop, 95, 27);
   webBtn->setGeometry(115, buttonTop, 95, 27);
-  okButton_->setGeometry(kClientWidth - 10 - 95, buttonTop, 95, 27);
+  ok_button_->setGeometry(kClientWidth - 10 - 95, buttonTop, 95, 27);
 
   connect(emailBtn, &QPushButton::clicked, this, &TAboutBox2::EmailBtnClick);
   connect(webBtn, &QPushButton::clicked, this, &TAboutBox2::WebBtnClick);
-  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(ok_button_, &QPushButton::clicked, this, &QDialog::accept);
   // Alt+X presses OK wherever the focus is in the box.
   auto* altX = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_X), this);
-  connect(altX, &QShortcut::activated, okButton_, &QPushButton::click);
+  connect(altX, &QShortcut::activated, ok_button_, &QPushButton::click);
 
   CentreOnScreen(this);
 }

@@ -50,7 +50,7 @@ class TAboutBox2 : public QDialog {
   void changeEvent(QEvent* event) override;
 
  private:
-  QPushButton* okButton_ = nullptr;
+  QPushButton* ok_button_ = nullptr;
 };
 
 // Creates the box, shows it modally and destroys it; true when it was closed with OK.

@@ -79,7 +79,7 @@ TColourBox::TColourBox(QWidget* parent) : QComboBox(parent) {
   for (int i = 0; i < kSystemCount; ++i) AddItem(SystemColour(i));
   insertSeparator(count());
   addItem("Custom...");
-  customIndex_ = count() - 1;
+  custom_index_ = count() - 1;
   Select(0x000000);
   connect(this, qOverload<int>(&QComboBox::activated), this, &TColourBox::Activated);
   connect(this, qOverload<int>(&QComboBox::currentIndexChanged), this, [this](int index) {
@@ -105,10 +105,10 @@ QString TColourBox::NameOf(ColorValue value) {
 }
 
 void TColourBox::AddItem(ColorValue value) {
-  const int at = customIndex_ < 0 ? count() : customIndex_;
+  const int at = custom_index_ < 0 ? count() : custom_index_;
   insertItem(at, QIcon(Swatch(ColorFromValue(value, palette()))), NameOf(value),
              QVariant::fromValue(value));
-  if (customIndex_ >= 0) ++customIndex_;
+  if (custom_index_ >= 0) ++custom_index_;
 }
 
 int TColourBox::IndexOf(ColorValue value) const {
@@ -129,8 +129,8 @@ void TColourBox::SetColour(ColorValue value) {
 }
 
 void TColourBox::Activated(int index) {
-  if (index == customIndex_) ChooseAnyColour();
-  if (currentIndex() == customIndex_) setCurrentIndex(IndexOf(current_));
+  if (index == custom_index_) ChooseAnyColour();
+  if (currentIndex() == custom_index_) setCurrentIndex(IndexOf(current_));
 }
 
 void TColourBox::ChooseAnyColour() {

@@ -42,7 +42,7 @@ class TColourBox : public QComboBox {
   int IndexOf(ColorValue value) const;
 
   ColorValue current_ = 0;
-  int customIndex_ = -1;  // the "Custom..." item
+  int custom_index_ = -1;  // the "Custom..." item
 };
 
 }  // namespace zudira

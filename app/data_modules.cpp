@@ -11,9 +11,9 @@ TDuzDataRP* g_report_module = nullptr;
 }  // namespace
 
 TDuzDataRP::TDuzDataRP(QObject* parent)
-    : QObject(parent), repSys_(std::make_unique<TReportSystem>()) {
+    : QObject(parent), rep_sys_(std::make_unique<TReportSystem>()) {
   setObjectName("DuzDataRP");
-  repSys_->SetOwnerName(WindowsOwner());
+  rep_sys_->SetOwnerName(WindowsOwner());
   g_report_module = this;
 }
 

@@ -36,10 +36,10 @@ class TDuzDataRP : public QObject {
   // The module made at start, or null before it exists and after it is gone.
   static TDuzDataRP* Instance();
 
-  TReportSystem& RepSys() { return *repSys_; }
+  TReportSystem& RepSys() { return *rep_sys_; }
 
  private:
-  std::unique_ptr<TReportSystem> repSys_;
+  std::unique_ptr<TReportSystem> rep_sys_;
 };
 
 // The report system of the module made at start; null when there is none.

@@ -39,22 +39,22 @@ TPrefForm::TPrefForm(QWidget* parent) : QDialog(parent) {
   SetHelpContext(this, kHelpPreferences);
 
   const AppearanceSettings& now = Appearance();
-  openHeading_ = now.HeadingColour;
-  openFlatButtons_ = now.FlatToolButtons;
-  openFlatCombos_ = now.FlatComboBoxes;
+  open_heading_ = now.HeadingColour;
+  open_flat_buttons_ = now.FlatToolButtons;
+  open_flat_combos_ = now.FlatComboBoxes;
 
-  toolTipRG_ = new QGroupBox("Tool Tips ", this);
-  toolTipRG_->setObjectName("ToolTipRG");
-  toolTipRG_->setProperty(kSunkenShadowProperty, true);
-  toolTipRG_->setGeometry(8, 6, 132, 104);
-  SetHelpContext(toolTipRG_, kHelpToolTips);
-  toolTipGroup_ = new QButtonGroup(this);
+  tool_tip_rg_ = new QGroupBox("Tool Tips ", this);
+  tool_tip_rg_->setObjectName("ToolTipRG");
+  tool_tip_rg_->setProperty(kSunkenShadowProperty, true);
+  tool_tip_rg_->setGeometry(8, 6, 132, 104);
+  SetHelpContext(tool_tip_rg_, kHelpToolTips);
+  tool_tip_group_ = new QButtonGroup(this);
   const char* items[] = {"Do not show", "Use Standard", "Use Balloons"};
   for (int i = 0; i < 3; ++i) {
-    auto* radio = new QRadioButton(items[i], toolTipRG_);
+    auto* radio = new QRadioButton(items[i], tool_tip_rg_);
     radio->setObjectName(QString("ToolTipRG%1").arg(i));
     radio->setGeometry(10, 24 + i * 25, 116, 21);
-    toolTipGroup_->addButton(radio, i);
+    tool_tip_group_->addButton(radio, i);
   }
 
   struct Row {
@@ -63,11 +63,11 @@ TPrefForm::TPrefForm(QWidget* parent) : QDialog(parent) {
     const char* caption;
   };
   const Row rows[] = {
-      {&roCB_, "ROCB", "Read Only Colour:"},
-      {&headingCB_, "HeadingCB", "Heading Colour:"},
-      {&listCB_, "ListCB", "PDF List Colour:"},
-      {&selCB_, "SelCB", "PDF List Selected Colour:"},
-      {&selBGCB_, "SelBGCB", "PDF List Selected BG Colour:"},
+      {&ro_cb_, "ROCB", "Read Only Colour:"},
+      {&heading_cb_, "HeadingCB", "Heading Colour:"},
+      {&list_cb_, "ListCB", "PDF List Colour:"},
+      {&sel_cb_, "SelCB", "PDF List Selected Colour:"},
+      {&sel_bg_cb_, "SelBGCB", "PDF List Selected BG Colour:"},
   };
   int y = 8;
   for (const Row& row : rows) {
@@ -90,23 +90,23 @@ TPrefForm::TPrefForm(QWidget* parent) : QDialog(parent) {
   testLabel->SetTransparent(true);
   testLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   testLabel->setGeometry(kLabelLeft, y, kLabelWidth, 22);
-  testBox_ = new QComboBox(this);
-  testBox_->setObjectName("TestBox");
-  for (int i = 1; i <= 10; ++i) testBox_->addItem(QString("Item %1").arg(i));
-  testBox_->setGeometry(kBoxLeft, y, kBoxWidth, 22);
-  testBox_->installEventFilter(this);
-  SetHelpContext(testBox_, kHelpColours);
+  test_box_ = new QComboBox(this);
+  test_box_->setObjectName("TestBox");
+  for (int i = 1; i <= 10; ++i) test_box_->addItem(QString("Item %1").arg(i));
+  test_box_->setGeometry(kBoxLeft, y, kBoxWidth, 22);
+  test_box_->installEventFilter(this);
+  SetHelpContext(test_box_, kHelpColours);
 
-  flatCB_ = new QCheckBox("Flat Toolbat Buttons?", this);
-  flatCB_->setObjectName("FlatCB");
-  flatCB_->setToolTip("Do you wish Tool Buttons to be flat?");
-  flatCB_->setGeometry(10, 136, 170, 22);
-  SetHelpContext(flatCB_, kHelpFlatControls);
-  flatComboCB_ = new QCheckBox("Flat ComboBoxes?", this);
-  flatComboCB_->setObjectName("FlatComboCB");
-  flatComboCB_->setToolTip("Do you wish to use Flat comboboxes where available?");
-  flatComboCB_->setGeometry(10, 158, 170, 22);
-  SetHelpContext(flatComboCB_, kHelpFlatControls);
+  flat_cb_ = new QCheckBox("Flat Toolbat Buttons?", this);
+  flat_cb_->setObjectName("FlatCB");
+  flat_cb_->setToolTip("Do you wish Tool Buttons to be flat?");
+  flat_cb_->setGeometry(10, 136, 170, 22);
+  SetHelpContext(flat_cb_, kHelpFlatControls);
+  flat_combo_cb_ = new QCheckBox("Flat ComboBoxes?", this);
+  flat_combo_cb_->setObjectName("FlatComboCB");
+  flat_combo_cb_->setToolTip("Do you wish to use Flat comboboxes where available?");
+  flat_combo_cb_->setGeometry(10, 158, 170, 22);
+  SetHelpContext(flat_combo_cb_, kHelpFlatControls);
 
   auto* note = new QLabel(
       "Combo Boxes will show Standard and System Colours.\n"
@@ -150,15 +150,15 @@ TPrefForm::TPrefForm(QWidget* parent) : QDialog(parent) {
   ApplyAppearance(this);
   SetHintState(this, now.HintState);
 
-  connect(headingCB_, &TColourBox::ColourChanged, this, [this](ColorValue value) {
+  connect(heading_cb_, &TColourBox::ColourChanged, this, [this](ColorValue value) {
     Appearance().HeadingColour = value;
     Preview();
   });
-  connect(flatCB_, &QCheckBox::toggled, this, [this](bool on) {
+  connect(flat_cb_, &QCheckBox::toggled, this, [this](bool on) {
     Appearance().FlatToolButtons = on;
     Preview();
   });
-  connect(flatComboCB_, &QCheckBox::toggled, this, [this](bool on) {
+  connect(flat_combo_cb_, &QCheckBox::toggled, this, [this](bool on) {
     Appearance().FlatComboBoxes = on;
     Preview();
   });
@@ -170,25 +170,25 @@ TPrefForm::TPrefForm(QWidget* parent) : QDialog(parent) {
 }
 
 void TPrefForm::Fill(const AppearanceSettings& settings) {
-  roCB_->SetColour(settings.ReadOnlyColour);
-  headingCB_->SetColour(settings.HeadingColour);
-  listCB_->SetColour(settings.PickListColour);
-  selCB_->SetColour(settings.PickListSelectionColour);
-  selBGCB_->SetColour(settings.PickListSelectionBGColour);
-  if (QAbstractButton* radio = toolTipGroup_->button(settings.HintState)) radio->setChecked(true);
-  flatCB_->setChecked(settings.FlatToolButtons);
-  flatComboCB_->setChecked(settings.FlatComboBoxes);
+  ro_cb_->SetColour(settings.ReadOnlyColour);
+  heading_cb_->SetColour(settings.HeadingColour);
+  list_cb_->SetColour(settings.PickListColour);
+  sel_cb_->SetColour(settings.PickListSelectionColour);
+  sel_bg_cb_->SetColour(settings.PickListSelectionBGColour);
+  if (QAbstractButton* radio = tool_tip_group_->button(settings.HintState)) radio->setChecked(true);
+  flat_cb_->setChecked(settings.FlatToolButtons);
+  flat_combo_cb_->setChecked(settings.FlatComboBoxes);
 }
 
 // The test list shows the three pick-list colours now chosen.
 void TPrefForm::ColourTestBox() {
-  QPalette palette = testBox_->palette();
-  palette.setColor(QPalette::Base, ColorFromValue(listCB_->Colour()));
-  palette.setColor(QPalette::Button, ColorFromValue(listCB_->Colour()));
-  palette.setColor(QPalette::HighlightedText, ColorFromValue(selCB_->Colour()));
-  palette.setColor(QPalette::Highlight, ColorFromValue(selBGCB_->Colour()));
-  testBox_->setPalette(palette);
-  testBox_->view()->setPalette(palette);
+  QPalette palette = test_box_->palette();
+  palette.setColor(QPalette::Base, ColorFromValue(list_cb_->Colour()));
+  palette.setColor(QPalette::Button, ColorFromValue(list_cb_->Colour()));
+  palette.setColor(QPalette::HighlightedText, ColorFromValue(sel_cb_->Colour()));
+  palette.setColor(QPalette::Highlight, ColorFromValue(sel_bg_cb_->Colour()));
+  test_box_->setPalette(palette);
+  test_box_->view()->setPalette(palette);
 }
 
 void TPrefForm::Preview() {
@@ -220,24 +220,24 @@ void TPrefForm::HelpBtnClick() {
 void TPrefForm::done(int result) {
   AppearanceSettings& settings = Appearance();
   if (result == QDialog::Accepted) {
-    settings.ReadOnlyColour = roCB_->Colour();
-    settings.HeadingColour = headingCB_->Colour();
-    settings.PickListColour = listCB_->Colour();
-    settings.PickListSelectionColour = selCB_->Colour();
-    settings.PickListSelectionBGColour = selBGCB_->Colour();
-    if (toolTipGroup_->checkedId() >= 0) settings.HintState = toolTipGroup_->checkedId();
-    settings.FlatToolButtons = flatCB_->isChecked();
-    settings.FlatComboBoxes = flatComboCB_->isChecked();
+    settings.ReadOnlyColour = ro_cb_->Colour();
+    settings.HeadingColour = heading_cb_->Colour();
+    settings.PickListColour = list_cb_->Colour();
+    settings.PickListSelectionColour = sel_cb_->Colour();
+    settings.PickListSelectionBGColour = sel_bg_cb_->Colour();
+    if (tool_tip_group_->checkedId() >= 0) settings.HintState = tool_tip_group_->checkedId();
+    settings.FlatToolButtons = flat_cb_->isChecked();
+    settings.FlatComboBoxes = flat_combo_cb_->isChecked();
   } else {
-    settings.HeadingColour = openHeading_;
-    settings.FlatToolButtons = openFlatButtons_;
-    settings.FlatComboBoxes = openFlatCombos_;
+    settings.HeadingColour = open_heading_;
+    settings.FlatToolButtons = open_flat_buttons_;
+    settings.FlatComboBoxes = open_flat_combos_;
   }
   QDialog::done(result);
 }
 
 bool TPrefForm::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == testBox_ && event->type() == QEvent::FocusIn) ColourTestBox();
+  if (watched == test_box_ && event->type() == QEvent::FocusIn) ColourTestBox();
   return QDialog::eventFilter(watched, event);
 }
 

@@ -43,20 +43,20 @@ class TPrefForm : public QDialog {
   void Preview();
 
   // The live-previewed values as they were when the dialog opened.
-  ColorValue openHeading_;
-  bool openFlatButtons_;
-  bool openFlatCombos_;
+  ColorValue open_heading_;
+  bool open_flat_buttons_;
+  bool open_flat_combos_;
 
-  QGroupBox* toolTipRG_ = nullptr;
-  QButtonGroup* toolTipGroup_ = nullptr;
-  TColourBox* roCB_ = nullptr;
-  TColourBox* headingCB_ = nullptr;
-  TColourBox* listCB_ = nullptr;
-  TColourBox* selCB_ = nullptr;
-  TColourBox* selBGCB_ = nullptr;
-  QComboBox* testBox_ = nullptr;
-  QCheckBox* flatCB_ = nullptr;
-  QCheckBox* flatComboCB_ = nullptr;
+  QGroupBox* tool_tip_rg_ = nullptr;
+  QButtonGroup* tool_tip_group_ = nullptr;
+  TColourBox* ro_cb_ = nullptr;
+  TColourBox* heading_cb_ = nullptr;
+  TColourBox* list_cb_ = nullptr;
+  TColourBox* sel_cb_ = nullptr;
+  TColourBox* sel_bg_cb_ = nullptr;
+  QComboBox* test_box_ = nullptr;
+  QCheckBox* flat_cb_ = nullptr;
+  QCheckBox* flat_combo_cb_ = nullptr;
 };
 
 // Runs the dialog modally, centred on the screen; true when it ended with OK.

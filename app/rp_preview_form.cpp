@@ -62,17 +62,17 @@ TDuzRPPreviewForm::TDuzRPPreviewForm(QWidget* parent) : QDialog(parent) {
   resize(600, 496);
   SetHelpContext(this, kHelpReportPreview);
 
-  toolBar1_ = new QToolBar("Preview ToolBar 1", this);
-  toolBar1_->setObjectName("PreviewToolBar1");
-  toolBar2_ = new QToolBar("Preview ToolBar 2", this);
-  toolBar2_->setObjectName("PreviewToolBar2");
+  tool_bar1_ = new QToolBar("Preview ToolBar 1", this);
+  tool_bar1_->setObjectName("PreviewToolBar1");
+  tool_bar2_ = new QToolBar("Preview ToolBar 2", this);
+  tool_bar2_->setObjectName("PreviewToolBar2");
 
-  QToolButton* print = ToolButton(toolBar1_, "SBPrint", gPrint, "Print Now!");
-  QToolButton* opt = ToolButton(toolBar1_, "SBOpt", gPrinterSetup, "Printer Options\nthen Print");
-  QToolButton* savePdf = ToolButton(toolBar1_, "SBSavePDF", gSavePdf, "Save as PDF");
+  QToolButton* print = ToolButton(tool_bar1_, "SBPrint", gPrint, "Print Now!");
+  QToolButton* opt = ToolButton(tool_bar1_, "SBOpt", gPrinterSetup, "Printer Options\nthen Print");
+  QToolButton* savePdf = ToolButton(tool_bar1_, "SBSavePDF", gSavePdf, "Save as PDF");
   SetHelpContext(savePdf, kHelpSavePdf);
-  toolBar1_->addSeparator();
-  auto* ruler = new QToolButton(toolBar1_);
+  tool_bar1_->addSeparator();
+  auto* ruler = new QToolButton(tool_bar1_);
   ruler->setObjectName("RulerBtn");
   ruler->setText("&Ruler");
   ruler->setToolTip("Change Ruler Display");
@@ -88,67 +88,67 @@ TDuzRPPreviewForm::TDuzRPPreviewForm(QWidget* parent) : QDialog(parent) {
   for (const auto& [caption, units] : rulerItems) {
     QAction* action = rulerMenu->addAction(caption);
     action->setCheckable(true);
-    action->setChecked(units == rulerUnits_);
+    action->setChecked(units == ruler_units_);
     rulerGroup->addAction(action);
     connect(action, &QAction::triggered, this, [this, units = units] { SetRulerUnits(units); });
   }
   ruler->setMenu(rulerMenu);
-  toolBar1_->addWidget(ruler);
-  toolBar1_->addSeparator();
-  QToolButton* doneBtn = ToolButton(toolBar1_, "SBDone", gOK, "Done");
-  QToolButton* help = ToolButton(toolBar1_, "HelpBtn", gContextHelp, "Help");
+  tool_bar1_->addWidget(ruler);
+  tool_bar1_->addSeparator();
+  QToolButton* doneBtn = ToolButton(tool_bar1_, "SBDone", gOK, "Done");
+  QToolButton* help = ToolButton(tool_bar1_, "HelpBtn", gContextHelp, "Help");
 
-  QToolButton* zoomIn = ToolButton(toolBar2_, "SBZoomIn", gZoomIn, "Zoom In");
-  QToolButton* zoomOut = ToolButton(toolBar2_, "SBZoomOut", gZoomOut, "Zoom Out");
+  QToolButton* zoomIn = ToolButton(tool_bar2_, "SBZoomIn", gZoomIn, "Zoom In");
+  QToolButton* zoomOut = ToolButton(tool_bar2_, "SBZoomOut", gZoomOut, "Zoom Out");
   QToolButton* zoomWidth =
-      ToolButton(toolBar2_, "SBZoomPageWidth", gZoomPageWidth, "Zoom Page Width");
-  QToolButton* zoomPage = ToolButton(toolBar2_, "SBZoomPage", gZoomPage, "Zoom Whole Page");
-  QLabel* zoomLabel = FieldLabel(toolBar2_, " &Zoom %: ");
-  zoomEdit_ = new TDuzEdit3(toolBar2_);
-  zoomEdit_->setObjectName("ZoomEdit");
-  zoomEdit_->SetEditType(etPosReal);
-  zoomEdit_->SetDecimals(1);
-  zoomEdit_->SetCommas(false);
-  zoomEdit_->SetMaxLength(10);
-  zoomEdit_->SetHint("Enter Zoom Percentage");
-  zoomEdit_->setFixedWidth(56);
-  zoomLabel->setBuddy(zoomEdit_);
-  toolBar2_->addWidget(zoomEdit_);
-  toolBar2_->addSeparator();
-  QToolButton* prev = ToolButton(toolBar2_, "SBPrevPage", gPriorPage, "Prev Page");
-  QToolButton* next = ToolButton(toolBar2_, "SBNextPage", gNextPage, "Next Page");
-  QLabel* pageCaption = FieldLabel(toolBar2_, " P&age #: ");
-  pageEdit_ = new TDuzEdit3(toolBar2_);
-  pageEdit_->setObjectName("PageEdit");
-  pageEdit_->SetEditType(etPositive);
-  pageEdit_->SetCommas(false);
-  pageEdit_->SetHint("Enter Page Number");
-  pageEdit_->setFixedWidth(48);
-  pageCaption->setBuddy(pageEdit_);
-  toolBar2_->addWidget(pageEdit_);
-  pageLabel_ = new QLabel("Page 1 of 1", toolBar2_);
-  pageLabel_->setObjectName("PageLabel");
-  pageLabel_->setContentsMargins(6, 0, 6, 0);
-  toolBar2_->addWidget(pageLabel_);
+      ToolButton(tool_bar2_, "SBZoomPageWidth", gZoomPageWidth, "Zoom Page Width");
+  QToolButton* zoomPage = ToolButton(tool_bar2_, "SBZoomPage", gZoomPage, "Zoom Whole Page");
+  QLabel* zoomLabel = FieldLabel(tool_bar2_, " &Zoom %: ");
+  zoom_edit_ = new TDuzEdit3(tool_bar2_);
+  zoom_edit_->setObjectName("ZoomEdit");
+  zoom_edit_->SetEditType(etPosReal);
+  zoom_edit_->SetDecimals(1);
+  zoom_edit_->SetCommas(false);
+  zoom_edit_->SetMaxLength(10);
+  zoom_edit_->SetHint("Enter Zoom Percentage");
+  zoom_edit_->setFixedWidth(56);
+  zoomLabel->setBuddy(zoom_edit_);
+  tool_bar2_->addWidget(zoom_edit_);
+  tool_bar2_->addSeparator();
+  QToolButton* prev = ToolButton(tool_bar2_, "SBPrevPage", gPriorPage, "Prev Page");
+  QToolButton* next = ToolButton(tool_bar2_, "SBNextPage", gNextPage, "Next Page");
+  QLabel* pageCaption = FieldLabel(tool_bar2_, " P&age #: ");
+  page_edit_ = new TDuzEdit3(tool_bar2_);
+  page_edit_->setObjectName("PageEdit");
+  page_edit_->SetEditType(etPositive);
+  page_edit_->SetCommas(false);
+  page_edit_->SetHint("Enter Page Number");
+  page_edit_->setFixedWidth(48);
+  pageCaption->setBuddy(page_edit_);
+  tool_bar2_->addWidget(page_edit_);
+  page_label_ = new QLabel("Page 1 of 1", tool_bar2_);
+  page_label_->setObjectName("PageLabel");
+  page_label_->setContentsMargins(6, 0, 6, 0);
+  tool_bar2_->addWidget(page_label_);
 
   view_ = new TPreviewPageView(this);
-  topRuler_ = new TPreviewRuler(Qt::Horizontal, view_, this);
-  leftRuler_ = new TPreviewRuler(Qt::Vertical, view_, this);
-  rulerCorner_ = new QWidget(this);
-  rulerCorner_->setFixedSize(TPreviewRuler::kThickness, TPreviewRuler::kThickness);
+  top_ruler_ = new TPreviewRuler(Qt::Horizontal, view_, this);
+  left_ruler_ = new TPreviewRuler(Qt::Vertical, view_, this);
+  ruler_corner_ = new QWidget(this);
+  ruler_corner_->setFixedSize(TPreviewRuler::kThickness, TPreviewRuler::kThickness);
 
   bars_ = new QBoxLayout(QBoxLayout::LeftToRight);
   bars_->setContentsMargins(0, 0, 0, 0);
   bars_->setSpacing(0);
-  bars_->addWidget(toolBar1_, 0, Qt::AlignLeft);
-  bars_->addWidget(toolBar2_, 0, Qt::AlignLeft);
+  bars_->addWidget(tool_bar1_, 0, Qt::AlignLeft);
+  bars_->addWidget(tool_bar2_, 0, Qt::AlignLeft);
   bars_->addStretch(1);
   auto* pageArea = new QGridLayout;
   pageArea->setContentsMargins(0, 0, 0, 0);
   pageArea->setSpacing(0);
-  pageArea->addWidget(rulerCorner_, 0, 0);
-  pageArea->addWidget(topRuler_, 0, 1);
-  pageArea->addWidget(leftRuler_, 1, 0);
+  pageArea->addWidget(ruler_corner_, 0, 0);
+  pageArea->addWidget(top_ruler_, 0, 1);
+  pageArea->addWidget(left_ruler_, 1, 0);
   pageArea->addWidget(view_, 1, 1);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -156,8 +156,8 @@ TDuzRPPreviewForm::TDuzRPPreviewForm(QWidget* parent) : QDialog(parent) {
   layout->addLayout(bars_);
   layout->addLayout(pageArea, 1);
 
-  ApplyAppearance(toolBar1_);
-  ApplyAppearance(toolBar2_);
+  ApplyAppearance(tool_bar1_);
+  ApplyAppearance(tool_bar2_);
   SetHintState(this, Appearance().HintState);
 
   connect(zoomIn, &QToolButton::clicked, this,
@@ -175,8 +175,8 @@ TDuzRPPreviewForm::TDuzRPPreviewForm(QWidget* parent) : QDialog(parent) {
   connect(help, &QToolButton::clicked, this, &TDuzRPPreviewForm::HelpBtnClick);
   connect(view_, &TPreviewPageView::PageChanged, this, &TDuzRPPreviewForm::PageChange);
   connect(view_, &TPreviewPageView::ZoomChanged, this, &TDuzRPPreviewForm::ZoomChange);
-  connect(zoomEdit_, &TDuzEdit3::OnExit, this, &TDuzRPPreviewForm::ZoomEditExit);
-  connect(pageEdit_, &TDuzEdit3::OnExit, this, &TDuzRPPreviewForm::PageEditExit);
+  connect(zoom_edit_, &TDuzEdit3::OnExit, this, &TDuzRPPreviewForm::ZoomEditExit);
+  connect(page_edit_, &TDuzEdit3::OnExit, this, &TDuzRPPreviewForm::PageEditExit);
 
   for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
   ZoomChange(view_->Zoom());
@@ -190,10 +190,10 @@ void TDuzRPPreviewForm::SetJob(TPreviewJob* job) {
 }
 
 void TDuzRPPreviewForm::SetRulerUnits(TRulerUnits units) {
-  rulerUnits_ = units;
-  topRuler_->SetUnits(units);
-  leftRuler_->SetUnits(units);
-  rulerCorner_->setVisible(units != TRulerUnits::kNone);
+  ruler_units_ = units;
+  top_ruler_->SetUnits(units);
+  left_ruler_->SetUnits(units);
+  ruler_corner_->setVisible(units != TRulerUnits::kNone);
   if (auto* menu = findChild<QMenu*>("RulerMenu")) {
     const QList<QAction*> actions = menu->actions();
     actions.at(static_cast<int>(units))->setChecked(true);
@@ -201,25 +201,25 @@ void TDuzRPPreviewForm::SetRulerUnits(TRulerUnits units) {
 }
 
 void TDuzRPPreviewForm::PageChange(int current, int count) {
-  pageEdit_->SetText(QString::number(current));
-  pageLabel_->setText(QStringLiteral("Page %1 of %2").arg(current).arg(std::max(1, count)));
+  page_edit_->SetText(QString::number(current));
+  page_label_->setText(QStringLiteral("Page %1 of %2").arg(current).arg(std::max(1, count)));
 }
 
 void TDuzRPPreviewForm::ZoomChange(double zoom) {
-  zoomEdit_->SetAsFloat(zoom);
-  zoomEdit_->setText(zoomEdit_->text().left(10));
+  zoom_edit_->SetAsFloat(zoom);
+  zoom_edit_->setText(zoom_edit_->text().left(10));
   view_->viewport()->update();
 }
 
 void TDuzRPPreviewForm::ZoomEditExit() {
-  const double typed = static_cast<double>(zoomEdit_->AsFloat());
+  const double typed = static_cast<double>(zoom_edit_->AsFloat());
   // Equal to the zoom shown, the page is not drawn again.
   if (typed > 0 && std::fabs(typed - view_->Zoom()) > 0.05) view_->SetZoom(typed);
   ZoomChange(view_->Zoom());
 }
 
 void TDuzRPPreviewForm::PageEditExit() {
-  const int typed = pageEdit_->AsInteger();
+  const int typed = page_edit_->AsInteger();
   if (typed >= 1 && typed != view_->Page() + 1)
     view_->SetPage(typed - 1);
   else
@@ -303,7 +303,7 @@ void TDuzRPPreviewForm::changeEvent(QEvent* event) {
 // The two toolbars share one row when it holds both whole, else the second goes below, so no
 // control is ever hidden behind a toolbar's extension button.
 void TDuzRPPreviewForm::resizeEvent(QResizeEvent* event) {
-  const bool oneRow = toolBar1_->sizeHint().width() + toolBar2_->sizeHint().width() <= width();
+  const bool oneRow = tool_bar1_->sizeHint().width() + tool_bar2_->sizeHint().width() <= width();
   bars_->setDirection(oneRow ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
   QDialog::resizeEvent(event);
 }

@@ -26,7 +26,7 @@ class TDuzRPPreviewForm : public QDialog {
   // The job whose pages are shown and printed; it must outlive the window's showing.
   void SetJob(TPreviewJob* job);
   TPreviewPageView* PageView() const { return view_; }
-  TRulerUnits RulerUnits() const { return rulerUnits_; }
+  TRulerUnits RulerUnits() const { return ruler_units_; }
   void SetRulerUnits(TRulerUnits units);
   bool Closed() const { return closed_; }
 
@@ -54,17 +54,17 @@ class TDuzRPPreviewForm : public QDialog {
   void PageEditExit();
 
   TPreviewJob* job_ = nullptr;
-  QToolBar* toolBar1_ = nullptr;
-  QToolBar* toolBar2_ = nullptr;
+  QToolBar* tool_bar1_ = nullptr;
+  QToolBar* tool_bar2_ = nullptr;
   QBoxLayout* bars_ = nullptr;
   TPreviewPageView* view_ = nullptr;
-  TPreviewRuler* topRuler_ = nullptr;
-  TPreviewRuler* leftRuler_ = nullptr;
-  QWidget* rulerCorner_ = nullptr;
-  TDuzEdit3* zoomEdit_ = nullptr;
-  TDuzEdit3* pageEdit_ = nullptr;
-  QLabel* pageLabel_ = nullptr;
-  TRulerUnits rulerUnits_ = TRulerUnits::kInches;
+  TPreviewRuler* top_ruler_ = nullptr;
+  TPreviewRuler* left_ruler_ = nullptr;
+  QWidget* ruler_corner_ = nullptr;
+  TDuzEdit3* zoom_edit_ = nullptr;
+  TDuzEdit3* page_edit_ = nullptr;
+  QLabel* page_label_ = nullptr;
+  TRulerUnits ruler_units_ = TRulerUnits::kInches;
   bool closed_ = false;
 };
 

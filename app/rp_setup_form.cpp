@@ -104,65 +104,66 @@ TDuzRPSetupForm::TDuzRPSetupForm(QWidget* parent) : QDialog(parent) {
   SetHelpContext(this, kHelpReportSetup);
 
   auto* printerGB = Group(this, "PrinterGB", "Selected Printer", QRect(8, 6, kGroupWidth, 50));
-  printerLabel_ = new QLabel("(none)", printerGB);
-  printerLabel_->setObjectName("PrinterLabel");
-  printerLabel_->setGeometry(10, 20, kGroupWidth - 20, 22);
+  printer_label_ = new QLabel("(none)", printerGB);
+  printer_label_->setObjectName("PrinterLabel");
+  printer_label_->setGeometry(10, 20, kGroupWidth - 20, 22);
 
   // The destination (before the job) and the print range (over finished pages) share a place:
   // only one of them is shown.
   const QRect middle(8, 62, kGroupWidth, 104);
-  destGB_ = Group(this, "DestGB", "Report Destination", middle);
-  destPrinter_ = Radio(destGB_, "DestPrinter", "&Printer", 10, 20, 90);
-  destPreview_ = Radio(destGB_, "DestPreview", "Pre&view", 10, 46, 90);
-  destFile_ = Radio(destGB_, "DestFile", "&File", 10, 72, 60);
-  auto* destGroup = new QButtonGroup(destGB_);
-  for (QRadioButton* radio : {destPrinter_, destPreview_, destFile_}) destGroup->addButton(radio);
+  dest_gb_ = Group(this, "DestGB", "Report Destination", middle);
+  dest_printer_ = Radio(dest_gb_, "DestPrinter", "&Printer", 10, 20, 90);
+  dest_preview_ = Radio(dest_gb_, "DestPreview", "Pre&view", 10, 46, 90);
+  dest_file_ = Radio(dest_gb_, "DestFile", "&File", 10, 72, 60);
+  auto* destGroup = new QButtonGroup(dest_gb_);
+  for (QRadioButton* radio : {dest_printer_, dest_preview_, dest_file_})
+    destGroup->addButton(radio);
   // A plain line: file names may hold any character, not only those the value fields take.
-  fileNameED_ = new QLineEdit(destGB_);
-  fileNameED_->setObjectName("FileNameED");
-  fileNameED_->setGeometry(72, 72, 186, 22);
-  browseBtn_ = new QToolButton(destGB_);
-  browseBtn_->setObjectName("BrowseBtn");
-  browseBtn_->setIcon(GlyphIcon(gOpen));
-  browseBtn_->setToolTip("Browse");
-  browseBtn_->setGeometry(264, 72, 26, 22);
+  file_name_ed_ = new QLineEdit(dest_gb_);
+  file_name_ed_->setObjectName("FileNameED");
+  file_name_ed_->setGeometry(72, 72, 186, 22);
+  browse_btn_ = new QToolButton(dest_gb_);
+  browse_btn_->setObjectName("BrowseBtn");
+  browse_btn_->setIcon(GlyphIcon(gOpen));
+  browse_btn_->setToolTip("Browse");
+  browse_btn_->setGeometry(264, 72, 26, 22);
 
-  rangeGB_ = Group(this, "RangeGB", "Print Range", middle);
-  rangeAll_ = Radio(rangeGB_, "RangeAll", "All", 10, 20, 90);
-  rangePages_ = Radio(rangeGB_, "RangePages", "Pages", 10, 46, 70);
-  rangeSelection_ = Radio(rangeGB_, "RangeSelection", "Selection", 10, 72, 80);
-  auto* rangeGroup = new QButtonGroup(rangeGB_);
-  for (QRadioButton* radio : {rangeAll_, rangePages_, rangeSelection_})
+  range_gb_ = Group(this, "RangeGB", "Print Range", middle);
+  range_all_ = Radio(range_gb_, "RangeAll", "All", 10, 20, 90);
+  range_pages_ = Radio(range_gb_, "RangePages", "Pages", 10, 46, 70);
+  range_selection_ = Radio(range_gb_, "RangeSelection", "Selection", 10, 72, 80);
+  auto* rangeGroup = new QButtonGroup(range_gb_);
+  for (QRadioButton* radio : {range_all_, range_pages_, range_selection_})
     rangeGroup->addButton(radio);
-  fromLabel_ = new QLabel("From", rangeGB_);
-  fromLabel_->setGeometry(92, 46, 36, 22);
-  fromED_ = Field(rangeGB_, "FromED", etPositive, QRect(130, 46, 56, 22));
-  fromLabel_->setBuddy(fromED_);
-  toLabel_ = new QLabel("to", rangeGB_);
-  toLabel_->setAlignment(Qt::AlignCenter);
-  toLabel_->setGeometry(188, 46, 24, 22);
-  toED_ = Field(rangeGB_, "ToED", etPositive, QRect(214, 46, 56, 22));
-  toLabel_->setBuddy(toED_);
-  selectionED_ = Field(rangeGB_, "SelectionED", etString, QRect(92, 72, 178, 22));
-  selectionED_->setToolTip("Pages such as 1,3,5-7");
+  from_label_ = new QLabel("From", range_gb_);
+  from_label_->setGeometry(92, 46, 36, 22);
+  from_ed_ = Field(range_gb_, "FromED", etPositive, QRect(130, 46, 56, 22));
+  from_label_->setBuddy(from_ed_);
+  to_label_ = new QLabel("to", range_gb_);
+  to_label_->setAlignment(Qt::AlignCenter);
+  to_label_->setGeometry(188, 46, 24, 22);
+  to_ed_ = Field(range_gb_, "ToED", etPositive, QRect(214, 46, 56, 22));
+  to_label_->setBuddy(to_ed_);
+  selection_ed_ = Field(range_gb_, "SelectionED", etString, QRect(92, 72, 178, 22));
+  selection_ed_->setToolTip("Pages such as 1,3,5-7");
 
   auto* optionsGB = Group(this, "OptionsGB", "Options", QRect(8, 172, kGroupWidth, 60));
-  copiesLabel_ = new QLabel("&Copies", optionsGB);
-  copiesLabel_->setGeometry(10, 24, 46, 22);
-  copiesED_ = Field(optionsGB, "CopiesED", etPositive, QRect(58, 24, 48, 22));
-  copiesLabel_->setBuddy(copiesED_);
-  collateCK_ = new QCheckBox("C&ollate", optionsGB);
-  collateCK_->setObjectName("CollateCK");
-  collateCK_->setGeometry(120, 24, 80, 22);
-  duplexCK_ = new QCheckBox("&Duplex", optionsGB);
-  duplexCK_->setObjectName("DuplexCK");
-  duplexCK_->setGeometry(208, 24, 80, 22);
+  copies_label_ = new QLabel("&Copies", optionsGB);
+  copies_label_->setGeometry(10, 24, 46, 22);
+  copies_ed_ = Field(optionsGB, "CopiesED", etPositive, QRect(58, 24, 48, 22));
+  copies_label_->setBuddy(copies_ed_);
+  collate_ck_ = new QCheckBox("C&ollate", optionsGB);
+  collate_ck_->setObjectName("CollateCK");
+  collate_ck_->setGeometry(120, 24, 80, 22);
+  duplex_ck_ = new QCheckBox("&Duplex", optionsGB);
+  duplex_ck_->setObjectName("DuplexCK");
+  duplex_ck_->setGeometry(208, 24, 80, 22);
 
-  setupBB_ = new QPushButton("&Setup", this);
-  setupBB_->setObjectName("SetupBB");
-  setupBB_->setIcon(GlyphIcon(gPrinterSetup));
-  setupBB_->setAutoDefault(false);
-  setupBB_->setGeometry(kButtonLeft, 18, kButtonWidth, 28);
+  setup_bb_ = new QPushButton("&Setup", this);
+  setup_bb_->setObjectName("SetupBB");
+  setup_bb_->setIcon(GlyphIcon(gPrinterSetup));
+  setup_bb_->setAutoDefault(false);
+  setup_bb_->setGeometry(kButtonLeft, 18, kButtonWidth, 28);
   auto* ok = new QPushButton("   OK   ", this);
   ok->setObjectName("OKBB");
   ok->setIcon(GlyphIcon(gOK));
@@ -181,19 +182,19 @@ TDuzRPSetupForm::TDuzRPSetupForm(QWidget* parent) : QDialog(parent) {
 
   // On creation: the range fields and both middle groups hidden, the selection and the file
   // name disabled, until a mode is prepared.
-  for (QWidget* w : std::initializer_list<QWidget*>{fromLabel_, fromED_, toLabel_, toED_,
-                                                    selectionED_, rangeGB_, destGB_})
+  for (QWidget* w : std::initializer_list<QWidget*>{from_label_, from_ed_, to_label_, to_ed_,
+                                                    selection_ed_, range_gb_, dest_gb_})
     w->hide();
-  selectionED_->setEnabled(false);
-  fileNameED_->setEnabled(false);
-  browseBtn_->setEnabled(false);
+  selection_ed_->setEnabled(false);
+  file_name_ed_->setEnabled(false);
+  browse_btn_->setEnabled(false);
   ApplyAppearance(this);
   SetHintState(this, Appearance().HintState);
 
   connect(rangeGroup, &QButtonGroup::buttonToggled, this, [this] { RangeChange(); });
   connect(destGroup, &QButtonGroup::buttonToggled, this, [this] { DestChange(); });
-  connect(browseBtn_, &QToolButton::clicked, this, &TDuzRPSetupForm::BrowseClick);
-  connect(setupBB_, &QPushButton::clicked, this, &TDuzRPSetupForm::SetupBBClick);
+  connect(browse_btn_, &QToolButton::clicked, this, &TDuzRPSetupForm::BrowseClick);
+  connect(setup_bb_, &QPushButton::clicked, this, &TDuzRPSetupForm::SetupBBClick);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(help, &QPushButton::clicked, this, &TDuzRPSetupForm::HelpBtnClick);
@@ -204,8 +205,8 @@ void TDuzRPSetupForm::Prepare(const TReportSetup& setup, const TReportPermission
                               std::vector<TPrinterEntry> printers) {
   setup_ = setup;
   permissions_ = permissions;
-  fromPreview_ = fromPreview;
-  pageCount_ = std::max(1, pageCount);
+  from_preview_ = fromPreview;
+  page_count_ = std::max(1, pageCount);
   printers_ = std::move(printers);
   const bool havePrinters = !printers_.empty();
   if (havePrinters) {
@@ -218,96 +219,96 @@ void TDuzRPSetupForm::Prepare(const TReportSetup& setup, const TReportPermission
   }
   ShowPrinter();
 
-  rangeGB_->setVisible(fromPreview_);
-  destGB_->setVisible(!fromPreview_);
-  if (fromPreview_) {
-    fromED_->SetText("1");
-    toED_->SetText(QString::number(pageCount_));
-    selectionED_->SetText(QStringLiteral("1-%1").arg(pageCount_));
-    rangeAll_->setChecked(true);
+  range_gb_->setVisible(from_preview_);
+  dest_gb_->setVisible(!from_preview_);
+  if (from_preview_) {
+    from_ed_->SetText("1");
+    to_ed_->SetText(QString::number(page_count_));
+    selection_ed_->SetText(QStringLiteral("1-%1").arg(page_count_));
+    range_all_->setChecked(true);
     RangeChange();
   } else {
     QRadioButton* chosen = nullptr;
     if (havePrinters) {
-      destPrinter_->setEnabled(permissions_.destPrinter);
-      destPreview_->setEnabled(permissions_.destPreview);
-      destFile_->setEnabled(permissions_.destFile);
+      dest_printer_->setEnabled(permissions_.destPrinter);
+      dest_preview_->setEnabled(permissions_.destPreview);
+      dest_file_->setEnabled(permissions_.destFile);
       switch (setup_.destination) {
         case TReportDestination::kPrinter:
-          chosen = destPrinter_;
+          chosen = dest_printer_;
           break;
         case TReportDestination::kPreview:
-          chosen = destPreview_;
+          chosen = dest_preview_;
           break;
         case TReportDestination::kFile:
-          chosen = destFile_;
+          chosen = dest_file_;
           break;
       }
       if (!chosen->isEnabled()) chosen = nullptr;
     } else {
-      destPrinter_->setEnabled(false);
-      destFile_->setEnabled(false);
-      destPreview_->setEnabled(permissions_.destPreview);
-      if (permissions_.destPreview) chosen = destPreview_;
+      dest_printer_->setEnabled(false);
+      dest_file_->setEnabled(false);
+      dest_preview_->setEnabled(permissions_.destPreview);
+      if (permissions_.destPreview) chosen = dest_preview_;
     }
     if (chosen != nullptr) chosen->setChecked(true);
-    fileNameED_->setText(setup_.fileName);
+    file_name_ed_->setText(setup_.fileName);
     DestChange();
   }
 
-  collateCK_->setEnabled(havePrinters && permissions_.collate);
-  copiesLabel_->setEnabled(havePrinters && permissions_.copies);
-  copiesED_->setEnabled(havePrinters && permissions_.copies);
-  duplexCK_->setEnabled(havePrinters && permissions_.duplex);
-  setupBB_->setEnabled(havePrinters && permissions_.printerSetup);
-  copiesED_->SetText(QString::number(setup_.copies));
-  collateCK_->setChecked(setup_.collate);
-  duplexCK_->setChecked(setup_.duplex);
+  collate_ck_->setEnabled(havePrinters && permissions_.collate);
+  copies_label_->setEnabled(havePrinters && permissions_.copies);
+  copies_ed_->setEnabled(havePrinters && permissions_.copies);
+  duplex_ck_->setEnabled(havePrinters && permissions_.duplex);
+  setup_bb_->setEnabled(havePrinters && permissions_.printerSetup);
+  copies_ed_->SetText(QString::number(setup_.copies));
+  collate_ck_->setChecked(setup_.collate);
+  duplex_ck_->setChecked(setup_.duplex);
 }
 
 void TDuzRPSetupForm::ShowPrinter() {
-  printerLabel_->setText(PrinterLabelText(printers_, setup_.printerName));
+  printer_label_->setText(PrinterLabelText(printers_, setup_.printerName));
 }
 
 void TDuzRPSetupForm::RangeChange() {
-  const bool pages = rangePages_->isChecked();
-  const bool selection = rangeSelection_->isChecked();
+  const bool pages = range_pages_->isChecked();
+  const bool selection = range_selection_->isChecked();
   if (pages) {
-    for (QWidget* w : std::initializer_list<QWidget*>{fromLabel_, fromED_, toLabel_, toED_}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{from_label_, from_ed_, to_label_, to_ed_}) {
       w->show();
       w->setEnabled(true);
     }
-    selectionED_->hide();
+    selection_ed_->hide();
   } else if (selection) {
-    selectionED_->show();
-    selectionED_->setEnabled(true);
-    for (QWidget* w : std::initializer_list<QWidget*>{fromLabel_, fromED_, toLabel_, toED_})
+    selection_ed_->show();
+    selection_ed_->setEnabled(true);
+    for (QWidget* w : std::initializer_list<QWidget*>{from_label_, from_ed_, to_label_, to_ed_})
       w->hide();
   } else {
-    for (QWidget* w : std::initializer_list<QWidget*>{fromED_, toED_, selectionED_})
+    for (QWidget* w : std::initializer_list<QWidget*>{from_ed_, to_ed_, selection_ed_})
       w->setEnabled(false);
   }
 }
 
 void TDuzRPSetupForm::DestChange() {
-  const bool file = destFile_->isChecked();
-  fileNameED_->setEnabled(file);
-  browseBtn_->setEnabled(file);
+  const bool file = dest_file_->isChecked();
+  file_name_ed_->setEnabled(file);
+  browse_btn_->setEnabled(file);
 }
 
 void TDuzRPSetupForm::BrowseClick() {
   const QString name =
-      QFileDialog::getSaveFileName(this, QString(), fileNameED_->text(), "All Files (*)");
-  if (!name.isEmpty()) fileNameED_->setText(name);
+      QFileDialog::getSaveFileName(this, QString(), file_name_ed_->text(), "All Files (*)");
+  if (!name.isEmpty()) file_name_ed_->setText(name);
 }
 
 void TDuzRPSetupForm::SetupBBClick() {
   if (printers_.empty()) return;
   QPrinter printer(QPrinterInfo::printerInfo(setup_.printerName), QPrinter::HighResolution);
-  const std::optional<int> copies = PositiveCount(copiesED_->Text());
+  const std::optional<int> copies = PositiveCount(copies_ed_->Text());
   printer.setCopyCount(copies.value_or(setup_.copies));
-  printer.setCollateCopies(collateCK_->isChecked());
-  if (duplexCK_->isChecked()) printer.setDuplex(QPrinter::DuplexAuto);
+  printer.setCollateCopies(collate_ck_->isChecked());
+  if (duplex_ck_->isChecked()) printer.setDuplex(QPrinter::DuplexAuto);
   if (setup_.pageLayout) printer.setPageLayout(*setup_.pageLayout);
   QPrintDialog dialog(&printer, this);
   dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
@@ -321,9 +322,9 @@ void TDuzRPSetupForm::SetupBBClick() {
   }
   setup_.pageLayout = printer.pageLayout();
   // What was chosen there shows here, so OK takes it by the window's own rules.
-  if (copiesED_->isEnabled()) copiesED_->SetText(QString::number(printer.copyCount()));
-  if (collateCK_->isEnabled()) collateCK_->setChecked(printer.collateCopies());
-  if (duplexCK_->isEnabled()) duplexCK_->setChecked(printer.duplex() != QPrinter::DuplexNone);
+  if (copies_ed_->isEnabled()) copies_ed_->SetText(QString::number(printer.copyCount()));
+  if (collate_ck_->isEnabled()) collate_ck_->setChecked(printer.collateCopies());
+  if (duplex_ck_->isEnabled()) duplex_ck_->setChecked(printer.duplex() != QPrinter::DuplexNone);
   ShowPrinter();
 }
 
@@ -333,42 +334,43 @@ void TDuzRPSetupForm::HelpBtnClick() {
 
 bool TDuzRPSetupForm::TakeChoices(QString& problem) {
   TReportSetup chosen = setup_;
-  if (fromPreview_) {
+  if (from_preview_) {
     chosen.fromPage = 1;
     chosen.toPage = 9999;
     chosen.selection.clear();
     chosen.range = TPrintRange::kAll;
-    if (rangeSelection_->isChecked()) {
+    if (range_selection_->isChecked()) {
       chosen.range = TPrintRange::kSelection;
-      chosen.selection = selectionED_->Text().trimmed();
-    } else if (rangePages_->isChecked()) {
+      chosen.selection = selection_ed_->Text().trimmed();
+    } else if (range_pages_->isChecked()) {
       chosen.range = TPrintRange::kPages;
-      fromED_->ParseText();
-      toED_->ParseText();
-      chosen.fromPage = fromED_->AsInteger();
-      chosen.toPage = toED_->AsInteger();
+      from_ed_->ParseText();
+      to_ed_->ParseText();
+      chosen.fromPage = from_ed_->AsInteger();
+      chosen.toPage = to_ed_->AsInteger();
     }
     // Out of the pages there are, or a selection that names none: printing it would print
     // nothing or the wrong pages.
-    if (auto complaint = PrintRangeProblem(chosen, pageCount_)) {
+    if (auto complaint = PrintRangeProblem(chosen, page_count_)) {
       problem = *complaint;
       return false;
     }
   } else {
-    if (destPrinter_->isChecked())
+    if (dest_printer_->isChecked())
       chosen.destination = TReportDestination::kPrinter;
-    else if (destFile_->isChecked())
+    else if (dest_file_->isChecked())
       chosen.destination = TReportDestination::kFile;
     else
       chosen.destination = TReportDestination::kPreview;
     chosen.fileName =
-        chosen.destination == TReportDestination::kFile ? fileNameED_->text() : QString();
+        chosen.destination == TReportDestination::kFile ? file_name_ed_->text() : QString();
   }
-  if (permissions_.copies && copiesED_->isEnabled()) {
-    if (auto copies = PositiveCount(copiesED_->Text())) chosen.copies = *copies;
+  if (permissions_.copies && copies_ed_->isEnabled()) {
+    if (auto copies = PositiveCount(copies_ed_->Text())) chosen.copies = *copies;
   }
-  if (permissions_.collate && collateCK_->isEnabled()) chosen.collate = collateCK_->isChecked();
-  if (permissions_.duplex && duplexCK_->isEnabled() && duplexCK_->isChecked()) chosen.duplex = true;
+  if (permissions_.collate && collate_ck_->isEnabled()) chosen.collate = collate_ck_->isChecked();
+  if (permissions_.duplex && duplex_ck_->isEnabled() && duplex_ck_->isChecked())
+    chosen.duplex = true;
   setup_ = chosen;
   return true;
 }

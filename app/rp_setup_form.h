@@ -67,31 +67,31 @@ class TDuzRPSetupForm : public QDialog {
 
   TReportSetup setup_;
   TReportPermissions permissions_;
-  bool fromPreview_ = false;
-  int pageCount_ = 1;
+  bool from_preview_ = false;
+  int page_count_ = 1;
   std::vector<TPrinterEntry> printers_;
 
-  QLabel* printerLabel_ = nullptr;
-  QPushButton* setupBB_ = nullptr;
-  QGroupBox* destGB_ = nullptr;
-  QRadioButton* destPrinter_ = nullptr;
-  QRadioButton* destPreview_ = nullptr;
-  QRadioButton* destFile_ = nullptr;
-  QLineEdit* fileNameED_ = nullptr;
-  QToolButton* browseBtn_ = nullptr;
-  QGroupBox* rangeGB_ = nullptr;
-  QRadioButton* rangeAll_ = nullptr;
-  QRadioButton* rangePages_ = nullptr;
-  QRadioButton* rangeSelection_ = nullptr;
-  QLabel* fromLabel_ = nullptr;
-  TDuzEdit3* fromED_ = nullptr;
-  QLabel* toLabel_ = nullptr;
-  TDuzEdit3* toED_ = nullptr;
-  TDuzEdit3* selectionED_ = nullptr;
-  QLabel* copiesLabel_ = nullptr;
-  TDuzEdit3* copiesED_ = nullptr;
-  QCheckBox* collateCK_ = nullptr;
-  QCheckBox* duplexCK_ = nullptr;
+  QLabel* printer_label_ = nullptr;
+  QPushButton* setup_bb_ = nullptr;
+  QGroupBox* dest_gb_ = nullptr;
+  QRadioButton* dest_printer_ = nullptr;
+  QRadioButton* dest_preview_ = nullptr;
+  QRadioButton* dest_file_ = nullptr;
+  QLineEdit* file_name_ed_ = nullptr;
+  QToolButton* browse_btn_ = nullptr;
+  QGroupBox* range_gb_ = nullptr;
+  QRadioButton* range_all_ = nullptr;
+  QRadioButton* range_pages_ = nullptr;
+  QRadioButton* range_selection_ = nullptr;
+  QLabel* from_label_ = nullptr;
+  TDuzEdit3* from_ed_ = nullptr;
+  QLabel* to_label_ = nullptr;
+  TDuzEdit3* to_ed_ = nullptr;
+  TDuzEdit3* selection_ed_ = nullptr;
+  QLabel* copies_label_ = nullptr;
+  TDuzEdit3* copies_ed_ = nullptr;
+  QCheckBox* collate_ck_ = nullptr;
+  QCheckBox* duplex_ck_ = nullptr;
 };
 
 }  // namespace zudira

@@ -16,21 +16,21 @@ TDuzRPStatusForm::TDuzRPStatusForm(QWidget* parent) : QDialog(parent) {
   setObjectName("DuzRPStatusForm");
   setWindowTitle("Report Status");
   setFixedSize(300, 104);
-  statusLabel_ = new QLabel(this);
-  statusLabel_->setObjectName("StatusLabel");
-  statusLabel_->setAlignment(Qt::AlignCenter);
-  statusLabel_->setGeometry(8, 10, 284, 40);
-  cancelBtn_ = new QPushButton("Cancel", this);
-  cancelBtn_->setObjectName("CancelBtn");
-  cancelBtn_->setIcon(GlyphIcon(gCancel));
-  cancelBtn_->setGeometry(110, 62, 80, 28);
+  status_label_ = new QLabel(this);
+  status_label_->setObjectName("StatusLabel");
+  status_label_->setAlignment(Qt::AlignCenter);
+  status_label_->setGeometry(8, 10, 284, 40);
+  cancel_btn_ = new QPushButton("Cancel", this);
+  cancel_btn_->setObjectName("CancelBtn");
+  cancel_btn_->setIcon(GlyphIcon(gCancel));
+  cancel_btn_->setGeometry(110, 62, 80, 28);
   ApplyAppearance(this);
   SetHintState(this, Appearance().HintState);
-  connect(cancelBtn_, &QPushButton::clicked, this, &TDuzRPStatusForm::CancelBtnClick);
+  connect(cancel_btn_, &QPushButton::clicked, this, &TDuzRPStatusForm::CancelBtnClick);
 }
 
 void TDuzRPStatusForm::SetStatusText(const QString& text) {
-  statusLabel_->setText(text);
+  status_label_->setText(text);
 }
 
 bool TDuzRPStatusForm::CancelRequested() {
@@ -39,21 +39,21 @@ bool TDuzRPStatusForm::CancelRequested() {
 }
 
 void TDuzRPStatusForm::WaitForOK() {
-  waitingForOK_ = true;
-  cancelBtn_->setText("OK");
-  cancelBtn_->setIcon(GlyphIcon(gOK));
+  waiting_for_ok_ = true;
+  cancel_btn_->setText("OK");
+  cancel_btn_->setIcon(GlyphIcon(gOK));
   if (!isVisible()) show();
   while (!closed_) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 void TDuzRPStatusForm::CancelBtnClick() {
-  if (waitingForOK_) {
+  if (waiting_for_ok_) {
     closed_ = true;
     hide();
     return;
   }
   cancelled_ = true;
-  cancelBtn_->setEnabled(false);
+  cancel_btn_->setEnabled(false);
 }
 
 // The close box and Escape stand for the button: they cancel the job, or end the wait.

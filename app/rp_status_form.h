@@ -33,10 +33,10 @@ class TDuzRPStatusForm : public QDialog, public TReportProgress {
  private:
   void CancelBtnClick();
 
-  QLabel* statusLabel_ = nullptr;
-  QPushButton* cancelBtn_ = nullptr;
+  QLabel* status_label_ = nullptr;
+  QPushButton* cancel_btn_ = nullptr;
   bool cancelled_ = false;
-  bool waitingForOK_ = false;
+  bool waiting_for_ok_ = false;
   bool closed_ = false;
 };
 

@@ -142,18 +142,18 @@ TStatListForm::TStatListForm(QWidget* parent) : QDialog(parent) {
   lb_->setStyleSheet(QStringLiteral("QTableView { background-color: %1; gridline-color: %2; }")
                          .arg(background.name(), gridColour.name()));
 
-  printBtn_ = new QPushButton(QStringLiteral("Print"), this);
-  printBtn_->setObjectName(QStringLiteral("PrintBtn"));
-  printBtn_->setAutoDefault(false);
-  okBtn_ = new QPushButton(QStringLiteral("OK"), this);
-  okBtn_->setObjectName(QStringLiteral("OKBtn"));
-  okBtn_->setDefault(true);
+  print_btn_ = new QPushButton(QStringLiteral("Print"), this);
+  print_btn_->setObjectName(QStringLiteral("PrintBtn"));
+  print_btn_->setAutoDefault(false);
+  ok_btn_ = new QPushButton(QStringLiteral("OK"), this);
+  ok_btn_->setObjectName(QStringLiteral("OKBtn"));
+  ok_btn_->setDefault(true);
   const int buttonTop = kListHeight + (kClientHeight - kListHeight - 27) / 2;
-  printBtn_->setGeometry(8, buttonTop, 75, 27);
-  okBtn_->setGeometry(kClientWidth - 8 - 75, buttonTop, 75, 27);
+  print_btn_->setGeometry(8, buttonTop, 75, 27);
+  ok_btn_->setGeometry(kClientWidth - 8 - 75, buttonTop, 75, 27);
 
-  connect(printBtn_, &QPushButton::clicked, this, &TStatListForm::PrintBtnClick);
-  connect(okBtn_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(print_btn_, &QPushButton::clicked, this, &TStatListForm::PrintBtnClick);
+  connect(ok_btn_, &QPushButton::clicked, this, &QDialog::accept);
   CentreOnScreen(this);
 }
 

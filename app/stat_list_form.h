@@ -43,8 +43,8 @@ class TStatListForm : public QDialog {
   ListKind kind_ = ListKind::lkBinomialCoeffs;
   QTableView* lb_ = nullptr;
   ListRowsModel* model_ = nullptr;
-  QPushButton* printBtn_ = nullptr;
-  QPushButton* okBtn_ = nullptr;
+  QPushButton* print_btn_ = nullptr;
+  QPushButton* ok_btn_ = nullptr;
 };
 
 // Builds the rows of one list; replaceable so a test can make the build fail.

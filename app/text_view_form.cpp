@@ -111,7 +111,7 @@ ViewerLayout LayOutViewer(QSize client, QSize button) {
   return layout;
 }
 
-TTFViewForm::TTFViewForm(QWidget* parent) : QDialog(parent), repSys_(SharedReportSystem()) {
+TTFViewForm::TTFViewForm(QWidget* parent) : QDialog(parent), rep_sys_(SharedReportSystem()) {
   setObjectName(QStringLiteral("TFViewForm"));
   setSizeGripEnabled(true);
 
@@ -124,18 +124,18 @@ TTFViewForm::TTFViewForm(QWidget* parent) : QDialog(parent), repSys_(SharedRepor
   tf_->setUndoRedoEnabled(false);
   tf_->setFont(ViewerFont());
 
-  printBtn_ = new QPushButton(QStringLiteral("Print"), this);
-  printBtn_->setObjectName(QStringLiteral("PrintBtn"));
-  printBtn_->setToolTip(QStringLiteral("Print Text File"));
-  printBtn_->setAutoDefault(false);
-  printBtn_->setFixedSize(75, 27);
-  closeBtn_ = new QPushButton(QStringLiteral("&OK"), this);
-  closeBtn_->setObjectName(QStringLiteral("CloseBtn"));
-  closeBtn_->setDefault(true);
-  closeBtn_->setFixedSize(75, 27);
+  print_btn_ = new QPushButton(QStringLiteral("Print"), this);
+  print_btn_->setObjectName(QStringLiteral("PrintBtn"));
+  print_btn_->setToolTip(QStringLiteral("Print Text File"));
+  print_btn_->setAutoDefault(false);
+  print_btn_->setFixedSize(75, 27);
+  close_btn_ = new QPushButton(QStringLiteral("&OK"), this);
+  close_btn_->setObjectName(QStringLiteral("CloseBtn"));
+  close_btn_->setDefault(true);
+  close_btn_->setFixedSize(75, 27);
 
-  connect(closeBtn_, &QPushButton::clicked, this, &QDialog::accept);
-  connect(printBtn_, &QPushButton::clicked, this, &TTFViewForm::PrintBtnClick);
+  connect(close_btn_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(print_btn_, &QPushButton::clicked, this, &TTFViewForm::PrintBtnClick);
 
   setMinimumSize(2 * 75 + 4 * kMargin, 120);
   resize(639, 458);
@@ -148,14 +148,14 @@ bool TTFViewForm::LoadFile(const QString& fileName) {
   const qint64 size = file.size();
   const QByteArray bytes = file.read(kViewerByteLimit);
   tf_->setPlainText(ViewerText(bytes, std::max<qint64>(size, bytes.size())));
-  printBtn_->setVisible(true);
+  print_btn_->setVisible(true);
   return true;
 }
 
 void TTFViewForm::PrintBtnClick() {
   RunCommand([this] {
-    if (repSys_ == nullptr) throw Exception("The report system is not running.");
-    repSys_->RunReport(windowTitle(), [this](TBaseReport& report) { rPrintTF(report); }, this);
+    if (rep_sys_ == nullptr) throw Exception("The report system is not running.");
+    rep_sys_->RunReport(windowTitle(), [this](TBaseReport& report) { rPrintTF(report); }, this);
   });
   accept();
 }
@@ -168,16 +168,16 @@ void TTFViewForm::rPrintTF(TBaseReport& report) {
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
       lines.push_back(block.text());
   }
-  PrintTextReport(*repSys_, report, windowTitle(), lines);
+  PrintTextReport(*rep_sys_, report, windowTitle(), lines);
 }
 
 void TTFViewForm::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
-  const ViewerLayout layout = LayOutViewer(event->size(), closeBtn_->size());
+  const ViewerLayout layout = LayOutViewer(event->size(), close_btn_->size());
   tf_->setGeometry(layout.view);
-  closeBtn_->setGeometry(layout.closeButton);
+  close_btn_->setGeometry(layout.closeButton);
   // The print button sits left of OK on the same line.
-  printBtn_->move(layout.closeButton.left() - kMargin - printBtn_->width(),
+  print_btn_->move(layout.closeButton.left() - kMargin - print_btn_->width(),
                   layout.closeButton.top());
 }
 

@@ -55,16 +55,16 @@ class TTFViewForm : public QDialog {
   // The printout's page content: every line of the file, the frame on every page.
   void rPrintTF(TBaseReport& report);
   // The report system that prints (the shared one unless set).
-  void SetReportSystem(TReportSystem* system) { repSys_ = system; }
+  void SetReportSystem(TReportSystem* system) { rep_sys_ = system; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
 
  private:
   QPlainTextEdit* tf_ = nullptr;
-  QPushButton* closeBtn_ = nullptr;
-  QPushButton* printBtn_ = nullptr;
-  TReportSystem* repSys_ = nullptr;
+  QPushButton* close_btn_ = nullptr;
+  QPushButton* print_btn_ = nullptr;
+  TReportSystem* rep_sys_ = nullptr;
 };
 
 // Shows the file in the viewer, captioned `caption` (the file name when empty, cut to 255

@@ -38,13 +38,13 @@ int TPageStream::FontIndex(const TFontSpec& spec) {
 }
 
 void TPageStream::RenderPage(QPainter& painter, int pageIndex, const QRectF& target) const {
-  if (pageIndex < 0 || pageIndex >= PageCount() || pageInches_.isEmpty()) return;
+  if (pageIndex < 0 || pageIndex >= PageCount() || page_inches_.isEmpty()) return;
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.setRenderHint(QPainter::TextAntialiasing, true);
   painter.translate(target.topLeft());
-  painter.scale(target.width() / (pageInches_.width() * kUnitsPerInch),
-                target.height() / (pageInches_.height() * kUnitsPerInch));
+  painter.scale(target.width() / (page_inches_.width() * kUnitsPerInch),
+                target.height() / (page_inches_.height() * kUnitsPerInch));
   // A font's point size is turned into pixels at the device's resolution, before the
   // transform; sized against it, the text is kUnitsPerInch-based like everything else.
   const double deviceDpi = painter.device() != nullptr ? painter.device()->logicalDpiY() : 96.0;

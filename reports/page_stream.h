@@ -48,9 +48,9 @@ struct TStreamPage {
 
 class TPageStream {
  public:
-  explicit TPageStream(QSizeF pageInches = QSizeF(8.5, 11)) : pageInches_(pageInches) {}
+  explicit TPageStream(QSizeF pageInches = QSizeF(8.5, 11)) : page_inches_(pageInches) {}
 
-  QSizeF PageSizeInches() const { return pageInches_; }
+  QSizeF PageSizeInches() const { return page_inches_; }
   int PageCount() const { return static_cast<int>(pages_.size()); }
   const TStreamPage& Page(int index) const { return pages_.at(static_cast<size_t>(index)); }
   const TFontSpec& Font(int index) const { return fonts_.at(static_cast<size_t>(index)); }
@@ -65,7 +65,7 @@ class TPageStream {
   void RenderPage(QPainter& painter, int pageIndex, const QRectF& target) const;
 
  private:
-  QSizeF pageInches_;
+  QSizeF page_inches_;
   std::vector<TStreamPage> pages_;
   std::vector<TFontSpec> fonts_;
 };

@@ -165,7 +165,7 @@ void TReportSystem::PrintPageFrame(TBaseReport& report, const QString& title) {
   report.BoldOff();
   report.PrintFooter(QLocale::system().toString(clock_(), QStringLiteral("ddd, d MMM yyyy hh:mm")),
                      TJustify::kLeft);
-  report.PrintFooter(QStringLiteral("Printed by ") + ownerName_, TJustify::kCentre);
+  report.PrintFooter(QStringLiteral("Printed by ") + owner_name_, TJustify::kCentre);
   report.PrintFooter(
       QStringLiteral("Page ") + QString::fromStdString(SafeIntToStr(report.CurrentPage())) + ".",
       TJustify::kRight);
@@ -191,8 +191,8 @@ std::unique_ptr<TPageStream> TReportSystem::Generate(const TReportRoutine& routi
 
 TReportOutcome TReportSystem::RunReport(const QString& title, const TReportRoutine& routine,
                                         QObject* owner) {
-  previewTitle_ = title;
-  statusTitle_ = QStringLiteral("Report Status for ") + title;
+  preview_title_ = title;
+  status_title_ = QStringLiteral("Report Status for ") + title;
   owner_ = owner;
   struct TOwnerReset {
     QObject*& owner;
@@ -213,7 +213,7 @@ TReportOutcome TReportSystem::RunReport(const QString& title, const TReportRouti
   }
 
   std::unique_ptr<TReportProgress> status;
-  if (windows_ != nullptr) status = windows_->OpenStatus(statusTitle_);
+  if (windows_ != nullptr) status = windows_->OpenStatus(status_title_);
   const std::unique_ptr<TPageStream> stream =
       Generate(routine, PaperOf(setup.printerName, setup.pageLayout), status.get());
   if (stream == nullptr) return TReportOutcome::kCancelled;
@@ -232,7 +232,7 @@ TReportOutcome TReportSystem::RunReport(const QString& title, const TReportRouti
   status.reset();
   if (windows_ == nullptr) return TReportOutcome::kGenerated;
   TStreamPreviewJob job(*this, *stream, setup, title);
-  windows_->RunPreview(previewTitle_, job);
+  windows_->RunPreview(preview_title_, job);
   return job.Printed() ? TReportOutcome::kPrinted : TReportOutcome::kPreviewed;
 }
 
@@ -248,13 +248,13 @@ bool TReportSystem::PrintStream(const TPageStream& stream, const TReportSetup& s
   QPrinter printer(info, QPrinter::HighResolution);
   if (setup.pageLayout) printer.setPageLayout(*setup.pageLayout);
   printer.setFullPage(true);
-  printer.setDocName(previewTitle_);
+  printer.setDocName(preview_title_);
   if (setup.copies > 0) printer.setCopyCount(setup.copies);
   printer.setCollateCopies(setup.collate);
   printer.setDuplex(setup.duplex ? QPrinter::DuplexAuto : QPrinter::DuplexNone);
   const auto failed = [&] {
     return QStringLiteral("The printer \"%1\" failed while printing \"%2\".")
-        .arg(setup.printerName, previewTitle_);
+        .arg(setup.printerName, preview_title_);
   };
 
   QPainter painter;

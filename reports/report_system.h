@@ -46,11 +46,11 @@ class TReportSystem {
   TReportSystem& operator=(const TReportSystem&) = delete;
 
   // The fixed settings.
-  const QString& SetupTitle() const { return setupTitle_; }
-  const QString& StatusTitle() const { return statusTitle_; }
-  const QString& PreviewTitle() const { return previewTitle_; }
-  void SetStatusTitle(const QString& title) { statusTitle_ = title; }
-  void SetPreviewTitle(const QString& title) { previewTitle_ = title; }
+  const QString& SetupTitle() const { return setup_title_; }
+  const QString& StatusTitle() const { return status_title_; }
+  const QString& PreviewTitle() const { return preview_title_; }
+  void SetStatusTitle(const QString& title) { status_title_ = title; }
+  void SetPreviewTitle(const QString& title) { preview_title_ = title; }
   const TReportPermissions& Permissions() const { return permissions_; }
   TReportDestination DefaultDestination() const { return TReportDestination::kPreview; }
   bool PreviewModal() const { return true; }
@@ -69,8 +69,8 @@ class TReportSystem {
   TReportWindows* Windows() const { return windows_; }
 
   // The name printed in every footer after "Printed by ".
-  void SetOwnerName(const QString& name) { ownerName_ = name; }
-  const QString& OwnerName() const { return ownerName_; }
+  void SetOwnerName(const QString& name) { owner_name_ = name; }
+  const QString& OwnerName() const { return owner_name_; }
   // The time printed in the footers (the clock, unless a test fixes it).
   void SetClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
 
@@ -102,13 +102,13 @@ class TReportSystem {
   static void SavePdf(const TPageStream& stream, const QString& path, const QString& title);
 
  private:
-  QString setupTitle_ = QStringLiteral("Report Setup");
-  QString statusTitle_ = QStringLiteral("Report Status");
-  QString previewTitle_ = QStringLiteral("Report Preview");
+  QString setup_title_ = QStringLiteral("Report Setup");
+  QString status_title_ = QStringLiteral("Report Status");
+  QString preview_title_ = QStringLiteral("Report Preview");
   TReportPermissions permissions_;
   TReportSetup settings_;
   TReportWindows* windows_ = nullptr;
-  QString ownerName_;
+  QString owner_name_;
   std::function<QDateTime()> clock_;
   QObject* owner_ = nullptr;
   TPageMargins margins_;

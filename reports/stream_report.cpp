@@ -17,17 +17,17 @@ constexpr double kDefaultTabStep = 0.5;
 TStreamReport::TStreamReport(const TPaper& paper, TReportProgress* progress, QString statusText)
     : paper_(paper),
       progress_(progress),
-      statusText_(std::move(statusText)),
+      status_text_(std::move(statusText)),
       stream_(std::make_unique<TPageStream>(paper.pageInches)),
-      metricsDevice_(1, 1, QImage::Format_Mono),
-      sectionLeft_(paper.unprintable.left()),
-      sectionRight_(paper.pageInches.width() - paper.unprintable.right()),
-      sectionTop_(paper.unprintable.top()),
-      sectionBottom_(paper.pageInches.height() - paper.unprintable.bottom()) {
+      metrics_device_(1, 1, QImage::Format_Mono),
+      section_left_(paper.unprintable.left()),
+      section_right_(paper.pageInches.width() - paper.unprintable.right()),
+      section_top_(paper.unprintable.top()),
+      section_bottom_(paper.pageInches.height() - paper.unprintable.bottom()) {
   const int dotsPerMeter = static_cast<int>(std::lround(paper.dpi / kMetersPerInch));
-  metricsDevice_.setDotsPerMeterX(dotsPerMeter);
-  metricsDevice_.setDotsPerMeterY(dotsPerMeter);
-  fontIndex_ = stream_->FontIndex(font_);
+  metrics_device_.setDotsPerMeterX(dotsPerMeter);
+  metrics_device_.setDotsPerMeterY(dotsPerMeter);
+  font_index_ = stream_->FontIndex(font_);
   stream_->AddPage();
   Home();
   AnnouncePage();
@@ -36,12 +36,12 @@ TStreamReport::TStreamReport(const TPaper& paper, TReportProgress* progress, QSt
 TStreamReport::~TStreamReport() = default;
 
 const TStreamReport::TMetrics& TStreamReport::Metrics() const {
-  if (metrics_.size() <= static_cast<size_t>(fontIndex_))
-    metrics_.resize(static_cast<size_t>(fontIndex_) + 1);
-  std::optional<TMetrics>& slot = metrics_[static_cast<size_t>(fontIndex_)];
+  if (metrics_.size() <= static_cast<size_t>(font_index_))
+    metrics_.resize(static_cast<size_t>(font_index_) + 1);
+  std::optional<TMetrics>& slot = metrics_[static_cast<size_t>(font_index_)];
   if (!slot) {
-    QFontMetricsF fm(QtFont(font_), &metricsDevice_);
-    const double dpi = metricsDevice_.logicalDpiY();
+    QFontMetricsF fm(QtFont(font_), &metrics_device_);
+    const double dpi = metrics_device_.logicalDpiY();
     slot = TMetrics{fm, fm.ascent() / dpi, fm.descent() / dpi, fm.lineSpacing() / dpi};
   }
   return *slot;
@@ -52,7 +52,7 @@ double TStreamReport::LineHeight() const {
 }
 
 double TStreamReport::TextWidth(const QString& text) const {
-  return Metrics().fm.horizontalAdvance(text) / metricsDevice_.logicalDpiX();
+  return Metrics().fm.horizontalAdvance(text) / metrics_device_.logicalDpiX();
 }
 
 void TStreamReport::CheckCancel() {
@@ -61,26 +61,26 @@ void TStreamReport::CheckCancel() {
 
 void TStreamReport::AnnouncePage() {
   if (progress_ == nullptr) return;
-  QString text = statusText_;
+  QString text = status_text_;
   progress_->SetStatusText(text.replace(QStringLiteral("%p"), QString::number(page_)));
 }
 
 void TStreamReport::Home() {
-  x_ = sectionLeft_;
-  y_ = sectionTop_;
-  nextTab_ = 0;
+  x_ = section_left_;
+  y_ = section_top_;
+  next_tab_ = 0;
 }
 
 void TStreamReport::SetFont(const QString& name, double points) {
   font_.name = name;
   font_.points = points;
-  fontIndex_ = stream_->FontIndex(font_);
+  font_index_ = stream_->FontIndex(font_);
 }
 
 void TStreamReport::SetStyle(bool bold, bool underline) {
   font_.bold = bold;
   font_.underline = underline;
-  fontIndex_ = stream_->FontIndex(font_);
+  font_index_ = stream_->FontIndex(font_);
 }
 
 void TStreamReport::Place(const QString& text, double x, double baseline) {
@@ -90,7 +90,7 @@ void TStreamReport::Place(const QString& text, double x, double baseline) {
   item.x = x;
   item.y = baseline;
   item.text = text;
-  item.font = fontIndex_;
+  item.font = font_index_;
   stream_->Add(std::move(item));
 }
 
@@ -107,12 +107,12 @@ void TStreamReport::PlaceJustified(const QString& text, double left, double righ
 
 void TStreamReport::PrintHeader(const QString& text, TJustify justify) {
   CheckCancel();
-  PlaceJustified(text, sectionLeft_, sectionRight_, sectionTop_ + Metrics().ascent, justify);
+  PlaceJustified(text, section_left_, section_right_, section_top_ + Metrics().ascent, justify);
 }
 
 void TStreamReport::PrintFooter(const QString& text, TJustify justify) {
   CheckCancel();
-  PlaceJustified(text, sectionLeft_, sectionRight_, sectionBottom_ - Metrics().descent, justify);
+  PlaceJustified(text, section_left_, section_right_, section_bottom_ - Metrics().descent, justify);
 }
 
 void TStreamReport::Print(const QString& text) {
@@ -125,12 +125,12 @@ void TStreamReport::Print(const QString& text) {
     Place(piece, x_, baseline);
     x_ += TextWidth(piece);
     if (tab < 0) break;
-    if (nextTab_ < tabs_.size()) {
-      const TTab& column = tabs_[nextTab_++];
+    if (next_tab_ < tabs_.size()) {
+      const TTab& column = tabs_[next_tab_++];
       x_ = column.left + column.margin;
     } else {
-      const double steps = std::floor((x_ - sectionLeft_) / kDefaultTabStep + 1e-9) + 1;
-      x_ = sectionLeft_ + steps * kDefaultTabStep;
+      const double steps = std::floor((x_ - section_left_) / kDefaultTabStep + 1e-9) + 1;
+      x_ = section_left_ + steps * kDefaultTabStep;
     }
     start = tab + 1;
   }
@@ -144,12 +144,12 @@ void TStreamReport::PrintLn(const QString& text) {
 void TStreamReport::NewLine() {
   CheckCancel();
   y_ += Metrics().lineHeight;
-  x_ = sectionLeft_;
-  nextTab_ = 0;
+  x_ = section_left_;
+  next_tab_ = 0;
 }
 
 int TStreamReport::LinesLeft() const {
-  const double room = sectionBottom_ - y_;
+  const double room = section_bottom_ - y_;
   if (room <= 0) return 0;
   // A hair of tolerance, so a line that ends exactly at the section bottom still counts.
   return static_cast<int>(std::floor(room / Metrics().lineHeight + 1e-9));
@@ -165,24 +165,24 @@ void TStreamReport::NewPage() {
 
 void TStreamReport::ClearTabs() {
   tabs_.clear();
-  nextTab_ = 0;
+  next_tab_ = 0;
 }
 
 void TStreamReport::SetTab(double position, TJustify justify, double width, int margin,
                            TBoxLines lines, int shade) {
   double left = position;
   if (position == kTabAfterPrevious)
-    left = tabs_.empty() ? sectionLeft_ : tabs_.back().left + tabs_.back().width;
+    left = tabs_.empty() ? section_left_ : tabs_.back().left + tabs_.back().width;
   tabs_.push_back(TTab{left, width, margin / 100.0, justify, lines, shade});
 }
 
 void TStreamReport::PrintTab(const QString& text) {
   CheckCancel();
-  if (nextTab_ >= tabs_.size()) {
+  if (next_tab_ >= tabs_.size()) {
     Print(text);
     return;
   }
-  const TTab& column = tabs_[nextTab_++];
+  const TTab& column = tabs_[next_tab_++];
   const double left = column.left;
   const double right = column.left + column.width;
   const double top = y_;

@@ -51,14 +51,14 @@ class TStreamReport : public TBaseReport {
   double UnprintableTop() const override { return paper_.unprintable.top(); }
   double UnprintableBottom() const override { return paper_.unprintable.bottom(); }
 
-  void SetSectionLeft(double inches) override { sectionLeft_ = inches; }
-  void SetSectionRight(double inches) override { sectionRight_ = inches; }
-  void SetSectionTop(double inches) override { sectionTop_ = inches; }
-  void SetSectionBottom(double inches) override { sectionBottom_ = inches; }
-  double SectionLeft() const override { return sectionLeft_; }
-  double SectionRight() const override { return sectionRight_; }
-  double SectionTop() const override { return sectionTop_; }
-  double SectionBottom() const override { return sectionBottom_; }
+  void SetSectionLeft(double inches) override { section_left_ = inches; }
+  void SetSectionRight(double inches) override { section_right_ = inches; }
+  void SetSectionTop(double inches) override { section_top_ = inches; }
+  void SetSectionBottom(double inches) override { section_bottom_ = inches; }
+  double SectionLeft() const override { return section_left_; }
+  double SectionRight() const override { return section_right_; }
+  double SectionTop() const override { return section_top_; }
+  double SectionBottom() const override { return section_bottom_; }
 
   void Home() override;
   void SetFont(const QString& name, double points) override;
@@ -109,22 +109,22 @@ class TStreamReport : public TBaseReport {
 
   TPaper paper_;
   TReportProgress* progress_;
-  QString statusText_;
+  QString status_text_;
   std::unique_ptr<TPageStream> stream_;
   // The device whose resolution the fonts are measured at.
-  QImage metricsDevice_;
+  QImage metrics_device_;
   mutable std::vector<std::optional<TMetrics>> metrics_;
   TFontSpec font_{QStringLiteral("Arial"), 10, false, false};
-  int fontIndex_ = -1;
-  double sectionLeft_;
-  double sectionRight_;
-  double sectionTop_;
-  double sectionBottom_;
+  int font_index_ = -1;
+  double section_left_;
+  double section_right_;
+  double section_top_;
+  double section_bottom_;
   double x_ = 0;
   double y_ = 0;
   int page_ = 1;
   std::vector<TTab> tabs_;
-  size_t nextTab_ = 0;
+  size_t next_tab_ = 0;
 };
 
 }  // namespace zudira

@@ -63,7 +63,7 @@ class CupsPrinterTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     if (geteuid() != 0) {
-      skipReason_ =
+      skip_reason_ =
           "needs root: the private cupsd runs its queue as user lp, which only root "
           "can start";
       return;
@@ -71,7 +71,7 @@ class CupsPrinterTest : public ::testing::Test {
     for (const char* tool : {"cupsd", "lpadmin", "lpstat", "pdfinfo"}) {
       if (QStandardPaths::findExecutable(tool).isEmpty() &&
           !QFileInfo::exists(QStringLiteral("/usr/sbin/") + tool)) {
-        skipReason_ = std::string(tool) + " is not installed (scripts/install-deps.sh)";
+        skip_reason_ = std::string(tool) + " is not installed (scripts/install-deps.sh)";
         return;
       }
     }
@@ -112,14 +112,14 @@ class CupsPrinterTest : public ::testing::Test {
       if (!running) QThread::msleep(200);
     }
     if (!running) {
-      startFailure_ = "the private cupsd did not start: " + cupsd_->readAll().toStdString();
+      start_failure_ = "the private cupsd did not start: " + cupsd_->readAll().toStdString();
       return;
     }
     int rc = -1;
     const QString added = RunTool(
         "lpadmin",
         {"-p", kQueue, "-v", "cups-pdf:/", "-E", "-m", "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"}, &rc);
-    if (rc != 0) startFailure_ = "lpadmin failed: " + added.toStdString();
+    if (rc != 0) start_failure_ = "lpadmin failed: " + added.toStdString();
   }
 
   static void TearDownTestSuite() {
@@ -136,8 +136,8 @@ class CupsPrinterTest : public ::testing::Test {
   }
 
   void SetUp() override {
-    if (!skipReason_.empty()) GTEST_SKIP() << skipReason_;
-    ASSERT_TRUE(startFailure_.empty()) << startFailure_;
+    if (!skip_reason_.empty()) GTEST_SKIP() << skip_reason_;
+    ASSERT_TRUE(start_failure_.empty()) << start_failure_;
   }
 
   static QString OutputDir() {
@@ -154,8 +154,8 @@ class CupsPrinterTest : public ::testing::Test {
   static inline QProcess* cupsd_ = nullptr;
   static inline int port_ = 0;
   static inline QString server_;
-  static inline std::string skipReason_;
-  static inline std::string startFailure_;
+  static inline std::string skip_reason_;
+  static inline std::string start_failure_;
 };
 
 bool QPrinterInfoHasQueue() {
