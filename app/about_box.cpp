@@ -73,7 +73,7 @@ QPlainTextEdit* ReadOnlyMemo(const QString& name, QWidget* parent) {
   memo->setReadOnly(true);
   memo->setLineWrapMode(QPlainTextEdit::NoWrap);
   QPalette palette = memo->palette();
-  palette.setColor(QPalette::Base, ColorFromValue(Appearance().ReadOnlyColour));
+  palette.setColor(QPalette::Base, ColourFromValue(Appearance().ReadOnlyColour));
   memo->setPalette(palette);
   return memo;
 }
@@ -144,7 +144,7 @@ TAboutBox2::TAboutBox2(QWidget* parent) : QDialog(parent) {
   headingFont.setBold(true);
   productName->setFont(headingFont);
   QPalette headingPalette = productName->palette();
-  headingPalette.setColor(QPalette::WindowText, ColorFromValue(Appearance().HeadingColour));
+  headingPalette.setColor(QPalette::WindowText, ColourFromValue(Appearance().HeadingColour));
   productName->setPalette(headingPalette);
   productName->setGeometry(8, 6, kClientWidth - 16, 40);
 

@@ -71,7 +71,7 @@ void SetLabelColour(QWidget* label, const QColor& colour) {
 
 void ApplyAppearance(QWidget* container, const AppearanceSettings& settings) {
   if (container == nullptr) return;
-  const QColor heading = ColorFromValue(settings.HeadingColour);
+  const QColor heading = ColourFromValue(settings.HeadingColour);
   for (QObject* child : container->children()) {
     auto* widget = qobject_cast<QWidget*>(child);
     if (widget == nullptr || widget->isWindow()) continue;

@@ -12,7 +12,7 @@ namespace zudira {
 namespace {
 
 struct NamedColour {
-  ColorValue value;
+  ColourValue value;
   const char* name;
 };
 
@@ -85,14 +85,14 @@ TColourBox::TColourBox(QWidget* parent) : QComboBox(parent) {
   connect(this, qOverload<int>(&QComboBox::currentIndexChanged), this, [this](int index) {
     const QVariant data = itemData(index, kValueRole);
     if (!data.isValid()) return;
-    const ColorValue value = data.value<ColorValue>();
+    const ColourValue value = data.value<ColourValue>();
     if (value == current_) return;
     current_ = value;
     emit ColourChanged(value);
   });
 }
 
-QString TColourBox::NameOf(ColorValue value) {
+QString TColourBox::NameOf(ColourValue value) {
   if (IsSystemColour(value)) {
     const int index = static_cast<int>(value & 0xFFFFFFu);
     if (index < kSystemCount) return kSystemNames[index];
@@ -101,30 +101,30 @@ QString TColourBox::NameOf(ColorValue value) {
   for (const NamedColour& c : kStandard) {
     if (c.value == (value & 0xFFFFFFu)) return c.name;
   }
-  return ColorFromValue(value).name();
+  return ColourFromValue(value).name();
 }
 
-void TColourBox::AddItem(ColorValue value) {
+void TColourBox::AddItem(ColourValue value) {
   const int at = custom_index_ < 0 ? count() : custom_index_;
-  insertItem(at, QIcon(Swatch(ColorFromValue(value, palette()))), NameOf(value),
+  insertItem(at, QIcon(Swatch(ColourFromValue(value, palette()))), NameOf(value),
              QVariant::fromValue(value));
   if (custom_index_ >= 0) ++custom_index_;
 }
 
-int TColourBox::IndexOf(ColorValue value) const {
+int TColourBox::IndexOf(ColourValue value) const {
   for (int i = 0; i < count(); ++i) {
     const QVariant data = itemData(i, kValueRole);
-    if (data.isValid() && data.value<ColorValue>() == value) return i;
+    if (data.isValid() && data.value<ColourValue>() == value) return i;
   }
   return -1;
 }
 
-void TColourBox::Select(ColorValue value) {
+void TColourBox::Select(ColourValue value) {
   if (IndexOf(value) < 0) AddItem(value);
   setCurrentIndex(IndexOf(value));
 }
 
-void TColourBox::SetColour(ColorValue value) {
+void TColourBox::SetColour(ColourValue value) {
   Select(value);
 }
 
@@ -134,16 +134,17 @@ void TColourBox::Activated(int index) {
 }
 
 void TColourBox::ChooseAnyColour() {
-  const QColor chosen = QColorDialog::getColor(ColorFromValue(current_, palette()), this, "Colour");
+  const QColor chosen =
+      QColorDialog::getColor(ColourFromValue(current_, palette()), this, "Colour");
   // The dialog's own custom colours become choices of the box too.
   for (int i = 0; i < QColorDialog::customCount(); ++i) {
     const QColor custom = QColorDialog::customColor(i);
-    if (custom.isValid() && custom != QColor(Qt::white) && IndexOf(ValueFromColor(custom)) < 0) {
-      AddItem(ValueFromColor(custom));
+    if (custom.isValid() && custom != QColor(Qt::white) && IndexOf(ValueFromColour(custom)) < 0) {
+      AddItem(ValueFromColour(custom));
     }
   }
   if (chosen.isValid())
-    Select(ValueFromColor(chosen));
+    Select(ValueFromColour(chosen));
   else
     setCurrentIndex(IndexOf(current_));
 }
@@ -168,7 +169,7 @@ void TColourBox::RefreshSwatches() {
   for (int i = 0; i < count(); ++i) {
     const QVariant data = itemData(i, kValueRole);
     if (data.isValid())
-      setItemIcon(i, QIcon(Swatch(ColorFromValue(data.value<ColorValue>(), palette()))));
+      setItemIcon(i, QIcon(Swatch(ColourFromValue(data.value<ColourValue>(), palette()))));
   }
 }
 

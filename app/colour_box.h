@@ -16,32 +16,32 @@ class TColourBox : public QComboBox {
   explicit TColourBox(QWidget* parent = nullptr);
 
   // The selected colour value (0x00BBGGRR, or 0x80000000 + a system colour index).
-  ColorValue Colour() const { return current_; }
+  ColourValue Colour() const { return current_; }
   // Selects `value`, adding it to the custom colours when the box does not list it.
-  void SetColour(ColorValue value);
+  void SetColour(ColourValue value);
 
   // Opens the full colour dialog on the current colour; a chosen colour is selected.
   void ChooseAnyColour();
 
   // The name shown for a value: the standard or system colour's name, else "#rrggbb".
-  static QString NameOf(ColorValue value);
+  static QString NameOf(ColourValue value);
 
  signals:
   // The selected value changed, by the user or by SetColour().
-  void ColourChanged(ColorValue value);
+  void ColourChanged(ColourValue value);
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
-  void AddItem(ColorValue value);
+  void AddItem(ColourValue value);
   void Activated(int index);
-  void Select(ColorValue value);
+  void Select(ColourValue value);
   void RefreshSwatches();
-  int IndexOf(ColorValue value) const;
+  int IndexOf(ColourValue value) const;
 
-  ColorValue current_ = 0;
+  ColourValue current_ = 0;
   int custom_index_ = -1;  // the "Custom..." item
 };
 

@@ -443,7 +443,7 @@ void TPDFMainForm::ApplyAppearanceSettings() {
     SetHintState(this, settings.HintState);
     // The caption and the items of the fixed-end group show the heading colour.
     QPalette palette = fix_type_->palette();
-    palette.setColor(QPalette::WindowText, ColorFromValue(settings.HeadingColour));
+    palette.setColor(QPalette::WindowText, ColourFromValue(settings.HeadingColour));
     fix_type_->setPalette(palette);
   });
 }

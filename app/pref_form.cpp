@@ -150,7 +150,7 @@ TPrefForm::TPrefForm(QWidget* parent) : QDialog(parent) {
   ApplyAppearance(this);
   SetHintState(this, now.HintState);
 
-  connect(heading_cb_, &TColourBox::ColourChanged, this, [this](ColorValue value) {
+  connect(heading_cb_, &TColourBox::ColourChanged, this, [this](ColourValue value) {
     Appearance().HeadingColour = value;
     Preview();
   });
@@ -183,10 +183,10 @@ void TPrefForm::Fill(const AppearanceSettings& settings) {
 // The test list shows the three pick-list colours now chosen.
 void TPrefForm::ColourTestBox() {
   QPalette palette = test_box_->palette();
-  palette.setColor(QPalette::Base, ColorFromValue(list_cb_->Colour()));
-  palette.setColor(QPalette::Button, ColorFromValue(list_cb_->Colour()));
-  palette.setColor(QPalette::HighlightedText, ColorFromValue(sel_cb_->Colour()));
-  palette.setColor(QPalette::Highlight, ColorFromValue(sel_bg_cb_->Colour()));
+  palette.setColor(QPalette::Base, ColourFromValue(list_cb_->Colour()));
+  palette.setColor(QPalette::Button, ColourFromValue(list_cb_->Colour()));
+  palette.setColor(QPalette::HighlightedText, ColourFromValue(sel_cb_->Colour()));
+  palette.setColor(QPalette::Highlight, ColourFromValue(sel_bg_cb_->Colour()));
   test_box_->setPalette(palette);
   test_box_->view()->setPalette(palette);
 }

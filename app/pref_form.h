@@ -43,7 +43,7 @@ class TPrefForm : public QDialog {
   void Preview();
 
   // The live-previewed values as they were when the dialog opened.
-  ColorValue open_heading_;
+  ColourValue open_heading_;
   bool open_flat_buttons_;
   bool open_flat_combos_;
 

@@ -137,7 +137,7 @@ TStatListForm::TStatListForm(QWidget* parent) : QDialog(parent) {
   lb_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   lb_->setColumnWidth(0, 64);
   lb_->setColumnWidth(1, 247);
-  const QColor background = ColorFromValue(Appearance().ReadOnlyColour);
+  const QColor background = ColourFromValue(Appearance().ReadOnlyColour);
   const QColor gridColour = GridColour(palette(), background);
   lb_->setStyleSheet(QStringLiteral("QTableView { background-color: %1; gridline-color: %2; }")
                          .arg(background.name(), gridColour.name()));

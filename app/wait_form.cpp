@@ -23,7 +23,7 @@ TDuzWaitForm::TDuzWaitForm(QWidget* parent) : QWidget(parent, Qt::Dialog) {
   font.setBold(true);
   heading_->setFont(font);
   QPalette palette = heading_->palette();
-  palette.setColor(QPalette::WindowText, ColorFromValue(Appearance().HeadingColour));
+  palette.setColor(QPalette::WindowText, ColourFromValue(Appearance().HeadingColour));
   heading_->setPalette(palette);
 
   auto* layout = new QVBoxLayout(this);

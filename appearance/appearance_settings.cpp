@@ -9,7 +9,7 @@ namespace {
 // One entry per stored value, in the order they are read and written.
 struct Entry {
   const char* name;
-  ColorValue AppearanceSettings::*colour;
+  ColourValue AppearanceSettings::*colour;
   int AppearanceSettings::*integer;
   bool AppearanceSettings::*flag;
 };
@@ -42,11 +42,11 @@ void SetEnhancedPreset(AppearanceSettings& settings) {
 }
 
 void SetConservativePreset(AppearanceSettings& settings) {
-  settings.ReadOnlyColour = SystemColour(kColorBtnFace);
-  settings.HeadingColour = SystemColour(kColorHighlight);
-  settings.PickListColour = SystemColour(kColorWindow);
-  settings.PickListSelectionColour = SystemColour(kColorHighlightText);
-  settings.PickListSelectionBGColour = SystemColour(kColorHighlight);
+  settings.ReadOnlyColour = SystemColour(kColourBtnFace);
+  settings.HeadingColour = SystemColour(kColourHighlight);
+  settings.PickListColour = SystemColour(kColourWindow);
+  settings.PickListSelectionColour = SystemColour(kColourHighlightText);
+  settings.PickListSelectionBGColour = SystemColour(kColourHighlight);
   settings.HintState = 1;
   settings.FlatToolButtons = false;
   settings.FlatComboBoxes = false;
@@ -72,7 +72,7 @@ void ReadSettings(QSettings& store, const QString& key, AppearanceSettings& sett
     bool ok = false;
     const int value = stored.toString().trimmed().toInt(&ok, 10);
     if (!ok) continue;
-    if (e.colour) settings.*e.colour = static_cast<ColorValue>(value);
+    if (e.colour) settings.*e.colour = static_cast<ColourValue>(value);
     if (e.integer && value >= 0 && value <= 2) settings.*e.integer = value;
     if (e.flag) settings.*e.flag = value != 0;
   }

@@ -14,11 +14,11 @@ class QSettings;
 namespace zudira {
 
 struct AppearanceSettings {
-  ColorValue ReadOnlyColour = 13417909;             // 0xCCBDB5, light blue-grey
-  ColorValue HeadingColour = 0x800000;              // navy
-  ColorValue PickListColour = 12639424;             // 0xC0DCC0, money green
-  ColorValue PickListSelectionColour = 0x800000;    // navy
-  ColorValue PickListSelectionBGColour = 15780518;  // 0xF0CAA6, sky blue
+  ColourValue ReadOnlyColour = 13417909;             // 0xCCBDB5, light blue-grey
+  ColourValue HeadingColour = 0x800000;              // navy
+  ColourValue PickListColour = 12639424;             // 0xC0DCC0, money green
+  ColourValue PickListSelectionColour = 0x800000;    // navy
+  ColourValue PickListSelectionBGColour = 15780518;  // 0xF0CAA6, sky blue
   int HintState = 2;  // 0 no hints, 1 standard tooltips, 2 balloon hints
   bool FlatToolButtons = true;
   bool FlatComboBoxes = true;

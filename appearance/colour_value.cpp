@@ -67,21 +67,21 @@ QPalette::ColorRole SystemColourRole(int index) {
   }
 }
 
-QColor ColorFromValue(ColorValue value, const QPalette& palette) {
+QColor ColourFromValue(ColourValue value, const QPalette& palette) {
   if (IsSystemColour(value))
     return palette.color(QPalette::Active, SystemColourRole(static_cast<int>(value & 0xFFFFFFu)));
   return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
                 static_cast<int>((value >> 16) & 0xFF));
 }
 
-QColor ColorFromValue(ColorValue value) {
-  return ColorFromValue(value, qGuiApp ? QGuiApplication::palette() : QPalette());
+QColor ColourFromValue(ColourValue value) {
+  return ColourFromValue(value, qGuiApp ? QGuiApplication::palette() : QPalette());
 }
 
-ColorValue ValueFromColor(const QColor& colour) {
+ColourValue ValueFromColour(const QColor& colour) {
   const QColor rgb = colour.toRgb();
-  return static_cast<ColorValue>(rgb.red()) | (static_cast<ColorValue>(rgb.green()) << 8) |
-         (static_cast<ColorValue>(rgb.blue()) << 16);
+  return static_cast<ColourValue>(rgb.red()) | (static_cast<ColourValue>(rgb.green()) << 8) |
+         (static_cast<ColourValue>(rgb.blue()) << 16);
 }
 
 }  // namespace zudira

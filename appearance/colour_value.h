@@ -8,21 +8,21 @@
 
 namespace zudira {
 
-using ColorValue = std::uint32_t;
+using ColourValue = std::uint32_t;
 
-inline constexpr ColorValue kSystemColourFlag = 0x80000000u;
+inline constexpr ColourValue kSystemColourFlag = 0x80000000u;
 
 // System colour indices as the stored values number them.
-inline constexpr int kColorWindow = 5;
-inline constexpr int kColorWindowText = 8;
-inline constexpr int kColorHighlight = 13;
-inline constexpr int kColorHighlightText = 14;
-inline constexpr int kColorBtnFace = 15;
+inline constexpr int kColourWindow = 5;
+inline constexpr int kColourWindowText = 8;
+inline constexpr int kColourHighlight = 13;
+inline constexpr int kColourHighlightText = 14;
+inline constexpr int kColourBtnFace = 15;
 
-constexpr ColorValue SystemColour(int index) {
-  return kSystemColourFlag | static_cast<ColorValue>(index);
+constexpr ColourValue SystemColour(int index) {
+  return kSystemColourFlag | static_cast<ColourValue>(index);
 }
-constexpr bool IsSystemColour(ColorValue v) {
+constexpr bool IsSystemColour(ColourValue v) {
   return (v & 0xFF000000u) == kSystemColourFlag;
 }
 
@@ -31,10 +31,10 @@ QPalette::ColorRole SystemColourRole(int index);
 
 // A system colour is taken from the palette (the application's palette by default); any
 // other value from its low three bytes.
-QColor ColorFromValue(ColorValue value, const QPalette& palette);
-QColor ColorFromValue(ColorValue value);
+QColor ColourFromValue(ColourValue value, const QPalette& palette);
+QColor ColourFromValue(ColourValue value);
 
 // The fixed colour value (0x00BBGGRR) of a colour.
-ColorValue ValueFromColor(const QColor& colour);
+ColourValue ValueFromColour(const QColor& colour);
 
 }  // namespace zudira

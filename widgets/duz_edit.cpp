@@ -36,7 +36,7 @@ constexpr int kNoMaxLength = 32767;
 TDuzEdit2::TDuzEdit2(QWidget* parent)
     : QLineEdit(parent),
       read_only_on_colour_(Appearance().ReadOnlyColour),
-      read_only_off_colour_(SystemColour(kColorWindow)),
+      read_only_off_colour_(SystemColour(kColourWindow)),
       saved_colour_(BackgroundColour()),
       valid_chars_(ValidCharsFor(etPositive, CurrentLocale(), CharSet())) {}
 
@@ -67,13 +67,13 @@ void TDuzEdit2::SetUseReadOnlyColours(bool on) {
   UpdateColour();
 }
 
-void TDuzEdit2::SetReadOnlyOnColour(ColorValue colour) {
+void TDuzEdit2::SetReadOnlyOnColour(ColourValue colour) {
   if (colour == read_only_on_colour_) return;
   read_only_on_colour_ = colour;
   UpdateColour();
 }
 
-void TDuzEdit2::SetReadOnlyOffColour(ColorValue colour) {
+void TDuzEdit2::SetReadOnlyOffColour(ColourValue colour) {
   if (colour == read_only_off_colour_) return;
   read_only_off_colour_ = colour;
   UpdateColour();
@@ -88,7 +88,7 @@ void TDuzEdit2::SetEditType(TEditType type) {
 void TDuzEdit2::UpdateColour() {
   QColor colour = saved_colour_;
   if (use_read_only_colours_)
-    colour = ColorFromValue(read_only_ ? read_only_on_colour_ : read_only_off_colour_,
+    colour = ColourFromValue(read_only_ ? read_only_on_colour_ : read_only_off_colour_,
                             QApplication::palette(this));
   QPalette p = palette();
   p.setColor(QPalette::Base, colour);

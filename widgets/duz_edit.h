@@ -40,10 +40,10 @@ class TDuzEdit2 : public QLineEdit {
   // last switched on (or when it was made).
   bool UseReadOnlyColours() const { return use_read_only_colours_; }
   void SetUseReadOnlyColours(bool on);
-  ColorValue ReadOnlyOnColour() const { return read_only_on_colour_; }
-  void SetReadOnlyOnColour(ColorValue colour);
-  ColorValue ReadOnlyOffColour() const { return read_only_off_colour_; }
-  void SetReadOnlyOffColour(ColorValue colour);
+  ColourValue ReadOnlyOnColour() const { return read_only_on_colour_; }
+  void SetReadOnlyOnColour(ColourValue colour);
+  ColourValue ReadOnlyOffColour() const { return read_only_off_colour_; }
+  void SetReadOnlyOffColour(ColourValue colour);
 
   // Changing the type takes the key set of the new type with the locale's separators of
   // this moment (etChoice keeps the set it finds).
@@ -79,8 +79,8 @@ class TDuzEdit2 : public QLineEdit {
   TAlignment alignment_ = taLeftJustify;
   bool read_only_ = false;
   bool use_read_only_colours_ = false;
-  ColorValue read_only_on_colour_;
-  ColorValue read_only_off_colour_;
+  ColourValue read_only_on_colour_;
+  ColourValue read_only_off_colour_;
   QColor saved_colour_;
   TEditType edit_type_ = etPositive;
   CharSet valid_chars_;

@@ -192,7 +192,7 @@ TDuzLabel2::TDuzLabel2(const QString& caption, QWidget* parent) : TDuzLabel(capt
   bold.setBold(true);
   setFont(bold);
   QPalette colours = palette();
-  colours.setColor(QPalette::WindowText, ColorFromValue(Appearance().HeadingColour));
+  colours.setColor(QPalette::WindowText, ColourFromValue(Appearance().HeadingColour));
   setPalette(colours);
   // The sunken shadow: a light copy below right and a dark one above left, as engraved.
   SetLabelStyle(lsRecessed);

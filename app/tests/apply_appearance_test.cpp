@@ -14,7 +14,7 @@
 namespace zudira {
 namespace {
 
-AppearanceSettings Settings(ColorValue heading, ColorValue readOnly, bool flat) {
+AppearanceSettings Settings(ColourValue heading, ColourValue readOnly, bool flat) {
   AppearanceSettings s;
   s.HeadingColour = heading;
   s.ReadOnlyColour = readOnly;
@@ -61,7 +61,7 @@ TEST(ApplyAppearanceTest, EachRuleReachesOnlyItsKindOfDirectChild) {
                                       Settings(0xFF0000, 0xFFFF00, false)}) {  // blue, aqua
     SCOPED_TRACE(s.FlatToolButtons ? "flat" : "raised");
     ApplyAppearance(&panel, s);
-    const QColor headingColour = ColorFromValue(s.HeadingColour);
+    const QColor headingColour = ColourFromValue(s.HeadingColour);
     EXPECT_EQ(tool->autoRaise(), s.FlatToolButtons);
     EXPECT_EQ(sunkenTool->autoRaise(), s.FlatToolButtons);
     EXPECT_EQ(TextColour(sunkenTool), headingColour);

@@ -144,7 +144,7 @@ TEST_F(MainWindowTest, PresetsAskFirstAndApplyOnlyOnYes) {
   EXPECT_FALSE(Get<QToolButton>(*w, "MeanCalcBtn")->autoRaise());
   EXPECT_FALSE(Get<QToolButton>(*w, "ExitBtn")->autoRaise());
   EXPECT_EQ(HintStateOf(w.get()), 1);
-  const QColor heading = ColorFromValue(conservative.HeadingColour);
+  const QColor heading = ColourFromValue(conservative.HeadingColour);
   EXPECT_EQ(Get<QWidget>(*w, "FixType")->palette().color(QPalette::WindowText), heading);
   EXPECT_EQ(Get<QWidget>(*w, "FixB")->palette().color(QPalette::WindowText), heading);
 }

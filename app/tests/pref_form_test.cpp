@@ -65,7 +65,7 @@ TEST_F(PrefFormTest, CancelRestoresTheLivePreviewsAndTheMainWindowKeepsItsLook) 
   auto* button = new QToolButton(&toolbar);
   ApplyAppearance(&toolbar);
   ASSERT_TRUE(button->autoRaise());
-  const ColorValue heading = Appearance().HeadingColour;
+  const ColourValue heading = Appearance().HeadingColour;
 
   TPrefForm form;
   Find<QCheckBox>(form, "FlatCB")->setChecked(false);
@@ -93,7 +93,7 @@ TEST_F(PrefFormTest, DefaultTwoThenCancelChangesNoSetting) {
   EXPECT_FALSE(Find<QCheckBox>(form, "FlatComboCB")->isChecked());
   // ...the test list takes its colours, and only the live previews touched the settings.
   auto* test = Find<QComboBox>(form, "TestBox");
-  EXPECT_EQ(test->palette().color(QPalette::Highlight), ColorFromValue(0x8000000D));
+  EXPECT_EQ(test->palette().color(QPalette::Highlight), ColourFromValue(0x8000000D));
   EXPECT_EQ(Appearance().ReadOnlyColour, saved_.ReadOnlyColour);
   EXPECT_EQ(Appearance().HintState, saved_.HintState);
   EXPECT_FALSE(Appearance().FlatToolButtons);
@@ -164,9 +164,9 @@ TEST_F(PrefFormTest, HelpButtonOpensTheFocusedControlsTopicOr6000) {
 
 TEST(ColourBoxTest, ListsStandardSystemAndCustomColoursWithNames) {
   TColourBox box;
-  ColorValue last = 0;
+  ColourValue last = 0;
   int changes = 0;
-  QObject::connect(&box, &TColourBox::ColourChanged, [&](ColorValue v) {
+  QObject::connect(&box, &TColourBox::ColourChanged, [&](ColourValue v) {
     last = v;
     ++changes;
   });

@@ -133,7 +133,7 @@ TEST(ShowList, WaitWindowCoversTheBuildAndGoesAwayAfterAFailure) {
   EXPECT_TRUE(waitShownDuringBuild);
   EXPECT_EQ(waitCaption, "Working....");
   EXPECT_EQ(waitHeading, " Please Wait! ");
-  EXPECT_EQ(headingColour, ColorFromValue(Appearance().HeadingColour));
+  EXPECT_EQ(headingColour, ColourFromValue(Appearance().HeadingColour));
   EXPECT_EQ(WaitWindowsAlive(), 0);
   EXPECT_EQ(probe.Seen(), 0);  // no list after a failed build
 
@@ -163,7 +163,7 @@ TEST(ListForm, ShowsTwoColumnsOnTheReadOnlyColour) {
   EXPECT_EQ(model->index(3, 0).data().toString(), "odd");
   EXPECT_EQ(model->index(3, 1).data().toString(), "");
   EXPECT_TRUE(lb->showGrid());
-  EXPECT_TRUE(lb->styleSheet().contains(ColorFromValue(Appearance().ReadOnlyColour).name()));
+  EXPECT_TRUE(lb->styleSheet().contains(ColourFromValue(Appearance().ReadOnlyColour).name()));
   EXPECT_EQ(form.Kind(), ListKind::lkPermutations);
 
   auto* ok = form.findChild<QPushButton*>("OKBtn");

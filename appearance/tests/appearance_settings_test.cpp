@@ -108,18 +108,18 @@ TEST(AppearancePresets, ConservativeUsesSystemColoursAndEnhancedTheInitialValues
 }
 
 TEST(ColourValues, FixedColoursAreBgrAndSystemColoursComeFromThePalette) {
-  EXPECT_EQ(ColorFromValue(0xCCBDB5u), QColor(0xB5, 0xBD, 0xCC));
-  EXPECT_EQ(ColorFromValue(0x800000u), QColor(0, 0, 0x80));
-  EXPECT_EQ(ValueFromColor(QColor(0xB5, 0xBD, 0xCC)), 0xCCBDB5u);
-  EXPECT_EQ(ValueFromColor(ColorFromValue(15780518u)), 15780518u);
+  EXPECT_EQ(ColourFromValue(0xCCBDB5u), QColor(0xB5, 0xBD, 0xCC));
+  EXPECT_EQ(ColourFromValue(0x800000u), QColor(0, 0, 0x80));
+  EXPECT_EQ(ValueFromColour(QColor(0xB5, 0xBD, 0xCC)), 0xCCBDB5u);
+  EXPECT_EQ(ValueFromColour(ColourFromValue(15780518u)), 15780518u);
   QPalette palette;
   palette.setColor(QPalette::Button, QColor(1, 2, 3));
   palette.setColor(QPalette::Base, QColor(4, 5, 6));
   palette.setColor(QPalette::Highlight, QColor(7, 8, 9));
-  EXPECT_EQ(ColorFromValue(0x8000000Fu, palette), QColor(1, 2, 3));
-  EXPECT_EQ(ColorFromValue(0x80000005u, palette), QColor(4, 5, 6));
-  EXPECT_EQ(ColorFromValue(0x8000000Du, palette), QColor(7, 8, 9));
-  EXPECT_TRUE(IsSystemColour(SystemColour(kColorBtnFace)));
+  EXPECT_EQ(ColourFromValue(0x8000000Fu, palette), QColor(1, 2, 3));
+  EXPECT_EQ(ColourFromValue(0x80000005u, palette), QColor(4, 5, 6));
+  EXPECT_EQ(ColourFromValue(0x8000000Du, palette), QColor(7, 8, 9));
+  EXPECT_TRUE(IsSystemColour(SystemColour(kColourBtnFace)));
   EXPECT_FALSE(IsSystemColour(0x800000u));
 }
 

@@ -163,7 +163,7 @@ TEST_F(FieldWindow, ReadOnlyFieldShowsTheReadOnlyColourAndTakesNoKeys) {
   first_->SetAsFloat(0.6827L);
   first_->SetAlignment(taRightJustify);
   first_->SetReadOnly(true);
-  const QColor grey_blue = ColorFromValue(Appearance().ReadOnlyColour);
+  const QColor grey_blue = ColourFromValue(Appearance().ReadOnlyColour);
   EXPECT_EQ(grey_blue, QColor(0xB5, 0xBD, 0xCC));
   EXPECT_EQ(first_->BackgroundColour(), grey_blue);
   QTest::keyClicks(first_, "9");
@@ -175,10 +175,10 @@ TEST_F(FieldWindow, ReadOnlyFieldShowsTheReadOnlyColourAndTakesNoKeys) {
     shot.save(QString(dir) + "/duz_edit3_read_only.png");
 
   first_->SetReadOnly(false);
-  EXPECT_EQ(first_->BackgroundColour(), ColorFromValue(SystemColour(kColorWindow)));
+  EXPECT_EQ(first_->BackgroundColour(), ColourFromValue(SystemColour(kColourWindow)));
   first_->SetUseReadOnlyColours(false);
   first_->SetReadOnly(true);
-  EXPECT_EQ(first_->BackgroundColour(), ColorFromValue(SystemColour(kColorWindow)));
+  EXPECT_EQ(first_->BackgroundColour(), ColourFromValue(SystemColour(kColourWindow)));
   EXPECT_EQ(window_colour, QApplication::palette().color(QPalette::Base));
 }
 

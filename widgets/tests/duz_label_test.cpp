@@ -164,7 +164,7 @@ TEST(DuzLabelTest, LabelsReportClicksAndCarryATag) {
 }
 
 TEST(DuzLabelTest, HeadingLabelIsBoldInTheHeadingColourWithASunkenShadow) {
-  const ColorValue saved = Appearance().HeadingColour;
+  const ColourValue saved = Appearance().HeadingColour;
   Appearance().HeadingColour = 0x0000FF;  // red in the 0x00BBGGRR form
   TDuzLabel2 heading(QStringLiteral("Heading"));
   Appearance().HeadingColour = saved;
