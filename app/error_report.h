@@ -1,8 +1,10 @@
 // The general error report: every error that escapes a command ends that command, is shown in
 // the modal "Zudira" box with the error icon and one OK, and the program goes on.
 //
-// Errors are caught in one place: TZudiraApplication::notify() for everything that runs from
-// event delivery, and RunCommand() for code started outside it. No exception unwinds through Qt.
+// One routine catches and one box reports: TZudiraApplication::notify() runs every event
+// delivery through that routine, and RunCommand() runs a command through it where the command
+// can also start outside event delivery (a handler called from code or from a modal loop). No
+// exception unwinds through Qt.
 #pragma once
 
 #include <QApplication>
