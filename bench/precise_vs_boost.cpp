@@ -44,6 +44,18 @@ const Case kCases[] = {
      [] { return bm::cdf(bm::complement(bm::fisher_f_distribution<Real>(5, 10), 3.0L)); }},
     {{dkInverseF, rtAboveA, feFixA, Value(5), Value(10), Value(1e-100L), {}},
      [] { return bm::quantile(bm::complement(bm::fisher_f_distribution<Real>(5, 10), 1e-100L)); }},
+    // Chi-squared at 10^9 degrees of freedom past Temme's zone, in both far tails.
+    {{dkChiSquared, rtAboveA, feFixA, Value(1000000000), Value(0), Value(1000447214), {}},
+     [] {
+       return bm::cdf(bm::complement(bm::chi_squared_distribution<Real>(1e9L), 1000447214.0L));
+     }},
+    {{dkChiSquared, rtBelowA, feFixA, Value(1000000000), Value(0), Value(998658359), {}},
+     [] { return bm::cdf(bm::chi_squared_distribution<Real>(1e9L), 998658359.0L); }},
+    // A far Inverse F tail with one small and one huge number of degrees of freedom.
+    {{dkInverseF, rtAboveA, feFixA, Value(3), Value(1000000), Value(1e-100L), {}},
+     [] {
+       return bm::quantile(bm::complement(bm::fisher_f_distribution<Real>(3, 1e6L), 1e-100L));
+     }},
     {{dkBinomial, rtBelowA, feFixA, Value(0.5L), Value(2147483647), Value(1073700000), {}},
      [] {
        return bm::cdf(bm::binomial_distribution<Real>(2147483647.0L, 0.5L), 1073699999.0L);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cfloat>
+#include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include <boost/math/distributions/binomial.hpp>
@@ -11,6 +13,9 @@
 #include <boost/math/distributions/normal.hpp>
 #include <boost/math/distributions/poisson.hpp>
 #include <boost/math/distributions/students_t.hpp>
+#include <boost/math/special_functions/detail/igamma_large.hpp>
+#include <boost/math/special_functions/detail/ibeta_inverse.hpp>
+#include <boost/math/tools/roots.hpp>
 
 #include "stats/binomial.h"
 #include "stats/chi_squared.h"
@@ -46,6 +51,71 @@ bool NormalDomain(Real sdev) {
 
 bm::normal_distribution<Real> Normal(Real mean, Real sdev) {
   return bm::normal_distribution<Real>(mean, sdev);
+}
+
+// Boost 1.74's incomplete gamma picks its large-x series whenever x > 1000 and x > a - 50, even
+// where a and x are so close that the series needs some 10^5 terms (a chi-squared tail at 10^9
+// degrees of freedom: 0.3 ms). Where Boost itself would otherwise pick Temme's large-a
+// expansion (a > 200 and ((x - a) / a)^2 < 20 / a, tails above about 1e-6), that expansion is
+// called directly: it gives the smaller tail, P(a, x) below a and Q(a, x) from a on.
+constexpr int kExtendedBits = std::numeric_limits<Real>::digits;
+static_assert(kExtendedBits == 64, "the 64-bit form of Temme's expansion is the one called");
+
+bool InTemmeZone(Real a, Real x) {
+  const Real sigma = (x - a) / a;
+  return a > 200 && 20 / a > sigma * sigma;
+}
+
+// Past that zone above a, where Boost would take its continued fraction for Q but for the same
+// large-x series, the fraction is called directly: a few dozen steps.
+bool InFractionZone(Real a, Real x) {
+  return a > 200 && std::isfinite(x) && x - 1 / (3 * x) >= a && !InTemmeZone(a, x);
+}
+
+// P(a, x) or Q(a, x) for a pair in one of the two zones.
+Real LargeShapeGammaTail(bool upper, Real a, Real x) {
+  const bm::policies::policy<> policy;
+  if (InTemmeZone(a, x)) {
+    const Real smaller = bm::detail::igamma_temme_large(
+        a, x, policy, static_cast<const boost::integral_constant<int, kExtendedBits>*>(nullptr));
+    return upper == (x >= a) ? smaller : 1 - smaller;
+  }
+  using Lanczos = bm::lanczos::lanczos<Real, bm::policies::policy<>>::type;
+  Real q = bm::detail::regularised_gamma_prefix(a, x, policy, Lanczos());
+  if (q != 0) {
+    q *= bm::detail::upper_gamma_fraction(
+        a, x, bm::policies::get_epsilon<Real, bm::policies::policy<>>());
+  }
+  return upper ? q : 1 - q;
+}
+
+// Boost 1.74's ibeta_inv starts a far-tail target (F's 1e-100 tail) from one of Temme's
+// expansions, far above the root, and its Halley steps then close in on a root of x^a by a
+// near-constant factor: some 120 steps, 0.2 ms. Where the target meets Boost's own small-root
+// test (t^(1/a) < 0.0025) the same Halley step, to the same digits, starts instead from the
+// series' leading term (t a B(a, b))^(1/a), the guess Boost uses itself for small roots.
+constexpr Real kSmallRootTest = 0.0025L;
+
+// Only for shapes that reach Temme's expansions there (a + b > 5); Boost solves the halves and
+// ones it treats apart (Student t, closed forms) well itself.
+bool SmallBetaRoot(Real a, Real b, Real t) {
+  const auto apart = [](Real s) { return s == 0.5L || s == 1; };
+  return a + b > 5 && !apart(a) && !apart(b) && t > 0 && std::pow(t, 1 / a) < kSmallRootTest;
+}
+
+// The x with I_x(a, b) = t, for shapes and a target that pass SmallBetaRoot.
+Real BetaRootFromSeries(Real a, Real b, Real t) {
+  const bm::policies::policy<> policy;
+  const Real lower = std::numeric_limits<Real>::min();
+  Real x = std::max(std::pow(t * a * bm::beta(a, b, policy), 1 / a), lower);
+  int digits = bm::policies::digits<Real, bm::policies::policy<>>() / 2;
+  if (x < 1e-50L && (a < 1 || b < 1)) digits = digits * 3 / 2;
+  std::uintmax_t iterations = bm::policies::get_max_root_iterations<bm::policies::policy<>>();
+  x = bm::tools::halley_iterate(bm::detail::ibeta_roots<Real, bm::policies::policy<>>(a, b, t),
+                                x, lower, Real(1), digits, iterations);
+  bm::policies::check_root_iterations<Real>("boost::math::ibeta<%1%>(%1%, %1%, %1%)",
+                                            iterations, policy);
+  return x == lower ? 0 : x;
 }
 
 }  // namespace
@@ -104,10 +174,16 @@ Real StudentTInvUpper(std::int32_t df, Real t) {
 // A bound below 0 or fewer than one degree of freedom is the classic bad-parameter error.
 Real ChiSquaredF(std::int32_t df, Real x) {
   if (df < 1 || x < 0) return 1 - ChiSquaredUpper(df, ToSingle(x));
+  if (InTemmeZone(Real(df) / 2, x / 2) || InFractionZone(Real(df) / 2, x / 2)) {
+    return BoostProbability([&] { return LargeShapeGammaTail(false, Real(df) / 2, x / 2); });
+  }
   return BoostProbability([&] { return bm::cdf(bm::chi_squared_distribution<Real>(df), x); });
 }
 Real ChiSquaredQ(std::int32_t df, Real x) {
   if (df < 1 || x < 0) return ChiSquaredUpper(df, ToSingle(x));
+  if (InTemmeZone(Real(df) / 2, x / 2) || InFractionZone(Real(df) / 2, x / 2)) {
+    return BoostProbability([&] { return LargeShapeGammaTail(true, Real(df) / 2, x / 2); });
+  }
   return BoostProbability(
       [&] { return bm::cdf(bm::complement(bm::chi_squared_distribution<Real>(df), x)); });
 }
@@ -134,11 +210,26 @@ Real FDistQ(std::int32_t df1, std::int32_t df2, Real x) {
 }
 Real FDistInvLower(std::int32_t df1, std::int32_t df2, Real t) {
   if (df1 < 1 || df2 < 1) return InverseF(df1, df2, ToSingle(1 - t));
+  const Real a = Real(df1) / 2, b = Real(df2) / 2;
+  if (SmallBetaRoot(a, b, t)) {
+    return BoostCall([&] {
+      const Real x = BetaRootFromSeries(a, b, t);
+      return b * x / (a * (1 - x));
+    });
+  }
   return BoostCall(
       [&] { return bm::quantile(bm::fisher_f_distribution<Real>(df1, df2), t); });
 }
 Real FDistInvUpper(std::int32_t df1, std::int32_t df2, Real t) {
   if (df1 < 1 || df2 < 1) return InverseF(df1, df2, ToSingle(t));
+  const Real a = Real(df1) / 2, b = Real(df2) / 2;
+  // The upper tail of F(df1, df2) at f is the lower tail of the beta(b, a) at y = 1 - x.
+  if (SmallBetaRoot(b, a, t)) {
+    return BoostCall([&] {
+      const Real y = BetaRootFromSeries(b, a, t);
+      return b * (1 - y) / (a * y);
+    });
+  }
   return BoostCall([&] {
     return bm::quantile(bm::complement(bm::fisher_f_distribution<Real>(df1, df2), t));
   });
