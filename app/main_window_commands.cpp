@@ -106,17 +106,7 @@ void TPDFMainForm::Calculate() {
     answer_->SetText(QString());
     return;
   }
-  auto value_of = [](const TDuzEdit3* field) {
-    return FieldValue{field->AsFloat(), field->AsInteger()};
-  };
-  ProbabilityRequest request;
-  request.kind = Kind();
-  request.range = Range();
-  request.fixed_end = FixedEnd();
-  request.mean = value_of(mean_);
-  request.sdev = value_of(sdev_);
-  request.a = value_of(a_);
-  request.b = value_of(b_);
+  const ProbabilityRequest request = CurrentRequest();
   NoteInputs();
   ClearPreciseNotice();
   const EvaluationOutcome outcome = [&] {

@@ -14,14 +14,14 @@ namespace {
 constexpr double kUnitsPerInch = 1200.0;
 }  // namespace
 
-QFont QtFont(const TFontSpec& spec) {
-  QFont font(spec.name);
+QFont QtFont(const TFontSpec& font_spec) {
+  QFont font(font_spec.name);
   // Metrics of outline fonts scale linearly only without hinting, and the layout is measured
   // at one resolution and drawn at another.
   font.setHintingPreference(QFont::PreferNoHinting);
-  font.setPointSizeF(spec.points);
-  font.setBold(spec.bold);
-  font.setUnderline(spec.underline);
+  font.setPointSizeF(font_spec.points);
+  font.setBold(font_spec.bold);
+  font.setUnderline(font_spec.underline);
   return font;
 }
 
@@ -30,10 +30,10 @@ void TPageStream::Add(TStreamItem item) {
   pages_.back().items.push_back(std::move(item));
 }
 
-int TPageStream::FontIndex(const TFontSpec& spec) {
+int TPageStream::FontIndex(const TFontSpec& font_spec) {
   for (size_t i = 0; i < fonts_.size(); ++i)
-    if (fonts_[i] == spec) return static_cast<int>(i);
-  fonts_.push_back(spec);
+    if (fonts_[i] == font_spec) return static_cast<int>(i);
+  fonts_.push_back(font_spec);
   return static_cast<int>(fonts_.size() - 1);
 }
 
@@ -50,9 +50,9 @@ void TPageStream::RenderPage(QPainter& painter, int pageIndex, const QRectF& tar
   const double deviceDpi = painter.device() != nullptr ? painter.device()->logicalDpiY() : 96.0;
   std::vector<QFont> fonts;
   fonts.reserve(fonts_.size());
-  for (const TFontSpec& spec : fonts_) {
-    TFontSpec scaled = spec;
-    scaled.points = spec.points * kUnitsPerInch / deviceDpi;
+  for (const TFontSpec& font_spec : fonts_) {
+    TFontSpec scaled = font_spec;
+    scaled.points = font_spec.points * kUnitsPerInch / deviceDpi;
     fonts.push_back(QtFont(scaled));
   }
   QPen pen(Qt::black);

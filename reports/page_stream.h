@@ -21,9 +21,9 @@ struct TFontSpec {
   bool operator==(const TFontSpec&) const = default;
 };
 
-// The Qt font of a spec; its point size turns into pixels at the resolution of the device it
+// The Qt font of a font record; its point size turns into pixels at the resolution of the device it
 // is measured or drawn on.
-QFont QtFont(const TFontSpec& spec);
+QFont QtFont(const TFontSpec& font_spec);
 
 // Width of the pen that draws box lines.
 inline constexpr double kBoxLineWidth = 0.01;
@@ -59,7 +59,7 @@ class TPageStream {
   // Adds to the last page (making the first one when there is none).
   void Add(TStreamItem item);
   // The index of a font in the stream's table, added when new.
-  int FontIndex(const TFontSpec& spec);
+  int FontIndex(const TFontSpec& font_spec);
 
   // Draws page pageIndex (from 0) scaled into target, in the painter's coordinates.
   void RenderPage(QPainter& painter, int pageIndex, const QRectF& target) const;
