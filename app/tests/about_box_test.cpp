@@ -15,7 +15,7 @@
 #include "numeric/locale_provider.h"
 #include "testsupport/locale_scope.h"
 #include "testsupport/modal_probe.h"
-#include "testsupport/url_recorder.h"
+#include "app/tests/url_recorder.h"
 #include "version_info.h"
 
 namespace zudira {

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "testsupport/url_recorder.h"
+#include "app/tests/url_recorder.h"
 
 namespace zudira {
 namespace {

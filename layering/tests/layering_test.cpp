@@ -23,6 +23,9 @@ const std::vector<Layer> kLayers = {
     {"stats/", 0, true},       {"stats/precise/", 1, true}, {"core/", 2, true},
     {"numeric/", 3, true},     {"appearance/", 4, false},   {"widgets/", 5, false},
     {"reports/", 6, false},    {"app/", 7, false},
+    // The helpers shared by the tests of every layer: any test may include them, and they may
+    // use nothing above appearance/ (the layers whose tests share them).
+    {"testsupport/", 4, false},
 };
 
 const Layer* LayerOf(const std::string& path) {
@@ -44,7 +47,7 @@ std::vector<std::string> Violations(const fs::path& root) {
     const std::string rel = fs::relative(entry.path(), root).generic_string();
     if (rel.rfind("build", 0) == 0 || rel.rfind(".git", 0) == 0) continue;
     const Layer* own = LayerOf(rel);
-    if (own == nullptr) continue;  // bench/, testsupport/ and this check stand outside the map
+    if (own == nullptr) continue;  // bench/ and this check stand outside the map
     std::ifstream in(entry.path());
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {
@@ -54,7 +57,7 @@ std::vector<std::string> Violations(const fs::path& root) {
         found.push_back(where + "  (Qt in a pure layer)");
       } else if (std::regex_search(line, m, kQuoted)) {
         const Layer* target = LayerOf(m[1].str());
-        if (target != nullptr && target->rank > own->rank)
+        if (target != nullptr && target->folder != "testsupport/" && target->rank > own->rank)
           found.push_back(where + "  (includes the layer above, " + target->folder + ")");
       }
     }
