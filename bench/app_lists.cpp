@@ -1,7 +1,8 @@
 // Building the 1548 rows of each list kind, and filling the lists window with them.
 #include <benchmark/benchmark.h>
+
+#include "bench/window_bench_main.h"
 #include <QApplication>
-#include <cstdlib>
 
 #include "app/list_rows.h"
 #include "app/stat_list_form.h"
@@ -33,11 +34,4 @@ BENCHMARK(BM_BuildAndFillWindow)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMilli
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunWindowBenchmarks(argc, argv); }

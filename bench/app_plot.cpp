@@ -1,10 +1,11 @@
 // One redraw of the plot window at 800 x 500 for every kind: the model worked out from the
 // request and its answer, then painted, as after a Calculate.
 #include <benchmark/benchmark.h>
+
+#include "bench/window_bench_main.h"
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
-#include <cstdlib>
 
 #include "app/plot_window.h"
 #include "core/evaluate_request.h"
@@ -76,11 +77,4 @@ BENCHMARK(BM_Redraw)->DenseRange(0, kDistributionKindCount - 1)->Unit(benchmark:
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunWindowBenchmarks(argc, argv); }

@@ -3,12 +3,11 @@
 // painted its first page. Settings go to a private folder.
 #include <benchmark/benchmark.h>
 
+#include "bench/window_bench_main.h"
+
 #include <QApplication>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <chrono>
-#include <cstdlib>
 
 #include "app/data_modules.h"
 #include "app/main_window.h"
@@ -55,14 +54,4 @@ BENCHMARK(BM_PrintToShownPreview)->Unit(benchmark::kMillisecond)->UseManualTime(
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication app(argc, argv);
-  QApplication::setApplicationName("Zudira");
-  QTemporaryDir settings;
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunWindowBenchmarks(argc, argv); }

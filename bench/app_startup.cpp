@@ -3,10 +3,9 @@
 // closed and destroyed (settings written). Settings go to a private folder.
 #include <benchmark/benchmark.h>
 
+#include "bench/window_bench_main.h"
+
 #include <QApplication>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <cstdlib>
 
 #include "app/data_modules.h"
 #include "app/main_window.h"
@@ -40,14 +39,4 @@ BENCHMARK(BM_DrawPictures)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication app(argc, argv);
-  QApplication::setApplicationName("Zudira");
-  QTemporaryDir settings;
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunWindowBenchmarks(argc, argv); }
