@@ -19,18 +19,12 @@
 #include "appearance/glyphs.h"
 #include "app/rp_preview_logic.h"
 #include "testsupport/modal_probe.h"
+#include "app/tests/find_child.h"
 #include "app/tests/rp_fake_job.h"
 #include "widgets/duz_edit.h"
 
 namespace zudira {
 namespace {
-
-template <typename T>
-T* Find(QWidget& form, const char* name) {
-  T* child = form.findChild<T*>(name);
-  EXPECT_NE(child, nullptr) << name;
-  return child;
-}
 
 void Click(QWidget& form, const char* name) {
   Find<QToolButton>(form, name)->click();

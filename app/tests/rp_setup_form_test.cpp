@@ -11,18 +11,12 @@
 
 #include "app/message_boxes.h"
 #include "testsupport/modal_probe.h"
+#include "app/tests/find_child.h"
 #include "app/tests/rp_fake_job.h"
 #include "widgets/duz_edit.h"
 
 namespace zudira {
 namespace {
-
-template <typename T>
-T* Find(QWidget& form, const char* name) {
-  T* child = form.findChild<T*>(name);
-  EXPECT_NE(child, nullptr) << name;
-  return child;
-}
 
 const std::vector<TPrinterEntry> kTwoPrinters = {{"Office", "ipp://office"}, {"Lab", "usb://lab"}};
 
