@@ -183,25 +183,31 @@ Real PoissonG(const DistributionParameters& d, std::int64_t k) {
 constexpr DiscreteFunctions kBinomial{BinomialCheck, BinomialE, BinomialL, BinomialG};
 constexpr DiscreteFunctions kPoisson{nullptr, PoissonE, PoissonL, PoissonG};
 
+const KindTables& TablesOf(CalculationMode mode) {
+  static constexpr KindTables kClassic{&kNormal, &kExponential, &kStudentT, &kChiSquared,
+                                       &kFDist,  &kBinomial,    &kPoisson};
+  return mode == CalculationMode::kPrecise ? PreciseKindTables() : kClassic;
+}
+
 }  // namespace
 
 const ContinuousFunctions& ContinuousFunctionsOf(DistributionKind kind, CalculationMode mode) {
-  if (mode == CalculationMode::kPrecise) return PreciseContinuousFunctionsOf(kind);
+  const KindTables& tables = TablesOf(mode);
   switch (kind) {
     case dkNormal:
     case dkInverseNormal:
-      return kNormal;
+      return *tables.normal;
     case dkExponential:
-      return kExponential;
+      return *tables.exponential;
     case dkStudentT:
     case dkInverseStudentT:
-      return kStudentT;
+      return *tables.student_t;
     case dkChiSquared:
     case dkInverseChiSquared:
-      return kChiSquared;
+      return *tables.chi_squared;
     case dkF:
     case dkInverseF:
-      return kFDist;
+      return *tables.f;
     case dkBinomial:
     case dkPoisson:
       break;
@@ -210,9 +216,9 @@ const ContinuousFunctions& ContinuousFunctionsOf(DistributionKind kind, Calculat
 }
 
 const DiscreteFunctions& DiscreteFunctionsOf(DistributionKind kind, CalculationMode mode) {
-  if (mode == CalculationMode::kPrecise) return PreciseDiscreteFunctionsOf(kind);
-  if (kind == dkBinomial) return kBinomial;
-  if (kind == dkPoisson) return kPoisson;
+  const KindTables& tables = TablesOf(mode);
+  if (kind == dkBinomial) return *tables.binomial;
+  if (kind == dkPoisson) return *tables.poisson;
   throw Exception("Not a discrete distribution kind");
 }
 

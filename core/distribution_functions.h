@@ -69,9 +69,19 @@ const ContinuousFunctions& ContinuousFunctionsOf(DistributionKind kind,
 const DiscreteFunctions& DiscreteFunctionsOf(DistributionKind kind,
                                              CalculationMode mode = CalculationMode::kClassic);
 
+// One set of tables, a table per distribution; the inverse kinds use their forward kind's.
+struct KindTables {
+  const ContinuousFunctions* normal;
+  const ContinuousFunctions* exponential;
+  const ContinuousFunctions* student_t;
+  const ContinuousFunctions* chi_squared;
+  const ContinuousFunctions* f;
+  const DiscreteFunctions* binomial;
+  const DiscreteFunctions* poisson;
+};
+
 // The precise set, over Boost.Math.
-const ContinuousFunctions& PreciseContinuousFunctionsOf(DistributionKind kind);
-const DiscreteFunctions& PreciseDiscreteFunctionsOf(DistributionKind kind);
+const KindTables& PreciseKindTables();
 
 inline constexpr const char* kClassicTargetLimitText =
     "This probability is too close to 0 or 1 for the classic algorithms; choose Options > "

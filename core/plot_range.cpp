@@ -90,7 +90,7 @@ Real Density(const ProbabilityRequest& r, Real x) {
 Real Quantile(const ProbabilityRequest& r, const DistributionParameters& d, Real t) {
   // The exponential table has no inverse; its quantile is closed.
   if (r.kind == dkExponential) return -r.mean.real * std::log1p(-t);
-  const ContinuousFunctions& fn = PreciseContinuousFunctionsOf(r.kind);
+  const ContinuousFunctions& fn = ContinuousFunctionsOf(r.kind, CalculationMode::kPrecise);
   const std::optional<Real> x = t <= 0.5L ? fn.InvLower(d, t) : fn.InvUpper(d, 1 - t);
   if (!x || !std::isfinite(*x)) throw Exception("No quantile");
   return *x;
@@ -217,7 +217,7 @@ std::int64_t FirstCount(std::int64_t top, Test more) {
 }
 
 void Discrete(const ProbabilityRequest& r, PlotModel& m) {
-  const DiscreteFunctions& fn = PreciseDiscreteFunctionsOf(r.kind);
+  const DiscreteFunctions& fn = DiscreteFunctionsOf(r.kind, CalculationMode::kPrecise);
   const DistributionParameters d{r.mean, r.sdev};
   const Real lambda = r.mean.real;
   const std::int64_t top = r.kind == dkBinomial

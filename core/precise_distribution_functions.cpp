@@ -129,33 +129,10 @@ constexpr DiscreteFunctions kPoisson{nullptr, PoissonE, PoissonL, PoissonG};
 
 }  // namespace
 
-const ContinuousFunctions& PreciseContinuousFunctionsOf(DistributionKind kind) {
-  switch (kind) {
-    case dkNormal:
-    case dkInverseNormal:
-      return kNormal;
-    case dkExponential:
-      return kExponential;
-    case dkStudentT:
-    case dkInverseStudentT:
-      return kStudentT;
-    case dkChiSquared:
-    case dkInverseChiSquared:
-      return kChiSquared;
-    case dkF:
-    case dkInverseF:
-      return kFDist;
-    case dkBinomial:
-    case dkPoisson:
-      break;
-  }
-  throw Exception("Not a continuous distribution kind");
-}
-
-const DiscreteFunctions& PreciseDiscreteFunctionsOf(DistributionKind kind) {
-  if (kind == dkBinomial) return kBinomial;
-  if (kind == dkPoisson) return kPoisson;
-  throw Exception("Not a discrete distribution kind");
+const KindTables& PreciseKindTables() {
+  static constexpr KindTables kTables{&kNormal, &kExponential, &kStudentT, &kChiSquared,
+                                      &kFDist,  &kBinomial,    &kPoisson};
+  return kTables;
 }
 
 }  // namespace zudira

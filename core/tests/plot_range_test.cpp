@@ -108,7 +108,7 @@ Real ShadedMass(const ProbabilityRequest& r, const PlotModel& m) {
       if (bar.shaded) mass += bar.height * static_cast<Real>(bar.last - bar.first + 1);
     return mass;
   }
-  const ContinuousFunctions& fn = PreciseContinuousFunctionsOf(r.kind);
+  const ContinuousFunctions& fn = ContinuousFunctionsOf(r.kind, CalculationMode::kPrecise);
   const DistributionParameters d{r.mean, r.sdev};
   for (const PlotShade& s : m.shades) mass += fn.Q(d, s.low) - fn.Q(d, s.high);
   return mass;
@@ -159,7 +159,7 @@ TEST(PlotRange, EveryKindDrawsAFiniteRangeAndShadesTheAnswer) {
         EXPECT_TRUE(std::isfinite(p.y) && p.y >= 0 && p.y <= m.y_high) << p.x;
         EXPECT_TRUE(p.x >= m.x_low && p.x <= m.x_high) << p.x;
       }
-      const ContinuousFunctions& fn = PreciseContinuousFunctionsOf(r.kind);
+      const ContinuousFunctions& fn = ContinuousFunctionsOf(r.kind, CalculationMode::kPrecise);
       const DistributionParameters d{r.mean, r.sdev};
       // Wider than the central 99.9 %, and no wider unless a mark asks for it; a density too
       // narrow to label is drawn over a minimal width instead.
