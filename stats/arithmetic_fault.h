@@ -115,21 +115,17 @@ inline void SetX87Flags(unsigned flags, unsigned current) {
 }
 
 // Keeps the caller's status flags: a guarded computation starts without fault flags and
-// leaves the flags it found (the fault it detected is reported by exception instead). A fault
-// that the enclosing guarded computation raised before this one began is reported at once, as
-// the first fault of the whole computation. Each register is read once on entry and once at
-// the end; inside another guard only a fault is undone, the enclosing guard restores the rest.
+// leaves the caller's fault flags as it found them (the fault it detected is reported by
+// exception instead). A fault that the enclosing guarded computation raised before this one
+// began is reported at once, as the first fault of the whole computation. The flags that
+// ordinary arithmetic raises, inexact and underflow, stay raised after it as after any other
+// arithmetic: clearing them again, and raising them again at the next request, took the
+// processor longer than the guarded arithmetic itself. Each register is read once on entry and
+// once at the end, and written only where a fault has to be undone.
 class FlagScope {
  public:
-  FlagScope() : x87_(X87Flags()), sse_(SseControl()) {
-    const unsigned pending = (x87_ | sse_) & ArithmeticFaultFlags;
-    if (pending != 0) {
-      if (guard_depth > 0) ThrowArithmeticFault(static_cast<int>(pending));
-      // The caller's own fault flags would hide the computation's: set aside until the end.
-      // Inside the guard only the fault flags are read, so the x87 ones can all go at once.
-      if (x87_ & ArithmeticFaultFlags) SetX87Flags(0, x87_);
-      if (sse_ & ArithmeticFaultFlags) SetSseControl(sse_ & ~ArithmeticFaultFlags);
-    }
+  [[gnu::always_inline]] FlagScope() : x87_(X87Flags()), sse_(SseControl()) {
+    if (((x87_ | sse_) & ArithmeticFaultFlags) != 0) [[unlikely]] SetAside();
     ++guard_depth;
   }
   // The faults raised since the start.
@@ -139,30 +135,46 @@ class FlagScope {
     read_ = true;
     return static_cast<int>((x87_now_ | sse_now_) & ArithmeticFaultFlags);
   }
-  ~FlagScope() {
+  [[gnu::always_inline]] ~FlagScope() {
     --guard_depth;
     const int faults = read_ ? static_cast<int>((x87_now_ | sse_now_) & ArithmeticFaultFlags)
                              : Faults();
-    if (guard_depth > 0 && faults == 0) return;
-    if (x87_now_ != x87_) SetX87Flags(x87_, x87_now_);
-    if ((sse_now_ ^ sse_) & kStatusFlagBits) {
-      SetSseControl((sse_now_ & ~kStatusFlagBits) | (sse_ & kStatusFlagBits));
-    }
+    if (faults != 0 || set_aside_) [[unlikely]] Restore();
   }
   FlagScope(const FlagScope&) = delete;
   FlagScope& operator=(const FlagScope&) = delete;
 
  private:
+  // The caller's own fault flags would hide the computation's: set aside until the end.
+  // Inside the guard only the fault flags are read, so the x87 ones can all go at once.
+  [[gnu::noinline, gnu::cold]] void SetAside() {
+    if (guard_depth > 0) {
+      ThrowArithmeticFault(static_cast<int>((x87_ | sse_) & ArithmeticFaultFlags));
+    }
+    if (x87_ & ArithmeticFaultFlags) SetX87Flags(0, x87_);
+    if (sse_ & ArithmeticFaultFlags) SetSseControl(sse_ & ~ArithmeticFaultFlags);
+    set_aside_ = true;
+  }
+  // A fault was reported (or caught inside), or the caller's own faults were set aside: the
+  // registers go back to the caller's flags exactly.
+  [[gnu::noinline, gnu::cold]] void Restore() {
+    if (x87_now_ != x87_) SetX87Flags(x87_, x87_now_);
+    if ((sse_now_ ^ sse_) & kStatusFlagBits) {
+      SetSseControl((sse_now_ & ~kStatusFlagBits) | (sse_ & kStatusFlagBits));
+    }
+  }
+
   unsigned x87_;
   unsigned sse_;
   unsigned x87_now_ = 0;
   unsigned sse_now_ = 0;
   bool read_ = false;
+  bool set_aside_ = false;
 };
 
 #else
 
-// Keeps the caller's status flags, as above, through <cfenv>.
+// Keeps the caller's fault flags, as above, through <cfenv>.
 class FlagScope {
  public:
   FlagScope() {
@@ -170,14 +182,14 @@ class FlagScope {
       const int pending = Faults();
       if (pending != 0) ThrowArithmeticFault(pending);
     }
-    std::fegetexceptflag(&saved_, FE_ALL_EXCEPT);
-    std::feclearexcept(FE_ALL_EXCEPT);
+    std::fegetexceptflag(&saved_, ArithmeticFaultFlags);
+    std::feclearexcept(ArithmeticFaultFlags);
     ++guard_depth;
   }
   int Faults() { return std::fetestexcept(ArithmeticFaultFlags); }
   ~FlagScope() {
     --guard_depth;
-    std::fesetexceptflag(&saved_, FE_ALL_EXCEPT);
+    std::fesetexceptflag(&saved_, ArithmeticFaultFlags);
   }
   FlagScope(const FlagScope&) = delete;
   FlagScope& operator=(const FlagScope&) = delete;
