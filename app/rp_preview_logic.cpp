@@ -31,15 +31,15 @@ double ZoomStepOut(double zoom) {
   return kMinZoom;
 }
 
-double PageWidthZoom(QSizeF pageInches, double roomWidth, double gap, double dpi) {
-  if (pageInches.width() <= 0 || dpi <= 0) return 100.0;
-  return ClampZoom((roomWidth - 2 * gap) / (pageInches.width() * dpi) * 100.0);
+double PageWidthZoom(QSizeF page_inches, double roomWidth, double gap, double dpi) {
+  if (page_inches.width() <= 0 || dpi <= 0) return 100.0;
+  return ClampZoom((roomWidth - 2 * gap) / (page_inches.width() * dpi) * 100.0);
 }
 
-double WholePageZoom(QSizeF pageInches, QSizeF room, double gap, double dpi) {
-  if (pageInches.isEmpty() || dpi <= 0) return 100.0;
-  const double across = (room.width() - 2 * gap) / (pageInches.width() * dpi);
-  const double down = (room.height() - 2 * gap) / (pageInches.height() * dpi);
+double WholePageZoom(QSizeF page_inches, QSizeF room, double gap, double dpi) {
+  if (page_inches.isEmpty() || dpi <= 0) return 100.0;
+  const double across = (room.width() - 2 * gap) / (page_inches.width() * dpi);
+  const double down = (room.height() - 2 * gap) / (page_inches.height() * dpi);
   return ClampZoom(std::min(across, down) * 100.0);
 }
 

@@ -18,10 +18,10 @@ double ClampZoom(double zoom);
 double ZoomStepIn(double zoom);
 double ZoomStepOut(double zoom);
 
-// The zoom at which a page of `pageInches` with `gap` pixels around it fits `room` pixels
+// The zoom at which a page of `page_inches` with `gap` pixels around it fits `room` pixels
 // at `dpi` screen pixels per inch: its width only, or the whole page.
-double PageWidthZoom(QSizeF pageInches, double roomWidth, double gap, double dpi);
-double WholePageZoom(QSizeF pageInches, QSizeF room, double gap, double dpi);
+double PageWidthZoom(QSizeF page_inches, double roomWidth, double gap, double dpi);
+double WholePageZoom(QSizeF page_inches, QSizeF room, double gap, double dpi);
 
 // Both scroll bars of the page view.
 struct TScrollState {

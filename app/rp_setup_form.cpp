@@ -201,21 +201,21 @@ TDuzRPSetupForm::TDuzRPSetupForm(QWidget* parent) : QDialog(parent) {
 }
 
 void TDuzRPSetupForm::Prepare(const TReportSetup& setup, const TReportPermissions& permissions,
-                              bool fromPreview, int pageCount,
+                              bool from_preview, int page_count,
                               std::vector<TPrinterEntry> printers) {
   setup_ = setup;
   permissions_ = permissions;
-  from_preview_ = fromPreview;
-  page_count_ = std::max(1, pageCount);
+  from_preview_ = from_preview;
+  page_count_ = std::max(1, page_count);
   printers_ = std::move(printers);
   const bool havePrinters = !printers_.empty();
   if (havePrinters) {
     bool known = false;
     for (const TPrinterEntry& printer : printers_)
-      known = known || printer.name == setup_.printerName;
-    if (!known) setup_.printerName = printers_.front().name;
+      known = known || printer.name == setup_.printer_name;
+    if (!known) setup_.printer_name = printers_.front().name;
   } else {
-    setup_.printerName.clear();
+    setup_.printer_name.clear();
   }
   ShowPrinter();
 
@@ -230,9 +230,9 @@ void TDuzRPSetupForm::Prepare(const TReportSetup& setup, const TReportPermission
   } else {
     QRadioButton* chosen = nullptr;
     if (havePrinters) {
-      dest_printer_->setEnabled(permissions_.destPrinter);
-      dest_preview_->setEnabled(permissions_.destPreview);
-      dest_file_->setEnabled(permissions_.destFile);
+      dest_printer_->setEnabled(permissions_.dest_printer);
+      dest_preview_->setEnabled(permissions_.dest_preview);
+      dest_file_->setEnabled(permissions_.dest_file);
       switch (setup_.destination) {
         case TReportDestination::kPrinter:
           chosen = dest_printer_;
@@ -248,11 +248,11 @@ void TDuzRPSetupForm::Prepare(const TReportSetup& setup, const TReportPermission
     } else {
       dest_printer_->setEnabled(false);
       dest_file_->setEnabled(false);
-      dest_preview_->setEnabled(permissions_.destPreview);
-      if (permissions_.destPreview) chosen = dest_preview_;
+      dest_preview_->setEnabled(permissions_.dest_preview);
+      if (permissions_.dest_preview) chosen = dest_preview_;
     }
     if (chosen != nullptr) chosen->setChecked(true);
-    file_name_ed_->setText(setup_.fileName);
+    file_name_ed_->setText(setup_.file_name);
     DestChange();
   }
 
@@ -260,14 +260,14 @@ void TDuzRPSetupForm::Prepare(const TReportSetup& setup, const TReportPermission
   copies_label_->setEnabled(havePrinters && permissions_.copies);
   copies_ed_->setEnabled(havePrinters && permissions_.copies);
   duplex_ck_->setEnabled(havePrinters && permissions_.duplex);
-  setup_bb_->setEnabled(havePrinters && permissions_.printerSetup);
+  setup_bb_->setEnabled(havePrinters && permissions_.printer_setup);
   copies_ed_->SetText(QString::number(setup_.copies));
   collate_ck_->setChecked(setup_.collate);
   duplex_ck_->setChecked(setup_.duplex);
 }
 
 void TDuzRPSetupForm::ShowPrinter() {
-  printer_label_->setText(PrinterLabelText(printers_, setup_.printerName));
+  printer_label_->setText(PrinterLabelText(printers_, setup_.printer_name));
 }
 
 void TDuzRPSetupForm::RangeChange() {
@@ -304,12 +304,12 @@ void TDuzRPSetupForm::BrowseClick() {
 
 void TDuzRPSetupForm::SetupBBClick() {
   if (printers_.empty()) return;
-  QPrinter printer(QPrinterInfo::printerInfo(setup_.printerName), QPrinter::HighResolution);
+  QPrinter printer(QPrinterInfo::printerInfo(setup_.printer_name), QPrinter::HighResolution);
   const std::optional<int> copies = PositiveCount(copies_ed_->Text());
   printer.setCopyCount(copies.value_or(setup_.copies));
   printer.setCollateCopies(collate_ck_->isChecked());
   if (duplex_ck_->isChecked()) printer.setDuplex(QPrinter::DuplexAuto);
-  if (setup_.pageLayout) printer.setPageLayout(*setup_.pageLayout);
+  if (setup_.page_layout) printer.setPageLayout(*setup_.page_layout);
   QPrintDialog dialog(&printer, this);
   dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
   if (dialog.exec() != QDialog::Accepted) return;
@@ -318,9 +318,9 @@ void TDuzRPSetupForm::SetupBBClick() {
     for (const TPrinterEntry& entry : printers_)
       listed = listed || entry.name == printer.printerName();
     if (!listed) printers_.push_back({printer.printerName(), QStringLiteral("this computer")});
-    setup_.printerName = printer.printerName();
+    setup_.printer_name = printer.printerName();
   }
-  setup_.pageLayout = printer.pageLayout();
+  setup_.page_layout = printer.pageLayout();
   // What was chosen there shows here, so OK takes it by the window's own rules.
   if (copies_ed_->isEnabled()) copies_ed_->SetText(QString::number(printer.copyCount()));
   if (collate_ck_->isEnabled()) collate_ck_->setChecked(printer.collateCopies());
@@ -335,8 +335,8 @@ void TDuzRPSetupForm::HelpBtnClick() {
 bool TDuzRPSetupForm::TakeChoices(QString& problem) {
   TReportSetup chosen = setup_;
   if (from_preview_) {
-    chosen.fromPage = 1;
-    chosen.toPage = 9999;
+    chosen.from_page = 1;
+    chosen.to_page = 9999;
     chosen.selection.clear();
     chosen.range = TPrintRange::kAll;
     if (range_selection_->isChecked()) {
@@ -346,8 +346,8 @@ bool TDuzRPSetupForm::TakeChoices(QString& problem) {
       chosen.range = TPrintRange::kPages;
       from_ed_->ParseText();
       to_ed_->ParseText();
-      chosen.fromPage = from_ed_->AsInteger();
-      chosen.toPage = to_ed_->AsInteger();
+      chosen.from_page = from_ed_->AsInteger();
+      chosen.to_page = to_ed_->AsInteger();
     }
     // Out of the pages there are, or a selection that names none: printing it would print
     // nothing or the wrong pages.
@@ -362,7 +362,7 @@ bool TDuzRPSetupForm::TakeChoices(QString& problem) {
       chosen.destination = TReportDestination::kFile;
     else
       chosen.destination = TReportDestination::kPreview;
-    chosen.fileName =
+    chosen.file_name =
         chosen.destination == TReportDestination::kFile ? file_name_ed_->text() : QString();
   }
   if (permissions_.copies && copies_ed_->isEnabled()) {

@@ -142,8 +142,8 @@ TTFViewForm::TTFViewForm(QWidget* parent) : QDialog(parent), rep_sys_(SharedRepo
   CentreOnScreen(this);
 }
 
-bool TTFViewForm::LoadFile(const QString& fileName) {
-  QFile file(fileName);
+bool TTFViewForm::LoadFile(const QString& file_name) {
+  QFile file(file_name);
   if (!file.open(QIODevice::ReadOnly)) return false;
   const qint64 size = file.size();
   const QByteArray bytes = file.read(kViewerByteLimit);
@@ -181,15 +181,15 @@ void TTFViewForm::resizeEvent(QResizeEvent* event) {
                   layout.closeButton.top());
 }
 
-bool ViewTextFile(const QString& fileName, const QString& caption, QWidget* parent) {
-  if (!QFileInfo(fileName).isFile()) {
+bool ViewTextFile(const QString& file_name, const QString& caption, QWidget* parent) {
+  if (!QFileInfo(file_name).isFile()) {
     WarningMsg(QStringLiteral("File Not Found!"));
     return false;
   }
   TTFViewForm form(parent);
-  form.setWindowTitle((caption.isEmpty() ? fileName : caption).left(kCaptionLimit));
-  if (!form.LoadFile(fileName)) {
-    ErrorMsg(QStringLiteral("The file %1 cannot be read.").arg(fileName));
+  form.setWindowTitle((caption.isEmpty() ? file_name : caption).left(kCaptionLimit));
+  if (!form.LoadFile(file_name)) {
+    ErrorMsg(QStringLiteral("The file %1 cannot be read.").arg(file_name));
     return false;
   }
   form.exec();

@@ -47,7 +47,7 @@ class TTFViewForm : public QDialog {
   explicit TTFViewForm(QWidget* parent = nullptr);
 
   // Reads the file into TF; false when it cannot be read.
-  bool LoadFile(const QString& fileName);
+  bool LoadFile(const QString& file_name);
   QPlainTextEdit* View() const { return tf_; }
 
   // Prints the file through the report system, then closes the viewer however the job ended.
@@ -70,6 +70,6 @@ class TTFViewForm : public QDialog {
 // Shows the file in the viewer, captioned `caption` (the file name when empty, cut to 255
 // characters). A missing file gives the warning "File Not Found!" and no window. Returns true
 // when the viewer was shown.
-bool ViewTextFile(const QString& fileName, const QString& caption, QWidget* parent = nullptr);
+bool ViewTextFile(const QString& file_name, const QString& caption, QWidget* parent = nullptr);
 
 }  // namespace zudira

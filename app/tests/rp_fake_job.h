@@ -25,15 +25,15 @@ class FakePreviewJob : public TPreviewJob {
   int PageCount() const override { return pages_; }
   QSizeF PageSizeInches() const override { return inches_; }
   // Draws the page number and a frame half an inch in, so grabs show where the page is.
-  void RenderPage(QPainter& painter, int pageIndex, const QRectF& target) const override {
-    rendered.push_back(pageIndex);
+  void RenderPage(QPainter& painter, int page_index, const QRectF& target) const override {
+    rendered.push_back(page_index);
     const double inch = target.width() / inches_.width();
     painter.setPen(QPen(Qt::black, 0));
     painter.drawRect(target.adjusted(inch / 2, inch / 2, -inch / 2, -inch / 2));
     QFont font("Arial");
     font.setPixelSize(std::max(1, static_cast<int>(inch / 3)));
     painter.setFont(font);
-    painter.drawText(target, Qt::AlignCenter, QStringLiteral("Page %1").arg(pageIndex + 1));
+    painter.drawText(target, Qt::AlignCenter, QStringLiteral("Page %1").arg(page_index + 1));
   }
   void PrintNow() override { ++printed; }
   void PrinterOptionsThenPrint() override { ++optionsPrinted; }

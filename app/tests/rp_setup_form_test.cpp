@@ -23,11 +23,11 @@ const std::vector<TPrinterEntry> kTwoPrinters = {{"Office", "ipp://office"}, {"L
 TEST(RPSetupForm, TwoModesShowTheirGroupsAndFollowThePermissions) {
   const TReportPermissions program;  // the program's: everything but the file destination
   TReportPermissions none;
-  none.setup = none.copies = none.collate = none.duplex = none.printerSetup = false;
-  none.destPrinter = none.destPreview = false;
+  none.setup = none.copies = none.collate = none.duplex = none.printer_setup = false;
+  none.dest_printer = none.dest_preview = false;
   const struct {
     const char* name;
-    bool fromPreview;
+    bool from_preview;
     std::vector<TPrinterEntry> printers;
     TReportPermissions permissions;
     TReportDestination destination;
@@ -74,16 +74,16 @@ TEST(RPSetupForm, TwoModesShowTheirGroupsAndFollowThePermissions) {
     TReportSetup setup;
     setup.destination = c.destination;
     setup.copies = 2;
-    form.Prepare(setup, c.permissions, c.fromPreview, 7, c.printers);
+    form.Prepare(setup, c.permissions, c.from_preview, 7, c.printers);
     EXPECT_EQ(Find<QLabel>(form, "PrinterLabel")->text(), c.label);
-    EXPECT_EQ(Find<QGroupBox>(form, "DestGB")->isVisibleTo(&form), !c.fromPreview);
-    EXPECT_EQ(Find<QGroupBox>(form, "RangeGB")->isVisibleTo(&form), c.fromPreview);
+    EXPECT_EQ(Find<QGroupBox>(form, "DestGB")->isVisibleTo(&form), !c.from_preview);
+    EXPECT_EQ(Find<QGroupBox>(form, "RangeGB")->isVisibleTo(&form), c.from_preview);
     EXPECT_EQ(Find<TDuzEdit3>(form, "CopiesED")->text(), "2");
     EXPECT_EQ(Find<TDuzEdit3>(form, "CopiesED")->isEnabled(), c.optionsOn);
     EXPECT_EQ(Find<QCheckBox>(form, "CollateCK")->isEnabled(), c.optionsOn);
     EXPECT_EQ(Find<QCheckBox>(form, "DuplexCK")->isEnabled(), c.optionsOn);
     EXPECT_EQ(Find<QPushButton>(form, "SetupBB")->isEnabled(), c.optionsOn);
-    if (c.fromPreview) {
+    if (c.from_preview) {
       EXPECT_EQ(Find<TDuzEdit3>(form, "FromED")->text(), "1");
       EXPECT_EQ(Find<TDuzEdit3>(form, "ToED")->text(), "7");
       EXPECT_EQ(Find<TDuzEdit3>(form, "SelectionED")->text(), "1-7");
@@ -151,8 +151,8 @@ TEST(RPSetupForm, OkTakesTheRangeOrSaysWhyItCannot) {
     }
     EXPECT_EQ(form.result(), QDialog::Accepted);
     EXPECT_EQ(form.Setup().range, c.takenRange);
-    EXPECT_EQ(form.Setup().fromPage, c.takenFrom);
-    EXPECT_EQ(form.Setup().toPage, c.takenTo);
+    EXPECT_EQ(form.Setup().from_page, c.takenFrom);
+    EXPECT_EQ(form.Setup().to_page, c.takenTo);
     EXPECT_EQ(form.Setup().copies, c.takenCopies);
     EXPECT_EQ(form.Setup().selection, c.takenRange == TPrintRange::kSelection ? c.selection : "");
   }
@@ -170,7 +170,7 @@ TEST(RPSetupForm, OkBeforeTheJobTakesDestinationAndOptions) {
   Find<QPushButton>(form, "OKBB")->click();
   EXPECT_EQ(form.result(), QDialog::Accepted);
   EXPECT_EQ(form.Setup().destination, TReportDestination::kPrinter);
-  EXPECT_EQ(form.Setup().printerName, "Office");
+  EXPECT_EQ(form.Setup().printer_name, "Office");
   EXPECT_TRUE(form.Setup().collate);
   EXPECT_TRUE(form.Setup().duplex);
   EXPECT_EQ(form.Setup().copies, 1);

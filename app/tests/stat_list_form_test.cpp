@@ -179,8 +179,8 @@ TEST(ListForm, ShowsTwoColumnsOnTheReadOnlyColour) {
   form.show();
   print->click();
   EXPECT_TRUE(boxes.Shown().empty());
-  EXPECT_EQ(windows.previewTitles, QStringList{"Permutations"});
-  EXPECT_EQ(windows.previewPages, 1);
+  EXPECT_EQ(windows.preview_titles, QStringList{"Permutations"});
+  EXPECT_EQ(windows.preview_pages, 1);
   EXPECT_TRUE(form.isVisible());  // printing does not close the window
   ok->click();
   EXPECT_FALSE(form.isVisible());

@@ -166,15 +166,15 @@ TEST(ViewTextFile, PrintClosesTheViewerHoweverTheJobEnds) {
   const QTemporaryDir dir;
   const QString path = WriteFile(dir, "Readme.Txt", "one\ntwo\n");
   const struct {
-    bool acceptSetup;
-    int cancelAtCall;
+    bool accept_setup;
+    int cancel_at_call;
     int previews;
   } cases[] = {{true, 0, 1}, {false, 0, 0}, {true, 1, 0}};
   for (const auto& c : cases) {
     TReportSystem system;
     TRecordingWindows windows;
-    windows.acceptSetup = c.acceptSetup;
-    windows.cancelAtCall = c.cancelAtCall;
+    windows.accept_setup = c.accept_setup;
+    windows.cancel_at_call = c.cancel_at_call;
     system.SetWindows(&windows);
     TTFViewForm form;
     form.SetReportSystem(&system);
@@ -183,7 +183,7 @@ TEST(ViewTextFile, PrintClosesTheViewerHoweverTheJobEnds) {
     form.show();
     form.findChild<QPushButton*>("PrintBtn")->click();
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(windows.previewTitles.size(), c.previews);
+    EXPECT_EQ(windows.preview_titles.size(), c.previews);
     EXPECT_EQ(system.PreviewTitle(), "README File");
     EXPECT_EQ(system.StatusTitle(), "Report Status for README File");
   }
