@@ -42,7 +42,7 @@ TEST(AskIntegerTest, ReadsTheLineAsTheBoxWasClosed) {
     EXPECT_EQ(script.Shown()[0].kind, BoxKind::bkAskInteger);
     EXPECT_EQ(script.Shown()[0].caption, "Lists");
     EXPECT_EQ(script.Shown()[0].text, "Enter N");
-    EXPECT_EQ(script.Shown()[0].initialText, c.shownLine);
+    EXPECT_EQ(script.Shown()[0].initial_text, c.shownLine);
   }
 }
 

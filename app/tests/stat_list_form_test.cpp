@@ -68,7 +68,7 @@ TEST(ListCommand, AsksForNAndChecksTheRange) {
     EXPECT_EQ(ask.kind, BoxKind::bkAskInteger);
     EXPECT_EQ(ask.caption, "Binomial Coefficients");
     EXPECT_EQ(ask.text, "Up to N = ");
-    EXPECT_EQ(ask.initialText, "");
+    EXPECT_EQ(ask.initial_text, "");
     EXPECT_EQ(probe.Seen(), c.listShown ? 1 : 0);
     if (c.listShown) {
       EXPECT_EQ(caption, c.caption);

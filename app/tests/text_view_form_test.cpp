@@ -41,7 +41,7 @@ TEST(ViewerLayout, KeepsFivePixelMargins) {
   for (const auto& c : cases) {
     const ViewerLayout layout = LayOutViewer(c.client, c.button);
     EXPECT_EQ(layout.view, c.view);
-    EXPECT_EQ(layout.closeButton, c.close);
+    EXPECT_EQ(layout.close_button, c.close);
   }
 }
 
