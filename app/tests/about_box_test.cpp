@@ -170,12 +170,12 @@ TEST_F(AboutBox, AltXPressesOkAndEscapeCancels) {
 }
 
 TEST_F(AboutBox, MinimisingMinimisesTheApplication) {
-  QWidget mainWindow;
-  mainWindow.show();
+  QWidget main_window;
+  main_window.show();
   TAboutBox2 box;
   box.show();
   box.setWindowState(Qt::WindowMinimized);
-  EXPECT_TRUE(mainWindow.isMinimized());
+  EXPECT_TRUE(main_window.isMinimized());
 }
 
 }  // namespace

@@ -97,7 +97,7 @@ TEST(PlatformInfo, ProcessorModelAndOperatingSystemFromTheirFiles) {
   EXPECT_NE(CpuModelName(), "Intel Pentium");
 
   const struct {
-    const char* osRelease;
+    const char* os_release;
     const char* name;
   } systems[] = {
       {"PRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\nNAME=\"Debian GNU/Linux\"\n",
@@ -107,7 +107,7 @@ TEST(PlatformInfo, ProcessorModelAndOperatingSystemFromTheirFiles) {
       {"garbage\n", ""},
   };
   for (const auto& c : systems)
-    EXPECT_EQ(PrettyNameFromOsRelease(QString::fromLatin1(c.osRelease)),
+    EXPECT_EQ(PrettyNameFromOsRelease(QString::fromLatin1(c.os_release)),
               QString::fromLatin1(c.name));
   EXPECT_TRUE(OperatingSystemText().contains(", kernel "));
 }

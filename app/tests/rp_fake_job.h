@@ -36,17 +36,17 @@ class FakePreviewJob : public TPreviewJob {
     painter.drawText(target, Qt::AlignCenter, QStringLiteral("Page %1").arg(page_index + 1));
   }
   void PrintNow() override { ++printed; }
-  void PrinterOptionsThenPrint() override { ++optionsPrinted; }
+  void PrinterOptionsThenPrint() override { ++options_printed; }
   void SavePdf(const QString& path) override {
-    savedTo.push_back(path);
+    saved_to.push_back(path);
     if (path.startsWith("/nonexistent"))
       throw Exception(("Cannot write the PDF file " + path).toStdString());
   }
 
   mutable std::vector<int> rendered;
   int printed = 0;
-  int optionsPrinted = 0;
-  std::vector<QString> savedTo;
+  int options_printed = 0;
+  std::vector<QString> saved_to;
 
  private:
   int pages_;
