@@ -95,10 +95,10 @@ QString MemoryText(std::optional<std::int64_t> kb) {
 SystemFacts GatherSystemFacts() {
   SystemFacts facts;
   const PhysicalMemory memory = ReadPhysicalMemory();
-  facts.totalMemoryKB = memory.totalKB;
-  facts.freeMemoryKB = memory.availableKB;
+  facts.total_memory_kb = memory.total_kb;
+  facts.free_memory_kb = memory.available_kb;
   facts.processor = CpuModelName();
-  facts.operatingSystem = OperatingSystemText();
+  facts.operating_system = OperatingSystemText();
   facts.company = RegisteredCompany();
   facts.owner = WindowsOwner();
   return facts;
@@ -106,13 +106,13 @@ SystemFacts GatherSystemFacts() {
 
 QStringList SystemInfoLines(const SystemFacts& facts) {
   QStringList lines;
-  lines << QLatin1String(kTotalMemoryLabel) + MemoryText(facts.totalMemoryKB)
-        << QLatin1String(kFreeMemoryLabel) + MemoryText(facts.freeMemoryKB);
-  if (facts.freeResourcesPercent)
-    lines << QLatin1String(kFreeResourcesLabel) + QString::number(*facts.freeResourcesPercent) +
+  lines << QLatin1String(kTotalMemoryLabel) + MemoryText(facts.total_memory_kb)
+        << QLatin1String(kFreeMemoryLabel) + MemoryText(facts.free_memory_kb);
+  if (facts.free_resources_percent)
+    lines << QLatin1String(kFreeResourcesLabel) + QString::number(*facts.free_resources_percent) +
                  QLatin1Char('%');
   lines << QLatin1String(kProcessorLabel) + facts.processor
-        << QLatin1String(kSystemLabel) + facts.operatingSystem
+        << QLatin1String(kSystemLabel) + facts.operating_system
         << QLatin1String(kCompanyLabel) + facts.company << QLatin1String(kOwnerLabel) + facts.owner;
   return lines;
 }
@@ -135,18 +135,18 @@ TAboutBox2::TAboutBox2(QWidget* parent) : QDialog(parent) {
   // A minimise button, so the window can take the program down with it.
   setWindowFlag(Qt::WindowMinimizeButtonHint, true);
 
-  auto* productName = new TDuzLabel2(QString::fromUtf8(version::kProductName), this);
-  productName->setObjectName(QStringLiteral("ProductName"));
-  productName->SetLabelStyle(lsRecessed);
-  productName->setAlignment(Qt::AlignCenter);
-  QFont headingFont = productName->font();
-  headingFont.setPointSize(20);
-  headingFont.setBold(true);
-  productName->setFont(headingFont);
-  QPalette headingPalette = productName->palette();
-  headingPalette.setColor(QPalette::WindowText, ColourFromValue(Appearance().HeadingColour));
-  productName->setPalette(headingPalette);
-  productName->setGeometry(8, 6, kClientWidth - 16, 40);
+  auto* product_name = new TDuzLabel2(QString::fromUtf8(version::kProductName), this);
+  product_name->setObjectName(QStringLiteral("ProductName"));
+  product_name->SetLabelStyle(lsRecessed);
+  product_name->setAlignment(Qt::AlignCenter);
+  QFont heading_font = product_name->font();
+  heading_font.setPointSize(20);
+  heading_font.setBold(true);
+  product_name->setFont(heading_font);
+  QPalette heading_palette = product_name->palette();
+  heading_palette.setColor(QPalette::WindowText, ColourFromValue(Appearance().HeadingColour));
+  product_name->setPalette(heading_palette);
+  product_name->setGeometry(8, 6, kClientWidth - 16, 40);
 
   auto* icon = new QLabel(this);
   icon->setObjectName(QStringLiteral("ProgramIcon"));
@@ -190,32 +190,32 @@ TAboutBox2::TAboutBox2(QWidget* parent) : QDialog(parent) {
       width = std::max(width, metrics.horizontalAdvance(QString::fromLatin1(label).trimmed()));
     return width + metrics.horizontalAdvance(QLatin1Char(' '));
   };
-  const int firstStop = widest({kFreeResourcesLabel, kProcessorLabel, kOwnerLabel});
-  const int secondStop =
-      std::max(widest({kTotalMemoryLabel, kFreeMemoryLabel, kSystemLabel, kCompanyLabel}), firstStop + 1);
+  const int first_stop = widest({kFreeResourcesLabel, kProcessorLabel, kOwnerLabel});
+  const int second_stop = std::max(
+      widest({kTotalMemoryLabel, kFreeMemoryLabel, kSystemLabel, kCompanyLabel}), first_stop + 1);
   stats->setPlainText(lines.join(QLatin1Char('\n')));
   // After the text: loading it resets the document's options.
   QTextOption option = stats->document()->defaultTextOption();
-  option.setTabs({QTextOption::Tab(firstStop, QTextOption::LeftTab),
-                  QTextOption::Tab(secondStop, QTextOption::LeftTab)});
+  option.setTabs({QTextOption::Tab(first_stop, QTextOption::LeftTab),
+                  QTextOption::Tab(second_stop, QTextOption::LeftTab)});
   stats->document()->setDefaultTextOption(option);
   stats->setGeometry(10, 214, kClientWidth - 20, 112);
 
-  auto* emailBtn = Button(QStringLiteral("EmailBtn"), QStringLiteral("&EMail Duz"), this);
-  auto* webBtn = Button(QStringLiteral("WebBtn"), QStringLiteral("Duz &Web Site"), this);
+  auto* email_button = Button(QStringLiteral("EmailBtn"), QStringLiteral("&EMail Duz"), this);
+  auto* web_button = Button(QStringLiteral("WebBtn"), QStringLiteral("Duz &Web Site"), this);
   ok_button_ = Button(QStringLiteral("OKButton"), QStringLiteral("OK"), this);
   ok_button_->setDefault(true);
-  const int buttonTop = kClientHeight - 8 - 27;
-  emailBtn->setGeometry(10, buttonTop, 95, 27);
-  webBtn->setGeometry(115, buttonTop, 95, 27);
-  ok_button_->setGeometry(kClientWidth - 10 - 95, buttonTop, 95, 27);
+  const int button_top = kClientHeight - 8 - 27;
+  email_button->setGeometry(10, button_top, 95, 27);
+  web_button->setGeometry(115, button_top, 95, 27);
+  ok_button_->setGeometry(kClientWidth - 10 - 95, button_top, 95, 27);
 
-  connect(emailBtn, &QPushButton::clicked, this, &TAboutBox2::EmailBtnClick);
-  connect(webBtn, &QPushButton::clicked, this, &TAboutBox2::WebBtnClick);
+  connect(email_button, &QPushButton::clicked, this, &TAboutBox2::EmailBtnClick);
+  connect(web_button, &QPushButton::clicked, this, &TAboutBox2::WebBtnClick);
   connect(ok_button_, &QPushButton::clicked, this, &QDialog::accept);
   // Alt+X presses OK wherever the focus is in the box.
-  auto* altX = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_X), this);
-  connect(altX, &QShortcut::activated, ok_button_, &QPushButton::click);
+  auto* alt_x = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_X), this);
+  connect(alt_x, &QShortcut::activated, ok_button_, &QPushButton::click);
 
   CentreOnScreen(this);
 }

@@ -15,11 +15,11 @@ namespace zudira {
 
 // The facts behind the system information lines.
 struct SystemFacts {
-  std::optional<std::int64_t> totalMemoryKB;
-  std::optional<std::int64_t> freeMemoryKB;
-  std::optional<int> freeResourcesPercent;  // only older systems report it
+  std::optional<std::int64_t> total_memory_kb;
+  std::optional<std::int64_t> free_memory_kb;
+  std::optional<int> free_resources_percent;  // only older systems report it
   QString processor;
-  QString operatingSystem;  // pretty name and kernel
+  QString operating_system;  // pretty name and kernel
   QString company;
   QString owner;
 };

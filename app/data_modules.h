@@ -30,7 +30,7 @@ class TDuzDataRP : public QObject {
   // The report system's own windows (app/rp_windows.h), called with step 0 create, 1 run,
   // 2 finish and 3 free, and the window that the call manages.
   void RepSysOverrideSetup(int step, TDuzRPSetupForm*& form, TRPSetupRequest& request);
-  void RepSysOverrideStatus(int step, TDuzRPStatusForm*& form, const QString& statusTitle);
+  void RepSysOverrideStatus(int step, TDuzRPStatusForm*& form, const QString& status_title);
   void RepSysOverridePreview(int step, TDuzRPPreviewForm*& form, TRPPreviewRequest& request);
 
   // The module made at start, or null before it exists and after it is gone.

@@ -37,9 +37,9 @@ THelpViewer::THelpViewer(HelpDocument document, QWidget* parent)
   contents_->setAccessibleName("Contents");
   tabs_->addTab(contents_, "&Contents");
 
-  auto* indexPage = new QWidget;
-  auto* indexLayout = new QVBoxLayout(indexPage);
-  indexLayout->setContentsMargins(4, 4, 4, 4);
+  auto* index_page = new QWidget;
+  auto* index_layout = new QVBoxLayout(index_page);
+  index_layout->setContentsMargins(4, 4, 4, 4);
   find_ = new QLineEdit;
   find_->setObjectName("HelpFind");
   find_->setPlaceholderText("Type the first letters of a word");
@@ -47,9 +47,9 @@ THelpViewer::THelpViewer(HelpDocument document, QWidget* parent)
   index_ = new QListWidget;
   index_->setObjectName("HelpIndexList");
   index_->setAccessibleName("Index");
-  indexLayout->addWidget(find_);
-  indexLayout->addWidget(index_);
-  tabs_->addTab(indexPage, "&Index");
+  index_layout->addWidget(find_);
+  index_layout->addWidget(index_);
+  tabs_->addTab(index_page, "&Index");
 
   topic_ = new QTextBrowser;
   topic_->setObjectName("HelpTopic");
@@ -70,19 +70,20 @@ THelpViewer::THelpViewer(HelpDocument document, QWidget* parent)
   FillIndex(QString());
 
   // The contents pane is wide enough for the longest title, so none is cut short.
-  int widestTitle = 0;
+  int widest_title = 0;
   for (QTreeWidgetItemIterator it(contents_); *it != nullptr; ++it) {
     int depth = 1;  // the root decoration takes one indentation
     for (const QTreeWidgetItem* up = (*it)->parent(); up != nullptr; up = up->parent()) ++depth;
-    widestTitle = std::max(widestTitle, depth * contents_->indentation() +
-                                            contents_->fontMetrics().horizontalAdvance((*it)->text(0)));
+    widest_title =
+        std::max(widest_title, depth * contents_->indentation() +
+                                   contents_->fontMetrics().horizontalAdvance((*it)->text(0)));
   }
-  const int contentsWidth = widestTitle + 2 * contents_->frameWidth() +
-                            contents_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 12;
-  tabs_->setMinimumWidth(contentsWidth);
-  const int paneWidth = std::max(230, contentsWidth);
-  splitter->setSizes({paneWidth, 530});
-  resize(std::max(760, paneWidth + 530 + 16), 520);
+  const int contents_width = widest_title + 2 * contents_->frameWidth() +
+                             contents_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 12;
+  tabs_->setMinimumWidth(contents_width);
+  const int pane_width = std::max(230, contents_width);
+  splitter->setSizes({pane_width, 530});
+  resize(std::max(760, pane_width + 530 + 16), 520);
 
   connect(contents_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
     if (item != nullptr) ShowTopic(item->data(0, kContextRole).toInt());

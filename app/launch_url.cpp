@@ -23,9 +23,10 @@ QString UrlWithScheme(int kind, const QString& text) {
       "file://", "ftp://", "gopher://", "http://", "https://",
       "mailto:", "news:",  "telnet:",   "wais:"};
   if (kind < 0 || kind >= static_cast<int>(kPrefixes.size())) return text;
-  const auto urlKind = static_cast<UrlKind>(kind);
+  const auto url_kind = static_cast<UrlKind>(kind);
   const char* prefix = kPrefixes[static_cast<std::size_t>(kind)];
-  if ((urlKind == UrlKind::ukHttp || urlKind == UrlKind::ukHttps) && StartsWithNoCase(text, prefix))
+  if ((url_kind == UrlKind::ukHttp || url_kind == UrlKind::ukHttps) &&
+      StartsWithNoCase(text, prefix))
     return text;
   return QLatin1String(prefix) + text;
 }

@@ -340,10 +340,10 @@ void TPDFMainForm::PrintBtnClick() {
 
 void TPDFMainForm::rPrintInfo(TBaseReport& report) {
   TAnswerReportInputs inputs;
-  inputs.distributionText = pdf_type_->currentText();
+  inputs.distribution_text = pdf_type_->currentText();
   inputs.kind = Kind();
   inputs.range = Range();
-  inputs.fixedEnd = FixedEnd();
+  inputs.fixed_end = FixedEnd();
   inputs.mean = mean_->Text();
   inputs.sdev = sdev_->Text();
   inputs.a = a_->Text();

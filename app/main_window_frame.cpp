@@ -224,9 +224,9 @@ void TPDFMainForm::UpdateStatusBar() {
     return QString::fromUtf8(caption) + (on ? " On" : " Off");
   };
   const LockKeyState keys = ReadLockKeys();
-  caps_indicator_->setText(state("Caps:", keys.capsLock));
-  scroll_indicator_->setText(state("Scroll:", keys.scrollLock));
-  num_indicator_->setText(state("Num:", keys.numLock));
+  caps_indicator_->setText(state("Caps:", keys.caps_lock));
+  scroll_indicator_->setText(state("Scroll:", keys.scroll_lock));
+  num_indicator_->setText(state("Num:", keys.num_lock));
   clock_->setText(ClockText(QLocale::system(), QDateTime::currentDateTime()));
 }
 

@@ -72,7 +72,7 @@ BoxAnswer RunInputBox(const ShownBox& shown) {
   box.setInputMode(QInputDialog::TextInput);
   box.setWindowTitle(shown.caption);
   box.setLabelText(shown.text);
-  box.setTextValue(shown.initialText);
+  box.setTextValue(shown.initial_text);
   box.setWindowModality(Qt::ApplicationModal);
   CentreBox(box);
   BoxAnswer answer;
@@ -104,7 +104,7 @@ void ScopedBoxScript::Answer(bool accepted, const QString& text) {
 BoxAnswer ScopedBoxScript::Respond(const ShownBox& box) {
   shown_.push_back(box);
   if (next_ < queued_.size()) return queued_[next_++];
-  return BoxAnswer{true, box.initialText};
+  return BoxAnswer{true, box.initial_text};
 }
 
 BoxAnswer ShowBox(const ShownBox& box) {

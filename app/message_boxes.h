@@ -25,7 +25,7 @@ struct ShownBox {
   BoxKind kind = BoxKind::bkConfirm;
   QString caption;
   QString text;         // the message, or the prompt of the input box
-  QString initialText;  // the input box's line as it opens
+  QString initial_text;  // the input box's line as it opens
 };
 
 // How the user closes a box: accepted = Yes / OK; text = the input box's line at that moment.

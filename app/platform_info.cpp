@@ -32,7 +32,7 @@ QString RegisteredCompany() {
 
 PhysicalMemory ParseMemInfo(const QString& text) {
   PhysicalMemory memory;
-  std::optional<std::int64_t> freeKB;
+  std::optional<std::int64_t> free_kb;
   static const QRegularExpression line(QStringLiteral(R"(^(\w+):\s*(\d+)\s*kB\s*$)"),
                                        QRegularExpression::MultilineOption);
   for (auto it = line.globalMatch(text); it.hasNext();) {
@@ -42,13 +42,13 @@ PhysicalMemory ParseMemInfo(const QString& text) {
     if (!ok) continue;
     const QString key = match.captured(1);
     if (key == QLatin1String("MemTotal"))
-      memory.totalKB = kb;
+      memory.total_kb = kb;
     else if (key == QLatin1String("MemAvailable"))
-      memory.availableKB = kb;
+      memory.available_kb = kb;
     else if (key == QLatin1String("MemFree"))
-      freeKB = kb;
+      free_kb = kb;
   }
-  if (!memory.availableKB) memory.availableKB = freeKB;
+  if (!memory.available_kb) memory.available_kb = free_kb;
   return memory;
 }
 
@@ -173,11 +173,11 @@ QString KernelVersionFromRelease(const QString& release) {
   static const QRegularExpression version(QStringLiteral(R"(^(\d+)\.(\d+))"));
   const auto match = version.match(release);
   if (!match.hasMatch()) return QString::fromLatin1(kUnknownFact);
-  bool okMajor = false;
-  bool okMinor = false;
-  const int major = match.captured(1).toInt(&okMajor);
-  const int minor = match.captured(2).toInt(&okMinor);
-  if (!okMajor || !okMinor) return QString::fromLatin1(kUnknownFact);
+  bool ok_major = false;
+  bool ok_minor = false;
+  const int major = match.captured(1).toInt(&ok_major);
+  const int minor = match.captured(2).toInt(&ok_minor);
+  if (!ok_major || !ok_minor) return QString::fromLatin1(kUnknownFact);
   return QStringLiteral("%1.%2").arg(major).arg(minor);
 }
 
@@ -216,9 +216,9 @@ LockKeyState ReadLockKeys() {
   Display* display = LockKeyDisplay();
   if (display == nullptr) return state;
   bool known = false;
-  state.capsLock = IndicatorOn(display, "Caps Lock", known);
-  state.numLock = IndicatorOn(display, "Num Lock", known);
-  state.scrollLock = IndicatorOn(display, "Scroll Lock", known);
+  state.caps_lock = IndicatorOn(display, "Caps Lock", known);
+  state.num_lock = IndicatorOn(display, "Num Lock", known);
+  state.scroll_lock = IndicatorOn(display, "Scroll Lock", known);
   state.known = known;
 #endif
   return state;

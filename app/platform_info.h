@@ -27,8 +27,8 @@ QString RegisteredCompany();
 
 // Physical memory in KB (1024 bytes); a value the source lacks is empty.
 struct PhysicalMemory {
-  std::optional<std::int64_t> totalKB;
-  std::optional<std::int64_t> availableKB;
+  std::optional<std::int64_t> total_kb;
+  std::optional<std::int64_t> available_kb;
 };
 PhysicalMemory ReadPhysicalMemory();
 // Reads MemTotal and MemAvailable (MemFree on kernels before 3.14) from /proc/meminfo text.
@@ -73,9 +73,9 @@ QString KernelVersion();
 // or cannot be asked; then every key reads as off.
 struct LockKeyState {
   bool known = false;
-  bool capsLock = false;
-  bool numLock = false;
-  bool scrollLock = false;
+  bool caps_lock = false;
+  bool num_lock = false;
+  bool scroll_lock = false;
 };
 LockKeyState ReadLockKeys();
 

@@ -84,12 +84,12 @@ TPrefForm::TPrefForm(QWidget* parent) : QDialog(parent) {
     SetHelpContext(*row.box, kHelpColours);
     y += kRowHeight;
   }
-  auto* testLabel = new TDuzLabel(this);
-  testLabel->setText("Test Here =>");
-  testLabel->SetLabelStyle(lsRecessed);
-  testLabel->SetTransparent(true);
-  testLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  testLabel->setGeometry(kLabelLeft, y, kLabelWidth, 22);
+  auto* test_label = new TDuzLabel(this);
+  test_label->setText("Test Here =>");
+  test_label->SetLabelStyle(lsRecessed);
+  test_label->SetTransparent(true);
+  test_label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  test_label->setGeometry(kLabelLeft, y, kLabelWidth, 22);
   test_box_ = new QComboBox(this);
   test_box_->setObjectName("TestBox");
   for (int i = 1; i <= 10; ++i) test_box_->addItem(QString("Item %1").arg(i));

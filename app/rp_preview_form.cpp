@@ -69,8 +69,8 @@ TDuzRPPreviewForm::TDuzRPPreviewForm(QWidget* parent) : QDialog(parent) {
 
   QToolButton* print = ToolButton(tool_bar1_, "SBPrint", gPrint, "Print Now!");
   QToolButton* opt = ToolButton(tool_bar1_, "SBOpt", gPrinterSetup, "Printer Options\nthen Print");
-  QToolButton* savePdf = ToolButton(tool_bar1_, "SBSavePDF", gSavePdf, "Save as PDF");
-  SetHelpContext(savePdf, kHelpSavePdf);
+  QToolButton* save_pdf = ToolButton(tool_bar1_, "SBSavePDF", gSavePdf, "Save as PDF");
+  SetHelpContext(save_pdf, kHelpSavePdf);
   tool_bar1_->addSeparator();
   auto* ruler = new QToolButton(tool_bar1_);
   ruler->setObjectName("RulerBtn");
@@ -78,32 +78,32 @@ TDuzRPPreviewForm::TDuzRPPreviewForm(QWidget* parent) : QDialog(parent) {
   ruler->setToolTip("Change Ruler Display");
   ruler->setPopupMode(QToolButton::InstantPopup);
   ruler->setFocusPolicy(Qt::NoFocus);
-  auto* rulerMenu = new QMenu(ruler);
-  rulerMenu->setObjectName("RulerMenu");
-  auto* rulerGroup = new QActionGroup(rulerMenu);
-  const std::pair<const char*, TRulerUnits> rulerItems[] = {
+  auto* ruler_menu = new QMenu(ruler);
+  ruler_menu->setObjectName("RulerMenu");
+  auto* ruler_group = new QActionGroup(ruler_menu);
+  const std::pair<const char*, TRulerUnits> ruler_items[] = {
       {"&No Rulers", TRulerUnits::kNone},
       {"Rulers in &Inches", TRulerUnits::kInches},
       {"Rulers in &cms", TRulerUnits::kCm}};
-  for (const auto& [caption, units] : rulerItems) {
-    QAction* action = rulerMenu->addAction(caption);
+  for (const auto& [caption, units] : ruler_items) {
+    QAction* action = ruler_menu->addAction(caption);
     action->setCheckable(true);
     action->setChecked(units == ruler_units_);
-    rulerGroup->addAction(action);
+    ruler_group->addAction(action);
     connect(action, &QAction::triggered, this, [this, units = units] { SetRulerUnits(units); });
   }
-  ruler->setMenu(rulerMenu);
+  ruler->setMenu(ruler_menu);
   tool_bar1_->addWidget(ruler);
   tool_bar1_->addSeparator();
-  QToolButton* doneBtn = ToolButton(tool_bar1_, "SBDone", gOK, "Done");
+  QToolButton* done_button = ToolButton(tool_bar1_, "SBDone", gOK, "Done");
   QToolButton* help = ToolButton(tool_bar1_, "HelpBtn", gContextHelp, "Help");
 
-  QToolButton* zoomIn = ToolButton(tool_bar2_, "SBZoomIn", gZoomIn, "Zoom In");
-  QToolButton* zoomOut = ToolButton(tool_bar2_, "SBZoomOut", gZoomOut, "Zoom Out");
-  QToolButton* zoomWidth =
+  QToolButton* zoom_in = ToolButton(tool_bar2_, "SBZoomIn", gZoomIn, "Zoom In");
+  QToolButton* zoom_out = ToolButton(tool_bar2_, "SBZoomOut", gZoomOut, "Zoom Out");
+  QToolButton* zoom_width =
       ToolButton(tool_bar2_, "SBZoomPageWidth", gZoomPageWidth, "Zoom Page Width");
-  QToolButton* zoomPage = ToolButton(tool_bar2_, "SBZoomPage", gZoomPage, "Zoom Whole Page");
-  QLabel* zoomLabel = FieldLabel(tool_bar2_, " &Zoom %: ");
+  QToolButton* zoom_page = ToolButton(tool_bar2_, "SBZoomPage", gZoomPage, "Zoom Whole Page");
+  QLabel* zoom_label = FieldLabel(tool_bar2_, " &Zoom %: ");
   zoom_edit_ = new TDuzEdit3(tool_bar2_);
   zoom_edit_->setObjectName("ZoomEdit");
   zoom_edit_->SetEditType(etPosReal);
@@ -112,19 +112,19 @@ TDuzRPPreviewForm::TDuzRPPreviewForm(QWidget* parent) : QDialog(parent) {
   zoom_edit_->SetMaxLength(10);
   zoom_edit_->SetHint("Enter Zoom Percentage");
   zoom_edit_->setFixedWidth(56);
-  zoomLabel->setBuddy(zoom_edit_);
+  zoom_label->setBuddy(zoom_edit_);
   tool_bar2_->addWidget(zoom_edit_);
   tool_bar2_->addSeparator();
   QToolButton* prev = ToolButton(tool_bar2_, "SBPrevPage", gPriorPage, "Prev Page");
   QToolButton* next = ToolButton(tool_bar2_, "SBNextPage", gNextPage, "Next Page");
-  QLabel* pageCaption = FieldLabel(tool_bar2_, " P&age #: ");
+  QLabel* page_caption = FieldLabel(tool_bar2_, " P&age #: ");
   page_edit_ = new TDuzEdit3(tool_bar2_);
   page_edit_->setObjectName("PageEdit");
   page_edit_->SetEditType(etPositive);
   page_edit_->SetCommas(false);
   page_edit_->SetHint("Enter Page Number");
   page_edit_->setFixedWidth(48);
-  pageCaption->setBuddy(page_edit_);
+  page_caption->setBuddy(page_edit_);
   tool_bar2_->addWidget(page_edit_);
   page_label_ = new QLabel("Page 1 of 1", tool_bar2_);
   page_label_->setObjectName("PageLabel");
@@ -143,35 +143,35 @@ TDuzRPPreviewForm::TDuzRPPreviewForm(QWidget* parent) : QDialog(parent) {
   bars_->addWidget(tool_bar1_, 0, Qt::AlignLeft);
   bars_->addWidget(tool_bar2_, 0, Qt::AlignLeft);
   bars_->addStretch(1);
-  auto* pageArea = new QGridLayout;
-  pageArea->setContentsMargins(0, 0, 0, 0);
-  pageArea->setSpacing(0);
-  pageArea->addWidget(ruler_corner_, 0, 0);
-  pageArea->addWidget(top_ruler_, 0, 1);
-  pageArea->addWidget(left_ruler_, 1, 0);
-  pageArea->addWidget(view_, 1, 1);
+  auto* page_area = new QGridLayout;
+  page_area->setContentsMargins(0, 0, 0, 0);
+  page_area->setSpacing(0);
+  page_area->addWidget(ruler_corner_, 0, 0);
+  page_area->addWidget(top_ruler_, 0, 1);
+  page_area->addWidget(left_ruler_, 1, 0);
+  page_area->addWidget(view_, 1, 1);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   layout->addLayout(bars_);
-  layout->addLayout(pageArea, 1);
+  layout->addLayout(page_area, 1);
 
   ApplyAppearance(tool_bar1_);
   ApplyAppearance(tool_bar2_);
   SetHintState(this, Appearance().HintState);
 
-  connect(zoomIn, &QToolButton::clicked, this,
+  connect(zoom_in, &QToolButton::clicked, this,
           [this] { view_->SetZoom(ZoomStepIn(view_->Zoom())); });
-  connect(zoomOut, &QToolButton::clicked, this,
+  connect(zoom_out, &QToolButton::clicked, this,
           [this] { view_->SetZoom(ZoomStepOut(view_->Zoom())); });
-  connect(zoomWidth, &QToolButton::clicked, view_, &TPreviewPageView::ZoomToPageWidth);
-  connect(zoomPage, &QToolButton::clicked, view_, &TPreviewPageView::ZoomToWholePage);
+  connect(zoom_width, &QToolButton::clicked, view_, &TPreviewPageView::ZoomToPageWidth);
+  connect(zoom_page, &QToolButton::clicked, view_, &TPreviewPageView::ZoomToWholePage);
   connect(prev, &QToolButton::clicked, this, [this] { view_->SetPage(view_->Page() - 1); });
   connect(next, &QToolButton::clicked, this, [this] { view_->SetPage(view_->Page() + 1); });
   connect(print, &QToolButton::clicked, this, &TDuzRPPreviewForm::SBPrintClick);
   connect(opt, &QToolButton::clicked, this, &TDuzRPPreviewForm::SBOptClick);
-  connect(savePdf, &QToolButton::clicked, this, &TDuzRPPreviewForm::SBSavePDFClick);
-  connect(doneBtn, &QToolButton::clicked, this, &QDialog::accept);
+  connect(save_pdf, &QToolButton::clicked, this, &TDuzRPPreviewForm::SBSavePDFClick);
+  connect(done_button, &QToolButton::clicked, this, &QDialog::accept);
   connect(help, &QToolButton::clicked, this, &TDuzRPPreviewForm::HelpBtnClick);
   connect(view_, &TPreviewPageView::PageChanged, this, &TDuzRPPreviewForm::PageChange);
   connect(view_, &TPreviewPageView::ZoomChanged, this, &TDuzRPPreviewForm::ZoomChange);
@@ -303,8 +303,8 @@ void TDuzRPPreviewForm::changeEvent(QEvent* event) {
 // The two toolbars share one row when it holds both whole, else the second goes below, so no
 // control is ever hidden behind a toolbar's extension button.
 void TDuzRPPreviewForm::resizeEvent(QResizeEvent* event) {
-  const bool oneRow = tool_bar1_->sizeHint().width() + tool_bar2_->sizeHint().width() <= width();
-  bars_->setDirection(oneRow ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+  const bool one_row = tool_bar1_->sizeHint().width() + tool_bar2_->sizeHint().width() <= width();
+  bars_->setDirection(one_row ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
   QDialog::resizeEvent(event);
 }
 

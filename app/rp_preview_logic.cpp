@@ -31,63 +31,63 @@ double ZoomStepOut(double zoom) {
   return kMinZoom;
 }
 
-double PageWidthZoom(QSizeF pageInches, double roomWidth, double gap, double dpi) {
-  if (pageInches.width() <= 0 || dpi <= 0) return 100.0;
-  return ClampZoom((roomWidth - 2 * gap) / (pageInches.width() * dpi) * 100.0);
+double PageWidthZoom(QSizeF page_inches, double room_width, double gap, double dpi) {
+  if (page_inches.width() <= 0 || dpi <= 0) return 100.0;
+  return ClampZoom((room_width - 2 * gap) / (page_inches.width() * dpi) * 100.0);
 }
 
-double WholePageZoom(QSizeF pageInches, QSizeF room, double gap, double dpi) {
-  if (pageInches.isEmpty() || dpi <= 0) return 100.0;
-  const double across = (room.width() - 2 * gap) / (pageInches.width() * dpi);
-  const double down = (room.height() - 2 * gap) / (pageInches.height() * dpi);
+double WholePageZoom(QSizeF page_inches, QSizeF room, double gap, double dpi) {
+  if (page_inches.isEmpty() || dpi <= 0) return 100.0;
+  const double across = (room.width() - 2 * gap) / (page_inches.width() * dpi);
+  const double down = (room.height() - 2 * gap) / (page_inches.height() * dpi);
   return ClampZoom(std::min(across, down) * 100.0);
 }
 
 std::optional<TScrollState> ScrollForKey(int key, Qt::KeyboardModifiers modifiers,
                                          TScrollState state) {
   const Qt::KeyboardModifiers mods = modifiers & ~Qt::KeypadModifier;
-  const bool plainOrCtrl = mods == Qt::NoModifier || mods == Qt::ControlModifier;
+  const bool plain_or_ctrl = mods == Qt::NoModifier || mods == Qt::ControlModifier;
   const bool ctrl = mods == Qt::ControlModifier;
-  const bool ctrlShift = mods == (Qt::ControlModifier | Qt::ShiftModifier);
+  const bool ctrl_shift = mods == (Qt::ControlModifier | Qt::ShiftModifier);
   int h = state.h;
   int v = state.v;
   switch (key) {
     case Qt::Key_PageUp:
-      if (!plainOrCtrl) return std::nullopt;
-      v -= state.vPage;
+      if (!plain_or_ctrl) return std::nullopt;
+      v -= state.v_page;
       break;
     case Qt::Key_PageDown:
-      if (!plainOrCtrl) return std::nullopt;
-      v += state.vPage;
+      if (!plain_or_ctrl) return std::nullopt;
+      v += state.v_page;
       break;
     case Qt::Key_End:
-      if (!plainOrCtrl) return std::nullopt;
-      v = state.vMax;
+      if (!plain_or_ctrl) return std::nullopt;
+      v = state.v_max;
       break;
     case Qt::Key_Home:
-      if (!plainOrCtrl) return std::nullopt;
+      if (!plain_or_ctrl) return std::nullopt;
       v = 0;
       break;
     case Qt::Key_Up:
-      if (!plainOrCtrl) return std::nullopt;
-      v -= state.vStep;
+      if (!plain_or_ctrl) return std::nullopt;
+      v -= state.v_step;
       break;
     case Qt::Key_Down:
-      if (!plainOrCtrl) return std::nullopt;
-      v += state.vStep;
+      if (!plain_or_ctrl) return std::nullopt;
+      v += state.v_step;
       break;
     case Qt::Key_Left:
     case Qt::Key_Right: {
-      if (!ctrl && !ctrlShift) return std::nullopt;
-      const int by = ctrl ? state.hStep : state.hPage;
+      if (!ctrl && !ctrl_shift) return std::nullopt;
+      const int by = ctrl ? state.h_step : state.h_page;
       h += key == Qt::Key_Left ? -by : by;
       break;
     }
     default:
       return std::nullopt;
   }
-  state.h = std::clamp(h, 0, std::max(0, state.hMax));
-  state.v = std::clamp(v, 0, std::max(0, state.vMax));
+  state.h = std::clamp(h, 0, std::max(0, state.h_max));
+  state.v = std::clamp(v, 0, std::max(0, state.v_max));
   return state;
 }
 

@@ -18,15 +18,15 @@ double ClampZoom(double zoom);
 double ZoomStepIn(double zoom);
 double ZoomStepOut(double zoom);
 
-// The zoom at which a page of `pageInches` with `gap` pixels around it fits `room` pixels
+// The zoom at which a page of `page_inches` with `gap` pixels around it fits `room` pixels
 // at `dpi` screen pixels per inch: its width only, or the whole page.
-double PageWidthZoom(QSizeF pageInches, double roomWidth, double gap, double dpi);
-double WholePageZoom(QSizeF pageInches, QSizeF room, double gap, double dpi);
+double PageWidthZoom(QSizeF page_inches, double room_width, double gap, double dpi);
+double WholePageZoom(QSizeF page_inches, QSizeF room, double gap, double dpi);
 
 // Both scroll bars of the page view.
 struct TScrollState {
-  int h = 0, hMax = 0, hStep = 1, hPage = 1;
-  int v = 0, vMax = 0, vStep = 1, vPage = 1;
+  int h = 0, h_max = 0, h_step = 1, h_page = 1;
+  int v = 0, v_max = 0, v_step = 1, v_page = 1;
   bool operator==(const TScrollState&) const = default;
 };
 

@@ -173,9 +173,9 @@ void TPreviewRuler::paintEvent(QPaintEvent*) {
   if (units_ == TRulerUnits::kNone || view_->PageCount() == 0) return;
   const bool across = orientation_ == Qt::Horizontal;
   // The page's edge in this ruler's pixels.
-  const QPoint viewportHere =
+  const QPoint viewport_here =
       view_->viewport()->mapTo(window(), QPoint(0, 0)) - mapTo(window(), QPoint(0, 0));
-  const QPointF origin = view_->PageOrigin() + QPointF(viewportHere);
+  const QPointF origin = view_->PageOrigin() + QPointF(viewport_here);
   const double start = across ? origin.x() : origin.y();
   const double unit =
       units_ == TRulerUnits::kInches ? view_->PixelsPerInch() : view_->PixelsPerInch() / 2.54;
@@ -183,9 +183,9 @@ void TPreviewRuler::paintEvent(QPaintEvent*) {
   // Marks no closer than 4 pixels; numbers no closer than 24.
   int divisions = units_ == TRulerUnits::kInches ? 8 : 10;
   while (divisions > 1 && unit / divisions < 4) divisions = divisions == 10 ? 2 : divisions / 2;
-  int labelEvery = 1;
+  int label_every = 1;
   for (int every : {1, 2, 5, 10, 20, 50}) {
-    labelEvery = every;
+    label_every = every;
     if (unit * every >= 24) break;
   }
 
@@ -195,9 +195,9 @@ void TPreviewRuler::paintEvent(QPaintEvent*) {
   painter.setPen(palette().color(QPalette::WindowText));
   // Marks only along the paper, and only where the ruler shows them.
   const double inches = across ? view_->PageInches().width() : view_->PageInches().height();
-  const double paperUnits = units_ == TRulerUnits::kInches ? inches : inches * 2.54;
+  const double paper_units = units_ == TRulerUnits::kInches ? inches : inches * 2.54;
   const int first = std::max(0, static_cast<int>(std::floor(-start / unit * divisions)));
-  const int last = std::min(static_cast<int>(std::floor(paperUnits * divisions + 1e-9)),
+  const int last = std::min(static_cast<int>(std::floor(paper_units * divisions + 1e-9)),
                             static_cast<int>(std::ceil((length - start) / unit * divisions)));
   for (int i = first; i <= last; ++i) {
     const double pos = start + unit * i / divisions;
@@ -209,7 +209,7 @@ void TPreviewRuler::paintEvent(QPaintEvent*) {
     const QPointF a = across ? QPointF(pos, kThickness) : QPointF(kThickness, pos);
     const QPointF b = across ? QPointF(pos, kThickness - mark) : QPointF(kThickness - mark, pos);
     painter.drawLine(a, b);
-    if (i % divisions == 0 && (i / divisions) % labelEvery == 0) {
+    if (i % divisions == 0 && (i / divisions) % label_every == 0) {
       const QString number = QString::number(i / divisions);
       if (across) {
         painter.drawText(QRectF(pos + 2, 0, 30, 11), Qt::AlignLeft | Qt::AlignTop, number);

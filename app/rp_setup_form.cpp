@@ -74,14 +74,14 @@ std::optional<int> PositiveCount(const QString& text) {
 
 std::vector<TPrinterEntry> InstalledPrinters() {
   std::vector<TPrinterEntry> printers;
-  const QString defaultName = QPrinterInfo::defaultPrinterName();
+  const QString default_name = QPrinterInfo::defaultPrinterName();
   for (const QPrinterInfo& info : QPrinterInfo::availablePrinters()) {
     // CUPS names no port; the queue's location, else its device, says where it is.
     QString port = info.location();
     if (port.isEmpty()) port = info.makeAndModel();
     if (port.isEmpty()) port = QStringLiteral("this computer");
     TPrinterEntry entry{info.printerName(), port};
-    if (info.printerName() == defaultName)
+    if (info.printerName() == default_name)
       printers.insert(printers.begin(), entry);
     else
       printers.push_back(entry);
@@ -103,8 +103,8 @@ TDuzRPSetupForm::TDuzRPSetupForm(QWidget* parent) : QDialog(parent) {
   setFixedSize(kClientWidth, kClientHeight);
   SetHelpContext(this, kHelpReportSetup);
 
-  auto* printerGB = Group(this, "PrinterGB", "Selected Printer", QRect(8, 6, kGroupWidth, 50));
-  printer_label_ = new QLabel("(none)", printerGB);
+  auto* printer_gb = Group(this, "PrinterGB", "Selected Printer", QRect(8, 6, kGroupWidth, 50));
+  printer_label_ = new QLabel("(none)", printer_gb);
   printer_label_->setObjectName("PrinterLabel");
   printer_label_->setGeometry(10, 20, kGroupWidth - 20, 22);
 
@@ -115,9 +115,9 @@ TDuzRPSetupForm::TDuzRPSetupForm(QWidget* parent) : QDialog(parent) {
   dest_printer_ = Radio(dest_gb_, "DestPrinter", "&Printer", 10, 20, 90);
   dest_preview_ = Radio(dest_gb_, "DestPreview", "Pre&view", 10, 46, 90);
   dest_file_ = Radio(dest_gb_, "DestFile", "&File", 10, 72, 60);
-  auto* destGroup = new QButtonGroup(dest_gb_);
+  auto* dest_group = new QButtonGroup(dest_gb_);
   for (QRadioButton* radio : {dest_printer_, dest_preview_, dest_file_})
-    destGroup->addButton(radio);
+    dest_group->addButton(radio);
   // A plain line: file names may hold any character, not only those the value fields take.
   file_name_ed_ = new QLineEdit(dest_gb_);
   file_name_ed_->setObjectName("FileNameED");
@@ -132,9 +132,9 @@ TDuzRPSetupForm::TDuzRPSetupForm(QWidget* parent) : QDialog(parent) {
   range_all_ = Radio(range_gb_, "RangeAll", "All", 10, 20, 90);
   range_pages_ = Radio(range_gb_, "RangePages", "Pages", 10, 46, 70);
   range_selection_ = Radio(range_gb_, "RangeSelection", "Selection", 10, 72, 80);
-  auto* rangeGroup = new QButtonGroup(range_gb_);
+  auto* range_group = new QButtonGroup(range_gb_);
   for (QRadioButton* radio : {range_all_, range_pages_, range_selection_})
-    rangeGroup->addButton(radio);
+    range_group->addButton(radio);
   from_label_ = new QLabel("From", range_gb_);
   from_label_->setGeometry(92, 46, 36, 22);
   from_ed_ = Field(range_gb_, "FromED", etPositive, QRect(130, 46, 56, 22));
@@ -147,15 +147,15 @@ TDuzRPSetupForm::TDuzRPSetupForm(QWidget* parent) : QDialog(parent) {
   selection_ed_ = Field(range_gb_, "SelectionED", etString, QRect(92, 72, 178, 22));
   selection_ed_->setToolTip("Pages such as 1,3,5-7");
 
-  auto* optionsGB = Group(this, "OptionsGB", "Options", QRect(8, 172, kGroupWidth, 60));
-  copies_label_ = new QLabel("&Copies", optionsGB);
+  auto* options_gb = Group(this, "OptionsGB", "Options", QRect(8, 172, kGroupWidth, 60));
+  copies_label_ = new QLabel("&Copies", options_gb);
   copies_label_->setGeometry(10, 24, 46, 22);
-  copies_ed_ = Field(optionsGB, "CopiesED", etPositive, QRect(58, 24, 48, 22));
+  copies_ed_ = Field(options_gb, "CopiesED", etPositive, QRect(58, 24, 48, 22));
   copies_label_->setBuddy(copies_ed_);
-  collate_ck_ = new QCheckBox("C&ollate", optionsGB);
+  collate_ck_ = new QCheckBox("C&ollate", options_gb);
   collate_ck_->setObjectName("CollateCK");
   collate_ck_->setGeometry(120, 24, 80, 22);
-  duplex_ck_ = new QCheckBox("&Duplex", optionsGB);
+  duplex_ck_ = new QCheckBox("&Duplex", options_gb);
   duplex_ck_->setObjectName("DuplexCK");
   duplex_ck_->setGeometry(208, 24, 80, 22);
 
@@ -191,8 +191,8 @@ TDuzRPSetupForm::TDuzRPSetupForm(QWidget* parent) : QDialog(parent) {
   ApplyAppearance(this);
   SetHintState(this, Appearance().HintState);
 
-  connect(rangeGroup, &QButtonGroup::buttonToggled, this, [this] { RangeChange(); });
-  connect(destGroup, &QButtonGroup::buttonToggled, this, [this] { DestChange(); });
+  connect(range_group, &QButtonGroup::buttonToggled, this, [this] { RangeChange(); });
+  connect(dest_group, &QButtonGroup::buttonToggled, this, [this] { DestChange(); });
   connect(browse_btn_, &QToolButton::clicked, this, &TDuzRPSetupForm::BrowseClick);
   connect(setup_bb_, &QPushButton::clicked, this, &TDuzRPSetupForm::SetupBBClick);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -201,21 +201,21 @@ TDuzRPSetupForm::TDuzRPSetupForm(QWidget* parent) : QDialog(parent) {
 }
 
 void TDuzRPSetupForm::Prepare(const TReportSetup& setup, const TReportPermissions& permissions,
-                              bool fromPreview, int pageCount,
+                              bool from_preview, int page_count,
                               std::vector<TPrinterEntry> printers) {
   setup_ = setup;
   permissions_ = permissions;
-  from_preview_ = fromPreview;
-  page_count_ = std::max(1, pageCount);
+  from_preview_ = from_preview;
+  page_count_ = std::max(1, page_count);
   printers_ = std::move(printers);
-  const bool havePrinters = !printers_.empty();
-  if (havePrinters) {
+  const bool have_printers = !printers_.empty();
+  if (have_printers) {
     bool known = false;
     for (const TPrinterEntry& printer : printers_)
-      known = known || printer.name == setup_.printerName;
-    if (!known) setup_.printerName = printers_.front().name;
+      known = known || printer.name == setup_.printer_name;
+    if (!known) setup_.printer_name = printers_.front().name;
   } else {
-    setup_.printerName.clear();
+    setup_.printer_name.clear();
   }
   ShowPrinter();
 
@@ -229,10 +229,10 @@ void TDuzRPSetupForm::Prepare(const TReportSetup& setup, const TReportPermission
     RangeChange();
   } else {
     QRadioButton* chosen = nullptr;
-    if (havePrinters) {
-      dest_printer_->setEnabled(permissions_.destPrinter);
-      dest_preview_->setEnabled(permissions_.destPreview);
-      dest_file_->setEnabled(permissions_.destFile);
+    if (have_printers) {
+      dest_printer_->setEnabled(permissions_.dest_printer);
+      dest_preview_->setEnabled(permissions_.dest_preview);
+      dest_file_->setEnabled(permissions_.dest_file);
       switch (setup_.destination) {
         case TReportDestination::kPrinter:
           chosen = dest_printer_;
@@ -248,26 +248,26 @@ void TDuzRPSetupForm::Prepare(const TReportSetup& setup, const TReportPermission
     } else {
       dest_printer_->setEnabled(false);
       dest_file_->setEnabled(false);
-      dest_preview_->setEnabled(permissions_.destPreview);
-      if (permissions_.destPreview) chosen = dest_preview_;
+      dest_preview_->setEnabled(permissions_.dest_preview);
+      if (permissions_.dest_preview) chosen = dest_preview_;
     }
     if (chosen != nullptr) chosen->setChecked(true);
-    file_name_ed_->setText(setup_.fileName);
+    file_name_ed_->setText(setup_.file_name);
     DestChange();
   }
 
-  collate_ck_->setEnabled(havePrinters && permissions_.collate);
-  copies_label_->setEnabled(havePrinters && permissions_.copies);
-  copies_ed_->setEnabled(havePrinters && permissions_.copies);
-  duplex_ck_->setEnabled(havePrinters && permissions_.duplex);
-  setup_bb_->setEnabled(havePrinters && permissions_.printerSetup);
+  collate_ck_->setEnabled(have_printers && permissions_.collate);
+  copies_label_->setEnabled(have_printers && permissions_.copies);
+  copies_ed_->setEnabled(have_printers && permissions_.copies);
+  duplex_ck_->setEnabled(have_printers && permissions_.duplex);
+  setup_bb_->setEnabled(have_printers && permissions_.printer_setup);
   copies_ed_->SetText(QString::number(setup_.copies));
   collate_ck_->setChecked(setup_.collate);
   duplex_ck_->setChecked(setup_.duplex);
 }
 
 void TDuzRPSetupForm::ShowPrinter() {
-  printer_label_->setText(PrinterLabelText(printers_, setup_.printerName));
+  printer_label_->setText(PrinterLabelText(printers_, setup_.printer_name));
 }
 
 void TDuzRPSetupForm::RangeChange() {
@@ -304,12 +304,12 @@ void TDuzRPSetupForm::BrowseClick() {
 
 void TDuzRPSetupForm::SetupBBClick() {
   if (printers_.empty()) return;
-  QPrinter printer(QPrinterInfo::printerInfo(setup_.printerName), QPrinter::HighResolution);
+  QPrinter printer(QPrinterInfo::printerInfo(setup_.printer_name), QPrinter::HighResolution);
   const std::optional<int> copies = PositiveCount(copies_ed_->Text());
   printer.setCopyCount(copies.value_or(setup_.copies));
   printer.setCollateCopies(collate_ck_->isChecked());
   if (duplex_ck_->isChecked()) printer.setDuplex(QPrinter::DuplexAuto);
-  if (setup_.pageLayout) printer.setPageLayout(*setup_.pageLayout);
+  if (setup_.page_layout) printer.setPageLayout(*setup_.page_layout);
   QPrintDialog dialog(&printer, this);
   dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
   if (dialog.exec() != QDialog::Accepted) return;
@@ -318,9 +318,9 @@ void TDuzRPSetupForm::SetupBBClick() {
     for (const TPrinterEntry& entry : printers_)
       listed = listed || entry.name == printer.printerName();
     if (!listed) printers_.push_back({printer.printerName(), QStringLiteral("this computer")});
-    setup_.printerName = printer.printerName();
+    setup_.printer_name = printer.printerName();
   }
-  setup_.pageLayout = printer.pageLayout();
+  setup_.page_layout = printer.pageLayout();
   // What was chosen there shows here, so OK takes it by the window's own rules.
   if (copies_ed_->isEnabled()) copies_ed_->SetText(QString::number(printer.copyCount()));
   if (collate_ck_->isEnabled()) collate_ck_->setChecked(printer.collateCopies());
@@ -335,8 +335,8 @@ void TDuzRPSetupForm::HelpBtnClick() {
 bool TDuzRPSetupForm::TakeChoices(QString& problem) {
   TReportSetup chosen = setup_;
   if (from_preview_) {
-    chosen.fromPage = 1;
-    chosen.toPage = 9999;
+    chosen.from_page = 1;
+    chosen.to_page = 9999;
     chosen.selection.clear();
     chosen.range = TPrintRange::kAll;
     if (range_selection_->isChecked()) {
@@ -346,8 +346,8 @@ bool TDuzRPSetupForm::TakeChoices(QString& problem) {
       chosen.range = TPrintRange::kPages;
       from_ed_->ParseText();
       to_ed_->ParseText();
-      chosen.fromPage = from_ed_->AsInteger();
-      chosen.toPage = to_ed_->AsInteger();
+      chosen.from_page = from_ed_->AsInteger();
+      chosen.to_page = to_ed_->AsInteger();
     }
     // Out of the pages there are, or a selection that names none: printing it would print
     // nothing or the wrong pages.
@@ -362,7 +362,7 @@ bool TDuzRPSetupForm::TakeChoices(QString& problem) {
       chosen.destination = TReportDestination::kFile;
     else
       chosen.destination = TReportDestination::kPreview;
-    chosen.fileName =
+    chosen.file_name =
         chosen.destination == TReportDestination::kFile ? file_name_ed_->text() : QString();
   }
   if (permissions_.copies && copies_ed_->isEnabled()) {

@@ -38,10 +38,10 @@ class TDuzRPSetupForm : public QDialog {
  public:
   explicit TDuzRPSetupForm(QWidget* parent = nullptr);
 
-  // Fills the window for one showing. fromPreview: over pageCount finished pages, with the
+  // Fills the window for one showing. from_preview: over page_count finished pages, with the
   // print range instead of the destination.
-  void Prepare(const TReportSetup& setup, const TReportPermissions& permissions, bool fromPreview,
-               int pageCount, std::vector<TPrinterEntry> printers = InstalledPrinters());
+  void Prepare(const TReportSetup& setup, const TReportPermissions& permissions, bool from_preview,
+               int page_count, std::vector<TPrinterEntry> printers = InstalledPrinters());
   // The choices, complete once the window closed with OK.
   const TReportSetup& Setup() const { return setup_; }
 

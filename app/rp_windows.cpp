@@ -56,20 +56,20 @@ TReportWindows& ReportWindowsOf(TDuzDataRP& module) {
 }
 
 bool TDuzReportWindows::RunSetup(TReportSetup& setup, const TReportPermissions& permissions,
-                                 bool fromPreview, int pageCount) {
-  TRPSetupRequest request{setup, permissions, fromPreview, pageCount};
+                                 bool from_preview, int page_count) {
+  TRPSetupRequest request{setup, permissions, from_preview, page_count};
   TDuzRPSetupForm* form = nullptr;
   for (int step = kRPStepCreate; step <= kRPStepFree; ++step)
     module_.RepSysOverrideSetup(step, form, request);
   return request.accepted;
 }
 
-std::unique_ptr<TReportProgress> TDuzReportWindows::OpenStatus(const QString& statusTitle) {
-  return std::make_unique<TStatusScope>(module_, statusTitle);
+std::unique_ptr<TReportProgress> TDuzReportWindows::OpenStatus(const QString& status_title) {
+  return std::make_unique<TStatusScope>(module_, status_title);
 }
 
-void TDuzReportWindows::RunPreview(const QString& previewTitle, TPreviewJob& job) {
-  TRPPreviewRequest request{previewTitle, job};
+void TDuzReportWindows::RunPreview(const QString& preview_title, TPreviewJob& job) {
+  TRPPreviewRequest request{preview_title, job};
   TDuzRPPreviewForm* form = nullptr;
   for (int step = kRPStepCreate; step <= kRPStepFree; ++step)
     module_.RepSysOverridePreview(step, form, request);
@@ -82,7 +82,7 @@ void TDuzDataRP::RepSysOverrideSetup(int step, TDuzRPSetupForm*& form, TRPSetupR
       form->setWindowTitle("Report Setup");
       break;
     case kRPStepRun:
-      form->Prepare(request.setup, request.permissions, request.fromPreview, request.pageCount);
+      form->Prepare(request.setup, request.permissions, request.from_preview, request.page_count);
       request.accepted = form->exec() == QDialog::Accepted;
       if (request.accepted) request.setup = form->Setup();
       break;
@@ -96,11 +96,11 @@ void TDuzDataRP::RepSysOverrideSetup(int step, TDuzRPSetupForm*& form, TRPSetupR
 }
 
 void TDuzDataRP::RepSysOverrideStatus(int step, TDuzRPStatusForm*& form,
-                                      const QString& statusTitle) {
+                                      const QString& status_title) {
   switch (step) {
     case kRPStepCreate:
       form = new TDuzRPStatusForm(QApplication::activeWindow());
-      form->setWindowTitle(statusTitle);
+      form->setWindowTitle(status_title);
       break;
     case kRPStepRun:
       // Shown without waiting, but no other window takes clicks meanwhile: a second job

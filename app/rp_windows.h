@@ -15,8 +15,8 @@ class TDuzDataRP;
 struct TRPSetupRequest {
   TReportSetup& setup;
   const TReportPermissions& permissions;
-  bool fromPreview = false;
-  int pageCount = 0;
+  bool from_preview = false;
+  int page_count = 0;
   bool accepted = false;  // set by step 1: false when the window closed with Cancel
 };
 
@@ -36,10 +36,10 @@ class TDuzReportWindows : public TReportWindows {
  public:
   explicit TDuzReportWindows(TDuzDataRP& module) : module_(module) {}
 
-  bool RunSetup(TReportSetup& setup, const TReportPermissions& permissions, bool fromPreview,
-                int pageCount) override;
-  std::unique_ptr<TReportProgress> OpenStatus(const QString& statusTitle) override;
-  void RunPreview(const QString& previewTitle, TPreviewJob& job) override;
+  bool RunSetup(TReportSetup& setup, const TReportPermissions& permissions, bool from_preview,
+                int page_count) override;
+  std::unique_ptr<TReportProgress> OpenStatus(const QString& status_title) override;
+  void RunPreview(const QString& preview_title, TPreviewJob& job) override;
 
  private:
   TDuzDataRP& module_;

@@ -138,9 +138,9 @@ TStatListForm::TStatListForm(QWidget* parent) : QDialog(parent) {
   lb_->setColumnWidth(0, 64);
   lb_->setColumnWidth(1, 247);
   const QColor background = ColourFromValue(Appearance().ReadOnlyColour);
-  const QColor gridColour = GridColour(palette(), background);
+  const QColor grid_colour = GridColour(palette(), background);
   lb_->setStyleSheet(QStringLiteral("QTableView { background-color: %1; gridline-color: %2; }")
-                         .arg(background.name(), gridColour.name()));
+                         .arg(background.name(), grid_colour.name()));
 
   print_btn_ = new QPushButton(QStringLiteral("Print"), this);
   print_btn_->setObjectName(QStringLiteral("PrintBtn"));
@@ -148,9 +148,9 @@ TStatListForm::TStatListForm(QWidget* parent) : QDialog(parent) {
   ok_btn_ = new QPushButton(QStringLiteral("OK"), this);
   ok_btn_->setObjectName(QStringLiteral("OKBtn"));
   ok_btn_->setDefault(true);
-  const int buttonTop = kListHeight + (kClientHeight - kListHeight - 27) / 2;
-  print_btn_->setGeometry(8, buttonTop, 75, 27);
-  ok_btn_->setGeometry(kClientWidth - 8 - 75, buttonTop, 75, 27);
+  const int button_top = kListHeight + (kClientHeight - kListHeight - 27) / 2;
+  print_btn_->setGeometry(8, button_top, 75, 27);
+  ok_btn_->setGeometry(kClientWidth - 8 - 75, button_top, 75, 27);
 
   connect(print_btn_, &QPushButton::clicked, this, &TStatListForm::PrintBtnClick);
   connect(ok_btn_, &QPushButton::clicked, this, &QDialog::accept);

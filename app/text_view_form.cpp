@@ -46,7 +46,7 @@ bool IsLineEnd(char16_t c) {
 
 }  // namespace
 
-QString ViewerText(const QByteArray& bytes, qint64 fileSize) {
+QString ViewerText(const QByteArray& bytes, qint64 file_size) {
   QStringDecoder utf8(QStringConverter::Utf8);
   QString decoded = utf8.decode(bytes);
   // Not UTF-8: every byte is a character in Latin-1, so nothing of the file is lost to
@@ -87,25 +87,25 @@ QString ViewerText(const QByteArray& bytes, qint64 fileSize) {
     text += (c < 0x20 && c != u'\t') || c == 0x7f ? QChar(QChar::ReplacementCharacter) : QChar(c);
     ++column;
   }
-  qint64 shownBytes = bytes.size();
+  qint64 shown_bytes = bytes.size();
   if (shown < count) {
     const bool bom = !latin1 && bytes.startsWith("\xEF\xBB\xBF");
-    shownBytes = latin1 ? shown : decoded.left(shown).toUtf8().size() + (bom ? 3 : 0);
+    shown_bytes = latin1 ? shown : decoded.left(shown).toUtf8().size() + (bom ? 3 : 0);
   }
-  if (fileSize > shownBytes) {
+  if (file_size > shown_bytes) {
     if (!text.isEmpty() && !text.endsWith(u'\n')) text += u'\n';
     text += QStringLiteral("\n(Only the first %1 KB of %2 KB are shown.)")
-                .arg(shownBytes / 1024)
-                .arg(fileSize / 1024);
+                .arg(shown_bytes / 1024)
+                .arg(file_size / 1024);
   }
   return text;
 }
 
 ViewerLayout LayOutViewer(QSize client, QSize button) {
   ViewerLayout layout;
-  layout.closeButton = QRect(QPoint(client.width() - kMargin - button.width(),
-                                    client.height() - kMargin - button.height()),
-                             button);
+  layout.close_button = QRect(QPoint(client.width() - kMargin - button.width(),
+                                     client.height() - kMargin - button.height()),
+                              button);
   layout.view = QRect(kMargin, kMargin, client.width() - 2 * kMargin,
                       client.height() - button.height() - 3 * kMargin);
   return layout;
@@ -142,8 +142,8 @@ TTFViewForm::TTFViewForm(QWidget* parent) : QDialog(parent), rep_sys_(SharedRepo
   CentreOnScreen(this);
 }
 
-bool TTFViewForm::LoadFile(const QString& fileName) {
-  QFile file(fileName);
+bool TTFViewForm::LoadFile(const QString& file_name) {
+  QFile file(file_name);
   if (!file.open(QIODevice::ReadOnly)) return false;
   const qint64 size = file.size();
   const QByteArray bytes = file.read(kViewerByteLimit);
@@ -175,21 +175,21 @@ void TTFViewForm::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
   const ViewerLayout layout = LayOutViewer(event->size(), close_btn_->size());
   tf_->setGeometry(layout.view);
-  close_btn_->setGeometry(layout.closeButton);
+  close_btn_->setGeometry(layout.close_button);
   // The print button sits left of OK on the same line.
-  print_btn_->move(layout.closeButton.left() - kMargin - print_btn_->width(),
-                  layout.closeButton.top());
+  print_btn_->move(layout.close_button.left() - kMargin - print_btn_->width(),
+                   layout.close_button.top());
 }
 
-bool ViewTextFile(const QString& fileName, const QString& caption, QWidget* parent) {
-  if (!QFileInfo(fileName).isFile()) {
+bool ViewTextFile(const QString& file_name, const QString& caption, QWidget* parent) {
+  if (!QFileInfo(file_name).isFile()) {
     WarningMsg(QStringLiteral("File Not Found!"));
     return false;
   }
   TTFViewForm form(parent);
-  form.setWindowTitle((caption.isEmpty() ? fileName : caption).left(kCaptionLimit));
-  if (!form.LoadFile(fileName)) {
-    ErrorMsg(QStringLiteral("The file %1 cannot be read.").arg(fileName));
+  form.setWindowTitle((caption.isEmpty() ? file_name : caption).left(kCaptionLimit));
+  if (!form.LoadFile(file_name)) {
+    ErrorMsg(QStringLiteral("The file %1 cannot be read.").arg(file_name));
     return false;
   }
   form.exec();

@@ -24,18 +24,18 @@ inline constexpr int kViewerLineCountLimit = 200000;
 // megabytes freezes a text view.
 inline constexpr int kViewerLineLimit = 4096;
 
-// What the viewer shows for the first bytes of a file of `fileSize` bytes: UTF-8 when the
+// What the viewer shows for the first bytes of a file of `file_size` bytes: UTF-8 when the
 // bytes are valid UTF-8, else Latin-1; control characters other than tab and line ends become
 // U+FFFD; over-long lines are broken; a note ends the text when the file was cut (at the byte
 // limit or the line limit).
-QString ViewerText(const QByteArray& bytes, qint64 fileSize);
+QString ViewerText(const QByteArray& bytes, qint64 file_size);
 
 // Placement of the view and the OK button in a client area: the button 5 pixels from the
 // right and bottom edges, the view 5 pixels from the left and top, client width - 10 wide
 // and client height - button height - 15 high.
 struct ViewerLayout {
   QRect view;
-  QRect closeButton;
+  QRect close_button;
 };
 ViewerLayout LayOutViewer(QSize client, QSize button);
 
@@ -47,7 +47,7 @@ class TTFViewForm : public QDialog {
   explicit TTFViewForm(QWidget* parent = nullptr);
 
   // Reads the file into TF; false when it cannot be read.
-  bool LoadFile(const QString& fileName);
+  bool LoadFile(const QString& file_name);
   QPlainTextEdit* View() const { return tf_; }
 
   // Prints the file through the report system, then closes the viewer however the job ended.
@@ -70,6 +70,6 @@ class TTFViewForm : public QDialog {
 // Shows the file in the viewer, captioned `caption` (the file name when empty, cut to 255
 // characters). A missing file gives the warning "File Not Found!" and no window. Returns true
 // when the viewer was shown.
-bool ViewTextFile(const QString& fileName, const QString& caption, QWidget* parent = nullptr);
+bool ViewTextFile(const QString& file_name, const QString& caption, QWidget* parent = nullptr);
 
 }  // namespace zudira

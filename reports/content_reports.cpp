@@ -47,16 +47,16 @@ void ParameterLines(TBaseReport& r, const TAnswerReportInputs& in) {
   }
 }
 
-void ListHeadings(TReportSystem& system, TBaseReport& r, const QString& pageTitle,
-                  const QString& valueHeading) {
-  system.PrintPageFrame(r, pageTitle.left(kTitleLimit));
+void ListHeadings(TReportSystem& system, TBaseReport& r, const QString& page_title,
+                  const QString& value_heading) {
+  system.PrintPageFrame(r, page_title.left(kTitleLimit));
   const TPageMargins& m = system.PageMargins();
   r.SetTab(m.Left, TJustify::kLeft, kListFirstColumn, kListInnerMargin, TBoxLines::All(), 0);
   r.SetTab(kTabAfterPrevious, TJustify::kLeft, r.PageWidth() - (m.LeftPlusRight + kListFirstColumn),
            kListInnerMargin, TBoxLines::All(), 0);
   r.BoldOn();
   r.PrintTab(QStringLiteral("Value"));
-  r.PrintTab(valueHeading);
+  r.PrintTab(value_heading);
   r.NewLine();
   r.BoldOff();
 }
@@ -100,7 +100,7 @@ void PrintAnswerReport(TReportSystem& system, TBaseReport& r, const TAnswerRepor
   r.SetFont(kArial, kAnswerPoints);
   r.NewLine();
   r.NewLine();
-  r.PrintLn(QStringLiteral("Distribution Type: ") + in.distributionText);
+  r.PrintLn(QStringLiteral("Distribution Type: ") + in.distribution_text);
   r.NewLine();
   r.Print(QStringLiteral("Range: ") + AnswerRangeText(in.range));
   r.NewLine();
@@ -108,14 +108,14 @@ void PrintAnswerReport(TReportSystem& system, TBaseReport& r, const TAnswerRepor
   ParameterLines(r, in);
 
   const bool inverse = IsInverseKind(in.kind);
-  const bool twoBound = IsTwoBound(in.range);
+  const bool two_bound = IsTwoBound(in.range);
   if (inverse) {
     r.PrintLn(QStringLiteral("Probability: ") + in.a);
-    if (twoBound)
-      r.PrintLn((in.fixedEnd == feFixA ? QStringLiteral("A: ") : QStringLiteral("B: ")) + in.b);
+    if (two_bound)
+      r.PrintLn((in.fixed_end == feFixA ? QStringLiteral("A: ") : QStringLiteral("B: ")) + in.b);
   } else {
     r.PrintLn(QStringLiteral("A: ") + in.a);
-    if (twoBound) r.PrintLn(QStringLiteral("B: ") + in.b);
+    if (two_bound) r.PrintLn(QStringLiteral("B: ") + in.b);
   }
 
   r.NewLine();
@@ -125,21 +125,21 @@ void PrintAnswerReport(TReportSystem& system, TBaseReport& r, const TAnswerRepor
   r.UnderlineOff();
   r.NewLine();
   QString label = QStringLiteral("Probability: ");
-  if (inverse && !twoBound) label = QStringLiteral("A: ");
-  if (inverse && twoBound)
-    label = in.fixedEnd == feFixA ? QStringLiteral("B: ") : QStringLiteral("A: ");
+  if (inverse && !two_bound) label = QStringLiteral("A: ");
+  if (inverse && two_bound)
+    label = in.fixed_end == feFixA ? QStringLiteral("B: ") : QStringLiteral("A: ");
   r.PrintLn(label + in.answer);
   r.BoldOff();
   if (in.precise) r.PrintLn(QStringLiteral("Computed with precise algorithms."));
 }
 
-void PrintListReport(TReportSystem& system, TBaseReport& r, const QString& pageTitle,
-                     const QString& valueHeading, const QStringList& rows) {
-  ListHeadings(system, r, pageTitle, valueHeading);
+void PrintListReport(TReportSystem& system, TBaseReport& r, const QString& page_title,
+                     const QString& value_heading, const QStringList& rows) {
+  ListHeadings(system, r, page_title, value_heading);
   for (const QString& row : rows) {
     if (r.LinesLeft() < kLinesNeeded) {
       r.NewPage();
-      ListHeadings(system, r, pageTitle, valueHeading);
+      ListHeadings(system, r, page_title, value_heading);
     }
     const qsizetype bar = row.indexOf(u'|');
     if (bar < 0) continue;
@@ -149,9 +149,9 @@ void PrintListReport(TReportSystem& system, TBaseReport& r, const QString& pageT
   }
 }
 
-void PrintTextReport(TReportSystem& system, TBaseReport& r, const QString& pageTitle,
+void PrintTextReport(TReportSystem& system, TBaseReport& r, const QString& page_title,
                      const QStringList& lines) {
-  const QString title = pageTitle.left(kTitleLimit);
+  const QString title = page_title.left(kTitleLimit);
   system.PrintPageFrame(r, title);
   for (const QString& line : lines) {
     if (r.LinesLeft() < kLinesNeeded) {

@@ -15,10 +15,10 @@ class TReportSystem;
 // What the answer report reads from the main window: the kind's text, the selectors, and the
 // fields' texts exactly as shown.
 struct TAnswerReportInputs {
-  QString distributionText;
+  QString distribution_text;
   DistributionKind kind = dkNormal;
   RangeType range = rtEqualA;
-  FixEnd fixedEnd = feFixA;
+  FixEnd fixed_end = feFixA;
   QString mean;
   QString sdev;
   QString a;
@@ -35,14 +35,14 @@ QString AnswerRangeText(RangeType range);
 void PrintAnswerReport(TReportSystem& system, TBaseReport& report,
                        const TAnswerReportInputs& inputs);
 
-// A list report: the frame titled pageTitle (cut to 255), two boxed columns headed "Value"
-// and valueHeading, one row per "argument|value" text (a row without "|" prints nothing),
+// A list report: the frame titled page_title (cut to 255), two boxed columns headed "Value"
+// and value_heading, one row per "argument|value" text (a row without "|" prints nothing),
 // with the frame and the headings again on every new page.
-void PrintListReport(TReportSystem& system, TBaseReport& report, const QString& pageTitle,
-                     const QString& valueHeading, const QStringList& rows);
+void PrintListReport(TReportSystem& system, TBaseReport& report, const QString& page_title,
+                     const QString& value_heading, const QStringList& rows);
 
-// A text file's lines, one printed line each, in the frame titled pageTitle on every page.
-void PrintTextReport(TReportSystem& system, TBaseReport& report, const QString& pageTitle,
+// A text file's lines, one printed line each, in the frame titled page_title on every page.
+void PrintTextReport(TReportSystem& system, TBaseReport& report, const QString& page_title,
                      const QStringList& lines);
 
 }  // namespace zudira

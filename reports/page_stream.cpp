@@ -37,8 +37,8 @@ int TPageStream::FontIndex(const TFontSpec& font_spec) {
   return static_cast<int>(fonts_.size() - 1);
 }
 
-void TPageStream::RenderPage(QPainter& painter, int pageIndex, const QRectF& target) const {
-  if (pageIndex < 0 || pageIndex >= PageCount() || page_inches_.isEmpty()) return;
+void TPageStream::RenderPage(QPainter& painter, int page_index, const QRectF& target) const {
+  if (page_index < 0 || page_index >= PageCount() || page_inches_.isEmpty()) return;
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.setRenderHint(QPainter::TextAntialiasing, true);
@@ -47,27 +47,27 @@ void TPageStream::RenderPage(QPainter& painter, int pageIndex, const QRectF& tar
                 target.height() / (page_inches_.height() * kUnitsPerInch));
   // A font's point size is turned into pixels at the device's resolution, before the
   // transform; sized against it, the text is kUnitsPerInch-based like everything else.
-  const double deviceDpi = painter.device() != nullptr ? painter.device()->logicalDpiY() : 96.0;
+  const double device_dpi = painter.device() != nullptr ? painter.device()->logicalDpiY() : 96.0;
   std::vector<QFont> fonts;
   fonts.reserve(fonts_.size());
   for (const TFontSpec& font_spec : fonts_) {
     TFontSpec scaled = font_spec;
-    scaled.points = font_spec.points * kUnitsPerInch / deviceDpi;
+    scaled.points = font_spec.points * kUnitsPerInch / device_dpi;
     fonts.push_back(QtFont(scaled));
   }
   QPen pen(Qt::black);
   pen.setWidthF(kBoxLineWidth * kUnitsPerInch);
   painter.setPen(pen);
   painter.setBrush(Qt::NoBrush);
-  int currentFont = -1;
+  int current_font = -1;
   const auto u = [](double inches) { return inches * kUnitsPerInch; };
-  for (const TStreamItem& item : pages_[static_cast<size_t>(pageIndex)].items) {
+  for (const TStreamItem& item : pages_[static_cast<size_t>(page_index)].items) {
     switch (item.kind) {
       case TStreamItem::TKind::kText:
-        if (item.font != currentFont && item.font >= 0 &&
+        if (item.font != current_font && item.font >= 0 &&
             item.font < static_cast<int>(fonts.size())) {
           painter.setFont(fonts[static_cast<size_t>(item.font)]);
-          currentFont = item.font;
+          current_font = item.font;
         }
         painter.drawText(QPointF(u(item.x), u(item.y)), item.text);
         break;

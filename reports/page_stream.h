@@ -48,7 +48,7 @@ struct TStreamPage {
 
 class TPageStream {
  public:
-  explicit TPageStream(QSizeF pageInches = QSizeF(8.5, 11)) : page_inches_(pageInches) {}
+  explicit TPageStream(QSizeF page_inches = QSizeF(8.5, 11)) : page_inches_(page_inches) {}
 
   QSizeF PageSizeInches() const { return page_inches_; }
   int PageCount() const { return static_cast<int>(pages_.size()); }
@@ -61,8 +61,8 @@ class TPageStream {
   // The index of a font in the stream's table, added when new.
   int FontIndex(const TFontSpec& font_spec);
 
-  // Draws page pageIndex (from 0) scaled into target, in the painter's coordinates.
-  void RenderPage(QPainter& painter, int pageIndex, const QRectF& target) const;
+  // Draws page page_index (from 0) scaled into target, in the painter's coordinates.
+  void RenderPage(QPainter& painter, int page_index, const QRectF& target) const;
 
  private:
   QSizeF page_inches_;

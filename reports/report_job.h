@@ -24,40 +24,40 @@ struct TReportPermissions {
   bool copies = true;
   bool collate = true;
   bool duplex = true;
-  bool destPreview = true;
-  bool destPrinter = true;
-  bool destFile = false;
-  bool printerSetup = true;
+  bool dest_preview = true;
+  bool dest_printer = true;
+  bool dest_file = false;
+  bool printer_setup = true;
 };
 
 // The choices made in the set-up window for one job. An empty printer name means that no
 // printer is installed.
 struct TReportSetup {
-  QString printerName;
+  QString printer_name;
   TReportDestination destination = TReportDestination::kPreview;
   TPrintRange range = TPrintRange::kAll;
-  int fromPage = 1;
-  int toPage = 9999;
+  int from_page = 1;
+  int to_page = 9999;
   QString selection;
   int copies = 1;
   bool collate = false;
   bool duplex = false;
-  QString fileName;
+  QString file_name;
   // Paper and orientation chosen in the printer's own set-up dialog; unset, the printer's
   // defaults hold.
-  std::optional<QPageLayout> pageLayout;
+  std::optional<QPageLayout> page_layout;
 };
 
 // A page list such as "1,3,5-7" (blanks allowed, pages counted from 1) read against a page
-// count; nothing when the text is empty, malformed or names a page outside 1..pageCount.
-std::optional<std::vector<int>> ParsePageSelection(const QString& text, int pageCount);
+// count; nothing when the text is empty, malformed or names a page outside 1..page_count.
+std::optional<std::vector<int>> ParsePageSelection(const QString& text, int page_count);
 
-// The user-facing complaint about a set-up's print range for a stream of pageCount pages, or
+// The user-facing complaint about a set-up's print range for a stream of page_count pages, or
 // nothing when the range is sound.
-std::optional<QString> PrintRangeProblem(const TReportSetup& setup, int pageCount);
+std::optional<QString> PrintRangeProblem(const TReportSetup& setup, int page_count);
 
-// The pages (counted from 1) that a sound set-up prints from a stream of pageCount pages.
-std::vector<int> PagesToPrint(const TReportSetup& setup, int pageCount);
+// The pages (counted from 1) that a sound set-up prints from a stream of page_count pages.
+std::vector<int> PagesToPrint(const TReportSetup& setup, int page_count);
 
 // Progress of generation and printing, shown by the status window.
 class TReportProgress {
@@ -76,8 +76,8 @@ class TReportPages {
   virtual int PageCount() const = 0;
   // The full paper size in inches; every page of a job has the same size.
   virtual QSizeF PageSizeInches() const = 0;
-  // Draws page pageIndex (counted from 0) scaled into target, in the painter's coordinates.
-  virtual void RenderPage(QPainter& painter, int pageIndex, const QRectF& target) const = 0;
+  // Draws page page_index (counted from 0) scaled into target, in the painter's coordinates.
+  virtual void RenderPage(QPainter& painter, int page_index, const QRectF& target) const = 0;
 };
 
 // What the preview window asks of the job that shows it.
@@ -96,14 +96,14 @@ class TPreviewJob : public TReportPages {
 class TReportWindows {
  public:
   virtual ~TReportWindows() = default;
-  // Shows the set-up window modally; false when it was closed with Cancel. fromPreview is set
-  // when the window is shown over finished pages (pageCount of them).
+  // Shows the set-up window modally; false when it was closed with Cancel. from_preview is set
+  // when the window is shown over finished pages (page_count of them).
   virtual bool RunSetup(TReportSetup& setup, const TReportPermissions& permissions,
-                        bool fromPreview, int pageCount) = 0;
-  // Opens the status window, captioned statusTitle, without waiting; closed when destroyed.
-  virtual std::unique_ptr<TReportProgress> OpenStatus(const QString& statusTitle) = 0;
-  // Shows the preview window modally, captioned previewTitle.
-  virtual void RunPreview(const QString& previewTitle, TPreviewJob& job) = 0;
+                        bool from_preview, int page_count) = 0;
+  // Opens the status window, captioned status_title, without waiting; closed when destroyed.
+  virtual std::unique_ptr<TReportProgress> OpenStatus(const QString& status_title) = 0;
+  // Shows the preview window modally, captioned preview_title.
+  virtual void RunPreview(const QString& preview_title, TPreviewJob& job) = 0;
 };
 
 }  // namespace zudira

@@ -37,11 +37,11 @@ double Margin(double unprintable) {
 // A set-up's copies, collate, duplex and printer become the system's own for the next job;
 // a copies count below 1 is no count and leaves the one before.
 void KeepChoices(TReportSetup& settings, const TReportSetup& chosen) {
-  settings.printerName = chosen.printerName;
+  settings.printer_name = chosen.printer_name;
   if (chosen.copies > 0) settings.copies = chosen.copies;
   settings.collate = chosen.collate;
   settings.duplex = chosen.duplex;
-  settings.pageLayout = chosen.pageLayout;
+  settings.page_layout = chosen.page_layout;
 }
 
 // The pages of a finished job as the preview window shows and prints them.
@@ -55,8 +55,8 @@ class TStreamPreviewJob : public TPreviewJob {
 
   int PageCount() const override { return stream_.PageCount(); }
   QSizeF PageSizeInches() const override { return stream_.PageSizeInches(); }
-  void RenderPage(QPainter& painter, int pageIndex, const QRectF& target) const override {
-    stream_.RenderPage(painter, pageIndex, target);
+  void RenderPage(QPainter& painter, int page_index, const QRectF& target) const override {
+    stream_.RenderPage(painter, page_index, target);
   }
 
   void PrintNow() override {
@@ -68,8 +68,8 @@ class TStreamPreviewJob : public TPreviewJob {
   void PrinterOptionsThenPrint() override {
     TReportSetup chosen = setup_;
     chosen.range = TPrintRange::kAll;
-    chosen.fromPage = 1;
-    chosen.toPage = PageCount();
+    chosen.from_page = 1;
+    chosen.to_page = PageCount();
     chosen.selection = QStringLiteral("1-%1").arg(PageCount());
     TReportWindows* windows = system_.Windows();
     if (system_.Permissions().setup && windows != nullptr) {
@@ -79,8 +79,8 @@ class TStreamPreviewJob : public TPreviewJob {
       setup_.copies = chosen.copies;
       setup_.collate = chosen.collate;
       setup_.duplex = chosen.duplex;
-      setup_.printerName = chosen.printerName;
-      setup_.pageLayout = chosen.pageLayout;
+      setup_.printer_name = chosen.printer_name;
+      setup_.page_layout = chosen.page_layout;
     }
     Print(chosen);
   }
@@ -115,7 +115,7 @@ TPageMargins ComputePageMargins(const TBaseReport& report) {
 }
 
 TReportSystem::TReportSystem() : clock_([] { return QDateTime::currentDateTime(); }) {
-  permissions_.destFile = false;
+  permissions_.dest_file = false;
 }
 
 TReportSystem::~TReportSystem() = default;
@@ -123,28 +123,28 @@ TReportSystem::~TReportSystem() = default;
 QString TReportSystem::CurrentPrinter() const {
   const QStringList names = QPrinterInfo::availablePrinterNames();
   if (names.isEmpty()) return {};
-  if (names.contains(settings_.printerName)) return settings_.printerName;
-  const QString byDefault = QPrinterInfo::defaultPrinterName();
-  return names.contains(byDefault) ? byDefault : names.front();
+  if (names.contains(settings_.printer_name)) return settings_.printer_name;
+  const QString by_default = QPrinterInfo::defaultPrinterName();
+  return names.contains(by_default) ? by_default : names.front();
 }
 
-TPaper TReportSystem::PaperOf(const QString& printerName,
-                              const std::optional<QPageLayout>& chosenLayout) {
+TPaper TReportSystem::PaperOf(const QString& printer_name,
+                              const std::optional<QPageLayout>& chosen_layout) {
   TPaper paper;
   const QPrinterInfo info =
-      printerName.isEmpty() ? QPrinterInfo() : QPrinterInfo::printerInfo(printerName);
+      printer_name.isEmpty() ? QPrinterInfo() : QPrinterInfo::printerInfo(printer_name);
   if (info.isNull()) {
     // Letter where the locale measures in inches, A4 elsewhere.
     const bool letter = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
-    paper.pageInches = QPageSize(letter ? QPageSize::Letter : QPageSize::A4).size(QPageSize::Inch);
+    paper.page_inches = QPageSize(letter ? QPageSize::Letter : QPageSize::A4).size(QPageSize::Inch);
     paper.dpi = kPdfDpi;
     return paper;
   }
   QPrinter printer(info, QPrinter::HighResolution);
-  if (chosenLayout) printer.setPageLayout(*chosenLayout);
+  if (chosen_layout) printer.setPageLayout(*chosen_layout);
   QPageLayout layout = printer.pageLayout();
   layout.setUnits(QPageLayout::Inch);
-  paper.pageInches = layout.fullRect(QPageLayout::Inch).size();
+  paper.page_inches = layout.fullRect(QPageLayout::Inch).size();
   paper.unprintable = layout.minimumMargins();
   paper.dpi = printer.resolution();
   return paper;
@@ -197,14 +197,14 @@ TReportOutcome TReportSystem::RunReport(const QString& title, const TReportRouti
   struct TOwnerReset {
     QObject*& owner;
     ~TOwnerReset() { owner = nullptr; }
-  } ownerReset{owner_};
+  } owner_reset{owner_};
 
   TReportSetup setup = settings_;
-  setup.printerName = CurrentPrinter();
+  setup.printer_name = CurrentPrinter();
   setup.destination = DefaultDestination();
   setup.range = TPrintRange::kAll;
-  setup.fromPage = 1;
-  setup.toPage = 9999;
+  setup.from_page = 1;
+  setup.to_page = 9999;
   setup.selection.clear();
   if (windows_ != nullptr) {
     if (!windows_->RunSetup(setup, permissions_, false, 0)) return TReportOutcome::kCancelled;
@@ -215,7 +215,7 @@ TReportOutcome TReportSystem::RunReport(const QString& title, const TReportRouti
   std::unique_ptr<TReportProgress> status;
   if (windows_ != nullptr) status = windows_->OpenStatus(status_title_);
   const std::unique_ptr<TPageStream> stream =
-      Generate(routine, PaperOf(setup.printerName, setup.pageLayout), status.get());
+      Generate(routine, PaperOf(setup.printer_name, setup.page_layout), status.get());
   if (stream == nullptr) return TReportOutcome::kCancelled;
 
   switch (setup.destination) {
@@ -224,7 +224,7 @@ TReportOutcome TReportSystem::RunReport(const QString& title, const TReportRouti
                                                        : TReportOutcome::kCancelled;
     case TReportDestination::kFile:
       status.reset();
-      SavePdf(*stream, setup.fileName, title);
+      SavePdf(*stream, setup.file_name, title);
       return TReportOutcome::kPrinted;
     case TReportDestination::kPreview:
       break;
@@ -238,15 +238,15 @@ TReportOutcome TReportSystem::RunReport(const QString& title, const TReportRouti
 
 bool TReportSystem::PrintStream(const TPageStream& stream, const TReportSetup& setup,
                                 TReportProgress* progress) const {
-  if (setup.printerName.isEmpty()) Fail(QStringLiteral("No printers installed!"));
-  const QPrinterInfo info = QPrinterInfo::printerInfo(setup.printerName);
+  if (setup.printer_name.isEmpty()) Fail(QStringLiteral("No printers installed!"));
+  const QPrinterInfo info = QPrinterInfo::printerInfo(setup.printer_name);
   if (info.isNull())
-    Fail(QStringLiteral("The printer \"%1\" is no longer available.").arg(setup.printerName));
+    Fail(QStringLiteral("The printer \"%1\" is no longer available.").arg(setup.printer_name));
   const std::vector<int> pages = PagesToPrint(setup, stream.PageCount());
   if (pages.empty()) Fail(QStringLiteral("There is no page to print."));
 
   QPrinter printer(info, QPrinter::HighResolution);
-  if (setup.pageLayout) printer.setPageLayout(*setup.pageLayout);
+  if (setup.page_layout) printer.setPageLayout(*setup.page_layout);
   printer.setFullPage(true);
   printer.setDocName(preview_title_);
   if (setup.copies > 0) printer.setCopyCount(setup.copies);
@@ -254,12 +254,12 @@ bool TReportSystem::PrintStream(const TPageStream& stream, const TReportSetup& s
   printer.setDuplex(setup.duplex ? QPrinter::DuplexAuto : QPrinter::DuplexNone);
   const auto failed = [&] {
     return QStringLiteral("The printer \"%1\" failed while printing \"%2\".")
-        .arg(setup.printerName, preview_title_);
+        .arg(setup.printer_name, preview_title_);
   };
 
   QPainter painter;
   if (!painter.begin(&printer)) Fail(failed());
-  const QRectF paperRect = printer.pageLayout().fullRectPixels(printer.resolution());
+  const QRectF paper_rect = printer.pageLayout().fullRectPixels(printer.resolution());
   bool first = true;
   for (int page : pages) {
     if (!first && !printer.newPage()) {
@@ -276,7 +276,7 @@ bool TReportSystem::PrintStream(const TPageStream& stream, const TReportSetup& s
         return false;
       }
     }
-    stream.RenderPage(painter, page - 1, paperRect);
+    stream.RenderPage(painter, page - 1, paper_rect);
   }
   const bool ended = painter.end();
   if (!ended || printer.printerState() == QPrinter::Error) Fail(failed());
@@ -309,11 +309,11 @@ void TReportSystem::SavePdf(const TPageStream& stream, const QString& path, cons
       file.cancelWriting();
       failed(QStringLiteral("the PDF writer could not start."));
     }
-    const QRectF paperRect(0, 0, stream.PageSizeInches().width() * kPdfDpi,
-                           stream.PageSizeInches().height() * kPdfDpi);
+    const QRectF paper_rect(0, 0, stream.PageSizeInches().width() * kPdfDpi,
+                            stream.PageSizeInches().height() * kPdfDpi);
     for (int i = 0; i < std::max(1, stream.PageCount()); ++i) {
       if (i > 0) writer.newPage();
-      stream.RenderPage(painter, i, paperRect);
+      stream.RenderPage(painter, i, paper_rect);
     }
     painter.end();
   }

@@ -85,8 +85,8 @@ class TReportSystem {
 
   // The paper of a printer (its page, unprintable edges and resolution), or, with no such
   // printer, the locale's default paper at 1200 dpi with no unprintable edges.
-  static TPaper PaperOf(const QString& printerName,
-                        const std::optional<QPageLayout>& chosenLayout = std::nullopt);
+  static TPaper PaperOf(const QString& printer_name,
+                        const std::optional<QPageLayout>& chosen_layout = std::nullopt);
   // The printer of the system's settings when it still exists, else the default printer,
   // else the first one; empty when none is installed.
   QString CurrentPrinter() const;

@@ -14,19 +14,19 @@ constexpr double kMetersPerInch = 0.0254;
 constexpr double kDefaultTabStep = 0.5;
 }  // namespace
 
-TStreamReport::TStreamReport(const TPaper& paper, TReportProgress* progress, QString statusText)
+TStreamReport::TStreamReport(const TPaper& paper, TReportProgress* progress, QString status_text)
     : paper_(paper),
       progress_(progress),
-      status_text_(std::move(statusText)),
-      stream_(std::make_unique<TPageStream>(paper.pageInches)),
+      status_text_(std::move(status_text)),
+      stream_(std::make_unique<TPageStream>(paper.page_inches)),
       metrics_device_(1, 1, QImage::Format_Mono),
       section_left_(paper.unprintable.left()),
-      section_right_(paper.pageInches.width() - paper.unprintable.right()),
+      section_right_(paper.page_inches.width() - paper.unprintable.right()),
       section_top_(paper.unprintable.top()),
-      section_bottom_(paper.pageInches.height() - paper.unprintable.bottom()) {
-  const int dotsPerMeter = static_cast<int>(std::lround(paper.dpi / kMetersPerInch));
-  metrics_device_.setDotsPerMeterX(dotsPerMeter);
-  metrics_device_.setDotsPerMeterY(dotsPerMeter);
+      section_bottom_(paper.page_inches.height() - paper.unprintable.bottom()) {
+  const int dots_per_meter = static_cast<int>(std::lround(paper.dpi / kMetersPerInch));
+  metrics_device_.setDotsPerMeterX(dots_per_meter);
+  metrics_device_.setDotsPerMeterY(dots_per_meter);
   font_index_ = stream_->FontIndex(font_);
   stream_->AddPage();
   Home();
@@ -48,7 +48,7 @@ const TStreamReport::TMetrics& TStreamReport::Metrics() const {
 }
 
 double TStreamReport::LineHeight() const {
-  return Metrics().lineHeight;
+  return Metrics().line_height;
 }
 
 double TStreamReport::TextWidth(const QString& text) const {
@@ -143,7 +143,7 @@ void TStreamReport::PrintLn(const QString& text) {
 
 void TStreamReport::NewLine() {
   CheckCancel();
-  y_ += Metrics().lineHeight;
+  y_ += Metrics().line_height;
   x_ = section_left_;
   next_tab_ = 0;
 }
@@ -152,7 +152,7 @@ int TStreamReport::LinesLeft() const {
   const double room = section_bottom_ - y_;
   if (room <= 0) return 0;
   // A hair of tolerance, so a line that ends exactly at the section bottom still counts.
-  return static_cast<int>(std::floor(room / Metrics().lineHeight + 1e-9));
+  return static_cast<int>(std::floor(room / Metrics().line_height + 1e-9));
 }
 
 void TStreamReport::NewPage() {
@@ -186,7 +186,7 @@ void TStreamReport::PrintTab(const QString& text) {
   const double left = column.left;
   const double right = column.left + column.width;
   const double top = y_;
-  const double bottom = y_ + Metrics().lineHeight;
+  const double bottom = y_ + Metrics().line_height;
   auto add = [this](TStreamItem::TKind kind, double x1, double y1, double x2, double y2,
                     int shade = 0) {
     TStreamItem item;

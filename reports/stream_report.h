@@ -21,7 +21,7 @@ class TReportProgress;
 // The paper a job is laid out for: its full size and unprintable edges in inches, and the
 // resolution of the device that will print it.
 struct TPaper {
-  QSizeF pageInches{8.5, 11};
+  QSizeF page_inches{8.5, 11};
   QMarginsF unprintable;
   double dpi = 1200;
 };
@@ -31,10 +31,10 @@ struct TReportCancelled {};
 
 class TStreamReport : public TBaseReport {
  public:
-  // progress, when given, hears "Generating page N" (statusText with %p replaced) on every
+  // progress, when given, hears "Generating page N" (status_text with %p replaced) on every
   // page and is asked about Cancel before every drawing operation.
   explicit TStreamReport(const TPaper& paper, TReportProgress* progress = nullptr,
-                         QString statusText = QStringLiteral("Generating page %p"));
+                         QString status_text = QStringLiteral("Generating page %p"));
   ~TStreamReport() override;
 
   const TPageStream& Stream() const { return *stream_; }
@@ -44,8 +44,8 @@ class TStreamReport : public TBaseReport {
   double CursorY() const { return y_; }
   double LineHeight() const;
 
-  double PageWidth() const override { return paper_.pageInches.width(); }
-  double PageHeight() const override { return paper_.pageInches.height(); }
+  double PageWidth() const override { return paper_.page_inches.width(); }
+  double PageHeight() const override { return paper_.page_inches.height(); }
   double UnprintableLeft() const override { return paper_.unprintable.left(); }
   double UnprintableRight() const override { return paper_.unprintable.right(); }
   double UnprintableTop() const override { return paper_.unprintable.top(); }
@@ -94,7 +94,7 @@ class TStreamReport : public TBaseReport {
     QFontMetricsF fm;
     double ascent;
     double descent;
-    double lineHeight;
+    double line_height;
   };
 
   void SetStyle(bool bold, bool underline);

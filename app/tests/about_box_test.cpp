@@ -48,10 +48,10 @@ TEST_F(MemoryLines, GroupedByThousands) {
 
 TEST_F(MemoryLines, SystemInformationInOrder) {
   SystemFacts facts;
-  facts.totalMemoryKB = 16318412;
-  facts.freeMemoryKB = 999;
+  facts.total_memory_kb = 16318412;
+  facts.free_memory_kb = 999;
   facts.processor = "AMD EPYC 7B13 64-Core Processor";
-  facts.operatingSystem = "Debian GNU/Linux 12 (bookworm), kernel 6.1.0-18-amd64";
+  facts.operating_system = "Debian GNU/Linux 12 (bookworm), kernel 6.1.0-18-amd64";
   facts.company = "(Unknown)";
   facts.owner = "Ada Lovelace";
   const QStringList six = {
@@ -62,7 +62,7 @@ TEST_F(MemoryLines, SystemInformationInOrder) {
   };
   EXPECT_EQ(SystemInfoLines(facts), six);
 
-  facts.freeResourcesPercent = 57;
+  facts.free_resources_percent = 57;
   const QStringList seven = SystemInfoLines(facts);
   ASSERT_EQ(seven.size(), 7);
   EXPECT_EQ(seven[2], "Free Resources: \t\t57%");
@@ -70,8 +70,8 @@ TEST_F(MemoryLines, SystemInformationInOrder) {
 
   // This machine: no free-resources figure, memory known.
   const SystemFacts here = GatherSystemFacts();
-  EXPECT_FALSE(here.freeResourcesPercent.has_value());
-  EXPECT_TRUE(here.totalMemoryKB.has_value());
+  EXPECT_FALSE(here.free_resources_percent.has_value());
+  EXPECT_TRUE(here.total_memory_kb.has_value());
   EXPECT_EQ(SystemInfoLines(here).size(), 6);
 }
 
@@ -170,12 +170,12 @@ TEST_F(AboutBox, AltXPressesOkAndEscapeCancels) {
 }
 
 TEST_F(AboutBox, MinimisingMinimisesTheApplication) {
-  QWidget mainWindow;
-  mainWindow.show();
+  QWidget main_window;
+  main_window.show();
   TAboutBox2 box;
   box.show();
   box.setWindowState(Qt::WindowMinimized);
-  EXPECT_TRUE(mainWindow.isMinimized());
+  EXPECT_TRUE(main_window.isMinimized());
 }
 
 }  // namespace

@@ -243,10 +243,10 @@ TEST_F(MainWindowTest, SettingsThatCannotBeSavedAreReportedOnceAtExit) {
 }
 
 TEST_F(MainWindowTest, PrintCalculatesThenRunsTheAnswerReport) {
-  for (bool acceptSetup : {true, false}) {
+  for (bool accept_setup : {true, false}) {
     TDuzDataRP module;
     TRecordingWindows windows;
-    windows.acceptSetup = acceptSetup;
+    windows.accept_setup = accept_setup;
     module.RepSys().SetWindows(&windows);
     auto w = MakeWindow();
     ScopedBoxScript boxes;
@@ -255,10 +255,9 @@ TEST_F(MainWindowTest, PrintCalculatesThenRunsTheAnswerReport) {
     EXPECT_TRUE(boxes.Shown().empty());
     EXPECT_EQ(Field(*w, "Answer")->Text(), "0.0000000");  // calculated before printing
     EXPECT_EQ(windows.setups, 1);
-    EXPECT_EQ(windows.previewTitles,
-              acceptSetup ? QStringList{"PDF Details"} : QStringList{});
-    if (acceptSetup) {
-      EXPECT_EQ(windows.previewPages, 1);
+    EXPECT_EQ(windows.preview_titles, accept_setup ? QStringList{"PDF Details"} : QStringList{});
+    if (accept_setup) {
+      EXPECT_EQ(windows.preview_pages, 1);
     }
   }
 }

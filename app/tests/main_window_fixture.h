@@ -37,7 +37,7 @@ class MainWindowTest : public ::testing::Test {
     // a test that expects boxes installs its own ScopedBoxScript over this one.
     previous_script_ = InstallBoxScript([](const ShownBox& box) {
       ADD_FAILURE() << "unexpected box: " << box.text.toStdString();
-      return BoxAnswer{true, box.initialText};
+      return BoxAnswer{true, box.initial_text};
     });
   }
 

@@ -109,21 +109,21 @@ TEST_F(MainWindowTest, ControlsCarryTheirHelpContextsHintsAndToolbarPlaces) {
   EXPECT_EQ(ClockText(QLocale(QLocale::English, QLocale::UnitedStates), morning),
             "Tue 08 Dec 2026 5:01 AM");
 
-  const QString fixHint =
+  const QString fix_hint =
       "When doing an Inverse Normal with A and B,\none of these must be fixed as\n"
       "we can only solve for one unknown.";
   for (const char* name : {"FixType", "FixA", "FixB"})
-    EXPECT_EQ(w->findChild<QWidget*>(name)->toolTip(), fixHint) << name;
+    EXPECT_EQ(w->findChild<QWidget*>(name)->toolTip(), fix_hint) << name;
   EXPECT_EQ(w->minimumSize(), w->maximumSize());
 
   // The pointer resting on Fix B shows the balloon (the Enhanced hint state); the picture of
   // the window with it goes to ZUDIRA_SHOT_DIR when that is set.
   ChooseKind(*w, dkInverseNormal);
   ChooseRange(*w, rtInsideOO);
-  QWidget* fixB = Get<QWidget>(*w, "FixB");
+  QWidget* fix_b = Get<QWidget>(*w, "FixB");
   const QPoint local(20, 9);
-  QHelpEvent rest(QEvent::ToolTip, local, fixB->mapToGlobal(local));
-  QApplication::sendEvent(fixB, &rest);
+  QHelpEvent rest(QEvent::ToolTip, local, fix_b->mapToGlobal(local));
+  QApplication::sendEvent(fix_b, &rest);
   QWidget* balloon = ShownBalloon();
   ASSERT_NE(balloon, nullptr);
   const QString shots = qEnvironmentVariable("ZUDIRA_SHOT_DIR");
@@ -435,7 +435,7 @@ TEST_F(MainWindowTest, RangeLabelsSelectTheirRangeAndReselectingChangesNothing) 
 // field lies over a range label or is cut short.
 TEST_F(MainWindowTest, EveryLabelTakesTheClicksAndHintsAtItsPlace) {
   auto w = MakeWindow();
-  const QString rangeHint = Get<QWidget>(*w, "PDFRange")->toolTip();
+  const QString range_hint = Get<QWidget>(*w, "PDFRange")->toolTip();
   const char* captions[] = {"MeanLabel", "PLabel",      "SigmaLabel", "NLabel",
                             "LabelA",    "LabelB",      "ResultLabel"};
   for (DistributionKind kind : {dkNormal, dkBinomial, dkStudentT, dkF, dkInverseF}) {
@@ -445,7 +445,7 @@ TEST_F(MainWindowTest, EveryLabelTakesTheClicksAndHintsAtItsPlace) {
       auto* label = Get<TDuzMathLabel>(*w, QString("RangeLabel%1").arg(r).toLatin1().constData());
       const QPoint at = label->mapTo(w.get(), label->rect().center());
       EXPECT_EQ(w->childAt(at), label);
-      EXPECT_EQ(w->childAt(at)->toolTip(), rangeHint);
+      EXPECT_EQ(w->childAt(at)->toolTip(), range_hint);
       QTest::mouseClick(w->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
       EXPECT_EQ(w->Range(), static_cast<RangeType>(r));
       for (const char* name : captions) {

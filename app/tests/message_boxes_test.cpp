@@ -18,7 +18,7 @@ struct AskCase {
   const char* typed;
   bool result;
   int value;
-  const char* shownLine;
+  const char* shown_line;
 };
 
 TEST(AskIntegerTest, ReadsTheLineAsTheBoxWasClosed) {
@@ -42,7 +42,7 @@ TEST(AskIntegerTest, ReadsTheLineAsTheBoxWasClosed) {
     EXPECT_EQ(script.Shown()[0].kind, BoxKind::bkAskInteger);
     EXPECT_EQ(script.Shown()[0].caption, "Lists");
     EXPECT_EQ(script.Shown()[0].text, "Enter N");
-    EXPECT_EQ(script.Shown()[0].initialText, c.shownLine);
+    EXPECT_EQ(script.Shown()[0].initial_text, c.shown_line);
   }
 }
 
@@ -79,42 +79,42 @@ TEST(MessageBoxesTest, NestedScriptsRestoreTheOuterOne) {
 // The real box: modal, centred, arrow cursor while shown, previous cursor back afterwards.
 TEST(MessageBoxesTest, RealConfirmBoxAnswersNoAndRestoresTheCursor) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  Qt::CursorShape shapeWhileShown = Qt::BlankCursor;
-  QString seenName;
-  bool seenModal = false;
+  Qt::CursorShape shape_while_shown = Qt::BlankCursor;
+  QString seen_name;
+  bool seen_modal = false;
   ModalProbe probe([&](QDialog& dialog) {
     auto* box = qobject_cast<QMessageBox*>(&dialog);
     ASSERT_NE(box, nullptr);
-    seenName = box->objectName();
-    seenModal = box->isModal();
-    shapeWhileShown = QApplication::overrideCursor()->shape();
+    seen_name = box->objectName();
+    seen_modal = box->isModal();
+    shape_while_shown = QApplication::overrideCursor()->shape();
     box->button(QMessageBox::No)->click();
   });
   EXPECT_FALSE(ConfirmMsg("Set Preferences to Conservative Defaults?"));
-  EXPECT_EQ(seenName, "ConfirmMsg");
-  EXPECT_TRUE(seenModal);
-  EXPECT_EQ(shapeWhileShown, Qt::ArrowCursor);
+  EXPECT_EQ(seen_name, "ConfirmMsg");
+  EXPECT_TRUE(seen_modal);
+  EXPECT_EQ(shape_while_shown, Qt::ArrowCursor);
   ASSERT_NE(QApplication::overrideCursor(), nullptr);
   EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
   QApplication::restoreOverrideCursor();
 }
 
 TEST(MessageBoxesTest, RealInputBoxStartsEmptyForZeroAndReadsTheTypedLine) {
-  QString shownLine = "not seen";
+  QString shown_line = "not seen";
   QString caption;
   ModalProbe probe([&](QDialog& dialog) {
     auto* box = qobject_cast<QInputDialog*>(&dialog);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->objectName(), "AskInteger");
     caption = box->windowTitle();
-    shownLine = box->textValue();
+    shown_line = box->textValue();
     box->setTextValue("25");
     box->accept();
   });
   int value = 0;
   EXPECT_TRUE(AskInteger("Binomial Coefficients", "Enter N (0 to 1547)", value));
   EXPECT_EQ(caption, "Binomial Coefficients");
-  EXPECT_EQ(shownLine, "");
+  EXPECT_EQ(shown_line, "");
   EXPECT_EQ(value, 25);
 }
 

@@ -33,21 +33,21 @@ TEST(PlatformInfo, MemInfoReadsTotalAndAvailable) {
   const PhysicalMemory modern = ParseMemInfo(
       "MemTotal:       16318412 kB\nMemFree:          811232 kB\n"
       "MemAvailable:   10123456 kB\nBuffers:          123 kB\n");
-  EXPECT_EQ(modern.totalKB, 16318412);
-  EXPECT_EQ(modern.availableKB, 10123456);
+  EXPECT_EQ(modern.total_kb, 16318412);
+  EXPECT_EQ(modern.available_kb, 10123456);
 
   // Kernels before 3.14 have no MemAvailable line: the free memory stands in.
   const PhysicalMemory old = ParseMemInfo("MemTotal: 999 kB\nMemFree: 1000 kB\n");
-  EXPECT_EQ(old.totalKB, 999);
-  EXPECT_EQ(old.availableKB, 1000);
+  EXPECT_EQ(old.total_kb, 999);
+  EXPECT_EQ(old.available_kb, 1000);
 
   const PhysicalMemory none = ParseMemInfo("garbage\nSwapTotal: 5 kB\n");
-  EXPECT_FALSE(none.totalKB.has_value());
-  EXPECT_FALSE(none.availableKB.has_value());
+  EXPECT_FALSE(none.total_kb.has_value());
+  EXPECT_FALSE(none.available_kb.has_value());
 
   const PhysicalMemory real = ReadPhysicalMemory();
-  ASSERT_TRUE(real.totalKB.has_value());
-  EXPECT_GT(*real.totalKB, 0);
+  ASSERT_TRUE(real.total_kb.has_value());
+  EXPECT_GT(*real.total_kb, 0);
 }
 
 TEST(PlatformInfo, ProcessorNameTable) {
@@ -97,7 +97,7 @@ TEST(PlatformInfo, ProcessorModelAndOperatingSystemFromTheirFiles) {
   EXPECT_NE(CpuModelName(), "Intel Pentium");
 
   const struct {
-    const char* osRelease;
+    const char* os_release;
     const char* name;
   } systems[] = {
       {"PRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\nNAME=\"Debian GNU/Linux\"\n",
@@ -107,7 +107,7 @@ TEST(PlatformInfo, ProcessorModelAndOperatingSystemFromTheirFiles) {
       {"garbage\n", ""},
   };
   for (const auto& c : systems)
-    EXPECT_EQ(PrettyNameFromOsRelease(QString::fromLatin1(c.osRelease)),
+    EXPECT_EQ(PrettyNameFromOsRelease(QString::fromLatin1(c.os_release)),
               QString::fromLatin1(c.name));
   EXPECT_TRUE(OperatingSystemText().contains(", kernel "));
 }
@@ -127,7 +127,7 @@ TEST(PlatformInfo, LockKeysAreUnknownOffscreen) {
   // The tests run on the offscreen platform, which has no keyboard lights.
   const LockKeyState keys = ReadLockKeys();
   EXPECT_FALSE(keys.known);
-  EXPECT_FALSE(keys.capsLock || keys.numLock || keys.scrollLock);
+  EXPECT_FALSE(keys.caps_lock || keys.num_lock || keys.scroll_lock);
 }
 
 }  // namespace

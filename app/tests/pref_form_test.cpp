@@ -194,9 +194,9 @@ TEST(ColourBoxTest, ListsStandardSystemAndCustomColoursWithNames) {
 TEST(ColourBoxTest, CustomEntryOpensTheFullColourDialog) {
   TColourBox box;
   box.SetColour(0x800000);
-  const int customEntry = box.count() - 1;
+  const int custom_entry = box.count() - 1;
   // Picks #123456 in the dialog, then closes it with OK or Cancel.
-  auto pickThroughDialog = [&](bool accept) {
+  auto pick_through_dialog = [&](bool accept) {
     ModalProbe probe([accept](QDialog& dialog) {
       auto* colours = qobject_cast<QColorDialog*>(&dialog);
       ASSERT_NE(colours, nullptr);
@@ -207,15 +207,15 @@ TEST(ColourBoxTest, CustomEntryOpensTheFullColourDialog) {
       else
         colours->reject();
     });
-    box.setCurrentIndex(customEntry);
-    emit box.activated(customEntry);
+    box.setCurrentIndex(custom_entry);
+    emit box.activated(custom_entry);
     EXPECT_EQ(probe.Seen(), 1);
   };
-  pickThroughDialog(false);
+  pick_through_dialog(false);
   EXPECT_EQ(box.Colour(), 0x800000u);
   EXPECT_EQ(box.currentText(), "Navy");
 
-  pickThroughDialog(true);
+  pick_through_dialog(true);
   EXPECT_EQ(box.Colour(), 0x563412u);  // 0x00BBGGRR
   EXPECT_EQ(box.currentText(), "#123456");
 }

@@ -25,28 +25,28 @@ class FakePreviewJob : public TPreviewJob {
   int PageCount() const override { return pages_; }
   QSizeF PageSizeInches() const override { return inches_; }
   // Draws the page number and a frame half an inch in, so grabs show where the page is.
-  void RenderPage(QPainter& painter, int pageIndex, const QRectF& target) const override {
-    rendered.push_back(pageIndex);
+  void RenderPage(QPainter& painter, int page_index, const QRectF& target) const override {
+    rendered.push_back(page_index);
     const double inch = target.width() / inches_.width();
     painter.setPen(QPen(Qt::black, 0));
     painter.drawRect(target.adjusted(inch / 2, inch / 2, -inch / 2, -inch / 2));
     QFont font("Arial");
     font.setPixelSize(std::max(1, static_cast<int>(inch / 3)));
     painter.setFont(font);
-    painter.drawText(target, Qt::AlignCenter, QStringLiteral("Page %1").arg(pageIndex + 1));
+    painter.drawText(target, Qt::AlignCenter, QStringLiteral("Page %1").arg(page_index + 1));
   }
   void PrintNow() override { ++printed; }
-  void PrinterOptionsThenPrint() override { ++optionsPrinted; }
+  void PrinterOptionsThenPrint() override { ++options_printed; }
   void SavePdf(const QString& path) override {
-    savedTo.push_back(path);
+    saved_to.push_back(path);
     if (path.startsWith("/nonexistent"))
       throw Exception(("Cannot write the PDF file " + path).toStdString());
   }
 
   mutable std::vector<int> rendered;
   int printed = 0;
-  int optionsPrinted = 0;
-  std::vector<QString> savedTo;
+  int options_printed = 0;
+  std::vector<QString> saved_to;
 
  private:
   int pages_;

@@ -141,9 +141,9 @@ TEST_F(RPPreviewForm, ZoomButtonsAndZoomEdit) {
 
   // The page width fills the view; the whole page fits it both ways.
   Click(form_, "SBZoomPageWidth");
-  const double pageWidth = 8.5 * view->PixelsPerInch() + 2 * TPreviewPageView::kGap;
-  EXPECT_LE(pageWidth, view->viewport()->width() + 1);
-  EXPECT_GE(pageWidth, view->viewport()->width() - 2);
+  const double page_width = 8.5 * view->PixelsPerInch() + 2 * TPreviewPageView::kGap;
+  EXPECT_LE(page_width, view->viewport()->width() + 1);
+  EXPECT_GE(page_width, view->viewport()->width() - 2);
   Click(form_, "SBZoomPage");
   QApplication::processEvents();  // the scroll bars hide once the layout runs
   EXPECT_LE(11 * view->PixelsPerInch() + 2 * TPreviewPageView::kGap,
@@ -151,7 +151,7 @@ TEST_F(RPPreviewForm, ZoomButtonsAndZoomEdit) {
   EXPECT_EQ(view->verticalScrollBar()->maximum(), 0);
 
   // Typed zooms: a new one is taken, the same one does nothing, and no number is refused.
-  auto* zoomEdit = Find<TDuzEdit3>(form_, "ZoomEdit");
+  auto* zoom_edit = Find<TDuzEdit3>(form_, "ZoomEdit");
   QSignalSpy zoomed(view, &TPreviewPageView::ZoomChanged);
   const struct {
     const char* typed;
@@ -160,14 +160,14 @@ TEST_F(RPPreviewForm, ZoomButtonsAndZoomEdit) {
   } typed[] = {{"250", 250, 1}, {"250.0", 250, 0}, {"0", 250, 0}, {"5000", kMaxZoom, 1}};
   for (const auto& t : typed) {
     zoomed.clear();
-    zoomEdit->setFocus();
-    zoomEdit->selectAll();
-    QTest::keyClicks(zoomEdit, t.typed);
-    QTest::keyClick(zoomEdit, Qt::Key_Return);
+    zoom_edit->setFocus();
+    zoom_edit->selectAll();
+    QTest::keyClicks(zoom_edit, t.typed);
+    QTest::keyClick(zoom_edit, Qt::Key_Return);
     EXPECT_EQ(view->Zoom(), t.zoom) << t.typed;
     EXPECT_EQ(zoomed.count(), t.signals_) << t.typed;
   }
-  EXPECT_EQ(zoomEdit->text(), "800.0");
+  EXPECT_EQ(zoom_edit->text(), "800.0");
 }
 
 TEST_F(RPPreviewForm, PagingDrawsTheCurrentPage) {
@@ -187,11 +187,11 @@ TEST_F(RPPreviewForm, PagingDrawsTheCurrentPage) {
     if (s.button != nullptr) {
       Click(form_, s.button);
     } else {
-      auto* pageEdit = Find<TDuzEdit3>(form_, "PageEdit");
-      pageEdit->setFocus();
-      pageEdit->selectAll();
-      QTest::keyClicks(pageEdit, s.typed);
-      QTest::keyClick(pageEdit, Qt::Key_Return);
+      auto* page_edit = Find<TDuzEdit3>(form_, "PageEdit");
+      page_edit->setFocus();
+      page_edit->selectAll();
+      QTest::keyClicks(page_edit, s.typed);
+      QTest::keyClick(page_edit, Qt::Key_Return);
     }
     EXPECT_EQ(Text("PageLabel"), s.label);
     EXPECT_EQ(Text("PageEdit"), QString(s.label).mid(5, 1));
@@ -209,20 +209,20 @@ TEST_F(RPPreviewForm, WindowTakesTheTableKeysBeforeItsFields) {
   QScrollBar* h = form_.PageView()->horizontalScrollBar();
   ASSERT_GT(v->maximum(), 0);
   ASSERT_GT(h->maximum(), 0);
-  auto* zoomEdit = Find<TDuzEdit3>(form_, "ZoomEdit");
-  zoomEdit->setFocus();
-  zoomEdit->setCursorPosition(2);
+  auto* zoom_edit = Find<TDuzEdit3>(form_, "ZoomEdit");
+  zoom_edit->setFocus();
+  zoom_edit->setCursorPosition(2);
   v->setValue(0);
   h->setValue(0);
-  QTest::keyClick(zoomEdit, Qt::Key_PageDown);
+  QTest::keyClick(zoom_edit, Qt::Key_PageDown);
   EXPECT_EQ(v->value(), std::min(v->maximum(), v->pageStep()));
-  QTest::keyClick(zoomEdit, Qt::Key_End);
+  QTest::keyClick(zoom_edit, Qt::Key_End);
   EXPECT_EQ(v->value(), v->maximum());
-  QTest::keyClick(zoomEdit, Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
+  QTest::keyClick(zoom_edit, Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(h->value(), std::min(h->maximum(), h->pageStep()));
   // Left without Ctrl stays with the field's caret.
-  QTest::keyClick(zoomEdit, Qt::Key_Left);
-  EXPECT_EQ(zoomEdit->cursorPosition(), 1);
+  QTest::keyClick(zoom_edit, Qt::Key_Left);
+  EXPECT_EQ(zoom_edit->cursorPosition(), 1);
   EXPECT_EQ(h->value(), std::min(h->maximum(), h->pageStep()));
   QTest::keyClick(form_.PageView(), Qt::Key_Home);
   EXPECT_EQ(v->value(), 0);
@@ -241,17 +241,17 @@ TEST_F(RPPreviewForm, EveryControlShowsAtAnyWidth) {
 }
 
 TEST_F(RPPreviewForm, MinimisingMinimisesTheApplication) {
-  QWidget mainWindow;
-  mainWindow.show();
+  QWidget main_window;
+  main_window.show();
   form_.setWindowState(Qt::WindowMinimized);
-  EXPECT_TRUE(mainWindow.isMinimized());
+  EXPECT_TRUE(main_window.isMinimized());
 }
 
 TEST_F(RPPreviewForm, ButtonsReachTheJob) {
   Click(form_, "SBPrint");
   Click(form_, "SBOpt");
   EXPECT_EQ(job_.printed, 1);
-  EXPECT_EQ(job_.optionsPrinted, 1);
+  EXPECT_EQ(job_.options_printed, 1);
   ScopedBoxScript boxes;
   form_.SavePdfTo("/tmp/a.pdf");
   EXPECT_TRUE(boxes.Shown().empty());
@@ -259,7 +259,7 @@ TEST_F(RPPreviewForm, ButtonsReachTheJob) {
   ASSERT_EQ(boxes.Shown().size(), 1u);
   EXPECT_EQ(boxes.Shown()[0].kind, BoxKind::bkError);
   EXPECT_EQ(boxes.Shown()[0].text, "Cannot write the PDF file /nonexistent/b.pdf");
-  EXPECT_EQ(job_.savedTo.size(), 2u);
+  EXPECT_EQ(job_.saved_to.size(), 2u);
 
   // The button's save dialog proposes the title in the documents folder.
   form_.setWindowTitle("Factorials for N = 20");
@@ -280,8 +280,8 @@ TEST_F(RPPreviewForm, ButtonsReachTheJob) {
   const QFileInfo documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
   EXPECT_EQ(QFileInfo(proposed).absolutePath(),
             documents.isDir() ? documents.absoluteFilePath() : QDir::homePath());
-  ASSERT_EQ(job_.savedTo.size(), 3u);
-  EXPECT_EQ(job_.savedTo.back(), target);
+  ASSERT_EQ(job_.saved_to.size(), 3u);
+  EXPECT_EQ(job_.saved_to.back(), target);
   auto* save = Find<QToolButton>(form_, "SBSavePDF");
   EXPECT_EQ(save->toolTip(), "Save as PDF");
   EXPECT_EQ(save->parent()->objectName(), "PreviewToolBar1");

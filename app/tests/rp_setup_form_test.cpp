@@ -23,18 +23,18 @@ const std::vector<TPrinterEntry> kTwoPrinters = {{"Office", "ipp://office"}, {"L
 TEST(RPSetupForm, TwoModesShowTheirGroupsAndFollowThePermissions) {
   const TReportPermissions program;  // the program's: everything but the file destination
   TReportPermissions none;
-  none.setup = none.copies = none.collate = none.duplex = none.printerSetup = false;
-  none.destPrinter = none.destPreview = false;
+  none.setup = none.copies = none.collate = none.duplex = none.printer_setup = false;
+  none.dest_printer = none.dest_preview = false;
   const struct {
     const char* name;
-    bool fromPreview;
+    bool from_preview;
     std::vector<TPrinterEntry> printers;
     TReportPermissions permissions;
     TReportDestination destination;
     const char* label;
-    bool printerOn, previewOn, fileOn;
+    bool printer_on, preview_on, file_on;
     const char* checked;  // the destination radio selected, "" for none
-    bool optionsOn;
+    bool options_on;
   } cases[] = {
       {"before, printers", false, kTwoPrinters, program, TReportDestination::kPreview,
        "Office on ipp://office", true, true, false, "DestPreview", true},
@@ -74,16 +74,16 @@ TEST(RPSetupForm, TwoModesShowTheirGroupsAndFollowThePermissions) {
     TReportSetup setup;
     setup.destination = c.destination;
     setup.copies = 2;
-    form.Prepare(setup, c.permissions, c.fromPreview, 7, c.printers);
+    form.Prepare(setup, c.permissions, c.from_preview, 7, c.printers);
     EXPECT_EQ(Find<QLabel>(form, "PrinterLabel")->text(), c.label);
-    EXPECT_EQ(Find<QGroupBox>(form, "DestGB")->isVisibleTo(&form), !c.fromPreview);
-    EXPECT_EQ(Find<QGroupBox>(form, "RangeGB")->isVisibleTo(&form), c.fromPreview);
+    EXPECT_EQ(Find<QGroupBox>(form, "DestGB")->isVisibleTo(&form), !c.from_preview);
+    EXPECT_EQ(Find<QGroupBox>(form, "RangeGB")->isVisibleTo(&form), c.from_preview);
     EXPECT_EQ(Find<TDuzEdit3>(form, "CopiesED")->text(), "2");
-    EXPECT_EQ(Find<TDuzEdit3>(form, "CopiesED")->isEnabled(), c.optionsOn);
-    EXPECT_EQ(Find<QCheckBox>(form, "CollateCK")->isEnabled(), c.optionsOn);
-    EXPECT_EQ(Find<QCheckBox>(form, "DuplexCK")->isEnabled(), c.optionsOn);
-    EXPECT_EQ(Find<QPushButton>(form, "SetupBB")->isEnabled(), c.optionsOn);
-    if (c.fromPreview) {
+    EXPECT_EQ(Find<TDuzEdit3>(form, "CopiesED")->isEnabled(), c.options_on);
+    EXPECT_EQ(Find<QCheckBox>(form, "CollateCK")->isEnabled(), c.options_on);
+    EXPECT_EQ(Find<QCheckBox>(form, "DuplexCK")->isEnabled(), c.options_on);
+    EXPECT_EQ(Find<QPushButton>(form, "SetupBB")->isEnabled(), c.options_on);
+    if (c.from_preview) {
       EXPECT_EQ(Find<TDuzEdit3>(form, "FromED")->text(), "1");
       EXPECT_EQ(Find<TDuzEdit3>(form, "ToED")->text(), "7");
       EXPECT_EQ(Find<TDuzEdit3>(form, "SelectionED")->text(), "1-7");
@@ -92,9 +92,9 @@ TEST(RPSetupForm, TwoModesShowTheirGroupsAndFollowThePermissions) {
       SaveShot(form, "setup_from_preview");
       continue;
     }
-    EXPECT_EQ(Find<QRadioButton>(form, "DestPrinter")->isEnabled(), c.printerOn);
-    EXPECT_EQ(Find<QRadioButton>(form, "DestPreview")->isEnabled(), c.previewOn);
-    EXPECT_EQ(Find<QRadioButton>(form, "DestFile")->isEnabled(), c.fileOn);
+    EXPECT_EQ(Find<QRadioButton>(form, "DestPrinter")->isEnabled(), c.printer_on);
+    EXPECT_EQ(Find<QRadioButton>(form, "DestPreview")->isEnabled(), c.preview_on);
+    EXPECT_EQ(Find<QRadioButton>(form, "DestFile")->isEnabled(), c.file_on);
     for (const char* radio : {"DestPrinter", "DestPreview", "DestFile"})
       EXPECT_EQ(Find<QRadioButton>(form, radio)->isChecked(), QString(radio) == c.checked) << radio;
     EXPECT_FALSE(Find<QLineEdit>(form, "FileNameED")->isEnabled());
@@ -110,8 +110,8 @@ TEST(RPSetupForm, OkTakesTheRangeOrSaysWhyItCannot) {
     const char* selection;
     const char* copies;
     bool accepted;
-    TPrintRange takenRange = TPrintRange::kAll;
-    int takenFrom = 0, takenTo = 0, takenCopies = 0;
+    TPrintRange taken_range = TPrintRange::kAll;
+    int taken_from = 0, taken_to = 0, taken_copies = 0;
   } cases[] = {
       {"RangeAll", "", "", "", "3", true, TPrintRange::kAll, 1, 9999, 3},
       {"RangePages", "2", "4", "", "1", true, TPrintRange::kPages, 2, 4, 1},
@@ -150,11 +150,11 @@ TEST(RPSetupForm, OkTakesTheRangeOrSaysWhyItCannot) {
       continue;
     }
     EXPECT_EQ(form.result(), QDialog::Accepted);
-    EXPECT_EQ(form.Setup().range, c.takenRange);
-    EXPECT_EQ(form.Setup().fromPage, c.takenFrom);
-    EXPECT_EQ(form.Setup().toPage, c.takenTo);
-    EXPECT_EQ(form.Setup().copies, c.takenCopies);
-    EXPECT_EQ(form.Setup().selection, c.takenRange == TPrintRange::kSelection ? c.selection : "");
+    EXPECT_EQ(form.Setup().range, c.taken_range);
+    EXPECT_EQ(form.Setup().from_page, c.taken_from);
+    EXPECT_EQ(form.Setup().to_page, c.taken_to);
+    EXPECT_EQ(form.Setup().copies, c.taken_copies);
+    EXPECT_EQ(form.Setup().selection, c.taken_range == TPrintRange::kSelection ? c.selection : "");
   }
 }
 
@@ -170,7 +170,7 @@ TEST(RPSetupForm, OkBeforeTheJobTakesDestinationAndOptions) {
   Find<QPushButton>(form, "OKBB")->click();
   EXPECT_EQ(form.result(), QDialog::Accepted);
   EXPECT_EQ(form.Setup().destination, TReportDestination::kPrinter);
-  EXPECT_EQ(form.Setup().printerName, "Office");
+  EXPECT_EQ(form.Setup().printer_name, "Office");
   EXPECT_TRUE(form.Setup().collate);
   EXPECT_TRUE(form.Setup().duplex);
   EXPECT_EQ(form.Setup().copies, 1);
@@ -179,10 +179,10 @@ TEST(RPSetupForm, OkBeforeTheJobTakesDestinationAndOptions) {
 TEST(RPSetupForm, SetupOpensThePrintersOwnDialog) {
   TDuzRPSetupForm form;
   form.Prepare(TReportSetup(), TReportPermissions(), false, 0, kTwoPrinters);
-  bool printDialog = false;
-  ModalProbe probe([&](QDialog& dialog) { printDialog = qobject_cast<QPrintDialog*>(&dialog); });
+  bool print_dialog = false;
+  ModalProbe probe([&](QDialog& dialog) { print_dialog = qobject_cast<QPrintDialog*>(&dialog); });
   Find<QPushButton>(form, "SetupBB")->click();
-  EXPECT_TRUE(printDialog);
+  EXPECT_TRUE(print_dialog);
   EXPECT_EQ(probe.Seen(), 1);
   EXPECT_EQ(Find<QLabel>(form, "PrinterLabel")->text(), "Office on ipp://office");
 }

@@ -33,7 +33,7 @@ TEST(ListCommand, AsksForNAndChecksTheRange) {
   const struct {
     bool accepted;
     const char* typed;
-    bool listShown;
+    bool list_shown;
     const char* caption;
     int rows;
     bool warned;
@@ -68,9 +68,9 @@ TEST(ListCommand, AsksForNAndChecksTheRange) {
     EXPECT_EQ(ask.kind, BoxKind::bkAskInteger);
     EXPECT_EQ(ask.caption, "Binomial Coefficients");
     EXPECT_EQ(ask.text, "Up to N = ");
-    EXPECT_EQ(ask.initialText, "");
-    EXPECT_EQ(probe.Seen(), c.listShown ? 1 : 0);
-    if (c.listShown) {
+    EXPECT_EQ(ask.initial_text, "");
+    EXPECT_EQ(probe.Seen(), c.list_shown ? 1 : 0);
+    if (c.list_shown) {
       EXPECT_EQ(caption, c.caption);
       EXPECT_EQ(rows, c.rows);
     }
@@ -99,41 +99,41 @@ TEST(ListCommand, CaptionsOfTheOtherKinds) {
     ScopedBoxScript boxes;
     boxes.Answer(true, "12");
     QString caption;
-    QString lastRow;
+    QString last_row;
     ModalProbe probe([&](QDialog& dialog) {
       caption = dialog.windowTitle();
-      lastRow = static_cast<TStatListForm&>(dialog).Rows().back();
+      last_row = static_cast<TStatListForm&>(dialog).Rows().back();
       EXPECT_EQ(static_cast<TStatListForm&>(dialog).Kind(), c.kind);
     });
     RunListCommand(c.kind);
     ASSERT_EQ(probe.Seen(), 1);
     EXPECT_EQ(boxes.Shown().front().caption, c.ask);
     EXPECT_EQ(caption, c.window);
-    EXPECT_EQ(lastRow, "12|479001600");  // 12! = 12!/0!
+    EXPECT_EQ(last_row, "12|479001600");  // 12! = 12!/0!
   }
 }
 
 TEST(ShowList, WaitWindowCoversTheBuildAndGoesAwayAfterAFailure) {
-  bool waitShownDuringBuild = false;
-  QString waitCaption;
-  QString waitHeading;
-  QColor headingColour;
+  bool wait_shown_during_build = false;
+  QString wait_caption;
+  QString wait_heading;
+  QColor heading_colour;
   const ListRowBuilder failing = [&](ListKind, int) -> std::vector<std::string> {
     for (QWidget* window : QApplication::topLevelWidgets())
       if (auto* wait = qobject_cast<TDuzWaitForm*>(window); wait && wait->isVisible()) {
-        waitShownDuringBuild = true;
-        waitCaption = wait->windowTitle();
-        waitHeading = wait->Heading()->text();
-        headingColour = wait->Heading()->palette().color(QPalette::WindowText);
+        wait_shown_during_build = true;
+        wait_caption = wait->windowTitle();
+        wait_heading = wait->Heading()->text();
+        heading_colour = wait->Heading()->palette().color(QPalette::WindowText);
       }
     throw std::runtime_error("Factorial Calculation cannot exceed 1547");
   };
   ModalProbe probe([](QDialog&) {});
   EXPECT_THROW(ShowList(ListKind::lkFactorials, 5, nullptr, failing), std::runtime_error);
-  EXPECT_TRUE(waitShownDuringBuild);
-  EXPECT_EQ(waitCaption, "Working....");
-  EXPECT_EQ(waitHeading, " Please Wait! ");
-  EXPECT_EQ(headingColour, ColourFromValue(Appearance().HeadingColour));
+  EXPECT_TRUE(wait_shown_during_build);
+  EXPECT_EQ(wait_caption, "Working....");
+  EXPECT_EQ(wait_heading, " Please Wait! ");
+  EXPECT_EQ(heading_colour, ColourFromValue(Appearance().HeadingColour));
   EXPECT_EQ(WaitWindowsAlive(), 0);
   EXPECT_EQ(probe.Seen(), 0);  // no list after a failed build
 
@@ -179,8 +179,8 @@ TEST(ListForm, ShowsTwoColumnsOnTheReadOnlyColour) {
   form.show();
   print->click();
   EXPECT_TRUE(boxes.Shown().empty());
-  EXPECT_EQ(windows.previewTitles, QStringList{"Permutations"});
-  EXPECT_EQ(windows.previewPages, 1);
+  EXPECT_EQ(windows.preview_titles, QStringList{"Permutations"});
+  EXPECT_EQ(windows.preview_pages, 1);
   EXPECT_TRUE(form.isVisible());  // printing does not close the window
   ok->click();
   EXPECT_FALSE(form.isVisible());
@@ -235,12 +235,12 @@ TEST(ListForm, KeysMoveByRowsAndTheColumnsStayInView) {
 }
 
 TEST(ListForm, MinimisingMinimisesTheApplication) {
-  QWidget mainWindow;
-  mainWindow.show();
+  QWidget main_window;
+  main_window.show();
   TStatListForm form;
   form.show();
   form.setWindowState(Qt::WindowMinimized);
-  EXPECT_TRUE(mainWindow.isMinimized());
+  EXPECT_TRUE(main_window.isMinimized());
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ TEST(ViewerLayout, KeepsFivePixelMargins) {
   for (const auto& c : cases) {
     const ViewerLayout layout = LayOutViewer(c.client, c.button);
     EXPECT_EQ(layout.view, c.view);
-    EXPECT_EQ(layout.closeButton, c.close);
+    EXPECT_EQ(layout.close_button, c.close);
   }
 }
 
@@ -80,25 +80,25 @@ TEST(ViewerText, DecodesAndMakesAnyBytesShowable) {
   EXPECT_EQ(many.count(u'\n'), kViewerLineCountLimit + 1);
   EXPECT_TRUE(many.endsWith("\n\n(Only the first 195 KB of 292 KB are shown.)"));
   const QByteArray accented = "\xef\xbb\xbf" + QByteArray("\xc3\xa9\r\n").repeated(300000);
-  const QString cutAccented = ViewerText(accented, accented.size());
-  EXPECT_TRUE(cutAccented.startsWith(QStringLiteral("\u00e9\n\u00e9\n")));
-  EXPECT_TRUE(cutAccented.endsWith("(Only the first 781 KB of 1171 KB are shown.)"));
+  const QString cut_accented = ViewerText(accented, accented.size());
+  EXPECT_TRUE(cut_accented.startsWith(QStringLiteral("\u00e9\n\u00e9\n")));
+  EXPECT_TRUE(cut_accented.endsWith("(Only the first 781 KB of 1171 KB are shown.)"));
   // Paragraph separators start lines of the view as well, and count against the limit.
   const QByteArray paragraphs = QStringLiteral("p\u2029").toUtf8().repeated(300000);
-  const QString cutParagraphs = ViewerText(paragraphs, paragraphs.size());
-  EXPECT_TRUE(cutParagraphs.startsWith("p\np\n"));
-  EXPECT_EQ(cutParagraphs.count(u'\n'), kViewerLineCountLimit + 1);
-  EXPECT_FALSE(cutParagraphs.contains(QChar::ParagraphSeparator));
+  const QString cut_paragraphs = ViewerText(paragraphs, paragraphs.size());
+  EXPECT_TRUE(cut_paragraphs.startsWith("p\np\n"));
+  EXPECT_EQ(cut_paragraphs.count(u'\n'), kViewerLineCountLimit + 1);
+  EXPECT_FALSE(cut_paragraphs.contains(QChar::ParagraphSeparator));
   // Exactly as many lines as the limit: nothing is cut.
   EXPECT_FALSE(ViewerText(QByteArray(kViewerLineCountLimit, '\n'), kViewerLineCountLimit)
                    .contains("Only the first"));
   // Lines broken at the line length count as lines.
-  const QByteArray wideLast =
+  const QByteArray wide_last =
       QByteArray(kViewerLineCountLimit - 1, '\n') + QByteArray(3 * kViewerLineLimit, 'w');
-  const QString cutWide = ViewerText(wideLast, wideLast.size());
-  EXPECT_EQ(cutWide.count(u'\n'), kViewerLineCountLimit + 1);
-  EXPECT_TRUE(cutWide.contains(QString(kViewerLineLimit, 'w') + "\n\n(Only"));
-  EXPECT_TRUE(cutWide.endsWith("(Only the first 199 KB of 207 KB are shown.)"));
+  const QString cut_wide = ViewerText(wide_last, wide_last.size());
+  EXPECT_EQ(cut_wide.count(u'\n'), kViewerLineCountLimit + 1);
+  EXPECT_TRUE(cut_wide.contains(QString(kViewerLineLimit, 'w') + "\n\n(Only"));
+  EXPECT_TRUE(cut_wide.endsWith("(Only the first 199 KB of 207 KB are shown.)"));
 
   // A file cut at the byte limit says so at the end.
   const QString cut = ViewerText("abc", 50 * 1024 * 1024);
@@ -166,15 +166,15 @@ TEST(ViewTextFile, PrintClosesTheViewerHoweverTheJobEnds) {
   const QTemporaryDir dir;
   const QString path = WriteFile(dir, "Readme.Txt", "one\ntwo\n");
   const struct {
-    bool acceptSetup;
-    int cancelAtCall;
+    bool accept_setup;
+    int cancel_at_call;
     int previews;
   } cases[] = {{true, 0, 1}, {false, 0, 0}, {true, 1, 0}};
   for (const auto& c : cases) {
     TReportSystem system;
     TRecordingWindows windows;
-    windows.acceptSetup = c.acceptSetup;
-    windows.cancelAtCall = c.cancelAtCall;
+    windows.accept_setup = c.accept_setup;
+    windows.cancel_at_call = c.cancel_at_call;
     system.SetWindows(&windows);
     TTFViewForm form;
     form.SetReportSystem(&system);
@@ -183,7 +183,7 @@ TEST(ViewTextFile, PrintClosesTheViewerHoweverTheJobEnds) {
     form.show();
     form.findChild<QPushButton*>("PrintBtn")->click();
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(windows.previewTitles.size(), c.previews);
+    EXPECT_EQ(windows.preview_titles.size(), c.previews);
     EXPECT_EQ(system.PreviewTitle(), "README File");
     EXPECT_EQ(system.StatusTitle(), "Report Status for README File");
   }
@@ -216,18 +216,18 @@ TEST(ViewTextFile, OpensFilesThatAreNoText) {
     const quint32 word = random->generate();
     memcpy(binary.data() + i, &word, 4);
   }
-  QByteArray longLines;
-  for (int i = 0; i < 3; ++i) longLines += QByteArray(2 * 1024 * 1024, 'y') + '\n';
-  const QByteArray lineEnds(30 * 1024 * 1024, '\n');  // millions of empty lines
+  QByteArray long_lines;
+  for (int i = 0; i < 3; ++i) long_lines += QByteArray(2 * 1024 * 1024, 'y') + '\n';
+  const QByteArray line_ends(30 * 1024 * 1024, '\n');  // millions of empty lines
 
   const struct {
     const char* name;
     QByteArray bytes;
     const char* note;  // the last line, when the file is cut
   } files[] = {{"binary.bin", binary, "(Only the first 8192 KB of 40960 KB are shown.)"},
-               {"long.txt", longLines, nullptr},
+               {"long.txt", long_lines, nullptr},
                {"bad.txt", "\xff\xfe\xc3(\x80", nullptr},
-               {"lines.txt", lineEnds, "(Only the first 195 KB of 30720 KB are shown.)"}};
+               {"lines.txt", line_ends, "(Only the first 195 KB of 30720 KB are shown.)"}};
   for (const auto& f : files) {
     const QString path = WriteFile(dir, f.name, f.bytes);
     int blocks = 0;

@@ -67,7 +67,7 @@ TEST(AnswerReport, PrintsTheRequestAndItsResult) {
     SaveForLooking(s, QStringLiteral("answer-%1-%2.pdf").arg(c.in.kind).arg(c.in.range));
     ASSERT_EQ(s.PageCount(), 1);
     const std::vector<TReadLine> lines = ReadLines(s, 0);
-    ASSERT_EQ(lines.size(), c.body.size() + 2) << c.in.distributionText.toStdString();
+    ASSERT_EQ(lines.size(), c.body.size() + 2) << c.in.distribution_text.toStdString();
     EXPECT_EQ(lines.front().text, QStringLiteral("Zudira"));
     std::vector<QString> body;
     for (size_t i = 1; i + 1 < lines.size(); ++i) body.push_back(lines[i].text);
@@ -128,17 +128,17 @@ TEST(ListReport, FactorialsUpTo1547RepeatTheFrameAndHeadingsOnEveryPage) {
     EXPECT_EQ(lines[1].text, QStringLiteral("ValueFactorials"));
     EXPECT_EQ(s.Font(lines[1].fonts[0]), (TFontSpec{"Arial", 10, true, false}));
     // Headings and rows each sit in two boxes: 1.5 inch, then on to the right margin.
-    const double rowHeight = lines[2].baseline - lines[1].baseline;
+    const double row_height = lines[2].baseline - lines[1].baseline;
     const int boxes = CountKind(s, p, TStreamItem::TKind::kBox);
     EXPECT_EQ(boxes, 2 * static_cast<int>(lines.size() - 2));
-    double lastTop = 0;
+    double last_top = 0;
     for (const TStreamItem& item : s.Page(p).items) {
       if (item.kind != TStreamItem::TKind::kBox) continue;
-      lastTop = std::max(lastTop, item.y);
+      last_top = std::max(last_top, item.y);
       const bool first = std::abs(item.x - 0.5) < 1e-9;
       EXPECT_NEAR(item.x2, first ? 2.0 : 8.27 - 0.5, 1e-9);
       // At least two lines were left above the section bottom when the row began.
-      EXPECT_GE(report.SectionBottom() - item.y, 2 * rowHeight - 1e-9);
+      EXPECT_GE(report.SectionBottom() - item.y, 2 * row_height - 1e-9);
     }
     for (size_t i = 2; i + 1 < lines.size(); ++i) {
       EXPECT_EQ(s.Font(lines[i].fonts[0]), (TFontSpec{"Arial", 10, false, false}));
@@ -147,7 +147,7 @@ TEST(ListReport, FactorialsUpTo1547RepeatTheFrameAndHeadingsOnEveryPage) {
     }
     // A page is full: one more row would have left fewer than two lines.
     if (p + 1 < s.PageCount()) {
-      EXPECT_LT(report.SectionBottom() - (lastTop + rowHeight), 2 * rowHeight);
+      EXPECT_LT(report.SectionBottom() - (last_top + row_height), 2 * row_height);
     }
   }
   QStringList expected;

@@ -58,14 +58,14 @@ TEST(PageFrame, HeaderFootersAndFonts) {
   TReportSystem system;
   system.SetOwnerName(QStringLiteral("Ada Lovelace"));
   system.SetClock([] { return QDateTime(QDate(2026, 3, 5), QTime(9, 7)); });
-  const QString longTitle = QString(300, u'T') + QStringLiteral("END");
+  const QString long_title = QString(300, u'T') + QStringLiteral("END");
   const struct {
     QString title;
     QString printed;
   } cases[] = {
       {QStringLiteral("Zudira"), QStringLiteral("Zudira")},
       {QString(255, u'x'), QString(255, u'x')},
-      {longTitle, longTitle.left(255)},
+      {long_title, long_title.left(255)},
   };
   for (const auto& c : cases) {
     TStreamReport report(Paper({}));
@@ -96,17 +96,17 @@ TEST(PageFrame, HeaderFootersAndFonts) {
 // Every page of a long printout carries its own frame, numbered from 1 across page breaks.
 TEST(PageFrame, TextPrintoutNumbersEveryPageAndPrintsEveryLine) {
   const struct {
-    int lineCount;
-    bool onePage;
+    int line_count;
+    bool one_page;
   } cases[] = {{0, true}, {1, true}, {400, false}};
   for (const auto& c : cases) {
     TReportSystem system;
     TStreamReport report(Paper({}));
     QStringList lines;
-    for (int i = 0; i < c.lineCount; ++i) lines.push_back(QStringLiteral("line %1").arg(i));
+    for (int i = 0; i < c.line_count; ++i) lines.push_back(QStringLiteral("line %1").arg(i));
     PrintTextReport(system, report, QStringLiteral("README File"), lines);
     const TPageStream& s = report.Stream();
-    EXPECT_EQ(s.PageCount() == 1, c.onePage) << c.lineCount;
+    EXPECT_EQ(s.PageCount() == 1, c.one_page) << c.line_count;
     QStringList printed;
     for (int p = 0; p < s.PageCount(); ++p) {
       const auto runs = TextRuns(s, p);
@@ -118,7 +118,7 @@ TEST(PageFrame, TextPrintoutNumbersEveryPageAndPrintsEveryLine) {
     }
     EXPECT_EQ(printed, lines);
     // The empty file: one page holding only its frame.
-    if (c.lineCount == 0) {
+    if (c.line_count == 0) {
       EXPECT_EQ(s.Page(0).items.size(), 4u);
     }
   }

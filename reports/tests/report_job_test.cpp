@@ -8,7 +8,7 @@ namespace {
 TEST(PageSelectionTest, ReadsListsAndRangesAndRefusesWhatNamesNoPage) {
   struct Case {
     const char* text;
-    int pageCount;
+    int page_count;
     std::optional<std::vector<int>> pages;
   };
   const Case cases[] = {
@@ -24,7 +24,7 @@ TEST(PageSelectionTest, ReadsListsAndRangesAndRefusesWhatNamesNoPage) {
       {"a", 4, std::nullopt},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(ParsePageSelection(QString::fromUtf8(c.text), c.pageCount), c.pages) << c.text;
+    EXPECT_EQ(ParsePageSelection(QString::fromUtf8(c.text), c.page_count), c.pages) << c.text;
 }
 
 TEST(PrintRangeTest, PagesOutsideTheStreamAreRefusedAndSoundRangesPrintTheirPages) {
@@ -34,13 +34,13 @@ TEST(PrintRangeTest, PagesOutsideTheStreamAreRefusedAndSoundRangesPrintTheirPage
 
   TReportSetup pages;
   pages.range = TPrintRange::kPages;
-  pages.fromPage = 2;
-  pages.toPage = 3;
+  pages.from_page = 2;
+  pages.to_page = 3;
   EXPECT_FALSE(PrintRangeProblem(pages, 3));
   EXPECT_EQ(PagesToPrint(pages, 3), (std::vector<int>{2, 3}));
   for (auto [from, to] : {std::pair{0, 2}, std::pair{2, 4}, std::pair{3, 2}}) {
-    pages.fromPage = from;
-    pages.toPage = to;
+    pages.from_page = from;
+    pages.to_page = to;
     EXPECT_TRUE(PrintRangeProblem(pages, 3)) << from << ".." << to;
   }
 

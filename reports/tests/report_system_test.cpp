@@ -30,8 +30,8 @@ TReportRoutine Lines(TReportSystem& system, int lines, int* printed = nullptr) {
 
 TEST(RunReport, SetupStatusAndPreviewInTurn) {
   const struct {
-    bool acceptSetup;
-    int cancelAtCall;
+    bool accept_setup;
+    int cancel_at_call;
     TReportOutcome outcome;
     bool previewed;
   } cases[] = {
@@ -43,35 +43,35 @@ TEST(RunReport, SetupStatusAndPreviewInTurn) {
   for (const auto& c : cases) {
     TReportSystem system;
     TRecordingWindows windows;
-    windows.acceptSetup = c.acceptSetup;
-    windows.cancelAtCall = c.cancelAtCall;
+    windows.accept_setup = c.accept_setup;
+    windows.cancel_at_call = c.cancel_at_call;
     system.SetWindows(&windows);
     int printed = 0;
     const TReportOutcome outcome =
         system.RunReport(QStringLiteral("Factorials"),
-                         Lines(system, c.cancelAtCall > 0 ? 100000 : 150, &printed), nullptr);
+                         Lines(system, c.cancel_at_call > 0 ? 100000 : 150, &printed), nullptr);
     EXPECT_EQ(outcome, c.outcome);
     EXPECT_EQ(windows.setups, 1);
     EXPECT_EQ(system.PreviewTitle(), QStringLiteral("Factorials"));
     EXPECT_EQ(system.StatusTitle(), QStringLiteral("Report Status for Factorials"));
-    if (!c.acceptSetup) {
+    if (!c.accept_setup) {
       EXPECT_EQ(printed, 0);
-      EXPECT_TRUE(windows.statusTitles.isEmpty());
+      EXPECT_TRUE(windows.status_titles.isEmpty());
       continue;
     }
-    EXPECT_EQ(windows.statusTitles, QStringList{QStringLiteral("Report Status for Factorials")});
-    ASSERT_FALSE(windows.statusTexts.isEmpty());
-    for (int i = 0; i < windows.statusTexts.size(); ++i)
-      EXPECT_EQ(windows.statusTexts[i], QStringLiteral("Generating page %1").arg(i + 1));
-    EXPECT_EQ(!windows.previewTitles.isEmpty(), c.previewed);
-    if (c.cancelAtCall > 0) {
-      EXPECT_EQ(windows.cancelCalls, c.cancelAtCall);
-      EXPECT_LT(printed, c.cancelAtCall);
+    EXPECT_EQ(windows.status_titles, QStringList{QStringLiteral("Report Status for Factorials")});
+    ASSERT_FALSE(windows.status_texts.isEmpty());
+    for (int i = 0; i < windows.status_texts.size(); ++i)
+      EXPECT_EQ(windows.status_texts[i], QStringLiteral("Generating page %1").arg(i + 1));
+    EXPECT_EQ(!windows.preview_titles.isEmpty(), c.previewed);
+    if (c.cancel_at_call > 0) {
+      EXPECT_EQ(windows.cancel_calls, c.cancel_at_call);
+      EXPECT_LT(printed, c.cancel_at_call);
     } else {
       EXPECT_EQ(printed, 150);
-      EXPECT_EQ(windows.previewTitles, QStringList{QStringLiteral("Factorials")});
-      EXPECT_EQ(windows.previewPages, windows.statusTexts.size());
-      EXPECT_GE(windows.previewPages, 2);
+      EXPECT_EQ(windows.preview_titles, QStringList{QStringLiteral("Factorials")});
+      EXPECT_EQ(windows.preview_pages, windows.status_texts.size());
+      EXPECT_GE(windows.preview_pages, 2);
     }
   }
 }
@@ -101,7 +101,7 @@ TEST(RunReport, PrinterThatIsGoneIsAnError) {
   TReportSystem system;
   TRecordingWindows windows;
   windows.choose = [](TReportSetup& setup) {
-    setup.printerName = QStringLiteral("Zudira No Such Printer");
+    setup.printer_name = QStringLiteral("Zudira No Such Printer");
     setup.destination = TReportDestination::kPrinter;
   };
   system.SetWindows(&windows);
@@ -130,40 +130,40 @@ TEST(RunReport, PreviewSavesPdfOrSaysWhyNot) {
   TReportSystem system;
   TRecordingWindows windows;
   system.SetWindows(&windows);
-  QString badMessage;
-  QString rangeMessage;
-  windows.inPreview = [&](TPreviewJob& job) {
+  QString bad_message;
+  QString range_message;
+  windows.in_preview = [&](TPreviewJob& job) {
     job.SavePdf(good);
     try {
       job.SavePdf(bad);
     } catch (const Exception& e) {
-      badMessage = QString::fromStdString(e.Message());
+      bad_message = QString::fromStdString(e.Message());
     }
     // A from-preview choice of pages outside the stream prints nothing and says why.
     windows.choose = [](TReportSetup& setup) {
       setup.range = TPrintRange::kPages;
-      setup.fromPage = 2;
-      setup.toPage = 99;
+      setup.from_page = 2;
+      setup.to_page = 99;
     };
     try {
       job.PrinterOptionsThenPrint();
     } catch (const Exception& e) {
-      rangeMessage = QString::fromStdString(e.Message());
+      range_message = QString::fromStdString(e.Message());
     }
   };
   system.RunReport(QStringLiteral("Lines"), Lines(system, 150), nullptr);
-  ASSERT_GE(windows.previewPages, 2);
+  ASSERT_GE(windows.preview_pages, 2);
   QFile file(good);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_TRUE(file.read(5).startsWith("%PDF"));
-  EXPECT_TRUE(badMessage.contains(bad)) << badMessage.toStdString();
+  EXPECT_TRUE(bad_message.contains(bad)) << bad_message.toStdString();
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Lines.pdf")});
   EXPECT_FALSE(QFile::exists(bad));
-  EXPECT_TRUE(rangeMessage.contains(QStringLiteral("from 1 to %1").arg(windows.previewPages)))
-      << rangeMessage.toStdString();
+  EXPECT_TRUE(range_message.contains(QStringLiteral("from 1 to %1").arg(windows.preview_pages)))
+      << range_message.toStdString();
   if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
     GTEST_SKIP() << "pdfinfo (poppler-utils) is not installed";
-  EXPECT_EQ(PdfPages(good), windows.previewPages);
+  EXPECT_EQ(PdfPages(good), windows.preview_pages);
   QProcess text;
   text.start(QStringLiteral("pdftotext"), {good, QStringLiteral("-")});
   ASSERT_TRUE(text.waitForFinished(20000));

@@ -12,41 +12,41 @@ namespace zudira {
 
 struct TRecordingWindows : TReportWindows {
   // What the set-up window answers.
-  bool acceptSetup = true;
+  bool accept_setup = true;
   std::function<void(TReportSetup&)> choose;
   // The status window's Cancel is pressed at this call of CancelRequested (0: never).
-  int cancelAtCall = 0;
+  int cancel_at_call = 0;
   // What the preview does with its job.
-  std::function<void(TPreviewJob&)> inPreview;
+  std::function<void(TPreviewJob&)> in_preview;
 
   int setups = 0;
-  QStringList statusTitles;
-  QStringList statusTexts;
-  int cancelCalls = 0;
-  QStringList previewTitles;
-  int previewPages = 0;
+  QStringList status_titles;
+  QStringList status_texts;
+  int cancel_calls = 0;
+  QStringList preview_titles;
+  int preview_pages = 0;
 
   bool RunSetup(TReportSetup& setup, const TReportPermissions&, bool, int) override {
     ++setups;
     if (choose) choose(setup);
-    return acceptSetup;
+    return accept_setup;
   }
 
   struct TProgress : TReportProgress {
     TRecordingWindows& w;
     explicit TProgress(TRecordingWindows& windows) : w(windows) {}
-    void SetStatusText(const QString& text) override { w.statusTexts.push_back(text); }
-    bool CancelRequested() override { return ++w.cancelCalls == w.cancelAtCall; }
+    void SetStatusText(const QString& text) override { w.status_texts.push_back(text); }
+    bool CancelRequested() override { return ++w.cancel_calls == w.cancel_at_call; }
   };
   std::unique_ptr<TReportProgress> OpenStatus(const QString& title) override {
-    statusTitles.push_back(title);
+    status_titles.push_back(title);
     return std::make_unique<TProgress>(*this);
   }
 
   void RunPreview(const QString& title, TPreviewJob& job) override {
-    previewTitles.push_back(title);
-    previewPages = job.PageCount();
-    if (inPreview) inPreview(job);
+    preview_titles.push_back(title);
+    preview_pages = job.PageCount();
+    if (in_preview) in_preview(job);
   }
 };
 

@@ -50,12 +50,12 @@ int FreePort() {
   return port;
 }
 
-QString RunTool(const QString& program, const QStringList& args, int* exitCode = nullptr) {
+QString RunTool(const QString& program, const QStringList& args, int* exit_code = nullptr) {
   QProcess p;
   p.setProcessChannelMode(QProcess::MergedChannels);
   p.start(program, args);
   p.waitForFinished(30000);
-  if (exitCode != nullptr) *exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+  if (exit_code != nullptr) *exit_code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
   return QString::fromUtf8(p.readAll());
 }
 
@@ -178,7 +178,7 @@ TEST_F(CupsPrinterTest, AnswerAndListReportsComeOutOfTheQueue) {
   const struct {
     QString title;
     TReportRoutine routine;
-    int minPages;
+    int min_pages;
     bool landscape;  // turned in the printer's own set-up dialog
   } cases[] = {
       {QStringLiteral("PDF Details"),
@@ -203,19 +203,19 @@ TEST_F(CupsPrinterTest, AnswerAndListReportsComeOutOfTheQueue) {
        4, true},
   };
   ASSERT_TRUE(QPrinterInfoHasQueue()) << "Qt does not list the queue " << kQueue.toStdString();
-  int portraitListPages = 0;
+  int portrait_list_pages = 0;
   for (const auto& c : cases) {
     TRecordingWindows windows;
-    QString chosenPrinter;
+    QString chosen_printer;
     windows.choose = [&](TReportSetup& setup) {
-      chosenPrinter = setup.printerName;
-      setup.printerName = kQueue;
+      chosen_printer = setup.printer_name;
+      setup.printer_name = kQueue;
       setup.destination = TReportDestination::kPrinter;
       if (c.landscape) {
         QPrinter printer(QPrinterInfo::printerInfo(kQueue));
         QPageLayout layout = printer.pageLayout();
         layout.setOrientation(QPageLayout::Landscape);
-        setup.pageLayout = layout;
+        setup.page_layout = layout;
       }
     };
     system.SetWindows(&windows);
@@ -224,20 +224,20 @@ TEST_F(CupsPrinterTest, AnswerAndListReportsComeOutOfTheQueue) {
     std::map<QString, QDateTime> before;
     for (const QFileInfo& f : QDir(OutputDir()).entryInfoList({"*.pdf"}, QDir::Files))
       before[f.fileName()] = f.lastModified();
-    const int completedBefore = CompletedJobs();
+    const int completed_before = CompletedJobs();
     EXPECT_EQ(system.RunReport(c.title, c.routine, nullptr), TReportOutcome::kPrinted);
-    EXPECT_EQ(chosenPrinter, kQueue);  // the only printer is offered
+    EXPECT_EQ(chosen_printer, kQueue);  // the only printer is offered
     const int pages =
-        static_cast<int>(windows.statusTexts.filter(QStringLiteral("Generating page")).size());
-    EXPECT_GE(pages, c.minPages);
-    EXPECT_EQ(windows.statusTexts.filter(QStringLiteral("Printing page")).size(), pages);
+        static_cast<int>(windows.status_texts.filter(QStringLiteral("Generating page")).size());
+    EXPECT_GE(pages, c.min_pages);
+    EXPECT_EQ(windows.status_texts.filter(QStringLiteral("Printing page")).size(), pages);
 
     // The queue completes the job and CUPS-PDF writes one new file.
     QString produced;
     QElapsedTimer waited;
     waited.start();
     while (waited.elapsed() < 60000) {
-      if (CompletedJobs() > completedBefore) {
+      if (CompletedJobs() > completed_before) {
         const QFileInfoList now = QDir(OutputDir()).entryInfoList({"*.pdf"}, QDir::Files);
         for (const QFileInfo& f : now)
           if (!before.count(f.fileName()) || before[f.fileName()] != f.lastModified())
@@ -252,9 +252,9 @@ TEST_F(CupsPrinterTest, AnswerAndListReportsComeOutOfTheQueue) {
     // Turned, the page holds fewer rows, so the same list takes more pages; the printer
     // itself lays the turned pages onto its paper.
     if (c.landscape) {
-      EXPECT_GT(pages, portraitListPages);
+      EXPECT_GT(pages, portrait_list_pages);
     }
-    if (c.title == QStringLiteral("Factorials")) portraitListPages = pages;
+    if (c.title == QStringLiteral("Factorials")) portrait_list_pages = pages;
     if (qEnvironmentVariableIsSet("ZUDIRA_SHOT_DIR"))
       QFile::copy(produced, qEnvironmentVariable("ZUDIRA_SHOT_DIR") + "/" + c.title + ".pdf");
     QFile::remove(produced);
@@ -263,7 +263,7 @@ TEST_F(CupsPrinterTest, AnswerAndListReportsComeOutOfTheQueue) {
   // A queue that refuses the job: the error reaches the caller, and nothing counts as printed.
   TRecordingWindows windows;
   windows.choose = [&](TReportSetup& setup) {
-    setup.printerName = kQueue;
+    setup.printer_name = kQueue;
     setup.destination = TReportDestination::kPrinter;
   };
   system.SetWindows(&windows);
