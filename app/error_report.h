@@ -1,10 +1,11 @@
 // The general error report: every error that escapes a command ends that command, is shown in
 // the modal "Zudira" box with the error icon and one OK, and the program goes on.
 //
-// One routine catches and one box reports: TZudiraApplication::notify() runs every event
-// delivery through that routine, and RunCommand() runs a command through it where the command
-// can also start outside event delivery (a handler called from code or from a modal loop). No
-// exception unwinds through Qt.
+// One routine catches and one box reports. Two doors lead to that routine: RunCommand() wraps
+// each command where it starts (menu items, buttons, shortcuts, and handlers called from code
+// or from a modal loop), so that its errors end there and never unwind through Qt's signal and
+// slot machinery; TZudiraApplication::notify() takes whatever still escapes an event handler,
+// the last place before Qt's event loop.
 #pragma once
 
 #include <QApplication>
