@@ -55,15 +55,21 @@ bm::normal_distribution<Real> Normal(Real mean, Real sdev) {
 
 // Boost 1.74's incomplete gamma picks its large-x series whenever x > 1000 and x > a - 50, even
 // where a and x are so close that the series needs some 10^5 terms (a chi-squared tail at 10^9
-// degrees of freedom: 0.3 ms). Where Boost itself would otherwise pick Temme's large-a
-// expansion (a > 200 and ((x - a) / a)^2 < 20 / a, tails above about 1e-6), that expansion is
-// called directly: it gives the smaller tail, P(a, x) below a and Q(a, x) from a on.
+// degrees of freedom: 0.3 ms). For a > 200 Temme's large-a expansion is called directly
+// wherever |x - a| / a < 0.4, the zone in which Boost trusts its 64-bit form at smaller a: it
+// gives the smaller tail, P(a, x) below a and Q(a, x) from a on. Boost itself keeps to tails
+// above about 1e-6 there (((x - a) / a)^2 < 20 / a), because the expansion's leading erfc term
+// magnifies the rounding of its argument as the tail shrinks; at a tail of 1e-300 that is still
+// below 1e-15 relative, far inside the precise answers' 1e-12, and a lower far tail at 10^9
+// degrees of freedom no longer takes Boost's series of some 10^4 terms.
 constexpr int kExtendedBits = std::numeric_limits<Real>::digits;
 static_assert(kExtendedBits == 64, "the 64-bit form of Temme's expansion is the one called");
 
+constexpr Real kTemmeSigma = 0.4L;
+
 bool InTemmeZone(Real a, Real x) {
   const Real sigma = (x - a) / a;
-  return a > 200 && 20 / a > sigma * sigma;
+  return a > 200 && std::fabs(sigma) < kTemmeSigma;
 }
 
 // Past that zone above a, where Boost would take its continued fraction for Q but for the same
@@ -114,6 +120,33 @@ Real BetaRootFromSeries(Real a, Real b, Real t) {
   x = bm::tools::halley_iterate(bm::detail::ibeta_roots<Real, bm::policies::policy<>>(a, b, t),
                                 x, lower, Real(1), digits, iterations);
   bm::policies::check_root_iterations<Real>("boost::math::ibeta<%1%>(%1%, %1%, %1%)",
+                                            iterations, policy);
+  return x == lower ? 0 : x;
+}
+
+// Boost 1.74's ibeta_inv takes some 60 to 180 microseconds for a small a and a large b with a
+// target far from 1/2 (F's upper tail with 3 and 10^6 degrees of freedom at 1e-10 and beyond),
+// its Halley steps starting far from the root. For b that large the beta is nearly a gamma
+// scaled by b: X = G_a / (G_a + G_b) with G_b close to b, so the root of Q(a, g) = t gives the
+// start x = g / (b + g), within about 1/sqrt(b) of the root, and the same Halley step on the
+// same function closes in from there in a few iterations.
+constexpr Real kLargeBetaShape = 100000;
+
+bool LargeSecondShape(Real a, Real b) {
+  return b >= kLargeBetaShape && b >= 100 * a;
+}
+
+// The x with 1 - I_x(a, b) = t, for shapes that pass LargeSecondShape and t in (0, 1).
+Real BetaUpperRootFromGamma(Real a, Real b, Real t) {
+  const bm::policies::policy<> policy;
+  const Real lower = std::numeric_limits<Real>::min();
+  const Real g = bm::gamma_q_inv(a, t, policy);
+  Real x = std::clamp(g / (b + g), lower, Real(1));
+  std::uintmax_t iterations = bm::policies::get_max_root_iterations<bm::policies::policy<>>();
+  x = bm::tools::halley_iterate(
+      bm::detail::ibeta_roots<Real, bm::policies::policy<>>(a, b, t, true), x, lower, Real(1),
+      bm::policies::digits<Real, bm::policies::policy<>>() / 2, iterations);
+  bm::policies::check_root_iterations<Real>("boost::math::ibetac<%1%>(%1%, %1%, %1%)",
                                             iterations, policy);
   return x == lower ? 0 : x;
 }
@@ -228,6 +261,12 @@ Real FDistInvUpper(std::int32_t df1, std::int32_t df2, Real t) {
     return BoostCall([&] {
       const Real y = BetaRootFromSeries(b, a, t);
       return b * (1 - y) / (a * y);
+    });
+  }
+  if (LargeSecondShape(a, b) && t > 0 && t < 1) {
+    return BoostCall([&] {
+      const Real x = BetaUpperRootFromGamma(a, b, t);
+      return b * x / (a * (1 - x));
     });
   }
   return BoostCall([&] {

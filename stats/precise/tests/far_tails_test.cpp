@@ -17,14 +17,20 @@ struct FarTail {
 };
 
 Real ChiSquaredUpperTail(std::int32_t df, std::int32_t, Real x) { return ChiSquaredQ(df, x); }
+Real ChiSquaredLowerTail(std::int32_t df, std::int32_t, Real x) { return ChiSquaredF(df, x); }
 
-// References: mpmath findroot on betainc(regularized=True) for F, gammainc for chi-squared.
+// References: mpmath findroot on betainc(regularized=True) for F, gammainc for chi-squared
+// (its series, x^a e^-x / Gamma(a + 1) 1F1(1; a + 1; x), for the lower tail at 10^9 degrees).
 constexpr FarTail kFarTails[] = {
     {"Inverse F above, 1e-300", FDistInvUpper, 3, 10, 1e-300L, 4.067966793383849097602418e+60L},
     {"Inverse F below, 1e-300", FDistInvLower, 5, 10, 1e-300L, 5.660982999329144753072219e-121L},
     {"Inverse F above, 1e-4930", FDistInvUpper, 7, 4, 1e-4930L, 1.603567451474546308107321e+2465L},
     {"chi-squared past Temme's zone", ChiSquaredUpperTail, 1000000000, 0, 1000447214,
      7.73351593731259734109714752591e-24L},
+    {"chi-squared lower far tail at 10^9 degrees", ChiSquaredLowerTail, 1000000000, 0,
+     999048923.24284398555755615234375L, 9.99996223103383858746782711233e-101L},
+    {"Inverse F above, 3 and 10^6 degrees", FDistInvUpper, 3, 1000000, 1e-100L,
+     155.440939723107728263243015603L},
 };
 
 TEST(PreciseFarTails, RelativeErrorAtMostOneInATrillion) {
