@@ -56,6 +56,9 @@ const Case kCases[] = {
      [] {
        return bm::quantile(bm::complement(bm::fisher_f_distribution<Real>(3, 1e6L), 1e-100L));
      }},
+    // Inverse chi-squared in the bulk at the largest number of degrees of freedom.
+    {{dkInverseChiSquared, rtBelowA, feFixA, Value(2147483647), Value(0), Value(0.566425L), {}},
+     [] { return bm::quantile(bm::chi_squared_distribution<Real>(2147483647.0L), 0.566425L); }},
     {{dkBinomial, rtBelowA, feFixA, Value(0.5L), Value(2147483647), Value(1073700000), {}},
      [] {
        return bm::cdf(bm::binomial_distribution<Real>(2147483647.0L, 0.5L), 1073699999.0L);

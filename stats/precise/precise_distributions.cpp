@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <tuple>
 
 #include <boost/math/distributions/binomial.hpp>
 #include <boost/math/distributions/chi_squared.hpp>
@@ -13,6 +14,7 @@
 #include <boost/math/distributions/normal.hpp>
 #include <boost/math/distributions/poisson.hpp>
 #include <boost/math/distributions/students_t.hpp>
+#include <boost/math/special_functions/detail/igamma_inverse.hpp>
 #include <boost/math/special_functions/detail/igamma_large.hpp>
 #include <boost/math/special_functions/detail/ibeta_inverse.hpp>
 #include <boost/math/tools/roots.hpp>
@@ -93,6 +95,48 @@ Real LargeShapeGammaTail(bool upper, Real a, Real x) {
         a, x, bm::policies::get_epsilon<Real, bm::policies::policy<>>());
   }
   return upper ? q : 1 - q;
+}
+
+// Boost's own inverse of the incomplete gamma evaluates its own tails at every Halley step, so
+// at some 10^9 degrees of freedom it pays their long series each time (0.8 ms). For a large a
+// the same start (Boost's find_inverse_gamma) and the same Halley step to the same digits run
+// here on the tails above, which take a microsecond there.
+constexpr Real kLargeGammaShape = 200;
+
+struct GammaTailRoot {
+  Real a, target;
+  bool upper;
+  std::tuple<Real, Real, Real> operator()(Real x) const {
+    const bm::policies::policy<> policy;
+    Real tail = 0;
+    if (InTemmeZone(a, x) || InFractionZone(a, x)) {
+      tail = LargeShapeGammaTail(upper, a, x);
+    } else {
+      tail = upper ? bm::gamma_q(a, x, policy) : bm::gamma_p(a, x, policy);
+    }
+    Real density = bm::gamma_p_derivative(a, x, policy);
+    if (upper) density = -density;
+    // The density's own derivative is density * ((a - 1) / x - 1).
+    const Real slope = x > 0 ? density * ((a - 1) / x - 1) : 0;
+    return {tail - target, density, slope};
+  }
+};
+
+// The x with P(a, x) = t (or Q(a, x) = t for the upper tail), for a above kLargeGammaShape and t
+// in (0, 1).
+Real LargeShapeGammaRoot(bool upper, Real a, Real t) {
+  const bm::policies::policy<> policy;
+  bool has_10_digits = false;
+  const Real guess = bm::detail::find_inverse_gamma<Real>(a, upper ? 1 - t : t, upper ? t : 1 - t,
+                                                          policy, &has_10_digits);
+  std::uintmax_t iterations = bm::policies::get_max_root_iterations<bm::policies::policy<>>();
+  const Real lower = bm::tools::min_value<Real>();
+  const Real x = bm::tools::halley_iterate(GammaTailRoot{a, t, upper}, guess, lower,
+                                           bm::tools::max_value<Real>(), kExtendedBits / 2 - 1,
+                                           iterations);
+  bm::policies::check_root_iterations<Real>("boost::math::gamma_p_inv<%1%>(%1%, %1%)",
+                                            iterations, policy);
+  return x;
 }
 
 // Boost 1.74's ibeta_inv starts a far-tail target (F's 1e-100 tail) from one of Temme's
@@ -222,10 +266,16 @@ Real ChiSquaredQ(std::int32_t df, Real x) {
 }
 Real ChiSquaredInvLower(std::int32_t df, Real t) {
   if (df < 1) return InverseChiSquared(df, ToSingle(1 - t));
+  if (Real(df) / 2 > kLargeGammaShape && t > 0 && t < 1) {
+    return BoostCall([&] { return 2 * LargeShapeGammaRoot(false, Real(df) / 2, t); });
+  }
   return BoostCall([&] { return bm::quantile(bm::chi_squared_distribution<Real>(df), t); });
 }
 Real ChiSquaredInvUpper(std::int32_t df, Real t) {
   if (df < 1) return InverseChiSquared(df, ToSingle(t));
+  if (Real(df) / 2 > kLargeGammaShape && t > 0 && t < 1) {
+    return BoostCall([&] { return 2 * LargeShapeGammaRoot(true, Real(df) / 2, t); });
+  }
   return BoostCall(
       [&] { return bm::quantile(bm::complement(bm::chi_squared_distribution<Real>(df), t)); });
 }
