@@ -47,6 +47,15 @@ struct TermRatio {
 // `limit` (< 1) from above or stay below it, so once max(ratio, limit) < 1 the rest is a
 // geometric tail that can be bounded.
 Scaled CarriedSum(std::int64_t last, TermRatio ratio, Real limit) {
+  // The ratios never grow with k. When the one at the last allowed term is still at least 1,
+  // no bound can end the sum in time: it is refused at once rather than after all its terms.
+  if (last > kMaxTerms) {
+    const auto at_limit = static_cast<Real>(kMaxTerms);
+    if (ratio.factor * (ratio.num + at_limit * ratio.dnum) / (ratio.den + at_limit * ratio.dden) >=
+        1) {
+      throw Exception(FDegreesTooLargeMessage);
+    }
+  }
   // The checks run once per block of terms: a ratio is at most about DF / 2 < 2^31, so a
   // block cannot carry the sum from the rescaling point past the extended range.
   constexpr std::int64_t kBlock = 8;
@@ -167,12 +176,12 @@ Real FCDF(std::uint32_t df1, std::uint32_t df2, Real f) {
 
 float FUpper(std::int32_t df1, std::int32_t df2, float x) {
   if (!(x >= 0) || df1 < 1 || df2 < 1) throw EStStatError(StatBadParam);
-  return GuardArithmetic([&] {
-    const double d1 = df1;
-    const double d2 = df2;
-    return IncompleteBeta(static_cast<float>(d2 / (d2 + d1 * x)), static_cast<float>(d2 / 2),
-                          static_cast<float>(d1 / 2), 0, 1);
-  });
+  // The weight is formed in double, where no float argument can make it fault; the incomplete
+  // beta function guards itself.
+  const double d1 = df1;
+  const double d2 = df2;
+  return IncompleteBeta(static_cast<float>(d2 / (d2 + d1 * x)), static_cast<float>(d2 / 2),
+                        static_cast<float>(d1 / 2), 0, 1);
 }
 
 float InverseF(std::int32_t df1, std::int32_t df2, float p) {

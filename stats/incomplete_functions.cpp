@@ -57,20 +57,90 @@ Real LanczosLogGamma(double x) {
 // argument, so all terms of a prefactor are rounded alike.
 constexpr Real kRoundedLogGammaLimit = 1024;
 
-bool RoundsLogGamma(float largest_argument) {
-  return LanczosLogGamma(largest_argument) < kRoundedLogGammaLimit;
+bool RoundsLogGamma(Real log_gamma_of_largest) {
+  return log_gamma_of_largest < kRoundedLogGammaLimit;
 }
 
-Real PrefactorLogGamma(float x, bool rounded) {
-  const Real value = LanczosLogGamma(x);
+Real PrefactorLogGamma(Real value, bool rounded) {
   return rounded ? static_cast<float>(value) : value;
+}
+
+// e^exponent as a double. Below e^-746 it rounds to 0 there, which is then returned without
+// the exponential and its underflow handling in the maths library (a large part of an
+// evaluation far from the mean).
+double DoubleExp(Real exponent) {
+  constexpr Real kBelowDoubleRange = -746;
+  if (exponent < kBelowDoubleRange) return 0;
+  return static_cast<double>(std::exp(exponent));
 }
 
 // exp(-x + a ln x - ln Gamma(a)): the common prefactor of both incomplete gamma forms.
 double GammaPrefactor(float a, float x) {
-  const Real log_gamma = PrefactorLogGamma(a, RoundsLogGamma(a));
-  return static_cast<double>(
-      std::exp(-static_cast<double>(x) + a * std::log(static_cast<double>(x)) - log_gamma));
+  const Real log_gamma_a = LanczosLogGamma(a);
+  const Real log_gamma = PrefactorLogGamma(log_gamma_a, RoundsLogGamma(log_gamma_a));
+  return DoubleExp(-static_cast<double>(x) + a * std::log(static_cast<double>(x)) - log_gamma);
+}
+
+// The series and continued fractions unguarded, for the incomplete functions whose one guard
+// covers them: each guard an error passes through catches and rethrows it, which costs more
+// than the whole series.
+float BetaFraction(float a, float b, float x) {
+  const double da = a;
+  const double db = b;
+  const double dx = x;
+  const double qab = da + db;
+  const double qap = da + 1;
+  const double qam = da - 1;
+  double e = 1;
+  double d = 1 / AtLeastFPMin(1 - qab * dx / qap);
+  double h = d;
+  for (int m = 1; m <= MaxIterations; ++m) {
+    const int m2 = 2 * m;
+    double aa = m * (db - m) * dx / ((qam + m2) * (da + m2));
+    d = 1 / AtLeastFPMin(1 + aa * d);
+    e = AtLeastFPMin(1 + aa / e);
+    h = h * d * e;
+    aa = -(da + m) * (qab + m) * dx / ((da + m2) * (qap + m2));
+    d = 1 / AtLeastFPMin(1 + aa * d);
+    e = AtLeastFPMin(1 + aa / e);
+    const double del = d * e;
+    h = h * del;
+    if (std::fabs(del - 1) < StatEpsilon) return static_cast<float>(h);
+  }
+  throw EStStatError(StatNoConverge);
+}
+
+float GammaSeriesSum(float a, float x) {
+  if (!(x > 0)) return 0;
+  double ap = a;
+  double del = 1 / static_cast<double>(a);
+  double sum = del;
+  for (int n = 1; n <= MaxIterations; ++n) {
+    ap = ap + 1;
+    del = del * x / ap;
+    sum = sum + del;
+    if (std::fabs(del) < std::fabs(sum) * StatEpsilon) {
+      return static_cast<float>(sum * GammaPrefactor(a, x));
+    }
+  }
+  throw EStStatError(StatNoConverge);
+}
+
+float GammaFraction(float a, float x) {
+  double b = static_cast<double>(x) + 1 - a;
+  double e = 1 / FPMin;
+  double d = 1 / b;
+  double h = d;
+  for (int i = 1; i <= MaxIterations; ++i) {
+    const double an = -i * (i - static_cast<double>(a));
+    b = b + 2;
+    d = 1 / AtLeastFPMin(an * d + b);
+    e = AtLeastFPMin(b + an / e);
+    const double del = d * e;
+    h = h * del;
+    if (std::fabs(del - 1) < StatEpsilon) return static_cast<float>(GammaPrefactor(a, x) * h);
+  }
+  throw EStStatError(StatNoConverge);
 }
 
 }  // namespace
@@ -81,31 +151,7 @@ float GammaLn(float x) {
 }
 
 float BetaContFrac(float a, float b, float x) {
-  return GuardArithmetic([&] {
-    const double da = a;
-    const double db = b;
-    const double dx = x;
-    const double qab = da + db;
-    const double qap = da + 1;
-    const double qam = da - 1;
-    double e = 1;
-    double d = 1 / AtLeastFPMin(1 - qab * dx / qap);
-    double h = d;
-    for (int m = 1; m <= MaxIterations; ++m) {
-      const int m2 = 2 * m;
-      double aa = m * (db - m) * dx / ((qam + m2) * (da + m2));
-      d = 1 / AtLeastFPMin(1 + aa * d);
-      e = AtLeastFPMin(1 + aa / e);
-      h = h * d * e;
-      aa = -(da + m) * (qab + m) * dx / ((da + m2) * (qap + m2));
-      d = 1 / AtLeastFPMin(1 + aa * d);
-      e = AtLeastFPMin(1 + aa / e);
-      const double del = d * e;
-      h = h * del;
-      if (std::fabs(del - 1) < StatEpsilon) return static_cast<float>(h);
-    }
-    throw EStStatError(StatNoConverge);
-  });
+  return GuardArithmetic([&] { return BetaFraction(a, b, x); });
 }
 
 float IncompleteBeta(float x, float a, float b, float low, float high) {
@@ -120,16 +166,17 @@ float IncompleteBeta(float x, float a, float b, float low, float high) {
       const double da = a;
       const double db = b;
       const float sum = a + b;
-      const bool rounded = RoundsLogGamma(sum);
-      bt = static_cast<double>(
-          std::exp(PrefactorLogGamma(sum, rounded) - PrefactorLogGamma(a, rounded) -
-                   PrefactorLogGamma(b, rounded) + da * std::log(static_cast<double>(xs)) +
-                   db * std::log(1.0 - xs)));
+      const Real log_gamma_sum = LanczosLogGamma(sum);
+      const bool rounded = RoundsLogGamma(log_gamma_sum);
+      bt = DoubleExp(PrefactorLogGamma(log_gamma_sum, rounded) -
+                     PrefactorLogGamma(LanczosLogGamma(a), rounded) -
+                     PrefactorLogGamma(LanczosLogGamma(b), rounded) +
+                     da * std::log(static_cast<double>(xs)) + db * std::log(1.0 - xs));
     }
     if (xs < (static_cast<double>(a) + 1) / (static_cast<double>(a) + b + 2)) {
-      return AsProbability(bt * BetaContFrac(a, b, xs) / a);
+      return AsProbability(bt * BetaFraction(a, b, xs) / a);
     }
-    return AsProbability(1 - bt * BetaContFrac(b, a, static_cast<float>(1.0 - xs)) / b);
+    return AsProbability(1 - bt * BetaFraction(b, a, static_cast<float>(1.0 - xs)) / b);
   });
 }
 
@@ -138,47 +185,18 @@ double CopySign(double magnitude, double sign_source) {
 }
 
 float GammaSeries(float a, float x) {
-  if (!(x > 0)) return 0;
-  return GuardArithmetic([&] {
-    double ap = a;
-    double del = 1 / static_cast<double>(a);
-    double sum = del;
-    for (int n = 1; n <= MaxIterations; ++n) {
-      ap = ap + 1;
-      del = del * x / ap;
-      sum = sum + del;
-      if (std::fabs(del) < std::fabs(sum) * StatEpsilon) {
-        return static_cast<float>(sum * GammaPrefactor(a, x));
-      }
-    }
-    throw EStStatError(StatNoConverge);
-  });
+  return GuardArithmetic([&] { return GammaSeriesSum(a, x); });
 }
 
 float GammaContFrac(float a, float x) {
-  return GuardArithmetic([&] {
-    double b = static_cast<double>(x) + 1 - a;
-    double e = 1 / FPMin;
-    double d = 1 / b;
-    double h = d;
-    for (int i = 1; i <= MaxIterations; ++i) {
-      const double an = -i * (i - static_cast<double>(a));
-      b = b + 2;
-      d = 1 / AtLeastFPMin(an * d + b);
-      e = AtLeastFPMin(b + an / e);
-      const double del = d * e;
-      h = h * del;
-      if (std::fabs(del - 1) < StatEpsilon) return static_cast<float>(GammaPrefactor(a, x) * h);
-    }
-    throw EStStatError(StatNoConverge);
-  });
+  return GuardArithmetic([&] { return GammaFraction(a, x); });
 }
 
 float IncompleteGamma(float a, float x) {
   if (!(x >= 0) || !(a > 0)) throw EStStatError(StatBadParam);
   return GuardArithmetic([&] {
-    if (x < static_cast<double>(a) + 1) return AsProbability(GammaSeries(a, x));
-    return AsProbability(1.0 - GammaContFrac(a, x));
+    if (x < static_cast<double>(a) + 1) return AsProbability(GammaSeriesSum(a, x));
+    return AsProbability(1.0 - GammaFraction(a, x));
   });
 }
 

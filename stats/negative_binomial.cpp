@@ -87,14 +87,15 @@ Real NegativeBinomialLower(Real r, std::int64_t last, Real p, Real q, std::int64
     }
     return sum;
   }
-  // Above the mode: 1 - P(X > last); the ratios q (r + k) / (k + 1) fall towards q.
+  // Above the mode: 1 - P(X > last); the ratios q (r + k) / (k + 1) fall towards q. The tail
+  // is needed only as far as it changes the answer 1 - tail.
   Real term = NegativeBinomialTerm(r, top + 1, p, q);
   Real tail = term;
   for (Real k = top + 1;; k += 1) {
     const Real ratio = q * (r + k) / (k + 1);
     term *= ratio;
     tail += term;
-    if (ratio < 1 && term * ratio <= NegligibleTail * tail * (1 - ratio)) break;
+    if (ratio < 1 && term * ratio <= NegligibleTail * (1 - tail) * (1 - ratio)) break;
     check_count();
   }
   return 1 - tail;

@@ -2,7 +2,7 @@
 // Stegun 26.7.3 (odd DF) and 26.7.4 (even DF) with each double-factorial ratio carried from
 // the previous term, so the sums are linear in DF and never overflow; a sum stops once a
 // geometric bound on its remaining terms is negligible. For very large DF, where the forms
-// would need millions of terms, the same probability I_y(1/2, DF/2), y = T^2 / (DF + T^2), is
+// would need more than a thousand terms, the same probability I_y(1/2, DF/2), y = T^2 / (DF + T^2), is
 // summed as its hypergeometric series (about T^2 / 2 terms). The quantile is the Cornish-Fisher
 // expansion of A&S 26.7.5 around the normal tail quantile.
 #include "stats/student_t.h"
@@ -21,8 +21,9 @@ namespace zudira {
 
 namespace {
 
-// Most terms a closed-form sum may take before the series for large DF is used instead.
-constexpr Real kMaxClosedFormTerms = 10000;
+// Most terms a closed-form sum may take before the series for large DF is used instead (the
+// series needs a = DF / 2 >= 1000, where its gamma ratio is right to 1e-24).
+constexpr Real kMaxClosedFormTerms = 1000;
 // Terms the closed forms need before their remaining terms fall below NegligibleTail:
 // ln(1e22) / -ln(cos^2 theta), about 51 / sin^2 theta.
 constexpr Real kGeometricDecayTerms = 51;
@@ -46,11 +47,14 @@ Real ClosedFormSum(Real first, std::int64_t first_index, std::int64_t last_index
 }
 
 // Gamma(a + 1/2) / Gamma(a) for large a, by its asymptotic series (relative error below
-// 2e-23 for a >= 1e4).
+// 2e-24 for a >= 1000).
 Real HalfGammaRatio(Real a) {
   const Real u = 1 / a;
   return std::sqrt(a) *
-         (1 + u * (-1.0L / 8 + u * (1.0L / 128 + u * (5.0L / 1024 + u * (-21.0L / 32768)))));
+         (1 + u * (-1.0L / 8 +
+                   u * (1.0L / 128 +
+                        u * (5.0L / 1024 +
+                             u * (-21.0L / 32768 + u * (-399.0L / 262144 + u * (869.0L / 4194304)))))));
 }
 
 // P(|Y| <= T) for large DF as 2 sin(theta) cos(theta)^DF Gamma(a + 1/2) / (Gamma(a) sqrt(pi))
