@@ -74,11 +74,44 @@ double DoubleExp(Real exponent) {
   return static_cast<double>(std::exp(exponent));
 }
 
+// The ln Gamma terms of the prefactors depend on the shapes alone, and a quantile search asks
+// for the same shapes at every one of its steps: the last ones are kept. (ln Gamma of a
+// positive float cannot fault, so keeping a value loses no fault of a later call.)
+Real PrefactorLogGammaOf(float a) {
+  struct Last {
+    float a = 0;
+    Real value = 0;
+  };
+  thread_local Last last;
+  if (a != last.a) {
+    const Real log_gamma_a = LanczosLogGamma(a);
+    last = {a, PrefactorLogGamma(log_gamma_a, RoundsLogGamma(log_gamma_a))};
+  }
+  return last.value;
+}
+
+// ln Gamma(a + b) - ln Gamma(a) - ln Gamma(b), each rounded alike.
+Real PrefactorLogBeta(float a, float b) {
+  struct Last {
+    float a = 0, b = 0;
+    Real value = 0;
+  };
+  thread_local Last last;
+  if (a != last.a || b != last.b) {
+    const Real log_gamma_sum = LanczosLogGamma(a + b);
+    const bool rounded = RoundsLogGamma(log_gamma_sum);
+    last = {a, b,
+            PrefactorLogGamma(log_gamma_sum, rounded) -
+                PrefactorLogGamma(LanczosLogGamma(a), rounded) -
+                PrefactorLogGamma(LanczosLogGamma(b), rounded)};
+  }
+  return last.value;
+}
+
 // exp(-x + a ln x - ln Gamma(a)): the common prefactor of both incomplete gamma forms.
 double GammaPrefactor(float a, float x) {
-  const Real log_gamma_a = LanczosLogGamma(a);
-  const Real log_gamma = PrefactorLogGamma(log_gamma_a, RoundsLogGamma(log_gamma_a));
-  return DoubleExp(-static_cast<double>(x) + a * std::log(static_cast<double>(x)) - log_gamma);
+  return DoubleExp(-static_cast<double>(x) + a * std::log(static_cast<double>(x)) -
+                   PrefactorLogGammaOf(a));
 }
 
 // The series and continued fractions unguarded, for the incomplete functions whose one guard
@@ -165,13 +198,8 @@ float IncompleteBeta(float x, float a, float b, float low, float high) {
     if (xs != 0 && xs != 1) {
       const double da = a;
       const double db = b;
-      const float sum = a + b;
-      const Real log_gamma_sum = LanczosLogGamma(sum);
-      const bool rounded = RoundsLogGamma(log_gamma_sum);
-      bt = DoubleExp(PrefactorLogGamma(log_gamma_sum, rounded) -
-                     PrefactorLogGamma(LanczosLogGamma(a), rounded) -
-                     PrefactorLogGamma(LanczosLogGamma(b), rounded) +
-                     da * std::log(static_cast<double>(xs)) + db * std::log(1.0 - xs));
+      bt = DoubleExp(PrefactorLogBeta(a, b) + da * std::log(static_cast<double>(xs)) +
+                     db * std::log(1.0 - xs));
     }
     if (xs < (static_cast<double>(a) + 1) / (static_cast<double>(a) + b + 2)) {
       return AsProbability(bt * BetaFraction(a, b, xs) / a);
