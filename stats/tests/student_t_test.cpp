@@ -81,13 +81,18 @@ TEST(StudentTCDF, DegreesOfFreedomNotPositiveGiveTheNeutralHalf) {
 }
 
 TEST(StudentTCDF, ContinuousWhereTheLargeDegreesOfFreedomSeriesTakesOver) {
-  // Across the switch from the closed forms (DF 19999) to the series (DF 20001, 20003) the
-  // steps of 2 DF change by their true second difference (below 2e-13), not by a jump.
-  for (Real t : {0.001L, 0.7L, 3.0L}) {
-    const Real below = StudentTCDF(19999, t);
-    const Real at = StudentTCDF(20001, t);
-    const Real above = StudentTCDF(20003, t);
-    EXPECT_TRUE(RealNear(at - below, above - at, 1e-12L)) << t;
+  // Across the switch from the closed forms (DF 1999) to the series (DF 2001, 2003) the steps
+  // of 2 DF differ by their true second difference, not by a jump. Made with the reference
+  // line above: (F(2001) - F(1999)) - (F(2003) - F(2001)).
+  struct Step {
+    Real t, second_difference;
+  };
+  for (const Step& c : {Step{0.001L, 9.95676e-14L}, Step{0.7L, 8.12752e-11L},
+                        Step{3.0L, 3.35149e-11L}}) {
+    const Real below = StudentTCDF(1999, c.t);
+    const Real at = StudentTCDF(2001, c.t);
+    const Real above = StudentTCDF(2003, c.t);
+    EXPECT_TRUE(RealNear((at - below) - (above - at), c.second_difference, 1e-16L)) << c.t;
   }
 }
 
