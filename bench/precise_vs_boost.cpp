@@ -56,6 +56,17 @@ const Case kCases[] = {
      [] {
        return bm::quantile(bm::complement(bm::fisher_f_distribution<Real>(3, 1e6L), 1e-100L));
      }},
+    // F with both numbers of degrees of freedom huge: the centre, and a far quantile.
+    {{dkF, rtAboveA, feFixA, Value(2147483647), Value(2147483647), Value(1.00001L), {}},
+     [] {
+       return bm::cdf(
+           bm::complement(bm::fisher_f_distribution<Real>(2147483647.0L, 2147483647.0L), 1.00001L));
+     }},
+    {{dkInverseF, rtAboveA, feFixA, Value(332142178), Value(2113604720), Value(1e-30L), {}},
+     [] {
+       return bm::quantile(
+           bm::complement(bm::fisher_f_distribution<Real>(332142178.0L, 2113604720.0L), 1e-30L));
+     }},
     // Inverse chi-squared in the bulk at the largest number of degrees of freedom.
     {{dkInverseChiSquared, rtBelowA, feFixA, Value(2147483647), Value(0), Value(0.566425L), {}},
      [] { return bm::quantile(bm::chi_squared_distribution<Real>(2147483647.0L), 0.566425L); }},
