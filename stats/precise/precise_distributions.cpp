@@ -486,6 +486,14 @@ Real FDistInvLower(std::int32_t df1, std::int32_t df2, Real t) {
       return b * x / (a * (1 - x));
     });
   }
+  // With the first shape the huge one, F's lower tail is the upper tail of the beta(b, a) at
+  // y = 1 - x, whose second shape is then the huge one.
+  if (LargeSecondShape(b, a) && t > 0 && t < 1) {
+    return BoostCall([&] {
+      const Real y = BetaUpperRootFromGamma(b, a, t);
+      return b * (1 - y) / (a * y);
+    });
+  }
   return BoostCall([&] {
     Real f = 0;
     if (CentralBeta::Applies(a, b) && LargeShapesFRoot(a, b, t, false, f)) return f;
