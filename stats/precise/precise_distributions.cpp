@@ -375,6 +375,25 @@ bool LargeShapesFRoot(Real a, Real b, Real t, bool upper, Real& f) {
   return true;
 }
 
+// With 2 degrees of freedom on either side F's tails have closed forms, and Boost's quantile
+// loses them: with 2 and 2 its upper quantile at 1e-19 comes out 8 % low, and below 1e-20 it
+// overflows. With df1 = 2 the upper tail is (1 + 2 f / df2)^(-df2 / 2); with df2 = 2 the lower
+// tail is (1 + 2 / (df1 f))^(-df1 / 2). Each is solved through its logarithm, the tail's or its
+// complement's by log1p, so neither side loses digits. Sets f and answers true when finite.
+bool TwoDegreesRoot(std::int32_t df1, std::int32_t df2, Real t, bool upper, Real& f) {
+  if (!(t > 0 && t < 1) || (df1 != 2 && df2 != 2)) return false;
+  if (df1 == 2) {
+    const Real log_upper = upper ? std::log(t) : std::log1p(-t);
+    const Real n = df2;
+    f = n / 2 * std::expm1(-2 / n * log_upper);
+  } else {
+    const Real log_lower = upper ? std::log1p(-t) : std::log(t);
+    const Real m = df1;
+    f = 2 / (m * std::expm1(-2 / m * log_lower));
+  }
+  return std::isfinite(f) && f > 0;
+}
+
 }  // namespace
 
 Real NormalF(Real mean, Real sdev, Real x) {
@@ -479,6 +498,9 @@ Real FDistQ(std::int32_t df1, std::int32_t df2, Real x) {
 }
 Real FDistInvLower(std::int32_t df1, std::int32_t df2, Real t) {
   if (df1 < 1 || df2 < 1) return InverseF(df1, df2, ToSingle(1 - t));
+  if (Real f = 0; BoostCall([&] { return TwoDegreesRoot(df1, df2, t, false, f) ? 1 : 0; }) != 0) {
+    return f;
+  }
   const Real a = Real(df1) / 2, b = Real(df2) / 2;
   if (SmallBetaRoot(a, b, t)) {
     return BoostCall([&] {
@@ -486,9 +508,9 @@ Real FDistInvLower(std::int32_t df1, std::int32_t df2, Real t) {
       return b * x / (a * (1 - x));
     });
   }
-  // With the first shape the huge one, F's lower tail is the upper tail of the beta(b, a) at
-  // y = 1 - x, whose second shape is then the huge one.
-  if (LargeSecondShape(b, a) && t > 0 && t < 1) {
+  // With the first shape the huge one (and the second not large as well), F's lower tail is
+  // the upper tail of the beta(b, a) at y = 1 - x, whose second shape is then the huge one.
+  if (!CentralBeta::Applies(a, b) && LargeSecondShape(b, a) && t > 0 && t < 1) {
     return BoostCall([&] {
       const Real y = BetaUpperRootFromGamma(b, a, t);
       return b * (1 - y) / (a * y);
@@ -502,6 +524,9 @@ Real FDistInvLower(std::int32_t df1, std::int32_t df2, Real t) {
 }
 Real FDistInvUpper(std::int32_t df1, std::int32_t df2, Real t) {
   if (df1 < 1 || df2 < 1) return InverseF(df1, df2, ToSingle(t));
+  if (Real f = 0; BoostCall([&] { return TwoDegreesRoot(df1, df2, t, true, f) ? 1 : 0; }) != 0) {
+    return f;
+  }
   const Real a = Real(df1) / 2, b = Real(df2) / 2;
   // The upper tail of F(df1, df2) at f is the lower tail of the beta(b, a) at y = 1 - x.
   if (SmallBetaRoot(b, a, t)) {

@@ -41,6 +41,8 @@ constexpr FarTail kFarTails[] = {
      1.0001L, 0.232187689165510374966550041625L},
     {"Inverse F below, the centre at 2^31 - 1 degrees twice", FDistInvLower, 2147483647,
      2147483647, 0.49L, 0.999998918067294709208553215514L},
+    // F(2, 2) has the upper tail 1 / (1 + f): the root of t is 1 / t - 1.
+    {"Inverse F above, 2 and 2 degrees at 1e-100", FDistInvUpper, 2, 2, 1e-100L, 1e100L},
     {"Inverse F above, 1e-30 at 3.3e8 and 2.1e9 degrees", FDistInvUpper, 332142178, 2113604720,
      1e-30L, 1.00095728343073574821125776802L},
 };
