@@ -204,9 +204,10 @@ Real BetaUpperRootFromGamma(Real a, Real b, Real t) {
 // eight deviations out, where ibeta is quick and its value negligible, plus the integral of the
 // density from there, by Gauss-Legendre quadrature. The density at that far point is Loader's
 // saddle-point binomial term (right to 1e-14 here), and at the nodes its exact ratio to it.
-// From shapes of 5e4 on the quadrature is the quicker (and Boost's gamma-started Halley steps
-// for one shape much the larger run 20 us an ibeta near the centre).
-constexpr Real kCentralShape = 50000;
+// The quadrature is the quicker once one shape reaches 2.5e5 and the other 1e4; below that
+// Boost's ibeta is quick everywhere and right to 1e-15.
+constexpr Real kCentralShape = 250000;
+constexpr Real kCentralSmallerShape = 10000;
 constexpr Real kCentralZone = 3;
 constexpr Real kAnchorDeviations = 8;
 // A Newton step on a tail this small (relative to the distance to the nearer end) leaves an
@@ -236,7 +237,9 @@ class CentralBeta {
     density0_ = SaddlePointBetaDensity(a, b, x0_, y0_);
   }
 
-  static bool Applies(Real a, Real b) { return a >= kCentralShape && b >= kCentralShape; }
+  static bool Applies(Real a, Real b) {
+    return std::max(a, b) >= kCentralShape && std::min(a, b) >= kCentralSmallerShape;
+  }
   // Whether x lies in the zone, within kCentralZone deviations of the mean.
   bool Near(Real x) const { return std::fabs(x - mean_) < kCentralZone * sd_; }
 
