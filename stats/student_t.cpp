@@ -2,8 +2,8 @@
 // Stegun 26.7.3 (odd DF) and 26.7.4 (even DF) with each double-factorial ratio carried from
 // the previous term, so the sums are linear in DF and never overflow; a sum stops once a
 // geometric bound on its remaining terms is negligible. For very large DF, where the forms
-// would need more than a thousand terms, the same probability I_y(1/2, DF/2), y = T^2 / (DF + T^2), is
-// summed as its hypergeometric series (about T^2 / 2 terms). The quantile is the Cornish-Fisher
+// would need more than a thousand terms, the same probability I_y(1/2, DF/2), y = T^2 / (DF + T^2),
+// is summed as its hypergeometric series (about T^2 / 2 terms). The quantile is the Cornish-Fisher
 // expansion of A&S 26.7.5 around the normal tail quantile.
 #include "stats/student_t.h"
 
@@ -53,8 +53,8 @@ Real HalfGammaRatio(Real a) {
   return std::sqrt(a) *
          (1 + u * (-1.0L / 8 +
                    u * (1.0L / 128 +
-                        u * (5.0L / 1024 +
-                             u * (-21.0L / 32768 + u * (-399.0L / 262144 + u * (869.0L / 4194304)))))));
+                        u * (5.0L / 1024 + u * (-21.0L / 32768 + u * (-399.0L / 262144 +
+                                                                      u * (869.0L / 4194304)))))));
 }
 
 // P(|Y| <= T) for large DF as 2 sin(theta) cos(theta)^DF Gamma(a + 1/2) / (Gamma(a) sqrt(pi))

@@ -222,13 +222,19 @@ Real SaddlePointBetaDensity(Real a, Real b, Real x, Real y) {
   return NegativeBinomialTerm(a, b - 1, x, y) * (a + b - 1) / x;
 }
 
+// The mean, standard deviation and skewness of a beta(a, b).
+Real BetaMean(Real a, Real b) { return a / (a + b); }
+Real BetaSd(Real a, Real b) { return std::sqrt(a * b / ((a + b) * (a + b) * (a + b + 1))); }
+Real BetaSkewness(Real a, Real b) {
+  return 2 * (b - a) * std::sqrt(a + b + 1) / ((a + b + 2) * std::sqrt(a * b));
+}
+
 // A beta(a, b) with a <= b (its mean at most 1/2, so that the variable near it keeps its
 // relative precision), on one side of its mean.
 class CentralBeta {
  public:
   CentralBeta(Real a, Real b, bool upper)
-      : a_(a), b_(b), mean_(a / (a + b)), sd_(std::sqrt(a * b / ((a + b) * (a + b) * (a + b + 1)))),
-        sign_(upper ? -1 : 1) {
+      : a_(a), b_(b), mean_(BetaMean(a, b)), sd_(BetaSd(a, b)), sign_(upper ? -1 : 1) {
     // The far point on the tail's side, on a grid of 2^-64 so that 1 - x0 is exact.
     x0_ = std::ldexp(std::round(std::ldexp(mean_ - sign_ * kAnchorDeviations * sd_, 64)), -64);
     y0_ = 1 - x0_;
@@ -240,9 +246,6 @@ class CentralBeta {
   static bool Applies(Real a, Real b) {
     return std::max(a, b) >= kCentralShape && std::min(a, b) >= kCentralSmallerShape;
   }
-  // Whether x lies in the zone, within kCentralZone deviations of the mean.
-  bool Near(Real x) const { return std::fabs(x - mean_) < kCentralZone * sd_; }
-
   // The tail at distance e from the far point, towards the mean.
   Real TailAt(Real e) const {
     return tail0_ + bm::quadrature::gauss<Real, 30>::integrate(
@@ -255,10 +258,8 @@ class CentralBeta {
   Real Root(Real t) const {
     // The tail's z, towards the mean negative, with the skewness correction of Cornish-Fisher
     // taken towards the tail's side.
-    const Real skewness =
-        2 * (b_ - a_) * std::sqrt(a_ + b_ + 1) / ((a_ + b_ + 2) * std::sqrt(a_ * b_));
     Real z = -std::sqrt(Real(2)) * bm::erfc_inv(2 * t, bm::policies::policy<>());
-    z += sign_ * skewness * (z * z - 1) / 6;
+    z += sign_ * BetaSkewness(a_, b_) * (z * z - 1) / 6;
     Real e = (kAnchorDeviations + z) * sd_;
     for (int step = 0; step < kMaxSteps; ++step) {
       const Real delta = (TailAt(e) - t) / DensityAt(e);
@@ -267,8 +268,6 @@ class CentralBeta {
     }
     return x0_ + sign_ * e;
   }
-  Real Mean() const { return mean_; }
-  Real Sd() const { return sd_; }
 
  private:
   static constexpr int kMaxSteps = 20;
@@ -278,7 +277,8 @@ class CentralBeta {
 
   Real DensityAt(Real d) const {
     const Real step = sign_ * d;
-    return density0_ * std::exp((a_ - 1) * std::log1p(step / x0_) + (b_ - 1) * std::log1p(-step / y0_));
+    return density0_ *
+           std::exp((a_ - 1) * std::log1p(step / x0_) + (b_ - 1) * std::log1p(-step / y0_));
   }
 
   Real a_, b_, mean_, sd_;
@@ -308,8 +308,6 @@ struct LargeShapesF {
   LargeShapesF(Real a, Real b) : mirrored(a > b), p(mirrored ? b : a), q(mirrored ? a : b) {}
   // The beta tail that is F's `upper` tail.
   bool BetaUpper(bool upper) const { return upper != mirrored; }
-  Real Mean() const { return p / (p + q); }
-  Real Sd() const { return std::sqrt(p * q / ((p + q) * (p + q) * (p + q + 1))); }
   bool mirrored;
   Real p, q;
 };
@@ -321,10 +319,10 @@ Real LargeShapesFTail(Real a, Real b, Real f, bool upper) {
   const Real df2 = 2 * b;
   const Real x = shape.mirrored ? df2 / (df2 + v) : v / (df2 + v);
   const Real y = shape.mirrored ? v / (df2 + v) : df2 / (df2 + v);
-  const Real mean = shape.Mean();
+  const Real mean = BetaMean(shape.p, shape.q);
   // The smaller tail, on the side of x, is formed; the other is its complement.
   const bool side_upper = x > mean;
-  const Real near = std::fabs(x - mean) < kCentralZone * shape.Sd()
+  const Real near = std::fabs(x - mean) < kCentralZone * BetaSd(shape.p, shape.q)
                         ? CentralBeta(shape.p, shape.q, side_upper).Tail(x)
                         : CorrectedBetaTail(shape.p, shape.q, x, y, side_upper).tail;
   return shape.BetaUpper(upper) == side_upper ? near : 1 - near;
@@ -338,15 +336,14 @@ constexpr Real kSmallestNewtonTarget = 1e-4000L;
 constexpr int kMaxTailSteps = 60;
 
 Real FarTailBetaRoot(Real p, Real q, Real t, bool upper) {
-  const Real mean = p / (p + q);
-  const Real sd = std::sqrt(p * q / ((p + q) * (p + q) * (p + q + 1)));
-  const Real skewness = 2 * (q - p) * std::sqrt(p + q + 1) / ((p + q + 2) * std::sqrt(p * q));
+  const Real mean = BetaMean(p, q);
   const bm::policies::policy<> policy;
   // The z of the tail, towards the tail's side, corrected for skewness (Cornish-Fisher).
   Real z = std::sqrt(Real(2)) * bm::erfc_inv(2 * t, policy);
   if (!upper) z = -z;
-  z += skewness * (z * z - 1) / 6;
-  Real x = std::clamp(mean + z * sd, std::numeric_limits<Real>::min(), Real(1) - LDBL_EPSILON);
+  z += BetaSkewness(p, q) * (z * z - 1) / 6;
+  Real x = std::clamp(mean + z * BetaSd(p, q), std::numeric_limits<Real>::min(),
+                      Real(1) - LDBL_EPSILON);
   const Real log_t = std::log(t);
   for (int step = 0; step < kMaxTailSteps; ++step) {
     const TailAndScale at = CorrectedBetaTail(p, q, x, 1 - x, upper);
