@@ -156,6 +156,8 @@ void TPDFMainForm::PreciseItemClick(bool precise) {
   RunCommand([this, precise] {
     mode_ = precise ? CalculationMode::kPrecise : CalculationMode::kClassic;
     mode_pane_->setText(precise ? "Precise" : "Classic");
+    // Precise mode takes targets and bounds far below the shown decimals (1E-30 at 7).
+    for (TDuzEdit3* field : {mean_, sdev_, a_, b_}) field->SetTinyInScientificForm(precise);
     // The answer came from the other algorithms: it no longer answers the inputs.
     answer_->SetText(QString());
     ClearPreciseNotice();

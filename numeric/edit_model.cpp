@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "numeric/answer_text.h"
 #include "numeric/locale_provider.h"
 #include "stats/float_compare.h"
 #include "stats/nearest_whole.h"
@@ -113,6 +114,9 @@ std::string EditFieldModel::FormatValue() const {
       return commas_ ? IntToGroupedStr(whole_) : SafeIntToStr(whole_);
     case Family::kReal:
       if (blank_if_zero_ && FloatIsZero(real_)) return {};
+      if (tiny_in_scientific_form_) {
+        return AnswerText(real_, decimals_, CalculationMode::kPrecise);
+      }
       return SafeFloatToFixed(real_, decimals_);
     case Family::kDate:
       if (blank_if_zero_ && FloatIsZero(date_time_)) return {};
@@ -253,6 +257,12 @@ void EditFieldModel::SetMonetary(bool on) {
   if (on == monetary_) return;
   monetary_ = on;
   if (edit_type_ == etCurrency) Redisplay();
+}
+
+void EditFieldModel::SetTinyInScientificForm(bool on) {
+  if (on == tiny_in_scientific_form_) return;
+  tiny_in_scientific_form_ = on;
+  if (FamilyOf(edit_type_) == Family::kReal) Redisplay();
 }
 
 void EditFieldModel::SetBlankIfZero(bool on) {

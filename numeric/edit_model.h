@@ -71,6 +71,10 @@ class EditFieldModel {
   void SetMonetary(bool on);
   bool BlankIfZero() const { return blank_if_zero_; }
   void SetBlankIfZero(bool on);
+  // Real kinds: a value that is not 0 but would show as 0 at the decimals is shown (and held)
+  // in scientific form with that many decimals instead, as precise answers are.
+  bool TinyInScientificForm() const { return tiny_in_scientific_form_; }
+  void SetTinyInScientificForm(bool on);
   bool UseValues() const { return use_values_; }
   void SetUseValues(bool on);
 
@@ -83,6 +87,7 @@ class EditFieldModel {
   bool commas_ = false;
   std::uint8_t decimals_ = 4;
   bool monetary_ = false;
+  bool tiny_in_scientific_form_ = false;
   bool use_values_ = true;
   bool zero_pad_ = false;
   std::int32_t whole_ = 0;

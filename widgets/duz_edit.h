@@ -138,6 +138,9 @@ class TDuzEdit3 : public TDuzEdit2, private EditControl {
   // Money with the currency symbol.
   bool Monetary() const { return model_.Monetary(); }
   void SetMonetary(bool on) { model_.SetMonetary(on); }
+  // Real kinds: tiny values in scientific form rather than as 0 at the decimals.
+  bool TinyInScientificForm() const { return model_.TinyInScientificForm(); }
+  void SetTinyInScientificForm(bool on) { model_.SetTinyInScientificForm(on); }
   bool BlankIfZero() const { return model_.BlankIfZero(); }
   void SetBlankIfZero(bool on) { model_.SetBlankIfZero(on); }
   // Off: the field holds no values and is a filtered text field.

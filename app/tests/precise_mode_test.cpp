@@ -84,6 +84,14 @@ TEST_F(PreciseModeTest, PrecisePaneTogglesShowsTinyAnswersInScientificFormAndIsK
     EXPECT_EQ(Field(*w, "Answer")->Text(), "1.2798125E-12");
     w->findChild<QSpinBox*>("Accuracy")->setValue(3);
     EXPECT_EQ(Field(*w, "Answer")->Text(), "1.280E-12");
+    // A target far below the shown decimals is taken as typed, not as 0: the upper 1e-30
+    // point of the standard normal is 11.4640247 (mpmath).
+    ChooseKind(*w, dkInverseNormal);
+    ChooseRange(*w, rtAboveA);
+    Type(*w, "A", "1E-30");
+    EXPECT_EQ(Field(*w, "A")->Text(), "1.000E-30");
+    Calculate(*w);
+    EXPECT_EQ(Field(*w, "Answer")->Text(), "11.464");
     w->close();  // the settings are written when the window closes
   }
   {
