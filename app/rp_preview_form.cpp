@@ -25,9 +25,9 @@
 #include "app/help.h"
 #include "app/help_contexts.h"
 #include "app/message_boxes.h"
-#include "appearance/glyphs.h"
 #include "app/rp_preview_logic.h"
 #include "app/window_placement.h"
+#include "appearance/glyphs.h"
 #include "reports/report_job.h"
 #include "stats/exception.h"
 #include "widgets/duz_edit.h"
@@ -297,7 +297,24 @@ void TDuzRPPreviewForm::keyPressEvent(QKeyEvent* event) {
 
 void TDuzRPPreviewForm::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
-  MinimiseProgramWith(this, event);
+  if (event->type() != QEvent::WindowStateChange) return;
+  if (isMinimized()) {
+    for (QWidget* other : QApplication::topLevelWidgets())
+      if (other != this && other->isVisible() && !other->isMinimized())
+        minimised_with_.push_back(other);
+    MinimiseProgramWith(this, event);
+  } else {
+    RestoreWindowsMinimisedWith();
+  }
+}
+
+// The program comes back as it went down: each window in the state it had.
+void TDuzRPPreviewForm::RestoreWindowsMinimisedWith() {
+  const std::vector<QPointer<QWidget>> windows = std::move(minimised_with_);
+  minimised_with_.clear();
+  for (const QPointer<QWidget>& window : windows)
+    if (window != nullptr && window->isMinimized())
+      window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
 }
 
 // The two toolbars share one row when it holds both whole, else the second goes below, so no
@@ -309,6 +326,7 @@ void TDuzRPPreviewForm::resizeEvent(QResizeEvent* event) {
 }
 
 void TDuzRPPreviewForm::done(int result) {
+  RestoreWindowsMinimisedWith();
   view_->SetPages(nullptr);
   closed_ = true;
   QDialog::done(result);

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
+#include <vector>
 
 #include "app/rp_preview_view.h"
 
@@ -52,6 +54,7 @@ class TDuzRPPreviewForm : public QDialog {
   void ZoomChange(double zoom);
   void ZoomEditExit();
   void PageEditExit();
+  void RestoreWindowsMinimisedWith();
 
   TPreviewJob* job_ = nullptr;
   QToolBar* tool_bar1_ = nullptr;
@@ -66,6 +69,8 @@ class TDuzRPPreviewForm : public QDialog {
   QLabel* page_label_ = nullptr;
   TRulerUnits ruler_units_ = TRulerUnits::kInches;
   bool closed_ = false;
+  // The program's other windows that went down with this one.
+  std::vector<QPointer<QWidget>> minimised_with_;
 };
 
 }  // namespace zudira

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -24,6 +25,7 @@
 #include "app/help_contexts.h"
 #include "app/message_boxes.h"
 #include "appearance/glyphs.h"
+#include "reports/report_system.h"
 #include "widgets/duz_edit.h"
 
 namespace zudira {
@@ -267,7 +269,11 @@ void TDuzRPSetupForm::Prepare(const TReportSetup& setup, const TReportPermission
 }
 
 void TDuzRPSetupForm::ShowPrinter() {
-  printer_label_->setText(PrinterLabelText(printers_, setup_.printer_name));
+  // A long name is cut with an ellipsis; the hint shows it whole.
+  const QString text = PrinterLabelText(printers_, setup_.printer_name);
+  printer_label_->setText(
+      printer_label_->fontMetrics().elidedText(text, Qt::ElideRight, printer_label_->width()));
+  printer_label_->setToolTip(text);
 }
 
 void TDuzRPSetupForm::RangeChange() {
@@ -309,10 +315,24 @@ void TDuzRPSetupForm::SetupBBClick() {
   printer.setCopyCount(copies.value_or(setup_.copies));
   printer.setCollateCopies(collate_ck_->isChecked());
   if (duplex_ck_->isChecked()) printer.setDuplex(QPrinter::DuplexAuto);
-  if (setup_.page_layout) printer.setPageLayout(*setup_.page_layout);
+  UsePrinterPaper(printer, setup_.page_layout);
+  const QString offered_printer = printer.printerName();
+  const QPageSize offered_paper = printer.pageLayout().pageSize();
   QPrintDialog dialog(&printer, this);
+  dialog.setObjectName("PrinterSetupDialog");
   dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+  // Qt's print dialog, made a set-up dialog: it chooses and nothing prints from it, and the
+  // pages to print are chosen in this window.
+  dialog.setWindowTitle("Printer Setup");
+  if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText("OK");
+  }
+  if (auto* range = dialog.findChild<QWidget*>("gbPrintRange")) range->setEnabled(false);
   if (dialog.exec() != QDialog::Accepted) return;
+  // Another printer with the paper left as offered takes its own default paper.
+  if (printer.printerName() != offered_printer &&
+      printer.pageLayout().pageSize().isEquivalentTo(offered_paper))
+    UsePrinterPaper(printer, std::nullopt);
   if (!printer.printerName().isEmpty()) {
     bool listed = false;
     for (const TPrinterEntry& entry : printers_)

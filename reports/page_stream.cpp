@@ -42,9 +42,13 @@ void TPageStream::RenderPage(QPainter& painter, int page_index, const QRectF& ta
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.setRenderHint(QPainter::TextAntialiasing, true);
-  painter.translate(target.topLeft());
-  painter.scale(target.width() / (page_inches_.width() * kUnitsPerInch),
-                target.height() / (page_inches_.height() * kUnitsPerInch));
+  // One factor both ways: a target of another shape must not stretch the page.
+  const double scale = std::min(target.width() / (page_inches_.width() * kUnitsPerInch),
+                                target.height() / (page_inches_.height() * kUnitsPerInch));
+  const QSizeF drawn = page_inches_ * kUnitsPerInch * scale;
+  painter.translate(target.left() + (target.width() - drawn.width()) / 2,
+                    target.top() + (target.height() - drawn.height()) / 2);
+  painter.scale(scale, scale);
   // A font's point size is turned into pixels at the device's resolution, before the
   // transform; sized against it, the text is kUnitsPerInch-based like everything else.
   const double device_dpi = painter.device() != nullptr ? painter.device()->logicalDpiY() : 96.0;

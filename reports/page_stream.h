@@ -3,6 +3,7 @@
 // preview, the printer and the PDF writer alike.
 #pragma once
 
+#include <QMarginsF>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -48,9 +49,12 @@ struct TStreamPage {
 
 class TPageStream {
  public:
-  explicit TPageStream(QSizeF page_inches = QSizeF(8.5, 11)) : page_inches_(page_inches) {}
+  explicit TPageStream(QSizeF page_inches = QSizeF(8.5, 11), QMarginsF unprintable = {})
+      : page_inches_(page_inches), unprintable_(unprintable) {}
 
   QSizeF PageSizeInches() const { return page_inches_; }
+  // The unprintable edges of the paper the pages were laid out for, in inches.
+  QMarginsF UnprintableInches() const { return unprintable_; }
   int PageCount() const { return static_cast<int>(pages_.size()); }
   const TStreamPage& Page(int index) const { return pages_.at(static_cast<size_t>(index)); }
   const TFontSpec& Font(int index) const { return fonts_.at(static_cast<size_t>(index)); }
@@ -61,11 +65,13 @@ class TPageStream {
   // The index of a font in the stream's table, added when new.
   int FontIndex(const TFontSpec& font_spec);
 
-  // Draws page page_index (from 0) scaled into target, in the painter's coordinates.
+  // Draws page page_index (from 0) into target, in the painter's coordinates: scaled by one
+  // factor both ways, so that it fits, and centred.
   void RenderPage(QPainter& painter, int page_index, const QRectF& target) const;
 
  private:
   QSizeF page_inches_;
+  QMarginsF unprintable_;
   std::vector<TStreamPage> pages_;
   std::vector<TFontSpec> fonts_;
 };

@@ -1,5 +1,6 @@
 #include "reports/report_system.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPageLayout>
@@ -9,6 +10,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 #include <algorithm>
 
 #ifdef ZUDIRA_HAVE_CUPS
@@ -33,6 +35,67 @@ double Margin(double unprintable) {
 [[noreturn]] void Fail(const QString& message) {
   throw Exception(message.toStdString());
 }
+
+TPaper PaperOfLayout(QPageLayout layout, double dpi) {
+  layout.setUnits(QPageLayout::Inch);
+  TPaper paper;
+  paper.page_inches = layout.fullRect(QPageLayout::Inch).size();
+  paper.unprintable = layout.minimumMargins();
+  paper.dpi = dpi;
+  return paper;
+}
+
+// Draws the chosen pages onto device, each at place (inches) on its paper, telling progress
+// which page is printing; false once Cancel was pressed.
+bool DrawPages(QPainter& painter, QPagedPaintDevice& device, double dpi, const QRectF& place,
+               const TPageStream& stream, const std::vector<int>& pages, TReportProgress* progress,
+               const QString& failure) {
+  const QRectF target(place.x() * dpi, place.y() * dpi, place.width() * dpi, place.height() * dpi);
+  bool first = true;
+  for (int page : pages) {
+    if (progress != nullptr) {
+      progress->SetStatusText(
+          TReportSystem::PrintingStatus().replace(QStringLiteral("%p"), QString::number(page)));
+      if (progress->CancelRequested()) return false;
+    }
+    if (!first && !device.newPage()) Fail(failure);
+    first = false;
+    stream.RenderPage(painter, page - 1, target);
+  }
+  return true;
+}
+
+#ifdef ZUDIRA_HAVE_CUPS
+// Hands a finished PDF to the printer's CUPS queue with the job's paper, copies, collation
+// and sides, the options Qt's own print engine sends; the job's id, or 0 when CUPS refused.
+int SubmitToCups(const QPrinterInfo& info, const QString& pdf, const QString& title,
+                 const QPageLayout& layout, const TReportSetup& setup) {
+  cups_option_t* options = nullptr;
+  int count = 0;
+  const auto add = [&](const char* name, const QByteArray& value) {
+    count = cupsAddOption(name, value.constData(), count, &options);
+  };
+  add("media", layout.pageSize().key().toUtf8());
+  if (setup.copies > 1) {
+    add("copies", QByteArray::number(setup.copies));
+    if (setup.collate) add("Collate", "True");
+  }
+  const bool landscape = layout.orientation() == QPageLayout::Landscape;
+  const QList<QPrinter::DuplexMode> duplex_modes = info.supportedDuplexModes();
+  const bool two_sided = setup.duplex && (duplex_modes.contains(QPrinter::DuplexLongSide) ||
+                                          duplex_modes.contains(QPrinter::DuplexAuto));
+  add("sides", !two_sided  ? "one-sided"
+               : landscape ? "two-sided-short-edge"
+                           : "two-sided-long-edge");
+  if (landscape) add("landscape", "");
+  // CUPS takes the queue without the instance that Qt names after a slash.
+  const QByteArray queue = info.printerName().section(u'/', 0, 0).toUtf8();
+  const int job = cupsPrintFile(queue.constData(), QFile::encodeName(pdf).constData(),
+                                title.toUtf8().constData(), count, options);
+  cupsFreeOptions(count, options);
+  return job;
+}
+#endif
 
 // A set-up's copies, collate, duplex and printer become the system's own for the next job;
 // a copies count below 1 is no count and leaves the one before.
@@ -128,26 +191,48 @@ QString TReportSystem::CurrentPrinter() const {
   return names.contains(by_default) ? by_default : names.front();
 }
 
+QRectF PlaceOnPaper(const TPaper& laid_out, const TPaper& printed) {
+  const auto margins = [](const QMarginsF& unprintable) {
+    return QMarginsF(Margin(unprintable.left()), Margin(unprintable.top()),
+                     Margin(unprintable.right()), Margin(unprintable.bottom()));
+  };
+  const QMarginsF from = margins(laid_out.unprintable);
+  const QMarginsF to = margins(printed.unprintable);
+  const QRectF from_text = QRectF(QPointF(0, 0), laid_out.page_inches) - from;
+  const QRectF to_text = QRectF(QPointF(0, 0), printed.page_inches) - to;
+  if (from_text.isEmpty() || to_text.isEmpty()) return QRectF(QPointF(0, 0), printed.page_inches);
+  const double scale =
+      std::min({1.0, to_text.width() / from_text.width(), to_text.height() / from_text.height()});
+  const QPointF text_at(to_text.left() + (to_text.width() - from_text.width() * scale) / 2,
+                        to_text.top() + (to_text.height() - from_text.height() * scale) / 2);
+  return QRectF(text_at - QPointF(from.left(), from.top()) * scale, laid_out.page_inches * scale);
+}
+
+void UsePrinterPaper(QPrinter& printer, const std::optional<QPageLayout>& chosen_layout) {
+  if (chosen_layout) {
+    printer.setPageLayout(*chosen_layout);
+    return;
+  }
+  const QPrinterInfo info = QPrinterInfo::printerInfo(printer.printerName());
+  if (!info.isNull() && info.defaultPageSize().isValid())
+    printer.setPageSize(info.defaultPageSize());
+}
+
 TPaper TReportSystem::PaperOf(const QString& printer_name,
                               const std::optional<QPageLayout>& chosen_layout) {
-  TPaper paper;
   const QPrinterInfo info =
       printer_name.isEmpty() ? QPrinterInfo() : QPrinterInfo::printerInfo(printer_name);
   if (info.isNull()) {
     // Letter where the locale measures in inches, A4 elsewhere.
+    TPaper paper;
     const bool letter = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
     paper.page_inches = QPageSize(letter ? QPageSize::Letter : QPageSize::A4).size(QPageSize::Inch);
     paper.dpi = kPdfDpi;
     return paper;
   }
   QPrinter printer(info, QPrinter::HighResolution);
-  if (chosen_layout) printer.setPageLayout(*chosen_layout);
-  QPageLayout layout = printer.pageLayout();
-  layout.setUnits(QPageLayout::Inch);
-  paper.page_inches = layout.fullRect(QPageLayout::Inch).size();
-  paper.unprintable = layout.minimumMargins();
-  paper.dpi = printer.resolution();
-  return paper;
+  UsePrinterPaper(printer, chosen_layout);
+  return PaperOfLayout(printer.pageLayout(), printer.resolution());
 }
 
 void TReportSystem::PrintPageFrame(TBaseReport& report, const QString& title) {
@@ -201,6 +286,8 @@ TReportOutcome TReportSystem::RunReport(const QString& title, const TReportRouti
 
   TReportSetup setup = settings_;
   setup.printer_name = CurrentPrinter();
+  // A paper chosen for another printer is no choice for this one.
+  if (setup.printer_name != settings_.printer_name) setup.page_layout.reset();
   setup.destination = DefaultDestination();
   setup.range = TPrintRange::kAll;
   setup.from_page = 1;
@@ -246,45 +333,52 @@ bool TReportSystem::PrintStream(const TPageStream& stream, const TReportSetup& s
   if (pages.empty()) Fail(QStringLiteral("There is no page to print."));
 
   QPrinter printer(info, QPrinter::HighResolution);
-  if (setup.page_layout) printer.setPageLayout(*setup.page_layout);
+  UsePrinterPaper(printer, setup.page_layout);
+  const QPageLayout layout = printer.pageLayout();
+  // Pages laid out for another paper (the printer was changed over the preview) are scaled,
+  // never stretched, and keep their margins.
+  const QRectF place =
+      PlaceOnPaper(TPaper{stream.PageSizeInches(), stream.UnprintableInches(), kPdfDpi},
+                   PaperOfLayout(layout, printer.resolution()));
+  const QString failed = QStringLiteral("The printer \"%1\" failed while printing \"%2\".")
+                             .arg(setup.printer_name, preview_title_);
+
+#ifdef ZUDIRA_HAVE_CUPS
+  // The pages go to a file of our own first, and only a finished job is handed to CUPS: Qt's
+  // print engine cannot abort, and ending its painter always hands the job over.
+  QTemporaryFile spool(QDir::temp().filePath(QStringLiteral("zudira-print-XXXXXX.pdf")));
+  if (!spool.open()) Fail(failed + QStringLiteral(" ") + spool.errorString());
+  {
+    QPdfWriter writer(&spool);
+    writer.setResolution(static_cast<int>(kPdfDpi));
+    writer.setTitle(preview_title_);
+    writer.setCreator(QStringLiteral("Zudira"));
+    writer.setPageLayout(QPageLayout(layout.pageSize(), layout.orientation(), QMarginsF()));
+    QPainter painter;
+    if (!painter.begin(&writer)) Fail(failed);
+    if (!DrawPages(painter, writer, kPdfDpi, place, stream, pages, progress, failed)) return false;
+    if (!painter.end()) Fail(failed);
+  }
+  if (progress != nullptr && progress->CancelRequested()) return false;
+  spool.close();
+  if (SubmitToCups(info, spool.fileName(), preview_title_, layout, setup) == 0)
+    Fail(failed + QStringLiteral(" CUPS says: ") + QString::fromUtf8(cupsLastErrorString()));
+#else
+  // Without the CUPS library Qt's print engine hands the job over when its painter ends, so a
+  // Cancel stops the pages but cannot withdraw those already drawn.
   printer.setFullPage(true);
   printer.setDocName(preview_title_);
   if (setup.copies > 0) printer.setCopyCount(setup.copies);
   printer.setCollateCopies(setup.collate);
   printer.setDuplex(setup.duplex ? QPrinter::DuplexAuto : QPrinter::DuplexNone);
-  const auto failed = [&] {
-    return QStringLiteral("The printer \"%1\" failed while printing \"%2\".")
-        .arg(setup.printer_name, preview_title_);
-  };
-
   QPainter painter;
-  if (!painter.begin(&printer)) Fail(failed());
-  const QRectF paper_rect = printer.pageLayout().fullRectPixels(printer.resolution());
-  bool first = true;
-  for (int page : pages) {
-    if (!first && !printer.newPage()) {
-      painter.end();
-      Fail(failed());
-    }
-    first = false;
-    if (progress != nullptr) {
-      progress->SetStatusText(
-          PrintingStatus().replace(QStringLiteral("%p"), QString::number(page)));
-      if (progress->CancelRequested()) {
-        printer.abort();
-        painter.end();
-        return false;
-      }
-    }
-    stream.RenderPage(painter, page - 1, paper_rect);
+  if (!painter.begin(&printer)) Fail(failed);
+  if (!DrawPages(painter, printer, printer.resolution(), place, stream, pages, progress, failed)) {
+    printer.abort();
+    painter.end();
+    return false;
   }
-  const bool ended = painter.end();
-  if (!ended || printer.printerState() == QPrinter::Error) Fail(failed());
-#ifdef ZUDIRA_HAVE_CUPS
-  // Qt hands the finished job to CUPS at the end and keeps no word of a refusal; the CUPS
-  // library does, for the call it made last on this thread.
-  if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
-    Fail(failed() + QStringLiteral(" CUPS says: ") + QString::fromUtf8(cupsLastErrorString()));
+  if (!painter.end() || printer.printerState() == QPrinter::Error) Fail(failed);
 #endif
   return true;
 }

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QObject>
+#include <QRectF>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -11,6 +12,8 @@
 #include "reports/base_report.h"
 #include "reports/report_job.h"
 #include "reports/stream_report.h"
+
+class QPrinter;
 
 namespace zudira {
 
@@ -25,6 +28,15 @@ struct TPageMargins {
 
 // Each margin is the larger of 0.5 and the printer's unprintable width at that edge + 0.01.
 TPageMargins ComputePageMargins(const TBaseReport& report);
+
+// Where a page laid out on paper laid_out goes on paper printed, in inches from the printed
+// paper's top left: scaled by one factor both ways (never enlarged) so that its text area fits
+// inside the printed paper's margins, and centred there.
+QRectF PlaceOnPaper(const TPaper& laid_out, const TPaper& printed);
+
+// Gives printer the paper of its printer: the layout chosen in the printer's set-up, or else
+// the printer's own default paper.
+void UsePrinterPaper(QPrinter& printer, const std::optional<QPageLayout>& chosen_layout);
 
 // The page-content routine of a job; it draws every page of the report.
 using TReportRoutine = std::function<void(TBaseReport&)>;
@@ -94,8 +106,9 @@ class TReportSystem {
   // The pages of routine laid out for paper; nothing when Cancel was pressed.
   std::unique_ptr<TPageStream> Generate(const TReportRoutine& routine, const TPaper& paper,
                                         TReportProgress* progress) const;
-  // Sends the set-up's pages to its printer; false when Cancel aborted the job. Throws
-  // zudira::Exception when the printer cannot print.
+  // Sends the set-up's pages to its printer, fitted to its paper; false when Cancel aborted the
+  // job, and then nothing reaches the printer. Throws zudira::Exception when the printer cannot
+  // print.
   bool PrintStream(const TPageStream& stream, const TReportSetup& setup,
                    TReportProgress* progress) const;
   // Writes every page as PDF at 1200 dpi through a temporary file beside path.

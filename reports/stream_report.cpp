@@ -18,7 +18,7 @@ TStreamReport::TStreamReport(const TPaper& paper, TReportProgress* progress, QSt
     : paper_(paper),
       progress_(progress),
       status_text_(std::move(status_text)),
-      stream_(std::make_unique<TPageStream>(paper.page_inches)),
+      stream_(std::make_unique<TPageStream>(paper.page_inches, paper.unprintable)),
       metrics_device_(1, 1, QImage::Format_Mono),
       section_left_(paper.unprintable.left()),
       section_right_(paper.page_inches.width() - paper.unprintable.right()),

@@ -14,13 +14,13 @@
 #include <QToolButton>
 
 #include "app/balloon_hints.h"
-#include "appearance/appearance_settings.h"
 #include "app/message_boxes.h"
-#include "appearance/glyphs.h"
 #include "app/rp_preview_logic.h"
-#include "testsupport/modal_probe.h"
 #include "app/tests/find_child.h"
 #include "app/tests/rp_fake_job.h"
+#include "appearance/appearance_settings.h"
+#include "appearance/glyphs.h"
+#include "testsupport/modal_probe.h"
 #include "widgets/duz_edit.h"
 
 namespace zudira {
@@ -240,11 +240,26 @@ TEST_F(RPPreviewForm, EveryControlShowsAtAnyWidth) {
   }
 }
 
-TEST_F(RPPreviewForm, MinimisingMinimisesTheApplication) {
-  QWidget main_window;
-  main_window.show();
-  form_.setWindowState(Qt::WindowMinimized);
-  EXPECT_TRUE(main_window.isMinimized());
+// The program goes down with the preview and comes back with it, each window as it was; Done
+// after a restore leaves nothing minimised.
+TEST_F(RPPreviewForm, MinimisingMinimisesTheApplicationAndRestoringRestoresIt) {
+  for (bool done_at_once : {false, true}) {
+    QWidget main_window, lists, hidden;
+    main_window.showMaximized();
+    lists.show();
+    form_.show();
+    form_.setWindowState(Qt::WindowMinimized);
+    EXPECT_TRUE(main_window.isMinimized());
+    EXPECT_TRUE(lists.isMinimized());
+    if (done_at_once)
+      Click(form_, "SBDone");
+    else
+      form_.setWindowState(Qt::WindowNoState);
+    EXPECT_FALSE(main_window.isMinimized());
+    EXPECT_TRUE(main_window.isMaximized());
+    EXPECT_FALSE(lists.isMinimized());
+    EXPECT_FALSE(hidden.isVisible());
+  }
 }
 
 TEST_F(RPPreviewForm, ButtonsReachTheJob) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,9 +11,9 @@
 #include <QRadioButton>
 
 #include "app/message_boxes.h"
-#include "testsupport/modal_probe.h"
 #include "app/tests/find_child.h"
 #include "app/tests/rp_fake_job.h"
+#include "testsupport/modal_probe.h"
 #include "widgets/duz_edit.h"
 
 namespace zudira {
@@ -180,11 +181,41 @@ TEST(RPSetupForm, SetupOpensThePrintersOwnDialog) {
   TDuzRPSetupForm form;
   form.Prepare(TReportSetup(), TReportPermissions(), false, 0, kTwoPrinters);
   bool print_dialog = false;
-  ModalProbe probe([&](QDialog& dialog) { print_dialog = qobject_cast<QPrintDialog*>(&dialog); });
+  QString title;
+  QStringList buttons;
+  ModalProbe probe([&](QDialog& dialog) {
+    print_dialog = qobject_cast<QPrintDialog*>(&dialog);
+    title = dialog.windowTitle();
+    for (QAbstractButton* button : dialog.findChild<QDialogButtonBox*>()->buttons())
+      if (button->isVisible()) buttons.push_back(button->text());
+  });
   Find<QPushButton>(form, "SetupBB")->click();
   EXPECT_TRUE(print_dialog);
   EXPECT_EQ(probe.Seen(), 1);
+  // It sets the printer up and prints nothing: no "Print" on it.
+  EXPECT_EQ(title, "Printer Setup");
+  EXPECT_TRUE(buttons.contains("OK")) << buttons.join(", ").toStdString();
+  EXPECT_TRUE(buttons.contains("&Cancel") || buttons.contains("Cancel"));
+  EXPECT_FALSE(buttons.join(" ").contains("Print")) << buttons.join(", ").toStdString();
   EXPECT_EQ(Find<QLabel>(form, "PrinterLabel")->text(), "Office on ipp://office");
+}
+
+TEST(RPSetupForm, LongPrinterNameIsElidedWithTheWholeNameAsHint) {
+  const QString long_name = "AuditPDF on Generic CUPS-PDF Printer (w/ options) in the far office";
+  const struct {
+    QString name;
+    bool elided;
+  } cases[] = {{"Office", false}, {long_name, true}};
+  for (const auto& c : cases) {
+    TDuzRPSetupForm form;
+    form.Prepare(TReportSetup(), TReportPermissions(), false, 0, {{c.name, "ipp://office"}});
+    auto* label = Find<QLabel>(form, "PrinterLabel");
+    const QString whole = c.name + " on ipp://office";
+    EXPECT_EQ(label->toolTip(), whole);
+    EXPECT_EQ(label->text().endsWith(QChar(0x2026)), c.elided) << label->text().toStdString();
+    EXPECT_EQ(label->text() == whole, !c.elided);
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
+  }
 }
 
 }  // namespace

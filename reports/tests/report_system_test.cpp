@@ -113,6 +113,50 @@ TEST(RunReport, PrinterThatIsGoneIsAnError) {
   }
 }
 
+// Pages laid out for one paper and printed on another keep their shape and a text area that
+// stays inside the printed paper's margins; nothing is enlarged.
+TEST(PlaceOnPaper, ScalesOneWayAndKeepsTheMargins) {
+  const QSizeF a4(8.27, 11.69), letter(8.5, 11), letter_turned(11, 8.5);
+  const QMarginsF none, wide(0.6, 0.7, 0.6, 0.8);
+  const struct {
+    QSizeF from;
+    QMarginsF from_edges;
+    QSizeF to;
+    QMarginsF to_edges;
+  } cases[] = {
+      {a4, none, a4, none},
+      {a4, none, letter, none},
+      {letter, none, a4, none},
+      {letter, wide, a4, none},
+      {a4, none, letter, wide},
+      {letter, none, letter_turned, none},
+      {letter, none, QSizeF(17, 22), none},
+  };
+  const auto margin = [](double edge) { return std::max(0.5, edge + 0.01); };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.from.width() << "x" << c.from.height() << " to "
+                                    << c.to.width() << "x" << c.to.height());
+    const QRectF place = PlaceOnPaper({c.from, c.from_edges, 1200}, {c.to, c.to_edges, 1200});
+    const double scale = place.width() / c.from.width();
+    EXPECT_NEAR(place.height() / c.from.height(), scale, 1e-12);
+    EXPECT_LE(scale, 1.0);
+    // Where the text area of the laid-out page lands on the printed paper.
+    const double left = place.left() + scale * margin(c.from_edges.left());
+    const double top = place.top() + scale * margin(c.from_edges.top());
+    const double right = place.right() - scale * margin(c.from_edges.right());
+    const double bottom = place.bottom() - scale * margin(c.from_edges.bottom());
+    EXPECT_GE(left, margin(c.to_edges.left()) - 1e-9);
+    EXPECT_GE(top, margin(c.to_edges.top()) - 1e-9);
+    EXPECT_LE(right, c.to.width() - margin(c.to_edges.right()) + 1e-9);
+    EXPECT_LE(bottom, c.to.height() - margin(c.to_edges.bottom()) + 1e-9);
+    // As large as that allows: it touches the margins one way, or keeps its own size.
+    const bool fills = std::abs(top - margin(c.to_edges.top())) < 1e-9 ||
+                       std::abs(left - margin(c.to_edges.left())) < 1e-9;
+    EXPECT_TRUE(fills || scale == 1.0);
+  }
+  EXPECT_EQ(PlaceOnPaper({a4, none, 1200}, {a4, none, 1200}), QRectF(QPointF(0, 0), a4));
+}
+
 int PdfPages(const QString& path) {
   QProcess info;
   info.start(QStringLiteral("pdfinfo"), {path});

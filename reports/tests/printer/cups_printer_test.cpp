@@ -7,15 +7,20 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdlib>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include <netinet/in.h>
 #include <pwd.h>
@@ -33,6 +38,8 @@ namespace zudira {
 namespace {
 
 const QString kQueue = QStringLiteral("ZudiraTestPDF");
+// A second queue whose own paper is Letter (the first one's is A4).
+const QString kLetterQueue = QStringLiteral("ZudiraTestLetter");
 
 // A loopback port that nothing listens on now.
 int FreePort() {
@@ -57,6 +64,12 @@ QString RunTool(const QString& program, const QStringList& args, int* exit_code 
   p.waitForFinished(30000);
   if (exit_code != nullptr) *exit_code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
   return QString::fromUtf8(p.readAll());
+}
+
+// Jobs that a queue holds or has held: which is "completed", "not-completed" or "all".
+int QueueJobs(const QString& queue, const QString& which) {
+  const QString out = RunTool("lpstat", {"-W", which, "-o", queue});
+  return static_cast<int>(out.split(u'\n', Qt::SkipEmptyParts).size());
 }
 
 class CupsPrinterTest : public ::testing::Test {
@@ -120,11 +133,18 @@ class CupsPrinterTest : public ::testing::Test {
         "lpadmin",
         {"-p", kQueue, "-v", "cups-pdf:/", "-E", "-m", "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"}, &rc);
     if (rc != 0) start_failure_ = "lpadmin failed: " + added.toStdString();
+    const QString letter = RunTool("lpadmin",
+                                   {"-p", kLetterQueue, "-v", "cups-pdf:/", "-E", "-m",
+                                    "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd", "-o", "PageSize=Letter"},
+                                   &rc);
+    if (rc != 0) start_failure_ = "lpadmin failed: " + letter.toStdString();
+    RunTool("lpadmin", {"-d", kQueue});
   }
 
   static void TearDownTestSuite() {
     if (cupsd_ != nullptr) {
       RunTool("lpadmin", {"-x", kQueue});
+      RunTool("lpadmin", {"-x", kLetterQueue});
       cupsd_->terminate();
       if (!cupsd_->waitForFinished(10000)) cupsd_->kill();
       delete cupsd_;
@@ -145,10 +165,7 @@ class CupsPrinterTest : public ::testing::Test {
     return QString::fromLocal8Bit(pw != nullptr ? pw->pw_dir : "/root") + "/PDF";
   }
 
-  static int CompletedJobs() {
-    const QString out = RunTool("lpstat", {"-W", "completed", "-o", kQueue});
-    return static_cast<int>(out.split(u'\n', Qt::SkipEmptyParts).size());
-  }
+  static int CompletedJobs() { return QueueJobs(kQueue, QStringLiteral("completed")); }
 
   static inline QTemporaryDir* dir_ = nullptr;
   static inline QProcess* cupsd_ = nullptr;
@@ -162,12 +179,42 @@ bool QPrinterInfoHasQueue() {
   return QPrinterInfo::availablePrinterNames().contains(kQueue);
 }
 
+// The file that the next completed job of a queue leaves in the CUPS-PDF folder.
+class TQueueOutput {
+ public:
+  explicit TQueueOutput(const QString& queue, const QString& dir)
+      : queue_(queue), dir_(dir), completed_(QueueJobs(queue, QStringLiteral("completed"))) {
+    // Job numbers start again with every scheduler, so an old file may carry the new name:
+    // the new output is the file that is new or was written again.
+    for (const QFileInfo& f : QDir(dir_).entryInfoList({"*.pdf"}, QDir::Files))
+      before_[f.fileName()] = f.lastModified();
+  }
+  QString Wait() const {
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 60000) {
+      if (QueueJobs(queue_, QStringLiteral("completed")) > completed_) {
+        for (const QFileInfo& f : QDir(dir_).entryInfoList({"*.pdf"}, QDir::Files))
+          if (!before_.count(f.fileName()) || before_.at(f.fileName()) != f.lastModified())
+            return f.filePath();
+      }
+      QThread::msleep(200);
+    }
+    return {};
+  }
+
+ private:
+  QString queue_;
+  QString dir_;
+  int completed_;
+  std::map<QString, QDateTime> before_;
+};
+
 int PdfPages(const QString& path) {
   for (const QString& line : RunTool("pdfinfo", {path}).split(u'\n'))
     if (line.startsWith(QStringLiteral("Pages:"))) return line.mid(6).trimmed().toInt();
   return -1;
 }
-
 
 TEST_F(CupsPrinterTest, AnswerAndListReportsComeOutOfTheQueue) {
   QStringList rows;
@@ -226,7 +273,7 @@ TEST_F(CupsPrinterTest, AnswerAndListReportsComeOutOfTheQueue) {
       before[f.fileName()] = f.lastModified();
     const int completed_before = CompletedJobs();
     EXPECT_EQ(system.RunReport(c.title, c.routine, nullptr), TReportOutcome::kPrinted);
-    EXPECT_EQ(chosen_printer, kQueue);  // the only printer is offered
+    EXPECT_EQ(chosen_printer, kQueue);  // the default printer is offered
     const int pages =
         static_cast<int>(windows.status_texts.filter(QStringLiteral("Generating page")).size());
     EXPECT_GE(pages, c.min_pages);
@@ -279,6 +326,136 @@ TEST_F(CupsPrinterTest, AnswerAndListReportsComeOutOfTheQueue) {
   RunTool("cupsaccept", {kQueue});
   EXPECT_TRUE(message.contains(kQueue)) << message.toStdString();
   system.SetWindows(nullptr);
+}
+
+// The first page's size in points and the box of its ink, in points from the top left: the
+// queue's PDF keeps no readable text, so the page is rendered at 72 dpi and looked at.
+struct TPdfPage {
+  QSizeF points;
+  QRect ink;
+};
+
+TPdfPage ReadPdfPage(const QString& path) {
+  TPdfPage page;
+  const QRegularExpression size(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts"));
+  const QRegularExpressionMatch sized = size.match(RunTool("pdfinfo", {path}));
+  if (sized.hasMatch())
+    page.points = QSizeF(sized.captured(1).toDouble(), sized.captured(2).toDouble());
+  QTemporaryDir dir;
+  const QString prefix = dir.filePath(QStringLiteral("page"));
+  RunTool("pdftoppm", {"-r", "72", "-gray", "-f", "1", "-l", "1", "-singlefile", path, prefix});
+  const QImage image(prefix + QStringLiteral(".pgm"));
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (qGray(image.pixel(x, y)) < 128) page.ink |= QRect(x, y, 1, 1);
+  return page;
+}
+
+TReportRoutine AnswerRoutine(TReportSystem& system) {
+  return [&system](TBaseReport& r) {
+    PrintAnswerReport(system, r,
+                      {QStringLiteral("Inverse Normal Distribution"), dkInverseNormal, rtInsideCO,
+                       feFixA, "0.0000000", "1.0000000", "0.5000000", "-1.0000000", "0.4307273"});
+  };
+}
+
+// A job takes the paper of its printer unless another was chosen in the printer's set-up, and
+// pages laid out for one printer and printed on another keep their shape and margins.
+TEST_F(CupsPrinterTest, JobsPrintOnThePrintersPaper) {
+  ASSERT_TRUE(QPrinterInfo::availablePrinterNames().contains(kLetterQueue));
+  ASSERT_EQ(QPrinterInfo::printerInfo(kLetterQueue).defaultPageSize().id(), QPageSize::Letter);
+  const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+  const struct {
+    const char* what;
+    QString queue;
+    std::optional<QPageLayout> chosen;
+    QString from_preview_to;  // printed from the preview on this queue; empty: printed at once
+    QSizeF points;
+  } cases[] = {
+      {"Letter queue", kLetterQueue, std::nullopt, QString(), QSizeF(612, 792)},
+      {"A4 chosen on the Letter queue", kLetterQueue, a4, QString(), QSizeF(595, 842)},
+      {"A4 queue", kQueue, std::nullopt, QString(), QSizeF(595, 842)},
+      {"A4 pages printed on the Letter queue", kQueue, std::nullopt, kLetterQueue,
+       QSizeF(612, 792)},
+  };
+  TReportSystem system;
+  double a4_shape = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TRecordingWindows windows;
+    windows.choose = [&](TReportSetup& setup) {
+      setup.printer_name = c.queue;
+      setup.page_layout = c.chosen;
+      setup.destination =
+          c.from_preview_to.isEmpty() ? TReportDestination::kPrinter : TReportDestination::kPreview;
+    };
+    windows.in_preview = [&](TPreviewJob& job) {
+      windows.choose = [&](TReportSetup& setup) { setup.printer_name = c.from_preview_to; };
+      job.PrinterOptionsThenPrint();
+    };
+    system.SetWindows(&windows);
+    const TQueueOutput output(c.from_preview_to.isEmpty() ? c.queue : c.from_preview_to,
+                              OutputDir());
+    EXPECT_EQ(system.RunReport(QStringLiteral("PDF Details"), AnswerRoutine(system), nullptr),
+              TReportOutcome::kPrinted);
+    const QString produced = output.Wait();
+    ASSERT_FALSE(produced.isEmpty()) << RunTool("lpstat", {"-l", "-o"}).toStdString();
+    const TPdfPage page = ReadPdfPage(produced);
+    EXPECT_NEAR(page.points.width(), c.points.width(), 1);
+    EXPECT_NEAR(page.points.height(), c.points.height(), 1);
+    // Everything printed stays half an inch (36 points) inside the paper's edges.
+    ASSERT_FALSE(page.ink.isEmpty()) << produced.toStdString();
+    EXPECT_GE(page.ink.left(), 35);
+    EXPECT_GE(page.ink.top(), 35);
+    EXPECT_LE(page.ink.right(), page.points.width() - 35);
+    EXPECT_LE(page.ink.bottom(), page.points.height() - 35);
+    // A4 pages printed on Letter keep the shape they have on A4.
+    const double shape = static_cast<double>(page.ink.width()) / page.ink.height();
+    if (c.queue == kQueue && c.from_preview_to.isEmpty()) a4_shape = shape;
+    if (!c.from_preview_to.isEmpty()) {
+      EXPECT_NEAR(shape, a4_shape, 0.01 * a4_shape);
+    }
+    if (qEnvironmentVariableIsSet("ZUDIRA_SHOT_DIR"))
+      QFile::copy(produced, qEnvironmentVariable("ZUDIRA_SHOT_DIR") + "/" + c.what + ".pdf");
+    QFile::remove(produced);
+  }
+  system.SetWindows(nullptr);
+}
+
+// Cancel in the status window while the pages print, or after the last one: the queue never
+// hears of the job.
+TEST_F(CupsPrinterTest, CancelWhilePrintingSendsNothing) {
+  QStringList rows;
+  for (int i = 0; i < 400; ++i) rows.push_back(QStringLiteral("%1|%2").arg(i).arg(i * i));
+  TReportSystem system;
+  const std::unique_ptr<TPageStream> stream = system.Generate(
+      [&](TBaseReport& r) {
+        PrintListReport(system, r, QStringLiteral("Squares"), QStringLiteral("Squares"), rows);
+      },
+      TReportSystem::PaperOf(kQueue), nullptr);
+  ASSERT_NE(stream, nullptr);
+  const int pages = stream->PageCount();
+  ASSERT_GE(pages, 4);
+  TReportSetup setup;
+  setup.printer_name = kQueue;
+  for (int cancel_at : {3, pages + 1}) {
+    const int jobs = QueueJobs(kQueue, QStringLiteral("all"));
+    TRecordingWindows windows;
+    windows.cancel_at_call = cancel_at;
+    const std::unique_ptr<TReportProgress> status = windows.OpenStatus(QStringLiteral("Squares"));
+    EXPECT_FALSE(system.PrintStream(*stream, setup, status.get())) << cancel_at;
+    EXPECT_EQ(windows.status_texts.back(),
+              QStringLiteral("Printing page %1").arg(std::min(cancel_at, pages)));
+    EXPECT_EQ(QueueJobs(kQueue, QStringLiteral("all")), jobs) << cancel_at;
+  }
+  // The same job not cancelled reaches the queue, so the count above can see a job.
+  const int jobs = QueueJobs(kQueue, QStringLiteral("all"));
+  const TQueueOutput output(kQueue, OutputDir());
+  EXPECT_TRUE(system.PrintStream(*stream, setup, nullptr));
+  EXPECT_EQ(QueueJobs(kQueue, QStringLiteral("all")), jobs + 1);
+  const QString produced = output.Wait();
+  EXPECT_EQ(PdfPages(produced), pages);
+  QFile::remove(produced);
 }
 
 }  // namespace
