@@ -186,6 +186,7 @@ TEST(RPSetupForm, SetupOpensThePrintersOwnDialog) {
   ModalProbe probe([&](QDialog& dialog) {
     print_dialog = qobject_cast<QPrintDialog*>(&dialog);
     title = dialog.windowTitle();
+    SaveShot(dialog, "printer_setup_dialog");
     for (QAbstractButton* button : dialog.findChild<QDialogButtonBox*>()->buttons())
       if (button->isVisible()) buttons.push_back(button->text());
   });
@@ -215,6 +216,7 @@ TEST(RPSetupForm, LongPrinterNameIsElidedWithTheWholeNameAsHint) {
     EXPECT_EQ(label->text().endsWith(QChar(0x2026)), c.elided) << label->text().toStdString();
     EXPECT_EQ(label->text() == whole, !c.elided);
     EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
+    if (c.elided) SaveShot(form, "setup_long_printer_name");
   }
 }
 

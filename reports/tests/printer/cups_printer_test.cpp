@@ -165,8 +165,6 @@ class CupsPrinterTest : public ::testing::Test {
     return QString::fromLocal8Bit(pw != nullptr ? pw->pw_dir : "/root") + "/PDF";
   }
 
-  static int CompletedJobs() { return QueueJobs(kQueue, QStringLiteral("completed")); }
-
   static inline QTemporaryDir* dir_ = nullptr;
   static inline QProcess* cupsd_ = nullptr;
   static inline int port_ = 0;
@@ -266,12 +264,7 @@ TEST_F(CupsPrinterTest, AnswerAndListReportsComeOutOfTheQueue) {
       }
     };
     system.SetWindows(&windows);
-    // Job numbers start again with every scheduler, so an old file may carry the new name:
-    // the new output is the file that is new or was written again.
-    std::map<QString, QDateTime> before;
-    for (const QFileInfo& f : QDir(OutputDir()).entryInfoList({"*.pdf"}, QDir::Files))
-      before[f.fileName()] = f.lastModified();
-    const int completed_before = CompletedJobs();
+    const TQueueOutput output(kQueue, OutputDir());
     EXPECT_EQ(system.RunReport(c.title, c.routine, nullptr), TReportOutcome::kPrinted);
     EXPECT_EQ(chosen_printer, kQueue);  // the default printer is offered
     const int pages =
@@ -280,19 +273,7 @@ TEST_F(CupsPrinterTest, AnswerAndListReportsComeOutOfTheQueue) {
     EXPECT_EQ(windows.status_texts.filter(QStringLiteral("Printing page")).size(), pages);
 
     // The queue completes the job and CUPS-PDF writes one new file.
-    QString produced;
-    QElapsedTimer waited;
-    waited.start();
-    while (waited.elapsed() < 60000) {
-      if (CompletedJobs() > completed_before) {
-        const QFileInfoList now = QDir(OutputDir()).entryInfoList({"*.pdf"}, QDir::Files);
-        for (const QFileInfo& f : now)
-          if (!before.count(f.fileName()) || before[f.fileName()] != f.lastModified())
-            produced = f.filePath();
-        if (!produced.isEmpty()) break;
-      }
-      QThread::msleep(200);
-    }
+    const QString produced = output.Wait();
     ASSERT_FALSE(produced.isEmpty()) << "no completed job for " << c.title.toStdString() << ": "
                                      << RunTool("lpstat", {"-l", "-o", kQueue}).toStdString();
     EXPECT_EQ(PdfPages(produced), pages) << produced.toStdString();
