@@ -3,6 +3,7 @@
 // counted with pdfinfo.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
@@ -40,6 +41,9 @@ namespace {
 const QString kQueue = QStringLiteral("ZudiraTestPDF");
 // A second queue whose own paper is Letter (the first one's is A4).
 const QString kLetterQueue = QStringLiteral("ZudiraTestLetter");
+// Every job title of this process carries this mark, and CUPS-PDF puts the title into the name
+// of the file it writes: another test's scheduler writes into the same folder.
+const QString kRunMark = QStringLiteral("zt%1").arg(QCoreApplication::applicationPid());
 
 // A loopback port that nothing listens on now.
 int FreePort() {
@@ -177,7 +181,8 @@ bool QPrinterInfoHasQueue() {
   return QPrinterInfo::availablePrinterNames().contains(kQueue);
 }
 
-// The file that the next completed job of a queue leaves in the CUPS-PDF folder.
+// The file that the next completed job of a queue, titled with kRunMark, leaves in the
+// CUPS-PDF folder.
 class TQueueOutput {
  public:
   explicit TQueueOutput(const QString& queue, const QString& dir)
@@ -193,7 +198,8 @@ class TQueueOutput {
     while (waited.elapsed() < 60000) {
       if (QueueJobs(queue_, QStringLiteral("completed")) > completed_) {
         for (const QFileInfo& f : QDir(dir_).entryInfoList({"*.pdf"}, QDir::Files))
-          if (!before_.count(f.fileName()) || before_.at(f.fileName()) != f.lastModified())
+          if (f.fileName().contains(kRunMark) &&
+              (!before_.count(f.fileName()) || before_.at(f.fileName()) != f.lastModified()))
             return f.filePath();
       }
       QThread::msleep(200);
@@ -265,7 +271,8 @@ TEST_F(CupsPrinterTest, AnswerAndListReportsComeOutOfTheQueue) {
     };
     system.SetWindows(&windows);
     const TQueueOutput output(kQueue, OutputDir());
-    EXPECT_EQ(system.RunReport(c.title, c.routine, nullptr), TReportOutcome::kPrinted);
+    EXPECT_EQ(system.RunReport(c.title + " " + kRunMark, c.routine, nullptr),
+              TReportOutcome::kPrinted);
     EXPECT_EQ(chosen_printer, kQueue);  // the default printer is offered
     const int pages =
         static_cast<int>(windows.status_texts.filter(QStringLiteral("Generating page")).size());
@@ -377,7 +384,7 @@ TEST_F(CupsPrinterTest, JobsPrintOnThePrintersPaper) {
     system.SetWindows(&windows);
     const TQueueOutput output(c.from_preview_to.isEmpty() ? c.queue : c.from_preview_to,
                               OutputDir());
-    EXPECT_EQ(system.RunReport(QStringLiteral("PDF Details"), AnswerRoutine(system), nullptr),
+    EXPECT_EQ(system.RunReport("PDF Details " + kRunMark, AnswerRoutine(system), nullptr),
               TReportOutcome::kPrinted);
     const QString produced = output.Wait();
     ASSERT_FALSE(produced.isEmpty()) << RunTool("lpstat", {"-l", "-o"}).toStdString();
@@ -417,6 +424,7 @@ TEST_F(CupsPrinterTest, CancelWhilePrintingSendsNothing) {
   ASSERT_NE(stream, nullptr);
   const int pages = stream->PageCount();
   ASSERT_GE(pages, 4);
+  system.SetPreviewTitle("Squares " + kRunMark);
   TReportSetup setup;
   setup.printer_name = kQueue;
   for (int cancel_at : {3, pages + 1}) {
