@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -140,6 +141,8 @@ TStatTablesForm::TStatTablesForm(const TableSubject& subject, QWidget* parent)
   note_ = new QLabel(this);
   note_->setObjectName(QStringLiteral("TableNote"));
   note_->setWordWrap(true);
+  axes_ = new QLabel(this);
+  axes_->setObjectName(QStringLiteral("TableAxes"));
 
   model_ = new StatTableModel(this);
   grid_ = new QTableView(this);
@@ -203,10 +206,14 @@ TStatTablesForm::TStatTablesForm(const TableSubject& subject, QWidget* parent)
   decimals_row->addStretch();
 
   auto* right = new QVBoxLayout;
-  right->addWidget(BuildSettingsPages());
-  right->addLayout(decimals_row);
+  auto* settings_box = new QGroupBox(QStringLiteral("Settings"), this);
+  auto* settings_layout = new QVBoxLayout(settings_box);
+  settings_layout->addWidget(BuildSettingsPages());
+  settings_layout->addLayout(decimals_row);
+  right->addWidget(settings_box);
   right->addWidget(title_);
   right->addWidget(note_);
+  right->addWidget(axes_);
   right->addWidget(grid_, 1);
   auto* top = new QHBoxLayout;
   top->addWidget(list_);
@@ -221,6 +228,10 @@ TStatTablesForm::TStatTablesForm(const TableSubject& subject, QWidget* parent)
   // Every change of a choice shows the table at once; typed texts when they are left.
   auto show = [this] { ShowChosenTable(); };
   connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+    // Only the shown page counts for the settings' height, so a one-line page takes one line.
+    for (int i = 0; i < pages_->count(); ++i)
+      pages_->widget(i)->setSizePolicy(QSizePolicy::Preferred,
+                                       i == row ? QSizePolicy::Maximum : QSizePolicy::Ignored);
     pages_->setCurrentIndex(row);
     ShowChosenTable();
   });
@@ -355,6 +366,13 @@ bool TStatTablesForm::ShowChosenTable() {
   model_->SetTable(&table_);
   title_->setText(QString::fromStdString(table_.title));
   note_->setText(QString::fromStdString(table_.note));
+  // The grid's corner cannot hold text, so what the rows and heading lines are is said here.
+  QStringList columns;
+  for (const TableHeadingLine& line : table_.heading_lines)
+    if (!line.label.empty()) columns << QString::fromStdString(line.label);
+  axes_->setText(
+      QStringLiteral("Rows: %1").arg(QString::fromStdString(table_.row_label)) +
+      (columns.isEmpty() ? QString() : QStringLiteral("    Columns: ") + columns.join(" / ")));
   grid_->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
   SetHelpContext(grid_, kHelpTableTopics[static_cast<int>(settings_.kind)]);
   return true;

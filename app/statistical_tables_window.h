@@ -73,6 +73,7 @@ class TStatTablesForm : public QDialog {
   QLineEdit* count_ = nullptr;
   QLabel* title_ = nullptr;
   QLabel* note_ = nullptr;
+  QLabel* axes_ = nullptr;
   QTableView* grid_ = nullptr;
   StatTableModel* model_ = nullptr;
   bool showing_ = false;  // a message box of ShowChosenTable is open

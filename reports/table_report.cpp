@@ -15,16 +15,34 @@ constexpr double kCharWidth = 0.085;
 constexpr double kBoxAllowance = 0.14;
 constexpr double kMinColumn = 0.45;
 constexpr double kNotePoints = 9;
+constexpr double kNoteCharWidth = 0.07;
 constexpr double kBodyPoints = 10;
 // A body line needs this many lines left on the page, else it goes to the next one.
 constexpr int kLinesNeeded = 2;
+
+// The note in lines that fit the section: Arial 9 averages under 0.07 inch a character.
+QStringList WrappedNote(const QString& note, double width) {
+  const qsizetype most = std::max<qsizetype>(20, static_cast<qsizetype>(width / kNoteCharWidth));
+  QStringList lines;
+  QString line;
+  for (const QString& word : note.split(u' ', Qt::SkipEmptyParts)) {
+    if (!line.isEmpty() && line.size() + 1 + word.size() > most) {
+      lines << line;
+      line.clear();
+    }
+    line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+  }
+  if (!line.isEmpty()) lines << line;
+  return lines;
+}
 
 void Headings(TReportSystem& system, TBaseReport& r, const TTableReportText& text,
               const QString& title, const std::vector<double>& widths, TColumnBlock block) {
   system.PrintPageFrame(r, title.left(kTitleLimit));
   if (!text.note.isEmpty()) {
     r.SetFont(kArial, kNotePoints);
-    r.PrintLn(text.note);
+    for (const QString& line : WrappedNote(text.note, r.SectionRight() - r.SectionLeft()))
+      r.PrintLn(line);
     r.SetFont(kArial, kBodyPoints);
   }
   r.SetTab(system.PageMargins().Left, TJustify::kLeft, widths[0], kInnerMargin, TBoxLines::All(),

@@ -15,11 +15,12 @@
 #include <QTest>
 #include <memory>
 
+#include "app/help.h"
 #include "app/help_contexts.h"
 #include "app/help_document.h"
 #include "app/message_boxes.h"
 #include "numeric/locale_provider.h"
-#include "reports/tests/test_windows.h"
+#include "rp_fake_job.h"
 
 namespace zudira {
 namespace {

@@ -46,7 +46,9 @@ TEST(TableReport, WideLongTableContinuesWithHeadingsAndRowHeadingsOnEveryPage) {
     const int last = m.captured(2).toInt();
     if (first != block_first) {
       // A new block starts on a new page, after the previous one printed every row.
-      if (block_first != 0) EXPECT_EQ(rows_of_block.size(), text.rows.size());
+      if (block_first != 0) {
+        EXPECT_EQ(rows_of_block.size(), text.rows.size());
+      }
       rows_of_block.clear();
       block_first = first;
       for (int c = first; c <= last; ++c) columns_seen.push_back(c);
