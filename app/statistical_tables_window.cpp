@@ -246,7 +246,11 @@ TStatTablesForm::TStatTablesForm(const TableSubject& subject, QWidget* parent)
   CentreOnScreen(this);
 }
 
-TStatTablesForm::~TStatTablesForm() = default;
+// The table goes before the dialog hides its children, and a hidden header still asks the
+// model; so the model lets go of it first.
+TStatTablesForm::~TStatTablesForm() {
+  model_->SetTable(nullptr);
+}
 
 QWidget* TStatTablesForm::BuildSettingsPages() {
   pages_ = new QStackedWidget(this);

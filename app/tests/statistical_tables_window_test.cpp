@@ -41,6 +41,9 @@ void Type(QLineEdit* edit, const QString& text) {
 // that a textbook prints (references: mpmath, see core/tests/statistical_tables_reference.py).
 TEST(StatTablesWindow, EveryTableCopiesItsHeadingsAndCells) {
   TStatTablesForm form({dkInverseNormal, {100, 100}, {15, 15}});
+  // Shown, so that the window is also destroyed while visible: its header must not read the
+  // table after the table is gone.
+  form.show();
   auto* list = form.findChild<QListWidget*>("TableList");
   auto* decimals = form.findChild<QSpinBox*>("DecimalsSpin");
   auto* copy = form.findChild<QPushButton*>("CopyBtn");
