@@ -278,7 +278,7 @@ QWidget* TStatTablesForm::BuildSettingsPages() {
 
   auto [f, f_form] = page();
   QStringList alphas;
-  for (double a : kFAlphas) alphas << QStringLiteral("α = ") + QString::number(a);
+  for (const char* a : kFAlphaTexts) alphas << QStringLiteral("α = ") + QString::fromLatin1(a);
   f_alpha_ = Combo(f, "FAlpha", alphas, "The upper-tail probability of the F table");
   f_alpha_->setCurrentIndex(1);
   f_form->addRow(QStringLiteral("&Upper tail:"), f_alpha_);

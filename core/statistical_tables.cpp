@@ -26,7 +26,6 @@ const char* const kTTwoTails[] = {"0.50", "0.40", "0.30",  "0.20",  "0.10", "0.0
                                   "0.02", "0.01", "0.005", "0.002", "0.001"};
 const char* const kChiAlphas[] = {"0.995", "0.99", "0.975", "0.95", "0.90",
                                   "0.10",  "0.05", "0.025", "0.01", "0.005"};
-const char* const kFAlphaTexts[] = {"0.10", "0.05", "0.025", "0.01"};
 
 Real ReadAlpha(const char* text) {
   return std::strtold(text, nullptr);
@@ -43,6 +42,17 @@ std::string Short(Real x) {
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.10Lg", x);
   return buffer;
+}
+
+// A typed column value with at least `fewest` decimals and as many more as it needs (p = 0.10,
+// 0.125; λ = 0.5, 2), at most kMaxTableDecimals.
+std::string ColumnHeading(Real x, int fewest) {
+  int d = fewest;
+  // The typed value may differ from the decimal reading in its last bits only.
+  while (d < kMaxTableDecimals &&
+         std::fabs(std::strtold(Fixed(x, d).c_str(), nullptr) - x) > 1e-15L * std::fabs(x))
+    ++d;
+  return Fixed(x, d);
 }
 
 std::string DfText(std::int32_t df) {
@@ -190,7 +200,7 @@ StatTable BinomialTable(const TableSettings& s) {
            " for n trials with the column's probability of success p.";
   t.row_label = "k";
   TableHeadingLine line{"p", {}};
-  for (Real p : ps) line.texts.push_back(s.binomial_p.empty() ? Fixed(p, 2) : Short(p));
+  for (Real p : ps) line.texts.push_back(ColumnHeading(p, 2));
   t.heading_lines.push_back(line);
   DiscreteCellsOf(t, n, ps, [&](std::int64_t k, Real p) {
     return mass ? precise::BinomialE(n, p, k) : precise::BinomialL(n, p, k + 1);
@@ -207,7 +217,7 @@ StatTable PoissonTable(const TableSettings& s) {
            " for the column's mean λ; the rows end where every P(X > k) rounds to 0.";
   t.row_label = "k";
   TableHeadingLine line{"λ", {}};
-  for (Real l : lambdas) line.texts.push_back(Short(l));
+  for (Real l : lambdas) line.texts.push_back(ColumnHeading(l, 0));
   t.heading_lines.push_back(line);
   DiscreteCellsOf(t, PoissonLastRow(lambdas, s.decimals), lambdas, [&](std::int64_t k, Real l) {
     return mass ? precise::PoissonE(l, k) : precise::PoissonL(l, k + 1);

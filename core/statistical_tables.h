@@ -29,8 +29,8 @@ enum class NormalForm { kCumulative, kFromZero };
 // P(X = k) or P(X ≤ k).
 enum class DiscreteCells { kMass, kCumulative };
 
-// The upper-tail α of the four F tables, in the window's order.
-inline constexpr double kFAlphas[] = {0.10, 0.05, 0.025, 0.01};
+// The upper-tail α of the four F tables, in the window's order, as they are headed.
+inline constexpr const char* kFAlphaTexts[] = {"0.10", "0.05", "0.025", "0.01"};
 inline constexpr int kFAlphaCount = 4;
 
 inline constexpr int kMaxTableDecimals = 10;
@@ -43,7 +43,7 @@ struct TableSettings {
   TableKind kind = TableKind::kStandardNormal;
   int decimals = 4;
   NormalForm normal_form = NormalForm::kCumulative;
-  int f_alpha = 1;  // index into kFAlphas
+  int f_alpha = 1;  // index into kFAlphaTexts
   int binomial_n = 10;
   std::vector<Real> binomial_p;  // empty: 0.05, 0.10 ... 0.95
   DiscreteCells binomial_cells = DiscreteCells::kMass;
