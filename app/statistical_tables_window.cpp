@@ -390,9 +390,10 @@ void TStatTablesForm::PrintBtnClick() {
   RunCommand([this] {
     TReportSystem* reports = SharedReportSystem();
     if (reports == nullptr) throw Exception("The report system is not running.");
+    // The table's name and parameters title the preview, its status and a saved PDF.
     reports->RunReport(
-        QStringLiteral("Statistical Table"), [this](TBaseReport& report) { rPrintTable(report); },
-        this);
+        QString::fromStdString(table_.title).left(kTitleLimit),
+        [this](TBaseReport& report) { rPrintTable(report); }, this);
   });
 }
 
