@@ -35,6 +35,10 @@ inline constexpr int kHelpReportSetup = 1500;
 inline constexpr int kHelpReportPreview = 1501;
 inline constexpr int kHelpSavePdf = 1502;
 
+// The Statistical Tables window and one topic per table, in the window's order of tables.
+inline constexpr int kHelpStatTables = 5500;
+inline constexpr int kHelpTableTopics[] = {5510, 5520, 5530, 5540, 5550, 5560, 5570};
+
 // Every context above, for the check that the shipped document has a topic for each.
 inline constexpr int kProgramHelpContexts[] = {
     kHelpMainWindow,  kHelpDistribution,     kHelpRangeType,

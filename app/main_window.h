@@ -108,6 +108,7 @@ class TPDFMainForm : public QMainWindow {
   void HelpBtnClick();
   void PlotBtnClick();
   void CopyCalcItemClick();
+  void TablesItemClick();
 
   // The plot window, once opened; nullptr before.
   TPlotForm* PlotForm() const { return plot_form_; }
@@ -219,6 +220,7 @@ class TPDFMainForm : public QMainWindow {
   QAction* help_btn_action_ = nullptr;
   QAction* plot_action_ = nullptr;
   QAction* copy_calc_action_ = nullptr;
+  QAction* tables_action_ = nullptr;
   TPlotForm* plot_form_ = nullptr;
   PlotStatus plot_status_ = PlotStatus::kCleared;
   QAction* precise_action_ = nullptr;

@@ -81,6 +81,8 @@ void TPDFMainForm::CreateActions() {
       {&plot_action_, "&Plot", "Plot the distribution with the range shaded", gPlot,
        &TPDFMainForm::PlotBtnClick},
       {&copy_calc_action_, "C&opy Calculation", "", -1, &TPDFMainForm::CopyCalcItemClick},
+      {&tables_action_, "Statistical &Tables...", "Statistical Tables", gList,
+       &TPDFMainForm::TablesItemClick},
   };
   for (const CommandRow& s : commands) {
     auto* action = new QAction(QString::fromUtf8(s.text), this);
@@ -112,6 +114,8 @@ void TPDFMainForm::CreateMenus() {
   lists->addAction(binom_action_);
   lists->addAction(fact_action_);
   lists->addAction(perm_action_);
+  lists->addSeparator();
+  lists->addAction(tables_action_);
   QMenu* print = menu_bar_->addMenu("&Print");
   print->addAction(print_action_);
   QMenu* options = menu_bar_->addMenu("&Options");
@@ -155,6 +159,7 @@ void TPDFMainForm::CreateToolBars() {
   };
   const Button buttons[] = {
       {print_action_, "PrintBtn"}, {plot_action_, "PlotBtn"},
+      {tables_action_, "TablesBtn"},
       {nullptr, nullptr},
       {opt_action_, "OptBtn"},     {def1_action_, "Def1Btn"},
       {def2_action_, "Def2Btn"},   {nullptr, nullptr},

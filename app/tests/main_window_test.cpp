@@ -93,7 +93,7 @@ TEST_F(MainWindowTest, ControlsCarryTheirHelpContextsHintsAndToolbarPlaces) {
     EXPECT_FALSE(action->icon().isNull());
   }
   EXPECT_EQ(order.join(" "),
-            "PrintBtn PlotBtn | OptBtn Def1Btn Def2Btn | AboutBtn HelpBtn | ExitBtn");
+            "PrintBtn PlotBtn TablesBtn | OptBtn Def1Btn Def2Btn | AboutBtn HelpBtn | ExitBtn");
   EXPECT_EQ(w->findChild<QToolButton*>("ExitBtn")->toolTip(), "Exit (Alt-F4)");
   EXPECT_EQ(w->findChild<QToolBar*>("MenuToolbar")->windowTitle(), "Main Menu");
 
@@ -153,7 +153,7 @@ TEST_F(MainWindowTest, MenusHoldEveryCommandInOrder) {
   EXPECT_EQ(menus.join("\n").toStdString(),
             "&File: e&Xit   (Alt-F4)\n"
             "C&alculate: &Calculate Answer, &Plot, C&opy Calculation\n"
-            "&Lists: &Binomial Coefficients, &Factorials, &Permutations\n"
+            "&Lists: &Binomial Coefficients, &Factorials, &Permutations, -, Statistical &Tables...\n"
             "&Print: P&rint Answer\n"
             "&Options: &Preferences, Use &Enhanced Defaults, Use &Conservative Defaults, -, "
             "&Precise Results\n"

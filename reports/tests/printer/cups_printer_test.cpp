@@ -28,9 +28,11 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include "core/statistical_tables.h"
 #include "numeric/conversions.h"
 #include "reports/content_reports.h"
 #include "reports/report_system.h"
+#include "reports/table_report.h"
 #include "reports/tests/test_windows.h"
 #include "stats/combinatorics.h"
 #include "stats/exception.h"
@@ -405,6 +407,49 @@ TEST_F(CupsPrinterTest, JobsPrintOnThePrintersPaper) {
     }
     if (qEnvironmentVariableIsSet("ZUDIRA_SHOT_DIR"))
       QFile::copy(produced, qEnvironmentVariable("ZUDIRA_SHOT_DIR") + "/" + c.what + ".pdf");
+    QFile::remove(produced);
+  }
+  system.SetWindows(nullptr);
+}
+
+// The t table (two blocks of columns across) and the F table for α = 0.05 (three blocks),
+// printed to the queue: the PDF holds exactly the pages the report generated, and the counts
+// are those of the layout, so a change of the column widths or page breaks shows here.
+constexpr int kTTablePages = 2;
+constexpr int kFTablePages = 3;
+
+TEST_F(CupsPrinterTest, StatisticalTablesComeOutOfTheQueueWithTheirPageCounts) {
+  const struct {
+    const char* title;
+    TableKind kind;
+    int pages;
+  } cases[] = {
+      {"t table", TableKind::kStudentT, kTTablePages},
+      {"F table 0.05", TableKind::kF, kFTablePages},
+  };
+  TReportSystem system;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.title);
+    TableSettings settings;
+    settings.kind = c.kind;
+    const TTableReportText text = TableReportText(BuildStatTable(settings));
+    TRecordingWindows windows;
+    windows.choose = [&](TReportSetup& setup) {
+      setup.printer_name = kQueue;
+      setup.destination = TReportDestination::kPrinter;
+    };
+    system.SetWindows(&windows);
+    const TQueueOutput output(kQueue, OutputDir());
+    EXPECT_EQ(system.RunReport(
+                  QString::fromUtf8(c.title) + " " + kRunMark,
+                  [&](TBaseReport& r) { PrintTableReport(system, r, text); }, nullptr),
+              TReportOutcome::kPrinted);
+    EXPECT_EQ(windows.status_texts.filter(QStringLiteral("Generating page")).size(), c.pages);
+    const QString produced = output.Wait();
+    ASSERT_FALSE(produced.isEmpty()) << "no completed job";
+    EXPECT_EQ(PdfPages(produced), c.pages) << produced.toStdString();
+    if (qEnvironmentVariableIsSet("ZUDIRA_SHOT_DIR"))
+      QFile::copy(produced, qEnvironmentVariable("ZUDIRA_SHOT_DIR") + "/" + c.title + ".pdf");
     QFile::remove(produced);
   }
   system.SetWindows(nullptr);
