@@ -26,6 +26,11 @@ inline constexpr int kHelpFlatControls = 6020;
 inline constexpr int kHelpColours = 6030;
 inline constexpr int kHelpEnhancedDefaults = 6040;
 inline constexpr int kHelpConservativeDefaults = 6050;
+// The other windows of the program.
+inline constexpr int kHelpLists = 4300;
+inline constexpr int kHelpCalculator = 3400;
+inline constexpr int kHelpTextViewer = 5500;
+inline constexpr int kHelpAboutBox = 5510;
 // Topics the Help menu opens.
 inline constexpr int kHelpTutorial = 7000;
 inline constexpr int kHelpResources = 2000;
@@ -45,6 +50,7 @@ inline constexpr int kProgramHelpContexts[] = {
     kHelpTutorial,    kHelpResources,        kHelpContact,
     kHelpReportSetup, kHelpReportPreview,    kHelpSavePdf,
     kHelpPreciseResults, kHelpPlot,          kHelpPlotButtons,
-    kHelpCopyCalculation};
+    kHelpCopyCalculation, kHelpLists,        kHelpCalculator,
+    kHelpTextViewer,  kHelpAboutBox};
 
 }  // namespace zudira

@@ -34,6 +34,7 @@
 #include "app/qstring_text.h"
 #include "app/window_placement.h"
 #include "core/catalogue.h"
+#include "widgets/duz_calc_form.h"
 #include "widgets/duz_edit.h"
 #include "widgets/duz_label.h"
 
@@ -94,6 +95,8 @@ TPDFMainForm::TPDFMainForm(QWidget* parent) : QMainWindow(parent) {
   connect(exit_key, &QShortcut::activated, this, [this] { ExitBtnClick(); });
   auto* help_key = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(help_key, &QShortcut::activated, this, [this] { HelpBtnClick(); });
+  // The calculator, a widget of its own, opens the program's topic through this.
+  SetCalcHelp([] { RunCommand([] { HelpContext(kHelpCalculator); }); });
   // The command toolbar has no close button: no context menu may hide it.
   setContextMenuPolicy(Qt::NoContextMenu);
   // Like its dialogs, the window has one size: the controls are placed for it.
@@ -351,6 +354,11 @@ void TPDFMainForm::PlaceRightColumn(QWidget* panel) {
   calc_btn_->setToolTip(Text(kCalcBtnHint));
   SetHelpContext(calc_btn_, kHelpCalculate);
   connect(calc_btn_, &QPushButton::clicked, this, [this] { CalcBtnClick(); });
+  // Enter in a field moves the focus here; Enter again calculates, as Space does.
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+    auto* enter = new QShortcut(QKeySequence(key), calc_btn_, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(enter, &QShortcut::activated, calc_btn_, &QPushButton::click);
+  }
 
   image_ = new QLabel(panel);
   image_->setObjectName("Image");
