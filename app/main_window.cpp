@@ -3,6 +3,7 @@
 // the commands in main_window_commands.cpp.
 #include "app/main_window.h"
 
+#include "app/balloon_hints.h"
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
@@ -297,6 +298,10 @@ void TPDFMainForm::PlaceRightColumn(QWidget* panel) {
     connect(input, &TDuzEdit3::OnExit, this, [this](TDuzEdit3* sender) { InputTaken(sender); });
     connect(input, &TDuzEdit3::TextRefused, this,
             [](TDuzEdit3* sender) { ErrorMsg(sender->RefusedMessage()); });
+    connect(input, &TDuzEdit2::SeparatorRefused, this,
+            [](TDuzEdit2* sender, const QString& hint, QPoint at) {
+              ShowBalloon(sender, hint, at);
+            });
   }
   answer_->setToolTip(Text(kAnswerHint));
   answer_->SetReadOnly(true);

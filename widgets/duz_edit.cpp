@@ -13,7 +13,6 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTimer>
-#include <QToolTip>
 #include <string>
 
 #include "appearance/appearance_settings.h"
@@ -175,10 +174,8 @@ void TDuzEdit2::keyPressEvent(QKeyEvent* event) {
 void TDuzEdit2::ShowSeparatorHint(unsigned key) {
   const std::string hint = ForeignSeparatorHint(edit_type_, key, CurrentLocale().decimal_separator);
   if (hint.empty()) return;
-  // A balloon under the text cursor, where the eye is while typing.
-  const QPoint at = mapToGlobal(cursorRect().bottomLeft() + QPoint(0, 4));
-  QToolTip::showText(at, QString::fromStdString(hint), this, QRect(), 4000);
   separator_hint_ = QString::fromStdString(hint);
+  emit SeparatorRefused(this, separator_hint_, mapToGlobal(cursorRect().bottomLeft()));
 }
 
 void TDuzEdit2::contextMenuEvent(QContextMenuEvent* event) {

@@ -58,9 +58,15 @@ class TDuzEdit2 : public QLineEdit {
   // The background now shown.
   QColor BackgroundColour() const;
 
-  // The last balloon hint about a refused decimal separator; empty before one.
+  // The last hint about a refused decimal separator; empty before one.
   const QString& SeparatorHint() const { return separator_hint_; }
 
+ signals:
+  // A refused key was the other usual decimal separator; `hint` says which one the field
+  // takes, for the window to show in a balloon at `at`, under the text cursor (global).
+  void SeparatorRefused(zudira::TDuzEdit2* sender, const QString& hint, QPoint at);
+
+ public:
  protected:
   // Typed keys, pastes (keys, context menu, middle button), drops and input-method commits all
   // meet the same entry-kind rule; a refused insertion beeps and changes nothing.

@@ -165,6 +165,23 @@ TEST_F(MainWindowTest, EnterOnCalculateAndF9Calculate) {
   EXPECT_EQ(Field(*w, "Answer")->Text(), "0.9772499");
 }
 
+// In a locale that writes decimals with a point, a typed comma is refused with a balloon at the
+// field that names the separator it takes; the next key takes the balloon away.
+TEST_F(MainWindowTest, ForeignSeparatorShowsABalloonAtTheField) {
+  auto w = MakeWindow();
+  TDuzEdit3* a = Field(*w, "A");
+  a->setFocus(Qt::TabFocusReason);
+  a->selectAll();
+  QTest::keyClicks(a, "1,");
+  ASSERT_NE(ShownBalloon(), nullptr);
+  EXPECT_EQ(ShownBalloon()->accessibleName(),
+            "This field takes \".\" as its decimal separator, not \",\"");
+  EXPECT_EQ(a->text(), "1");
+  QTest::keyClicks(a, "5");
+  EXPECT_EQ(ShownBalloon(), nullptr);
+  EXPECT_EQ(a->text(), "15");
+}
+
 // For a continuous distribution P(X = A) is 0 for every A: an inverse kind answers p = 0 and
 // refuses any other p instead of showing a bound that solves nothing.
 TEST_F(MainWindowTest, InverseKindsAnswerPOfXEqualsAOnlyForZero) {
