@@ -25,13 +25,5 @@ TEST(AnswerRules, OnlyNonZeroPointTargetsOfInverseKindsAreRefused) {
   }
 }
 
-TEST(AnswerRules, ThePreciseLineFollowsTheReportedMessage) {
-  EXPECT_EQ(WithPreciseAnswersLine("F must be > 0"),
-            "F must be > 0.\nOptions > Precise Results answers this request.");
-  EXPECT_EQ(WithPreciseAnswersLine("Statistical calculation did not converge."),
-            "Statistical calculation did not converge.\n"
-            "Options > Precise Results answers this request.");
-}
-
 }  // namespace
 }  // namespace zudira

@@ -152,11 +152,6 @@ TEST_F(FieldWindow, ForeignSeparatorIsExplainedAndTheKeypadTypesTheLocalesOwn) {
       EXPECT_EQ(first_->text(), QString("2") + c.separator + "5");
     }
   }
-  // A whole-number field takes no separator at all: it only beeps.
-  first_->SetEditType(etPositive);
-  const QString hint = first_->SeparatorHint();
-  QTest::keyClicks(first_, ".,");
-  EXPECT_EQ(first_->SeparatorHint(), hint);
 }
 
 TEST_F(FieldWindow, PointFiveTypedOverTheSelectedTextGivesAHalf) {
