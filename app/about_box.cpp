@@ -1,5 +1,7 @@
 #include "app/about_box.h"
 
+#include "app/help.h"
+#include "app/help_contexts.h"
 #include <QApplication>
 #include <QEvent>
 #include <QFontMetrics>
@@ -130,6 +132,7 @@ bool LaunchMakerWeb() {
 
 TAboutBox2::TAboutBox2(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("AboutBox2"));
+  InstallContextHelpKey(this, kHelpAboutBox);
   setWindowTitle(QStringLiteral("Duz About Box"));
   setFixedSize(kClientWidth, kClientHeight);
   // A minimise button, so the window can take the program down with it.

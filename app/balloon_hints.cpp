@@ -39,6 +39,8 @@ class TBalloonHint : public QWidget {
   void Show(const QString& text, QPoint pointer, QWidget* owner) {
     text_ = text;
     owner_ = owner;
+    // Screen readers read a balloon by its name.
+    setAccessibleName(text);
     const QRect text_rect =
         fontMetrics().boundingRect(QRect(0, 0, kMaxTextWidth, 2000), Qt::TextWordWrap, text_);
     // A few pixels of slack: wrapped drawing may measure a little wider than the estimate.
@@ -176,6 +178,12 @@ HintState HintStateOf(const QWidget* widget) {
   if (widget == nullptr) return hsStandard;
   const QVariant state = widget->window()->property(kHintStateProperty);
   return state.isValid() ? static_cast<HintState>(state.toInt()) : hsStandard;
+}
+
+void ShowBalloon(QWidget* owner, const QString& text, QPoint tip) {
+  InstallHintFilter();
+  if (!Balloon()) Balloon() = new TBalloonHint;
+  Balloon()->Show(text, tip, owner);
 }
 
 QWidget* ShownBalloon() {

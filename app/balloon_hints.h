@@ -22,6 +22,10 @@ enum HintState : int {
 void SetHintState(QWidget* window, int state);
 HintState HintStateOf(const QWidget* widget);
 
+// Shows `text` in the balloon with its tail's tip at `tip` (global), for `owner`; it goes
+// on the next key or click, or after a while, as a hint's balloon does.
+void ShowBalloon(QWidget* owner, const QString& text, QPoint tip);
+
 // The balloon shown for the current hint, or nullptr when none is visible.
 QWidget* ShownBalloon();
 

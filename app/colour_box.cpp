@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <iterator>
+#include <memory>
 
 namespace zudira {
 
@@ -149,14 +150,19 @@ void TColourBox::ChooseAnyColour() {
     setCurrentIndex(IndexOf(current_));
 }
 
-void TColourBox::contextMenuEvent(QContextMenuEvent* event) {
-  QMenu menu(this);
-  menu.addAction("Choose &Any Colour...", this, &TColourBox::ChooseAnyColour);
-  QMenu* system = menu.addMenu("&System Colours");
+QMenu* TColourBox::MakeContextMenu() {
+  auto* menu = new QMenu(this);
+  menu->addAction("Choose &Any Colour...", this, &TColourBox::ChooseAnyColour);
+  QMenu* system = menu->addMenu("&System Colours");
   for (int i = 0; i < kSystemCount; ++i) {
     system->addAction(kSystemNames[i], this, [this, i] { Select(SystemColour(i)); });
   }
-  menu.exec(event->globalPos());
+  return menu;
+}
+
+void TColourBox::contextMenuEvent(QContextMenuEvent* event) {
+  std::unique_ptr<QMenu> menu(MakeContextMenu());
+  menu->exec(event->globalPos());
 }
 
 void TColourBox::changeEvent(QEvent* event) {

@@ -7,6 +7,8 @@
 
 #include "appearance/colour_value.h"
 
+class QMenu;
+
 namespace zudira {
 
 class TColourBox : public QComboBox {
@@ -25,6 +27,9 @@ class TColourBox : public QComboBox {
 
   // The name shown for a value: the standard or system colour's name, else "#rrggbb".
   static QString NameOf(ColourValue value);
+
+  // The right-click menu of advanced choices, made for one use; the caller owns it.
+  QMenu* MakeContextMenu();
 
  signals:
   // The selected value changed, by the user or by SetColour().

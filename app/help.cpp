@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QShortcut>
 #include <QWidget>
 
 #include "app/help_viewer.h"
@@ -113,6 +114,15 @@ bool ContextHelp(const QWidget* focused, int fallback) {
   int context = HelpContextOf(focused);
   if (context == 0) context = fallback;
   return context == 0 ? HelpContents() : HelpContext(context);
+}
+
+void InstallContextHelpKey(QWidget* window, int context) {
+  SetHelpContext(window, context);
+  auto* key = new QShortcut(QKeySequence(Qt::Key_F1), window);
+  QObject::connect(key, &QShortcut::activated, window, [window, context] {
+    QWidget* focused = QApplication::focusWidget();
+    ContextHelp(focused != nullptr && window->isAncestorOf(focused) ? focused : window, context);
+  });
 }
 
 THelpViewer* OpenHelpViewer() {

@@ -33,6 +33,10 @@ void SetHelpContext(QWidget* widget, int context);
 // The help context of a widget: its own "helpContext", else the nearest parent's; 0 if none.
 int HelpContextOf(const QWidget* widget);
 
+// Gives a window its help topic, and F1 in it: the topic of the focused control, else the
+// window's own.
+void InstallContextHelpKey(QWidget* window, int context);
+
 // F1 / Context Help: the topic of the focused widget's context; with no focused widget or no
 // context, the `fallback` context, or the contents when `fallback` is 0.
 bool ContextHelp(const QWidget* focused, int fallback = 0);

@@ -26,6 +26,11 @@ inline constexpr int kHelpFlatControls = 6020;
 inline constexpr int kHelpColours = 6030;
 inline constexpr int kHelpEnhancedDefaults = 6040;
 inline constexpr int kHelpConservativeDefaults = 6050;
+// The other windows of the program.
+inline constexpr int kHelpLists = 4300;
+inline constexpr int kHelpCalculator = 3400;
+inline constexpr int kHelpTextViewer = 5500;
+inline constexpr int kHelpAboutBox = 5510;
 // Topics the Help menu opens.
 inline constexpr int kHelpTutorial = 7000;
 inline constexpr int kHelpResources = 2000;
@@ -36,8 +41,8 @@ inline constexpr int kHelpReportPreview = 1501;
 inline constexpr int kHelpSavePdf = 1502;
 
 // The Statistical Tables window and one topic per table, in the window's order of tables.
-inline constexpr int kHelpStatTables = 5500;
-inline constexpr int kHelpTableTopics[] = {5510, 5520, 5530, 5540, 5550, 5560, 5570};
+inline constexpr int kHelpStatTables = 5600;
+inline constexpr int kHelpTableTopics[] = {5610, 5620, 5630, 5640, 5650, 5660, 5670};
 
 // Every context above, for the check that the shipped document has a topic for each.
 inline constexpr int kProgramHelpContexts[] = {
@@ -49,6 +54,7 @@ inline constexpr int kProgramHelpContexts[] = {
     kHelpTutorial,    kHelpResources,        kHelpContact,
     kHelpReportSetup, kHelpReportPreview,    kHelpSavePdf,
     kHelpPreciseResults, kHelpPlot,          kHelpPlotButtons,
-    kHelpCopyCalculation};
+    kHelpCopyCalculation, kHelpLists,        kHelpCalculator,
+    kHelpTextViewer,  kHelpAboutBox};
 
 }  // namespace zudira

@@ -1,6 +1,9 @@
 #include "app/launch_url.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QProcess>
+#include <QStandardPaths>
 #include <array>
 
 namespace zudira {
@@ -10,6 +13,30 @@ namespace {
 UrlOpener& InstalledOpener() {
   static UrlOpener opener;
   return opener;
+}
+
+// How long xdg-open may take to say whether anything took the address. A handler that runs
+// in its place (a text browser in a terminal) keeps it longer: that counts as opened.
+constexpr int kOpenerVerdictMs = 3000;
+
+// QDesktopServices only reports that xdg-open started; xdg-open's exit status says whether a
+// mail program or browser took the address (3: no method available, 4: it failed).
+bool OpenWithDesktop(const QUrl& url) {
+  const QString xdg_open = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+  if (xdg_open.isEmpty()) return QDesktopServices::openUrl(url);
+  auto* process = new QProcess(QCoreApplication::instance());
+  process->setProgram(xdg_open);
+  process->setArguments({url.toString(QUrl::FullyEncoded)});
+  process->setStandardOutputFile(QProcess::nullDevice());
+  process->setStandardErrorFile(QProcess::nullDevice());
+  QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+  process->start();
+  if (!process->waitForStarted()) {
+    process->deleteLater();
+    return false;
+  }
+  if (!process->waitForFinished(kOpenerVerdictMs)) return true;
+  return process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
 }
 
 bool StartsWithNoCase(const QString& text, const char* prefix) {
@@ -35,7 +62,7 @@ bool LaunchUrl(int kind, const QString& text) {
   if (text.isEmpty()) return false;
   const QUrl url(UrlWithScheme(kind, text));
   if (const UrlOpener& opener = InstalledOpener()) return opener(url);
-  return QDesktopServices::openUrl(url);
+  return OpenWithDesktop(url);
 }
 
 UrlOpener InstallUrlOpener(UrlOpener opener) {

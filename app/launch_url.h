@@ -25,11 +25,11 @@ enum class UrlKind {
 QString UrlWithScheme(int kind, const QString& text);
 
 // Opens the text with its kind's prefix through the shell; false for an empty text or when
-// the shell reports a failure.
+// nothing could open the address (no mail program or browser: xdg-open's exit status).
 bool LaunchUrl(int kind, const QString& text);
 
-// The shell call (QDesktopServices::openUrl by default). Tests install a recorder; an empty
-// function brings back the shell. Returns the previous opener.
+// The shell call (xdg-open, or QDesktopServices::openUrl where there is none, by default). Tests
+// install a recorder; an empty function brings back the shell. Returns the previous opener.
 using UrlOpener = std::function<bool(const QUrl&)>;
 UrlOpener InstallUrlOpener(UrlOpener opener);
 

@@ -3,6 +3,7 @@
 // the commands in main_window_commands.cpp.
 #include "app/main_window.h"
 
+#include "app/balloon_hints.h"
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
@@ -34,6 +35,7 @@
 #include "app/qstring_text.h"
 #include "app/window_placement.h"
 #include "core/catalogue.h"
+#include "widgets/duz_calc_form.h"
 #include "widgets/duz_edit.h"
 #include "widgets/duz_label.h"
 
@@ -94,6 +96,8 @@ TPDFMainForm::TPDFMainForm(QWidget* parent) : QMainWindow(parent) {
   connect(exit_key, &QShortcut::activated, this, [this] { ExitBtnClick(); });
   auto* help_key = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(help_key, &QShortcut::activated, this, [this] { HelpBtnClick(); });
+  // The calculator, a widget of its own, opens the program's topic through this.
+  SetCalcHelp([] { RunCommand([] { HelpContext(kHelpCalculator); }); });
   // The command toolbar has no close button: no context menu may hide it.
   setContextMenuPolicy(Qt::NoContextMenu);
   // Like its dialogs, the window has one size: the controls are placed for it.
@@ -294,6 +298,10 @@ void TPDFMainForm::PlaceRightColumn(QWidget* panel) {
     connect(input, &TDuzEdit3::OnExit, this, [this](TDuzEdit3* sender) { InputTaken(sender); });
     connect(input, &TDuzEdit3::TextRefused, this,
             [](TDuzEdit3* sender) { ErrorMsg(sender->RefusedMessage()); });
+    connect(input, &TDuzEdit2::SeparatorRefused, this,
+            [](TDuzEdit2* sender, const QString& hint, QPoint at) {
+              ShowBalloon(sender, hint, at);
+            });
   }
   answer_->setToolTip(Text(kAnswerHint));
   answer_->SetReadOnly(true);
@@ -351,6 +359,11 @@ void TPDFMainForm::PlaceRightColumn(QWidget* panel) {
   calc_btn_->setToolTip(Text(kCalcBtnHint));
   SetHelpContext(calc_btn_, kHelpCalculate);
   connect(calc_btn_, &QPushButton::clicked, this, [this] { CalcBtnClick(); });
+  // Enter in a field moves the focus here; Enter again calculates, as Space does.
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+    auto* enter = new QShortcut(QKeySequence(key), calc_btn_, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(enter, &QShortcut::activated, calc_btn_, &QPushButton::click);
+  }
 
   image_ = new QLabel(panel);
   image_->setObjectName("Image");

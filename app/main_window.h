@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "app/plot_window.h"
 #include "core/distribution_functions.h"
@@ -38,6 +39,7 @@ class TDuzMathLabel;
 inline constexpr char kToolBarLayoutKey[] = "Software/Rozuviza/RuvOderu/Zudira/ToolBars/Main";
 
 // Where the choice of the precise algorithms lives in the user's settings ("1" on, "0" off).
+// With no stored choice the precise algorithms are on.
 inline constexpr char kPreciseResultsKey[] =
     "Software/Rozuviza/RuvOderu/Zudira/Options/PreciseResults";
 
@@ -138,10 +140,13 @@ class TPDFMainForm : public QMainWindow {
   void UpdateStatusBar();
   void ReadCalculationMode(QSettings& store);
   void WriteCalculationMode(QSettings& store) const;
-  // Shows the answer at the current decimals, in the form of the current mode.
+  // Shows the answer at the current decimals, in the form of the current mode; the field
+  // keeps the value itself, so that other decimals show it again.
   void ShowAnswer(Real value);
-  // A change of any input outdates the precise-result notice of classic mode.
-  void ClearPreciseNotice();
+  // Empties Answer, and with it the precise-result notice of classic mode.
+  void EmptyAnswer();
+  // Shows or hides the notice pane for the answer now shown at the current decimals.
+  void UpdatePreciseNotice();
   void RestoreToolBarLayout();
   void SaveToolBarLayout(QSettings& store);
 
@@ -198,6 +203,9 @@ class TPDFMainForm : public QMainWindow {
   QLabel* num_indicator_ = nullptr;
   QLabel* clock_ = nullptr;
   QLabel* mode_pane_ = nullptr;
+  QLabel* notice_pane_ = nullptr;
+  // The precise answer of the classic answer shown, for the notice; none when not known.
+  std::optional<Real> precise_answer_;
   QTimer* status_timer_ = nullptr;
 
   QAction* exit_action_ = nullptr;

@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "app/about_box.h"
+#include "app/answer_rules.h"
 #include "appearance/appearance_settings.h"
 #include "app/apply_appearance.h"
 #include "app/data_modules.h"
@@ -51,6 +52,12 @@ TEditType EditTypeOf(InputEntry entry) {
       break;
   }
   return etReal;
+}
+
+// The calculator handed back a negative value for a field that takes none.
+QString NegativeRefusal(TDuzEdit3* field) {
+  return QStringLiteral("%1 takes no negative values: it keeps %2")
+      .arg(field->accessibleName(), field->Text());
 }
 
 }  // namespace
@@ -103,64 +110,90 @@ bool TPDFMainForm::TakeOverTypedText() {
 void TPDFMainForm::Calculate() {
   // Nothing is calculated from a text that is no number.
   if (!TakeOverTypedText()) {
-    answer_->SetText(QString());
+    EmptyAnswer();
     return;
   }
   const ProbabilityRequest request = CurrentRequest();
   NoteInputs();
-  ClearPreciseNotice();
+  EmptyAnswer();
+  if (const std::optional<std::string> refusal = PointTargetRefusal(request)) {
+    ErrorMsg(QString::fromStdString(*refusal));
+    UpdatePlot(PlotStatus::kFailed);
+    return;
+  }
+  // The precise answer of the same request, when there is one; its own errors only mean that
+  // there is nothing to say.
+  auto precise_answer = [&request]() -> std::optional<Real> {
+    try {
+      const EvaluationOutcome precise = EvaluateRequest(request, CalculationMode::kPrecise);
+      if (precise.IsAnswer()) return precise.Value();
+    } catch (...) {
+    }
+    return std::nullopt;
+  };
   const EvaluationOutcome outcome = [&] {
     try {
       return EvaluateRequest(request, mode_);
-    } catch (...) {
+    } catch (const std::exception& e) {
       // The error report shows why; an answer of earlier inputs must not stay beside it.
-      answer_->SetText(QString());
+      UpdatePlot(PlotStatus::kFailed);
+      if (mode_ == CalculationMode::kClassic && precise_answer())
+        throw Exception(WithPreciseAnswersLine(e.what()));
+      throw;
+    } catch (...) {
       UpdatePlot(PlotStatus::kFailed);
       throw;
     }
   }();
   if (outcome.IsInputError()) {
     ErrorMsg(QString::fromStdString(outcome.ErrorText()));
-    answer_->SetText(QString());
     UpdatePlot(PlotStatus::kFailed);
     return;
   }
   ShowAnswer(outcome.Value());
   UpdatePlot(PlotStatus::kAnswered);
-  if (mode_ != CalculationMode::kClassic) return;
-  // The precise answer is cheap; when it reads otherwise, classic mode says so and keeps
-  // its own answer. A precise failure only means there is nothing to say.
-  std::string notice;
-  try {
-    const EvaluationOutcome precise = EvaluateRequest(request, CalculationMode::kPrecise);
-    if (precise.IsAnswer())
-      notice = PreciseResultNotice(outcome.Value(), precise.Value(), accuracy_->value());
-  } catch (...) {
+  // Classic mode keeps its own answer and says when the precise one reads otherwise.
+  if (mode_ == CalculationMode::kClassic) {
+    precise_answer_ = precise_answer();
+    UpdatePreciseNotice();
   }
-  if (!notice.empty()) statusBar()->showMessage(QString::fromStdString(notice));
 }
 
 void TPDFMainForm::ShowAnswer(Real value) {
   answer_->SetAsFloat(value);
   // An answer equal to the held value must still be shown with the current decimals.
   answer_->Redisplay();
-  if (mode_ == CalculationMode::kPrecise)
-    answer_->SetText(QString::fromStdString(AnswerText(value, accuracy_->value(), mode_)));
+  // Showing it read the rounded text back; the field keeps the value itself.
+  answer_->SetAsFloat(value);
 }
 
-void TPDFMainForm::ClearPreciseNotice() {
-  statusBar()->clearMessage();
+void TPDFMainForm::EmptyAnswer() {
+  answer_->SetText(QString());
+  precise_answer_.reset();
+  UpdatePreciseNotice();
+}
+
+void TPDFMainForm::UpdatePreciseNotice() {
+  std::string notice;
+  if (mode_ == CalculationMode::kClassic && precise_answer_ && !answer_->Text().isEmpty())
+    notice = PreciseResultNotice(answer_->AsFloat(), *precise_answer_, accuracy_->value());
+  notice_pane_->setText(QString::fromStdString(notice));
+  notice_pane_->setToolTip(notice.empty() ? QString()
+                                          : QString::fromStdString(notice) +
+                                                " (Options > Precise Results; click to switch)");
+  notice_pane_->setVisible(!notice.empty());
 }
 
 void TPDFMainForm::PreciseItemClick(bool precise) {
   RunCommand([this, precise] {
     mode_ = precise ? CalculationMode::kPrecise : CalculationMode::kClassic;
     mode_pane_->setText(precise ? "Precise" : "Classic");
-    // Precise mode takes targets and bounds far below the shown decimals (1E-30 at 7).
-    for (TDuzEdit3* field : {mean_, sdev_, a_, b_}) field->SetTinyInScientificForm(precise);
+    // Precise mode takes targets and bounds far below the shown decimals (1E-30 at 7), and
+    // shows tiny answers in scientific form.
+    for (TDuzEdit3* field : {mean_, sdev_, a_, b_, answer_})
+      field->SetTinyInScientificForm(precise);
     // The answer came from the other algorithms: it no longer answers the inputs.
-    answer_->SetText(QString());
-    ClearPreciseNotice();
+    EmptyAnswer();
   });
 }
 
@@ -177,8 +210,7 @@ void TPDFMainForm::InputTaken(TDuzEdit3* field) {
     const FieldValue& noted = noted_inputs_[i];
     // NaN never equals itself, so a field holding one always counts as changed.
     if (noted.real == field->AsFloat() && noted.whole == field->AsInteger()) return;
-    answer_->SetText(QString());
-    ClearPreciseNotice();
+    EmptyAnswer();
     noted_inputs_[i] = FieldValue{field->AsFloat(), field->AsInteger()};
     UpdatePlot(PlotStatus::kCleared);
   }
@@ -188,8 +220,7 @@ void TPDFMainForm::PDFTypeChange() {
   RunCommand([this] {
     // The wheel changes the kind without taking the focus: text being typed counts first.
     TakeOverTypedText();
-    answer_->SetText(QString());
-    ClearPreciseNotice();
+    EmptyAnswer();
     ApplyKind();
     ApplyRange();
   });
@@ -239,8 +270,7 @@ void TPDFMainForm::ApplyRange() {
     picture_index_ = in.picture;
     image_->setPixmap(bitmaps_[static_cast<size_t>(in.picture)]);
   }
-  answer_->SetText(QString());
-  ClearPreciseNotice();
+  EmptyAnswer();
   NoteInputs();
   UpdatePlot(PlotStatus::kCleared);
   UpdateAccessibleNames();
@@ -261,22 +291,20 @@ void TPDFMainForm::AccuracyChange() {
   RunCommand([this] {
     const auto decimals = static_cast<std::uint8_t>(accuracy_->value());
     const bool answered = !answer_->Text().isEmpty();
-    const Real answer = answer_->AsFloat();
-    // The inputs keep their values at full precision and only show them rounded; Answer holds
-    // what it shows until the next Calculate.
+    // Every field keeps its value at full precision and only shows it rounded, Answer too:
+    // the decimals change what is shown, never what was calculated.
     for (TDuzEdit3* field : {mean_, sdev_, a_, b_}) {
       const Real held = field->AsFloat();
       field->SetDecimals(decimals);
       if (field->EditType() == etPosReal || field->EditType() == etReal) field->SetAsFloat(held);
     }
+    const Real answer = answer_->AsFloat();
     answer_->SetDecimals(decimals);
-    // A tiny precise answer keeps its scientific form at the new decimals.
-    if (answered && mode_ == CalculationMode::kPrecise)
-      answer_->SetText(QString::fromStdString(AnswerText(answer, decimals, mode_)));
-    // The notice compared the answers at the old decimals.
-    ClearPreciseNotice();
-    // Only the shown form changed; the answer stays until the next Calculate.
+    if (answered) ShowAnswer(answer);
+    UpdatePreciseNotice();
     NoteInputs();
+    // The plot's caption and marks show the answer and the bounds at the decimals.
+    UpdatePlot(plot_status_);
   });
 }
 
@@ -303,11 +331,16 @@ void TPDFMainForm::OpenCalculatorFor(int tag) {
       calculator_ ? calculator_(QString(), value) : PopupCalculator(QString(), value);
   if (!accepted) return;
   const TEditType type = field->EditType();
+  if (value < 0 && (type == etPositive || type == etPosReal)) {
+    // It would hold 0 for it, and the next Calculate would blame the 0.
+    ErrorMsg(NegativeRefusal(field));
+    return;
+  }
   if (type == etPositive || type == etInteger) {
     // A whole-number field ignores a real value; give it the value made whole.
     field->SetAsInteger(WholeFieldValue(value, type == etPositive));
   } else {
-    field->SetAsFloat(value);  // a field that takes no negative value holds 0 for one
+    field->SetAsFloat(value);
   }
   InputTaken(field);
 }

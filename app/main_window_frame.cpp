@@ -94,8 +94,11 @@ void TPDFMainForm::CreateActions() {
   }
   copy_calc_action_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
   addAction(copy_calc_action_);
-  // Off until the settings say otherwise: a new user gets the classic algorithms.
-  precise_action_ = new QAction("&Precise Results", this);
+  // F9 recalculates in spreadsheets too; no field or window of the program uses it.
+  calc_action_->setShortcut(QKeySequence(Qt::Key_F9));
+  addAction(calc_action_);
+  // The settings say whether it is on; a new user gets the precise algorithms.
+  precise_action_ = new QAction("Precise &Results", this);
   precise_action_->setCheckable(true);
   connect(precise_action_, &QAction::toggled, this, &TPDFMainForm::PreciseItemClick);
 }
@@ -197,8 +200,16 @@ void TPDFMainForm::CreateStatusBar() {
   scroll_indicator_ = indicator("ScrollIndicator");
   num_indicator_ = indicator("NumIndicator");
   clock_ = indicator("Clock");
-  bar->addWidget(clock_, 1);
-  // Permanent, so the precise-result notice of classic mode never hides it.
+  // A pane of its own beside the lock keys and the clock; it stays while its answer does.
+  notice_pane_ = new ClickablePane(QString(), bar, [this] { precise_action_->setChecked(true); });
+  notice_pane_->setObjectName("NoticePane");
+  notice_pane_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  // It takes the room the others leave; the clock keeps its whole text.
+  notice_pane_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  clock_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+  SetHelpContext(notice_pane_, kHelpPreciseResults);
+  bar->addWidget(notice_pane_, 1);
+  notice_pane_->hide();
   mode_pane_ = new ClickablePane("Classic", bar, [this] { precise_action_->toggle(); });
   mode_pane_->setObjectName("ModePane");
   mode_pane_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -236,10 +247,11 @@ void TPDFMainForm::UpdateStatusBar() {
 }
 
 void TPDFMainForm::ReadCalculationMode(QSettings& store) {
-  // Only a decimal number other than 0 turns it on; anything unreadable leaves it off.
+  // Only a stored 0 (the user's choice of the classic algorithms) turns it off; no choice, or
+  // one that cannot be read, leaves the precise algorithms on.
   bool readable = false;
   const int value = store.value(kPreciseResultsKey).toString().toInt(&readable);
-  precise_action_->setChecked(readable && value != 0);
+  precise_action_->setChecked(!readable || value != 0);
 }
 
 void TPDFMainForm::WriteCalculationMode(QSettings& store) const {
@@ -276,8 +288,9 @@ QString SettingsSaveFailure(QSettings& store) {
   } else {
     reason = QStringLiteral("Its folder cannot be written.");
   }
-  return QStringLiteral("Your settings could not be saved to \"%1\". %2\n"
-                        "The changes of this session are lost.")
+  return QStringLiteral(
+             "Your settings could not be saved to \"%1\". %2\n"
+             "The changes of this session are lost.")
       .arg(path, reason);
 }
 

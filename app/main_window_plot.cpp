@@ -2,6 +2,7 @@
 // and how the last Calculate stands go to the plot, and the calculation goes to the clipboard.
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QSpinBox>
 
 #include "app/error_report.h"
 #include "app/main_window.h"
@@ -35,6 +36,8 @@ void TPDFMainForm::UpdatePlot(PlotStatus status) {
   subject.request = CurrentRequest();
   subject.answer = answer_->AsFloat();
   subject.answer_text = answer_->Text();
+  subject.decimals = accuracy_->value();
+  subject.mode = mode_;
   plot_form_->ShowSubject(subject);
 }
 

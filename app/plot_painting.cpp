@@ -1,5 +1,7 @@
 #include "app/plot_painting.h"
 
+#include "app/plot_ticks.h"
+#include "numeric/answer_text.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -88,12 +90,13 @@ void PaintAxes(QPainter& p, const Mapping& m, const PlotModel& model, const QLoc
   p.drawLine(m.plot.bottomLeft(), m.plot.bottomRight());
   p.drawLine(m.plot.bottomLeft(), m.plot.topLeft());
 
-  const int most_x = std::max(2, static_cast<int>(m.plot.width() / 90));
-  std::vector<Real> xs = AxisTicks(model.x_low, model.x_high, most_x);
-  if (model.discrete) {
-    // Counts are whole: a tick between them would name no bar.
-    std::erase_if(xs, [](Real x) { return x != std::floor(x); });
-  }
+  // Four to eight round ticks on each axis; fewer only where the labels would run together.
+  auto most_ticks = [](double room, double per_tick) {
+    return std::clamp(static_cast<int>(room / per_tick), kFewestTicks, kMostTicks);
+  };
+  // Counts are whole: a tick between them would name no bar.
+  const std::vector<Real> xs =
+      RoundTicks(model.x_low, model.x_high, most_ticks(m.plot.width(), 60), model.discrete);
   const Real x_step = StepOf(xs);
   for (Real x : xs) {
     const double px = m.X(x);
@@ -102,8 +105,7 @@ void PaintAxes(QPainter& p, const Mapping& m, const PlotModel& model, const QLoc
     const double w = metrics.horizontalAdvance(text);
     p.drawText(QPointF(px - w / 2, m.plot.bottom() + 6 + metrics.ascent()), text);
   }
-  const int most_y = std::max(2, static_cast<int>(m.plot.height() / 40));
-  const std::vector<Real> ys = AxisTicks(0, m.y_top, most_y);
+  const std::vector<Real> ys = RoundTicks(0, m.y_top, most_ticks(m.plot.height(), 30), false);
   const Real y_step = StepOf(ys);
   for (Real y : ys) {
     const double py = m.Y(y);
@@ -125,11 +127,9 @@ void PaintAxes(QPainter& p, const Mapping& m, const PlotModel& model, const QLoc
   p.restore();
 }
 
-void PaintMarks(QPainter& p, const Mapping& m, const PlotModel& model, const QLocale& locale) {
+void PaintMarks(QPainter& p, const Mapping& m, const PlotView& view) {
+  const PlotModel& model = *view.model;
   const QFontMetricsF metrics(p.font());
-  // The values as the fields and the caption write them, without group separators.
-  QLocale plain = locale;
-  plain.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
   double last_label_right = -1e9;
   int row = 0;
   for (const PlotMark& mark : model.marks) {
@@ -141,8 +141,9 @@ void PaintMarks(QPainter& p, const Mapping& m, const PlotModel& model, const QLo
     p.setPen(QPen(kMarkColour, 1.4));
     p.setBrush(mark.included ? QBrush(kMarkColour) : QBrush(Qt::white));
     p.drawEllipse(QPointF(px, m.plot.bottom()), 3.5, 3.5);
+    // As the fields and the caption write the value: the window's decimals and form.
     const QString label = QStringLiteral("%1 = %2").arg(
-        QChar(mark.name), plain.toString(static_cast<double>(mark.x), 'g', 10));
+        QChar(mark.name), QString::fromStdString(AnswerText(mark.x, view.decimals, view.mode)));
     const double w = metrics.horizontalAdvance(label);
     double left = std::clamp(px - w / 2, m.plot.left(), m.plot.right() - w);
     // A second label that would overlap the first goes a row higher.
@@ -157,8 +158,7 @@ void PaintMarks(QPainter& p, const Mapping& m, const PlotModel& model, const QLo
 
 QString TickText(const QLocale& locale, Real value, Real step) {
   const Real magnitude = std::max(std::fabs(value), std::fabs(step));
-  const int decimals =
-      step > 0 ? std::max(0, static_cast<int>(std::ceil(-std::log10(step) - 1e-9L))) : 0;
+  const int decimals = TickDecimals(step);
   if (decimals <= 6 && magnitude < 1e9L) {
     return locale.toString(static_cast<double>(value), 'f', decimals);
   }
@@ -223,7 +223,7 @@ void PaintPlot(QPainter& p, const QRectF& area, const PlotView& view, const QLoc
   }
   p.restore();
   PaintAxes(p, m, model, locale);
-  PaintMarks(p, m, model, locale);
+  PaintMarks(p, m, view);
   p.restore();
 }
 

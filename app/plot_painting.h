@@ -7,6 +7,7 @@
 #include <QString>
 #include <optional>
 
+#include "core/distribution_functions.h"
 #include "core/plot_range.h"
 
 class QPainter;
@@ -21,6 +22,9 @@ struct PlotView {
   std::optional<PlotModel> model;
   QString caption;
   QString message;
+  // How the main window shows values, for the labels of A and B.
+  int decimals = 7;
+  CalculationMode mode = CalculationMode::kClassic;
 };
 
 // The text of a tick value with as many decimals as the step between ticks needs, in the

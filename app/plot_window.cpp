@@ -57,6 +57,8 @@ QString Utf8(const std::string& text) {
 
 PlotView PlotViewOf(const PlotSubject& s) {
   PlotView view;
+  view.decimals = s.decimals;
+  view.mode = s.mode;
   const char separator = CurrentLocale().decimal_separator;
   switch (s.status) {
     case PlotStatus::kFailed:

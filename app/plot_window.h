@@ -29,6 +29,8 @@ struct PlotSubject {
   ProbabilityRequest request;
   Real answer = 0;
   QString answer_text;  // as the Answer field shows it
+  int decimals = 7;     // the window's decimals and mode, which the labels of A and B follow
+  CalculationMode mode = CalculationMode::kClassic;
 };
 
 inline constexpr char kPlotFailedText[] = "The last Calculate ended in an error.";

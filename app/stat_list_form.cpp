@@ -14,6 +14,8 @@
 #include "appearance/appearance_settings.h"
 #include "app/data_modules.h"
 #include "app/error_report.h"
+#include "app/help.h"
+#include "app/help_contexts.h"
 #include "app/message_boxes.h"
 #include "app/wait_form.h"
 #include "app/window_placement.h"
@@ -114,6 +116,7 @@ QColor GridColour(const QPalette& palette, const QColor& background) {
 
 TStatListForm::TStatListForm(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("StatListForm"));
+  InstallContextHelpKey(this, kHelpLists);
   setFixedSize(kClientWidth, kClientHeight);
   // A minimise button, so the window can take the program down with it.
   setWindowFlag(Qt::WindowMinimizeButtonHint, true);

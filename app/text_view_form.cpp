@@ -13,6 +13,8 @@
 
 #include "app/data_modules.h"
 #include "app/error_report.h"
+#include "app/help.h"
+#include "app/help_contexts.h"
 #include "app/message_boxes.h"
 #include "app/window_placement.h"
 #include "reports/content_reports.h"
@@ -113,6 +115,7 @@ ViewerLayout LayOutViewer(QSize client, QSize button) {
 
 TTFViewForm::TTFViewForm(QWidget* parent) : QDialog(parent), rep_sys_(SharedReportSystem()) {
   setObjectName(QStringLiteral("TFViewForm"));
+  InstallContextHelpKey(this, kHelpTextViewer);
   setSizeGripEnabled(true);
 
   tf_ = new QPlainTextEdit(this);
@@ -155,7 +158,8 @@ bool TTFViewForm::LoadFile(const QString& file_name) {
 void TTFViewForm::PrintBtnClick() {
   RunCommand([this] {
     if (rep_sys_ == nullptr) throw Exception("The report system is not running.");
-    rep_sys_->RunReport(windowTitle(), [this](TBaseReport& report) { rPrintTF(report); }, this);
+    rep_sys_->RunReport(
+        windowTitle(), [this](TBaseReport& report) { rPrintTF(report); }, this);
   });
   accept();
 }

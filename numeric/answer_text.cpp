@@ -30,8 +30,7 @@ std::string AnswerText(Real value, int decimals, CalculationMode mode) {
 
 std::string PreciseResultNotice(Real classic, Real precise, int decimals) {
   if (SafeFloatToFixed(classic, decimals) == SafeFloatToFixed(precise, decimals)) return {};
-  return "Precise result: " + AnswerText(precise, decimals, CalculationMode::kPrecise) +
-         " (Options > Precise Results)";
+  return "Precise result: " + AnswerText(precise, decimals, CalculationMode::kPrecise);
 }
 
 }  // namespace zudira

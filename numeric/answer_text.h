@@ -14,7 +14,7 @@ namespace zudira {
 std::string AnswerText(Real value, int decimals, CalculationMode mode);
 
 // Empty when both answers read alike at the decimals; else the status-bar notice that names
-// the precise answer, e.g. "Precise result: 12.7062047 (Options > Precise Results)".
+// the precise answer, e.g. "Precise result: 12.7062047".
 std::string PreciseResultNotice(Real classic, Real precise, int decimals);
 
 }  // namespace zudira

@@ -118,3 +118,15 @@ KeyVerdict FilterInsertion(TEditType type, const CharSet& valid, std::u16string_
 }
 
 }  // namespace zudira
+
+namespace zudira {
+
+std::string ForeignSeparatorHint(TEditType type, unsigned key, char decimal_separator) {
+  if (!IsRealKind(type) || (key != '.' && key != ',') ||
+      key == static_cast<unsigned char>(decimal_separator))
+    return {};
+  return std::string("This field takes \"") + decimal_separator +
+         "\" as its decimal separator, not \"" + static_cast<char>(key) + "\"";
+}
+
+}  // namespace zudira

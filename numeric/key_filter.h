@@ -50,3 +50,11 @@ KeyVerdict FilterInsertion(TEditType type, const CharSet& valid, std::u16string_
                            std::string_view before, std::string_view after, char decimal_separator);
 
 }  // namespace zudira
+
+namespace zudira {
+
+// The hint for a refused key that is the other usual decimal separator ("." where the locale
+// writes ",", or the reverse) in a field of a real kind; empty for any other key.
+std::string ForeignSeparatorHint(TEditType type, unsigned key, char decimal_separator);
+
+}  // namespace zudira

@@ -130,7 +130,8 @@ void PrintAnswerReport(TReportSystem& system, TBaseReport& r, const TAnswerRepor
     label = in.fixed_end == feFixA ? QStringLiteral("B: ") : QStringLiteral("A: ");
   r.PrintLn(label + in.answer);
   r.BoldOff();
-  if (in.precise) r.PrintLn(QStringLiteral("Computed with precise algorithms."));
+  r.PrintLn(in.precise ? QStringLiteral("Computed with precise algorithms.")
+                       : QStringLiteral("Computed with classic algorithms."));
 }
 
 void PrintListReport(TReportSystem& system, TBaseReport& r, const QString& page_title,

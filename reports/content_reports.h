@@ -24,7 +24,8 @@ struct TAnswerReportInputs {
   QString a;
   QString b;
   QString answer;
-  // The answer came from the precise algorithms; the report says so under the result.
+  // The answer came from the precise algorithms, else from the classic ones; the report says
+  // which under the result.
   bool precise = false;
 };
 

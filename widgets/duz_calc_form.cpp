@@ -103,6 +103,11 @@ CalcErrorReport& ErrorReport() {
   return report;
 }
 
+CalcHelp& Help() {
+  static CalcHelp help;
+  return help;
+}
+
 QColor FaceColour(KeyFace face) {
   const QPalette& p = QGuiApplication::palette();
   switch (face) {
@@ -155,6 +160,12 @@ void FitDisplayFont(QLabel* display, char decimal_separator) {
 }
 
 }  // namespace
+
+CalcHelp SetCalcHelp(CalcHelp help) {
+  CalcHelp previous = std::move(Help());
+  Help() = std::move(help);
+  return previous;
+}
 
 CalcErrorReport SetCalcErrorReport(CalcErrorReport report) {
   CalcErrorReport previous = std::move(ErrorReport());
@@ -326,6 +337,10 @@ bool TDuzCalcForm::HandleKey(QKeyEvent* event) {
     }
   }
   if (mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  if (key == Qt::Key_F1 && mods == Qt::NoModifier) {
+    if (Help()) Help()();
+    return true;
+  }
   char32_t ch = 0;
   switch (key) {
     case Qt::Key_Return:

@@ -30,6 +30,11 @@ inline const QString kCalcSettingsKey = QStringLiteral("Software/Rozuviza/DuzCal
 using CalcErrorReport = std::function<void(const QString& message)>;
 CalcErrorReport SetCalcErrorReport(CalcErrorReport report);
 
+// What F1 in the window opens: the program's help topic of the calculator. Without one, F1
+// does nothing. Returns the previous one.
+using CalcHelp = std::function<void()>;
+CalcHelp SetCalcHelp(CalcHelp help);
+
 class TDuzCalcForm : public QDialog {
   Q_OBJECT
 

@@ -89,7 +89,7 @@ void TDuzEdit2::UpdateColour() {
   QColor colour = saved_colour_;
   if (use_read_only_colours_)
     colour = ColourFromValue(read_only_ ? read_only_on_colour_ : read_only_off_colour_,
-                            QApplication::palette(this));
+                             QApplication::palette(this));
   QPalette p = palette();
   p.setColor(QPalette::Base, colour);
   setPalette(p);
@@ -133,7 +133,11 @@ void TDuzEdit2::keyPressEvent(QKeyEvent* event) {
   }
   unsigned key = 0;
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) key = kEnterKey;
-  const QString typed = event->text();
+  QString typed = event->text();
+  // The keypad's decimal key types the locale's separator, whatever the keyboard layout says.
+  const bool keypad_decimal = (event->modifiers() & Qt::KeypadModifier) &&
+                              (event->key() == Qt::Key_Period || event->key() == Qt::Key_Comma);
+  if (keypad_decimal) typed = QString(QChar(CurrentLocale().decimal_separator));
   // X11 gives Delete the DEL character (127); it is an editing key, not a typed one.
   if (key == 0 && (typed.isEmpty() || event->key() == Qt::Key_Delete))
     return QLineEdit::keyPressEvent(event);
@@ -155,11 +159,23 @@ void TDuzEdit2::keyPressEvent(QKeyEvent* event) {
     case KeyVerdict::kRefuse:
       event->accept();
       QApplication::beep();
+      if (typed.size() == 1) ShowSeparatorHint(typed.front().unicode());
       return;
     case KeyVerdict::kPass:
-      QLineEdit::keyPressEvent(event);
+      if (keypad_decimal) {
+        insert(typed);
+      } else {
+        QLineEdit::keyPressEvent(event);
+      }
       return;
   }
+}
+
+void TDuzEdit2::ShowSeparatorHint(unsigned key) {
+  const std::string hint = ForeignSeparatorHint(edit_type_, key, CurrentLocale().decimal_separator);
+  if (hint.empty()) return;
+  separator_hint_ = QString::fromStdString(hint);
+  emit SeparatorRefused(this, separator_hint_, mapToGlobal(cursorRect().bottomLeft()));
 }
 
 void TDuzEdit2::contextMenuEvent(QContextMenuEvent* event) {
@@ -284,8 +300,7 @@ bool TDuzEdit3::TakeOverText() {
 void TDuzEdit3::ReportRefusedText() {
   report_pending_ = false;
   // A window that shows no message for it still tells the user that the text was refused.
-  if (!isSignalConnected(QMetaMethod::fromSignal(&TDuzEdit3::TextRefused)))
-    QApplication::beep();
+  if (!isSignalConnected(QMetaMethod::fromSignal(&TDuzEdit3::TextRefused))) QApplication::beep();
   emit TextRefused(this);
   setFocus(Qt::OtherFocusReason);
   selectAll();

@@ -58,6 +58,15 @@ class TDuzEdit2 : public QLineEdit {
   // The background now shown.
   QColor BackgroundColour() const;
 
+  // The last hint about a refused decimal separator; empty before one.
+  const QString& SeparatorHint() const { return separator_hint_; }
+
+ signals:
+  // A refused key was the other usual decimal separator; `hint` says which one the field
+  // takes, for the window to show in a balloon at `at`, under the text cursor (global).
+  void SeparatorRefused(zudira::TDuzEdit2* sender, const QString& hint, QPoint at);
+
+ public:
  protected:
   // Typed keys, pastes (keys, context menu, middle button), drops and input-method commits all
   // meet the same entry-kind rule; a refused insertion beeps and changes nothing.
@@ -75,6 +84,8 @@ class TDuzEdit2 : public QLineEdit {
   // Judges `inserted` put in place of [start, start + length) of the text.
   KeyVerdict Judge(const QString& inserted, qsizetype start, qsizetype length) const;
   void PasteChecked(bool selection_clipboard);
+  // Says in a balloon which separator the field takes when the refused key was the other one.
+  void ShowSeparatorHint(unsigned key);
 
   TAlignment alignment_ = taLeftJustify;
   bool read_only_ = false;
@@ -84,6 +95,7 @@ class TDuzEdit2 : public QLineEdit {
   QColor saved_colour_;
   TEditType edit_type_ = etPositive;
   CharSet valid_chars_;
+  QString separator_hint_;
 };
 
 class TDuzEdit3 : public TDuzEdit2, private EditControl {

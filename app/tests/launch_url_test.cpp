@@ -1,5 +1,7 @@
 #include "app/launch_url.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -55,6 +57,28 @@ TEST(LaunchUrl, HandsTheAddressToTheShellAndReportsItsResult) {
     EXPECT_FALSE(LaunchUrl(5, "duz@example.org"));
     EXPECT_EQ(shell.opened.size(), 1u);
   }
+}
+
+// With no opener installed the address goes to xdg-open, whose exit status says whether a
+// mail program or browser took it (3: nothing can open it).
+TEST(LaunchUrl, XdgOpenThatFindsNoHandlerIsAFailure) {
+  QTemporaryDir bin;
+  ASSERT_TRUE(bin.isValid());
+  const QByteArray path = qgetenv("PATH");
+  qputenv("PATH", bin.path().toLocal8Bit() + ":" + path);
+  for (const int status : {3, 0}) {
+    QFile script(bin.filePath("xdg-open"));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    script.write(QByteArray("#!/bin/sh\necho \"$1\" > \"$(dirname \"$0\")/asked\"\nexit ") +
+                 QByteArray::number(status) + "\n");
+    script.close();
+    script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(LaunchUrl(5, "duz@example.org"), status == 0) << status;
+    QFile asked(bin.filePath("asked"));
+    ASSERT_TRUE(asked.open(QIODevice::ReadOnly));
+    EXPECT_EQ(asked.readAll().trimmed(), "mailto:duz@example.org");
+  }
+  qputenv("PATH", path);
 }
 
 }  // namespace

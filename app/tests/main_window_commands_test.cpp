@@ -5,14 +5,18 @@
 #include <QFileInfo>
 #include <QDir>
 
+#include "app/about_box.h"
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <memory>
 #include <vector>
 
 #include "app/apply_appearance.h"
@@ -23,9 +27,12 @@
 #include "app/help_contexts.h"
 #include "app/help_viewer.h"
 #include "app/message_boxes.h"
+#include "app/stat_list_form.h"
 #include "app/tests/main_window_fixture.h"
+#include "app/text_view_form.h"
 #include "reports/tests/test_windows.h"
 #include "testsupport/modal_probe.h"
+#include "widgets/duz_calc_form.h"
 
 namespace zudira {
 namespace {
@@ -67,6 +74,7 @@ TEST_F(MainWindowTest, CalculatorButtonsWriteTheAcceptedValueToTheirField) {
   EXPECT_EQ(Field(*w, "Answer")->Text(), "");  // the answer was for the old mean
 }
 
+// Negative values for these fields are refused: CalculatorNegativesAreRefusedWhereAFieldTakesNone.
 TEST_F(MainWindowTest, CalculatorValuesReachWholeNumberFieldsRounded) {
   auto w = MakeWindow();
   FakeCalculator calc;
@@ -83,10 +91,8 @@ TEST_F(MainWindowTest, CalculatorValuesReachWholeNumberFieldsRounded) {
       {"StdDevCalcBtn", "SDev", 12.5L, "12"},
       {"StdDevCalcBtn", "SDev", 13.5L, "14"},
       {"ACalcBtn", "A", 2.7L, "3"},
-      {"ACalcBtn", "A", -3, "0"},
       {"BCalcBtn", "B", 1e12L, "2147483647"},
       {"MeanCalcBtn", "Mean", 0.25L, "0.2500000"},
-      {"MeanCalcBtn", "Mean", -3, "0.0000000"},  // the calculator's ± cannot make p negative
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.button + std::string(" ") + std::to_string(static_cast<double>(c.value)));
@@ -95,6 +101,113 @@ TEST_F(MainWindowTest, CalculatorValuesReachWholeNumberFieldsRounded) {
     EXPECT_EQ(Field(*w, c.field)->Text(), c.shown);
   }
   EXPECT_EQ(Field(*w, "SDev")->AsInteger(), 14);
+}
+
+// A negative value for a field that takes none is refused by name; the field keeps its value
+// instead of holding 0 that the next Calculate would blame.
+TEST_F(MainWindowTest, CalculatorNegativesAreRefusedWhereAFieldTakesNone) {
+  auto w = MakeWindow();
+  FakeCalculator calc;
+  w->SetCalculator(calc.Function());
+  const struct {
+    DistributionKind kind;
+    const char* field;
+    const char* button;
+    const char* typed;
+    const char* message;  // nullptr: the value is taken
+    const char* shown;
+  } cases[] = {
+      {dkNormal, "SDev", "StdDevCalcBtn", "2",
+       "Standard Dev (\u03c3) takes no negative values: it keeps 2.0000000", "2.0000000"},
+      {dkBinomial, "SDev", "StdDevCalcBtn", "12", "N takes no negative values: it keeps 12", "12"},
+      {dkNormal, "Mean", "MeanCalcBtn", "1", nullptr, "-5.0000000"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.field);
+    ChooseKind(*w, c.kind);
+    Type(*w, c.field, c.typed);
+    calc.result = -5;
+    ScopedBoxScript boxes;
+    QTest::mouseClick(Get<QToolButton>(*w, c.button), Qt::LeftButton);
+    if (c.message == nullptr) {
+      EXPECT_TRUE(boxes.Shown().empty());
+    } else {
+      ASSERT_EQ(boxes.Shown().size(), 1u);
+      EXPECT_EQ(boxes.Shown()[0].text, QString::fromUtf8(c.message));
+    }
+    EXPECT_EQ(Field(*w, c.field)->Text(), c.shown);
+  }
+}
+
+// Enter on the focused button calculates, as Space does; F9, the menu item's shortcut, works
+// from any field.
+TEST_F(MainWindowTest, EnterOnCalculateAndF9Calculate) {
+  auto w = MakeWindow();
+  ChooseRange(*w, rtBelowA);
+  Type(*w, "SDev", "1");
+  TDuzEdit3* a = Field(*w, "A");
+  a->setFocus(Qt::TabFocusReason);
+  a->selectAll();
+  QTest::keyClicks(a, "1");
+  QTest::keyClick(a, Qt::Key_Return);  // moves on to B, hidden, so to the button
+  auto* calc_btn = Get<QPushButton>(*w, "CalcBtn");
+  ASSERT_EQ(QApplication::focusWidget(), calc_btn);
+  EXPECT_EQ(Field(*w, "Answer")->Text(), "");
+  QTest::keyClick(calc_btn, Qt::Key_Return);
+  EXPECT_EQ(Field(*w, "Answer")->Text(), "0.8413447");
+
+  QAction* calculate = w->findChild<QMenuBar*>("MenuBar1")->actions()[1]->menu()->actions()[0];
+  EXPECT_EQ(calculate->shortcut(), QKeySequence(Qt::Key_F9));
+  Type(*w, "A", "2");
+  EXPECT_EQ(Field(*w, "Answer")->Text(), "");
+  Field(*w, "Mean")->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(Field(*w, "Mean"), Qt::Key_F9);
+  EXPECT_EQ(Field(*w, "Answer")->Text(), "0.9772499");
+}
+
+// In a locale that writes decimals with a point, a typed comma is refused with a balloon at the
+// field that names the separator it takes; the next key takes the balloon away.
+TEST_F(MainWindowTest, ForeignSeparatorShowsABalloonAtTheField) {
+  auto w = MakeWindow();
+  TDuzEdit3* a = Field(*w, "A");
+  a->setFocus(Qt::TabFocusReason);
+  a->selectAll();
+  QTest::keyClicks(a, "1,");
+  ASSERT_NE(ShownBalloon(), nullptr);
+  EXPECT_EQ(ShownBalloon()->accessibleName(),
+            "This field takes \".\" as its decimal separator, not \",\"");
+  EXPECT_EQ(a->text(), "1");
+  QTest::keyClicks(a, "5");
+  EXPECT_EQ(ShownBalloon(), nullptr);
+  EXPECT_EQ(a->text(), "15");
+}
+
+// For a continuous distribution P(X = A) is 0 for every A: an inverse kind answers p = 0 and
+// refuses any other p instead of showing a bound that solves nothing.
+TEST_F(MainWindowTest, InverseKindsAnswerPOfXEqualsAOnlyForZero) {
+  auto w = MakeWindow();
+  ChooseKind(*w, dkInverseF);
+  Type(*w, "Mean", "3");
+  Type(*w, "SDev", "4");
+  for (const DistributionKind kind :
+       {dkInverseF, dkInverseNormal, dkInverseStudentT, dkInverseChiSquared}) {
+    SCOPED_TRACE(kind);
+    ChooseKind(*w, kind);
+    ChooseRange(*w, rtEqualA);
+    Type(*w, "A", "0.3");
+    {
+      ScopedBoxScript boxes;
+      Calculate(*w);
+      ASSERT_EQ(boxes.Shown().size(), 1u);
+      EXPECT_EQ(boxes.Shown()[0].text,
+                "No bound gives this probability: for a continuous distribution P(X = A) is 0 "
+                "for every A");
+      EXPECT_EQ(Field(*w, "Answer")->Text(), "");
+    }
+    Type(*w, "A", "0");
+    Calculate(*w);
+    EXPECT_EQ(Field(*w, "Answer")->Text(), "0.0000000");
+  }
 }
 
 TEST_F(MainWindowTest, CalculatorReadsTheTextStillBeingTyped) {
@@ -153,7 +266,7 @@ TEST_F(MainWindowTest, PreferencesReapplyTheSettingsEvenWhenCancelled) {
   auto w = MakeWindow();
   ASSERT_TRUE(Get<QToolButton>(*w, "MeanCalcBtn")->autoRaise());
   Appearance().FlatToolButtons = false;  // changed, not yet applied to the window
-  ModalProbe probe([](QDialog&) {});  // the probe cancels the dialog
+  ModalProbe probe([](QDialog&) {});     // the probe cancels the dialog
   w->OptBtnClick();
   EXPECT_EQ(probe.Seen(), 1);
   EXPECT_FALSE(Appearance().FlatToolButtons);
@@ -302,6 +415,36 @@ TEST_F(MainWindowTest, ContextHelpOpensTheFocusedControlsTopic) {
   ASSERT_TRUE(LoadHelpFile(HelpFile(), document, error));
   EXPECT_EQ(viewer->CurrentContext(), document.Topics().front().context);
   viewer->close();
+  EXPECT_TRUE(boxes.Shown().empty());
+}
+
+// Every window of its own opens its help topic on F1.
+TEST_F(MainWindowTest, F1InEveryWindowOpensItsTopic) {
+  auto w = MakeWindow();
+  ScopedBoxScript boxes;
+  const struct {
+    const char* name;
+    std::function<std::unique_ptr<QWidget>()> make;
+    int context;
+  } windows[] = {
+      {"lists", [] { return std::make_unique<TStatListForm>(); }, kHelpLists},
+      {"viewer", [] { return std::make_unique<TTFViewForm>(); }, kHelpTextViewer},
+      {"about", [] { return std::make_unique<TAboutBox2>(); }, kHelpAboutBox},
+      {"calculator", [] { return std::make_unique<TDuzCalcForm>(); }, kHelpCalculator},
+  };
+  for (const auto& c : windows) {
+    SCOPED_TRACE(c.name);
+    std::unique_ptr<QWidget> window = c.make();
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QWidget* focused = QApplication::focusWidget();
+    QTest::keyClick(focused != nullptr ? focused : window.get(), Qt::Key_F1);
+    THelpViewer* viewer = ShownHelpViewer();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_EQ(viewer->CurrentContext(), c.context);
+    viewer->close();
+  }
   EXPECT_TRUE(boxes.Shown().empty());
 }
 

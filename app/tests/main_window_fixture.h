@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
@@ -85,6 +86,13 @@ class MainWindowTest : public ::testing::Test {
     field->selectAll();
     QTest::keyClicks(field, text);
     Combo(w, "PDFType")->setFocus(Qt::TabFocusReason);
+  }
+  // Options > Precise Results set as the test needs it (a new user starts precise).
+  static void UseMode(TPDFMainForm& w, CalculationMode mode) {
+    for (QAction* action : w.findChildren<QAction*>())
+      if (action->isCheckable() && action->text() == "Precise &Results")
+        action->setChecked(mode == CalculationMode::kPrecise);
+    ASSERT_EQ(w.Mode(), mode);
   }
   static void Calculate(TPDFMainForm& w) {
     QTest::mouseClick(Get<QPushButton>(w, "CalcBtn"), Qt::LeftButton);

@@ -156,7 +156,7 @@ TEST_F(MainWindowTest, MenusHoldEveryCommandInOrder) {
             "&Lists: &Binomial Coefficients, &Factorials, &Permutations, -, Statistical &Tables...\n"
             "&Print: P&rint Answer\n"
             "&Options: &Preferences, Use &Enhanced Defaults, Use &Conservative Defaults, -, "
-            "&Precise Results\n"
+            "Precise &Results\n"
             "&Help: &Contents, &Index, &Tutorial, -, &View Readme File, View &What's New File, -, "
             "&About Zudira, &Resources Used, Contact &Duz");
 }
@@ -262,6 +262,8 @@ TEST_F(MainWindowTest, TextThatIsNoNumberIsToldAndNothingIsCalculated) {
 // the focus passed through them.
 TEST_F(MainWindowTest, DecimalsDoNotChangeTheInputs) {
   auto w = MakeWindow();
+  // Classic mode shows 0.25 at 0 decimals as 0 (precise mode writes 2E-01).
+  UseMode(*w, CalculationMode::kClassic);
   Type(*w, "SDev", "0.25");
   Type(*w, "A", "0.1");
   ChooseRange(*w, rtBelowA);
@@ -316,21 +318,29 @@ TEST_F(MainWindowTest, CalculateFromTheMenuUsesTheTextStillBeingTyped) {
   EXPECT_EQ(Field(*w, "Answer")->Text(), "0.8413447");
 }
 
-TEST_F(MainWindowTest, DecimalsRoundTheHeldAnswerAndAnEmptyAnswerShowsZero) {
+// The decimals change only how the answer shows: 7 -> 0 -> 10 shows the calculated value with
+// ten right decimals, not the rounded 1 padded with zeros.
+TEST_F(MainWindowTest, DecimalsShowTheAnswerItselfAndAnEmptyAnswerShowsZero) {
   auto w = MakeWindow();
   Type(*w, "SDev", "1");
-  Type(*w, "A", "1");
+  Type(*w, "A", "1.96");
   ChooseRange(*w, rtBelowA);
   Calculate(*w);
-  ASSERT_EQ(Field(*w, "Answer")->Text(), "0.8413447");  // Phi(1) = 0.841344746...
+  ASSERT_EQ(Field(*w, "Answer")->Text(), "0.9750021");  // Phi(1.96) = 0.97500210485177952
   auto* accuracy = w->findChild<QSpinBox*>("Accuracy");
-  accuracy->setValue(3);
-  EXPECT_EQ(Field(*w, "Answer")->Text(), "0.841");
-  EXPECT_EQ(Field(*w, "A")->Text(), "1.000");
-  accuracy->setValue(7);
-  EXPECT_EQ(Field(*w, "Answer")->Text(), "0.8410000");
-  Calculate(*w);
-  EXPECT_EQ(Field(*w, "Answer")->Text(), "0.8413447");
+  const struct {
+    int decimals;
+    const char* a;
+    const char* answer;
+  } steps[] = {{0, "2", "1"},
+               {10, "1.9600000000", "0.9750021049"},
+               {3, "1.960", "0.975"},
+               {7, "1.9600000", "0.9750021"}};
+  for (const auto& step : steps) {
+    accuracy->setValue(step.decimals);
+    EXPECT_EQ(Field(*w, "A")->Text(), step.a) << step.decimals;
+    EXPECT_EQ(Field(*w, "Answer")->Text(), step.answer) << step.decimals;
+  }
 
   ChooseRange(*w, rtEqualA);  // empties Answer
   EXPECT_EQ(Field(*w, "Answer")->Text(), "");
@@ -436,8 +446,8 @@ TEST_F(MainWindowTest, RangeLabelsSelectTheirRangeAndReselectingChangesNothing) 
 TEST_F(MainWindowTest, EveryLabelTakesTheClicksAndHintsAtItsPlace) {
   auto w = MakeWindow();
   const QString range_hint = Get<QWidget>(*w, "PDFRange")->toolTip();
-  const char* captions[] = {"MeanLabel", "PLabel",      "SigmaLabel", "NLabel",
-                            "LabelA",    "LabelB",      "ResultLabel"};
+  const char* captions[] = {"MeanLabel", "PLabel", "SigmaLabel", "NLabel",
+                            "LabelA",    "LabelB", "ResultLabel"};
   for (DistributionKind kind : {dkNormal, dkBinomial, dkStudentT, dkF, dkInverseF}) {
     ChooseKind(*w, kind);
     for (int r = kRangeTypeCount - 1; r >= 0; --r) {
@@ -462,8 +472,8 @@ TEST_F(MainWindowTest, EveryLabelTakesTheClicksAndHintsAtItsPlace) {
   QComboBox* list = Combo(*w, "PDFType");
   QStyleOptionComboBox option;
   option.initFrom(list);
-  const QRect text =
-      list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+  const QRect text = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                   QStyle::SC_ComboBoxEditField, list);
   for (int k = 0; k < list->count(); ++k)
     EXPECT_LE(list->fontMetrics().horizontalAdvance(list->itemText(k)), text.width())
         << list->itemText(k).toStdString();

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 #include "app/message_boxes.h"
@@ -115,6 +116,7 @@ TEST_F(PlotWindowTest, FollowsEveryCalculateAndChange) {
 TEST_F(PlotWindowTest, CopyCalculationPutsWordsRAndFormulaOnTheClipboard) {
   ScopedBoxScript boxes;
   auto w = MakeWindow();
+  UseMode(*w, CalculationMode::kClassic);
   ChooseRange(*w, rtBelowA);
   Type(*w, "SDev", "1");
   Type(*w, "A", "1.96");
@@ -154,6 +156,36 @@ TEST_F(PlotWindowTest, SavesPngAndSvgWholeOrNotAtAll) {
   const QString failure = SavePlotImage(missing, view, size, QLocale::c());
   EXPECT_TRUE(failure.contains(QDir::toNativeSeparators(missing))) << failure.toStdString();
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2) << "no temporary file left";
+}
+
+// The labels of A and B read as the fields do, at the window's decimals, not in a form of
+// their own ("A = -1e-07", "A = 11.07049847").
+TEST_F(PlotWindowTest, MarksShowTheWindowsDecimals) {
+  const struct {
+    DistributionKind kind;
+    Real a;
+    Real answer;
+    int decimals;
+    const char* label;
+  } cases[] = {
+      {dkInverseNormal, 0.975L, 1.959963984540054L, 10, "A = 1.9599639845"},
+      {dkInverseNormal, 0.975L, 1.959963984540054L, 7, "A = 1.9599640"},
+      {dkNormal, -1e-7L, 0.49999996L, 7, "A = -0.0000001"},
+  };
+  QTemporaryDir dir;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    PlotSubject subject;
+    subject.status = PlotStatus::kAnswered;
+    subject.request = {c.kind, rtBelowA, feFixA, {0, 0}, {1, 1}, {c.a, 0}, {}};
+    subject.answer = c.answer;
+    subject.decimals = c.decimals;
+    const QString svg = dir.filePath("marks.svg");
+    ASSERT_EQ(SavePlotImage(svg, PlotViewOf(subject), QSize(800, 500), QLocale::c()), QString());
+    QFile file(svg);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains(c.label));
+  }
 }
 
 TEST_F(PlotWindowTest, KeepsItsPlaceAndSize) {

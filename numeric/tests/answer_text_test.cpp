@@ -35,7 +35,7 @@ TEST(AnswerText, ScientificFormUsesTheLocaleDecimalSeparator) {
   LocaleScope german(GermanLikeLocale());
   EXPECT_EQ(AnswerText(3e-12L, 4, kPrecise), "3,0000E-12");
   EXPECT_EQ(PreciseResultNotice(1.5L, 1.25L, 2),
-            "Precise result: 1,25 (Options > Precise Results)");
+            "Precise result: 1,25");
 }
 
 TEST(PreciseResultNotice, SpeaksOnlyWhenTheShownDecimalsDiffer) {
@@ -45,11 +45,11 @@ TEST(PreciseResultNotice, SpeaksOnlyWhenTheShownDecimalsDiffer) {
     int decimals;
     const char* expected;
   } cases[] = {
-      {11.31L, 12.70620473617L, 7, "Precise result: 12.7062047 (Options > Precise Results)"},
+      {11.31L, 12.70620473617L, 7, "Precise result: 12.7062047"},
       {0.50000001L, 0.50000004L, 7, ""},
-      {0.50000001L, 0.50000004L, 8, "Precise result: 0.50000004 (Options > Precise Results)"},
+      {0.50000001L, 0.50000004L, 8, "Precise result: 0.50000004"},
       {0, 3e-12L, 7, ""},
-      {0, 3e-9L, 10, "Precise result: 0.0000000030 (Options > Precise Results)"},
+      {0, 3e-9L, 10, "Precise result: 0.0000000030"},
   };
   for (const Case& c : cases)
     EXPECT_EQ(PreciseResultNotice(c.classic, c.precise, c.decimals), c.expected) << c.expected;

@@ -119,6 +119,41 @@ TEST_F(FieldWindow, KeyFilterDropsRefusedKeysAndEnterMovesOn) {
   EXPECT_EQ(second_->text(), "x-1.2.3");
 }
 
+// The other usual decimal separator is still refused, but a balloon says which one the field
+// takes; the keypad's decimal key types the locale's own whatever the keymap sends.
+TEST_F(FieldWindow, ForeignSeparatorIsExplainedAndTheKeypadTypesTheLocalesOwn) {
+  const struct {
+    char separator;
+    const char* typed;
+    const char* hint;
+  } cases[] = {
+      {'.', "1,5", "This field takes \".\" as its decimal separator, not \",\""},
+      {',', "1.5", "This field takes \",\" as its decimal separator, not \".\""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.separator);
+    LocaleSettings locale;
+    locale.decimal_separator = c.separator;
+    locale.thousand_separator = c.separator == '.' ? ',' : '.';
+    SetLocaleProvider(std::make_shared<FixedLocaleProvider>(locale));
+    // A field takes the locale's keys when its kind is set.
+    first_->SetEditType(etString);
+    first_->SetEditType(etReal);
+    first_->SetText("");
+    QTest::keyClicks(first_, c.typed);
+    EXPECT_EQ(first_->text(), "15");
+    EXPECT_EQ(first_->SeparatorHint(), c.hint);
+    first_->SetText("");
+    for (const Qt::Key key : {Qt::Key_Period, Qt::Key_Comma}) {
+      first_->clear();
+      QTest::keyClick(first_, Qt::Key_2);
+      QTest::keyClick(first_, key, Qt::KeypadModifier);
+      QTest::keyClick(first_, Qt::Key_5);
+      EXPECT_EQ(first_->text(), QString("2") + c.separator + "5");
+    }
+  }
+}
+
 TEST_F(FieldWindow, PointFiveTypedOverTheSelectedTextGivesAHalf) {
   first_->SetEditType(etPosReal);
   first_->SetDecimals(7);
