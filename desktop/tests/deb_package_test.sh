@@ -27,6 +27,7 @@ set +e
 said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$out/root/usr/bin/zudira" 2>&1)
 code=$?
 set -e
-[ "$code" -eq 1 ] && [ "$(wc -l <<<"$said")" -eq 1 ] && grep -q "graphical display" <<<"$said" ||
-  { echo "without a display: exit $code, said: $said"; exit 1; }
+if [ "$code" -ne 1 ] || [ "$(wc -l <<<"$said")" -ne 1 ] || ! grep -q "graphical display" <<<"$said"; then
+  echo "without a display: exit $code, said: $said"; exit 1
+fi
 echo "package ok: $deb ($version)"
