@@ -11,10 +11,26 @@
 #include "app/error_report.h"
 #include "app/help.h"
 #include "app/main_window.h"
-#include "app/rp_windows.h"
 #include "app/program_info.h"
+#include "app/rp_windows.h"
 #include "widgets/duz_calc_form.h"
 #include "widgets/system_locale_provider.h"
+
+namespace {
+
+// Whether a window can be opened: a display to show it on, or a platform chosen by
+// QT_QPA_PLATFORM or -platform (offscreen for the tests) that may need none. Without one Qt's
+// platform plugin would abort the program.
+bool CanOpenWindow(const QStringList& arguments) {
+  if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ||
+      arguments.contains(QStringLiteral("-platform")) ||
+      arguments.contains(QStringLiteral("--platform"))) {
+    return true;
+  }
+  return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   zudira::SetProgramIdentity(QStringLiteral(ZUDIRA_APP_ID));
@@ -27,6 +43,12 @@ int main(int argc, char** argv) {
       std::fputs(command_line.text.toLocal8Bit().constData(),
                  command_line.is_error ? stderr : stdout);
       return command_line.exit_code;
+    }
+    if (!CanOpenWindow(QCoreApplication::arguments())) {
+      std::fputs(
+          "zudira: needs a graphical display, but neither DISPLAY nor WAYLAND_DISPLAY is set\n",
+          stderr);
+      return 1;
     }
   }
   zudira::TZudiraApplication app(argc, argv);

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "core/distribution_functions.h"
+
 namespace zudira {
 
 namespace {
@@ -46,6 +48,11 @@ std::string Event(RangeType range, const std::string& a, const std::string& b) {
   return std::string("P(X") + SignA(range) + a + " or X" + SignB(range) + b + ")";
 }
 
+// Between two numbers in words: "; " where a comma is the decimal separator.
+std::string ListSeparator(char decimal_separator) {
+  return decimal_separator == ',' ? "; " : ", ";
+}
+
 }  // namespace
 
 std::string ShortNumber(Real x, char decimal_separator) {
@@ -61,15 +68,18 @@ std::string ShortNumber(Real x, char decimal_separator) {
 
 std::string KindInWords(const ProbabilityRequest& r, char separator) {
   auto real = [separator](Real x) { return ShortNumber(x, separator); };
+  const std::string list_separator = ListSeparator(separator);
   const std::string first_real = real(r.mean.real);
   const std::string df = std::to_string(r.mean.whole);
   const std::string prefix = IsInverseKind(r.kind) ? "Inverse " : "";
   switch (r.kind) {
     case dkNormal:
     case dkInverseNormal:
-      return prefix + "Normal (μ = " + first_real + ", σ = " + real(r.sdev.real) + ")";
+      return prefix + "Normal (μ = " + first_real + list_separator + "σ = " + real(r.sdev.real) +
+             ")";
     case dkBinomial:
-      return "Binomial (n = " + std::to_string(r.sdev.whole) + ", p = " + first_real + ")";
+      return "Binomial (n = " + std::to_string(r.sdev.whole) + list_separator +
+             "p = " + first_real + ")";
     case dkPoisson:
       return "Poisson (λ = " + first_real + ")";
     case dkExponential:
@@ -82,7 +92,8 @@ std::string KindInWords(const ProbabilityRequest& r, char separator) {
       return prefix + "Chi-Squared (df = " + df + ")";
     case dkF:
     case dkInverseF:
-      return prefix + "F (df1 = " + df + ", df2 = " + std::to_string(r.sdev.whole) + ")";
+      return prefix + "F (df1 = " + df + list_separator + "df2 = " + std::to_string(r.sdev.whole) +
+             ")";
   }
   return {};
 }
@@ -98,13 +109,14 @@ std::string CalculationInWords(const ProbabilityRequest& r, std::string_view ans
   }
   // The A field holds the probability, B the fixed bound; the answer is the other bound.
   const std::string p = ShortNumber(r.a.real, separator);
-  if (FamilyOf(r.range) == rfPoint) return kind + ": P(X = A) = 0";
-  if (!IsTwoBound(r.range))
-    return kind + ": " + Event(r.range, "A", "") + " = " + p + ", A = " + answer;
+  const std::string list_separator = ListSeparator(separator);
+  if (!IsTwoBound(r.range)) {
+    return kind + ": " + Event(r.range, "A", "") + " = " + p + list_separator + "A = " + answer;
+  }
   const std::string fixed = ShortNumber(r.b.real, separator);
   if (r.fixed_end == feFixA)
-    return kind + ": " + Event(r.range, fixed, "B") + " = " + p + ", B = " + answer;
-  return kind + ": " + Event(r.range, "A", fixed) + " = " + p + ", A = " + answer;
+    return kind + ": " + Event(r.range, fixed, "B") + " = " + p + list_separator + "B = " + answer;
+  return kind + ": " + Event(r.range, "A", fixed) + " = " + p + list_separator + "A = " + answer;
 }
 
 }  // namespace zudira
@@ -113,7 +125,9 @@ namespace zudira {
 
 namespace {
 
-// One kind's functions in both notations, given its parameters.
+// One kind's functions in both notations, given its parameters. Every tail is written in a
+// form that keeps its digits when it is small: upper tails never as 1 minus a lower tail.
+// Spreadsheet truth values are written 1 and 0, which every locale reads.
 class Notation {
  public:
   Notation(const ProbabilityRequest& r, char separator) : r_(r), separator_(separator) {
@@ -127,46 +141,54 @@ class Notation {
         r_name_ = "norm";
         r_args_ = ", mean = " + m + ", sd = " + s;
         sheet_args_ = ";" + Sheet(r.mean.real) + ";" + Sheet(r.sdev.real);
+        centre_ = r.mean.real;
         break;
       case dkExponential:
-        // R and the spreadsheet take the rate; the window takes the mean.
+        // R takes the rate; the window takes the mean, as the spreadsheet's forms below do.
         r_name_ = "exp";
         r_args_ = ", rate = 1/" + m;
-        sheet_args_ = ";1/" + Sheet(r.mean.real);
+        centre_ = r.mean.real;
         break;
       case dkStudentT:
       case dkInverseStudentT:
         r_name_ = "t";
         r_args_ = ", df = " + df1;
         sheet_args_ = ";" + df1;
+        centre_ = 0;
         break;
       case dkChiSquared:
       case dkInverseChiSquared:
         r_name_ = "chisq";
         r_args_ = ", df = " + df1;
         sheet_args_ = ";" + df1;
+        centre_ = r.mean.whole;
         break;
       case dkF:
       case dkInverseF:
         r_name_ = "f";
         r_args_ = ", df1 = " + df1 + ", df2 = " + df2;
         sheet_args_ = ";" + df1 + ";" + df2;
+        centre_ = 1;
         break;
       case dkBinomial:
         r_name_ = "binom";
         r_args_ = ", size = " + df2 + ", prob = " + m;
         sheet_args_ = ";" + df2 + ";" + Sheet(r.mean.real);
+        centre_ = r.sdev.whole * r.mean.real;
         break;
       case dkPoisson:
         r_name_ = "pois";
         r_args_ = ", lambda = " + m;
         sheet_args_ = ";" + Sheet(r.mean.real);
+        centre_ = r.mean.real;
         break;
     }
   }
 
   std::string R(Real x) const { return ShortNumber(x, '.'); }
   std::string Sheet(Real x) const { return ShortNumber(x, separator_); }
+  // Near the middle of the distribution: at and above it, upper tails are the small ones.
+  Real Centre() const { return centre_; }
 
   // P(X <= x) and P(X > x).
   std::string RLower(const std::string& x) const { return "p" + r_name_ + "(" + x + r_args_ + ")"; }
@@ -182,79 +204,118 @@ class Notation {
     return "q" + r_name_ + "(" + t + r_args_ + ", lower.tail = FALSE)";
   }
 
-  std::string SheetLower(const std::string& x) const {
+  // P(X <= x) of a continuous kind. The spreadsheet refuses a negative x where the support
+  // starts at 0, so the tails there are written as their values.
+  std::string SheetLower(Real x) const {
+    const std::string t = Sheet(x);
     switch (r_.kind) {
       case dkNormal:
       case dkInverseNormal:
-        return "NORM.DIST(" + x + sheet_args_ + ";TRUE)";
+        return "NORM.DIST(" + t + sheet_args_ + ";1)";
       case dkExponential:
-        return "EXPON.DIST(" + x + sheet_args_ + ";TRUE)";
+        // The gamma with shape 1 is the exponential; its CDF keeps the digits of a small x,
+        // where EXPON.DIST's 1 - e^(-x/μ) does not.
+        return x <= 0 ? "0" : "GAMMA.DIST(" + t + ";1;" + Sheet(r_.mean.real) + ";1)";
       case dkStudentT:
       case dkInverseStudentT:
-        return "T.DIST(" + x + sheet_args_ + ";TRUE)";
+        return "T.DIST(" + t + sheet_args_ + ";1)";
       case dkChiSquared:
       case dkInverseChiSquared:
-        return "CHISQ.DIST(" + x + sheet_args_ + ";TRUE)";
-      case dkF:
-      case dkInverseF:
-        return "F.DIST(" + x + sheet_args_ + ";TRUE)";
-      case dkBinomial:
-        return "BINOM.DIST(" + x + sheet_args_ + ";TRUE)";
-      case dkPoisson:
-        return "POISSON.DIST(" + x + sheet_args_ + ";TRUE)";
-    }
-    return {};
-  }
-  std::string SheetUpper(const std::string& x) const {
-    switch (r_.kind) {
-      case dkStudentT:
-      case dkInverseStudentT:
-        return "T.DIST.RT(" + x + sheet_args_ + ")";
-      case dkChiSquared:
-      case dkInverseChiSquared:
-        return "CHISQ.DIST.RT(" + x + sheet_args_ + ")";
-      case dkF:
-      case dkInverseF:
-        return "F.DIST.RT(" + x + sheet_args_ + ")";
+        return x <= 0 ? "0" : "CHISQ.DIST(" + t + sheet_args_ + ";1)";
       default:
-        return "(1-" + SheetLower(x) + ")";
+        return x <= 0 ? "0" : "F.DIST(" + t + sheet_args_ + ";1)";
     }
   }
-  std::string SheetMass(const std::string& k) const {
-    return (r_.kind == dkBinomial ? "BINOM.DIST(" : "POISSON.DIST(") + k + sheet_args_ + ";FALSE)";
+  // P(X > x) of a continuous kind.
+  std::string SheetUpper(Real x) const {
+    const std::string t = Sheet(x);
+    switch (r_.kind) {
+      case dkNormal:
+      case dkInverseNormal:
+        // The normal is symmetric about its mean: P(X > x) = P(X <= 2μ - x).
+        return "NORM.DIST(" + Sheet(2 * r_.mean.real - x) + sheet_args_ + ";1)";
+      case dkExponential:
+        return x <= 0 ? "1" : "EXP(-" + t + "/" + Sheet(r_.mean.real) + ")";
+      case dkStudentT:
+      case dkInverseStudentT:
+        return "T.DIST.RT(" + t + sheet_args_ + ")";
+      case dkChiSquared:
+      case dkInverseChiSquared:
+        return x <= 0 ? "1" : "CHISQ.DIST.RT(" + t + sheet_args_ + ")";
+      default:
+        return x <= 0 ? "1" : "F.DIST.RT(" + t + sheet_args_ + ")";
+    }
   }
-  std::string SheetInvLower(const std::string& t) const {
+
+  // P(X <= k), P(X > k) and P(X = k) of a discrete kind, for a k in its support.
+  std::string SheetCountLower(std::int64_t k) const {
+    return (r_.kind == dkBinomial ? "BINOM.DIST(" : "POISSON.DIST(") + std::to_string(k) +
+           sheet_args_ + ";1)";
+  }
+  std::string SheetCountUpper(std::int64_t k) const {
+    // P(X > k) as the regularised incomplete beta I_p(k+1, n-k) and gamma P(k+1, λ).
+    if (r_.kind == dkBinomial) {
+      return "BETA.DIST(" + Sheet(r_.mean.real) + ";" + std::to_string(k + 1) + ";" +
+             std::to_string(r_.sdev.whole - k) + ";1)";
+    }
+    return "GAMMA.DIST(" + Sheet(r_.mean.real) + ";" + std::to_string(k + 1) + ";1;1)";
+  }
+  std::string SheetMass(std::int64_t k) const {
+    return (r_.kind == dkBinomial ? "BINOM.DIST(" : "POISSON.DIST(") + std::to_string(k) +
+           sheet_args_ + ";0)";
+  }
+
+  // The x with P(X <= x) = t and with P(X > x) = t, for the target t written as t_text, which
+  // is a plain number when plain.
+  std::string SheetInvLower(const std::string& t_text, Real t, bool plain) const {
     switch (r_.kind) {
       case dkInverseNormal:
-        return "NORM.INV(" + t + sheet_args_ + ")";
+        return "NORM.INV(" + t_text + sheet_args_ + ")";
       case dkInverseStudentT:
-        return "T.INV(" + t + sheet_args_ + ")";
+        return StudentTInverse(t_text, t, plain, false);
       case dkInverseChiSquared:
-        return "CHISQ.INV(" + t + sheet_args_ + ")";
+        return "CHISQ.INV(" + t_text + sheet_args_ + ")";
       default:
-        return "F.INV(" + t + sheet_args_ + ")";
+        // F.INV loses digits in the far lower tail; the lower quantile of F(m, n) is the
+        // reciprocal of the upper one of F(n, m).
+        return "1/F.INV.RT(" + t_text + ";" + std::to_string(r_.sdev.whole) + ";" +
+               std::to_string(r_.mean.whole) + ")";
     }
   }
-  std::string SheetInvUpper(const std::string& t) const {
+  std::string SheetInvUpper(const std::string& t_text, Real t, bool plain) const {
     switch (r_.kind) {
-      case dkInverseChiSquared:
-        return "CHISQ.INV.RT(" + t + sheet_args_ + ")";
-      case dkInverseF:
-        return "F.INV.RT(" + t + sheet_args_ + ")";
-      default: {
-        // A plain number needs no brackets after "1-".
-        const bool plain = t.find_first_of("(+-", 1) == std::string::npos;
-        return SheetInvLower(plain ? "1-" + t : "1-(" + t + ")");
+      case dkInverseNormal: {
+        // The reflection of the lower quantile about the mean.
+        const std::string twice_mean = r_.mean.real == 0 ? "" : Sheet(2 * r_.mean.real);
+        return twice_mean + "-NORM.INV(" + t_text + sheet_args_ + ")";
       }
+      case dkInverseStudentT:
+        return StudentTInverse(t_text, t, plain, true);
+      case dkInverseChiSquared:
+        return "CHISQ.INV.RT(" + t_text + sheet_args_ + ")";
+      default:
+        return "F.INV.RT(" + t_text + sheet_args_ + ")";
     }
   }
 
  private:
+  // T.INV loses digits in the tails; T.INV.2T(2s) is the bound above 0 whose upper tail is s,
+  // for s <= 1/2. The tail on the bound's own side is taken: t, or 1 - t where t passes 1/2.
+  std::string StudentTInverse(const std::string& t_text, Real t, bool plain, bool upper) const {
+    const std::string t_operand = plain ? t_text : "(" + t_text + ")";
+    const bool small = t <= 0.5L;
+    const std::string tail = small ? "2*" + t_operand : "2*(1-" + t_operand + ")";
+    // The bound lies above 0 when its upper tail is the small one.
+    const bool above = upper == small;
+    return std::string(above ? "" : "-") + "T.INV.2T(" + tail + sheet_args_ + ")";
+  }
+
   const ProbabilityRequest& r_;
   char separator_;
   std::string r_name_;
   std::string r_args_;
   std::string sheet_args_;
+  Real centre_ = 0;
 };
 
 // Both notations of one term or sum.
@@ -267,18 +328,29 @@ Formula Constant(const char* value) {
   return {value, value};
 }
 
+// A Poisson with λ = 0 is 0 for certain; the spreadsheet refuses that λ.
+bool PoissonAtZero(const ProbabilityRequest& r) {
+  return r.kind == dkPoisson && r.mean.real == 0;
+}
+
 // A discrete count k: P(X <= k) and P(X > k) of counts outside the support are written as
 // their values, which the spreadsheet's functions would refuse.
 Formula DiscreteLower(const Notation& n, const ProbabilityRequest& r, std::int64_t k) {
-  Formula f{n.RLower(std::to_string(k)), n.SheetLower(std::to_string(k))};
-  if (k < 0) f.sheet = "0";
-  if (r.kind == dkBinomial && k >= r.sdev.whole) f.sheet = "1";
+  Formula f{n.RLower(std::to_string(k)), n.SheetCountLower(k)};
+  if (k < 0) {
+    f.sheet = "0";
+  } else if ((r.kind == dkBinomial && k >= r.sdev.whole) || PoissonAtZero(r)) {
+    f.sheet = "1";
+  }
   return f;
 }
 Formula DiscreteUpper(const Notation& n, const ProbabilityRequest& r, std::int64_t k) {
-  Formula f{n.RUpper(std::to_string(k)), "1-" + n.SheetLower(std::to_string(k))};
-  if (k < 0) f.sheet = "1";
-  if (r.kind == dkBinomial && k >= r.sdev.whole) f.sheet = "0";
+  Formula f{n.RUpper(std::to_string(k)), n.SheetCountUpper(k)};
+  if (k < 0) {
+    f.sheet = "1";
+  } else if ((r.kind == dkBinomial && k >= r.sdev.whole) || PoissonAtZero(r)) {
+    f.sheet = "0";
+  }
   return f;
 }
 
@@ -289,11 +361,23 @@ Formula Plus(const Formula& a, const Formula& b) {
   return {a.r + " + " + b.r, a.sheet + "+" + b.sheet};
 }
 
+// P(low < X <= high) from the tails at low and high: the difference of the two upper tails
+// when low lies at or above the middle, where they are the small ones, so that a range far in
+// the upper tail keeps its digits.
+Formula Between(const Notation& n, Real low, const Formula& lower_low, const Formula& lower_high,
+                const Formula& upper_low, const Formula& upper_high) {
+  if (low >= n.Centre()) return Minus(upper_low, upper_high);
+  return Minus(lower_high, lower_low);
+}
+
 Formula DiscreteFormula(const Notation& n, const ProbabilityRequest& r) {
   const std::int64_t a = r.a.whole;
   const std::int64_t b = r.b.whole;
   auto lower = [&](std::int64_t k) { return DiscreteLower(n, r, k); };
   auto upper = [&](std::int64_t k) { return DiscreteUpper(n, r, k); };
+  auto between = [&](std::int64_t low, std::int64_t high) {
+    return Between(n, static_cast<Real>(low), lower(low), lower(high), upper(low), upper(high));
+  };
   // The bounds alone decide an empty or a full range, as in the answer table.
   switch (r.range) {
     case rtInsideOO:
@@ -317,9 +401,12 @@ Formula DiscreteFormula(const Notation& n, const ProbabilityRequest& r) {
   }
   switch (r.range) {
     case rtEqualA: {
-      const std::string k = std::to_string(a);
-      Formula f{n.RMass(k), n.SheetMass(k)};
-      if (a < 0 || (r.kind == dkBinomial && a > r.sdev.whole)) f.sheet = "0";
+      Formula f{n.RMass(std::to_string(a)), n.SheetMass(a)};
+      if (a < 0 || (r.kind == dkBinomial && a > r.sdev.whole)) {
+        f.sheet = "0";
+      } else if (PoissonAtZero(r)) {
+        f.sheet = a == 0 ? "1" : "0";
+      }
       return f;
     }
     case rtBelowA:
@@ -331,13 +418,13 @@ Formula DiscreteFormula(const Notation& n, const ProbabilityRequest& r) {
     case rtAtLeastA:
       return upper(a - 1);
     case rtInsideOO:
-      return Minus(lower(b - 1), lower(a));
+      return between(a, b - 1);
     case rtInsideOC:
-      return Minus(lower(b), lower(a));
+      return between(a, b);
     case rtInsideCO:
-      return Minus(lower(b - 1), lower(a - 1));
+      return between(a - 1, b - 1);
     case rtInsideCC:
-      return Minus(lower(b), lower(a - 1));
+      return between(a - 1, b);
     case rtOutsideOO:
       return Plus(lower(a - 1), upper(b));
     case rtOutsideOC:
@@ -354,8 +441,8 @@ Formula ContinuousFormula(const Notation& n, const ProbabilityRequest& r) {
   const Real a = r.a.real;
   // A B below A counts as A, as the answer does.
   const Real b = IsTwoBound(r.range) && r.b.real < a ? a : r.b.real;
-  auto lower = [&](Real x) { return Formula{n.RLower(n.R(x)), n.SheetLower(n.Sheet(x))}; };
-  auto upper = [&](Real x) { return Formula{n.RUpper(n.R(x)), n.SheetUpper(n.Sheet(x))}; };
+  auto lower = [&](Real x) { return Formula{n.RLower(n.R(x)), n.SheetLower(x)}; };
+  auto upper = [&](Real x) { return Formula{n.RUpper(n.R(x)), n.SheetUpper(x)}; };
   switch (FamilyOf(r.range)) {
     case rfPoint:
       return Constant("0");
@@ -364,7 +451,7 @@ Formula ContinuousFormula(const Notation& n, const ProbabilityRequest& r) {
     case rfUpper:
       return upper(a);
     case rfInside:
-      return Minus(lower(b), lower(a));
+      return Between(n, a, lower(a), lower(b), upper(a), upper(b));
     case rfOutside:
       return Plus(lower(a), upper(b));
   }
@@ -372,32 +459,49 @@ Formula ContinuousFormula(const Notation& n, const ProbabilityRequest& r) {
 }
 
 // The solved bound: the inverse of the tail the range leaves to it, at the target that the
-// given probability and the fixed bound g set.
+// given probability and the fixed bound g set. Where the bound lies above the middle, it is
+// solved from its upper tail, which is the small one there.
 Formula InverseFormula(const Notation& n, const ProbabilityRequest& r) {
-  const std::string p_r = n.R(r.a.real);
-  const std::string p_s = n.Sheet(r.a.real);
-  const std::string g_r = n.R(r.b.real);
-  const std::string g_s = n.Sheet(r.b.real);
-  const bool fix_a = r.fixed_end == feFixA;
+  const Real p = r.a.real;
+  const std::string p_r = n.R(p);
+  const std::string p_s = n.Sheet(p);
+  const Real g = r.b.real;
+  const std::string g_r = n.R(g);
+  // The target's value picks the accurate form of some inverses.
+  const ContinuousFunctions& functions = ContinuousFunctionsOf(r.kind, CalculationMode::kPrecise);
+  const DistributionParameters parameters{r.mean, r.sdev};
+  const bool two_bound = IsTwoBound(r.range);
+  const Real f_g = two_bound ? functions.F(parameters, g) : 0;
+  const Real q_g = two_bound ? functions.Q(parameters, g) : 0;
+  auto inv_lower = [&](const std::string& t_r, const std::string& t_s, Real t) {
+    return Formula{n.RInvLower(t_r), n.SheetInvLower(t_s, t, !two_bound)};
+  };
+  auto inv_upper = [&](const std::string& t_r, const std::string& t_s, Real t) {
+    return Formula{n.RInvUpper(t_r), n.SheetInvUpper(t_s, t, !two_bound)};
+  };
   switch (FamilyOf(r.range)) {
     case rfPoint:
       return Constant("0");
     case rfLower:
-      return {n.RInvLower(p_r), n.SheetInvLower(p_s)};
+      return inv_lower(p_r, p_s, p);
     case rfUpper:
-      return {n.RInvUpper(p_r), n.SheetInvUpper(p_s)};
+      return inv_upper(p_r, p_s, p);
     case rfInside:
-      // F(B) = F(g) + p with A fixed; F(A) = F(g) - p with B fixed.
-      return fix_a ? Formula{n.RInvLower(n.RLower(g_r) + " + " + p_r),
-                             n.SheetInvLower(n.SheetLower(g_s) + "+" + p_s)}
-                   : Formula{n.RInvLower(n.RLower(g_r) + " - " + p_r),
-                             n.SheetInvLower(n.SheetLower(g_s) + "-" + p_s)};
+      if (r.fixed_end == feFixA) {
+        // B above g: F(B) = F(g) + p, or Q(B) = Q(g) - p.
+        if (g >= n.Centre())
+          return inv_upper(n.RUpper(g_r) + " - " + p_r, n.SheetUpper(g) + "-" + p_s, q_g - p);
+        return inv_lower(n.RLower(g_r) + " + " + p_r, n.SheetLower(g) + "+" + p_s, f_g + p);
+      }
+      // A below g: F(A) = F(g) - p, or Q(A) = Q(g) + p.
+      if (g > n.Centre())
+        return inv_upper(n.RUpper(g_r) + " + " + p_r, n.SheetUpper(g) + "+" + p_s, q_g + p);
+      return inv_lower(n.RLower(g_r) + " - " + p_r, n.SheetLower(g) + "-" + p_s, f_g - p);
     case rfOutside:
       // Q(B) = p - F(g) with A fixed; F(A) = p - Q(g) with B fixed.
-      return fix_a ? Formula{n.RInvUpper(p_r + " - " + n.RLower(g_r)),
-                             n.SheetInvUpper(p_s + "-" + n.SheetLower(g_s))}
-                   : Formula{n.RInvLower(p_r + " - " + n.RUpper(g_r)),
-                             n.SheetInvLower(p_s + "-" + n.SheetUpper(g_s))};
+      if (r.fixed_end == feFixA)
+        return inv_upper(p_r + " - " + n.RLower(g_r), p_s + "-" + n.SheetLower(g), p - f_g);
+      return inv_lower(p_r + " - " + n.RUpper(g_r), p_s + "-" + n.SheetUpper(g), p - q_g);
   }
   return Constant("0");
 }

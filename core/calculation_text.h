@@ -11,7 +11,7 @@
 namespace zudira {
 
 // "Normal (μ = 0, σ = 1)": the kind with its parameters, numbers written with
-// decimal_separator.
+// decimal_separator; with a decimal comma the parameters are parted by "; ".
 std::string KindInWords(const ProbabilityRequest& request, char decimal_separator);
 
 // "Normal (μ = 0, σ = 1): P(X < 1.96) = 0.9750021". answer_text is the answer as the window
@@ -21,8 +21,9 @@ std::string CalculationInWords(const ProbabilityRequest& request, std::string_vi
                                char decimal_separator);
 
 // The three lines of Copy Calculation. The R expression writes numbers with "."; the
-// spreadsheet formula (LibreOffice Calc) separates arguments with ";", which it accepts in
-// every locale, and writes numbers with decimal_separator.
+// spreadsheet formula (LibreOffice Calc) separates arguments with ";" and writes truth
+// values as 1 and 0, which it reads in every locale, and numbers with decimal_separator. Small
+// tails are written in forms that keep their digits (no 1 - t).
 struct CalculationLines {
   std::string words;
   std::string r;

@@ -2,7 +2,7 @@
 # Installs what is missing, builds everything and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh --tests
 # CI builds with warnings as errors.
 if [ "${CI:-}" = "true" ]; then
   export ZUDIRA_CMAKE_ARGS="${ZUDIRA_CMAKE_ARGS:-} -DZUDIRA_WERROR=ON"

@@ -15,7 +15,9 @@ share/icons/hicolor/32x32/apps/$app_id.png
 share/icons/hicolor/48x48/apps/$app_id.png
 share/icons/hicolor/64x64/apps/$app_id.png
 share/icons/hicolor/scalable/apps/$app_id.svg
-share/man/man1/zudira.1
+share/doc/zudira/changelog.gz
+share/doc/zudira/copyright
+share/man/man1/zudira.1.gz
 share/metainfo/$app_id.metainfo.xml
 share/zudira/PDFNew.Txt
 share/zudira/Readme.Txt

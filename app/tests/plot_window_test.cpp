@@ -128,7 +128,7 @@ TEST_F(PlotWindowTest, CopyCalculationPutsWordsRAndFormulaOnTheClipboard) {
   EXPECT_EQ(QGuiApplication::clipboard()->text(),
             QString::fromUtf8("Normal (μ = 0, σ = 1): P(X < 1.96) = 0.9750022\n"
                               "pnorm(1.96, mean = 0, sd = 1)\n"
-                              "=NORM.DIST(1.96;0;1;TRUE)"));
+                              "=NORM.DIST(1.96;0;1;1)"));
 }
 
 TEST_F(PlotWindowTest, SavesPngAndSvgWholeOrNotAtAll) {

@@ -1,0 +1,253 @@
+// Copy Calculation's lines run where the user pastes them: the R lines in R, the formulas in
+// LibreOffice Calc with English and German settings. Each must give the program's precise
+// answer, far tails included. One R process and one Calc conversion per locale serve every
+// request; a missing tool skips its test.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "core/calculation_text.h"
+#include "core/evaluate_request.h"
+#include "request_builders.h"
+
+namespace zudira {
+namespace {
+
+using testing::RealField;
+
+struct Row {
+  DistributionKind kind;
+  RangeType range;
+  Real first, second, a, b;
+  FixEnd fixed_end = feFixA;
+};
+
+// Every kind and range family, with small tails at both ends and parameters at their edges.
+const Row kRows[] = {
+    {dkNormal, rtEqualA, 10, 2.5, 7.3, 0},
+    {dkNormal, rtBelowA, 10, 2.5, 7.3, 0},
+    {dkNormal, rtAtMostA, 10, 2.5, -40, 0},
+    {dkNormal, rtAboveA, 10, 2.5, 40, 0},
+    {dkNormal, rtAtLeastA, 0, 1, 1.96, 0},
+    {dkNormal, rtInsideOC, 10, 2.5, 8, 12.5},
+    {dkNormal, rtInsideCC, 10, 2.5, 30, 35},
+    {dkNormal, rtOutsideOO, 10, 2.5, -15, 45},
+    {dkExponential, rtBelowA, 2, 0, 1e-9, 0},
+    {dkExponential, rtAtMostA, 2, 0, 3, 0},
+    {dkExponential, rtAboveA, 2, 0, 100, 0},
+    {dkExponential, rtInsideCO, 2, 0, -1, 3},
+    {dkExponential, rtInsideOO, 2, 0, 50, 60},
+    {dkExponential, rtOutsideCC, 2, 0, 0.5, 4},
+    {dkStudentT, rtBelowA, 5, 0, -50, 0},
+    {dkStudentT, rtAtLeastA, 10, 0, 2.228, 0},
+    {dkStudentT, rtAboveA, 1, 0, 1e6, 0},
+    {dkStudentT, rtInsideCC, 5, 0, -1, 2},
+    {dkStudentT, rtInsideOO, 5, 0, 20, 30},
+    {dkStudentT, rtOutsideOC, 3, 0, -40, 60},
+    {dkChiSquared, rtBelowA, 4, 0, 0.01, 0},
+    {dkChiSquared, rtAboveA, 4, 0, 100, 0},
+    {dkChiSquared, rtAtMostA, 3, 0, 0, 0},
+    {dkChiSquared, rtInsideOO, 4, 0, 1, 9},
+    {dkChiSquared, rtInsideCC, 4, 0, 60, 70},
+    {dkChiSquared, rtOutsideCO, 30, 0, 5, 90},
+    {dkF, rtBelowA, 5, 10, 0.01, 0},
+    {dkF, rtAboveA, 5, 10, 200, 0},
+    {dkF, rtAtLeastA, 5, 10, 1e-5, 0},
+    {dkF, rtInsideOC, 5, 10, 0.5, 2},
+    {dkF, rtInsideCO, 2, 8, 40, 50},
+    {dkF, rtOutsideOO, 2, 8, 0.5, 4},
+    {dkBinomial, rtEqualA, 0.3, 20, 3, 0},
+    {dkBinomial, rtBelowA, 0.3, 20, 1, 0},
+    {dkBinomial, rtAtMostA, 0.1, 1000, 2, 0},
+    {dkBinomial, rtAboveA, 0.3, 20, 18, 0},
+    {dkBinomial, rtAtLeastA, 0.01, 1000, 60, 0},
+    {dkBinomial, rtAtLeastA, 0.5, 20, 0, 0},
+    {dkBinomial, rtEqualA, 0.3, 10, 11, 0},
+    {dkBinomial, rtInsideCO, 0.3, 20, 3, 7},
+    {dkBinomial, rtInsideCC, 0.3, 20, 16, 19},
+    {dkBinomial, rtOutsideOC, 0.3, 20, 3, 7},
+    {dkBinomial, rtOutsideCC, 0.3, 20, 2, 25},
+    {dkBinomial, rtAboveA, 0, 20, 3, 0},
+    {dkBinomial, rtAtMostA, 1, 20, 3, 0},
+    {dkPoisson, rtEqualA, 2.5, 0, 3, 0},
+    {dkPoisson, rtBelowA, 1000, 0, 900, 0},
+    {dkPoisson, rtAboveA, 1000, 0, 1030, 0},
+    {dkPoisson, rtAboveA, 3, 0, 30, 0},
+    {dkPoisson, rtAtLeastA, 1000, 0, 1200, 0},
+    {dkPoisson, rtInsideCC, 2.5, 0, 1, 4},
+    {dkPoisson, rtInsideOC, 3, 0, 8, 12},
+    {dkPoisson, rtInsideOC, 1000, 0, 1100, 1200},
+    {dkPoisson, rtOutsideCC, 2.5, 0, 1, 4},
+    {dkPoisson, rtEqualA, 0, 0, 0, 0},
+    {dkPoisson, rtAtMostA, 0, 0, 3, 0},
+    {dkPoisson, rtAboveA, 0, 0, 0, 0},
+    {dkPoisson, rtOutsideOO, 0, 0, 0, 2},
+    {dkInverseNormal, rtEqualA, 10, 2.5, 0.3, 0},
+    {dkInverseNormal, rtBelowA, 10, 2.5, 0.9, 0},
+    {dkInverseNormal, rtAtMostA, 10, 2.5, 1e-100, 0},
+    {dkInverseNormal, rtAboveA, 0, 1, 1e-12, 0},
+    {dkInverseNormal, rtAtLeastA, 10, 2.5, 0.025, 0},
+    {dkInverseNormal, rtInsideOO, 0, 1, 0.3, 0.5, feFixA},
+    {dkInverseNormal, rtInsideOC, 10, 2.5, 1e-10, 25, feFixA},
+    {dkInverseNormal, rtInsideCC, 10, 2.5, 0.2, 14, feFixB},
+    {dkInverseNormal, rtOutsideOO, 10, 2.5, 0.2, 7, feFixA},
+    {dkInverseNormal, rtOutsideCC, 10, 2.5, 0.2, 13, feFixB},
+    {dkInverseStudentT, rtBelowA, 5, 0, 1e-10, 0},
+    {dkInverseStudentT, rtAtMostA, 5, 0, 0.9, 0},
+    {dkInverseStudentT, rtAboveA, 1, 0, 1e-12, 0},
+    {dkInverseStudentT, rtAtLeastA, 5, 0, 0.7, 0},
+    {dkInverseStudentT, rtInsideOO, 5, 0, 0.2, 1, feFixB},
+    {dkInverseStudentT, rtInsideCO, 5, 0, 1e-9, 10, feFixA},
+    {dkInverseStudentT, rtOutsideOO, 5, 0, 0.2, 1, feFixB},
+    {dkInverseStudentT, rtOutsideCC, 5, 0, 0.9, -3, feFixA},
+    {dkInverseChiSquared, rtAtMostA, 4, 0, 0.95, 0},
+    {dkInverseChiSquared, rtBelowA, 4, 0, 1e-12, 0},
+    {dkInverseChiSquared, rtAboveA, 4, 0, 1e-12, 0},
+    {dkInverseChiSquared, rtInsideOO, 4, 0, 0.5, 1, feFixA},
+    {dkInverseChiSquared, rtInsideCC, 4, 0, 1e-8, 40, feFixB},
+    {dkInverseChiSquared, rtOutsideCC, 4, 0, 0.2, 1, feFixA},
+    {dkInverseF, rtEqualA, 5, 10, 0.05, 0},
+    {dkInverseF, rtBelowA, 5, 10, 1e-10, 0},
+    {dkInverseF, rtAboveA, 5, 10, 1e-10, 0},
+    {dkInverseF, rtInsideOO, 5, 10, 0.5, 2, feFixB},
+    {dkInverseF, rtInsideOC, 5, 10, 1e-6, 30, feFixA},
+    {dkInverseF, rtOutsideOC, 5, 10, 0.3, 0.5, feFixA},
+};
+
+ProbabilityRequest RequestOf(const Row& row) {
+  return {
+      row.kind,         row.range,       row.fixed_end, RealField(row.first), RealField(row.second),
+      RealField(row.a), RealField(row.b)};
+}
+
+bool HasProgram(const std::string& name) {
+  return std::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+// CI installs both tools, so there a missing one fails the test instead of skipping it.
+bool InCi() {
+  const char* ci = std::getenv("CI");
+  return ci != nullptr && std::string(ci) == "true";
+}
+
+// A folder of its own for one run, removed at the end.
+class WorkFolder {
+ public:
+  WorkFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "zudira-lines-XXXXXX").string();
+    path_ = mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
+  }
+  ~WorkFolder() {
+    std::error_code ignored;
+    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
+  }
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+// The numbers of a tool's output, one a line; text that is no number (an error) reads as NaN.
+std::vector<double> ReadValues(const std::string& file) {
+  std::vector<double> values;
+  std::ifstream in(file);
+  for (std::string line; std::getline(in, line);) {
+    std::string text;
+    for (char c : line) {
+      if (c == ',') c = '.';
+      if (c != '"' && c != '\r') text += c;
+    }
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    values.push_back(end != text.c_str() && *end == '\0' ? value : std::nan(""));
+  }
+  return values;
+}
+
+// The tools compute in double precision; Calc writes 15 digits and its inverses iterate, R
+// does better. A line that loses digits in a small tail misses by far more.
+void ExpectPreciseAnswers(const std::vector<double>& values, const std::vector<std::string>& lines,
+                          Real tolerance, const char* tool) {
+  ASSERT_EQ(values.size(), std::size(kRows)) << tool << " gave too few values";
+  for (std::size_t i = 0; i < std::size(kRows); ++i) {
+    SCOPED_TRACE(lines[i]);
+    const EvaluationOutcome outcome =
+        EvaluateRequest(RequestOf(kRows[i]), CalculationMode::kPrecise);
+    ASSERT_TRUE(outcome.IsAnswer()) << outcome.ErrorText();
+    const Real expected = outcome.Value();
+    EXPECT_LE(std::fabs(values[i] - expected), tolerance * std::fabs(expected) + 1e-300L)
+        << tool << ": " << lines[i] << " gave " << values[i] << ", the answer is "
+        << static_cast<double>(expected);
+  }
+}
+
+TEST(CopiedLines, RLinesGiveThePreciseAnswerInR) {
+  if (!HasProgram("Rscript")) {
+    const char* missing = "R (Rscript, Debian r-base-core) is not installed";
+    if (InCi()) FAIL() << missing;
+    GTEST_SKIP() << missing;
+  }
+  WorkFolder folder;
+  ASSERT_FALSE(folder.path().empty());
+  std::vector<std::string> lines;
+  std::ofstream script(folder.path() + "/lines.R");
+  for (const Row& row : kRows) {
+    lines.push_back(CalculationText(RequestOf(row), "", '.').r);
+    script << "cat(sprintf('%.17g\\n', tryCatch(" << lines.back()
+           << ", error = function(e) NaN)))\n";
+  }
+  script.close();
+  const std::string out = folder.path() + "/values.txt";
+  ASSERT_EQ(std::system(("Rscript --vanilla " + folder.path() + "/lines.R > " + out).c_str()), 0);
+  ExpectPreciseAnswers(ReadValues(out), lines, 1e-10L, "R");
+}
+
+// Pasted into Calc with the locale's settings: each formula is a line of a text file that
+// Calc opens with formulas evaluated and writes back as values.
+void ExpectCalcGivesThePreciseAnswers(const char* locale, const char* language,
+                                      char decimal_separator) {
+  if (!HasProgram("soffice")) {
+    const char* missing =
+        "LibreOffice Calc (soffice, Debian libreoffice-calc-nogui) is not installed";
+    if (InCi()) FAIL() << missing;
+    GTEST_SKIP() << missing;
+  }
+  WorkFolder folder;
+  ASSERT_FALSE(folder.path().empty());
+  std::vector<std::string> lines;
+  std::ofstream sheet(folder.path() + "/lines.csv");
+  for (const Row& row : kRows) {
+    lines.push_back(CalculationText(RequestOf(row), "", decimal_separator).sheet);
+    sheet << lines.back() << "\n";
+  }
+  sheet.close();
+  // Tab-separated text in UTF-8, the formulas evaluated; its own profile, so that it neither
+  // meets a running Calc nor leaves settings behind.
+  const std::string options =
+      std::string("9,34,76,1,,") + language + ",false,false,false,false,false";
+  const std::string command = std::string("LC_ALL=") + locale + " LANG=" + locale +
+                              " soffice -env:UserInstallation=file://" + folder.path() +
+                              "/profile --headless --infilter=CSV:" + options + ",-1,true" +
+                              " --convert-to 'csv:Text - txt - csv (StarCalc):" + options +
+                              "' --outdir " + folder.path() + "/out " + folder.path() +
+                              "/lines.csv > " + folder.path() + "/soffice.log 2>&1";
+  ASSERT_EQ(std::system(command.c_str()), 0) << command;
+  ExpectPreciseAnswers(ReadValues(folder.path() + "/out/lines.csv"), lines, 1e-9L, locale);
+}
+
+TEST(CopiedLines, FormulasGiveThePreciseAnswerInEnglishCalc) {
+  ExpectCalcGivesThePreciseAnswers("en_US.UTF-8", "1033", '.');
+}
+
+TEST(CopiedLines, FormulasGiveThePreciseAnswerInGermanCalc) {
+  ExpectCalcGivesThePreciseAnswers("de_DE.UTF-8", "1031", ',');
+}
+
+}  // namespace
+}  // namespace zudira
