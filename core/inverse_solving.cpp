@@ -16,8 +16,13 @@ EvaluationOutcome SolveInverse(const ContinuousFunctions& fn, const Distribution
       return EvaluationOutcome::WithInputError(error);
     }
   }
-  const std::optional<Real> bound =
-      call.tail == InverseTail::kLower ? fn.InvLower(d, call.target) : fn.InvUpper(d, call.target);
+  std::optional<Real> bound;
+  try {
+    bound = call.tail == InverseTail::kLower ? fn.InvLower(d, call.target)
+                                             : fn.InvUpper(d, call.target);
+  } catch (const BoundOutOfRange& out_of_range) {
+    return EvaluationOutcome::WithInputError(out_of_range.Message());
+  }
   if (!bound) {
     return EvaluationOutcome::WithInputError(IsTwoBound(range) ? kNoFiniteBoundFixedText
                                                                : kNoFiniteBoundText);

@@ -11,13 +11,13 @@
 #include <boost/math/distributions/chi_squared.hpp>
 #include <boost/math/distributions/exponential.hpp>
 #include <boost/math/distributions/fisher_f.hpp>
-#include <boost/math/distributions/normal.hpp>
 #include <boost/math/distributions/poisson.hpp>
 #include <boost/math/distributions/students_t.hpp>
 #include <boost/math/quadrature/gauss.hpp>
+#include <boost/math/special_functions/detail/ibeta_inverse.hpp>
 #include <boost/math/special_functions/detail/igamma_inverse.hpp>
 #include <boost/math/special_functions/detail/igamma_large.hpp>
-#include <boost/math/special_functions/detail/ibeta_inverse.hpp>
+#include <boost/math/special_functions/erf.hpp>
 #include <boost/math/tools/roots.hpp>
 
 #include "stats/binomial.h"
@@ -51,10 +51,6 @@ std::uint32_t ToUnsignedDf(std::int32_t df) {
 
 bool NormalDomain(Real sdev) {
   return sdev > 0 && std::isfinite(sdev);
-}
-
-bm::normal_distribution<Real> Normal(Real mean, Real sdev) {
-  return bm::normal_distribution<Real>(mean, sdev);
 }
 
 // Boost 1.74's incomplete gamma picks its large-x series whenever x > 1000 and x > a - 50, even
@@ -127,17 +123,23 @@ struct GammaTailRoot {
 // The x with P(a, x) = t (or Q(a, x) = t for the upper tail), for a above kLargeGammaShape and t
 // in (0, 1).
 Real LargeShapeGammaRoot(bool upper, Real a, Real t) {
+  // Above 1/2 the other tail's target 1 - t is exact, and its root is pinned to the last digit
+  // where a tail near 1 would leave a band of roots that all round to t.
+  if (t > 0.5L) {
+    upper = !upper;
+    t = 1 - t;
+  }
   const bm::policies::policy<> policy;
   bool has_10_digits = false;
   const Real guess = bm::detail::find_inverse_gamma<Real>(a, upper ? 1 - t : t, upper ? t : 1 - t,
                                                           policy, &has_10_digits);
   std::uintmax_t iterations = bm::policies::get_max_root_iterations<bm::policies::policy<>>();
   const Real lower = bm::tools::min_value<Real>();
-  const Real x = bm::tools::halley_iterate(GammaTailRoot{a, t, upper}, guess, lower,
-                                           bm::tools::max_value<Real>(), kExtendedBits / 2 - 1,
-                                           iterations);
-  bm::policies::check_root_iterations<Real>("boost::math::gamma_p_inv<%1%>(%1%, %1%)",
-                                            iterations, policy);
+  const Real x =
+      bm::tools::halley_iterate(GammaTailRoot{a, t, upper}, guess, lower,
+                                bm::tools::max_value<Real>(), kExtendedBits / 2 - 1, iterations);
+  bm::policies::check_root_iterations<Real>("boost::math::gamma_p_inv<%1%>(%1%, %1%)", iterations,
+                                            policy);
   return x;
 }
 
@@ -163,10 +165,10 @@ Real BetaRootFromSeries(Real a, Real b, Real t) {
   int digits = bm::policies::digits<Real, bm::policies::policy<>>() / 2;
   if (x < 1e-50L && (a < 1 || b < 1)) digits = digits * 3 / 2;
   std::uintmax_t iterations = bm::policies::get_max_root_iterations<bm::policies::policy<>>();
-  x = bm::tools::halley_iterate(bm::detail::ibeta_roots<Real, bm::policies::policy<>>(a, b, t),
-                                x, lower, Real(1), digits, iterations);
-  bm::policies::check_root_iterations<Real>("boost::math::ibeta<%1%>(%1%, %1%, %1%)",
-                                            iterations, policy);
+  x = bm::tools::halley_iterate(bm::detail::ibeta_roots<Real, bm::policies::policy<>>(a, b, t), x,
+                                lower, Real(1), digits, iterations);
+  bm::policies::check_root_iterations<Real>("boost::math::ibeta<%1%>(%1%, %1%, %1%)", iterations,
+                                            policy);
   return x == lower ? 0 : x;
 }
 
@@ -192,8 +194,8 @@ Real BetaUpperRootFromGamma(Real a, Real b, Real t) {
   x = bm::tools::halley_iterate(
       bm::detail::ibeta_roots<Real, bm::policies::policy<>>(a, b, t, true), x, lower, Real(1),
       bm::policies::digits<Real, bm::policies::policy<>>() / 2, iterations);
-  bm::policies::check_root_iterations<Real>("boost::math::ibetac<%1%>(%1%, %1%, %1%)",
-                                            iterations, policy);
+  bm::policies::check_root_iterations<Real>("boost::math::ibetac<%1%>(%1%, %1%, %1%)", iterations,
+                                            policy);
   return x == lower ? 0 : x;
 }
 
@@ -223,8 +225,12 @@ Real SaddlePointBetaDensity(Real a, Real b, Real x, Real y) {
 }
 
 // The mean, standard deviation and skewness of a beta(a, b).
-Real BetaMean(Real a, Real b) { return a / (a + b); }
-Real BetaSd(Real a, Real b) { return std::sqrt(a * b / ((a + b) * (a + b) * (a + b + 1))); }
+Real BetaMean(Real a, Real b) {
+  return a / (a + b);
+}
+Real BetaSd(Real a, Real b) {
+  return std::sqrt(a * b / ((a + b) * (a + b) * (a + b + 1)));
+}
 Real BetaSkewness(Real a, Real b) {
   return 2 * (b - a) * std::sqrt(a + b + 1) / ((a + b + 2) * std::sqrt(a * b));
 }
@@ -248,8 +254,8 @@ class CentralBeta {
   }
   // The tail at distance e from the far point, towards the mean.
   Real TailAt(Real e) const {
-    return tail0_ + bm::quadrature::gauss<Real, 30>::integrate(
-                        [&](Real d) { return DensityAt(d); }, Real(0), e);
+    return tail0_ + bm::quadrature::gauss<Real, 30>::integrate([&](Real d) { return DensityAt(d); },
+                                                               Real(0), e);
   }
   Real Tail(Real x) const { return TailAt(sign_ * (x - x0_)); }
 
@@ -342,8 +348,8 @@ Real FarTailBetaRoot(Real p, Real q, Real t, bool upper) {
   Real z = std::sqrt(Real(2)) * bm::erfc_inv(2 * t, policy);
   if (!upper) z = -z;
   z += BetaSkewness(p, q) * (z * z - 1) / 6;
-  Real x = std::clamp(mean + z * BetaSd(p, q), std::numeric_limits<Real>::min(),
-                      Real(1) - LDBL_EPSILON);
+  Real x =
+      std::clamp(mean + z * BetaSd(p, q), std::numeric_limits<Real>::min(), Real(1) - LDBL_EPSILON);
   const Real log_t = std::log(t);
   for (int step = 0; step < kMaxTailSteps; ++step) {
     const TailAndScale at = CorrectedBetaTail(p, q, x, 1 - x, upper);
@@ -384,50 +390,90 @@ bool LargeShapesFRoot(Real a, Real b, Real t, bool upper, Real& f) {
 // complement's by log1p, so neither side loses digits. Sets f and answers true when finite.
 bool TwoDegreesRoot(std::int32_t df1, std::int32_t df2, Real t, bool upper, Real& f) {
   if (!(t > 0 && t < 1) || (df1 != 2 && df2 != 2)) return false;
+  // Below this y, expm1(y) is y (1 + y / 2) to the last bit, and the form keeps the digits
+  // that a subnormal y would lose.
+  constexpr Real kTinyExponent = 1e-20L;
   if (df1 == 2) {
     const Real log_upper = upper ? std::log(t) : std::log1p(-t);
     const Real n = df2;
-    f = n / 2 * std::expm1(-2 / n * log_upper);
+    const Real y = -2 / n * log_upper;
+    f = std::fabs(y) < kTinyExponent ? -log_upper * (1 + y / 2) : n / 2 * std::expm1(y);
   } else {
     const Real log_lower = upper ? std::log1p(-t) : std::log(t);
     const Real m = df1;
-    f = 2 / (m * std::expm1(-2 / m * log_lower));
+    const Real y = -2 / m * log_lower;
+    f = std::fabs(y) < kTinyExponent ? -1 / (log_lower * (1 + y / 2)) : 2 / (m * std::expm1(y));
   }
   return std::isfinite(f) && f > 0;
+}
+
+// Boost's normal scales by sdev * sqrt(2), which overflows for a standard deviation near the
+// largest extended number (its quantile then multiplies 0 by infinity), and forms x - mean,
+// which overflows when both are huge and of opposite signs. The standardized value is formed
+// here without either.
+Real Standardized(Real mean, Real sdev, Real x) {
+  const Real difference = x - mean;
+  if (std::isfinite(difference)) return difference / sdev;
+  return x / sdev - mean / sdev;
+}
+
+// P(Z <= z) for the standard normal, from the smaller tail.
+Real StandardNormalF(Real z) {
+  if (std::isinf(z)) return z > 0 ? 1 : 0;
+  return bm::erfc(-z / std::sqrt(Real(2))) / 2;
+}
+
+// mean + sdev * z, where the product alone may overflow although the sum does not.
+Real Unstandardized(Real mean, Real sdev, Real z) {
+  const Real x = mean + sdev * z;
+  if (std::isfinite(x)) return x;
+  constexpr int kScale = 16;
+  return std::ldexp(std::ldexp(mean, -kScale) + std::ldexp(sdev, -kScale) * z, kScale);
+}
+
+// Whether the Poisson mass from k on lies below the smallest extended number, so that it is 0
+// here: Boost's own tail forms k! on the way and overflows for a small mean and a large k. For
+// k above the mean that mass is below lambda^k / k! / (1 - lambda / (k + 1)).
+bool PoissonMassVanishes(Real lambda, std::int64_t k) {
+  const Real count = static_cast<Real>(k);
+  if (!(count > lambda + 1)) return false;
+  const Real log_bound =
+      count * std::log(lambda) - std::lgamma(count + 1) - std::log1p(-lambda / (count + 1));
+  return log_bound < std::log(std::numeric_limits<Real>::denorm_min());
 }
 
 }  // namespace
 
 Real NormalF(Real mean, Real sdev, Real x) {
   if (!NormalDomain(sdev)) return NormalCDF(mean, sdev, x);
-  return BoostProbability([&] { return bm::cdf(Normal(mean, sdev), x); });
+  return BoostProbability([&] { return StandardNormalF(Standardized(mean, sdev, x)); });
 }
 Real NormalQ(Real mean, Real sdev, Real x) {
   if (!NormalDomain(sdev)) return 1 - NormalCDF(mean, sdev, x);
-  return BoostProbability([&] { return bm::cdf(bm::complement(Normal(mean, sdev), x)); });
+  return BoostProbability([&] { return StandardNormalF(-Standardized(mean, sdev, x)); });
 }
 Real NormalInvLower(Real mean, Real sdev, Real t) {
   if (!NormalDomain(sdev)) return InverseNormal(true, mean, sdev, t);
-  return BoostCall([&] { return bm::quantile(Normal(mean, sdev), t); });
+  return BoostCall(
+      [&] { return Unstandardized(mean, sdev, -std::sqrt(Real(2)) * bm::erfc_inv(2 * t)); });
 }
 Real NormalInvUpper(Real mean, Real sdev, Real t) {
   if (!NormalDomain(sdev)) return InverseNormal(false, mean, sdev, t);
-  return BoostCall([&] { return bm::quantile(bm::complement(Normal(mean, sdev), t)); });
+  return BoostCall(
+      [&] { return Unstandardized(mean, sdev, std::sqrt(Real(2)) * bm::erfc_inv(2 * t)); });
 }
 
 // Boost's exponential takes the rate; the support starts at 0.
 Real ExponentialF(Real mean, Real x) {
   if (!(mean > 0)) return ExponentialCDF(mean, x);
   if (x <= 0) return 0;
-  return BoostProbability(
-      [&] { return bm::cdf(bm::exponential_distribution<Real>(1 / mean), x); });
+  return BoostProbability([&] { return bm::cdf(bm::exponential_distribution<Real>(1 / mean), x); });
 }
 Real ExponentialQ(Real mean, Real x) {
   if (!(mean > 0)) return 1 - ExponentialCDF(mean, x);
   if (x <= 0) return 1;
-  return BoostProbability([&] {
-    return bm::cdf(bm::complement(bm::exponential_distribution<Real>(1 / mean), x));
-  });
+  return BoostProbability(
+      [&] { return bm::cdf(bm::complement(bm::exponential_distribution<Real>(1 / mean), x)); });
 }
 
 Real StudentTF(std::int32_t df, Real x) {
@@ -547,26 +593,23 @@ Real FDistInvUpper(std::int32_t df1, std::int32_t df2, Real t) {
       return b * x / (a * (1 - x));
     });
   }
-  return BoostCall([&] {
-    return bm::quantile(bm::complement(bm::fisher_f_distribution<Real>(df1, df2), t));
-  });
+  return BoostCall(
+      [&] { return bm::quantile(bm::complement(bm::fisher_f_distribution<Real>(df1, df2), t)); });
 }
 
 // A negative number of trials keeps the classic answer.
 Real BinomialE(std::int32_t n, Real p, std::int64_t k) {
   if (n < 0) return BinomialProb(n, ToInt32(k), p);
   if (k < 0 || k > n) return 0;
-  return BoostProbability([&] {
-    return bm::pdf(bm::binomial_distribution<Real>(n, p), static_cast<Real>(k));
-  });
+  return BoostProbability(
+      [&] { return bm::pdf(bm::binomial_distribution<Real>(n, p), static_cast<Real>(k)); });
 }
 Real BinomialL(std::int32_t n, Real p, std::int64_t k) {
   if (n < 0) return BinomialLess(n, ToInt32(k), p);
   if (k <= 0) return 0;
   if (k > n) return 1;
-  return BoostProbability([&] {
-    return bm::cdf(bm::binomial_distribution<Real>(n, p), static_cast<Real>(k - 1));
-  });
+  return BoostProbability(
+      [&] { return bm::cdf(bm::binomial_distribution<Real>(n, p), static_cast<Real>(k - 1)); });
 }
 Real BinomialG(std::int32_t n, Real p, std::int64_t k) {
   if (n < 0) return BinomialGreater(n, ToInt32(k), p);
@@ -582,17 +625,16 @@ Real PoissonE(Real lambda, std::int64_t k) {
   if (lambda < 0) return PoissonProb(ToInt32(k), lambda);
   if (k < 0) return 0;
   if (lambda == 0) return k == 0 ? 1 : 0;
-  return BoostProbability([&] {
-    return bm::pdf(bm::poisson_distribution<Real>(lambda), static_cast<Real>(k));
-  });
+  if (PoissonMassVanishes(lambda, k)) return 0;
+  return BoostProbability(
+      [&] { return bm::pdf(bm::poisson_distribution<Real>(lambda), static_cast<Real>(k)); });
 }
 Real PoissonL(Real lambda, std::int64_t k) {
   if (lambda < 0) return PoissonLess(ToInt32(k), lambda);
   if (k <= 0) return 0;
   if (lambda == 0) return 1;
-  return BoostProbability([&] {
-    return bm::cdf(bm::poisson_distribution<Real>(lambda), static_cast<Real>(k - 1));
-  });
+  return BoostProbability(
+      [&] { return bm::cdf(bm::poisson_distribution<Real>(lambda), static_cast<Real>(k - 1)); });
 }
 Real PoissonG(Real lambda, std::int64_t k) {
   if (lambda < 0) {
@@ -600,6 +642,7 @@ Real PoissonG(Real lambda, std::int64_t k) {
   }
   if (k < 0) return 1;
   if (lambda == 0) return 0;
+  if (k < INT64_MAX && PoissonMassVanishes(lambda, k + 1)) return 0;
   return BoostProbability([&] {
     return bm::cdf(bm::complement(bm::poisson_distribution<Real>(lambda), static_cast<Real>(k)));
   });
