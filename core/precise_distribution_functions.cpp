@@ -111,15 +111,21 @@ constexpr Real kFarTarget = 1e-4000L;
 // The library's inverse, or the search when the target is far out or the inverse fails (an
 // error of its own, or a bound of 0 or beyond the extended range, which no such target has).
 // Targets above 1/2 are searched as the other tail's 1 - t, which is exact there.
+// A closed-form inverse is taken at any target, subnormal bounds included.
+enum class PrimaryKind { kIterative, kClosedForm };
+
 template <class Primary>
 Real SolveTail(Primary primary, TailFunction lower, TailFunction upper,
                const DistributionParameters& d, bool upper_tail, Real t, Real lo, Real hi,
-               Real primary_from = kFarTarget) {
-  if (t >= primary_from) {
+               PrimaryKind kind = PrimaryKind::kIterative) {
+  const bool closed_form = kind == PrimaryKind::kClosedForm;
+  if (t >= kFarTarget || closed_form) {
     try {
-      // 0 is a bound only where the support runs below it.
+      // 0 is a bound only where the support runs below it; a subnormal bound is searched
+      // again, since the library's iterative inverses lose their digits there.
       const Real x = primary();
-      if (std::isfinite(x) && (x != 0 || lo < 0)) return x;
+      const bool normal = std::fabs(x) >= std::numeric_limits<Real>::min() || closed_form;
+      if (std::isfinite(x) && ((normal && x != 0) || (x == 0 && lo < 0))) return x;
     } catch (const EStStatError&) {
     } catch (const EMathError&) {
     }
@@ -206,22 +212,23 @@ bool FDegreesValid(const DistributionParameters& d) {
   return d.first.whole >= 1 && d.second.whole >= 1;
 }
 // With 2 degrees of freedom on either side the inverse is a closed form, right at any target.
-Real FPrimaryFrom(const DistributionParameters& d) {
-  return d.first.whole == 2 || d.second.whole == 2 ? 0 : kFarTarget;
+PrimaryKind FInverseKind(const DistributionParameters& d) {
+  return d.first.whole == 2 || d.second.whole == 2 ? PrimaryKind::kClosedForm
+                                                   : PrimaryKind::kIterative;
 }
 std::optional<Real> FDistInvLower(const DistributionParameters& d, Real t) {
   if (t == 0) return 0;
   if (!InsideOpenUnit(t)) return std::nullopt;
   if (!FDegreesValid(d)) return pr::FDistInvLower(d.first.whole, d.second.whole, t);
   return SolveTail([&] { return pr::FDistInvLower(d.first.whole, d.second.whole, t); }, FDistF,
-                   FDistQ, d, false, t, kSmallest, kLargest, FPrimaryFrom(d));
+                   FDistQ, d, false, t, kSmallest, kLargest, FInverseKind(d));
 }
 std::optional<Real> FDistInvUpper(const DistributionParameters& d, Real t) {
   if (t == 1) return 0;
   if (!InsideOpenUnit(t)) return std::nullopt;
   if (!FDegreesValid(d)) return pr::FDistInvUpper(d.first.whole, d.second.whole, t);
   return SolveTail([&] { return pr::FDistInvUpper(d.first.whole, d.second.whole, t); }, FDistF,
-                   FDistQ, d, true, t, kSmallest, kLargest, FPrimaryFrom(d));
+                   FDistQ, d, true, t, kSmallest, kLargest, FInverseKind(d));
 }
 
 constexpr ContinuousFunctions kNormal{NormalF,        NormalQ,        NormalInvLower,

@@ -431,6 +431,75 @@ Real Unstandardized(Real mean, Real sdev, Real z) {
   return std::ldexp(std::ldexp(mean, -kScale) + std::ldexp(sdev, -kScale) * z, kScale);
 }
 
+// The logarithm of the smallest positive extended number, less a margin for the rounding of
+// the bounds compared with it.
+Real LogBelowSmallest() {
+  return std::log(std::numeric_limits<Real>::denorm_min()) - 1;
+}
+
+// Whether P(a, x) lies below the smallest extended number, so that it is 0 here: Boost's own
+// forms overflow on the way there for a large a. For x below a it is below
+// x^a e^-x / Gamma(a + 1) / (1 - x / (a + 1)).
+bool GammaLowerVanishes(Real a, Real x) {
+  if (!(x < a)) return false;
+  const Real log_bound = a * std::log(x) - x - std::lgamma(a + 1) - std::log1p(-x / (a + 1));
+  return log_bound < LogBelowSmallest();
+}
+
+// The same for I_x(a, b), below x^a / (a B(a, b)) / (1 - r) with r = x (a + b) / (a + 1), the
+// bound on the ratio of its series' terms.
+bool BetaLowerVanishes(Real a, Real b, Real x) {
+  const Real ratio = x * (a + b) / (a + 1);
+  if (!(ratio < 0.5L)) return false;
+  const Real log_beta = std::lgamma(a) + std::lgamma(b) - std::lgamma(a + b);
+  const Real log_bound = a * std::log(x) - std::log(a) - log_beta - std::log1p(-ratio);
+  return log_bound < LogBelowSmallest();
+}
+
+// F's tails with both shapes large at a bound so far out that one of them is 0 here; the
+// saddle-point forms fault there. Sets the `upper` tail and answers true in that case.
+bool FTailAtLimit(Real a, Real b, Real f, bool upper, Real& tail) {
+  const Real v = 2 * a * f;
+  const Real df2 = 2 * b;
+  bool upper_vanishes = !std::isfinite(v);
+  bool lower_vanishes = false;
+  if (!upper_vanishes) {
+    lower_vanishes = BetaLowerVanishes(a, b, v / (df2 + v));
+    upper_vanishes = BetaLowerVanishes(b, a, df2 / (df2 + v));
+  }
+  if (!upper_vanishes && !lower_vanishes) return false;
+  tail = upper == upper_vanishes ? 0 : 1;
+  return true;
+}
+
+// Boost's Student t squares x, which overflows from about 1e2466 on; its tails there read 0,
+// although with one degree of freedom the tail beyond 1e4000 is 3e-4001. Beyond this bound the
+// tail beyond |x| is I_w(df / 2, 1 / 2) / 2 with w = df / (df + x^2) below 1e-4790, so the
+// series' first term w^(df/2) / (df/2 B(df/2, 1/2)) is the whole of it, taken through logs.
+constexpr Real kSquareLimit = 1e2400L;
+
+bool IsBeyondSquare(Real x) {
+  return std::isfinite(x) && std::fabs(x) > kSquareLimit;
+}
+
+Real StudentTFarTail(std::int32_t df, Real x) {
+  const Real a = Real(df) / 2;
+  const Real log_w = std::log(Real(df)) - 2 * std::log(std::fabs(x));
+  return BoostProbability(
+      [&] { return std::exp(a * log_w - std::log(a * bm::beta(a, Real(0.5)))) / 2; });
+}
+
+// Below this bound P(df / 2, x / 2) is (x / 2)^(df / 2) / Gamma(df / 2 + 1) to the last bit;
+// formed through logs it keeps the digits that halving a subnormal x would lose (half the
+// smallest extended number is 0).
+constexpr Real kTinyChiSquared = 1e-4000L;
+
+Real TinyChiSquaredF(std::int32_t df, Real x) {
+  const Real a = Real(df) / 2;
+  return BoostProbability(
+      [&] { return std::exp(a * (std::log(x) - std::log(Real(2))) - std::lgamma(a + 1)); });
+}
+
 // Whether the Poisson mass from k on lies below the smallest extended number, so that it is 0
 // here: Boost's own tail forms k! on the way and overflows for a small mean and a large k. For
 // k above the mean that mass is below lambda^k / k! / (1 - lambda / (k + 1)).
@@ -478,10 +547,12 @@ Real ExponentialQ(Real mean, Real x) {
 
 Real StudentTF(std::int32_t df, Real x) {
   if (df < 1) return StudentTCDF(df, x);
+  if (IsBeyondSquare(x)) return x < 0 ? StudentTFarTail(df, x) : 1 - StudentTFarTail(df, x);
   return BoostProbability([&] { return bm::cdf(bm::students_t_distribution<Real>(df), x); });
 }
 Real StudentTQ(std::int32_t df, Real x) {
   if (df < 1) return 1 - StudentTCDF(df, x);
+  if (IsBeyondSquare(x)) return x > 0 ? StudentTFarTail(df, x) : 1 - StudentTFarTail(df, x);
   return BoostProbability(
       [&] { return bm::cdf(bm::complement(bm::students_t_distribution<Real>(df), x)); });
 }
@@ -498,6 +569,8 @@ Real StudentTInvUpper(std::int32_t df, Real t) {
 // A bound below 0 or fewer than one degree of freedom is the classic bad-parameter error.
 Real ChiSquaredF(std::int32_t df, Real x) {
   if (df < 1 || x < 0) return 1 - ChiSquaredUpper(df, ToSingle(x));
+  if (x < kTinyChiSquared) return TinyChiSquaredF(df, x);
+  if (GammaLowerVanishes(Real(df) / 2, x / 2)) return 0;
   if (InTemmeZone(Real(df) / 2, x / 2) || InFractionZone(Real(df) / 2, x / 2)) {
     return BoostProbability([&] { return LargeShapeGammaTail(false, Real(df) / 2, x / 2); });
   }
@@ -505,6 +578,8 @@ Real ChiSquaredF(std::int32_t df, Real x) {
 }
 Real ChiSquaredQ(std::int32_t df, Real x) {
   if (df < 1 || x < 0) return ChiSquaredUpper(df, ToSingle(x));
+  if (x < kTinyChiSquared) return 1 - TinyChiSquaredF(df, x);
+  if (GammaLowerVanishes(Real(df) / 2, x / 2)) return 1;
   if (InTemmeZone(Real(df) / 2, x / 2) || InFractionZone(Real(df) / 2, x / 2)) {
     return BoostProbability([&] { return LargeShapeGammaTail(true, Real(df) / 2, x / 2); });
   }
@@ -532,7 +607,10 @@ Real FDistF(std::int32_t df1, std::int32_t df2, Real x) {
   if (df1 < 1 || df2 < 1 || x <= 0) return FCDF(ToUnsignedDf(df1), ToUnsignedDf(df2), x);
   return BoostProbability([&] {
     const Real a = Real(df1) / 2, b = Real(df2) / 2;
-    if (CentralBeta::Applies(a, b) && std::isfinite(x)) return LargeShapesFTail(a, b, x, false);
+    if (CentralBeta::Applies(a, b) && std::isfinite(x)) {
+      if (Real tail = 0; FTailAtLimit(a, b, x, false, tail)) return tail;
+      return LargeShapesFTail(a, b, x, false);
+    }
     return bm::cdf(bm::fisher_f_distribution<Real>(df1, df2), x);
   });
 }
@@ -540,7 +618,10 @@ Real FDistQ(std::int32_t df1, std::int32_t df2, Real x) {
   if (df1 < 1 || df2 < 1 || x <= 0) return 1 - FCDF(ToUnsignedDf(df1), ToUnsignedDf(df2), x);
   return BoostProbability([&] {
     const Real a = Real(df1) / 2, b = Real(df2) / 2;
-    if (CentralBeta::Applies(a, b) && std::isfinite(x)) return LargeShapesFTail(a, b, x, true);
+    if (CentralBeta::Applies(a, b) && std::isfinite(x)) {
+      if (Real tail = 0; FTailAtLimit(a, b, x, true, tail)) return tail;
+      return LargeShapesFTail(a, b, x, true);
+    }
     return bm::cdf(bm::complement(bm::fisher_f_distribution<Real>(df1, df2), x));
   });
 }
