@@ -141,14 +141,16 @@ std::optional<Real> FDistInvLower(const DistributionParameters& d, Real t) {
 }
 
 constexpr ContinuousFunctions kNormal{NormalF, NormalQ, NormalInvLower, NormalInvUpper,
-                                      TwoTailTargets, nullptr};
-constexpr ContinuousFunctions kExponential{ExponentialF, ExponentialQ, nullptr, nullptr, nullptr, nullptr};
+                                      TwoTailTargets, nullptr, nullptr, nullptr};
+constexpr ContinuousFunctions kExponential{ExponentialF, ExponentialQ, nullptr, nullptr,
+                                           nullptr,      nullptr,      nullptr, nullptr};
 constexpr ContinuousFunctions kStudentT{StudentTF, StudentTQ, StudentTInvLower, StudentTInvUpper,
-                                        TwoTailTargets, nullptr};
+                                        TwoTailTargets, nullptr, nullptr, nullptr};
 constexpr ContinuousFunctions kChiSquared{ChiSquaredF, ChiSquaredQ, ChiSquaredInvLower,
-                                          ChiSquaredInvUpper, ChiSquaredTargets, SingleTargetError};
+                                          ChiSquaredInvUpper, ChiSquaredTargets, SingleTargetError,
+                                          nullptr, nullptr};
 constexpr ContinuousFunctions kFDist{FDistF, FDistQ, FDistInvLower, FDistInvUpper, FTargets,
-                                    SingleTargetError};
+                                    SingleTargetError, nullptr, nullptr};
 
 // Binomial: the real success probability p and the whole number of trials n.
 const char* BinomialCheck(const DistributionParameters& d) {

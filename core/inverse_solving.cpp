@@ -18,8 +18,17 @@ EvaluationOutcome SolveInverse(const ContinuousFunctions& fn, const Distribution
   }
   std::optional<Real> bound;
   try {
-    bound = call.tail == InverseTail::kLower ? fn.InvLower(d, call.target)
-                                             : fn.InvUpper(d, call.target);
+    switch (call.tail) {
+      case InverseTail::kLower:
+        bound = fn.InvLower(d, call.target);
+        break;
+      case InverseTail::kUpper:
+        bound = fn.InvUpper(d, call.target);
+        break;
+      case InverseTail::kCentral:
+        bound = fn.InvCentered(d, call.target);
+        break;
+    }
   } catch (const BoundOutOfRange& out_of_range) {
     return EvaluationOutcome::WithInputError(out_of_range.Message());
   }

@@ -155,6 +155,14 @@ std::optional<Real> NormalInvUpper(const DistributionParameters& d, Real t) {
                    NormalQ, d, true, t, -kLargest, kLargest);
 }
 
+Real NormalCentered(const DistributionParameters& d, Real x) {
+  return pr::NormalCentered(d.first.real, d.second.real, x);
+}
+std::optional<Real> NormalInvCentered(const DistributionParameters& d, Real c) {
+  if (!(c > -0.5L && c < 0.5L)) return std::nullopt;
+  return pr::NormalInvCentered(d.first.real, d.second.real, c);
+}
+
 Real ExponentialF(const DistributionParameters& d, Real x) {
   return pr::ExponentialF(d.first.real, x);
 }
@@ -231,16 +239,18 @@ std::optional<Real> FDistInvUpper(const DistributionParameters& d, Real t) {
                    FDistQ, d, true, t, kSmallest, kLargest, FInverseKind(d));
 }
 
-constexpr ContinuousFunctions kNormal{NormalF,        NormalQ,        NormalInvLower,
-                                      NormalInvUpper, PreciseTargets, nullptr};
-constexpr ContinuousFunctions kExponential{ExponentialF, ExponentialQ, nullptr,
-                                           nullptr,      nullptr,      nullptr};
+constexpr ContinuousFunctions kNormal{NormalF,        NormalQ, NormalInvLower, NormalInvUpper,
+                                      PreciseTargets, nullptr, NormalCentered, NormalInvCentered};
+constexpr ContinuousFunctions kExponential{ExponentialF, ExponentialQ, nullptr, nullptr,
+                                           nullptr,      nullptr,      nullptr, nullptr};
 constexpr ContinuousFunctions kStudentT{StudentTF,        StudentTQ,      StudentTInvLower,
-                                        StudentTInvUpper, PreciseTargets, nullptr};
-constexpr ContinuousFunctions kChiSquared{ChiSquaredF,        ChiSquaredQ,    ChiSquaredInvLower,
-                                          ChiSquaredInvUpper, PreciseTargets, nullptr};
-constexpr ContinuousFunctions kFDist{FDistF,        FDistQ,         FDistInvLower,
-                                     FDistInvUpper, PreciseTargets, nullptr};
+                                        StudentTInvUpper, PreciseTargets, nullptr,
+                                        nullptr,          nullptr};
+constexpr ContinuousFunctions kChiSquared{
+    ChiSquaredF, ChiSquaredQ, ChiSquaredInvLower, ChiSquaredInvUpper, PreciseTargets, nullptr,
+    nullptr,     nullptr};
+constexpr ContinuousFunctions kFDist{FDistF,         FDistQ,  FDistInvLower, FDistInvUpper,
+                                     PreciseTargets, nullptr, nullptr,       nullptr};
 
 const char* BinomialCheck(const DistributionParameters& d) {
   const Real p = d.first.real;

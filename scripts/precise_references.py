@@ -75,6 +75,23 @@ rows = [
      solve(lambda x: fQ(5, 10, x), mpf(10) ** -100, 1, 1e30)),
     ("dkInverseF", "rtInsideOO", "5", "10", "0.25", "3", "feFixB",
      solve(lambda x: fQ(5, 10, x), fQ(5, 10, 3) + mpf("0.25"), 1e-3, 3)),
+    # Far targets, down to where the bound or the target nears the ends of the extended range.
+    ("dkStudentT", "rtBelowA", "1", "0", "-1e4000", "0", "feFixA", tF(1, -mpf(10) ** 4000)),
+    ("dkInverseStudentT", "rtBelowA", "1", "0", "1e-4000", "0", "feFixA",
+     -1 / mp.tan(mp.pi * mpf(10) ** -4000)),
+    ("dkInverseStudentT", "rtAboveA", "3", "0", "1e-4930", "0", "feFixA",
+     solve(lambda x: tQ(3, x), mpf(10) ** -4930, mpf(10) ** 1640, mpf(10) ** 1650)),
+    ("dkInverseChiSquared", "rtBelowA", "2", "0", "1e-4930", "0", "feFixA",
+     -2 * mp.log1p(-mpf(10) ** -4930)),
+    ("dkInverseChiSquared", "rtBelowA", "1000000", "0", "1e-4930", "0", "feFixA",
+     solve(lambda x: cF(10**6, x), mpf(10) ** -4930, 1e4, 1e6)),
+    ("dkInverseF", "rtBelowA", "46", "2147483647", "1e-4930", "0", "feFixA",
+     solve(lambda x: fF(46, 2147483647, x), mpf(10) ** -4930, mpf(10) ** -230, mpf(10) ** -200)),
+    ("dkInverseF", "rtBelowA", "46", "1000", "1e-4930", "0", "feFixA",
+     solve(lambda x: fF(46, 1000, x), mpf(10) ** -4930, mpf(10) ** -230, mpf(10) ** -200)),
+    ("dkInverseNormal", "rtInsideOO", "7.5", "1.18973149535723176502e4932", "1.7e-31", "381",
+     "feFixB", 7.5 + mpf("1.18973149535723176502e4932") * mp.sqrt(2) * mp.erfinv(
+         mp.erf((381 - mpf(7.5)) / mpf("1.18973149535723176502e4932") / mp.sqrt(2)) - 2 * mpf("1.7e-31"))),
 ]
 for kind, rng, first, second, a, b, fix, value in rows:
     print(f'    {{{kind}, {rng}, {first}L, {second}L, {a}L, {b}L, {fix}, {mp.nstr(value, 30)}L}},')

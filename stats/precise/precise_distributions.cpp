@@ -532,6 +532,20 @@ Real NormalInvUpper(Real mean, Real sdev, Real t) {
       [&] { return Unstandardized(mean, sdev, std::sqrt(Real(2)) * bm::erfc_inv(2 * t)); });
 }
 
+Real NormalCentered(Real mean, Real sdev, Real x) {
+  if (!NormalDomain(sdev)) return NormalCDF(mean, sdev, x) - 0.5L;
+  return BoostCall([&] {
+    const Real z = Standardized(mean, sdev, x);
+    if (std::isinf(z)) return z > 0 ? 0.5L : -0.5L;
+    return bm::erf(z / std::sqrt(Real(2))) / 2;
+  });
+}
+Real NormalInvCentered(Real mean, Real sdev, Real c) {
+  if (!NormalDomain(sdev)) return InverseNormal(true, mean, sdev, c + 0.5L);
+  return BoostCall(
+      [&] { return Unstandardized(mean, sdev, std::sqrt(Real(2)) * bm::erf_inv(2 * c)); });
+}
+
 // Boost's exponential takes the rate; the support starts at 0.
 Real ExponentialF(Real mean, Real x) {
   if (!(mean > 0)) return ExponentialCDF(mean, x);

@@ -15,6 +15,9 @@ Real NormalF(Real mean, Real sdev, Real x);
 Real NormalQ(Real mean, Real sdev, Real x);
 Real NormalInvLower(Real mean, Real sdev, Real t);
 Real NormalInvUpper(Real mean, Real sdev, Real t);
+// F(x) - 1/2, exact near the centre, and the x at which it is c, for c in (-1/2, 1/2).
+Real NormalCentered(Real mean, Real sdev, Real x);
+Real NormalInvCentered(Real mean, Real sdev, Real c);
 
 Real ExponentialF(Real mean, Real x);
 Real ExponentialQ(Real mean, Real x);
