@@ -9,7 +9,6 @@
 
 #include <boost/math/distributions/binomial.hpp>
 #include <boost/math/distributions/chi_squared.hpp>
-#include <boost/math/distributions/exponential.hpp>
 #include <boost/math/distributions/fisher_f.hpp>
 #include <boost/math/distributions/poisson.hpp>
 #include <boost/math/distributions/students_t.hpp>
@@ -500,9 +499,17 @@ Real TinyChiSquaredF(std::int32_t df, Real x) {
       [&] { return std::exp(a * (std::log(x) - std::log(Real(2))) - std::lgamma(a + 1)); });
 }
 
+// Boost's binomial overflows for a subnormal success probability p. There n p is far below the
+// rounding of 1, and p^2 below the smallest extended number: P(X = 0) is 1, P(X = 1) is n p,
+// and every larger count has 0.
+bool IsSubnormal(Real p) {
+  return p > 0 && p < std::numeric_limits<Real>::min();
+}
+
 // Whether the Poisson mass from k on lies below the smallest extended number, so that it is 0
 // here: Boost's own tail forms k! on the way and overflows for a small mean and a large k. For
-// k above the mean that mass is below lambda^k / k! / (1 - lambda / (k + 1)).
+// k above the mean that mass is below lambda^k / k! / (1 - lambda / (k + 1)); so is the
+// binomial mass from k on with lambda = n p, whose terms C(n, j) p^j are below lambda^j / j!.
 bool PoissonMassVanishes(Real lambda, std::int64_t k) {
   const Real count = static_cast<Real>(k);
   if (!(count > lambda + 1)) return false;
@@ -546,17 +553,17 @@ Real NormalInvCentered(Real mean, Real sdev, Real c) {
       [&] { return Unstandardized(mean, sdev, std::sqrt(Real(2)) * bm::erf_inv(2 * c)); });
 }
 
-// Boost's exponential takes the rate; the support starts at 0.
+// The exponential's tails straight from x / mean: Boost's takes the rate 1 / mean, which is
+// infinite for a subnormal mean (and rounded for any other). The support starts at 0.
 Real ExponentialF(Real mean, Real x) {
   if (!(mean > 0)) return ExponentialCDF(mean, x);
   if (x <= 0) return 0;
-  return BoostProbability([&] { return bm::cdf(bm::exponential_distribution<Real>(1 / mean), x); });
+  return BoostProbability([&] { return -std::expm1(-(x / mean)); });
 }
 Real ExponentialQ(Real mean, Real x) {
   if (!(mean > 0)) return 1 - ExponentialCDF(mean, x);
   if (x <= 0) return 1;
-  return BoostProbability(
-      [&] { return bm::cdf(bm::complement(bm::exponential_distribution<Real>(1 / mean), x)); });
+  return BoostProbability([&] { return std::exp(-(x / mean)); });
 }
 
 Real StudentTF(std::int32_t df, Real x) {
@@ -696,6 +703,8 @@ Real FDistInvUpper(std::int32_t df1, std::int32_t df2, Real t) {
 Real BinomialE(std::int32_t n, Real p, std::int64_t k) {
   if (n < 0) return BinomialProb(n, ToInt32(k), p);
   if (k < 0 || k > n) return 0;
+  if (IsSubnormal(p)) return k == 0 ? 1 : k == 1 ? n * p : 0;
+  if (PoissonMassVanishes(n * p, k)) return 0;
   return BoostProbability(
       [&] { return bm::pdf(bm::binomial_distribution<Real>(n, p), static_cast<Real>(k)); });
 }
@@ -703,6 +712,7 @@ Real BinomialL(std::int32_t n, Real p, std::int64_t k) {
   if (n < 0) return BinomialLess(n, ToInt32(k), p);
   if (k <= 0) return 0;
   if (k > n) return 1;
+  if (IsSubnormal(p) || PoissonMassVanishes(n * p, k)) return 1;
   return BoostProbability(
       [&] { return bm::cdf(bm::binomial_distribution<Real>(n, p), static_cast<Real>(k - 1)); });
 }
@@ -710,6 +720,8 @@ Real BinomialG(std::int32_t n, Real p, std::int64_t k) {
   if (n < 0) return BinomialGreater(n, ToInt32(k), p);
   if (k < 0) return 1;
   if (k >= n) return 0;
+  if (IsSubnormal(p)) return k == 0 ? n * p : 0;
+  if (PoissonMassVanishes(n * p, k + 1)) return 0;
   return BoostProbability([&] {
     return bm::cdf(bm::complement(bm::binomial_distribution<Real>(n, p), static_cast<Real>(k)));
   });
@@ -728,6 +740,7 @@ Real PoissonL(Real lambda, std::int64_t k) {
   if (lambda < 0) return PoissonLess(ToInt32(k), lambda);
   if (k <= 0) return 0;
   if (lambda == 0) return 1;
+  if (PoissonMassVanishes(lambda, k)) return 1;
   return BoostProbability(
       [&] { return bm::cdf(bm::poisson_distribution<Real>(lambda), static_cast<Real>(k - 1)); });
 }
