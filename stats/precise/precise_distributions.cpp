@@ -472,20 +472,28 @@ bool FTailAtLimit(Real a, Real b, Real f, bool upper, Real& tail) {
 }
 
 // Boost's Student t squares x, which overflows from about 1e2466 on; its tails there read 0,
-// although with one degree of freedom the tail beyond 1e4000 is 3e-4001. Beyond this bound the
-// tail beyond |x| is I_w(df / 2, 1 / 2) / 2 with w = df / (df + x^2) below 1e-4790, so the
-// series' first term w^(df/2) / (df/2 B(df/2, 1/2)) is the whole of it, taken through logs.
+// although with one degree of freedom the tail beyond 1e4000 is 3e-4001. Its tails also fade
+// into zero through the subnormals before that. Far out the tail beyond |x| is
+// I_w(df / 2, 1 / 2) / 2 with w = df / (df + x^2), and once w is below 1e-20 the series' first
+// term w^(df/2) / (df/2 B(df/2, 1/2)) is the whole of it to the last bit, taken through logs.
+// It is taken where Boost's would be near the subnormals or beyond the square's range.
 constexpr Real kSquareLimit = 1e2400L;
+constexpr Real kFirstTermDistance = 1e10L;
 
-bool IsBeyondSquare(Real x) {
-  return std::isfinite(x) && std::fabs(x) > kSquareLimit;
-}
-
-Real StudentTFarTail(std::int32_t df, Real x) {
+// Sets the tail beyond |x| and answers true where the first term is taken.
+bool StudentTFarTail(std::int32_t df, Real x, Real& tail) {
+  if (!std::isfinite(x) || std::fabs(x) < kFirstTermDistance * std::sqrt(Real(df))) return false;
   const Real a = Real(df) / 2;
   const Real log_w = std::log(Real(df)) - 2 * std::log(std::fabs(x));
-  return BoostProbability(
-      [&] { return std::exp(a * log_w - std::log(a * bm::beta(a, Real(0.5)))) / 2; });
+  const Real log_tail = BoostCall(
+      [&] { return a * log_w - std::log(a * bm::beta(a, Real(0.5))) - std::log(Real(2)); });
+  constexpr Real kNearSubnormal = 50;
+  const Real log_smallest_normal = std::log(std::numeric_limits<Real>::min());
+  if (std::fabs(x) <= kSquareLimit && log_tail > log_smallest_normal + kNearSubnormal) {
+    return false;
+  }
+  tail = std::exp(log_tail);
+  return true;
 }
 
 // Below this bound P(df / 2, x / 2) is (x / 2)^(df / 2) / Gamma(df / 2 + 1) to the last bit;
@@ -568,12 +576,12 @@ Real ExponentialQ(Real mean, Real x) {
 
 Real StudentTF(std::int32_t df, Real x) {
   if (df < 1) return StudentTCDF(df, x);
-  if (IsBeyondSquare(x)) return x < 0 ? StudentTFarTail(df, x) : 1 - StudentTFarTail(df, x);
+  if (Real tail = 0; StudentTFarTail(df, x, tail)) return x < 0 ? tail : 1 - tail;
   return BoostProbability([&] { return bm::cdf(bm::students_t_distribution<Real>(df), x); });
 }
 Real StudentTQ(std::int32_t df, Real x) {
   if (df < 1) return 1 - StudentTCDF(df, x);
-  if (IsBeyondSquare(x)) return x > 0 ? StudentTFarTail(df, x) : 1 - StudentTFarTail(df, x);
+  if (Real tail = 0; StudentTFarTail(df, x, tail)) return x > 0 ? tail : 1 - tail;
   return BoostProbability(
       [&] { return bm::cdf(bm::complement(bm::students_t_distribution<Real>(df), x)); });
 }
