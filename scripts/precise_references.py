@@ -28,6 +28,13 @@ def bL(n, p, k): return bsum(n, p, k - 1, -1)  # P(X < k)
 def bG(n, p, k): return bsum(n, p, k + 1, +1)  # P(X > k)
 def pG(lam, k): return gammainc(k + 1, 0, lam, regularized=True)  # P(X > k)
 def pL(lam, k): return gammainc(k, lam, inf, regularized=True)    # P(X < k)
+def pGsum(lam, k):
+    # P(X > k) summed term by term, for a mean too large for gammainc's series.
+    lam = mpf(lam); j = k + 1; total = 0
+    term = mp.exp(-lam + j * mp.log(lam) - mp.loggamma(j + 1))
+    while term > total * mpf(10) ** -45:
+        total += term; j += 1; term *= lam / j
+    return total
 
 def solve(f, t, lo, hi):
     # Bisection on a decreasing or increasing f for f(x) = t, in the log of x when lo > 0.
@@ -75,6 +82,8 @@ rows = [
      solve(lambda x: fQ(5, 10, x), mpf(10) ** -100, 1, 1e30)),
     ("dkInverseF", "rtInsideOO", "5", "10", "0.25", "3", "feFixB",
      solve(lambda x: fQ(5, 10, x), fQ(5, 10, 3) + mpf("0.25"), 1e-3, 3)),
+    ("dkPoisson", "rtAboveA", "1844550329", "0", "1845447429", "0", "feFixA",
+     pGsum(1844550329, 1845447429)),
     # Far targets, down to where the bound or the target nears the ends of the extended range.
     ("dkStudentT", "rtBelowA", "1", "0", "-1e4000", "0", "feFixA", tF(1, -mpf(10) ** 4000)),
     ("dkInverseStudentT", "rtBelowA", "1", "0", "1e-4000", "0", "feFixA",

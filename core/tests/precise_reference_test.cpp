@@ -52,6 +52,8 @@ constexpr ReferenceRow kReferences[] = {
     {dkInverseChiSquared, rtAboveA, 4L, 0L, 1e-300L, 0L, feFixA, 1394.64842275870516929668873513L},
     {dkInverseF, rtAboveA, 5L, 10L, 1e-100L, 0L, feFixA, 327260107749731552581.760289932L},
     {dkInverseF, rtInsideOO, 5L, 10L, 0.25L, 3L, feFixB, 1.36360550204305888011369388459L},
+    {dkPoisson, rtAboveA, 1844550329L, 0L, 1845447429L, 0L, feFixA,
+     3.5696546064205368890642949355e-97L},
     {dkStudentT, rtBelowA, 1L, 0L, -1e4000L, 0L, feFixA, 3.18309886183790671537767526745e-4001L},
     {dkInverseStudentT, rtBelowA, 1L, 0L, 1e-4000L, 0L, feFixA,
      -3.18309886183790671537767526745e+3999L},
