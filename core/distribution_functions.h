@@ -53,6 +53,9 @@ struct ContinuousFunctions {
   // lose to the rounding of 1/2 a probability far below it; nullptr elsewhere.
   Real (*Centered)(const DistributionParameters&, Real x);
   std::optional<Real> (*InvCentered)(const DistributionParameters&, Real c);
+  // The density, for a band far narrower than the rounding of its fixed end's probability;
+  // nullptr where bands are left to the inverses alone.
+  Real (*Density)(const DistributionParameters&, Real x);
 };
 
 // For the discrete kinds. Counts come in wider than 32 bits so that the bound arithmetic of the

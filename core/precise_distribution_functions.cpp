@@ -11,6 +11,7 @@
 #include "core/inverse_targets.h"
 #include "stats/arithmetic_fault.h"
 #include "stats/exception.h"
+#include "stats/precise/precise_densities.h"
 #include "stats/precise/precise_distributions.h"
 
 namespace zudira {
@@ -176,6 +177,13 @@ Real StudentTF(const DistributionParameters& d, Real x) {
 Real StudentTQ(const DistributionParameters& d, Real x) {
   return pr::StudentTQ(d.first.whole, x);
 }
+Real StudentTCentered(const DistributionParameters& d, Real x) {
+  return pr::StudentTCentered(d.first.whole, x);
+}
+std::optional<Real> StudentTInvCentered(const DistributionParameters& d, Real c) {
+  if (!(c > -0.5L && c < 0.5L)) return std::nullopt;
+  return pr::StudentTInvCentered(d.first.whole, c);
+}
 std::optional<Real> StudentTInvLower(const DistributionParameters& d, Real t) {
   if (!InsideOpenUnit(t)) return std::nullopt;
   if (d.first.whole < 1) return pr::StudentTInvLower(d.first.whole, t);
@@ -239,18 +247,32 @@ std::optional<Real> FDistInvUpper(const DistributionParameters& d, Real t) {
                    FDistQ, d, true, t, kSmallest, kLargest, FInverseKind(d));
 }
 
-constexpr ContinuousFunctions kNormal{NormalF,        NormalQ, NormalInvLower, NormalInvUpper,
-                                      PreciseTargets, nullptr, NormalCentered, NormalInvCentered};
-constexpr ContinuousFunctions kExponential{ExponentialF, ExponentialQ, nullptr, nullptr,
+Real NormalDensity(const DistributionParameters& d, Real x) {
+  return pr::NormalDensity(d.first.real, d.second.real, x);
+}
+Real StudentTDensity(const DistributionParameters& d, Real x) {
+  return pr::StudentTDensity(d.first.whole, x);
+}
+Real ChiSquaredDensity(const DistributionParameters& d, Real x) {
+  return pr::ChiSquaredDensity(d.first.whole, x);
+}
+Real FDistDensity(const DistributionParameters& d, Real x) {
+  return pr::FDistDensity(d.first.whole, d.second.whole, x);
+}
+
+constexpr ContinuousFunctions kNormal{NormalF,        NormalQ,           NormalInvLower,
+                                      NormalInvUpper, PreciseTargets,    nullptr,
+                                      NormalCentered, NormalInvCentered, NormalDensity};
+constexpr ContinuousFunctions kExponential{ExponentialF, ExponentialQ, nullptr, nullptr, nullptr,
                                            nullptr,      nullptr,      nullptr, nullptr};
-constexpr ContinuousFunctions kStudentT{StudentTF,        StudentTQ,      StudentTInvLower,
-                                        StudentTInvUpper, PreciseTargets, nullptr,
-                                        nullptr,          nullptr};
+constexpr ContinuousFunctions kStudentT{StudentTF,        StudentTQ,           StudentTInvLower,
+                                        StudentTInvUpper, PreciseTargets,      nullptr,
+                                        StudentTCentered, StudentTInvCentered, StudentTDensity};
 constexpr ContinuousFunctions kChiSquared{
     ChiSquaredF, ChiSquaredQ, ChiSquaredInvLower, ChiSquaredInvUpper, PreciseTargets, nullptr,
-    nullptr,     nullptr};
-constexpr ContinuousFunctions kFDist{FDistF,         FDistQ,  FDistInvLower, FDistInvUpper,
-                                     PreciseTargets, nullptr, nullptr,       nullptr};
+    nullptr,     nullptr,     ChiSquaredDensity};
+constexpr ContinuousFunctions kFDist{FDistF,  FDistQ,  FDistInvLower, FDistInvUpper, PreciseTargets,
+                                     nullptr, nullptr, nullptr,       FDistDensity};
 
 const char* BinomialCheck(const DistributionParameters& d) {
   const Real p = d.first.real;

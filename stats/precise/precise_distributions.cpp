@@ -592,6 +592,35 @@ Real StudentTQ(std::int32_t df, Real x) {
   return BoostProbability(
       [&] { return bm::cdf(bm::complement(bm::students_t_distribution<Real>(df), x)); });
 }
+// F(x) - 1/2 is sign(x) I_w(1/2, df/2) / 2 with w = x^2 / (df + x^2). Within this distance of
+// the centre x^2 would underflow; there it is x times the density at 0, to the last bit.
+constexpr Real kCentreDistance = 1e-2000L;
+
+Real StudentTDensityAtZero(std::int32_t df) {
+  return 1 / (std::sqrt(Real(df)) * bm::beta(Real(df) / 2, Real(0.5)));
+}
+
+Real StudentTCentered(std::int32_t df, Real x) {
+  if (df < 1) return StudentTCDF(df, x) - 0.5L;
+  return BoostCall([&] {
+    if (std::fabs(x) < kCentreDistance) return x * StudentTDensityAtZero(df);
+    if (Real tail = 0; StudentTFarTail(df, x, tail)) return x > 0 ? 0.5L - tail : tail - 0.5L;
+    const Real w = x * x / (Real(df) + x * x);
+    const Real half = bm::ibeta(Real(0.5), Real(df) / 2, w) / 2;
+    return x > 0 ? half : -half;
+  });
+}
+Real StudentTInvCentered(std::int32_t df, Real c) {
+  if (df < 1) return InverseStudentTLower(df, c + 0.5L);
+  return BoostCall([&] {
+    const Real density = StudentTDensityAtZero(df);
+    if (std::fabs(c) < kCentreDistance * density) return c / density;
+    const Real w = bm::ibeta_inv(Real(0.5), Real(df) / 2, 2 * std::fabs(c));
+    const Real x = std::sqrt(Real(df) * w / (1 - w));
+    return c > 0 ? x : -x;
+  });
+}
+
 Real StudentTInvLower(std::int32_t df, Real t) {
   if (df < 1) return InverseStudentTLower(df, t);
   return BoostCall([&] { return bm::quantile(bm::students_t_distribution<Real>(df), t); });

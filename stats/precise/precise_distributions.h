@@ -26,6 +26,9 @@ Real StudentTF(std::int32_t df, Real x);
 Real StudentTQ(std::int32_t df, Real x);
 Real StudentTInvLower(std::int32_t df, Real t);
 Real StudentTInvUpper(std::int32_t df, Real t);
+// F(x) - 1/2 and its inverse, as for the normal.
+Real StudentTCentered(std::int32_t df, Real x);
+Real StudentTInvCentered(std::int32_t df, Real c);
 
 Real ChiSquaredF(std::int32_t df, Real x);
 Real ChiSquaredQ(std::int32_t df, Real x);
