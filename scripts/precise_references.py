@@ -45,6 +45,19 @@ def solve(f, t, lo, hi):
         else: hi = mid
     return (lo + hi) / 2
 
+def narrow(F, a, b):
+    with mp.workdps(400): return F(mpf(b)) - F(mpf(a))
+def narrow_root(F, g, p, lo_scale):
+    # The b > g with F(b) - F(g) = p, by bisection at 400 digits.
+    with mp.workdps(400):
+        g = mpf(g); p = mpf(p); base = F(g); lo = g; hi = g + 1
+        while F(hi) - base < p: hi = g + 2 * (hi - g)
+        while hi - lo > (hi - g) * mpf(10) ** -35:
+            mid = (lo + hi) / 2
+            if F(mid) - base < p: lo = mid
+            else: hi = mid
+        return (lo + hi) / 2
+
 # kind, range, first, second, a, b, fixed end, value
 rows = [
     ("dkNormal", "rtBelowA", "0", "1", "-1.96", "0", "feFixA", nF(0, 1, "-1.96")),
@@ -84,6 +97,13 @@ rows = [
      solve(lambda x: fQ(5, 10, x), fQ(5, 10, 3) + mpf("0.25"), 1e-3, 3)),
     ("dkPoisson", "rtAboveA", "1844550329", "0", "1845447429", "0", "feFixA",
      pGsum(1844550329, 1845447429)),
+    # Bands far narrower than the rounding of their ends' probabilities (worked at 400 digits).
+    ("dkNormal", "rtInsideOO", "28", "67", "0", "1e-200", "feFixA", narrow(lambda x: nF(28, 67, x), 0, mpf(10) ** -200)),
+    ("dkStudentT", "rtInsideOO", "5", "0", "0", "1e-150", "feFixA", narrow(lambda x: tF(5, x), 0, mpf(10) ** -150)),
+    ("dkInverseNormal", "rtInsideOO", "28", "67", "1e-200", "0", "feFixA",
+     narrow_root(lambda x: nF(28, 67, x), 0, mpf(10) ** -200, 1)),
+    ("dkInverseStudentT", "rtInsideOO", "1000000000", "0", "4e-63", "0", "feFixA",
+     narrow_root(lambda x: tF(10**9, x), 0, mpf("4e-63"), 1)),
     # Far targets, down to where the bound or the target nears the ends of the extended range.
     ("dkStudentT", "rtBelowA", "1", "0", "-1e4000", "0", "feFixA", tF(1, -mpf(10) ** 4000)),
     ("dkInverseStudentT", "rtBelowA", "1", "0", "1e-4000", "0", "feFixA",
