@@ -76,6 +76,7 @@ rows = [
     ("dkF", "rtAboveA", "5", "10", "3", "0", "feFixA", fQ(5, 10, 3)),
     ("dkF", "rtAboveA", "2", "2", "1e150", "0", "feFixA", fQ(2, 2, mpf(10) ** 150)),
     ("dkF", "rtAboveA", "1", "1000000", "10", "0", "feFixA", fQ(1, 10**6, 10)),
+    ("dkF", "rtAboveA", "1", "1", "2.3e-20", "0", "feFixA", fQ(1, 1, mpf("2.3e-20"))),
     ("dkBinomial", "rtBelowA", "0.5", "1000000", "499000", "0", "feFixA", bL(10**6, "0.5", 499000)),
     ("dkBinomial", "rtAboveA", "0.5", "1000000", "501000", "0", "feFixA", bG(10**6, "0.5", 501000)),
     ("dkBinomial", "rtAboveA", "0.25", "1000", "700", "0", "feFixA", bG(1000, "0.25", 700)),

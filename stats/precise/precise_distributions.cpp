@@ -521,6 +521,15 @@ bool IsSubnormal(Real p) {
   return p > 0 && p < std::numeric_limits<Real>::min();
 }
 
+// With one degree of freedom on each side F is the square of a Cauchy variable, and Boost's
+// tail near 1 is off by up to 1e-10 (its upper tail reads 1 at f = 2e-20, where the lower one
+// is 1e-10). Its tails are (2 / pi) atan(sqrt f) and (2 / pi) atan(1 / sqrt f), each right to
+// the last digits on its own.
+Real OneOneFTail(Real f, bool upper) {
+  const Real root = std::sqrt(f);
+  return 2 / bm::constants::pi<Real>() * std::atan(upper ? 1 / root : root);
+}
+
 // Whether the Poisson mass from k on lies below the smallest extended number, so that it is 0
 // here: Boost's own tail forms k! on the way and overflows for a small mean and a large k. For
 // k above the mean that mass is below lambda^k / k! / (1 - lambda / (k + 1)); so is the
@@ -671,6 +680,7 @@ Real ChiSquaredInvUpper(std::int32_t df, Real t) {
 Real FDistF(std::int32_t df1, std::int32_t df2, Real x) {
   if (df1 < 1 || df2 < 1 || x <= 0) return FCDF(ToUnsignedDf(df1), ToUnsignedDf(df2), x);
   return BoostProbability([&] {
+    if (df1 == 1 && df2 == 1) return OneOneFTail(x, false);
     const Real a = Real(df1) / 2, b = Real(df2) / 2;
     if (CentralBeta::Applies(a, b) && std::isfinite(x)) {
       if (Real tail = 0; FTailAtLimit(a, b, x, false, tail)) return tail;
@@ -682,6 +692,7 @@ Real FDistF(std::int32_t df1, std::int32_t df2, Real x) {
 Real FDistQ(std::int32_t df1, std::int32_t df2, Real x) {
   if (df1 < 1 || df2 < 1 || x <= 0) return 1 - FCDF(ToUnsignedDf(df1), ToUnsignedDf(df2), x);
   return BoostProbability([&] {
+    if (df1 == 1 && df2 == 1) return OneOneFTail(x, true);
     const Real a = Real(df1) / 2, b = Real(df2) / 2;
     if (CentralBeta::Applies(a, b) && std::isfinite(x)) {
       if (Real tail = 0; FTailAtLimit(a, b, x, true, tail)) return tail;
