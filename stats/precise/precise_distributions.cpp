@@ -27,6 +27,7 @@
 #include "stats/normal.h"
 #include "stats/poisson.h"
 #include "stats/precise/boost_call.h"
+#include "stats/precise/precise_densities.h"
 #include "stats/student_t.h"
 
 namespace zudira::precise {
@@ -514,11 +515,13 @@ Real TinyChiSquaredF(std::int32_t df, Real x) {
       [&] { return std::exp(a * (std::log(x) - std::log(Real(2))) - std::lgamma(a + 1)); });
 }
 
-// Boost's binomial overflows for a subnormal success probability p. There n p is far below the
-// rounding of 1, and p^2 below the smallest extended number: P(X = 0) is 1, P(X = 1) is n p,
-// and every larger count has 0.
-bool IsSubnormal(Real p) {
-  return p > 0 && p < std::numeric_limits<Real>::min();
+// Boost's binomial overflows for a success probability p near the smallest extended number.
+// Below this p, n p is far below the rounding of 1 and (n p)^2 below the smallest extended
+// number: P(X = 0) is 1, P(X = 1) is n p, and every larger count has 0.
+constexpr Real kVanishingProbability = 1e-4000L;
+
+bool IsVanishing(Real p) {
+  return p > 0 && p < kVanishingProbability;
 }
 
 // With one degree of freedom on each side F is the square of a Cauchy variable, and Boost's
@@ -619,11 +622,25 @@ Real StudentTCentered(std::int32_t df, Real x) {
     return x > 0 ? half : -half;
   });
 }
+// Below this F - 1/2, Boost's ibeta_inv may fail to converge (4 degrees of freedom at 1e-11);
+// Newton's steps from c over the density at 0 take two or three steps there.
+constexpr Real kSmallCentred = 1e-6L;
+constexpr int kMaxCentredSteps = 8;
+
 Real StudentTInvCentered(std::int32_t df, Real c) {
   if (df < 1) return InverseStudentTLower(df, c + 0.5L);
   return BoostCall([&] {
     const Real density = StudentTDensityAtZero(df);
     if (std::fabs(c) < kCentreDistance * density) return c / density;
+    if (std::fabs(c) < kSmallCentred) {
+      Real x = c / density;
+      for (int step = 0; step < kMaxCentredSteps; ++step) {
+        const Real delta = (StudentTCentered(df, x) - c) / StudentTDensity(df, x);
+        x -= delta;
+        if (std::fabs(delta) <= std::fabs(x) * LDBL_EPSILON) break;
+      }
+      return x;
+    }
     const Real w = bm::ibeta_inv(Real(0.5), Real(df) / 2, 2 * std::fabs(c));
     const Real x = std::sqrt(Real(df) * w / (1 - w));
     return c > 0 ? x : -x;
@@ -758,7 +775,7 @@ Real FDistInvUpper(std::int32_t df1, std::int32_t df2, Real t) {
 Real BinomialE(std::int32_t n, Real p, std::int64_t k) {
   if (n < 0) return BinomialProb(n, ToInt32(k), p);
   if (k < 0 || k > n) return 0;
-  if (IsSubnormal(p)) return k == 0 ? 1 : k == 1 ? n * p : 0;
+  if (IsVanishing(p)) return k == 0 ? 1 : k == 1 ? n * p : 0;
   if (PoissonMassVanishes(n * p, k)) return 0;
   return BoostProbability(
       [&] { return bm::pdf(bm::binomial_distribution<Real>(n, p), static_cast<Real>(k)); });
@@ -767,7 +784,7 @@ Real BinomialL(std::int32_t n, Real p, std::int64_t k) {
   if (n < 0) return BinomialLess(n, ToInt32(k), p);
   if (k <= 0) return 0;
   if (k > n) return 1;
-  if (IsSubnormal(p) || PoissonMassVanishes(n * p, k)) return 1;
+  if (IsVanishing(p) || PoissonMassVanishes(n * p, k)) return 1;
   return BoostProbability(
       [&] { return bm::cdf(bm::binomial_distribution<Real>(n, p), static_cast<Real>(k - 1)); });
 }
@@ -775,7 +792,7 @@ Real BinomialG(std::int32_t n, Real p, std::int64_t k) {
   if (n < 0) return BinomialGreater(n, ToInt32(k), p);
   if (k < 0) return 1;
   if (k >= n) return 0;
-  if (IsSubnormal(p)) return k == 0 ? n * p : 0;
+  if (IsVanishing(p)) return k == 0 ? n * p : 0;
   if (PoissonMassVanishes(n * p, k + 1)) return 0;
   return BoostProbability([&] {
     return bm::cdf(bm::complement(bm::binomial_distribution<Real>(n, p), static_cast<Real>(k)));
