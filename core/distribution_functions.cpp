@@ -140,15 +140,26 @@ std::optional<Real> FDistInvLower(const DistributionParameters& d, Real t) {
   return FDistInvUpper(d, 1 - t);
 }
 
-constexpr ContinuousFunctions kNormal{NormalF, NormalQ, NormalInvLower, NormalInvUpper,
-                                      TwoTailTargets, nullptr};
-constexpr ContinuousFunctions kExponential{ExponentialF, ExponentialQ, nullptr, nullptr, nullptr, nullptr};
-constexpr ContinuousFunctions kStudentT{StudentTF, StudentTQ, StudentTInvLower, StudentTInvUpper,
-                                        TwoTailTargets, nullptr};
-constexpr ContinuousFunctions kChiSquared{ChiSquaredF, ChiSquaredQ, ChiSquaredInvLower,
-                                          ChiSquaredInvUpper, ChiSquaredTargets, SingleTargetError};
-constexpr ContinuousFunctions kFDist{FDistF, FDistQ, FDistInvLower, FDistInvUpper, FTargets,
-                                    SingleTargetError};
+constexpr ContinuousFunctions kNormal{NormalF,        NormalQ,        NormalInvLower,
+                                      NormalInvUpper, TwoTailTargets, nullptr,
+                                      nullptr,        nullptr,        nullptr};
+constexpr ContinuousFunctions kExponential{ExponentialF, ExponentialQ, nullptr, nullptr, nullptr,
+                                           nullptr,      nullptr,      nullptr, nullptr};
+constexpr ContinuousFunctions kStudentT{StudentTF,        StudentTQ,      StudentTInvLower,
+                                        StudentTInvUpper, TwoTailTargets, nullptr,
+                                        nullptr,          nullptr,        nullptr};
+constexpr ContinuousFunctions kChiSquared{ChiSquaredF,
+                                          ChiSquaredQ,
+                                          ChiSquaredInvLower,
+                                          ChiSquaredInvUpper,
+                                          ChiSquaredTargets,
+                                          SingleTargetError,
+                                          nullptr,
+                                          nullptr,
+                                          nullptr};
+constexpr ContinuousFunctions kFDist{FDistF,        FDistQ,   FDistInvLower,
+                                     FDistInvUpper, FTargets, SingleTargetError,
+                                     nullptr,       nullptr,  nullptr};
 
 // Binomial: the real success probability p and the whole number of trials n.
 const char* BinomialCheck(const DistributionParameters& d) {

@@ -18,7 +18,8 @@ struct DistributionParameters {
   FieldValue second;  // the SDev field
 };
 
-enum class InverseTail { kLower, kUpper };
+// kCentral solves F(x) - 1/2 = t, for a band near the centre of a symmetric kind.
+enum class InverseTail { kLower, kUpper, kCentral };
 
 // Which set of functions answers: the classic algorithms (the default) or the precise ones.
 enum class CalculationMode { kClassic, kPrecise };
@@ -48,6 +49,13 @@ struct ContinuousFunctions {
   // The input error text for an inverse target the kind cannot solve although it lies in
   // [0, 1], or nullptr; nullptr when every such target is solved.
   const char* (*TargetError)(Real t);
+  // F(x) - 1/2 and its inverse, for symmetric kinds whose band near the centre would otherwise
+  // lose to the rounding of 1/2 a probability far below it; nullptr elsewhere.
+  Real (*Centered)(const DistributionParameters&, Real x);
+  std::optional<Real> (*InvCentered)(const DistributionParameters&, Real c);
+  // The density, for a band far narrower than the rounding of its fixed end's probability;
+  // nullptr where bands are left to the inverses alone.
+  Real (*Density)(const DistributionParameters&, Real x);
 };
 
 // For the discrete kinds. Counts come in wider than 32 bits so that the bound arithmetic of the

@@ -7,6 +7,7 @@
 
 #include "core/distribution_functions.h"
 #include "core/request.h"
+#include "stats/exception.h"
 #include "stats/real.h"
 
 namespace zudira {
@@ -20,6 +21,20 @@ inline constexpr const char* kProbabilityRangeText = "p must be in [0, 1]";
 inline constexpr const char* kNoFiniteBoundText = "No finite bound gives this probability";
 inline constexpr const char* kNoFiniteBoundFixedText =
     "No finite bound gives this probability with the given fixed end";
+
+// An inverse request whose bound lies outside the extended range.
+inline constexpr const char* kBoundTooLargeText =
+    "The bound for this probability lies beyond the largest extended number (±1.1897315E4932)";
+inline constexpr const char* kBoundTooSmallText =
+    "The bound for this probability lies between 0 and the smallest positive extended number "
+    "(3.6451995E-4951)";
+
+// Raised by an inverse whose bound lies outside the extended range; the inverse kinds answer
+// it as an input error with its text.
+class BoundOutOfRange : public Exception {
+ public:
+  using Exception::Exception;
+};
 
 class EvaluationOutcome {
  public:

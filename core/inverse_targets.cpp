@@ -1,8 +1,13 @@
 #include "core/inverse_targets.h"
 
+#include <cmath>
+
 namespace zudira {
 
 namespace {
+
+// Within this distance of 1/2 the centred form keeps more digits than either tail.
+constexpr Real kCentralBand = 0.25L;
 
 InverseCall Lower(Real target) {
   return {InverseTail::kLower, target};
@@ -80,6 +85,13 @@ InverseCall PreciseTargets(const ContinuousFunctions& functions,
     case rfUpper:
       return Upper(p);
     case rfInside:
+      // Near the centre of a symmetric kind F(x) - 1/2 moves with p however small p is:
+      // F(B) = F(g) + p, or F(A) = F(g) - p.
+      if (functions.Centered != nullptr) {
+        const Real c = functions.Centered(parameters, g);
+        const Real target = fixed_end == feFixA ? c + p : c - p;
+        if (std::fabs(target) < kCentralBand) return {InverseTail::kCentral, target};
+      }
       // F(B) = F(g) + p, or equally Q(B) = Q(g) - p; the form whose target is below 1/2.
       if (fixed_end == feFixA) {
         const Real f = functions.F(parameters, g);

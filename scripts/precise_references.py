@@ -28,6 +28,13 @@ def bL(n, p, k): return bsum(n, p, k - 1, -1)  # P(X < k)
 def bG(n, p, k): return bsum(n, p, k + 1, +1)  # P(X > k)
 def pG(lam, k): return gammainc(k + 1, 0, lam, regularized=True)  # P(X > k)
 def pL(lam, k): return gammainc(k, lam, inf, regularized=True)    # P(X < k)
+def pGsum(lam, k):
+    # P(X > k) summed term by term, for a mean too large for gammainc's series.
+    lam = mpf(lam); j = k + 1; total = 0
+    term = mp.exp(-lam + j * mp.log(lam) - mp.loggamma(j + 1))
+    while term > total * mpf(10) ** -45:
+        total += term; j += 1; term *= lam / j
+    return total
 
 def solve(f, t, lo, hi):
     # Bisection on a decreasing or increasing f for f(x) = t, in the log of x when lo > 0.
@@ -37,6 +44,19 @@ def solve(f, t, lo, hi):
         if (f(mid) < t) == inc: lo = mid
         else: hi = mid
     return (lo + hi) / 2
+
+def narrow(F, a, b):
+    with mp.workdps(400): return F(mpf(b)) - F(mpf(a))
+def narrow_root(F, g, p, lo_scale):
+    # The b > g with F(b) - F(g) = p, by bisection at 400 digits.
+    with mp.workdps(400):
+        g = mpf(g); p = mpf(p); base = F(g); lo = g; hi = g + 1
+        while F(hi) - base < p: hi = g + 2 * (hi - g)
+        while hi - lo > (hi - g) * mpf(10) ** -35:
+            mid = (lo + hi) / 2
+            if F(mid) - base < p: lo = mid
+            else: hi = mid
+        return (lo + hi) / 2
 
 # kind, range, first, second, a, b, fixed end, value
 rows = [
@@ -56,6 +76,7 @@ rows = [
     ("dkF", "rtAboveA", "5", "10", "3", "0", "feFixA", fQ(5, 10, 3)),
     ("dkF", "rtAboveA", "2", "2", "1e150", "0", "feFixA", fQ(2, 2, mpf(10) ** 150)),
     ("dkF", "rtAboveA", "1", "1000000", "10", "0", "feFixA", fQ(1, 10**6, 10)),
+    ("dkF", "rtAboveA", "1", "1", "2.3e-20", "0", "feFixA", fQ(1, 1, mpf("2.3e-20"))),
     ("dkBinomial", "rtBelowA", "0.5", "1000000", "499000", "0", "feFixA", bL(10**6, "0.5", 499000)),
     ("dkBinomial", "rtAboveA", "0.5", "1000000", "501000", "0", "feFixA", bG(10**6, "0.5", 501000)),
     ("dkBinomial", "rtAboveA", "0.25", "1000", "700", "0", "feFixA", bG(1000, "0.25", 700)),
@@ -75,6 +96,32 @@ rows = [
      solve(lambda x: fQ(5, 10, x), mpf(10) ** -100, 1, 1e30)),
     ("dkInverseF", "rtInsideOO", "5", "10", "0.25", "3", "feFixB",
      solve(lambda x: fQ(5, 10, x), fQ(5, 10, 3) + mpf("0.25"), 1e-3, 3)),
+    ("dkPoisson", "rtAboveA", "1844550329", "0", "1845447429", "0", "feFixA",
+     pGsum(1844550329, 1845447429)),
+    # Bands far narrower than the rounding of their ends' probabilities (worked at 400 digits).
+    ("dkNormal", "rtInsideOO", "28", "67", "0", "1e-200", "feFixA", narrow(lambda x: nF(28, 67, x), 0, mpf(10) ** -200)),
+    ("dkStudentT", "rtInsideOO", "5", "0", "0", "1e-150", "feFixA", narrow(lambda x: tF(5, x), 0, mpf(10) ** -150)),
+    ("dkInverseNormal", "rtInsideOO", "28", "67", "1e-200", "0", "feFixA",
+     narrow_root(lambda x: nF(28, 67, x), 0, mpf(10) ** -200, 1)),
+    ("dkInverseStudentT", "rtInsideOO", "1000000000", "0", "4e-63", "0", "feFixA",
+     narrow_root(lambda x: tF(10**9, x), 0, mpf("4e-63"), 1)),
+    # Far targets, down to where the bound or the target nears the ends of the extended range.
+    ("dkStudentT", "rtBelowA", "1", "0", "-1e4000", "0", "feFixA", tF(1, -mpf(10) ** 4000)),
+    ("dkInverseStudentT", "rtBelowA", "1", "0", "1e-4000", "0", "feFixA",
+     -1 / mp.tan(mp.pi * mpf(10) ** -4000)),
+    ("dkInverseStudentT", "rtAboveA", "3", "0", "1e-4930", "0", "feFixA",
+     solve(lambda x: tQ(3, x), mpf(10) ** -4930, mpf(10) ** 1640, mpf(10) ** 1650)),
+    ("dkInverseChiSquared", "rtBelowA", "2", "0", "1e-4930", "0", "feFixA",
+     -2 * mp.log1p(-mpf(10) ** -4930)),
+    ("dkInverseChiSquared", "rtBelowA", "1000000", "0", "1e-4930", "0", "feFixA",
+     solve(lambda x: cF(10**6, x), mpf(10) ** -4930, 1e4, 1e6)),
+    ("dkInverseF", "rtBelowA", "46", "2147483647", "1e-4930", "0", "feFixA",
+     solve(lambda x: fF(46, 2147483647, x), mpf(10) ** -4930, mpf(10) ** -230, mpf(10) ** -200)),
+    ("dkInverseF", "rtBelowA", "46", "1000", "1e-4930", "0", "feFixA",
+     solve(lambda x: fF(46, 1000, x), mpf(10) ** -4930, mpf(10) ** -230, mpf(10) ** -200)),
+    ("dkInverseNormal", "rtInsideOO", "7.5", "1.18973149535723176502e4932", "1.7e-31", "381",
+     "feFixB", 7.5 + mpf("1.18973149535723176502e4932") * mp.sqrt(2) * mp.erfinv(
+         mp.erf((381 - mpf(7.5)) / mpf("1.18973149535723176502e4932") / mp.sqrt(2)) - 2 * mpf("1.7e-31"))),
 ]
 for kind, rng, first, second, a, b, fix, value in rows:
     print(f'    {{{kind}, {rng}, {first}L, {second}L, {a}L, {b}L, {fix}, {mp.nstr(value, 30)}L}},')

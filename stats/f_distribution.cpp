@@ -146,6 +146,11 @@ Real FCDF(std::uint32_t df1, std::uint32_t df2, Real f) {
   if (df1 == 0 || df2 == 0 || df1 > kMaxDF || df2 > kMaxDF) {
     throw Exception(DegreesOfFreedomMessage);
   }
+  // Beyond this bound the upper tail is below 1e-1900 for any DF (it is largest with one
+  // degree of freedom below, about f^(-1/2)), so F has reached its limit 1 in extended
+  // precision; the sums below would overflow on the way or run through their terms first.
+  constexpr Real kFarBeyondTheLimit = 1e4000L;
+  if (f > kFarBeyondTheLimit) return 1;
   const Real p = GuardArithmetic([&]() -> Real {
     const Real m = df1;
     const Real n = df2;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/evaluate_request.h"
+#include "stats/arithmetic_fault.h"
 #include "stats/exception.h"
 
 namespace zudira {
@@ -77,13 +78,16 @@ TEST(ParameterChecks, RandomRequestsAnswerInTheUnitIntervalOrEndInTheProgramsErr
       0,      1,       -1,   2147483648.0L, -2147483648.0L, std::numeric_limits<Real>::denorm_min(),
       1e300L, -1e300L, kNaN, kInf,          -kInf};
   auto draw = [&]() -> Real {
-    switch (rng() % 4) {
+    switch (rng() % 5) {
       case 0:
         return specials[rng() % std::size(specials)];
       case 1:
         return std::uniform_real_distribution<double>(0, 1)(rng);
       case 2:
         return std::uniform_real_distribution<double>(-10, 10)(rng);
+      case 3:
+        // Far targets and bounds, down to the smallest extended number.
+        return std::pow(10.0L, -std::uniform_real_distribution<double>(0, 4951.4)(rng));
       default:
         return std::uniform_real_distribution<double>(0, 200)(rng);
     }
@@ -92,43 +96,56 @@ TEST(ParameterChecks, RandomRequestsAnswerInTheUnitIntervalOrEndInTheProgramsErr
     if (!std::isfinite(v)) return 0;
     return static_cast<std::int32_t>(std::clamp<Real>(v, -2147483648.0L, 2147483647.0L));
   };
-  int answers = 0;
-  for (int i = 0; i < 100000; ++i) {
-    ProbabilityRequest r;
-    r.kind = static_cast<DistributionKind>(rng() % kDistributionKindCount);
-    r.range = static_cast<RangeType>(rng() % kRangeTypeCount);
-    r.fixed_end = static_cast<FixEnd>(rng() % 2);
-    const Real values[4] = {draw(), draw(), draw(), draw()};
-    r.mean = {values[0], whole(values[0])};
-    r.sdev = {values[1], whole(values[1])};
-    r.a = {values[2], whole(values[2])};
-    r.b = {values[3], whole(values[3])};
-    // The fields the kind reads as real numbers: μ and σ of the normal kinds, the exponential
-    // mean, A and, for a two-bound range, B (degrees of freedom are read as whole numbers).
-    // The discrete kinds read their bounds as whole numbers, and their first parameter (p or
-    // the mean) as a real number.
-    const bool normal = r.kind == dkNormal || r.kind == dkInverseNormal;
-    const bool discrete = IsDiscreteKind(r.kind);
-    const bool has_nan =
-        ((normal || discrete || r.kind == dkExponential) && std::isnan(values[0])) ||
-        (normal && std::isnan(values[1])) ||
-        (!discrete && (std::isnan(values[2]) || (IsTwoBound(r.range) && std::isnan(values[3]))));
-    try {
-      const EvaluationOutcome outcome = EvaluateRequest(r);
-      if (has_nan) {
-        EXPECT_TRUE(outcome.IsInputError()) << "request " << i << " kind " << r.kind;
+  for (const CalculationMode mode : {CalculationMode::kClassic, CalculationMode::kPrecise}) {
+    int answers = 0;
+    for (int i = 0; i < 100000; ++i) {
+      ProbabilityRequest r;
+      r.kind = static_cast<DistributionKind>(rng() % kDistributionKindCount);
+      r.range = static_cast<RangeType>(rng() % kRangeTypeCount);
+      r.fixed_end = static_cast<FixEnd>(rng() % 2);
+      const Real values[4] = {draw(), draw(), draw(), draw()};
+      r.mean = {values[0], whole(values[0])};
+      r.sdev = {values[1], whole(values[1])};
+      r.a = {values[2], whole(values[2])};
+      r.b = {values[3], whole(values[3])};
+      // The fields the kind reads as real numbers: μ and σ of the normal kinds, the exponential
+      // mean, A and, for a two-bound range, B (degrees of freedom are read as whole numbers).
+      // The discrete kinds read their bounds as whole numbers, and their first parameter (p or
+      // the mean) as a real number.
+      const bool normal = r.kind == dkNormal || r.kind == dkInverseNormal;
+      const bool discrete = IsDiscreteKind(r.kind);
+      const bool has_nan =
+          ((normal || discrete || r.kind == dkExponential) && std::isnan(values[0])) ||
+          (normal && std::isnan(values[1])) ||
+          (!discrete && (std::isnan(values[2]) || (IsTwoBound(r.range) && std::isnan(values[3]))));
+      try {
+        const EvaluationOutcome outcome = EvaluateRequest(r, mode);
+        if (has_nan) {
+          EXPECT_TRUE(outcome.IsInputError()) << "request " << i << " kind " << r.kind;
+        }
+        if (outcome.IsAnswer()) ++answers;
+        if (outcome.IsAnswer() && !IsInverseKind(r.kind)) {
+          ASSERT_TRUE(outcome.Value() >= 0 && outcome.Value() <= 1)
+              << "request " << i << " kind " << r.kind << " range " << r.range << " answered "
+              << static_cast<double>(outcome.Value());
+        }
+        if (outcome.IsAnswer() && IsInverseKind(r.kind)) {
+          ASSERT_TRUE(std::isfinite(outcome.Value())) << "request " << i << " kind " << r.kind;
+        }
+      } catch (const EMathError& e) {
+        // Precise inverses answer every target in (0, 1) or say the bound is out of range.
+        EXPECT_FALSE(mode == CalculationMode::kPrecise && IsInverseKind(r.kind))
+            << "request " << i << " kind " << r.kind << ": " << e.what();
+      } catch (const EStStatError& e) {
+        EXPECT_FALSE(mode == CalculationMode::kPrecise && IsInverseKind(r.kind) &&
+                     e.ErrorCode == StatNoConverge)
+            << "request " << i << " kind " << r.kind << ": " << e.what();
+      } catch (const Exception&) {
+        // the library's own raises pass through to the error report, as described
       }
-      if (outcome.IsAnswer() && !IsInverseKind(r.kind)) {
-        ++answers;
-        ASSERT_TRUE(outcome.Value() >= 0 && outcome.Value() <= 1)
-            << "request " << i << " kind " << r.kind << " range " << r.range << " answered "
-            << static_cast<double>(outcome.Value());
-      }
-    } catch (const Exception&) {
-      // the library's own raises pass through to the error report, as described
     }
+    EXPECT_GT(answers, 20000) << (mode == CalculationMode::kPrecise ? "precise" : "classic");
   }
-  EXPECT_GT(answers, 10000);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "stats/precise/precise_densities.h"
 
+#include <cmath>
 #include <limits>
 
 #include <boost/math/distributions/chi_squared.hpp>
@@ -27,8 +28,14 @@ Real AtZero(Real shape_minus_one, Real value_at_one) {
 
 }  // namespace
 
+// Formed here rather than by Boost, whose pdf squares sdev: for one near the largest extended
+// number that overflows and the density comes out as infinity over infinity.
 Real NormalDensity(Real mean, Real sdev, Real x) {
-  return BoostCall([&] { return bm::pdf(bm::normal_distribution<Real>(mean, sdev), x); });
+  return BoostCall([&] {
+    const Real difference = x - mean;
+    const Real z = std::isfinite(difference) ? difference / sdev : x / sdev - mean / sdev;
+    return std::exp(-z * z / 2) / std::sqrt(2 * bm::constants::pi<Real>()) / sdev;
+  });
 }
 
 Real ExponentialDensity(Real mean, Real x) {

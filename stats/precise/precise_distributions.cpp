@@ -9,15 +9,14 @@
 
 #include <boost/math/distributions/binomial.hpp>
 #include <boost/math/distributions/chi_squared.hpp>
-#include <boost/math/distributions/exponential.hpp>
 #include <boost/math/distributions/fisher_f.hpp>
-#include <boost/math/distributions/normal.hpp>
 #include <boost/math/distributions/poisson.hpp>
 #include <boost/math/distributions/students_t.hpp>
 #include <boost/math/quadrature/gauss.hpp>
+#include <boost/math/special_functions/detail/ibeta_inverse.hpp>
 #include <boost/math/special_functions/detail/igamma_inverse.hpp>
 #include <boost/math/special_functions/detail/igamma_large.hpp>
-#include <boost/math/special_functions/detail/ibeta_inverse.hpp>
+#include <boost/math/special_functions/erf.hpp>
 #include <boost/math/tools/roots.hpp>
 
 #include "stats/binomial.h"
@@ -28,6 +27,7 @@
 #include "stats/normal.h"
 #include "stats/poisson.h"
 #include "stats/precise/boost_call.h"
+#include "stats/precise/precise_densities.h"
 #include "stats/student_t.h"
 
 namespace zudira::precise {
@@ -51,10 +51,6 @@ std::uint32_t ToUnsignedDf(std::int32_t df) {
 
 bool NormalDomain(Real sdev) {
   return sdev > 0 && std::isfinite(sdev);
-}
-
-bm::normal_distribution<Real> Normal(Real mean, Real sdev) {
-  return bm::normal_distribution<Real>(mean, sdev);
 }
 
 // Boost 1.74's incomplete gamma picks its large-x series whenever x > 1000 and x > a - 50, even
@@ -99,6 +95,13 @@ Real LargeShapeGammaTail(bool upper, Real a, Real x) {
   return upper ? q : 1 - q;
 }
 
+// Poisson tails are incomplete gammas too, P(X < k) = Q(k, lambda) and P(X > k) =
+// P(k + 1, lambda), and near the centre of a huge mean Boost takes the same long series there
+// (2.5 ms at a mean of 2^31): they take the same two zones.
+bool InLargeShapeZones(Real a, Real x) {
+  return InTemmeZone(a, x) || InFractionZone(a, x);
+}
+
 // Boost's own inverse of the incomplete gamma evaluates its own tails at every Halley step, so
 // at some 10^9 degrees of freedom it pays their long series each time (0.8 ms). For a large a
 // the same start (Boost's find_inverse_gamma) and the same Halley step to the same digits run
@@ -127,17 +130,23 @@ struct GammaTailRoot {
 // The x with P(a, x) = t (or Q(a, x) = t for the upper tail), for a above kLargeGammaShape and t
 // in (0, 1).
 Real LargeShapeGammaRoot(bool upper, Real a, Real t) {
+  // Above 1/2 the other tail's target 1 - t is exact, and its root is pinned to the last digit
+  // where a tail near 1 would leave a band of roots that all round to t.
+  if (t > 0.5L) {
+    upper = !upper;
+    t = 1 - t;
+  }
   const bm::policies::policy<> policy;
   bool has_10_digits = false;
   const Real guess = bm::detail::find_inverse_gamma<Real>(a, upper ? 1 - t : t, upper ? t : 1 - t,
                                                           policy, &has_10_digits);
   std::uintmax_t iterations = bm::policies::get_max_root_iterations<bm::policies::policy<>>();
   const Real lower = bm::tools::min_value<Real>();
-  const Real x = bm::tools::halley_iterate(GammaTailRoot{a, t, upper}, guess, lower,
-                                           bm::tools::max_value<Real>(), kExtendedBits / 2 - 1,
-                                           iterations);
-  bm::policies::check_root_iterations<Real>("boost::math::gamma_p_inv<%1%>(%1%, %1%)",
-                                            iterations, policy);
+  const Real x =
+      bm::tools::halley_iterate(GammaTailRoot{a, t, upper}, guess, lower,
+                                bm::tools::max_value<Real>(), kExtendedBits / 2 - 1, iterations);
+  bm::policies::check_root_iterations<Real>("boost::math::gamma_p_inv<%1%>(%1%, %1%)", iterations,
+                                            policy);
   return x;
 }
 
@@ -163,10 +172,10 @@ Real BetaRootFromSeries(Real a, Real b, Real t) {
   int digits = bm::policies::digits<Real, bm::policies::policy<>>() / 2;
   if (x < 1e-50L && (a < 1 || b < 1)) digits = digits * 3 / 2;
   std::uintmax_t iterations = bm::policies::get_max_root_iterations<bm::policies::policy<>>();
-  x = bm::tools::halley_iterate(bm::detail::ibeta_roots<Real, bm::policies::policy<>>(a, b, t),
-                                x, lower, Real(1), digits, iterations);
-  bm::policies::check_root_iterations<Real>("boost::math::ibeta<%1%>(%1%, %1%, %1%)",
-                                            iterations, policy);
+  x = bm::tools::halley_iterate(bm::detail::ibeta_roots<Real, bm::policies::policy<>>(a, b, t), x,
+                                lower, Real(1), digits, iterations);
+  bm::policies::check_root_iterations<Real>("boost::math::ibeta<%1%>(%1%, %1%, %1%)", iterations,
+                                            policy);
   return x == lower ? 0 : x;
 }
 
@@ -192,8 +201,8 @@ Real BetaUpperRootFromGamma(Real a, Real b, Real t) {
   x = bm::tools::halley_iterate(
       bm::detail::ibeta_roots<Real, bm::policies::policy<>>(a, b, t, true), x, lower, Real(1),
       bm::policies::digits<Real, bm::policies::policy<>>() / 2, iterations);
-  bm::policies::check_root_iterations<Real>("boost::math::ibetac<%1%>(%1%, %1%, %1%)",
-                                            iterations, policy);
+  bm::policies::check_root_iterations<Real>("boost::math::ibetac<%1%>(%1%, %1%, %1%)", iterations,
+                                            policy);
   return x == lower ? 0 : x;
 }
 
@@ -223,8 +232,12 @@ Real SaddlePointBetaDensity(Real a, Real b, Real x, Real y) {
 }
 
 // The mean, standard deviation and skewness of a beta(a, b).
-Real BetaMean(Real a, Real b) { return a / (a + b); }
-Real BetaSd(Real a, Real b) { return std::sqrt(a * b / ((a + b) * (a + b) * (a + b + 1))); }
+Real BetaMean(Real a, Real b) {
+  return a / (a + b);
+}
+Real BetaSd(Real a, Real b) {
+  return std::sqrt(a * b / ((a + b) * (a + b) * (a + b + 1)));
+}
 Real BetaSkewness(Real a, Real b) {
   return 2 * (b - a) * std::sqrt(a + b + 1) / ((a + b + 2) * std::sqrt(a * b));
 }
@@ -248,8 +261,8 @@ class CentralBeta {
   }
   // The tail at distance e from the far point, towards the mean.
   Real TailAt(Real e) const {
-    return tail0_ + bm::quadrature::gauss<Real, 30>::integrate(
-                        [&](Real d) { return DensityAt(d); }, Real(0), e);
+    return tail0_ + bm::quadrature::gauss<Real, 30>::integrate([&](Real d) { return DensityAt(d); },
+                                                               Real(0), e);
   }
   Real Tail(Real x) const { return TailAt(sign_ * (x - x0_)); }
 
@@ -342,8 +355,8 @@ Real FarTailBetaRoot(Real p, Real q, Real t, bool upper) {
   Real z = std::sqrt(Real(2)) * bm::erfc_inv(2 * t, policy);
   if (!upper) z = -z;
   z += BetaSkewness(p, q) * (z * z - 1) / 6;
-  Real x = std::clamp(mean + z * BetaSd(p, q), std::numeric_limits<Real>::min(),
-                      Real(1) - LDBL_EPSILON);
+  Real x =
+      std::clamp(mean + z * BetaSd(p, q), std::numeric_limits<Real>::min(), Real(1) - LDBL_EPSILON);
   const Real log_t = std::log(t);
   for (int step = 0; step < kMaxTailSteps; ++step) {
     const TailAndScale at = CorrectedBetaTail(p, q, x, 1 - x, upper);
@@ -384,61 +397,256 @@ bool LargeShapesFRoot(Real a, Real b, Real t, bool upper, Real& f) {
 // complement's by log1p, so neither side loses digits. Sets f and answers true when finite.
 bool TwoDegreesRoot(std::int32_t df1, std::int32_t df2, Real t, bool upper, Real& f) {
   if (!(t > 0 && t < 1) || (df1 != 2 && df2 != 2)) return false;
+  // Below this y, expm1(y) is y (1 + y / 2) to the last bit, and the form keeps the digits
+  // that a subnormal y would lose.
+  constexpr Real kTinyExponent = 1e-20L;
   if (df1 == 2) {
     const Real log_upper = upper ? std::log(t) : std::log1p(-t);
     const Real n = df2;
-    f = n / 2 * std::expm1(-2 / n * log_upper);
+    const Real y = -2 / n * log_upper;
+    f = std::fabs(y) < kTinyExponent ? -log_upper * (1 + y / 2) : n / 2 * std::expm1(y);
   } else {
     const Real log_lower = upper ? std::log1p(-t) : std::log(t);
     const Real m = df1;
-    f = 2 / (m * std::expm1(-2 / m * log_lower));
+    const Real y = -2 / m * log_lower;
+    f = std::fabs(y) < kTinyExponent ? -1 / (log_lower * (1 + y / 2)) : 2 / (m * std::expm1(y));
   }
   return std::isfinite(f) && f > 0;
+}
+
+// Boost's normal scales by sdev * sqrt(2), which overflows for a standard deviation near the
+// largest extended number (its quantile then multiplies 0 by infinity), and forms x - mean,
+// which overflows when both are huge and of opposite signs. The standardized value is formed
+// here without either.
+Real Standardized(Real mean, Real sdev, Real x) {
+  const Real difference = x - mean;
+  if (std::isfinite(difference)) return difference / sdev;
+  return x / sdev - mean / sdev;
+}
+
+// P(Z <= z) for the standard normal, from the smaller tail.
+Real StandardNormalF(Real z) {
+  if (std::isinf(z)) return z > 0 ? 1 : 0;
+  return bm::erfc(-z / std::sqrt(Real(2))) / 2;
+}
+
+// mean + sdev * z, where the product alone may overflow although the sum does not.
+Real Unstandardized(Real mean, Real sdev, Real z) {
+  const Real x = mean + sdev * z;
+  if (std::isfinite(x)) return x;
+  constexpr int kScale = 16;
+  return std::ldexp(std::ldexp(mean, -kScale) + std::ldexp(sdev, -kScale) * z, kScale);
+}
+
+// The logarithm of the smallest positive extended number, less a margin for the rounding of
+// the bounds compared with it.
+Real LogBelowSmallest() {
+  return std::log(std::numeric_limits<Real>::denorm_min()) - 1;
+}
+
+// Whether P(a, x) lies below the smallest extended number, so that it is 0 here: Boost's own
+// forms overflow on the way there for a large a. For x below a it is below
+// x^a e^-x / Gamma(a + 1) / (1 - x / (a + 1)).
+bool GammaLowerVanishes(Real a, Real x) {
+  if (!(x < a)) return false;
+  const Real log_bound = a * std::log(x) - x - std::lgamma(a + 1) - std::log1p(-x / (a + 1));
+  return log_bound < LogBelowSmallest();
+}
+
+// The same for I_x(a, b), below x^a / (a B(a, b)) / (1 - r) with r = x (a + b) / (a + 1), the
+// bound on the ratio of its series' terms.
+bool BetaLowerVanishes(Real a, Real b, Real x) {
+  const Real ratio = x * (a + b) / (a + 1);
+  if (!(ratio < 0.5L)) return false;
+  const Real log_beta = std::lgamma(a) + std::lgamma(b) - std::lgamma(a + b);
+  const Real log_bound = a * std::log(x) - std::log(a) - log_beta - std::log1p(-ratio);
+  return log_bound < LogBelowSmallest();
+}
+
+// F's tails with both shapes large at a bound so far out that one of them is 0 here; the
+// saddle-point forms fault there. Sets the `upper` tail and answers true in that case.
+bool FTailAtLimit(Real a, Real b, Real f, bool upper, Real& tail) {
+  const Real v = 2 * a * f;
+  const Real df2 = 2 * b;
+  bool upper_vanishes = !std::isfinite(v);
+  bool lower_vanishes = false;
+  if (!upper_vanishes) {
+    lower_vanishes = BetaLowerVanishes(a, b, v / (df2 + v));
+    upper_vanishes = BetaLowerVanishes(b, a, df2 / (df2 + v));
+  }
+  if (!upper_vanishes && !lower_vanishes) return false;
+  tail = upper == upper_vanishes ? 0 : 1;
+  return true;
+}
+
+// Boost's Student t squares x, which overflows from about 1e2466 on; its tails there read 0,
+// although with one degree of freedom the tail beyond 1e4000 is 3e-4001. Its tails also fade
+// into zero through the subnormals before that. Far out the tail beyond |x| is
+// I_w(df / 2, 1 / 2) / 2 with w = df / (df + x^2), and once w is below 1e-20 the series' first
+// term w^(df/2) / (df/2 B(df/2, 1/2)) is the whole of it to the last bit, taken through logs.
+// It is taken where Boost's would be near the subnormals or beyond the square's range.
+constexpr Real kSquareLimit = 1e2400L;
+constexpr Real kFirstTermDistance = 1e10L;
+
+// Sets the tail beyond |x| and answers true where the first term is taken.
+bool StudentTFarTail(std::int32_t df, Real x, Real& tail) {
+  if (!std::isfinite(x) || std::fabs(x) < kFirstTermDistance * std::sqrt(Real(df))) return false;
+  const Real a = Real(df) / 2;
+  const Real log_w = std::log(Real(df)) - 2 * std::log(std::fabs(x));
+  const Real log_tail = BoostCall(
+      [&] { return a * log_w - std::log(a * bm::beta(a, Real(0.5))) - std::log(Real(2)); });
+  constexpr Real kNearSubnormal = 50;
+  const Real log_smallest_normal = std::log(std::numeric_limits<Real>::min());
+  if (std::fabs(x) <= kSquareLimit && log_tail > log_smallest_normal + kNearSubnormal) {
+    return false;
+  }
+  tail = std::exp(log_tail);
+  return true;
+}
+
+// Below this bound P(df / 2, x / 2) is (x / 2)^(df / 2) / Gamma(df / 2 + 1) to the last bit;
+// formed through logs it keeps the digits that halving a subnormal x would lose (half the
+// smallest extended number is 0).
+constexpr Real kTinyChiSquared = 1e-4000L;
+
+Real TinyChiSquaredF(std::int32_t df, Real x) {
+  const Real a = Real(df) / 2;
+  return BoostProbability(
+      [&] { return std::exp(a * (std::log(x) - std::log(Real(2))) - std::lgamma(a + 1)); });
+}
+
+// Boost's binomial overflows for a success probability p near the smallest extended number.
+// Below this p, n p is far below the rounding of 1 and (n p)^2 below the smallest extended
+// number: P(X = 0) is 1, P(X = 1) is n p, and every larger count has 0.
+constexpr Real kVanishingProbability = 1e-4000L;
+
+bool IsVanishing(Real p) {
+  return p > 0 && p < kVanishingProbability;
+}
+
+// With one degree of freedom on each side F is the square of a Cauchy variable, and Boost's
+// tail near 1 is off by up to 1e-10 (its upper tail reads 1 at f = 2e-20, where the lower one
+// is 1e-10). Its tails are (2 / pi) atan(sqrt f) and (2 / pi) atan(1 / sqrt f), each right to
+// the last digits on its own.
+Real OneOneFTail(Real f, bool upper) {
+  const Real root = std::sqrt(f);
+  return 2 / bm::constants::pi<Real>() * std::atan(upper ? 1 / root : root);
+}
+
+// Whether the Poisson mass from k on lies below the smallest extended number, so that it is 0
+// here: Boost's own tail forms k! on the way and overflows for a small mean and a large k. For
+// k above the mean that mass is below lambda^k / k! / (1 - lambda / (k + 1)); so is the
+// binomial mass from k on with lambda = n p, whose terms C(n, j) p^j are below lambda^j / j!.
+bool PoissonMassVanishes(Real lambda, std::int64_t k) {
+  const Real count = static_cast<Real>(k);
+  if (!(count > lambda + 1)) return false;
+  const Real log_bound =
+      count * std::log(lambda) - std::lgamma(count + 1) - std::log1p(-lambda / (count + 1));
+  return log_bound < std::log(std::numeric_limits<Real>::denorm_min());
 }
 
 }  // namespace
 
 Real NormalF(Real mean, Real sdev, Real x) {
   if (!NormalDomain(sdev)) return NormalCDF(mean, sdev, x);
-  return BoostProbability([&] { return bm::cdf(Normal(mean, sdev), x); });
+  return BoostProbability([&] { return StandardNormalF(Standardized(mean, sdev, x)); });
 }
 Real NormalQ(Real mean, Real sdev, Real x) {
   if (!NormalDomain(sdev)) return 1 - NormalCDF(mean, sdev, x);
-  return BoostProbability([&] { return bm::cdf(bm::complement(Normal(mean, sdev), x)); });
+  return BoostProbability([&] { return StandardNormalF(-Standardized(mean, sdev, x)); });
 }
 Real NormalInvLower(Real mean, Real sdev, Real t) {
   if (!NormalDomain(sdev)) return InverseNormal(true, mean, sdev, t);
-  return BoostCall([&] { return bm::quantile(Normal(mean, sdev), t); });
+  return BoostCall(
+      [&] { return Unstandardized(mean, sdev, -std::sqrt(Real(2)) * bm::erfc_inv(2 * t)); });
 }
 Real NormalInvUpper(Real mean, Real sdev, Real t) {
   if (!NormalDomain(sdev)) return InverseNormal(false, mean, sdev, t);
-  return BoostCall([&] { return bm::quantile(bm::complement(Normal(mean, sdev), t)); });
+  return BoostCall(
+      [&] { return Unstandardized(mean, sdev, std::sqrt(Real(2)) * bm::erfc_inv(2 * t)); });
 }
 
-// Boost's exponential takes the rate; the support starts at 0.
+Real NormalCentered(Real mean, Real sdev, Real x) {
+  if (!NormalDomain(sdev)) return NormalCDF(mean, sdev, x) - 0.5L;
+  return BoostCall([&] {
+    const Real z = Standardized(mean, sdev, x);
+    if (std::isinf(z)) return z > 0 ? 0.5L : -0.5L;
+    return bm::erf(z / std::sqrt(Real(2))) / 2;
+  });
+}
+Real NormalInvCentered(Real mean, Real sdev, Real c) {
+  if (!NormalDomain(sdev)) return InverseNormal(true, mean, sdev, c + 0.5L);
+  return BoostCall(
+      [&] { return Unstandardized(mean, sdev, std::sqrt(Real(2)) * bm::erf_inv(2 * c)); });
+}
+
+// The exponential's tails straight from x / mean: Boost's takes the rate 1 / mean, which is
+// infinite for a subnormal mean (and rounded for any other). The support starts at 0.
 Real ExponentialF(Real mean, Real x) {
   if (!(mean > 0)) return ExponentialCDF(mean, x);
   if (x <= 0) return 0;
-  return BoostProbability(
-      [&] { return bm::cdf(bm::exponential_distribution<Real>(1 / mean), x); });
+  return BoostProbability([&] { return -std::expm1(-(x / mean)); });
 }
 Real ExponentialQ(Real mean, Real x) {
   if (!(mean > 0)) return 1 - ExponentialCDF(mean, x);
   if (x <= 0) return 1;
-  return BoostProbability([&] {
-    return bm::cdf(bm::complement(bm::exponential_distribution<Real>(1 / mean), x));
-  });
+  return BoostProbability([&] { return std::exp(-(x / mean)); });
 }
 
 Real StudentTF(std::int32_t df, Real x) {
   if (df < 1) return StudentTCDF(df, x);
+  if (Real tail = 0; StudentTFarTail(df, x, tail)) return x < 0 ? tail : 1 - tail;
   return BoostProbability([&] { return bm::cdf(bm::students_t_distribution<Real>(df), x); });
 }
 Real StudentTQ(std::int32_t df, Real x) {
   if (df < 1) return 1 - StudentTCDF(df, x);
+  if (Real tail = 0; StudentTFarTail(df, x, tail)) return x > 0 ? tail : 1 - tail;
   return BoostProbability(
       [&] { return bm::cdf(bm::complement(bm::students_t_distribution<Real>(df), x)); });
 }
+// F(x) - 1/2 is sign(x) I_w(1/2, df/2) / 2 with w = x^2 / (df + x^2). Within this distance of
+// the centre x^2 would underflow; there it is x times the density at 0, to the last bit.
+constexpr Real kCentreDistance = 1e-2000L;
+
+Real StudentTDensityAtZero(std::int32_t df) {
+  return 1 / (std::sqrt(Real(df)) * bm::beta(Real(df) / 2, Real(0.5)));
+}
+
+Real StudentTCentered(std::int32_t df, Real x) {
+  if (df < 1) return StudentTCDF(df, x) - 0.5L;
+  return BoostCall([&] {
+    if (std::fabs(x) < kCentreDistance) return x * StudentTDensityAtZero(df);
+    if (Real tail = 0; StudentTFarTail(df, x, tail)) return x > 0 ? 0.5L - tail : tail - 0.5L;
+    const Real w = x * x / (Real(df) + x * x);
+    const Real half = bm::ibeta(Real(0.5), Real(df) / 2, w) / 2;
+    return x > 0 ? half : -half;
+  });
+}
+// Below this F - 1/2, Boost's ibeta_inv may fail to converge (4 degrees of freedom at 1e-11);
+// Newton's steps from c over the density at 0 take two or three steps there.
+constexpr Real kSmallCentred = 1e-6L;
+constexpr int kMaxCentredSteps = 8;
+
+Real StudentTInvCentered(std::int32_t df, Real c) {
+  if (df < 1) return InverseStudentTLower(df, c + 0.5L);
+  return BoostCall([&] {
+    const Real density = StudentTDensityAtZero(df);
+    if (std::fabs(c) < kCentreDistance * density) return c / density;
+    if (std::fabs(c) < kSmallCentred) {
+      Real x = c / density;
+      for (int step = 0; step < kMaxCentredSteps; ++step) {
+        const Real delta = (StudentTCentered(df, x) - c) / StudentTDensity(df, x);
+        x -= delta;
+        if (std::fabs(delta) <= std::fabs(x) * LDBL_EPSILON) break;
+      }
+      return x;
+    }
+    const Real w = bm::ibeta_inv(Real(0.5), Real(df) / 2, 2 * std::fabs(c));
+    const Real x = std::sqrt(Real(df) * w / (1 - w));
+    return c > 0 ? x : -x;
+  });
+}
+
 Real StudentTInvLower(std::int32_t df, Real t) {
   if (df < 1) return InverseStudentTLower(df, t);
   return BoostCall([&] { return bm::quantile(bm::students_t_distribution<Real>(df), t); });
@@ -452,6 +660,8 @@ Real StudentTInvUpper(std::int32_t df, Real t) {
 // A bound below 0 or fewer than one degree of freedom is the classic bad-parameter error.
 Real ChiSquaredF(std::int32_t df, Real x) {
   if (df < 1 || x < 0) return 1 - ChiSquaredUpper(df, ToSingle(x));
+  if (x < kTinyChiSquared) return TinyChiSquaredF(df, x);
+  if (GammaLowerVanishes(Real(df) / 2, x / 2)) return 0;
   if (InTemmeZone(Real(df) / 2, x / 2) || InFractionZone(Real(df) / 2, x / 2)) {
     return BoostProbability([&] { return LargeShapeGammaTail(false, Real(df) / 2, x / 2); });
   }
@@ -459,6 +669,8 @@ Real ChiSquaredF(std::int32_t df, Real x) {
 }
 Real ChiSquaredQ(std::int32_t df, Real x) {
   if (df < 1 || x < 0) return ChiSquaredUpper(df, ToSingle(x));
+  if (x < kTinyChiSquared) return 1 - TinyChiSquaredF(df, x);
+  if (GammaLowerVanishes(Real(df) / 2, x / 2)) return 1;
   if (InTemmeZone(Real(df) / 2, x / 2) || InFractionZone(Real(df) / 2, x / 2)) {
     return BoostProbability([&] { return LargeShapeGammaTail(true, Real(df) / 2, x / 2); });
   }
@@ -485,16 +697,24 @@ Real ChiSquaredInvUpper(std::int32_t df, Real t) {
 Real FDistF(std::int32_t df1, std::int32_t df2, Real x) {
   if (df1 < 1 || df2 < 1 || x <= 0) return FCDF(ToUnsignedDf(df1), ToUnsignedDf(df2), x);
   return BoostProbability([&] {
+    if (df1 == 1 && df2 == 1) return OneOneFTail(x, false);
     const Real a = Real(df1) / 2, b = Real(df2) / 2;
-    if (CentralBeta::Applies(a, b) && std::isfinite(x)) return LargeShapesFTail(a, b, x, false);
+    if (CentralBeta::Applies(a, b) && std::isfinite(x)) {
+      if (Real tail = 0; FTailAtLimit(a, b, x, false, tail)) return tail;
+      return LargeShapesFTail(a, b, x, false);
+    }
     return bm::cdf(bm::fisher_f_distribution<Real>(df1, df2), x);
   });
 }
 Real FDistQ(std::int32_t df1, std::int32_t df2, Real x) {
   if (df1 < 1 || df2 < 1 || x <= 0) return 1 - FCDF(ToUnsignedDf(df1), ToUnsignedDf(df2), x);
   return BoostProbability([&] {
+    if (df1 == 1 && df2 == 1) return OneOneFTail(x, true);
     const Real a = Real(df1) / 2, b = Real(df2) / 2;
-    if (CentralBeta::Applies(a, b) && std::isfinite(x)) return LargeShapesFTail(a, b, x, true);
+    if (CentralBeta::Applies(a, b) && std::isfinite(x)) {
+      if (Real tail = 0; FTailAtLimit(a, b, x, true, tail)) return tail;
+      return LargeShapesFTail(a, b, x, true);
+    }
     return bm::cdf(bm::complement(bm::fisher_f_distribution<Real>(df1, df2), x));
   });
 }
@@ -547,31 +767,33 @@ Real FDistInvUpper(std::int32_t df1, std::int32_t df2, Real t) {
       return b * x / (a * (1 - x));
     });
   }
-  return BoostCall([&] {
-    return bm::quantile(bm::complement(bm::fisher_f_distribution<Real>(df1, df2), t));
-  });
+  return BoostCall(
+      [&] { return bm::quantile(bm::complement(bm::fisher_f_distribution<Real>(df1, df2), t)); });
 }
 
 // A negative number of trials keeps the classic answer.
 Real BinomialE(std::int32_t n, Real p, std::int64_t k) {
   if (n < 0) return BinomialProb(n, ToInt32(k), p);
   if (k < 0 || k > n) return 0;
-  return BoostProbability([&] {
-    return bm::pdf(bm::binomial_distribution<Real>(n, p), static_cast<Real>(k));
-  });
+  if (IsVanishing(p)) return k == 0 ? 1 : k == 1 ? n * p : 0;
+  if (PoissonMassVanishes(n * p, k)) return 0;
+  return BoostProbability(
+      [&] { return bm::pdf(bm::binomial_distribution<Real>(n, p), static_cast<Real>(k)); });
 }
 Real BinomialL(std::int32_t n, Real p, std::int64_t k) {
   if (n < 0) return BinomialLess(n, ToInt32(k), p);
   if (k <= 0) return 0;
   if (k > n) return 1;
-  return BoostProbability([&] {
-    return bm::cdf(bm::binomial_distribution<Real>(n, p), static_cast<Real>(k - 1));
-  });
+  if (IsVanishing(p) || PoissonMassVanishes(n * p, k)) return 1;
+  return BoostProbability(
+      [&] { return bm::cdf(bm::binomial_distribution<Real>(n, p), static_cast<Real>(k - 1)); });
 }
 Real BinomialG(std::int32_t n, Real p, std::int64_t k) {
   if (n < 0) return BinomialGreater(n, ToInt32(k), p);
   if (k < 0) return 1;
   if (k >= n) return 0;
+  if (IsVanishing(p)) return k == 0 ? n * p : 0;
+  if (PoissonMassVanishes(n * p, k + 1)) return 0;
   return BoostProbability([&] {
     return bm::cdf(bm::complement(bm::binomial_distribution<Real>(n, p), static_cast<Real>(k)));
   });
@@ -582,17 +804,20 @@ Real PoissonE(Real lambda, std::int64_t k) {
   if (lambda < 0) return PoissonProb(ToInt32(k), lambda);
   if (k < 0) return 0;
   if (lambda == 0) return k == 0 ? 1 : 0;
-  return BoostProbability([&] {
-    return bm::pdf(bm::poisson_distribution<Real>(lambda), static_cast<Real>(k));
-  });
+  if (PoissonMassVanishes(lambda, k)) return 0;
+  return BoostProbability(
+      [&] { return bm::pdf(bm::poisson_distribution<Real>(lambda), static_cast<Real>(k)); });
 }
 Real PoissonL(Real lambda, std::int64_t k) {
   if (lambda < 0) return PoissonLess(ToInt32(k), lambda);
   if (k <= 0) return 0;
   if (lambda == 0) return 1;
-  return BoostProbability([&] {
-    return bm::cdf(bm::poisson_distribution<Real>(lambda), static_cast<Real>(k - 1));
-  });
+  if (PoissonMassVanishes(lambda, k)) return 1;
+  if (const Real a = static_cast<Real>(k); InLargeShapeZones(a, lambda)) {
+    return BoostProbability([&] { return LargeShapeGammaTail(true, a, lambda); });
+  }
+  return BoostProbability(
+      [&] { return bm::cdf(bm::poisson_distribution<Real>(lambda), static_cast<Real>(k - 1)); });
 }
 Real PoissonG(Real lambda, std::int64_t k) {
   if (lambda < 0) {
@@ -600,6 +825,10 @@ Real PoissonG(Real lambda, std::int64_t k) {
   }
   if (k < 0) return 1;
   if (lambda == 0) return 0;
+  if (k < INT64_MAX && PoissonMassVanishes(lambda, k + 1)) return 0;
+  if (const Real a = static_cast<Real>(k) + 1; InLargeShapeZones(a, lambda)) {
+    return BoostProbability([&] { return LargeShapeGammaTail(false, a, lambda); });
+  }
   return BoostProbability([&] {
     return bm::cdf(bm::complement(bm::poisson_distribution<Real>(lambda), static_cast<Real>(k)));
   });

@@ -15,6 +15,9 @@ Real NormalF(Real mean, Real sdev, Real x);
 Real NormalQ(Real mean, Real sdev, Real x);
 Real NormalInvLower(Real mean, Real sdev, Real t);
 Real NormalInvUpper(Real mean, Real sdev, Real t);
+// F(x) - 1/2, exact near the centre, and the x at which it is c, for c in (-1/2, 1/2).
+Real NormalCentered(Real mean, Real sdev, Real x);
+Real NormalInvCentered(Real mean, Real sdev, Real c);
 
 Real ExponentialF(Real mean, Real x);
 Real ExponentialQ(Real mean, Real x);
@@ -23,6 +26,9 @@ Real StudentTF(std::int32_t df, Real x);
 Real StudentTQ(std::int32_t df, Real x);
 Real StudentTInvLower(std::int32_t df, Real t);
 Real StudentTInvUpper(std::int32_t df, Real t);
+// F(x) - 1/2 and its inverse, as for the normal.
+Real StudentTCentered(std::int32_t df, Real x);
+Real StudentTInvCentered(std::int32_t df, Real c);
 
 Real ChiSquaredF(std::int32_t df, Real x);
 Real ChiSquaredQ(std::int32_t df, Real x);
