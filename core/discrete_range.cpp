@@ -88,4 +88,49 @@ EvaluationOutcome EvaluateDiscreteRange(const DiscreteFunctions& fn,
   return EvaluationOutcome::WithAnswer(answer);
 }
 
+namespace {
+
+// P(lo <= X < hi) from the tails that are small where the band lies, so that a band far in
+// the upper tail keeps its digits: L(hi) - L(lo) below the median, G(lo - 1) - G(hi - 1) above.
+Real PreciseBand(const DiscreteFunctions& fn, const DistributionParameters& d, std::int64_t lo,
+                 std::int64_t hi) {
+  const Real below_hi = fn.L(d, hi);
+  if (below_hi <= 0.5L) return below_hi - fn.L(d, lo);
+  const Real above_lo = fn.G(d, lo - 1);
+  if (above_lo <= 0.5L) return above_lo - fn.G(d, hi - 1);
+  return 1 - (fn.L(d, lo) + fn.G(d, hi - 1));
+}
+
+}  // namespace
+
+EvaluationOutcome EvaluatePreciseDiscreteRange(const DiscreteFunctions& fn,
+                                               const DistributionParameters& d, RangeType range,
+                                               std::int32_t a32, std::int32_t b32) {
+  const std::int64_t a = a32;
+  const std::int64_t b = b32;
+  std::int64_t lo = 0, hi = 0;
+  switch (range) {
+    case rtInsideOO:
+      lo = a + 1, hi = b;
+      break;
+    case rtInsideOC:
+      lo = a + 1, hi = b + 1;
+      break;
+    case rtInsideCO:
+      lo = a, hi = b;
+      break;
+    case rtInsideCC:
+      lo = a, hi = b + 1;
+      break;
+    default:
+      return EvaluateDiscreteRange(fn, d, range, a32, b32);
+  }
+  if (fn.CheckParameters != nullptr) {
+    if (const char* error = fn.CheckParameters(d)) return EvaluationOutcome::WithInputError(error);
+  }
+  const TableRow test = BoundTest(range, a, b);
+  if (test.holds) return EvaluationOutcome::WithAnswer(test.constant);
+  return EvaluationOutcome::WithAnswer(PreciseBand(fn, d, lo, hi));
+}
+
 }  // namespace zudira

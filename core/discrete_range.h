@@ -13,4 +13,10 @@ EvaluationOutcome EvaluateDiscreteRange(const DiscreteFunctions& functions,
                                         const DistributionParameters& parameters, RangeType range,
                                         std::int32_t a, std::int32_t b);
 
+// The same ranges for the precise set: an inside range is formed from the tails that are small
+// where it lies, so a band far in the upper tail keeps its digits.
+EvaluationOutcome EvaluatePreciseDiscreteRange(const DiscreteFunctions& functions,
+                                               const DistributionParameters& parameters,
+                                               RangeType range, std::int32_t a, std::int32_t b);
+
 }  // namespace zudira

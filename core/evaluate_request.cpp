@@ -23,9 +23,13 @@ EvaluationOutcome EvaluateRequest(const ProbabilityRequest& request, Calculation
     return EvaluationOutcome::WithInputError(error);
   const DistributionParameters parameters{request.mean, request.sdev};
   if (IsDiscreteKind(request.kind)) {
-    return HeldInUnitInterval(EvaluateDiscreteRange(DiscreteFunctionsOf(request.kind, mode),
-                                                    parameters, request.range, request.a.whole,
-                                                    request.b.whole));
+    const DiscreteFunctions& functions = DiscreteFunctionsOf(request.kind, mode);
+    return HeldInUnitInterval(mode == CalculationMode::kPrecise
+                                  ? EvaluatePreciseDiscreteRange(functions, parameters,
+                                                                 request.range, request.a.whole,
+                                                                 request.b.whole)
+                                  : EvaluateDiscreteRange(functions, parameters, request.range,
+                                                          request.a.whole, request.b.whole));
   }
   const ContinuousFunctions& functions = ContinuousFunctionsOf(request.kind, mode);
   if (IsInverseKind(request.kind)) {

@@ -82,6 +82,8 @@ rows = [
     ("dkBinomial", "rtAboveA", "0.25", "1000", "700", "0", "feFixA", bG(1000, "0.25", 700)),
     ("dkPoisson", "rtAboveA", "1000000", "0", "1005000", "0", "feFixA", pG(10**6, 1005000)),
     ("dkPoisson", "rtBelowA", "2000", "0", "1000", "0", "feFixA", pL(2000, 1000)),
+    ("dkPoisson", "rtInsideOC", "3", "0", "20", "25", "feFixA", pG(3, 20) - pG(3, 25)),
+    ("dkBinomial", "rtInsideCC", "0.25", "1000", "400", "420", "feFixA", bG(1000, "0.25", 399) - bG(1000, "0.25", 420)),
     ("dkInverseNormal", "rtAboveA", "0", "1", "1e-300", "0", "feFixA",
      solve(lambda x: nQ(0, 1, x), mpf(10) ** -300, 30, 40)),
     ("dkInverseStudentT", "rtBelowA", "1", "0", "0.975", "0", "feFixA",

@@ -45,6 +45,8 @@ constexpr ReferenceRow kReferences[] = {
     {dkPoisson, rtAboveA, 1000000L, 0L, 1005000L, 0L, feFixA,
      0.000000291889246700302687808581452262L},
     {dkPoisson, rtBelowA, 2000L, 0L, 1000L, 0L, feFixA, 6.84734945961475317997872105709e-136L},
+    {dkPoisson, rtInsideOC, 3L, 0L, 20L, 25L, feFixA, 1.17900953648066233633749358830e-11L},
+    {dkBinomial, rtInsideCC, 0.25L, 1000L, 400L, 420L, feFixA, 1.61030628228867070038176650314e-25L},
     {dkInverseNormal, rtAboveA, 0L, 1L, 1e-300L, 0L, feFixA, 37.0470962993611992372229625079L},
     {dkInverseStudentT, rtBelowA, 1L, 0L, 0.975L, 0L, feFixA, 12.7062047361747046460216799788L},
     {dkInverseStudentT, rtAboveA, 1L, 0L, 6.3e-9L, 0L, feFixA, 50525378.7593318460276978920241L},
