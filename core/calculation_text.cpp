@@ -16,36 +16,9 @@ std::string BoundText(const ProbabilityRequest& r, const FieldValue& bound, char
   return Whole(r) ? std::to_string(bound.whole) : ShortNumber(bound.real, separator);
 }
 
-// Two-bound types come in the order OO, OC, CO, CC within their family. A's sign reads the
-// same inside and outside (A < X, X < A); B's turns round outside (X > B).
-const char* SignA(RangeType range) {
-  const bool closed = (((range - rtInsideOO) % 4) & 2) != 0;
-  return closed ? " ≤ " : " < ";
-}
-const char* SignB(RangeType range) {
-  const bool closed = (((range - rtInsideOO) % 4) & 1) != 0;
-  if (range >= rtOutsideOO) return closed ? " ≥ " : " > ";
-  return closed ? " ≤ " : " < ";
-}
-
 // "P(X < a)", "P(a ≤ X < b)", "P(X < a or X ≥ b)" with the bounds' texts.
 std::string Event(RangeType range, const std::string& a, const std::string& b) {
-  switch (range) {
-    case rtEqualA:
-      return "P(X = " + a + ")";
-    case rtBelowA:
-      return "P(X < " + a + ")";
-    case rtAtMostA:
-      return "P(X ≤ " + a + ")";
-    case rtAboveA:
-      return "P(X > " + a + ")";
-    case rtAtLeastA:
-      return "P(X ≥ " + a + ")";
-    default:
-      break;
-  }
-  if (range <= rtInsideCC) return "P(" + a + SignA(range) + "X" + SignB(range) + b + ")";
-  return std::string("P(X") + SignA(range) + a + " or X" + SignB(range) + b + ")";
+  return "P(" + RangeEventText(range, a, b) + ")";
 }
 
 // Between two numbers in words: "; " where a comma is the decimal separator.
@@ -378,29 +351,21 @@ Formula DiscreteFormula(const Notation& n, const ProbabilityRequest& r) {
   auto between = [&](std::int64_t low, std::int64_t high) {
     return Between(n, static_cast<Real>(low), lower(low), lower(high), upper(low), upper(high));
   };
-  // The bounds alone decide an empty or a full range, as in the answer table.
-  switch (r.range) {
-    case rtInsideOO:
-    case rtInsideOC:
-    case rtInsideCO:
-      if (b <= a) return Constant("0");
-      break;
-    case rtInsideCC:
-      if (b < a) return Constant("0");
-      break;
-    case rtOutsideOO:
-    case rtOutsideOC:
-    case rtOutsideCO:
-      if (b < a) return Constant("1");
-      break;
-    case rtOutsideCC:
-      if (b <= a) return Constant("1");
-      break;
-    default:
-      break;
-  }
-  switch (r.range) {
-    case rtEqualA: {
+  const RangeTypeRow& row = RangeTypeOf(r.range);
+  const bool a_in = row.a_included;
+  const bool b_in = row.b_included;
+  // The bounds alone decide an empty or a full range, as in the answer table: B below A, or
+  // B at A where the signs do not both hold it.
+  const bool crossed = b < a || (b == a && !(a_in && b_in));
+  if (row.family == rfInside && crossed) return Constant("0");
+  if (row.family == rfOutside && b < a + (a_in && b_in ? 1 : 0)) return Constant("1");
+  // The last count below the range and the last count in it, at each bound.
+  const std::int64_t below_a = a_in ? a - 1 : a;
+  const std::int64_t through_a = a_in ? a : a - 1;
+  const std::int64_t through_b = b_in ? b : b - 1;
+  const std::int64_t below_b = b_in ? b - 1 : b;
+  switch (row.family) {
+    case rfPoint: {
       Formula f{n.RMass(std::to_string(a)), n.SheetMass(a)};
       if (a < 0 || (r.kind == dkBinomial && a > r.sdev.whole)) {
         f.sheet = "0";
@@ -409,30 +374,14 @@ Formula DiscreteFormula(const Notation& n, const ProbabilityRequest& r) {
       }
       return f;
     }
-    case rtBelowA:
-      return lower(a - 1);
-    case rtAtMostA:
-      return lower(a);
-    case rtAboveA:
-      return upper(a);
-    case rtAtLeastA:
-      return upper(a - 1);
-    case rtInsideOO:
-      return between(a, b - 1);
-    case rtInsideOC:
-      return between(a, b);
-    case rtInsideCO:
-      return between(a - 1, b - 1);
-    case rtInsideCC:
-      return between(a - 1, b);
-    case rtOutsideOO:
-      return Plus(lower(a - 1), upper(b));
-    case rtOutsideOC:
-      return Plus(lower(a - 1), upper(b - 1));
-    case rtOutsideCO:
-      return Plus(lower(a), upper(b));
-    case rtOutsideCC:
-      return Plus(lower(a), upper(b - 1));
+    case rfLower:
+      return lower(through_a);
+    case rfUpper:
+      return upper(below_a);
+    case rfInside:
+      return between(below_a, through_b);
+    case rfOutside:
+      return Plus(lower(through_a), upper(below_b));
   }
   return Constant("0");
 }

@@ -23,22 +23,6 @@ constexpr std::array<std::string_view, kDistributionKindCount> kListTexts = {
     "Inverse F-Distribution",
 };
 
-constexpr std::array<std::string_view, kRangeTypeCount> kRangeCaptions = {
-    "P(X = A)",
-    "P(X < A)",
-    "P(X ^L A)",
-    "P(X > A)",
-    "P(X ^G A)",
-    "P(A < X < B)",
-    "P(A < X ^L B)",
-    "P(A ^L X < B)",
-    "P(A ^L X ^L B)",
-    "P(X < A or X > B)",
-    "P(X < A or X ^G B)",
-    "P(X ^L A or X > B)",
-    "P(X ^L A or X ^G B)",
-};
-
 constexpr KindInputs kNormalRow{
     .show_mean_label = true,
     .p_caption = {},
@@ -125,9 +109,6 @@ constexpr CaptionHint kAreaProbability{"Probability :",
 bool ValidKind(DistributionKind kind) {
   return kind >= 0 && kind < kDistributionKindCount;
 }
-bool ValidRange(RangeType range) {
-  return range >= 0 && range < kRangeTypeCount;
-}
 
 }  // namespace
 
@@ -136,7 +117,7 @@ std::string_view DistributionListText(DistributionKind kind) {
 }
 
 std::string_view RangeCaption(RangeType range) {
-  return ValidRange(range) ? kRangeCaptions[range] : std::string_view{};
+  return ValidRangeType(range) ? RangeTypeOf(range).caption : std::string_view{};
 }
 
 KindInputs CatalogueOf(DistributionKind kind) {
@@ -163,13 +144,13 @@ KindInputs CatalogueOf(DistributionKind kind) {
 }
 
 int PictureOf(DistributionKind kind, RangeType range) {
-  if (!ValidRange(range)) range = rtEqualA;
+  if (!ValidRangeType(range)) range = rtEqualA;
   if (IsDiscreteKind(kind)) return kFirstDiscretePicture + range;
   return FamilyOf(range);
 }
 
 RangeInputs RangeInputsOf(DistributionKind kind, RangeType range, FixEnd fixed_end) {
-  if (!ValidRange(range)) range = rtEqualA;
+  if (!ValidRangeType(range)) range = rtEqualA;
   RangeInputs inputs;
   inputs.show_b = IsTwoBound(range);
   inputs.picture = PictureOf(kind, range);

@@ -25,24 +25,6 @@ bool Finite(Real x) {
   return std::isfinite(x) && std::fabs(x) <= kDrawable;
 }
 
-// Whether A, B (index 0, 1) is held by the relation signs of a range type.
-bool Includes(RangeType range, int bound) {
-  switch (range) {
-    case rtEqualA:
-    case rtAtMostA:
-    case rtAtLeastA:
-      return bound == 0;
-    case rtBelowA:
-    case rtAboveA:
-      return false;
-    default:
-      break;
-  }
-  // Two-bound types come in the order OO, OC, CO, CC within their family.
-  const int signs = (range - rtInsideOO) % 4;
-  return bound == 0 ? (signs & 2) != 0 : (signs & 1) != 0;
-}
-
 bool ValidParameters(const ProbabilityRequest& r) {
   const Real first = r.mean.real;
   switch (r.kind) {
@@ -279,21 +261,7 @@ void Discrete(const ProbabilityRequest& r, PlotModel& m) {
 }  // namespace
 
 bool InPlotRange(RangeType range, Real x, Real a, Real b) {
-  const bool a_in = Includes(range, 0);
-  const bool b_in = Includes(range, 1);
-  switch (FamilyOf(range)) {
-    case rfPoint:
-      return x == a;
-    case rfLower:
-      return a_in ? x <= a : x < a;
-    case rfUpper:
-      return a_in ? x >= a : x > a;
-    case rfInside:
-      return (a_in ? x >= a : x > a) && (b_in ? x <= b : x < b);
-    case rfOutside:
-      return (a_in ? x <= a : x < a) || (b_in ? x >= b : x > b);
-  }
-  return false;
+  return InRange(range, x, a, b);
 }
 
 std::array<PlotMark, 2> PlotMarksOf(const ProbabilityRequest& request, std::optional<Real> answer) {
@@ -320,7 +288,7 @@ std::array<PlotMark, 2> PlotMarksOf(const ProbabilityRequest& request, std::opti
     }
   }
   for (int i = 0; i < 2; ++i) {
-    marks[i].included = Includes(request.range, i);
+    marks[i].included = IncludesBound(request.range, i);
     // A bound too far out to draw is left off the axis; the shading still reaches the edge.
     if (!Finite(marks[i].x)) marks[i].shown = false;
   }

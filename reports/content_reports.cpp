@@ -64,35 +64,10 @@ void ListHeadings(TReportSystem& system, TBaseReport& r, const QString& page_tit
 }  // namespace
 
 QString AnswerRangeText(RangeType range) {
-  switch (range) {
-    case rtEqualA:
-      return QStringLiteral("P (X = A)");
-    case rtBelowA:
-      return QStringLiteral("P (X < A)");
-    case rtAtMostA:
-      return QStringLiteral("P (X ≤ A)");
-    case rtAboveA:
-      return QStringLiteral("P (X > A)");
-    case rtAtLeastA:
-      return QStringLiteral("P (X ≥ A)");
-    case rtInsideOO:
-      return QStringLiteral("P (A < X < B)");
-    case rtInsideOC:
-      return QStringLiteral("P (A < X ≤ B)");
-    case rtInsideCO:
-      return QStringLiteral("P (A ≤ X < B)");
-    case rtInsideCC:
-      return QStringLiteral("P (A ≤ X ≤ B)");
-    case rtOutsideOO:
-      return QStringLiteral("P (X < A or X > B)");
-    case rtOutsideOC:
-      return QStringLiteral("P (X < A or X ≥ B)");
-    case rtOutsideCO:
-      return QStringLiteral("P (X ≤ A or X > B)");
-    case rtOutsideCC:
-      return QStringLiteral("P (X ≤ A or X ≥ B)");
-  }
-  return {};
+  if (!ValidRangeType(range)) return {};
+  return QStringLiteral("P (") +
+         QString::fromStdString(RangeEventText(range, std::string("A"), std::string("B"))) +
+         QStringLiteral(")");
 }
 
 void PrintAnswerReport(TReportSystem& system, TBaseReport& r, const TAnswerReportInputs& in) {
