@@ -6,72 +6,26 @@
 #include <limits>
 
 #include "core/distribution_functions.h"
+#include "core/kinds/kind_checks.h"
+#include "core/kinds/kind_spec.h"
 #include "stats/exception.h"
-#include "stats/precise/precise_densities.h"
 
 namespace zudira {
 
 namespace {
 
-namespace pr = precise;
-
 constexpr Real kTailMass = 0.0005L;
-// Beyond this a value cannot be drawn or labelled in double precision.
-constexpr Real kDrawable = 1e300L;
 constexpr int kEvenSamples = 300;
 constexpr int kCoreSamples = 200;
 
 bool Finite(Real x) {
-  return std::isfinite(x) && std::fabs(x) <= kDrawable;
-}
-
-bool ValidParameters(const ProbabilityRequest& r) {
-  const Real first = r.mean.real;
-  switch (r.kind) {
-    case dkNormal:
-    case dkInverseNormal:
-      return Finite(first) && r.sdev.real > 0 && Finite(r.sdev.real);
-    case dkExponential:
-      return first > 0 && Finite(first);
-    case dkStudentT:
-    case dkInverseStudentT:
-    case dkChiSquared:
-    case dkInverseChiSquared:
-      return r.mean.whole >= 1;
-    case dkF:
-    case dkInverseF:
-      return r.mean.whole >= 1 && r.sdev.whole >= 1;
-    case dkBinomial:
-      return first >= 0 && first <= 1 && r.sdev.whole >= 0;
-    case dkPoisson:
-      // Counts are 32-bit: the mass must end well inside that range.
-      return first >= 0 && first + 40 * std::sqrt(first) + 40 < INT32_MAX;
-  }
-  return false;
-}
-
-Real Density(const ProbabilityRequest& r, Real x) {
-  switch (r.kind) {
-    case dkNormal:
-    case dkInverseNormal:
-      return pr::NormalDensity(r.mean.real, r.sdev.real, x);
-    case dkExponential:
-      return pr::ExponentialDensity(r.mean.real, x);
-    case dkStudentT:
-    case dkInverseStudentT:
-      return pr::StudentTDensity(r.mean.whole, x);
-    case dkChiSquared:
-    case dkInverseChiSquared:
-      return pr::ChiSquaredDensity(r.mean.whole, x);
-    default:
-      return pr::FDistDensity(r.mean.whole, r.sdev.whole, x);
-  }
+  return Drawable(x);
 }
 
 // The x with F(x) = t, for t inside (0, 1).
 Real Quantile(const ProbabilityRequest& r, const DistributionParameters& d, Real t) {
-  // The exponential table has no inverse; its quantile is closed.
-  if (r.kind == dkExponential) return -r.mean.real * std::log1p(-t);
+  const KindSpec& spec = *FindKindSpec(r.kind);
+  if (spec.closed_quantile != nullptr) return spec.closed_quantile(r, t);
   const ContinuousFunctions& fn = ContinuousFunctionsOf(r.kind, CalculationMode::kPrecise);
   const std::optional<Real> x = t <= 0.5L ? fn.InvLower(d, t) : fn.InvUpper(d, 1 - t);
   if (!x || !std::isfinite(*x)) throw Exception("No quantile");
@@ -107,8 +61,8 @@ void Continuous(const ProbabilityRequest& r, PlotModel& m) {
   Real high = Quantile(r, d, 1 - kTailMass);
   HoldMarks(m.marks, low, high, 0.04L);
   // The margin never reaches below a support that starts at 0, unless a mark lies there.
-  const bool from_zero = r.kind != dkNormal && r.kind != dkInverseNormal && r.kind != dkStudentT &&
-                         r.kind != dkInverseStudentT;
+  const KindSpec& spec = *FindKindSpec(r.kind);
+  const bool from_zero = spec.support_from_zero;
   if (from_zero && low < 0) {
     Real least_mark = 0;
     for (const PlotMark& mark : m.marks)
@@ -138,13 +92,13 @@ void Continuous(const ProbabilityRequest& r, PlotModel& m) {
 
   Real top = 0;
   for (Real x : xs) {
-    const Real y = Density(r, x);
+    const Real y = spec.density(r, x);
     m.curve.push_back({x, y});
     if (std::isfinite(y)) top = std::max(top, y);
   }
   // An unbounded density (chi-squared or F with one degree of freedom) is cut well above
   // its body, where the median's density gives the scale.
-  const Real body = Density(r, Quantile(r, d, 0.5L));
+  const Real body = spec.density(r, Quantile(r, d, 0.5L));
   if (std::isfinite(body) && body > 0) top = std::min(top, 5 * body);
   if (!(top > 0)) top = 1;
   m.y_high = top;
@@ -201,10 +155,7 @@ std::int64_t FirstCount(std::int64_t top, Test more) {
 void Discrete(const ProbabilityRequest& r, PlotModel& m) {
   const DiscreteFunctions& fn = DiscreteFunctionsOf(r.kind, CalculationMode::kPrecise);
   const DistributionParameters d{r.mean, r.sdev};
-  const Real lambda = r.mean.real;
-  const std::int64_t top = r.kind == dkBinomial
-                               ? r.sdev.whole
-                               : static_cast<std::int64_t>(lambda + 40 * std::sqrt(lambda) + 40);
+  const std::int64_t top = FindKindSpec(r.kind)->plot_top(r);
   std::int64_t first = FirstCount(top, [&](std::int64_t k) { return fn.L(d, k + 1) >= kTailMass; });
   std::int64_t last = FirstCount(top, [&](std::int64_t k) { return fn.G(d, k) <= kTailMass; });
   last = std::max(last, first);
@@ -296,9 +247,9 @@ std::array<PlotMark, 2> PlotMarksOf(const ProbabilityRequest& request, std::opti
 }
 
 std::optional<PlotModel> MakePlot(const ProbabilityRequest& request, std::optional<Real> answer) {
-  if (request.kind < 0 || request.kind >= kDistributionKindCount) return std::nullopt;
-  if (request.range < 0 || request.range >= kRangeTypeCount) return std::nullopt;
-  if (!ValidParameters(request)) return std::nullopt;
+  const KindSpec* spec = FindKindSpec(request.kind);
+  if (spec == nullptr || !ValidRangeType(request.range)) return std::nullopt;
+  if (!spec->plot_valid(request)) return std::nullopt;
   PlotModel model;
   model.discrete = IsDiscreteKind(request.kind);
   model.marks = PlotMarksOf(request, answer);

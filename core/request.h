@@ -30,14 +30,9 @@ enum FixEnd : int {
   feFixB = 1,
 };
 
-constexpr bool IsInverseKind(DistributionKind kind) {
-  return kind == dkInverseNormal || kind == dkInverseStudentT || kind == dkInverseChiSquared ||
-         kind == dkInverseF;
-}
-
-constexpr bool IsDiscreteKind(DistributionKind kind) {
-  return kind == dkBinomial || kind == dkPoisson;
-}
+// From the kind's record; false for a number that is no kind.
+bool IsInverseKind(DistributionKind kind);
+bool IsDiscreteKind(DistributionKind kind);
 
 // The held values of one input field: what its real and whole readings give.
 struct FieldValue {

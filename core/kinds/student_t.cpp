@@ -1,0 +1,76 @@
+// Student T and Inverse Student T: the whole degrees of freedom.
+#include "core/kinds/one_degree_of_freedom.h"
+#include "stats/precise/precise_densities.h"
+
+namespace zudira {
+namespace {
+
+std::string InWords(const ProbabilityRequest& r, char) {
+  return "Student T (df = " + std::to_string(r.mean.whole) + ")";
+}
+
+Real Centre(const ProbabilityRequest&) {
+  return 0;
+}
+std::string SheetLower(const SheetCall& c, Real x) {
+  return "T.DIST(" + c.Number(x) + c.args + ";1)";
+}
+std::string SheetUpper(const SheetCall& c, Real x) {
+  return "T.DIST.RT(" + c.Number(x) + c.args + ")";
+}
+
+// T.INV loses digits in the tails; T.INV.2T(2s) is the bound above 0 whose upper tail is s,
+// for s <= 1/2. The tail on the bound's own side is taken: t, or 1 - t where t passes 1/2.
+std::string Inverse(const SheetCall& c, const std::string& t_text, Real t, bool plain, bool upper) {
+  const std::string t_operand = plain ? t_text : "(" + t_text + ")";
+  const bool small = t <= 0.5L;
+  const std::string tail = small ? "2*" + t_operand : "2*(1-" + t_operand + ")";
+  // The bound lies above 0 when its upper tail is the small one.
+  const bool above = upper == small;
+  return std::string(above ? "" : "-") + "T.INV.2T(" + tail + c.args + ")";
+}
+std::string SheetInvLower(const SheetCall& c, const std::string& t_text, Real t, bool plain) {
+  return Inverse(c, t_text, t, plain, false);
+}
+std::string SheetInvUpper(const SheetCall& c, const std::string& t_text, Real t, bool plain) {
+  return Inverse(c, t_text, t, plain, true);
+}
+
+constexpr KindNotation kNotation{
+    .r_name = "t",
+    .r_args = OneDegreeOfFreedomRArgs,
+    .sheet_args = OneDegreeOfFreedomSheetArgs,
+    .centre = Centre,
+    .sheet_lower = SheetLower,
+    .sheet_upper = SheetUpper,
+    .sheet_inv_lower = SheetInvLower,
+    .sheet_inv_upper = SheetInvUpper,
+};
+
+Real Density(const ProbabilityRequest& r, Real x) {
+  return precise::StudentTDensity(r.mean.whole, x);
+}
+
+constexpr KindSpec Spec(DistributionKind kind, std::string_view list_text, bool inverse) {
+  return KindSpec{
+      .kind = kind,
+      .list_text = list_text,
+      .inverse = inverse,
+      .inputs = kOneDegreeOfFreedomInputs,
+      .check = CheckOneDegreeOfFreedom,
+      .continuous = &KindTables::student_t,
+      .in_words = InWords,
+      .notation = &kNotation,
+      .plot_valid = PlotOneDegreeOfFreedom,
+      .density = Density,
+      .report_captions = kOneDegreeOfFreedomReport,
+  };
+}
+
+}  // namespace
+
+extern const KindSpec kStudentTKind = Spec(dkStudentT, "Student T Distribution", false);
+extern const KindSpec kInverseStudentTKind =
+    Spec(dkInverseStudentT, "Inverse Student T Distribution", true);
+
+}  // namespace zudira
