@@ -198,11 +198,9 @@ Formula DiscreteFormula(const Notation& n, const ProbabilityRequest& r) {
   const RangeTypeRow& row = RangeTypeOf(r.range);
   const bool a_in = row.a_included;
   const bool b_in = row.b_included;
-  // The bounds alone decide an empty or a full range, as in the answer table: B below A, or
-  // B at A where the signs do not both hold it.
-  const bool crossed = b < a || (b == a && !(a_in && b_in));
-  if (row.family == rfInside && crossed) return Constant("0");
-  if (row.family == rfOutside && b < a + (a_in && b_in ? 1 : 0)) return Constant("1");
+  // The bounds alone decide an empty or a full range, as in the answer table.
+  if (const std::optional<int> decided = AnswerOfBounds(r.range, a, b))
+    return Constant(*decided == 0 ? "0" : "1");
   // The last count below the range and the last count in it, at each bound.
   const std::int64_t below_a = a_in ? a - 1 : a;
   const std::int64_t through_a = a_in ? a : a - 1;

@@ -2,6 +2,15 @@
 
 namespace zudira {
 
+std::optional<int> AnswerOfBounds(RangeType range, std::int64_t a, std::int64_t b) {
+  if (!ValidRangeType(range)) return std::nullopt;
+  const RangeTypeRow& row = RangeTypeOf(range);
+  const bool both_held = row.a_included && row.b_included;
+  if (row.family == rfInside && (b < a || (b == a && !both_held))) return 0;
+  if (row.family == rfOutside && (b < a || (b == a && both_held))) return 1;
+  return std::nullopt;
+}
+
 std::string RangeEventText(RangeType range, const std::string& a, const std::string& b) {
   if (!ValidRangeType(range)) return {};
   const RangeTypeRow& row = RangeTypeOf(range);

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -110,6 +112,11 @@ constexpr bool InRange(RangeType range, T x, T a, T b) {
   }
   return false;
 }
+
+// The answer of a two-bound range on whole numbers when its bounds alone decide it: nothing
+// lies inside, or everything outside, B below A or at A where the signs do not both hold it
+// (0); everything lies outside B below A, or at A where both signs hold it (1).
+std::optional<int> AnswerOfBounds(RangeType range, std::int64_t a, std::int64_t b);
 
 // The event in words with the bounds' texts: "X ≤ a", "a < X ≤ b", "X < a or X ≥ b".
 std::string RangeEventText(RangeType range, const std::string& a, const std::string& b);
