@@ -1,7 +1,10 @@
 // Binomial: the real success probability p (Mean field) and the whole number of trials n (SDev
 // field).
+#include <algorithm>
+
 #include "core/evaluate_request.h"
 #include "core/kinds/kind_spec.h"
+#include "stats/precise/precise_distributions.h"
 
 namespace zudira {
 namespace {
@@ -52,6 +55,21 @@ std::int64_t PlotTop(const ProbabilityRequest& r) {
   return r.sdev.whole;
 }
 
+std::string TableTitle(const FieldValue& m, const FieldValue& s) {
+  return "Binomial Distribution (n = " + std::to_string(s.whole) + ", p = " + TableNumber(m.real) +
+         ")";
+}
+// The rows are checked to be whole and small counts.
+Real TableCell(const FieldValue& m, const FieldValue& s, Real x, int column) {
+  const auto k = static_cast<std::int64_t>(x);
+  return column == 0   ? precise::BinomialE(s.whole, m.real, k)
+         : column == 1 ? precise::BinomialL(s.whole, m.real, k + 1)
+                       : precise::BinomialG(s.whole, m.real, k);
+}
+TableRows TableRowsOf(const FieldValue&, const FieldValue& s) {
+  return {0, 1, std::clamp(s.whole + 1, 1, kMaxTableRows)};
+}
+
 }  // namespace
 
 extern const KindSpec kBinomialKind{
@@ -78,6 +96,10 @@ extern const KindSpec kBinomialKind{
     .plot_valid = PlotValid,
     .plot_top = PlotTop,
     .report_captions = {"Probability of Success (p):", "Number of Tests (n):"},
+    .forward = dkBinomial,
+    .table_title = TableTitle,
+    .table_cell = TableCell,
+    .table_rows = TableRowsOf,
 };
 
 }  // namespace zudira

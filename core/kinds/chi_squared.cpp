@@ -1,6 +1,9 @@
 // Chi-Squared and Inverse Chi-Squared: the whole degrees of freedom.
+#include <algorithm>
+
 #include "core/kinds/one_degree_of_freedom.h"
 #include "stats/precise/precise_densities.h"
+#include "stats/precise/precise_distributions.h"
 
 namespace zudira {
 namespace {
@@ -41,6 +44,20 @@ Real Density(const ProbabilityRequest& r, Real x) {
   return precise::ChiSquaredDensity(r.mean.whole, x);
 }
 
+std::string TableTitle(const FieldValue& m, const FieldValue&) {
+  return "Chi-Squared Distribution (df = " + std::to_string(m.whole) + ")";
+}
+Real TableCell(const FieldValue& m, const FieldValue&, Real x, int column) {
+  return column == 0   ? precise::ChiSquaredDensity(m.whole, x)
+         : column == 1 ? precise::ChiSquaredF(m.whole, x)
+                       : precise::ChiSquaredQ(m.whole, x);
+}
+// One step above 0: the library takes no bound of 0.
+TableRows TableRowsOf(const FieldValue& m, const FieldValue&) {
+  const Real step = std::max(1, m.whole) / 4.0L;
+  return {step, step, 20};
+}
+
 constexpr KindSpec Spec(DistributionKind kind, std::string_view list_text, bool inverse) {
   return KindSpec{
       .kind = kind,
@@ -55,6 +72,10 @@ constexpr KindSpec Spec(DistributionKind kind, std::string_view list_text, bool 
       .density = Density,
       .support_from_zero = true,
       .report_captions = kOneDegreeOfFreedomReport,
+      .forward = dkChiSquared,
+      .table_title = TableTitle,
+      .table_cell = TableCell,
+      .table_rows = TableRowsOf,
   };
 }
 

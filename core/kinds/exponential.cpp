@@ -1,7 +1,10 @@
 // Exponential: the real mean μ. It has no inverse kind.
+#include <algorithm>
+
 #include "core/kinds/kind_checks.h"
 #include "core/kinds/kind_spec.h"
 #include "stats/precise/precise_densities.h"
+#include "stats/precise/precise_distributions.h"
 
 namespace zudira {
 namespace {
@@ -55,6 +58,18 @@ Real Quantile(const ProbabilityRequest& r, Real t) {
   return -r.mean.real * std::log1p(-t);
 }
 
+std::string TableTitle(const FieldValue& m, const FieldValue&) {
+  return "Exponential Distribution (μ = " + TableNumber(m.real) + ")";
+}
+Real TableCell(const FieldValue& m, const FieldValue&, Real x, int column) {
+  return column == 0   ? precise::ExponentialDensity(m.real, x)
+         : column == 1 ? precise::ExponentialF(m.real, x)
+                       : precise::ExponentialQ(m.real, x);
+}
+TableRows TableRowsOf(const FieldValue& m, const FieldValue&) {
+  return {0, UsableScale(m.real) ? m.real / 4 : 0.25L, 21};
+}
+
 }  // namespace
 
 extern const KindSpec kExponentialKind{
@@ -82,6 +97,10 @@ extern const KindSpec kExponentialKind{
     .support_from_zero = true,
     .closed_quantile = Quantile,
     .report_captions = {"Mean (μ): ", {}},
+    .forward = dkExponential,
+    .table_title = TableTitle,
+    .table_cell = TableCell,
+    .table_rows = TableRowsOf,
 };
 
 }  // namespace zudira

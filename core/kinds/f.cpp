@@ -1,7 +1,10 @@
 // F and Inverse F: the whole degrees of freedom of both fields.
+#include <algorithm>
+
 #include "core/kinds/kind_checks.h"
 #include "core/kinds/kind_spec.h"
 #include "stats/precise/precise_densities.h"
+#include "stats/precise/precise_distributions.h"
 
 namespace zudira {
 namespace {
@@ -72,6 +75,20 @@ constexpr KindInputs kInputs{
     .bound_entry = InputEntry::ieReal,
 };
 
+std::string TableTitle(const FieldValue& m, const FieldValue& s) {
+  return "F Distribution (df1 = " + std::to_string(m.whole) + ", df2 = " + std::to_string(s.whole) +
+         ")";
+}
+Real TableCell(const FieldValue& m, const FieldValue& s, Real x, int column) {
+  return column == 0   ? precise::FDistDensity(m.whole, s.whole, x)
+         : column == 1 ? precise::FDistF(m.whole, s.whole, x)
+                       : precise::FDistQ(m.whole, s.whole, x);
+}
+// One step above 0: the library takes no bound of 0.
+TableRows TableRowsOf(const FieldValue&, const FieldValue&) {
+  return {0.25L, 0.25L, 20};
+}
+
 constexpr KindSpec Spec(DistributionKind kind, std::string_view list_text, bool inverse) {
   return KindSpec{
       .kind = kind,
@@ -86,6 +103,10 @@ constexpr KindSpec Spec(DistributionKind kind, std::string_view list_text, bool 
       .density = Density,
       .support_from_zero = true,
       .report_captions = {"Degrees of Freedom 1: ", "Degrees of Freedom 2: "},
+      .forward = dkF,
+      .table_title = TableTitle,
+      .table_cell = TableCell,
+      .table_rows = TableRowsOf,
   };
 }
 

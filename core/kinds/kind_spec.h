@@ -14,6 +14,7 @@
 #include "core/catalogue.h"
 #include "core/distribution_functions.h"
 #include "core/request.h"
+#include "core/statistical_tables.h"
 #include "stats/real.h"
 
 namespace zudira {
@@ -87,6 +88,13 @@ struct KindSpec {
 
   // The answer report's captions of the two parameter fields; empty where a field is unused.
   std::array<std::string_view, 2> report_captions;
+
+  // The table of the current distribution, which shows an inverse kind's forward kind: its
+  // title, the cell of a column (density or mass, P(X ≤ x), P(X > x)) at x, and its first rows.
+  DistributionKind forward;
+  std::string (*table_title)(const FieldValue& mean, const FieldValue& sdev);
+  Real (*table_cell)(const FieldValue& mean, const FieldValue& sdev, Real x, int column);
+  TableRows (*table_rows)(const FieldValue& mean, const FieldValue& sdev);
 };
 
 // The record of a kind; nullptr for a number that is no kind.

@@ -1,7 +1,10 @@
 // Normal and Inverse Normal: the real mean μ and standard deviation σ.
+#include <algorithm>
+
 #include "core/kinds/kind_checks.h"
 #include "core/kinds/kind_spec.h"
 #include "stats/precise/precise_densities.h"
+#include "stats/precise/precise_distributions.h"
 
 namespace zudira {
 namespace {
@@ -74,6 +77,19 @@ constexpr KindInputs kInputs{
     .bound_entry = InputEntry::ieReal,
 };
 
+std::string TableTitle(const FieldValue& m, const FieldValue& s) {
+  return "Normal Distribution (μ = " + TableNumber(m.real) + ", σ = " + TableNumber(s.real) + ")";
+}
+Real TableCell(const FieldValue& m, const FieldValue& s, Real x, int column) {
+  return column == 0   ? precise::NormalDensity(m.real, s.real, x)
+         : column == 1 ? precise::NormalF(m.real, s.real, x)
+                       : precise::NormalQ(m.real, s.real, x);
+}
+TableRows TableRowsOf(const FieldValue& m, const FieldValue& s) {
+  if (!UsableScale(s.real) || !std::isfinite(m.real)) return {-3, 0.5L, 13};
+  return {m.real - 3 * s.real, s.real / 2, 13};
+}
+
 constexpr KindSpec Spec(DistributionKind kind, std::string_view list_text, bool inverse) {
   return KindSpec{
       .kind = kind,
@@ -87,6 +103,10 @@ constexpr KindSpec Spec(DistributionKind kind, std::string_view list_text, bool 
       .plot_valid = PlotValid,
       .density = Density,
       .report_captions = {"Mean (μ): ", "Standard Deviation (σ): "},
+      .forward = dkNormal,
+      .table_title = TableTitle,
+      .table_cell = TableCell,
+      .table_rows = TableRowsOf,
   };
 }
 

@@ -1,8 +1,10 @@
 // Poisson: the real mean λ.
+#include <cmath>
 #include <cstdint>
 
 #include "core/kinds/kind_checks.h"
 #include "core/kinds/kind_spec.h"
+#include "stats/precise/precise_distributions.h"
 
 namespace zudira {
 namespace {
@@ -55,6 +57,21 @@ std::int64_t PlotTop(const ProbabilityRequest& r) {
   return static_cast<std::int64_t>(lambda + 40 * std::sqrt(lambda) + 40);
 }
 
+std::string TableTitle(const FieldValue& m, const FieldValue&) {
+  return "Poisson Distribution (μ = " + TableNumber(m.real) + ")";
+}
+// The rows are checked to be whole and small counts.
+Real TableCell(const FieldValue& m, const FieldValue&, Real x, int column) {
+  const auto k = static_cast<std::int64_t>(x);
+  return column == 0   ? precise::PoissonE(m.real, k)
+         : column == 1 ? precise::PoissonL(m.real, k + 1)
+                       : precise::PoissonG(m.real, k);
+}
+TableRows TableRowsOf(const FieldValue& m, const FieldValue&) {
+  const std::int64_t last = std::isfinite(m.real) && m.real >= 0 ? PoissonLastRow({m.real}, 4) : -1;
+  return {0, 1, last < 0 ? 21 : static_cast<int>(last) + 1};
+}
+
 }  // namespace
 
 extern const KindSpec kPoissonKind{
@@ -81,6 +98,10 @@ extern const KindSpec kPoissonKind{
     .plot_valid = PlotValid,
     .plot_top = PlotTop,
     .report_captions = {"Average Number of Successes in a given period (μ): ", {}},
+    .forward = dkPoisson,
+    .table_title = TableTitle,
+    .table_cell = TableCell,
+    .table_rows = TableRowsOf,
 };
 
 }  // namespace zudira

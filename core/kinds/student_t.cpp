@@ -1,6 +1,9 @@
 // Student T and Inverse Student T: the whole degrees of freedom.
+#include <algorithm>
+
 #include "core/kinds/one_degree_of_freedom.h"
 #include "stats/precise/precise_densities.h"
+#include "stats/precise/precise_distributions.h"
 
 namespace zudira {
 namespace {
@@ -51,6 +54,18 @@ Real Density(const ProbabilityRequest& r, Real x) {
   return precise::StudentTDensity(r.mean.whole, x);
 }
 
+std::string TableTitle(const FieldValue& m, const FieldValue&) {
+  return "Student T Distribution (df = " + std::to_string(m.whole) + ")";
+}
+Real TableCell(const FieldValue& m, const FieldValue&, Real x, int column) {
+  return column == 0   ? precise::StudentTDensity(m.whole, x)
+         : column == 1 ? precise::StudentTF(m.whole, x)
+                       : precise::StudentTQ(m.whole, x);
+}
+TableRows TableRowsOf(const FieldValue&, const FieldValue&) {
+  return {-4, 0.5L, 17};
+}
+
 constexpr KindSpec Spec(DistributionKind kind, std::string_view list_text, bool inverse) {
   return KindSpec{
       .kind = kind,
@@ -64,6 +79,10 @@ constexpr KindSpec Spec(DistributionKind kind, std::string_view list_text, bool 
       .plot_valid = PlotOneDegreeOfFreedom,
       .density = Density,
       .report_captions = kOneDegreeOfFreedomReport,
+      .forward = dkStudentT,
+      .table_title = TableTitle,
+      .table_cell = TableCell,
+      .table_rows = TableRowsOf,
   };
 }
 

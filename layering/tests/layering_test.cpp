@@ -81,8 +81,6 @@ TEST(Layering, NoIncludeRunsUpAndNoQtInPureLayers) {
 // types; everything else looks a kind up in its record and a range type in its table row.
 const std::vector<std::string> kMaySwitchOverKinds = {
     "core/kinds/",
-    "core/discrete_range.cpp",      // the answer table, a row per range type
-    "core/statistical_tables.cpp",  // the tables of the current distribution
 };
 
 TEST(Layering, OnlyKindRecordsAndDecisionCodeSwitchOverKindsAndRangeTypes) {
