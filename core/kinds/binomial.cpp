@@ -29,6 +29,7 @@ std::string SheetArgs(const ProbabilityRequest& r, char separator) {
 Real Centre(const ProbabilityRequest& r) {
   return r.sdev.whole * r.mean.real;
 }
+
 // P(X > k) as the regularised incomplete beta I_p(k+1, n-k).
 std::string SheetCountUpper(const SheetCall& c, std::int64_t k) {
   return "BETA.DIST(" + c.Number(c.r.mean.real) + ";" + std::to_string(k + 1) + ";" +
@@ -59,6 +60,7 @@ std::string TableTitle(const FieldValue& m, const FieldValue& s) {
   return "Binomial Distribution (n = " + std::to_string(s.whole) + ", p = " + TableNumber(m.real) +
          ")";
 }
+
 // The rows are checked to be whole and small counts.
 Real TableCell(const FieldValue& m, const FieldValue& s, Real x, int column) {
   const auto k = static_cast<std::int64_t>(x);
@@ -66,6 +68,7 @@ Real TableCell(const FieldValue& m, const FieldValue& s, Real x, int column) {
          : column == 1 ? precise::BinomialL(s.whole, m.real, k + 1)
                        : precise::BinomialG(s.whole, m.real, k);
 }
+
 TableRows TableRowsOf(const FieldValue&, const FieldValue& s) {
   return {0, 1, std::clamp(s.whole + 1, 1, kMaxTableRows)};
 }

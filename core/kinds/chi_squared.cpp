@@ -15,6 +15,7 @@ std::string InWords(const ProbabilityRequest& r, char) {
 Real Centre(const ProbabilityRequest& r) {
   return r.mean.whole;
 }
+
 // The spreadsheet refuses a negative x; the tails there are written as their values.
 std::string SheetLower(const SheetCall& c, Real x) {
   return x <= 0 ? "0" : "CHISQ.DIST(" + c.Number(x) + c.args + ";1)";
@@ -47,42 +48,41 @@ Real Density(const ProbabilityRequest& r, Real x) {
 std::string TableTitle(const FieldValue& m, const FieldValue&) {
   return "Chi-Squared Distribution (df = " + std::to_string(m.whole) + ")";
 }
+
 Real TableCell(const FieldValue& m, const FieldValue&, Real x, int column) {
   return column == 0   ? precise::ChiSquaredDensity(m.whole, x)
          : column == 1 ? precise::ChiSquaredF(m.whole, x)
                        : precise::ChiSquaredQ(m.whole, x);
 }
+
 // One step above 0: the library takes no bound of 0.
 TableRows TableRowsOf(const FieldValue& m, const FieldValue&) {
   const Real step = std::max(1, m.whole) / 4.0L;
   return {step, step, 20};
 }
 
-constexpr KindSpec Spec(DistributionKind kind, std::string_view list_text, bool inverse) {
-  return KindSpec{
-      .kind = kind,
-      .list_text = list_text,
-      .inverse = inverse,
-      .inputs = kOneDegreeOfFreedomInputs,
-      .check = CheckOneDegreeOfFreedom,
-      .continuous = &KindTables::chi_squared,
-      .in_words = InWords,
-      .notation = &kNotation,
-      .plot_valid = PlotOneDegreeOfFreedom,
-      .density = Density,
-      .support_from_zero = true,
-      .report_captions = kOneDegreeOfFreedomReport,
-      .forward = dkChiSquared,
-      .table_title = TableTitle,
-      .table_cell = TableCell,
-      .table_rows = TableRowsOf,
-  };
-}
+constexpr KindSpec kForward{
+    .kind = dkChiSquared,
+    .list_text = "Chi-Squared Distribution",
+    .inputs = kOneDegreeOfFreedomInputs,
+    .check = CheckOneDegreeOfFreedom,
+    .continuous = &KindTables::chi_squared,
+    .in_words = InWords,
+    .notation = &kNotation,
+    .plot_valid = PlotOneDegreeOfFreedom,
+    .density = Density,
+    .support_from_zero = true,
+    .report_captions = kOneDegreeOfFreedomReport,
+    .forward = dkChiSquared,
+    .table_title = TableTitle,
+    .table_cell = TableCell,
+    .table_rows = TableRowsOf,
+};
 
 }  // namespace
 
-extern const KindSpec kChiSquaredKind = Spec(dkChiSquared, "Chi-Squared Distribution", false);
+extern const KindSpec kChiSquaredKind = kForward;
 extern const KindSpec kInverseChiSquaredKind =
-    Spec(dkInverseChiSquared, "Inverse Chi-Squared Distribution", true);
+    InverseOf(kForward, dkInverseChiSquared, "Inverse Chi-Squared Distribution");
 
 }  // namespace zudira

@@ -29,6 +29,7 @@ std::string SheetArgs(const ProbabilityRequest&, char) {
 Real Centre(const ProbabilityRequest& r) {
   return r.mean.real;
 }
+
 // The gamma with shape 1 is the exponential; its CDF keeps the digits of a small x, where
 // EXPON.DIST's 1 - e^(-x/μ) does not. The spreadsheet refuses a negative x.
 std::string SheetLower(const SheetCall& c, Real x) {
@@ -53,6 +54,7 @@ bool PlotValid(const ProbabilityRequest& r) {
 Real Density(const ProbabilityRequest& r, Real x) {
   return precise::ExponentialDensity(r.mean.real, x);
 }
+
 // The exponential table has no inverse; its quantile is closed.
 Real Quantile(const ProbabilityRequest& r, Real t) {
   return -r.mean.real * std::log1p(-t);
@@ -61,11 +63,13 @@ Real Quantile(const ProbabilityRequest& r, Real t) {
 std::string TableTitle(const FieldValue& m, const FieldValue&) {
   return "Exponential Distribution (μ = " + TableNumber(m.real) + ")";
 }
+
 Real TableCell(const FieldValue& m, const FieldValue&, Real x, int column) {
   return column == 0   ? precise::ExponentialDensity(m.real, x)
          : column == 1 ? precise::ExponentialF(m.real, x)
                        : precise::ExponentialQ(m.real, x);
 }
+
 TableRows TableRowsOf(const FieldValue& m, const FieldValue&) {
   return {0, UsableScale(m.real) ? m.real / 4 : 0.25L, 21};
 }

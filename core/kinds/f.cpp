@@ -27,6 +27,7 @@ std::string SheetArgs(const ProbabilityRequest& r, char) {
 Real Centre(const ProbabilityRequest&) {
   return 1;
 }
+
 // The spreadsheet refuses a negative x; the tails there are written as their values.
 std::string SheetLower(const SheetCall& c, Real x) {
   return x <= 0 ? "0" : "F.DIST(" + c.Number(x) + c.args + ";1)";
@@ -34,6 +35,7 @@ std::string SheetLower(const SheetCall& c, Real x) {
 std::string SheetUpper(const SheetCall& c, Real x) {
   return x <= 0 ? "1" : "F.DIST.RT(" + c.Number(x) + c.args + ")";
 }
+
 // F.INV loses digits in the far lower tail; the lower quantile of F(m, n) is the reciprocal of
 // the upper one of F(n, m).
 std::string SheetInvLower(const SheetCall& c, const std::string& t_text, Real, bool) {
@@ -79,40 +81,39 @@ std::string TableTitle(const FieldValue& m, const FieldValue& s) {
   return "F Distribution (df1 = " + std::to_string(m.whole) + ", df2 = " + std::to_string(s.whole) +
          ")";
 }
+
 Real TableCell(const FieldValue& m, const FieldValue& s, Real x, int column) {
   return column == 0   ? precise::FDistDensity(m.whole, s.whole, x)
          : column == 1 ? precise::FDistF(m.whole, s.whole, x)
                        : precise::FDistQ(m.whole, s.whole, x);
 }
+
 // One step above 0: the library takes no bound of 0.
 TableRows TableRowsOf(const FieldValue&, const FieldValue&) {
   return {0.25L, 0.25L, 20};
 }
 
-constexpr KindSpec Spec(DistributionKind kind, std::string_view list_text, bool inverse) {
-  return KindSpec{
-      .kind = kind,
-      .list_text = list_text,
-      .inverse = inverse,
-      .inputs = kInputs,
-      .check = Check,
-      .continuous = &KindTables::f,
-      .in_words = InWords,
-      .notation = &kNotation,
-      .plot_valid = PlotValid,
-      .density = Density,
-      .support_from_zero = true,
-      .report_captions = {"Degrees of Freedom 1: ", "Degrees of Freedom 2: "},
-      .forward = dkF,
-      .table_title = TableTitle,
-      .table_cell = TableCell,
-      .table_rows = TableRowsOf,
-  };
-}
+constexpr KindSpec kForward{
+    .kind = dkF,
+    .list_text = "F-Distribution",
+    .inputs = kInputs,
+    .check = Check,
+    .continuous = &KindTables::f,
+    .in_words = InWords,
+    .notation = &kNotation,
+    .plot_valid = PlotValid,
+    .density = Density,
+    .support_from_zero = true,
+    .report_captions = {"Degrees of Freedom 1: ", "Degrees of Freedom 2: "},
+    .forward = dkF,
+    .table_title = TableTitle,
+    .table_cell = TableCell,
+    .table_rows = TableRowsOf,
+};
 
 }  // namespace
 
-extern const KindSpec kFKind = Spec(dkF, "F-Distribution", false);
-extern const KindSpec kInverseFKind = Spec(dkInverseF, "Inverse F-Distribution", true);
+extern const KindSpec kFKind = kForward;
+extern const KindSpec kInverseFKind = InverseOf(kForward, dkInverseF, "Inverse F-Distribution");
 
 }  // namespace zudira

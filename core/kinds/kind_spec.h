@@ -97,6 +97,14 @@ struct KindSpec {
   TableRows (*table_rows)(const FieldValue& mean, const FieldValue& sdev);
 };
 
+// An inverse kind's record: its forward kind's, in its own place of the list.
+constexpr KindSpec InverseOf(KindSpec forward, DistributionKind kind, std::string_view list_text) {
+  forward.kind = kind;
+  forward.list_text = list_text;
+  forward.inverse = true;
+  return forward;
+}
+
 // The record of a kind; nullptr for a number that is no kind.
 const KindSpec* FindKindSpec(DistributionKind kind);
 

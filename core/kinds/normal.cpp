@@ -33,6 +33,7 @@ Real Centre(const ProbabilityRequest& r) {
 std::string SheetLower(const SheetCall& c, Real x) {
   return "NORM.DIST(" + c.Number(x) + c.args + ";1)";
 }
+
 // The normal is symmetric about its mean: P(X > x) = P(X <= 2μ - x).
 std::string SheetUpper(const SheetCall& c, Real x) {
   return "NORM.DIST(" + c.Number(2 * c.r.mean.real - x) + c.args + ";1)";
@@ -40,6 +41,7 @@ std::string SheetUpper(const SheetCall& c, Real x) {
 std::string SheetInvLower(const SheetCall& c, const std::string& t_text, Real, bool) {
   return "NORM.INV(" + t_text + c.args + ")";
 }
+
 // The reflection of the lower quantile about the mean.
 std::string SheetInvUpper(const SheetCall& c, const std::string& t_text, Real, bool) {
   const std::string twice_mean = c.r.mean.real == 0 ? "" : c.Number(2 * c.r.mean.real);
@@ -80,40 +82,39 @@ constexpr KindInputs kInputs{
 std::string TableTitle(const FieldValue& m, const FieldValue& s) {
   return "Normal Distribution (μ = " + TableNumber(m.real) + ", σ = " + TableNumber(s.real) + ")";
 }
+
 Real TableCell(const FieldValue& m, const FieldValue& s, Real x, int column) {
   return column == 0   ? precise::NormalDensity(m.real, s.real, x)
          : column == 1 ? precise::NormalF(m.real, s.real, x)
                        : precise::NormalQ(m.real, s.real, x);
 }
+
 TableRows TableRowsOf(const FieldValue& m, const FieldValue& s) {
   if (!UsableScale(s.real) || !std::isfinite(m.real)) return {-3, 0.5L, 13};
   return {m.real - 3 * s.real, s.real / 2, 13};
 }
 
-constexpr KindSpec Spec(DistributionKind kind, std::string_view list_text, bool inverse) {
-  return KindSpec{
-      .kind = kind,
-      .list_text = list_text,
-      .inverse = inverse,
-      .inputs = kInputs,
-      .check = Check,
-      .continuous = &KindTables::normal,
-      .in_words = InWords,
-      .notation = &kNotation,
-      .plot_valid = PlotValid,
-      .density = Density,
-      .report_captions = {"Mean (μ): ", "Standard Deviation (σ): "},
-      .forward = dkNormal,
-      .table_title = TableTitle,
-      .table_cell = TableCell,
-      .table_rows = TableRowsOf,
-  };
-}
+constexpr KindSpec kForward{
+    .kind = dkNormal,
+    .list_text = "Normal Distribution",
+    .inputs = kInputs,
+    .check = Check,
+    .continuous = &KindTables::normal,
+    .in_words = InWords,
+    .notation = &kNotation,
+    .plot_valid = PlotValid,
+    .density = Density,
+    .report_captions = {"Mean (μ): ", "Standard Deviation (σ): "},
+    .forward = dkNormal,
+    .table_title = TableTitle,
+    .table_cell = TableCell,
+    .table_rows = TableRowsOf,
+};
 
 }  // namespace
 
-extern const KindSpec kNormalKind = Spec(dkNormal, "Normal Distribution", false);
+extern const KindSpec kNormalKind = kForward;
 extern const KindSpec kInverseNormalKind =
-    Spec(dkInverseNormal, "Inverse Normal Distribution", true);
+    InverseOf(kForward, dkInverseNormal, "Inverse Normal Distribution");
 
 }  // namespace zudira

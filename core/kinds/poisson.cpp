@@ -28,10 +28,12 @@ std::string SheetArgs(const ProbabilityRequest& r, char separator) {
 Real Centre(const ProbabilityRequest& r) {
   return r.mean.real;
 }
+
 // P(X > k) as the regularised incomplete gamma P(k+1, λ).
 std::string SheetCountUpper(const SheetCall& c, std::int64_t k) {
   return "GAMMA.DIST(" + c.Number(c.r.mean.real) + ";" + std::to_string(k + 1) + ";1;1)";
 }
+
 // A Poisson with λ = 0 is 0 for certain; the spreadsheet refuses that λ.
 bool SheetRefuses(const ProbabilityRequest& r) {
   return r.mean.real == 0;
@@ -60,6 +62,7 @@ std::int64_t PlotTop(const ProbabilityRequest& r) {
 std::string TableTitle(const FieldValue& m, const FieldValue&) {
   return "Poisson Distribution (μ = " + TableNumber(m.real) + ")";
 }
+
 // The rows are checked to be whole and small counts.
 Real TableCell(const FieldValue& m, const FieldValue&, Real x, int column) {
   const auto k = static_cast<std::int64_t>(x);
@@ -67,6 +70,7 @@ Real TableCell(const FieldValue& m, const FieldValue&, Real x, int column) {
          : column == 1 ? precise::PoissonL(m.real, k + 1)
                        : precise::PoissonG(m.real, k);
 }
+
 TableRows TableRowsOf(const FieldValue& m, const FieldValue&) {
   const std::int64_t last = std::isfinite(m.real) && m.real >= 0 ? PoissonLastRow({m.real}, 4) : -1;
   return {0, 1, last < 0 ? 21 : static_cast<int>(last) + 1};

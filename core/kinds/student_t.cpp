@@ -57,39 +57,38 @@ Real Density(const ProbabilityRequest& r, Real x) {
 std::string TableTitle(const FieldValue& m, const FieldValue&) {
   return "Student T Distribution (df = " + std::to_string(m.whole) + ")";
 }
+
 Real TableCell(const FieldValue& m, const FieldValue&, Real x, int column) {
   return column == 0   ? precise::StudentTDensity(m.whole, x)
          : column == 1 ? precise::StudentTF(m.whole, x)
                        : precise::StudentTQ(m.whole, x);
 }
+
 TableRows TableRowsOf(const FieldValue&, const FieldValue&) {
   return {-4, 0.5L, 17};
 }
 
-constexpr KindSpec Spec(DistributionKind kind, std::string_view list_text, bool inverse) {
-  return KindSpec{
-      .kind = kind,
-      .list_text = list_text,
-      .inverse = inverse,
-      .inputs = kOneDegreeOfFreedomInputs,
-      .check = CheckOneDegreeOfFreedom,
-      .continuous = &KindTables::student_t,
-      .in_words = InWords,
-      .notation = &kNotation,
-      .plot_valid = PlotOneDegreeOfFreedom,
-      .density = Density,
-      .report_captions = kOneDegreeOfFreedomReport,
-      .forward = dkStudentT,
-      .table_title = TableTitle,
-      .table_cell = TableCell,
-      .table_rows = TableRowsOf,
-  };
-}
+constexpr KindSpec kForward{
+    .kind = dkStudentT,
+    .list_text = "Student T Distribution",
+    .inputs = kOneDegreeOfFreedomInputs,
+    .check = CheckOneDegreeOfFreedom,
+    .continuous = &KindTables::student_t,
+    .in_words = InWords,
+    .notation = &kNotation,
+    .plot_valid = PlotOneDegreeOfFreedom,
+    .density = Density,
+    .report_captions = kOneDegreeOfFreedomReport,
+    .forward = dkStudentT,
+    .table_title = TableTitle,
+    .table_cell = TableCell,
+    .table_rows = TableRowsOf,
+};
 
 }  // namespace
 
-extern const KindSpec kStudentTKind = Spec(dkStudentT, "Student T Distribution", false);
+extern const KindSpec kStudentTKind = kForward;
 extern const KindSpec kInverseStudentTKind =
-    Spec(dkInverseStudentT, "Inverse Student T Distribution", true);
+    InverseOf(kForward, dkInverseStudentT, "Inverse Student T Distribution");
 
 }  // namespace zudira
