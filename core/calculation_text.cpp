@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/distribution_functions.h"
+#include "core/kinds/kind_spec.h"
 
 namespace zudira {
 
@@ -16,41 +17,9 @@ std::string BoundText(const ProbabilityRequest& r, const FieldValue& bound, char
   return Whole(r) ? std::to_string(bound.whole) : ShortNumber(bound.real, separator);
 }
 
-// Two-bound types come in the order OO, OC, CO, CC within their family. A's sign reads the
-// same inside and outside (A < X, X < A); B's turns round outside (X > B).
-const char* SignA(RangeType range) {
-  const bool closed = (((range - rtInsideOO) % 4) & 2) != 0;
-  return closed ? " ≤ " : " < ";
-}
-const char* SignB(RangeType range) {
-  const bool closed = (((range - rtInsideOO) % 4) & 1) != 0;
-  if (range >= rtOutsideOO) return closed ? " ≥ " : " > ";
-  return closed ? " ≤ " : " < ";
-}
-
 // "P(X < a)", "P(a ≤ X < b)", "P(X < a or X ≥ b)" with the bounds' texts.
 std::string Event(RangeType range, const std::string& a, const std::string& b) {
-  switch (range) {
-    case rtEqualA:
-      return "P(X = " + a + ")";
-    case rtBelowA:
-      return "P(X < " + a + ")";
-    case rtAtMostA:
-      return "P(X ≤ " + a + ")";
-    case rtAboveA:
-      return "P(X > " + a + ")";
-    case rtAtLeastA:
-      return "P(X ≥ " + a + ")";
-    default:
-      break;
-  }
-  if (range <= rtInsideCC) return "P(" + a + SignA(range) + "X" + SignB(range) + b + ")";
-  return std::string("P(X") + SignA(range) + a + " or X" + SignB(range) + b + ")";
-}
-
-// Between two numbers in words: "; " where a comma is the decimal separator.
-std::string ListSeparator(char decimal_separator) {
-  return decimal_separator == ',' ? "; " : ", ";
+  return "P(" + RangeEventText(range, a, b) + ")";
 }
 
 }  // namespace
@@ -67,35 +36,9 @@ std::string ShortNumber(Real x, char decimal_separator) {
 }
 
 std::string KindInWords(const ProbabilityRequest& r, char separator) {
-  auto real = [separator](Real x) { return ShortNumber(x, separator); };
-  const std::string list_separator = ListSeparator(separator);
-  const std::string first_real = real(r.mean.real);
-  const std::string df = std::to_string(r.mean.whole);
-  const std::string prefix = IsInverseKind(r.kind) ? "Inverse " : "";
-  switch (r.kind) {
-    case dkNormal:
-    case dkInverseNormal:
-      return prefix + "Normal (μ = " + first_real + list_separator + "σ = " + real(r.sdev.real) +
-             ")";
-    case dkBinomial:
-      return "Binomial (n = " + std::to_string(r.sdev.whole) + list_separator +
-             "p = " + first_real + ")";
-    case dkPoisson:
-      return "Poisson (λ = " + first_real + ")";
-    case dkExponential:
-      return "Exponential (μ = " + first_real + ")";
-    case dkStudentT:
-    case dkInverseStudentT:
-      return prefix + "Student T (df = " + df + ")";
-    case dkChiSquared:
-    case dkInverseChiSquared:
-      return prefix + "Chi-Squared (df = " + df + ")";
-    case dkF:
-    case dkInverseF:
-      return prefix + "F (df1 = " + df + list_separator + "df2 = " + std::to_string(r.sdev.whole) +
-             ")";
-  }
-  return {};
+  const KindSpec* spec = FindKindSpec(r.kind);
+  if (spec == nullptr) return {};
+  return (spec->inverse ? "Inverse " : "") + spec->in_words(r, separator);
 }
 
 std::string CalculationInWords(const ProbabilityRequest& r, std::string_view answer_text,
@@ -119,10 +62,6 @@ std::string CalculationInWords(const ProbabilityRequest& r, std::string_view ans
   return kind + ": " + Event(r.range, "A", fixed) + " = " + p + list_separator + "A = " + answer;
 }
 
-}  // namespace zudira
-
-namespace zudira {
-
 namespace {
 
 // One kind's functions in both notations, given its parameters. Every tail is written in a
@@ -130,62 +69,16 @@ namespace {
 // Spreadsheet truth values are written 1 and 0, which every locale reads.
 class Notation {
  public:
-  Notation(const ProbabilityRequest& r, char separator) : r_(r), separator_(separator) {
-    const std::string m = R(r.mean.real);
-    const std::string s = R(r.sdev.real);
-    const std::string df1 = std::to_string(r.mean.whole);
-    const std::string df2 = std::to_string(r.sdev.whole);
-    switch (r.kind) {
-      case dkNormal:
-      case dkInverseNormal:
-        r_name_ = "norm";
-        r_args_ = ", mean = " + m + ", sd = " + s;
-        sheet_args_ = ";" + Sheet(r.mean.real) + ";" + Sheet(r.sdev.real);
-        centre_ = r.mean.real;
-        break;
-      case dkExponential:
-        // R takes the rate; the window takes the mean, as the spreadsheet's forms below do.
-        r_name_ = "exp";
-        r_args_ = ", rate = 1/" + m;
-        centre_ = r.mean.real;
-        break;
-      case dkStudentT:
-      case dkInverseStudentT:
-        r_name_ = "t";
-        r_args_ = ", df = " + df1;
-        sheet_args_ = ";" + df1;
-        centre_ = 0;
-        break;
-      case dkChiSquared:
-      case dkInverseChiSquared:
-        r_name_ = "chisq";
-        r_args_ = ", df = " + df1;
-        sheet_args_ = ";" + df1;
-        centre_ = r.mean.whole;
-        break;
-      case dkF:
-      case dkInverseF:
-        r_name_ = "f";
-        r_args_ = ", df1 = " + df1 + ", df2 = " + df2;
-        sheet_args_ = ";" + df1 + ";" + df2;
-        centre_ = 1;
-        break;
-      case dkBinomial:
-        r_name_ = "binom";
-        r_args_ = ", size = " + df2 + ", prob = " + m;
-        sheet_args_ = ";" + df2 + ";" + Sheet(r.mean.real);
-        centre_ = r.sdev.whole * r.mean.real;
-        break;
-      case dkPoisson:
-        r_name_ = "pois";
-        r_args_ = ", lambda = " + m;
-        sheet_args_ = ";" + Sheet(r.mean.real);
-        centre_ = r.mean.real;
-        break;
-    }
-  }
+  Notation(const ProbabilityRequest& r, const KindNotation& kind, char separator)
+      : r_(r),
+        kind_(kind),
+        separator_(separator),
+        r_name_(kind.r_name),
+        r_args_(kind.r_args(r)),
+        sheet_args_(kind.sheet_args(r, separator)),
+        centre_(kind.centre(r)) {}
 
-  std::string R(Real x) const { return ShortNumber(x, '.'); }
+  std::string R(Real x) const { return RNumber(x); }
   std::string Sheet(Real x) const { return ShortNumber(x, separator_); }
   // Near the middle of the distribution: at and above it, upper tails are the small ones.
   Real Centre() const { return centre_; }
@@ -204,113 +97,42 @@ class Notation {
     return "q" + r_name_ + "(" + t + r_args_ + ", lower.tail = FALSE)";
   }
 
-  // P(X <= x) of a continuous kind. The spreadsheet refuses a negative x where the support
-  // starts at 0, so the tails there are written as their values.
-  std::string SheetLower(Real x) const {
-    const std::string t = Sheet(x);
-    switch (r_.kind) {
-      case dkNormal:
-      case dkInverseNormal:
-        return "NORM.DIST(" + t + sheet_args_ + ";1)";
-      case dkExponential:
-        // The gamma with shape 1 is the exponential; its CDF keeps the digits of a small x,
-        // where EXPON.DIST's 1 - e^(-x/μ) does not.
-        return x <= 0 ? "0" : "GAMMA.DIST(" + t + ";1;" + Sheet(r_.mean.real) + ";1)";
-      case dkStudentT:
-      case dkInverseStudentT:
-        return "T.DIST(" + t + sheet_args_ + ";1)";
-      case dkChiSquared:
-      case dkInverseChiSquared:
-        return x <= 0 ? "0" : "CHISQ.DIST(" + t + sheet_args_ + ";1)";
-      default:
-        return x <= 0 ? "0" : "F.DIST(" + t + sheet_args_ + ";1)";
-    }
-  }
-  // P(X > x) of a continuous kind.
-  std::string SheetUpper(Real x) const {
-    const std::string t = Sheet(x);
-    switch (r_.kind) {
-      case dkNormal:
-      case dkInverseNormal:
-        // The normal is symmetric about its mean: P(X > x) = P(X <= 2μ - x).
-        return "NORM.DIST(" + Sheet(2 * r_.mean.real - x) + sheet_args_ + ";1)";
-      case dkExponential:
-        return x <= 0 ? "1" : "EXP(-" + t + "/" + Sheet(r_.mean.real) + ")";
-      case dkStudentT:
-      case dkInverseStudentT:
-        return "T.DIST.RT(" + t + sheet_args_ + ")";
-      case dkChiSquared:
-      case dkInverseChiSquared:
-        return x <= 0 ? "1" : "CHISQ.DIST.RT(" + t + sheet_args_ + ")";
-      default:
-        return x <= 0 ? "1" : "F.DIST.RT(" + t + sheet_args_ + ")";
-    }
-  }
+  // P(X <= x) and P(X > x) of a continuous kind.
+  std::string SheetLower(Real x) const { return kind_.sheet_lower(Call(), x); }
+  std::string SheetUpper(Real x) const { return kind_.sheet_upper(Call(), x); }
 
   // P(X <= k), P(X > k) and P(X = k) of a discrete kind, for a k in its support.
   std::string SheetCountLower(std::int64_t k) const {
-    return (r_.kind == dkBinomial ? "BINOM.DIST(" : "POISSON.DIST(") + std::to_string(k) +
-           sheet_args_ + ";1)";
+    return std::string(kind_.sheet_count_function) + std::to_string(k) + sheet_args_ + ";1)";
   }
-  std::string SheetCountUpper(std::int64_t k) const {
-    // P(X > k) as the regularised incomplete beta I_p(k+1, n-k) and gamma P(k+1, λ).
-    if (r_.kind == dkBinomial) {
-      return "BETA.DIST(" + Sheet(r_.mean.real) + ";" + std::to_string(k + 1) + ";" +
-             std::to_string(r_.sdev.whole - k) + ";1)";
-    }
-    return "GAMMA.DIST(" + Sheet(r_.mean.real) + ";" + std::to_string(k + 1) + ";1;1)";
-  }
+  std::string SheetCountUpper(std::int64_t k) const { return kind_.sheet_count_upper(Call(), k); }
   std::string SheetMass(std::int64_t k) const {
-    return (r_.kind == dkBinomial ? "BINOM.DIST(" : "POISSON.DIST(") + std::to_string(k) +
-           sheet_args_ + ";0)";
+    return std::string(kind_.sheet_count_function) + std::to_string(k) + sheet_args_ + ";0)";
   }
+  // Counts at or past the end of the support, and parameters the spreadsheet refuses, are
+  // written as values.
+  bool AtOrPastLastCount(std::int64_t k) const {
+    return kind_.last_count != nullptr && k >= *kind_.last_count(r_);
+  }
+  bool PastLastCount(std::int64_t k) const {
+    return kind_.last_count != nullptr && k > *kind_.last_count(r_);
+  }
+  bool SheetRefuses() const { return kind_.sheet_refuses != nullptr && kind_.sheet_refuses(r_); }
 
   // The x with P(X <= x) = t and with P(X > x) = t, for the target t written as t_text, which
   // is a plain number when plain.
   std::string SheetInvLower(const std::string& t_text, Real t, bool plain) const {
-    switch (r_.kind) {
-      case dkInverseNormal:
-        return "NORM.INV(" + t_text + sheet_args_ + ")";
-      case dkInverseStudentT:
-        return StudentTInverse(t_text, t, plain, false);
-      case dkInverseChiSquared:
-        return "CHISQ.INV(" + t_text + sheet_args_ + ")";
-      default:
-        // F.INV loses digits in the far lower tail; the lower quantile of F(m, n) is the
-        // reciprocal of the upper one of F(n, m).
-        return "1/F.INV.RT(" + t_text + ";" + std::to_string(r_.sdev.whole) + ";" +
-               std::to_string(r_.mean.whole) + ")";
-    }
+    return kind_.sheet_inv_lower(Call(), t_text, t, plain);
   }
   std::string SheetInvUpper(const std::string& t_text, Real t, bool plain) const {
-    switch (r_.kind) {
-      case dkInverseNormal: {
-        // The reflection of the lower quantile about the mean.
-        const std::string twice_mean = r_.mean.real == 0 ? "" : Sheet(2 * r_.mean.real);
-        return twice_mean + "-NORM.INV(" + t_text + sheet_args_ + ")";
-      }
-      case dkInverseStudentT:
-        return StudentTInverse(t_text, t, plain, true);
-      case dkInverseChiSquared:
-        return "CHISQ.INV.RT(" + t_text + sheet_args_ + ")";
-      default:
-        return "F.INV.RT(" + t_text + sheet_args_ + ")";
-    }
+    return kind_.sheet_inv_upper(Call(), t_text, t, plain);
   }
 
  private:
-  // T.INV loses digits in the tails; T.INV.2T(2s) is the bound above 0 whose upper tail is s,
-  // for s <= 1/2. The tail on the bound's own side is taken: t, or 1 - t where t passes 1/2.
-  std::string StudentTInverse(const std::string& t_text, Real t, bool plain, bool upper) const {
-    const std::string t_operand = plain ? t_text : "(" + t_text + ")";
-    const bool small = t <= 0.5L;
-    const std::string tail = small ? "2*" + t_operand : "2*(1-" + t_operand + ")";
-    // The bound lies above 0 when its upper tail is the small one.
-    const bool above = upper == small;
-    return std::string(above ? "" : "-") + "T.INV.2T(" + tail + sheet_args_ + ")";
-  }
+  SheetCall Call() const { return SheetCall{r_, separator_, sheet_args_}; }
 
   const ProbabilityRequest& r_;
+  const KindNotation& kind_;
   char separator_;
   std::string r_name_;
   std::string r_args_;
@@ -328,27 +150,22 @@ Formula Constant(const char* value) {
   return {value, value};
 }
 
-// A Poisson with λ = 0 is 0 for certain; the spreadsheet refuses that λ.
-bool PoissonAtZero(const ProbabilityRequest& r) {
-  return r.kind == dkPoisson && r.mean.real == 0;
-}
-
 // A discrete count k: P(X <= k) and P(X > k) of counts outside the support are written as
 // their values, which the spreadsheet's functions would refuse.
-Formula DiscreteLower(const Notation& n, const ProbabilityRequest& r, std::int64_t k) {
+Formula DiscreteLower(const Notation& n, std::int64_t k) {
   Formula f{n.RLower(std::to_string(k)), n.SheetCountLower(k)};
   if (k < 0) {
     f.sheet = "0";
-  } else if ((r.kind == dkBinomial && k >= r.sdev.whole) || PoissonAtZero(r)) {
+  } else if (n.AtOrPastLastCount(k) || n.SheetRefuses()) {
     f.sheet = "1";
   }
   return f;
 }
-Formula DiscreteUpper(const Notation& n, const ProbabilityRequest& r, std::int64_t k) {
+Formula DiscreteUpper(const Notation& n, std::int64_t k) {
   Formula f{n.RUpper(std::to_string(k)), n.SheetCountUpper(k)};
   if (k < 0) {
     f.sheet = "1";
-  } else if ((r.kind == dkBinomial && k >= r.sdev.whole) || PoissonAtZero(r)) {
+  } else if (n.AtOrPastLastCount(k) || n.SheetRefuses()) {
     f.sheet = "0";
   }
   return f;
@@ -373,66 +190,40 @@ Formula Between(const Notation& n, Real low, const Formula& lower_low, const For
 Formula DiscreteFormula(const Notation& n, const ProbabilityRequest& r) {
   const std::int64_t a = r.a.whole;
   const std::int64_t b = r.b.whole;
-  auto lower = [&](std::int64_t k) { return DiscreteLower(n, r, k); };
-  auto upper = [&](std::int64_t k) { return DiscreteUpper(n, r, k); };
+  auto lower = [&](std::int64_t k) { return DiscreteLower(n, k); };
+  auto upper = [&](std::int64_t k) { return DiscreteUpper(n, k); };
   auto between = [&](std::int64_t low, std::int64_t high) {
     return Between(n, static_cast<Real>(low), lower(low), lower(high), upper(low), upper(high));
   };
+  const RangeTypeRow& row = RangeTypeOf(r.range);
+  const bool a_in = row.a_included;
+  const bool b_in = row.b_included;
   // The bounds alone decide an empty or a full range, as in the answer table.
-  switch (r.range) {
-    case rtInsideOO:
-    case rtInsideOC:
-    case rtInsideCO:
-      if (b <= a) return Constant("0");
-      break;
-    case rtInsideCC:
-      if (b < a) return Constant("0");
-      break;
-    case rtOutsideOO:
-    case rtOutsideOC:
-    case rtOutsideCO:
-      if (b < a) return Constant("1");
-      break;
-    case rtOutsideCC:
-      if (b <= a) return Constant("1");
-      break;
-    default:
-      break;
-  }
-  switch (r.range) {
-    case rtEqualA: {
+  if (const std::optional<int> decided = AnswerOfBounds(r.range, a, b))
+    return Constant(*decided == 0 ? "0" : "1");
+  // The last count below the range and the last count in it, at each bound.
+  const std::int64_t below_a = a_in ? a - 1 : a;
+  const std::int64_t through_a = a_in ? a : a - 1;
+  const std::int64_t through_b = b_in ? b : b - 1;
+  const std::int64_t below_b = b_in ? b - 1 : b;
+  switch (row.family) {
+    case rfPoint: {
       Formula f{n.RMass(std::to_string(a)), n.SheetMass(a)};
-      if (a < 0 || (r.kind == dkBinomial && a > r.sdev.whole)) {
+      if (a < 0 || n.PastLastCount(a)) {
         f.sheet = "0";
-      } else if (PoissonAtZero(r)) {
+      } else if (n.SheetRefuses()) {
         f.sheet = a == 0 ? "1" : "0";
       }
       return f;
     }
-    case rtBelowA:
-      return lower(a - 1);
-    case rtAtMostA:
-      return lower(a);
-    case rtAboveA:
-      return upper(a);
-    case rtAtLeastA:
-      return upper(a - 1);
-    case rtInsideOO:
-      return between(a, b - 1);
-    case rtInsideOC:
-      return between(a, b);
-    case rtInsideCO:
-      return between(a - 1, b - 1);
-    case rtInsideCC:
-      return between(a - 1, b);
-    case rtOutsideOO:
-      return Plus(lower(a - 1), upper(b));
-    case rtOutsideOC:
-      return Plus(lower(a - 1), upper(b - 1));
-    case rtOutsideCO:
-      return Plus(lower(a), upper(b));
-    case rtOutsideCC:
-      return Plus(lower(a), upper(b - 1));
+    case rfLower:
+      return lower(through_a);
+    case rfUpper:
+      return upper(below_a);
+    case rfInside:
+      return between(below_a, through_b);
+    case rfOutside:
+      return Plus(lower(through_a), upper(below_b));
   }
   return Constant("0");
 }
@@ -510,7 +301,9 @@ Formula InverseFormula(const Notation& n, const ProbabilityRequest& r) {
 
 CalculationLines CalculationText(const ProbabilityRequest& request, std::string_view answer_text,
                                  char decimal_separator) {
-  const Notation notation(request, decimal_separator);
+  const KindSpec* spec = FindKindSpec(request.kind);
+  if (spec == nullptr) return {};
+  const Notation notation(request, *spec->notation, decimal_separator);
   const Formula formula = IsDiscreteKind(request.kind)  ? DiscreteFormula(notation, request)
                           : IsInverseKind(request.kind) ? InverseFormula(notation, request)
                                                         : ContinuousFormula(notation, request);

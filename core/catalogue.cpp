@@ -3,173 +3,43 @@
 #include <cmath>
 #include <limits>
 
+#include "core/kinds/kind_spec.h"
 #include "stats/nearest_whole.h"
 
 namespace zudira {
 
 namespace {
 
-constexpr std::array<std::string_view, kDistributionKindCount> kListTexts = {
-    "Normal Distribution",
-    "Inverse Normal Distribution",
-    "Binomial Distribution",
-    "Poisson Distribution",
-    "Exponential Distribution",
-    "Student T Distribution",
-    "Inverse Student T Distribution",
-    "Chi-Squared Distribution",
-    "Inverse Chi-Squared Distribution",
-    "F-Distribution",
-    "Inverse F-Distribution",
-};
-
-constexpr std::array<std::string_view, kRangeTypeCount> kRangeCaptions = {
-    "P(X = A)",
-    "P(X < A)",
-    "P(X ^L A)",
-    "P(X > A)",
-    "P(X ^G A)",
-    "P(A < X < B)",
-    "P(A < X ^L B)",
-    "P(A ^L X < B)",
-    "P(A ^L X ^L B)",
-    "P(X < A or X > B)",
-    "P(X < A or X ^G B)",
-    "P(X ^L A or X > B)",
-    "P(X ^L A or X ^G B)",
-};
-
-constexpr KindInputs kNormalRow{
-    .show_mean_label = true,
-    .p_caption = {},
-    .mean_hint = "The Mean of the Normal Distribution",
-    .mean_entry = InputEntry::ieReal,
-    .second_shown = true,
-    .show_sigma_label = true,
-    .n_caption = {},
-    .sdev_hint = "The Standard Deviation of the Normal Distribution",
-    .sdev_entry = InputEntry::iePosReal,
-    .bound_entry = InputEntry::ieReal,
-};
-
-constexpr KindInputs kBinomialRow{
-    .show_mean_label = false,
-    .p_caption = "P :",
-    .mean_hint = "The Probability of Success. Must be in [0, 1]",
-    .mean_entry = InputEntry::iePosReal,
-    .second_shown = true,
-    .show_sigma_label = false,
-    .n_caption = "N :",
-    .sdev_hint = "The Number of Trials. Must be a Positive Integer",
-    .sdev_entry = InputEntry::iePositive,
-    .bound_entry = InputEntry::iePositive,
-};
-
-constexpr KindInputs kPoissonRow{
-    .show_mean_label = true,
-    .p_caption = {},
-    .mean_hint = "Average Number of Successes in given Time Period",
-    .mean_entry = InputEntry::iePosReal,
-    .second_shown = false,
-    .show_sigma_label = false,
-    .n_caption = {},
-    .sdev_hint = {},
-    .sdev_entry = InputEntry::iePosReal,
-    .bound_entry = InputEntry::iePositive,
-};
-
-constexpr KindInputs kExponentialRow{
-    .show_mean_label = true,
-    .p_caption = {},
-    .mean_hint = "The Mean of the Exponential Distribution",
-    .mean_entry = InputEntry::ieReal,
-    .second_shown = false,
-    .show_sigma_label = false,
-    .n_caption = {},
-    .sdev_hint = {},
-    .sdev_entry = InputEntry::iePosReal,
-    .bound_entry = InputEntry::ieReal,
-};
-
-constexpr KindInputs kOneFreedomRow{
-    .show_mean_label = false,
-    .p_caption = "Degress of Freedom :",
-    .mean_hint = "The Degrees of Freedom for the Distribution",
-    .mean_entry = InputEntry::iePositive,
-    .second_shown = false,
-    .show_sigma_label = false,
-    .n_caption = {},
-    .sdev_hint = {},
-    .sdev_entry = InputEntry::iePosReal,
-    .bound_entry = InputEntry::ieReal,
-};
-
-constexpr KindInputs kFRow{
-    .show_mean_label = false,
-    .p_caption = "Degrees of Freedom 1:",
-    .mean_hint = "The Horizontal Degrees of Freedom for the Distribution",
-    .mean_entry = InputEntry::iePositive,
-    .second_shown = true,
-    .show_sigma_label = false,
-    .n_caption = "Degrees of Freedom 2:",
-    .sdev_hint = "The Vertical Degrees of Freedom for the Distribution",
-    .sdev_entry = InputEntry::iePositive,
-    .bound_entry = InputEntry::ieReal,
-};
-
 constexpr CaptionHint kValueA{"A :", "The value of A"};
 constexpr CaptionHint kValueB{"B :", "The value of B"};
 constexpr CaptionHint kAreaProbability{"Probability :",
                                        "The Probability which is the Area under the Curve"};
 
-bool ValidKind(DistributionKind kind) {
-  return kind >= 0 && kind < kDistributionKindCount;
-}
-bool ValidRange(RangeType range) {
-  return range >= 0 && range < kRangeTypeCount;
-}
-
 }  // namespace
 
 std::string_view DistributionListText(DistributionKind kind) {
-  return ValidKind(kind) ? kListTexts[kind] : std::string_view{};
+  const KindSpec* spec = FindKindSpec(kind);
+  return spec != nullptr ? spec->list_text : std::string_view{};
 }
 
 std::string_view RangeCaption(RangeType range) {
-  return ValidRange(range) ? kRangeCaptions[range] : std::string_view{};
+  return ValidRangeType(range) ? RangeTypeOf(range).caption : std::string_view{};
 }
 
+// A number that is no kind shows the inputs of the first.
 KindInputs CatalogueOf(DistributionKind kind) {
-  switch (kind) {
-    case dkBinomial:
-      return kBinomialRow;
-    case dkPoisson:
-      return kPoissonRow;
-    case dkExponential:
-      return kExponentialRow;
-    case dkStudentT:
-    case dkInverseStudentT:
-    case dkChiSquared:
-    case dkInverseChiSquared:
-      return kOneFreedomRow;
-    case dkF:
-    case dkInverseF:
-      return kFRow;
-    case dkNormal:
-    case dkInverseNormal:
-    default:
-      return kNormalRow;
-  }
+  const KindSpec* spec = FindKindSpec(kind);
+  return (spec != nullptr ? spec : FindKindSpec(dkNormal))->inputs;
 }
 
 int PictureOf(DistributionKind kind, RangeType range) {
-  if (!ValidRange(range)) range = rtEqualA;
+  if (!ValidRangeType(range)) range = rtEqualA;
   if (IsDiscreteKind(kind)) return kFirstDiscretePicture + range;
   return FamilyOf(range);
 }
 
 RangeInputs RangeInputsOf(DistributionKind kind, RangeType range, FixEnd fixed_end) {
-  if (!ValidRange(range)) range = rtEqualA;
+  if (!ValidRangeType(range)) range = rtEqualA;
   RangeInputs inputs;
   inputs.show_b = IsTwoBound(range);
   inputs.picture = PictureOf(kind, range);

@@ -2,35 +2,6 @@
 
 namespace zudira {
 
-namespace {
-
-struct TableRow {
-  bool holds;  // the test on the bounds
-  Real constant;
-};
-
-// Whether the range is decided by its bounds alone, and its answer then.
-TableRow BoundTest(RangeType range, std::int64_t a, std::int64_t b) {
-  switch (range) {
-    case rtInsideOO:
-    case rtInsideOC:
-    case rtInsideCO:
-      return {b <= a, 0};
-    case rtInsideCC:
-      return {b < a, 0};
-    case rtOutsideOO:
-    case rtOutsideOC:
-    case rtOutsideCO:
-      return {b < a, 1};
-    case rtOutsideCC:
-      return {b <= a, 1};
-    default:
-      return {false, 0};
-  }
-}
-
-}  // namespace
-
 EvaluationOutcome EvaluateDiscreteRange(const DiscreteFunctions& fn,
                                         const DistributionParameters& d, RangeType range,
                                         std::int32_t a32, std::int32_t b32) {
@@ -40,49 +11,30 @@ EvaluationOutcome EvaluateDiscreteRange(const DiscreteFunctions& fn,
   // 64-bit so that a + 1 and a - 1 stay exact at the ends of the 32-bit range.
   const std::int64_t a = a32;
   const std::int64_t b = b32;
-  const TableRow test = BoundTest(range, a, b);
-  if (test.holds) return EvaluationOutcome::WithAnswer(test.constant);
+  if (!ValidRangeType(range)) return EvaluationOutcome::WithAnswer(0);
+  if (const std::optional<int> decided = AnswerOfBounds(range, a, b))
+    return EvaluationOutcome::WithAnswer(*decided);
 
+  // L(k) is P(X < k) and G(k) is P(X > k): a bound the sign holds moves the cut by one.
+  const RangeTypeRow& row = RangeTypeOf(range);
+  const int a_in = row.a_included ? 1 : 0;
+  const int b_in = row.b_included ? 1 : 0;
   Real answer = 0;
-  switch (range) {
-    case rtEqualA:
+  switch (row.family) {
+    case rfPoint:
       answer = fn.E(d, a);
       break;
-    case rtBelowA:
-      answer = fn.L(d, a);
+    case rfLower:
+      answer = fn.L(d, a + a_in);
       break;
-    case rtAtMostA:
-      answer = fn.L(d, a + 1);
+    case rfUpper:
+      answer = fn.G(d, a - a_in);
       break;
-    case rtAboveA:
-      answer = fn.G(d, a);
+    case rfInside:
+      answer = fn.L(d, b + b_in) - fn.L(d, a + 1 - a_in);
       break;
-    case rtAtLeastA:
-      answer = fn.G(d, a - 1);
-      break;
-    case rtInsideOO:
-      answer = fn.L(d, b) - fn.L(d, a + 1);
-      break;
-    case rtInsideOC:
-      answer = fn.L(d, b + 1) - fn.L(d, a + 1);
-      break;
-    case rtInsideCO:
-      answer = fn.L(d, b) - fn.L(d, a);
-      break;
-    case rtInsideCC:
-      answer = fn.L(d, b + 1) - fn.L(d, a);
-      break;
-    case rtOutsideOO:
-      answer = fn.L(d, a) + fn.G(d, b);
-      break;
-    case rtOutsideOC:
-      answer = fn.L(d, a) + fn.G(d, b - 1);
-      break;
-    case rtOutsideCO:
-      answer = fn.L(d, a + 1) + fn.G(d, b);
-      break;
-    case rtOutsideCC:
-      answer = fn.L(d, a + 1) + fn.G(d, b - 1);
+    case rfOutside:
+      answer = fn.L(d, a + a_in) + fn.G(d, b - b_in);
       break;
   }
   return EvaluationOutcome::WithAnswer(answer);

@@ -6,6 +6,7 @@
 
 #include "core/evaluate_request.h"
 #include "core/inverse_targets.h"
+#include "core/kinds/kind_spec.h"
 #include "stats/binomial.h"
 #include "stats/chi_squared.h"
 #include "stats/exception.h"
@@ -194,43 +195,34 @@ Real PoissonG(const DistributionParameters& d, std::int64_t k) {
 constexpr DiscreteFunctions kBinomial{BinomialCheck, BinomialE, BinomialL, BinomialG};
 constexpr DiscreteFunctions kPoisson{nullptr, PoissonE, PoissonL, PoissonG};
 
-const KindTables& TablesOf(CalculationMode mode) {
+}  // namespace
+
+const KindTables& ClassicKindTables() {
   static constexpr KindTables kClassic{&kNormal, &kExponential, &kStudentT, &kChiSquared,
                                        &kFDist,  &kBinomial,    &kPoisson};
-  return mode == CalculationMode::kPrecise ? PreciseKindTables() : kClassic;
+  return kClassic;
+}
+
+namespace {
+
+const KindTables& TablesOf(CalculationMode mode) {
+  return mode == CalculationMode::kPrecise ? PreciseKindTables() : ClassicKindTables();
 }
 
 }  // namespace
 
 const ContinuousFunctions& ContinuousFunctionsOf(DistributionKind kind, CalculationMode mode) {
-  const KindTables& tables = TablesOf(mode);
-  switch (kind) {
-    case dkNormal:
-    case dkInverseNormal:
-      return *tables.normal;
-    case dkExponential:
-      return *tables.exponential;
-    case dkStudentT:
-    case dkInverseStudentT:
-      return *tables.student_t;
-    case dkChiSquared:
-    case dkInverseChiSquared:
-      return *tables.chi_squared;
-    case dkF:
-    case dkInverseF:
-      return *tables.f;
-    case dkBinomial:
-    case dkPoisson:
-      break;
-  }
-  throw Exception("Not a continuous distribution kind");
+  const KindSpec* spec = FindKindSpec(kind);
+  if (spec == nullptr || spec->continuous == nullptr)
+    throw Exception("Not a continuous distribution kind");
+  return *(TablesOf(mode).*(spec->continuous));
 }
 
 const DiscreteFunctions& DiscreteFunctionsOf(DistributionKind kind, CalculationMode mode) {
-  const KindTables& tables = TablesOf(mode);
-  if (kind == dkBinomial) return *tables.binomial;
-  if (kind == dkPoisson) return *tables.poisson;
-  throw Exception("Not a discrete distribution kind");
+  const KindSpec* spec = FindKindSpec(kind);
+  if (spec == nullptr || spec->discrete_table == nullptr)
+    throw Exception("Not a discrete distribution kind");
+  return *(TablesOf(mode).*(spec->discrete_table));
 }
 
 }  // namespace zudira

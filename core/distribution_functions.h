@@ -69,11 +69,11 @@ struct DiscreteFunctions {
   Real (*G)(const DistributionParameters&, std::int64_t k);  // P(X > k)
 };
 
-// For every kind but Binomial and Poisson; the inverse kinds share the table of their forward
-// distribution.
+// The table of a continuous or inverse kind; the inverse kinds share the table of their
+// forward distribution.
 const ContinuousFunctions& ContinuousFunctionsOf(DistributionKind kind,
                                                  CalculationMode mode = CalculationMode::kClassic);
-// For Binomial and Poisson.
+// The table of a discrete kind.
 const DiscreteFunctions& DiscreteFunctionsOf(DistributionKind kind,
                                              CalculationMode mode = CalculationMode::kClassic);
 
@@ -88,7 +88,8 @@ struct KindTables {
   const DiscreteFunctions* poisson;
 };
 
-// The precise set, over Boost.Math.
+// The classic set, and the precise set over Boost.Math.
+const KindTables& ClassicKindTables();
 const KindTables& PreciseKindTables();
 
 inline constexpr const char* kClassicTargetLimitText =

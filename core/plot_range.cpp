@@ -6,90 +6,26 @@
 #include <limits>
 
 #include "core/distribution_functions.h"
+#include "core/kinds/kind_checks.h"
+#include "core/kinds/kind_spec.h"
 #include "stats/exception.h"
-#include "stats/precise/precise_densities.h"
 
 namespace zudira {
 
 namespace {
 
-namespace pr = precise;
-
 constexpr Real kTailMass = 0.0005L;
-// Beyond this a value cannot be drawn or labelled in double precision.
-constexpr Real kDrawable = 1e300L;
 constexpr int kEvenSamples = 300;
 constexpr int kCoreSamples = 200;
 
 bool Finite(Real x) {
-  return std::isfinite(x) && std::fabs(x) <= kDrawable;
-}
-
-// Whether A, B (index 0, 1) is held by the relation signs of a range type.
-bool Includes(RangeType range, int bound) {
-  switch (range) {
-    case rtEqualA:
-    case rtAtMostA:
-    case rtAtLeastA:
-      return bound == 0;
-    case rtBelowA:
-    case rtAboveA:
-      return false;
-    default:
-      break;
-  }
-  // Two-bound types come in the order OO, OC, CO, CC within their family.
-  const int signs = (range - rtInsideOO) % 4;
-  return bound == 0 ? (signs & 2) != 0 : (signs & 1) != 0;
-}
-
-bool ValidParameters(const ProbabilityRequest& r) {
-  const Real first = r.mean.real;
-  switch (r.kind) {
-    case dkNormal:
-    case dkInverseNormal:
-      return Finite(first) && r.sdev.real > 0 && Finite(r.sdev.real);
-    case dkExponential:
-      return first > 0 && Finite(first);
-    case dkStudentT:
-    case dkInverseStudentT:
-    case dkChiSquared:
-    case dkInverseChiSquared:
-      return r.mean.whole >= 1;
-    case dkF:
-    case dkInverseF:
-      return r.mean.whole >= 1 && r.sdev.whole >= 1;
-    case dkBinomial:
-      return first >= 0 && first <= 1 && r.sdev.whole >= 0;
-    case dkPoisson:
-      // Counts are 32-bit: the mass must end well inside that range.
-      return first >= 0 && first + 40 * std::sqrt(first) + 40 < INT32_MAX;
-  }
-  return false;
-}
-
-Real Density(const ProbabilityRequest& r, Real x) {
-  switch (r.kind) {
-    case dkNormal:
-    case dkInverseNormal:
-      return pr::NormalDensity(r.mean.real, r.sdev.real, x);
-    case dkExponential:
-      return pr::ExponentialDensity(r.mean.real, x);
-    case dkStudentT:
-    case dkInverseStudentT:
-      return pr::StudentTDensity(r.mean.whole, x);
-    case dkChiSquared:
-    case dkInverseChiSquared:
-      return pr::ChiSquaredDensity(r.mean.whole, x);
-    default:
-      return pr::FDistDensity(r.mean.whole, r.sdev.whole, x);
-  }
+  return Drawable(x);
 }
 
 // The x with F(x) = t, for t inside (0, 1).
 Real Quantile(const ProbabilityRequest& r, const DistributionParameters& d, Real t) {
-  // The exponential table has no inverse; its quantile is closed.
-  if (r.kind == dkExponential) return -r.mean.real * std::log1p(-t);
+  const KindSpec& spec = *FindKindSpec(r.kind);
+  if (spec.closed_quantile != nullptr) return spec.closed_quantile(r, t);
   const ContinuousFunctions& fn = ContinuousFunctionsOf(r.kind, CalculationMode::kPrecise);
   const std::optional<Real> x = t <= 0.5L ? fn.InvLower(d, t) : fn.InvUpper(d, 1 - t);
   if (!x || !std::isfinite(*x)) throw Exception("No quantile");
@@ -125,8 +61,8 @@ void Continuous(const ProbabilityRequest& r, PlotModel& m) {
   Real high = Quantile(r, d, 1 - kTailMass);
   HoldMarks(m.marks, low, high, 0.04L);
   // The margin never reaches below a support that starts at 0, unless a mark lies there.
-  const bool from_zero = r.kind != dkNormal && r.kind != dkInverseNormal && r.kind != dkStudentT &&
-                         r.kind != dkInverseStudentT;
+  const KindSpec& spec = *FindKindSpec(r.kind);
+  const bool from_zero = spec.support_from_zero;
   if (from_zero && low < 0) {
     Real least_mark = 0;
     for (const PlotMark& mark : m.marks)
@@ -156,13 +92,13 @@ void Continuous(const ProbabilityRequest& r, PlotModel& m) {
 
   Real top = 0;
   for (Real x : xs) {
-    const Real y = Density(r, x);
+    const Real y = spec.density(r, x);
     m.curve.push_back({x, y});
     if (std::isfinite(y)) top = std::max(top, y);
   }
   // An unbounded density (chi-squared or F with one degree of freedom) is cut well above
   // its body, where the median's density gives the scale.
-  const Real body = Density(r, Quantile(r, d, 0.5L));
+  const Real body = spec.density(r, Quantile(r, d, 0.5L));
   if (std::isfinite(body) && body > 0) top = std::min(top, 5 * body);
   if (!(top > 0)) top = 1;
   m.y_high = top;
@@ -219,10 +155,7 @@ std::int64_t FirstCount(std::int64_t top, Test more) {
 void Discrete(const ProbabilityRequest& r, PlotModel& m) {
   const DiscreteFunctions& fn = DiscreteFunctionsOf(r.kind, CalculationMode::kPrecise);
   const DistributionParameters d{r.mean, r.sdev};
-  const Real lambda = r.mean.real;
-  const std::int64_t top = r.kind == dkBinomial
-                               ? r.sdev.whole
-                               : static_cast<std::int64_t>(lambda + 40 * std::sqrt(lambda) + 40);
+  const std::int64_t top = FindKindSpec(r.kind)->plot_top(r);
   std::int64_t first = FirstCount(top, [&](std::int64_t k) { return fn.L(d, k + 1) >= kTailMass; });
   std::int64_t last = FirstCount(top, [&](std::int64_t k) { return fn.G(d, k) <= kTailMass; });
   last = std::max(last, first);
@@ -279,21 +212,7 @@ void Discrete(const ProbabilityRequest& r, PlotModel& m) {
 }  // namespace
 
 bool InPlotRange(RangeType range, Real x, Real a, Real b) {
-  const bool a_in = Includes(range, 0);
-  const bool b_in = Includes(range, 1);
-  switch (FamilyOf(range)) {
-    case rfPoint:
-      return x == a;
-    case rfLower:
-      return a_in ? x <= a : x < a;
-    case rfUpper:
-      return a_in ? x >= a : x > a;
-    case rfInside:
-      return (a_in ? x >= a : x > a) && (b_in ? x <= b : x < b);
-    case rfOutside:
-      return (a_in ? x <= a : x < a) || (b_in ? x >= b : x > b);
-  }
-  return false;
+  return InRange(range, x, a, b);
 }
 
 std::array<PlotMark, 2> PlotMarksOf(const ProbabilityRequest& request, std::optional<Real> answer) {
@@ -320,7 +239,7 @@ std::array<PlotMark, 2> PlotMarksOf(const ProbabilityRequest& request, std::opti
     }
   }
   for (int i = 0; i < 2; ++i) {
-    marks[i].included = Includes(request.range, i);
+    marks[i].included = IncludesBound(request.range, i);
     // A bound too far out to draw is left off the axis; the shading still reaches the edge.
     if (!Finite(marks[i].x)) marks[i].shown = false;
   }
@@ -328,9 +247,9 @@ std::array<PlotMark, 2> PlotMarksOf(const ProbabilityRequest& request, std::opti
 }
 
 std::optional<PlotModel> MakePlot(const ProbabilityRequest& request, std::optional<Real> answer) {
-  if (request.kind < 0 || request.kind >= kDistributionKindCount) return std::nullopt;
-  if (request.range < 0 || request.range >= kRangeTypeCount) return std::nullopt;
-  if (!ValidParameters(request)) return std::nullopt;
+  const KindSpec* spec = FindKindSpec(request.kind);
+  if (spec == nullptr || !ValidRangeType(request.range)) return std::nullopt;
+  if (!spec->plot_valid(request)) return std::nullopt;
   PlotModel model;
   model.discrete = IsDiscreteKind(request.kind);
   model.marks = PlotMarksOf(request, answer);

@@ -8,6 +8,7 @@
 #include <functional>
 #include <limits>
 
+#include "core/kinds/kind_spec.h"
 #include "core/parameter_checks.h"
 #include "stats/precise/precise_densities.h"
 #include "stats/precise/precise_distributions.h"
@@ -38,12 +39,6 @@ std::string Fixed(Real x, int decimals) {
 }
 
 // A typed value written back as short as it reads (0.05, 2.5, 1e-06).
-std::string Short(Real x) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.10Lg", x);
-  return buffer;
-}
-
 // A typed column value with at least `fewest` decimals and as many more as it needs (p = 0.10,
 // 0.125; λ = 0.5, 2), at most kMaxTableDecimals.
 std::string ColumnHeading(Real x, int fewest) {
@@ -226,84 +221,22 @@ StatTable PoissonTable(const TableSettings& s) {
 }
 
 DistributionKind ForwardKind(DistributionKind kind) {
-  switch (kind) {
-    case dkInverseNormal:
-      return dkNormal;
-    case dkInverseStudentT:
-      return dkStudentT;
-    case dkInverseChiSquared:
-      return dkChiSquared;
-    case dkInverseF:
-      return dkF;
-    default:
-      return kind;
-  }
+  const KindSpec* spec = FindKindSpec(kind);
+  return spec != nullptr ? spec->forward : kind;
 }
 
-std::string CurrentTitle(DistributionKind kind, const FieldValue& m, const FieldValue& s) {
-  switch (kind) {
-    case dkNormal:
-      return "Normal Distribution (μ = " + Short(m.real) + ", σ = " + Short(s.real) + ")";
-    case dkBinomial:
-      return "Binomial Distribution (n = " + std::to_string(s.whole) + ", p = " + Short(m.real) +
-             ")";
-    case dkPoisson:
-      return "Poisson Distribution (μ = " + Short(m.real) + ")";
-    case dkExponential:
-      return "Exponential Distribution (μ = " + Short(m.real) + ")";
-    case dkStudentT:
-      return "Student T Distribution (df = " + std::to_string(m.whole) + ")";
-    case dkChiSquared:
-      return "Chi-Squared Distribution (df = " + std::to_string(m.whole) + ")";
-    default:
-      return "F Distribution (df1 = " + std::to_string(m.whole) +
-             ", df2 = " + std::to_string(s.whole) + ")";
-  }
-}
-
-// The density (or mass), P(X ≤ x) and P(X > x) of the main window's distribution at x.
-Real CurrentCell(DistributionKind kind, const FieldValue& m, const FieldValue& s, Real x,
-                 int column) {
-  namespace p = precise;
-  // Only the discrete kinds read x as a count; their rows are checked to be whole and small.
-  const auto k = [x] { return static_cast<std::int64_t>(x); };
-  switch (kind) {
-    case dkNormal:
-      return column == 0   ? p::NormalDensity(m.real, s.real, x)
-             : column == 1 ? p::NormalF(m.real, s.real, x)
-                           : p::NormalQ(m.real, s.real, x);
-    case dkBinomial:
-      return column == 0   ? p::BinomialE(s.whole, m.real, k())
-             : column == 1 ? p::BinomialL(s.whole, m.real, k() + 1)
-                           : p::BinomialG(s.whole, m.real, k());
-    case dkPoisson:
-      return column == 0   ? p::PoissonE(m.real, k())
-             : column == 1 ? p::PoissonL(m.real, k() + 1)
-                           : p::PoissonG(m.real, k());
-    case dkExponential:
-      return column == 0   ? p::ExponentialDensity(m.real, x)
-             : column == 1 ? p::ExponentialF(m.real, x)
-                           : p::ExponentialQ(m.real, x);
-    case dkStudentT:
-      return column == 0   ? p::StudentTDensity(m.whole, x)
-             : column == 1 ? p::StudentTF(m.whole, x)
-                           : p::StudentTQ(m.whole, x);
-    case dkChiSquared:
-      return column == 0   ? p::ChiSquaredDensity(m.whole, x)
-             : column == 1 ? p::ChiSquaredF(m.whole, x)
-                           : p::ChiSquaredQ(m.whole, x);
-    default:
-      return column == 0   ? p::FDistDensity(m.whole, s.whole, x)
-             : column == 1 ? p::FDistF(m.whole, s.whole, x)
-                           : p::FDistQ(m.whole, s.whole, x);
-  }
+// A number that is no kind gets the table of the last.
+const KindSpec& TableSpecOf(DistributionKind kind) {
+  const KindSpec* spec = FindKindSpec(kind);
+  return spec != nullptr ? *spec : *FindKindSpec(dkF);
 }
 
 StatTable CurrentTable(const TableSettings& s) {
   const DistributionKind kind = ForwardKind(s.current_kind);
   const bool discrete = IsDiscreteKind(kind);
   StatTable t;
-  t.title = CurrentTitle(kind, s.current_mean, s.current_sdev);
+  const KindSpec& spec = TableSpecOf(kind);
+  t.title = spec.table_title(s.current_mean, s.current_sdev);
   t.note = discrete ? "Each row gives P(X = k), P(X ≤ k) and P(X > k) at its k."
                     : "Each row gives the density f(x), P(X ≤ x) and P(X > x) at its x.";
   t.row_label = discrete ? "k" : "x";
@@ -315,7 +248,7 @@ StatTable CurrentTable(const TableSettings& s) {
                                       : Fixed(x, s.axis_decimals));
     for (int c = 0; c < 3; ++c)
       t.cells.push_back(
-          CellOf([&] { return CurrentCell(kind, s.current_mean, s.current_sdev, x, c); }));
+          CellOf([&] { return spec.table_cell(s.current_mean, s.current_sdev, x, c); }));
   }
   return t;
 }
@@ -331,8 +264,8 @@ std::string CheckList(const std::vector<Real>& values, const char* name, Real lo
            " fit in a table.";
   for (Real v : values) {
     if (!(v >= lowest && v <= highest)) {
-      return std::string(name) + " = " + Short(v) + " is outside " + Short(lowest) + " to " +
-             (std::isinf(highest) ? std::string("∞") : Short(highest)) + ".";
+      return std::string(name) + " = " + TableNumber(v) + " is outside " + TableNumber(lowest) +
+             " to " + (std::isinf(highest) ? std::string("∞") : TableNumber(highest)) + ".";
     }
   }
   return {};
@@ -347,15 +280,16 @@ std::string CheckCurrent(const TableSettings& s) {
   if (s.count < 1 || s.count > kMaxTableRows)
     return "count = " + std::to_string(s.count) + " is outside 1 to " +
            std::to_string(kMaxTableRows) + ".";
-  if (!std::isfinite(s.start)) return "start = " + Short(s.start) + " is not a finite number.";
+  if (!std::isfinite(s.start))
+    return "start = " + TableNumber(s.start) + " is not a finite number.";
   if (!(s.step > 0) || !std::isfinite(s.step))
-    return "step = " + Short(s.step) + " must be greater than 0.";
+    return "step = " + TableNumber(s.step) + " must be greater than 0.";
   const Real last = s.start + static_cast<Real>(s.count - 1) * s.step;
   if (!std::isfinite(last)) return "The last row, start + (count - 1) × step, is not finite.";
   if (IsDiscreteKind(request.kind)) {
     if (!IsWhole(s.start) || std::fabs(s.start) > 1e15L)
-      return "start = " + Short(s.start) + " must be a whole number for k.";
-    if (!IsWhole(s.step)) return "step = " + Short(s.step) + " must be a whole number for k.";
+      return "start = " + TableNumber(s.start) + " must be a whole number for k.";
+    if (!IsWhole(s.step)) return "step = " + TableNumber(s.step) + " must be a whole number for k.";
     if (std::fabs(last) > 1e15L) return "The last row k is too large.";
   }
   return {};
@@ -383,32 +317,14 @@ std::string TableKindName(TableKind kind) {
   return {};
 }
 
+std::string TableNumber(Real x) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.10Lg", x);
+  return buffer;
+}
+
 TableRows DefaultCurrentRows(DistributionKind kind, const FieldValue& m, const FieldValue& s) {
-  // Parameters that give no distribution get neutral rows; the table then says what is wrong.
-  auto usable = [](Real v) { return std::isfinite(v) && v > 0; };
-  switch (ForwardKind(kind)) {
-    case dkNormal:
-      if (!usable(s.real) || !std::isfinite(m.real)) return {-3, 0.5L, 13};
-      return {m.real - 3 * s.real, s.real / 2, 13};
-    case dkBinomial:
-      return {0, 1, std::clamp(s.whole + 1, 1, kMaxTableRows)};
-    case dkPoisson: {
-      const std::int64_t last =
-          std::isfinite(m.real) && m.real >= 0 ? PoissonLastRow({m.real}, 4) : -1;
-      return {0, 1, last < 0 ? 21 : static_cast<int>(last) + 1};
-    }
-    case dkExponential:
-      return {0, usable(m.real) ? m.real / 4 : 0.25L, 21};
-    case dkStudentT:
-      return {-4, 0.5L, 17};
-    // Chi-squared and F start one step above 0: the library takes no bound of 0 for them.
-    case dkChiSquared: {
-      const Real step = std::max(1, m.whole) / 4.0L;
-      return {step, step, 20};
-    }
-    default:
-      return {0.25L, 0.25L, 20};
-  }
+  return TableSpecOf(kind).table_rows(m, s);
 }
 
 Real TCritical(std::int32_t df, Real alpha) {
@@ -466,8 +382,8 @@ std::string CheckTableSettings(const TableSettings& s) {
       if (!error.empty()) return error;
       for (Real lambda : s.poisson_lambda) {
         if (!std::isfinite(lambda) || PoissonLastRow({lambda}, s.decimals) < 0)
-          return "λ = " + Short(lambda) + " needs more than " + std::to_string(kMaxTableRows) +
-                 " rows.";
+          return "λ = " + TableNumber(lambda) + " needs more than " +
+                 std::to_string(kMaxTableRows) + " rows.";
       }
       return {};
     }

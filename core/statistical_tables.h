@@ -3,6 +3,7 @@
 // and columns each has and every cell, always from the precise functions.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -108,6 +109,14 @@ struct TableRows {
   int count = 1;
 };
 TableRows DefaultCurrentRows(DistributionKind kind, const FieldValue& mean, const FieldValue& sdev);
+
+// A number in a table's title: up to 10 significant digits.
+std::string TableNumber(Real x);
+
+// Parameters that give no distribution get neutral rows; the table then says what is wrong.
+inline bool UsableScale(Real v) {
+  return std::isfinite(v) && v > 0;
+}
 
 // The critical values, shared with the tests: df = ∞ is kInfiniteDf.
 inline constexpr std::int32_t kInfiniteDf = -1;

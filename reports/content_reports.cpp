@@ -1,5 +1,6 @@
 #include "reports/content_reports.h"
 
+#include "core/kinds/kind_spec.h"
 #include "reports/report_system.h"
 
 namespace zudira {
@@ -15,35 +16,14 @@ constexpr int kListInnerMargin = 5;  // hundredths of an inch
 constexpr int kLinesNeeded = 2;
 
 void ParameterLines(TBaseReport& r, const TAnswerReportInputs& in) {
-  switch (in.kind) {
-    case dkNormal:
-    case dkInverseNormal:
-      r.PrintLn(QStringLiteral("Mean (μ): ") + in.mean);
-      r.PrintLn(QStringLiteral("Standard Deviation (σ): ") + in.sdev);
-      break;
-    case dkBinomial:
-      r.PrintLn(QStringLiteral("Probability of Success (p):") + in.mean);
-      r.PrintLn(QStringLiteral("Number of Tests (n):") + in.sdev);
-      break;
-    case dkPoisson:
-      r.PrintLn(QStringLiteral("Average Number of Successes in a given period (μ): ") + in.mean);
-      break;
-    case dkExponential:
-      r.PrintLn(QStringLiteral("Mean (μ): ") + in.mean);
-      break;
-    case dkStudentT:
-    case dkInverseStudentT:
-    case dkChiSquared:
-    case dkInverseChiSquared:
-      // Chi-squared takes its one parameter like Student T, so a printed answer says which
-      // distribution it belongs to.
-      r.PrintLn(QStringLiteral("Degrees of Freedom: ") + in.mean);
-      break;
-    case dkF:
-    case dkInverseF:
-      r.PrintLn(QStringLiteral("Degrees of Freedom 1: ") + in.mean);
-      r.PrintLn(QStringLiteral("Degrees of Freedom 2: ") + in.sdev);
-      break;
+  const KindSpec* spec = FindKindSpec(in.kind);
+  if (spec == nullptr) return;
+  const QString values[2] = {in.mean, in.sdev};
+  for (int i = 0; i < 2; ++i) {
+    const std::string_view caption = spec->report_captions[static_cast<std::size_t>(i)];
+    if (caption.empty()) continue;
+    r.PrintLn(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())) +
+              values[i]);
   }
 }
 
@@ -64,35 +44,10 @@ void ListHeadings(TReportSystem& system, TBaseReport& r, const QString& page_tit
 }  // namespace
 
 QString AnswerRangeText(RangeType range) {
-  switch (range) {
-    case rtEqualA:
-      return QStringLiteral("P (X = A)");
-    case rtBelowA:
-      return QStringLiteral("P (X < A)");
-    case rtAtMostA:
-      return QStringLiteral("P (X ≤ A)");
-    case rtAboveA:
-      return QStringLiteral("P (X > A)");
-    case rtAtLeastA:
-      return QStringLiteral("P (X ≥ A)");
-    case rtInsideOO:
-      return QStringLiteral("P (A < X < B)");
-    case rtInsideOC:
-      return QStringLiteral("P (A < X ≤ B)");
-    case rtInsideCO:
-      return QStringLiteral("P (A ≤ X < B)");
-    case rtInsideCC:
-      return QStringLiteral("P (A ≤ X ≤ B)");
-    case rtOutsideOO:
-      return QStringLiteral("P (X < A or X > B)");
-    case rtOutsideOC:
-      return QStringLiteral("P (X < A or X ≥ B)");
-    case rtOutsideCO:
-      return QStringLiteral("P (X ≤ A or X > B)");
-    case rtOutsideCC:
-      return QStringLiteral("P (X ≤ A or X ≥ B)");
-  }
-  return {};
+  if (!ValidRangeType(range)) return {};
+  return QStringLiteral("P (") +
+         QString::fromStdString(RangeEventText(range, std::string("A"), std::string("B"))) +
+         QStringLiteral(")");
 }
 
 void PrintAnswerReport(TReportSystem& system, TBaseReport& r, const TAnswerReportInputs& in) {

@@ -16,14 +16,19 @@ namespace {
 struct Layer {
   std::string folder;  // relative to the source root, with a trailing slash
   int rank;
-  bool pure;           // no Qt header allowed
+  bool pure;  // no Qt header allowed
 };
 
 // Lowest first; a longer folder wins over its parent (stats/precise/ over stats/).
 const std::vector<Layer> kLayers = {
-    {"stats/", 0, true},       {"stats/precise/", 1, true}, {"core/", 2, true},
-    {"numeric/", 3, true},     {"appearance/", 4, false},   {"widgets/", 5, false},
-    {"reports/", 6, false},    {"app/", 7, false},
+    {"stats/", 0, true},
+    {"stats/precise/", 1, true},
+    {"core/", 2, true},
+    {"numeric/", 3, true},
+    {"appearance/", 4, false},
+    {"widgets/", 5, false},
+    {"reports/", 6, false},
+    {"app/", 7, false},
     // The helpers shared by the tests of every layer: any test may include them, and they may
     // use nothing above appearance/ (the layers whose tests share them).
     {"testsupport/", 4, false},
@@ -39,7 +44,8 @@ const std::vector<std::string> kBoostInternalsFence = {
 const Layer* LayerOf(const std::string& path) {
   const Layer* best = nullptr;
   for (const Layer& layer : kLayers)
-    if (path.rfind(layer.folder, 0) == 0 && (best == nullptr || layer.folder.size() > best->folder.size()))
+    if (path.rfind(layer.folder, 0) == 0 &&
+        (best == nullptr || layer.folder.size() > best->folder.size()))
       best = &layer;
   return best;
 }
@@ -82,6 +88,33 @@ TEST(Layering, NoIncludeRunsUpAndNoQtInPureLayers) {
   const std::vector<std::string> found = Violations(ZUDIRA_SOURCE_DIR);
   for (const std::string& v : found) ADD_FAILURE() << v;
   EXPECT_TRUE(found.empty()) << found.size() << " include(s) break the layering";
+}
+
+// Only the kind records and the pure decision code switch over distribution kinds or range
+// types; everything else looks a kind up in its record and a range type in its table row.
+const std::vector<std::string> kMaySwitchOverKinds = {
+    "core/kinds/",
+};
+
+TEST(Layering, OnlyKindRecordsAndDecisionCodeSwitchOverKindsAndRangeTypes) {
+  static const std::regex kCase(R"re(\bcase\s+(dk|rt)[A-Z])re");
+  const fs::path root = ZUDIRA_SOURCE_DIR;
+  for (const auto& entry : fs::recursive_directory_iterator(root)) {
+    const std::string ext = entry.path().extension().string();
+    if (!entry.is_regular_file() || (ext != ".h" && ext != ".cpp")) continue;
+    const std::string rel = fs::relative(entry.path(), root).generic_string();
+    if (rel.rfind("build", 0) == 0 || rel.rfind("bench/", 0) == 0 ||
+        rel.find("tests/") != std::string::npos)
+      continue;
+    bool allowed = false;
+    for (const std::string& place : kMaySwitchOverKinds)
+      allowed = allowed || rel.rfind(place, 0) == 0;
+    if (allowed) continue;
+    std::ifstream in(entry.path());
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number)
+      if (std::regex_search(line, kCase)) ADD_FAILURE() << rel << ":" << number << ": " << line;
+  }
 }
 
 }  // namespace

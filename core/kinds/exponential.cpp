@@ -1,0 +1,110 @@
+// Exponential: the real mean μ. It has no inverse kind.
+#include <algorithm>
+
+#include "core/kinds/kind_checks.h"
+#include "core/kinds/kind_spec.h"
+#include "stats/precise/precise_densities.h"
+#include "stats/precise/precise_distributions.h"
+
+namespace zudira {
+namespace {
+
+const char* Check(const ProbabilityRequest& r) {
+  if (const char* e = CheckFinite(r.mean.real, kMeanNaNText, kFiniteMeanText)) return e;
+  if (!(r.mean.real > 0)) return kPositiveMeanText;
+  return nullptr;
+}
+
+std::string InWords(const ProbabilityRequest& r, char separator) {
+  return "Exponential (μ = " + ShortNumber(r.mean.real, separator) + ")";
+}
+
+// R takes the rate; the window takes the mean, as the spreadsheet's forms below do.
+std::string RArgs(const ProbabilityRequest& r) {
+  return ", rate = 1/" + RNumber(r.mean.real);
+}
+std::string SheetArgs(const ProbabilityRequest&, char) {
+  return {};
+}
+Real Centre(const ProbabilityRequest& r) {
+  return r.mean.real;
+}
+
+// The gamma with shape 1 is the exponential; its CDF keeps the digits of a small x, where
+// EXPON.DIST's 1 - e^(-x/μ) does not. The spreadsheet refuses a negative x.
+std::string SheetLower(const SheetCall& c, Real x) {
+  return x <= 0 ? "0" : "GAMMA.DIST(" + c.Number(x) + ";1;" + c.Number(c.r.mean.real) + ";1)";
+}
+std::string SheetUpper(const SheetCall& c, Real x) {
+  return x <= 0 ? "1" : "EXP(-" + c.Number(x) + "/" + c.Number(c.r.mean.real) + ")";
+}
+
+constexpr KindNotation kNotation{
+    .r_name = "exp",
+    .r_args = RArgs,
+    .sheet_args = SheetArgs,
+    .centre = Centre,
+    .sheet_lower = SheetLower,
+    .sheet_upper = SheetUpper,
+};
+
+bool PlotValid(const ProbabilityRequest& r) {
+  return r.mean.real > 0 && Drawable(r.mean.real);
+}
+Real Density(const ProbabilityRequest& r, Real x) {
+  return precise::ExponentialDensity(r.mean.real, x);
+}
+
+// The exponential table has no inverse; its quantile is closed.
+Real Quantile(const ProbabilityRequest& r, Real t) {
+  return -r.mean.real * std::log1p(-t);
+}
+
+std::string TableTitle(const FieldValue& m, const FieldValue&) {
+  return "Exponential Distribution (μ = " + TableNumber(m.real) + ")";
+}
+
+Real TableCell(const FieldValue& m, const FieldValue&, Real x, int column) {
+  return column == 0   ? precise::ExponentialDensity(m.real, x)
+         : column == 1 ? precise::ExponentialF(m.real, x)
+                       : precise::ExponentialQ(m.real, x);
+}
+
+TableRows TableRowsOf(const FieldValue& m, const FieldValue&) {
+  return {0, UsableScale(m.real) ? m.real / 4 : 0.25L, 21};
+}
+
+}  // namespace
+
+extern const KindSpec kExponentialKind{
+    .kind = dkExponential,
+    .list_text = "Exponential Distribution",
+    .inputs =
+        {
+            .show_mean_label = true,
+            .p_caption = {},
+            .mean_hint = "The Mean of the Exponential Distribution",
+            .mean_entry = InputEntry::ieReal,
+            .second_shown = false,
+            .show_sigma_label = false,
+            .n_caption = {},
+            .sdev_hint = {},
+            .sdev_entry = InputEntry::iePosReal,
+            .bound_entry = InputEntry::ieReal,
+        },
+    .check = Check,
+    .continuous = &KindTables::exponential,
+    .in_words = InWords,
+    .notation = &kNotation,
+    .plot_valid = PlotValid,
+    .density = Density,
+    .support_from_zero = true,
+    .closed_quantile = Quantile,
+    .report_captions = {"Mean (μ): ", {}},
+    .forward = dkExponential,
+    .table_title = TableTitle,
+    .table_cell = TableCell,
+    .table_rows = TableRowsOf,
+};
+
+}  // namespace zudira

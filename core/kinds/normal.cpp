@@ -1,0 +1,120 @@
+// Normal and Inverse Normal: the real mean μ and standard deviation σ.
+#include <algorithm>
+
+#include "core/kinds/kind_checks.h"
+#include "core/kinds/kind_spec.h"
+#include "stats/precise/precise_densities.h"
+#include "stats/precise/precise_distributions.h"
+
+namespace zudira {
+namespace {
+
+const char* Check(const ProbabilityRequest& r) {
+  if (const char* e = CheckFinite(r.mean.real, "μ is not a number", "μ must be finite")) return e;
+  if (std::isinf(r.sdev.real)) return "σ must be finite";
+  if (!(r.sdev.real > 0)) return "σ must be > 0";
+  return nullptr;
+}
+
+std::string InWords(const ProbabilityRequest& r, char separator) {
+  return "Normal (μ = " + ShortNumber(r.mean.real, separator) + ListSeparator(separator) +
+         "σ = " + ShortNumber(r.sdev.real, separator) + ")";
+}
+
+std::string RArgs(const ProbabilityRequest& r) {
+  return ", mean = " + RNumber(r.mean.real) + ", sd = " + RNumber(r.sdev.real);
+}
+std::string SheetArgs(const ProbabilityRequest& r, char separator) {
+  return ";" + ShortNumber(r.mean.real, separator) + ";" + ShortNumber(r.sdev.real, separator);
+}
+Real Centre(const ProbabilityRequest& r) {
+  return r.mean.real;
+}
+std::string SheetLower(const SheetCall& c, Real x) {
+  return "NORM.DIST(" + c.Number(x) + c.args + ";1)";
+}
+
+// The normal is symmetric about its mean: P(X > x) = P(X <= 2μ - x).
+std::string SheetUpper(const SheetCall& c, Real x) {
+  return "NORM.DIST(" + c.Number(2 * c.r.mean.real - x) + c.args + ";1)";
+}
+std::string SheetInvLower(const SheetCall& c, const std::string& t_text, Real, bool) {
+  return "NORM.INV(" + t_text + c.args + ")";
+}
+
+// The reflection of the lower quantile about the mean.
+std::string SheetInvUpper(const SheetCall& c, const std::string& t_text, Real, bool) {
+  const std::string twice_mean = c.r.mean.real == 0 ? "" : c.Number(2 * c.r.mean.real);
+  return twice_mean + "-NORM.INV(" + t_text + c.args + ")";
+}
+
+constexpr KindNotation kNotation{
+    .r_name = "norm",
+    .r_args = RArgs,
+    .sheet_args = SheetArgs,
+    .centre = Centre,
+    .sheet_lower = SheetLower,
+    .sheet_upper = SheetUpper,
+    .sheet_inv_lower = SheetInvLower,
+    .sheet_inv_upper = SheetInvUpper,
+};
+
+bool PlotValid(const ProbabilityRequest& r) {
+  return Drawable(r.mean.real) && r.sdev.real > 0 && Drawable(r.sdev.real);
+}
+Real Density(const ProbabilityRequest& r, Real x) {
+  return precise::NormalDensity(r.mean.real, r.sdev.real, x);
+}
+
+constexpr KindInputs kInputs{
+    .show_mean_label = true,
+    .p_caption = {},
+    .mean_hint = "The Mean of the Normal Distribution",
+    .mean_entry = InputEntry::ieReal,
+    .second_shown = true,
+    .show_sigma_label = true,
+    .n_caption = {},
+    .sdev_hint = "The Standard Deviation of the Normal Distribution",
+    .sdev_entry = InputEntry::iePosReal,
+    .bound_entry = InputEntry::ieReal,
+};
+
+std::string TableTitle(const FieldValue& m, const FieldValue& s) {
+  return "Normal Distribution (μ = " + TableNumber(m.real) + ", σ = " + TableNumber(s.real) + ")";
+}
+
+Real TableCell(const FieldValue& m, const FieldValue& s, Real x, int column) {
+  return column == 0   ? precise::NormalDensity(m.real, s.real, x)
+         : column == 1 ? precise::NormalF(m.real, s.real, x)
+                       : precise::NormalQ(m.real, s.real, x);
+}
+
+TableRows TableRowsOf(const FieldValue& m, const FieldValue& s) {
+  if (!UsableScale(s.real) || !std::isfinite(m.real)) return {-3, 0.5L, 13};
+  return {m.real - 3 * s.real, s.real / 2, 13};
+}
+
+constexpr KindSpec kForward{
+    .kind = dkNormal,
+    .list_text = "Normal Distribution",
+    .inputs = kInputs,
+    .check = Check,
+    .continuous = &KindTables::normal,
+    .in_words = InWords,
+    .notation = &kNotation,
+    .plot_valid = PlotValid,
+    .density = Density,
+    .report_captions = {"Mean (μ): ", "Standard Deviation (σ): "},
+    .forward = dkNormal,
+    .table_title = TableTitle,
+    .table_cell = TableCell,
+    .table_rows = TableRowsOf,
+};
+
+}  // namespace
+
+extern const KindSpec kNormalKind = kForward;
+extern const KindSpec kInverseNormalKind =
+    InverseOf(kForward, dkInverseNormal, "Inverse Normal Distribution");
+
+}  // namespace zudira

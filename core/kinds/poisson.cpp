@@ -1,0 +1,111 @@
+// Poisson: the real mean λ.
+#include <cmath>
+#include <cstdint>
+
+#include "core/kinds/kind_checks.h"
+#include "core/kinds/kind_spec.h"
+#include "stats/precise/precise_distributions.h"
+
+namespace zudira {
+namespace {
+
+const char* Check(const ProbabilityRequest& r) {
+  if (const char* e = CheckFinite(r.mean.real, kMeanNaNText, kFiniteMeanText)) return e;
+  if (!(r.mean.real >= 0)) return "Mean must be ≥ 0";
+  return nullptr;
+}
+
+std::string InWords(const ProbabilityRequest& r, char separator) {
+  return "Poisson (λ = " + ShortNumber(r.mean.real, separator) + ")";
+}
+
+std::string RArgs(const ProbabilityRequest& r) {
+  return ", lambda = " + RNumber(r.mean.real);
+}
+std::string SheetArgs(const ProbabilityRequest& r, char separator) {
+  return ";" + ShortNumber(r.mean.real, separator);
+}
+Real Centre(const ProbabilityRequest& r) {
+  return r.mean.real;
+}
+
+// P(X > k) as the regularised incomplete gamma P(k+1, λ).
+std::string SheetCountUpper(const SheetCall& c, std::int64_t k) {
+  return "GAMMA.DIST(" + c.Number(c.r.mean.real) + ";" + std::to_string(k + 1) + ";1;1)";
+}
+
+// A Poisson with λ = 0 is 0 for certain; the spreadsheet refuses that λ.
+bool SheetRefuses(const ProbabilityRequest& r) {
+  return r.mean.real == 0;
+}
+
+constexpr KindNotation kNotation{
+    .r_name = "pois",
+    .r_args = RArgs,
+    .sheet_args = SheetArgs,
+    .centre = Centre,
+    .sheet_count_function = "POISSON.DIST(",
+    .sheet_count_upper = SheetCountUpper,
+    .sheet_refuses = SheetRefuses,
+};
+
+// Counts are 32-bit: the mass must end well inside that range.
+bool PlotValid(const ProbabilityRequest& r) {
+  const Real lambda = r.mean.real;
+  return lambda >= 0 && lambda + 40 * std::sqrt(lambda) + 40 < INT32_MAX;
+}
+std::int64_t PlotTop(const ProbabilityRequest& r) {
+  const Real lambda = r.mean.real;
+  return static_cast<std::int64_t>(lambda + 40 * std::sqrt(lambda) + 40);
+}
+
+std::string TableTitle(const FieldValue& m, const FieldValue&) {
+  return "Poisson Distribution (μ = " + TableNumber(m.real) + ")";
+}
+
+// The rows are checked to be whole and small counts.
+Real TableCell(const FieldValue& m, const FieldValue&, Real x, int column) {
+  const auto k = static_cast<std::int64_t>(x);
+  return column == 0   ? precise::PoissonE(m.real, k)
+         : column == 1 ? precise::PoissonL(m.real, k + 1)
+                       : precise::PoissonG(m.real, k);
+}
+
+TableRows TableRowsOf(const FieldValue& m, const FieldValue&) {
+  const std::int64_t last = std::isfinite(m.real) && m.real >= 0 ? PoissonLastRow({m.real}, 4) : -1;
+  return {0, 1, last < 0 ? 21 : static_cast<int>(last) + 1};
+}
+
+}  // namespace
+
+extern const KindSpec kPoissonKind{
+    .kind = dkPoisson,
+    .list_text = "Poisson Distribution",
+    .discrete = true,
+    .inputs =
+        {
+            .show_mean_label = true,
+            .p_caption = {},
+            .mean_hint = "Average Number of Successes in given Time Period",
+            .mean_entry = InputEntry::iePosReal,
+            .second_shown = false,
+            .show_sigma_label = false,
+            .n_caption = {},
+            .sdev_hint = {},
+            .sdev_entry = InputEntry::iePosReal,
+            .bound_entry = InputEntry::iePositive,
+        },
+    .check = Check,
+    .discrete_table = &KindTables::poisson,
+    .in_words = InWords,
+    .notation = &kNotation,
+    .plot_valid = PlotValid,
+    .plot_top = PlotTop,
+    .report_captions = {"Average Number of Successes in a given period (μ): ", {}},
+    .forward = dkPoisson,
+    .table_title = TableTitle,
+    .table_cell = TableCell,
+    .table_rows = TableRowsOf,
+};
+
+}  // namespace zudira

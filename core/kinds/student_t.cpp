@@ -1,0 +1,94 @@
+// Student T and Inverse Student T: the whole degrees of freedom.
+#include <algorithm>
+
+#include "core/kinds/one_degree_of_freedom.h"
+#include "stats/precise/precise_densities.h"
+#include "stats/precise/precise_distributions.h"
+
+namespace zudira {
+namespace {
+
+std::string InWords(const ProbabilityRequest& r, char) {
+  return "Student T (df = " + std::to_string(r.mean.whole) + ")";
+}
+
+Real Centre(const ProbabilityRequest&) {
+  return 0;
+}
+std::string SheetLower(const SheetCall& c, Real x) {
+  return "T.DIST(" + c.Number(x) + c.args + ";1)";
+}
+std::string SheetUpper(const SheetCall& c, Real x) {
+  return "T.DIST.RT(" + c.Number(x) + c.args + ")";
+}
+
+// T.INV loses digits in the tails; T.INV.2T(2s) is the bound above 0 whose upper tail is s,
+// for s <= 1/2. The tail on the bound's own side is taken: t, or 1 - t where t passes 1/2.
+std::string Inverse(const SheetCall& c, const std::string& t_text, Real t, bool plain, bool upper) {
+  const std::string t_operand = plain ? t_text : "(" + t_text + ")";
+  const bool small = t <= 0.5L;
+  const std::string tail = small ? "2*" + t_operand : "2*(1-" + t_operand + ")";
+  // The bound lies above 0 when its upper tail is the small one.
+  const bool above = upper == small;
+  return std::string(above ? "" : "-") + "T.INV.2T(" + tail + c.args + ")";
+}
+std::string SheetInvLower(const SheetCall& c, const std::string& t_text, Real t, bool plain) {
+  return Inverse(c, t_text, t, plain, false);
+}
+std::string SheetInvUpper(const SheetCall& c, const std::string& t_text, Real t, bool plain) {
+  return Inverse(c, t_text, t, plain, true);
+}
+
+constexpr KindNotation kNotation{
+    .r_name = "t",
+    .r_args = OneDegreeOfFreedomRArgs,
+    .sheet_args = OneDegreeOfFreedomSheetArgs,
+    .centre = Centre,
+    .sheet_lower = SheetLower,
+    .sheet_upper = SheetUpper,
+    .sheet_inv_lower = SheetInvLower,
+    .sheet_inv_upper = SheetInvUpper,
+};
+
+Real Density(const ProbabilityRequest& r, Real x) {
+  return precise::StudentTDensity(r.mean.whole, x);
+}
+
+std::string TableTitle(const FieldValue& m, const FieldValue&) {
+  return "Student T Distribution (df = " + std::to_string(m.whole) + ")";
+}
+
+Real TableCell(const FieldValue& m, const FieldValue&, Real x, int column) {
+  return column == 0   ? precise::StudentTDensity(m.whole, x)
+         : column == 1 ? precise::StudentTF(m.whole, x)
+                       : precise::StudentTQ(m.whole, x);
+}
+
+TableRows TableRowsOf(const FieldValue&, const FieldValue&) {
+  return {-4, 0.5L, 17};
+}
+
+constexpr KindSpec kForward{
+    .kind = dkStudentT,
+    .list_text = "Student T Distribution",
+    .inputs = kOneDegreeOfFreedomInputs,
+    .check = CheckOneDegreeOfFreedom,
+    .continuous = &KindTables::student_t,
+    .in_words = InWords,
+    .notation = &kNotation,
+    .plot_valid = PlotOneDegreeOfFreedom,
+    .density = Density,
+    .report_captions = kOneDegreeOfFreedomReport,
+    .forward = dkStudentT,
+    .table_title = TableTitle,
+    .table_cell = TableCell,
+    .table_rows = TableRowsOf,
+};
+
+}  // namespace
+
+extern const KindSpec kStudentTKind = kForward;
+extern const KindSpec kInverseStudentTKind =
+    InverseOf(kForward, dkInverseStudentT, "Inverse Student T Distribution");
+
+}  // namespace zudira
