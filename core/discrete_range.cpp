@@ -58,31 +58,18 @@ Real PreciseBand(const DiscreteFunctions& fn, const DistributionParameters& d, s
 EvaluationOutcome EvaluatePreciseDiscreteRange(const DiscreteFunctions& fn,
                                                const DistributionParameters& d, RangeType range,
                                                std::int32_t a32, std::int32_t b32) {
-  const std::int64_t a = a32;
-  const std::int64_t b = b32;
-  std::int64_t lo = 0, hi = 0;
-  switch (range) {
-    case rtInsideOO:
-      lo = a + 1, hi = b;
-      break;
-    case rtInsideOC:
-      lo = a + 1, hi = b + 1;
-      break;
-    case rtInsideCO:
-      lo = a, hi = b;
-      break;
-    case rtInsideCC:
-      lo = a, hi = b + 1;
-      break;
-    default:
-      return EvaluateDiscreteRange(fn, d, range, a32, b32);
-  }
+  if (!ValidRangeType(range) || FamilyOf(range) != rfInside)
+    return EvaluateDiscreteRange(fn, d, range, a32, b32);
   if (fn.CheckParameters != nullptr) {
     if (const char* error = fn.CheckParameters(d)) return EvaluationOutcome::WithInputError(error);
   }
-  const TableRow test = BoundTest(range, a, b);
-  if (test.holds) return EvaluationOutcome::WithAnswer(test.constant);
-  return EvaluationOutcome::WithAnswer(PreciseBand(fn, d, lo, hi));
+  const std::int64_t a = a32;
+  const std::int64_t b = b32;
+  if (const std::optional<int> decided = AnswerOfBounds(range, a, b))
+    return EvaluationOutcome::WithAnswer(*decided);
+  const RangeTypeRow& row = RangeTypeOf(range);
+  return EvaluationOutcome::WithAnswer(
+      PreciseBand(fn, d, a + (row.a_included ? 0 : 1), b + (row.b_included ? 1 : 0)));
 }
 
 }  // namespace zudira
