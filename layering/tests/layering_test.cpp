@@ -23,6 +23,10 @@ const std::vector<Layer> kLayers = {
     {"stats/", 0, true},       {"stats/precise/", 1, true}, {"core/", 2, true},
     {"numeric/", 3, true},     {"appearance/", 4, false},   {"widgets/", 5, false},
     {"reports/", 6, false},    {"app/", 7, false},
+    // What the windows decide, in plain functions below the widgets.
+    {"window_rules/", 3, true},
+    // The report windows sit above the report engine; they still call the program's shell.
+    {"reports/windows/", 7, false},
     // The helpers shared by the tests of every layer: any test may include them, and they may
     // use nothing above appearance/ (the layers whose tests share them).
     {"testsupport/", 4, false},
