@@ -6,6 +6,7 @@
 #include <fstream>
 #include <regex>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -30,6 +31,14 @@ const std::vector<Layer> kLayers = {
     // The helpers shared by the tests of every layer: any test may include them, and they may
     // use nothing above appearance/ (the layers whose tests share them).
     {"testsupport/", 4, false},
+};
+
+// Rooms that never reach each other, said outright where the ranks alone would not show it:
+// {from, never includes}. A dialog is told what to show; it never asks the main window.
+const std::vector<std::pair<std::string, std::string>> kSealed = {
+    {"app/dialogs/", "app/main_window/"},
+    {"widgets/", "app/"},
+    {"reports/", "reports/windows/"},
 };
 
 const Layer* LayerOf(const std::string& path) {
@@ -63,6 +72,12 @@ std::vector<std::string> Violations(const fs::path& root) {
         const Layer* target = LayerOf(m[1].str());
         if (target != nullptr && target->folder != "testsupport/" && target->rank > own->rank)
           found.push_back(where + "  (includes the layer above, " + target->folder + ")");
+        const std::string included = m[1].str();
+        for (const auto& [from, sealed] : kSealed) {
+          const bool inside_from = rel.rfind(from, 0) == 0 && rel.rfind(sealed, 0) != 0;
+          if (inside_from && included.rfind(sealed, 0) == 0)
+            found.push_back(where + "  (" + from + " never includes " + sealed + ")");
+        }
       }
     }
   }
