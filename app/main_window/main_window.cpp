@@ -118,7 +118,6 @@ TPDFMainForm::TPDFMainForm(QWidget* parent) : QMainWindow(parent) {
   // The window opens with every field, Answer too, showing 0 with the current decimals.
   answer_->Redisplay();
   owner_ = WindowsOwner();
-  if (TReportSystem* reports = SharedReportSystem()) reports->SetOwnerName(owner_);
 
   SetProgramDirFromApplication();
   SetHelpFile(ShippedFilePath(kHelpFileName));

@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QIcon>
 
-#include "app/help/help.h"
 #include "app/main_window/main_window.h"
 #include "app/shell/command_line.h"
 #include "app/shell/data_modules.h"
@@ -57,7 +56,6 @@ int main(int argc, char** argv) {
     icon.addFile(QStringLiteral(":/icons/icons/zudira-%1.png").arg(size));
   }
   zudira::TZudiraApplication::setWindowIcon(icon);
-  zudira::SetHelpFile(zudira::kHelpFileName);
   // Numbers are read and written with the desktop's regional settings, taken afresh each time.
   zudira::InstallSystemLocaleProvider();
   // The calculator's own errors go to the same report as every other error.

@@ -11,11 +11,6 @@ namespace zudira {
 
 namespace {
 
-// The report system's fixed choices: its preview is modal and its status window does not
-// wait for OK at the end of a job.
-constexpr bool kPreviewModal = true;
-constexpr bool kStatusWaitsForOK = false;
-
 // The status window of one job; closing the job's progress frees the window.
 class TStatusScope : public TReportProgress {
  public:
@@ -109,9 +104,6 @@ void TDuzDataRP::RepSysOverrideStatus(int step, TDuzRPStatusForm*& form,
       form->show();
       QApplication::processEvents();
       break;
-    case kRPStepFinish:
-      if (kStatusWaitsForOK) form->WaitForOK();
-      break;
     case kRPStepFree:
       delete form;
       form = nullptr;
@@ -132,15 +124,8 @@ void TDuzDataRP::RepSysOverridePreview(int step, TDuzRPPreviewForm*& form,
       break;
     case kRPStepRun:
       form->SetJob(&request.job);
-      if (kPreviewModal)
-        form->exec();
-      else
-        form->show();
-      break;
-    case kRPStepFinish:
-      // Only a preview that is not modal is still open here.
-      while (!kPreviewModal && !form->Closed())
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+      // The preview is modal: the job ends when the window closes.
+      form->exec();
       break;
     case kRPStepFree:
       delete form;

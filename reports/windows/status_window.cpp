@@ -38,25 +38,12 @@ bool TDuzRPStatusForm::CancelRequested() {
   return cancelled_;
 }
 
-void TDuzRPStatusForm::WaitForOK() {
-  waiting_for_ok_ = true;
-  cancel_btn_->setText("OK");
-  cancel_btn_->setIcon(GlyphIcon(gOK));
-  if (!isVisible()) show();
-  while (!closed_) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-}
-
 void TDuzRPStatusForm::CancelBtnClick() {
-  if (waiting_for_ok_) {
-    closed_ = true;
-    hide();
-    return;
-  }
   cancelled_ = true;
   cancel_btn_->setEnabled(false);
 }
 
-// The close box and Escape stand for the button: they cancel the job, or end the wait.
+// The close box and Escape stand for the button: they cancel the job.
 void TDuzRPStatusForm::reject() {
   CancelBtnClick();
 }

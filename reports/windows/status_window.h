@@ -22,11 +22,6 @@ class TDuzRPStatusForm : public QDialog, public TReportProgress {
   // pressed (or the window closed).
   bool CancelRequested() override;
 
-  // The end of a job that waits for the user: the button reads "OK", and this returns once
-  // the window is closed.
-  void WaitForOK();
-  bool Closed() const { return closed_; }
-
  protected:
   void reject() override;
 
@@ -36,8 +31,6 @@ class TDuzRPStatusForm : public QDialog, public TReportProgress {
   QLabel* status_label_ = nullptr;
   QPushButton* cancel_btn_ = nullptr;
   bool cancelled_ = false;
-  bool waiting_for_ok_ = false;
-  bool closed_ = false;
 };
 
 }  // namespace zudira
