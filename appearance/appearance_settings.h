@@ -40,6 +40,10 @@ inline const QString kZudiraSettingsKey = QStringLiteral("Software/Rozuviza/RuvO
 // The user's settings store of the program (organisation "Rozuviza").
 std::unique_ptr<QSettings> OpenUserSettings();
 
+// Writes the settings store out; empty when that worked, else the warning for the user, which
+// names the settings file and why it could not be written.
+QString SettingsSaveFailure(QSettings& store);
+
 // Reads each of the eight values that exists under key + "/Defaults". A value whose text is
 // no decimal 32-bit number, or a Hint State outside 0..2, leaves its setting as it was;
 // booleans are true for every number but 0.

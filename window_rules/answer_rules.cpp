@@ -1,5 +1,7 @@
 #include "window_rules/answer_rules.h"
 
+#include "core/evaluate_request.h"
+
 namespace zudira {
 
 std::optional<std::string> PointTargetRefusal(const ProbabilityRequest& request) {
@@ -8,6 +10,16 @@ std::optional<std::string> PointTargetRefusal(const ProbabilityRequest& request)
   return std::string(
       "No bound gives this probability: for a continuous distribution P(X = A) is 0 for "
       "every A");
+}
+
+std::optional<Real> PreciseCounterpart(const ProbabilityRequest& request, CalculationMode mode) {
+  if (mode != CalculationMode::kClassic) return std::nullopt;
+  try {
+    const EvaluationOutcome precise = EvaluateRequest(request, CalculationMode::kPrecise);
+    if (precise.IsAnswer()) return precise.Value();
+  } catch (...) {
+  }
+  return std::nullopt;
 }
 
 std::string WithPreciseAnswersLine(const std::string& message) {

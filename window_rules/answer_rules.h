@@ -5,7 +5,9 @@
 #include <optional>
 #include <string>
 
+#include "core/distribution_functions.h"
 #include "core/request.h"
+#include "stats/real.h"
 
 namespace zudira {
 
@@ -13,6 +15,11 @@ namespace zudira {
 // gives it, so the window refuses with this text rather than showing a bound that solves
 // nothing. p = 0 is answered (every A gives it).
 std::optional<std::string> PointTargetRefusal(const ProbabilityRequest& request);
+
+// In classic mode, the precise answer of the same request when there is one: a classic error
+// then gains the line below, and a classic answer the notice when the two read differently.
+// The precise algorithms' own errors only mean that there is nothing to say.
+std::optional<Real> PreciseCounterpart(const ProbabilityRequest& request, CalculationMode mode);
 
 // The line a classic error gains when the precise algorithms answer the same request.
 inline constexpr char kPreciseAnswersLine[] = "Options > Precise Results answers this request.";

@@ -335,6 +335,7 @@ void TPDFMainForm::PlaceRightColumn(QWidget* panel) {
   result_label_ = new TDuzLabel2(panel);
   caption(result_label_, "ResultLabel", kRowAnswer);
 
+  TDuzEdit3* const calc_fields[] = {mean_, sdev_, a_, b_};
   for (int i = 0; i < 4; ++i) {
     auto* button = new QToolButton(panel);
     button->setObjectName(rows[i].calc_button);
@@ -342,11 +343,10 @@ void TPDFMainForm::PlaceRightColumn(QWidget* panel) {
     button->setIconSize(QSize(kGlyphSize, kGlyphSize));
     button->setGeometry(kCalcButtonX, rows[i].y, 22, kFieldHeight);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setProperty("tag", i + 1);
     button->setAutoRaise(true);
-    const int tag = i + 1;
+    TDuzEdit3* const field = calc_fields[i];
     connect(button, &QToolButton::pressed, this, [this] { MeanCalcBtnMouseDown(); });
-    connect(button, &QToolButton::clicked, this, [this, tag] { MeanCalcBtnClick(tag); });
+    connect(button, &QToolButton::clicked, this, [this, field] { MeanCalcBtnClick(field); });
     calc_buttons_[static_cast<size_t>(i)] = button;
   }
 

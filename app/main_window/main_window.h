@@ -13,8 +13,6 @@
 #include "stats/real.h"
 
 class QAction;
-class QDateTime;
-class QLocale;
 class QSettings;
 class QButtonGroup;
 class QComboBox;
@@ -42,18 +40,6 @@ inline constexpr char kToolBarLayoutKey[] = "Software/Rozuviza/RuvOderu/Zudira/T
 // With no stored choice the precise algorithms are on.
 inline constexpr char kPreciseResultsKey[] =
     "Software/Rozuviza/RuvOderu/Zudira/Options/PreciseResults";
-
-// A caption as a screen reader should say it: symbols as characters, no accelerator marks,
-// no closing colon.
-QString AccessibleCaption(const QString& caption);
-
-// The status bar's date and time: short day and month names, then the locale's short time
-// without seconds.
-QString ClockText(const QLocale& locale, const QDateTime& now);
-
-// Writes the settings store out; empty when that worked, else the warning for the user, which
-// names the settings file and why it could not be written.
-QString SettingsSaveFailure(QSettings& store);
 
 class TPDFMainForm : public QMainWindow {
   Q_OBJECT
@@ -85,7 +71,7 @@ class TPDFMainForm : public QMainWindow {
   void DuzLabel8Click(int tag);
   void FixTypeClick();
   void AccuracyChange();
-  void MeanCalcBtnClick(int tag);
+  void MeanCalcBtnClick(TDuzEdit3* field);
   void MeanCalcBtnMouseDown();
   void ExitBtnClick();
   // Options > Precise Results and a click on the mode pane: the other set of algorithms.
@@ -123,7 +109,6 @@ class TPDFMainForm : public QMainWindow {
  protected:
   // Saves the toolbar layout and writes the settings as the window closes.
   void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;  // FormKeyDown
 
  private:
   void CreateActions();
@@ -160,10 +145,9 @@ class TPDFMainForm : public QMainWindow {
   void Calculate();
   void ApplyKind();
   void ApplyRange();
-  void OpenCalculatorFor(int tag);
+  void OpenCalculatorFor(TDuzEdit3* field);
   void Preset(const QString& question, void (*preset)());
   void ViewTextFileCommand(const QString& file_name, const QString& caption);
-  TDuzEdit3* FieldOfTag(int tag) const;
   // Tells the plot window how the last Calculate stands; it redraws.
   void UpdatePlot(PlotStatus status);
 

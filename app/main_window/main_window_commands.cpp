@@ -76,21 +76,6 @@ FixEnd TPDFMainForm::FixedEnd() const {
   return fix_buttons_->checkedId() == feFixB ? feFixB : feFixA;
 }
 
-TDuzEdit3* TPDFMainForm::FieldOfTag(int tag) const {
-  switch (tag) {
-    case 1:
-      return mean_;
-    case 2:
-      return sdev_;
-    case 3:
-      return a_;
-    case 4:
-      return b_;
-    default:
-      return nullptr;
-  }
-}
-
 void TPDFMainForm::CalcBtnClick() {
   RunCommand([this] { Calculate(); });
 }
@@ -121,24 +106,13 @@ void TPDFMainForm::Calculate() {
     UpdatePlot(PlotStatus::kFailed);
     return;
   }
-  // The precise answer of the same request, when there is one; its own errors only mean that
-  // there is nothing to say.
-  auto precise_answer = [&request]() -> std::optional<Real> {
-    try {
-      const EvaluationOutcome precise = EvaluateRequest(request, CalculationMode::kPrecise);
-      if (precise.IsAnswer()) return precise.Value();
-    } catch (...) {
-    }
-    return std::nullopt;
-  };
   const EvaluationOutcome outcome = [&] {
     try {
       return EvaluateRequest(request, mode_);
     } catch (const std::exception& e) {
       // The error report shows why; an answer of earlier inputs must not stay beside it.
       UpdatePlot(PlotStatus::kFailed);
-      if (mode_ == CalculationMode::kClassic && precise_answer())
-        throw Exception(WithPreciseAnswersLine(e.what()));
+      if (PreciseCounterpart(request, mode_)) throw Exception(WithPreciseAnswersLine(e.what()));
       throw;
     } catch (...) {
       UpdatePlot(PlotStatus::kFailed);
@@ -153,10 +127,8 @@ void TPDFMainForm::Calculate() {
   ShowAnswer(outcome.Value());
   UpdatePlot(PlotStatus::kAnswered);
   // Classic mode keeps its own answer and says when the precise one reads otherwise.
-  if (mode_ == CalculationMode::kClassic) {
-    precise_answer_ = precise_answer();
-    UpdatePreciseNotice();
-  }
+  precise_answer_ = PreciseCounterpart(request, mode_);
+  UpdatePreciseNotice();
 }
 
 void TPDFMainForm::ShowAnswer(Real value) {
@@ -319,13 +291,12 @@ void TPDFMainForm::MeanCalcBtnMouseDown() {
   });
 }
 
-void TPDFMainForm::MeanCalcBtnClick(int tag) {
-  RunCommand([this, tag] { OpenCalculatorFor(tag); });
+void TPDFMainForm::MeanCalcBtnClick(TDuzEdit3* field) {
+  RunCommand([this, field] { OpenCalculatorFor(field); });
 }
 
-void TPDFMainForm::OpenCalculatorFor(int tag) {
-  TDuzEdit3* field = FieldOfTag(tag);
-  if (field == nullptr || !TakeOverTypedText()) return;
+void TPDFMainForm::OpenCalculatorFor(TDuzEdit3* field) {
+  if (!TakeOverTypedText()) return;
   Real value = field->AsFloat();
   const bool accepted =
       calculator_ ? calculator_(QString(), value) : PopupCalculator(QString(), value);

@@ -1,17 +1,12 @@
 // The main window's frame: the actions shared by the menus and the command toolbar, the two
-// toolbars and their saved layout, the status bar with the lock keys and the clock, and the
-// window's own keys.
+// toolbars and their saved layout, and the status bar with the lock keys and the clock.
 #include <QAction>
 #include <QDateTime>
-#include <QDir>
-#include <QFileInfo>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
@@ -24,6 +19,7 @@
 #include "app/shell/platform_info.h"
 #include "appearance/appearance_settings.h"
 #include "appearance/glyphs.h"
+#include "widgets/clock_text.h"
 
 namespace zudira {
 
@@ -224,17 +220,6 @@ void TPDFMainForm::CreateStatusBar() {
   UpdateStatusBar();
 }
 
-QString ClockText(const QLocale& locale, const QDateTime& now) {
-  // Some locales' short time (the C locale's "HH:mm:ss") carries seconds; the clock leaves
-  // them out, with the separator before them.
-  QString time_format = locale.timeFormat(QLocale::ShortFormat);
-  static const QRegularExpression seconds(QStringLiteral("[^Hhmapt ]?s+(\\.z+)?"));
-  time_format.remove(seconds);
-  // "ddd dd mmm yyyy t": short day and month names, then the short time.
-  return locale.toString(now, QStringLiteral("ddd dd MMM yyyy")) + QLatin1Char(' ') +
-         locale.toString(now.time(), time_format.trimmed());
-}
-
 void TPDFMainForm::UpdateStatusBar() {
   auto state = [](const char* caption, bool on) {
     return QString::fromUtf8(caption) + (on ? " On" : " Off");
@@ -271,39 +256,6 @@ void TPDFMainForm::SaveToolBarLayout(QSettings& store) {
   store.beginGroup(kToolBarLayoutKey);
   store.setValue("Layout", saveState());
   store.endGroup();
-}
-
-QString SettingsSaveFailure(QSettings& store) {
-  store.sync();
-  if (store.status() == QSettings::NoError) return {};
-  const QString path = QDir::toNativeSeparators(store.fileName());
-  const QFileInfo file(store.fileName());
-  QString reason;
-  if (file.isDir()) {
-    reason = QStringLiteral("There is a folder of that name.");
-  } else if (file.isSymLink() && !file.exists()) {
-    reason = QStringLiteral("It is a link to a file that does not exist.");
-  } else if (file.exists() && !file.isWritable()) {
-    reason = QStringLiteral("The file cannot be written.");
-  } else {
-    reason = QStringLiteral("Its folder cannot be written.");
-  }
-  return QStringLiteral(
-             "Your settings could not be saved to \"%1\". %2\n"
-             "The changes of this session are lost.")
-      .arg(path, reason);
-}
-
-void TPDFMainForm::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F4 && event->modifiers() == Qt::AltModifier) {
-    ExitBtnClick();
-    return;
-  }
-  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    HelpBtnClick();
-    return;
-  }
-  QMainWindow::keyPressEvent(event);
 }
 
 }  // namespace zudira

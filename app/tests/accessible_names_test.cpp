@@ -14,6 +14,7 @@
 #include "app/help/help.h"
 #include "app/help/help_viewer.h"
 #include "app/tests/main_window_fixture.h"
+#include "widgets/accessible_caption.h"
 
 namespace zudira {
 namespace {

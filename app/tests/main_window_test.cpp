@@ -25,6 +25,7 @@
 #include <memory>
 #include "app/help/help_contexts.h"
 #include "widgets/balloon_hints.h"
+#include "widgets/clock_text.h"
 
 #include "app/shell/message_boxes.h"
 #include "app/tests/main_window_fixture.h"
