@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "appearance/colour_value.h"
+#include "appearance/settings_keys.h"
 
 class QSettings;
 
@@ -33,9 +34,6 @@ void SetEnhancedPreset(AppearanceSettings& settings);
 void SetConservativePreset(AppearanceSettings& settings);
 void SetEnhancedPreset();      // on Appearance()
 void SetConservativePreset();  // on Appearance()
-
-// The key of the program's settings, below which "Defaults" holds the eight values.
-inline const QString kZudiraSettingsKey = QStringLiteral("Software/Rozuviza/RuvOderu/Zudira");
 
 // The user's settings store of the program (organisation "Rozuviza").
 std::unique_ptr<QSettings> OpenUserSettings();

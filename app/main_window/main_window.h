@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "app/plot/plot_window.h"
+#include "appearance/settings_keys.h"
 #include "core/distribution_functions.h"
 #include "core/request.h"
 #include "stats/real.h"
@@ -32,14 +33,6 @@ class TBaseReport;
 class TDuzEdit3;
 class TDuzLabel2;
 class TDuzMathLabel;
-
-// Where the toolbar layout lives in the user's settings.
-inline constexpr char kToolBarLayoutKey[] = "Software/Rozuviza/RuvOderu/Zudira/ToolBars/Main";
-
-// Where the choice of the precise algorithms lives in the user's settings ("1" on, "0" off).
-// With no stored choice the precise algorithms are on.
-inline constexpr char kPreciseResultsKey[] =
-    "Software/Rozuviza/RuvOderu/Zudira/Options/PreciseResults";
 
 class TPDFMainForm : public QMainWindow {
   Q_OBJECT

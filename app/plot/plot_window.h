@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "app/plot/plot_painting.h"
+#include "appearance/settings_keys.h"
 #include "core/request.h"
 #include "stats/real.h"
 
@@ -12,10 +13,6 @@ class QLabel;
 class QToolButton;
 
 namespace zudira {
-
-// Where the plot window keeps its size and position in the user's settings.
-inline const QString kPlotWindowKey =
-    QStringLiteral("Software/Rozuviza/RuvOderu/Zudira/PlotWindow");
 
 // How the main window's last Calculate stands.
 enum class PlotStatus {
