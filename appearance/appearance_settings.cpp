@@ -1,5 +1,7 @@
 #include "appearance/appearance_settings.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <array>
 
@@ -89,6 +91,27 @@ void WriteSettings(QSettings& store, const QString& key, const AppearanceSetting
     store.setValue(QString::fromLatin1(e.name), QString::number(value));
   }
   store.endGroup();
+}
+
+QString SettingsSaveFailure(QSettings& store) {
+  store.sync();
+  if (store.status() == QSettings::NoError) return {};
+  const QString path = QDir::toNativeSeparators(store.fileName());
+  const QFileInfo file(store.fileName());
+  QString reason;
+  if (file.isDir()) {
+    reason = QStringLiteral("There is a folder of that name.");
+  } else if (file.isSymLink() && !file.exists()) {
+    reason = QStringLiteral("It is a link to a file that does not exist.");
+  } else if (file.exists() && !file.isWritable()) {
+    reason = QStringLiteral("The file cannot be written.");
+  } else {
+    reason = QStringLiteral("Its folder cannot be written.");
+  }
+  return QStringLiteral(
+             "Your settings could not be saved to \"%1\". %2\n"
+             "The changes of this session are lost.")
+      .arg(path, reason);
 }
 
 }  // namespace zudira

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "appearance/colour_value.h"
+#include "appearance/settings_keys.h"
 
 class QSettings;
 
@@ -34,11 +35,12 @@ void SetConservativePreset(AppearanceSettings& settings);
 void SetEnhancedPreset();      // on Appearance()
 void SetConservativePreset();  // on Appearance()
 
-// The key of the program's settings, below which "Defaults" holds the eight values.
-inline const QString kZudiraSettingsKey = QStringLiteral("Software/Rozuviza/RuvOderu/Zudira");
-
 // The user's settings store of the program (organisation "Rozuviza").
 std::unique_ptr<QSettings> OpenUserSettings();
+
+// Writes the settings store out; empty when that worked, else the warning for the user, which
+// names the settings file and why it could not be written.
+QString SettingsSaveFailure(QSettings& store);
 
 // Reads each of the eight values that exists under key + "/Defaults". A value whose text is
 // no decimal 32-bit number, or a Hint State outside 0..2, leaves its setting as it was;

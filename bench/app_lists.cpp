@@ -1,11 +1,11 @@
 // Building the 1548 rows of each list kind, and filling the lists window with them.
 #include <benchmark/benchmark.h>
 
-#include "bench/window_bench_main.h"
 #include <QApplication>
+#include "bench/window_bench_main.h"
 
-#include "app/list_rows.h"
-#include "app/stat_list_form.h"
+#include "app/dialogs/lists_window.h"
+#include "window_rules/list_rows.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 // request and its answer, then painted, as after a Calculate.
 #include <benchmark/benchmark.h>
 
-#include "bench/window_bench_main.h"
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include "bench/window_bench_main.h"
 
-#include "app/plot_window.h"
+#include "app/plot/plot_window.h"
 #include "core/evaluate_request.h"
 
 namespace {

@@ -9,11 +9,11 @@
 #include <QTimer>
 #include <chrono>
 
-#include "app/data_modules.h"
-#include "app/main_window.h"
-#include "app/rp_preview_form.h"
-#include "app/rp_setup_form.h"
-#include "app/rp_windows.h"
+#include "app/main_window/main_window.h"
+#include "app/shell/data_modules.h"
+#include "reports/windows/preview_window.h"
+#include "reports/windows/report_windows.h"
+#include "reports/windows/setup_window.h"
 #include "widgets/duz_edit.h"
 
 namespace {

@@ -7,10 +7,10 @@
 
 #include <QApplication>
 
-#include "app/data_modules.h"
-#include "app/main_window.h"
-#include "app/range_pictures.h"
+#include "app/main_window/main_window.h"
+#include "app/shell/data_modules.h"
 #include "appearance/glyphs.h"
+#include "widgets/range_pictures.h"
 
 namespace {
 

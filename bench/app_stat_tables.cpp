@@ -4,7 +4,7 @@
 #include <QListWidget>
 #include <QSpinBox>
 
-#include "app/statistical_tables_window.h"
+#include "app/dialogs/statistical_tables_window.h"
 #include "core/statistical_tables.h"
 #include "numeric/statistical_table_text.h"
 #include "reports/report_system.h"

@@ -1,12 +1,16 @@
 # Each room of the code is one library target whose sources are the .cpp/.h files of its
 # folder, and one GoogleTest executable built from the .cpp files of its tests/ folder.
 
-# zudira_library(NAME [QT] [DEPS targets...] [DEFINES defs...] [EXCLUDE files...])
+# zudira_library(NAME [QT] [DEPS targets...] [DEFINES defs...] [EXCLUDE files...] [ROOMS dirs...])
+# ROOMS: subfolders whose files belong to the same target (app/ is one target in rooms).
 function(zudira_library name)
-  cmake_parse_arguments(ARG "QT" "" "DEPS;DEFINES;EXCLUDE" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS
-       ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
-       ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+  cmake_parse_arguments(ARG "QT" "" "DEPS;DEFINES;EXCLUDE;ROOMS" ${ARGN})
+  set(globs ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
+            ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+  foreach(room IN LISTS ARG_ROOMS)
+    list(APPEND globs ${CMAKE_CURRENT_SOURCE_DIR}/${room}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${room}/*.h)
+  endforeach()
+  file(GLOB sources CONFIGURE_DEPENDS ${globs})
   foreach(ex IN LISTS ARG_EXCLUDE)
     list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${ex})
   endforeach()

@@ -275,14 +275,9 @@ std::unique_ptr<TPageStream> TReportSystem::Generate(const TReportRoutine& routi
 }
 
 TReportOutcome TReportSystem::RunReport(const QString& title, const TReportRoutine& routine,
-                                        QObject* owner) {
+                                        QObject* /*owner*/) {
   preview_title_ = title;
   status_title_ = QStringLiteral("Report Status for ") + title;
-  owner_ = owner;
-  struct TOwnerReset {
-    QObject*& owner;
-    ~TOwnerReset() { owner = nullptr; }
-  } owner_reset{owner_};
 
   TReportSetup setup = settings_;
   setup.printer_name = CurrentPrinter();

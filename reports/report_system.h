@@ -58,16 +58,12 @@ class TReportSystem {
   TReportSystem& operator=(const TReportSystem&) = delete;
 
   // The fixed settings.
-  const QString& SetupTitle() const { return setup_title_; }
   const QString& StatusTitle() const { return status_title_; }
   const QString& PreviewTitle() const { return preview_title_; }
   void SetStatusTitle(const QString& title) { status_title_ = title; }
   void SetPreviewTitle(const QString& title) { preview_title_ = title; }
   const TReportPermissions& Permissions() const { return permissions_; }
   TReportDestination DefaultDestination() const { return TReportDestination::kPreview; }
-  bool PreviewModal() const { return true; }
-  bool PreviewMaximised() const { return true; }
-  int PreviewZoom() const { return 100; }
   static QString GeneratingStatus() { return QStringLiteral("Generating page %p"); }
   static QString PrintingStatus() { return QStringLiteral("Printing page %p"); }
 
@@ -89,8 +85,6 @@ class TReportSystem {
   // One print job: set-up window, generation under the status window, then preview or
   // printer. Errors of the printer propagate to the caller's error report.
   TReportOutcome RunReport(const QString& title, const TReportRoutine& routine, QObject* owner);
-  // The window that started the running job, for the job's windows to sit over.
-  QObject* JobOwner() const { return owner_; }
 
   void PrintPageFrame(TBaseReport& report, const QString& title);
   const TPageMargins& PageMargins() const { return margins_; }
@@ -115,7 +109,6 @@ class TReportSystem {
   static void SavePdf(const TPageStream& stream, const QString& path, const QString& title);
 
  private:
-  QString setup_title_ = QStringLiteral("Report Setup");
   QString status_title_ = QStringLiteral("Report Status");
   QString preview_title_ = QStringLiteral("Report Preview");
   TReportPermissions permissions_;
@@ -123,7 +116,6 @@ class TReportSystem {
   TReportWindows* windows_ = nullptr;
   QString owner_name_;
   std::function<QDateTime()> clock_;
-  QObject* owner_ = nullptr;
   TPageMargins margins_;
 };
 

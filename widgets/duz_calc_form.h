@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+#include "appearance/settings_keys.h"
 #include "numeric/calc_engine.h"
 #include "stats/real.h"
 
@@ -21,8 +22,6 @@ class QSpinBox;
 class QToolButton;
 
 namespace zudira {
-
-inline const QString kCalcSettingsKey = QStringLiteral("Software/Rozuviza/DuzCalc/Properties");
 
 // Where an error that a key does not handle itself goes (the ")" key's): the program's general
 // error report. Without one installed the window shows a "Zudira" error box. Returns the

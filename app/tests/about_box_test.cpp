@@ -1,4 +1,4 @@
-#include "app/about_box.h"
+#include "app/dialogs/about_box.h"
 
 #include <gtest/gtest.h>
 #include <QLabel>
@@ -9,13 +9,13 @@
 #include <memory>
 #include <vector>
 
-#include "app/launch_url.h"
-#include "app/message_boxes.h"
-#include "app/program_info.h"
+#include "app/shell/launch_url.h"
+#include "app/shell/message_boxes.h"
+#include "app/shell/program_info.h"
+#include "app/tests/url_recorder.h"
 #include "numeric/locale_provider.h"
 #include "testsupport/locale_scope.h"
 #include "testsupport/modal_probe.h"
-#include "app/tests/url_recorder.h"
 #include "version_info.h"
 
 namespace zudira {

@@ -9,11 +9,12 @@
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
 
-#include "app/about_box.h"
-#include "app/help.h"
-#include "app/help_viewer.h"
-#include "app/pref_form.h"
+#include "app/dialogs/about_box.h"
+#include "app/dialogs/preferences_dialog.h"
+#include "app/help/help.h"
+#include "app/help/help_viewer.h"
 #include "app/tests/main_window_fixture.h"
+#include "widgets/accessible_caption.h"
 
 namespace zudira {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/apply_appearance.h"
+#include "app/shell/apply_appearance.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "app/colour_box.h"
+#include "widgets/colour_box.h"
 #include "widgets/duz_edit.h"
 #include "widgets/duz_label.h"
 

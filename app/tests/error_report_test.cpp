@@ -1,4 +1,4 @@
-#include "app/error_report.h"
+#include "app/shell/error_report.h"
 
 #include <gtest/gtest.h>
 #include <QAbstractButton>
@@ -7,7 +7,7 @@
 
 #include <stdexcept>
 
-#include "app/message_boxes.h"
+#include "app/shell/message_boxes.h"
 #include "stats/exception.h"
 #include "testsupport/modal_probe.h"
 

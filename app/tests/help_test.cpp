@@ -1,4 +1,4 @@
-#include "app/help.h"
+#include "app/help/help.h"
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>
@@ -12,10 +12,10 @@
 #include <QTreeWidgetItemIterator>
 #include <QWidget>
 
-#include "app/help_contexts.h"
-#include "app/help_document.h"
-#include "app/help_viewer.h"
-#include "app/message_boxes.h"
+#include "app/help/help_contexts.h"
+#include "app/help/help_document.h"
+#include "app/help/help_viewer.h"
+#include "app/shell/message_boxes.h"
 
 namespace zudira {
 namespace {

@@ -1,8 +1,8 @@
-#include "app/launch_url.h"
+#include "app/shell/launch_url.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <vector>
 

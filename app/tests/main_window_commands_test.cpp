@@ -1,11 +1,10 @@
 // The main window's commands: the calculator buttons, presets, help, printing,
 // and what survives a restart.
 #include <gtest/gtest.h>
-#include <functional>
-#include <QFileInfo>
 #include <QDir>
+#include <QFileInfo>
+#include <functional>
 
-#include "app/about_box.h"
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -18,20 +17,21 @@
 #include <QToolButton>
 #include <memory>
 #include <vector>
+#include "app/dialogs/about_box.h"
 
-#include "app/apply_appearance.h"
-#include "app/data_modules.h"
-#include "app/balloon_hints.h"
-#include "appearance/appearance_settings.h"
-#include "app/help.h"
-#include "app/help_contexts.h"
-#include "app/help_viewer.h"
-#include "app/message_boxes.h"
-#include "app/stat_list_form.h"
+#include "app/dialogs/lists_window.h"
+#include "app/dialogs/text_viewer.h"
+#include "app/help/help.h"
+#include "app/help/help_contexts.h"
+#include "app/help/help_viewer.h"
+#include "app/shell/apply_appearance.h"
+#include "app/shell/data_modules.h"
+#include "app/shell/message_boxes.h"
 #include "app/tests/main_window_fixture.h"
-#include "app/text_view_form.h"
+#include "appearance/appearance_settings.h"
 #include "reports/tests/test_windows.h"
 #include "testsupport/modal_probe.h"
+#include "widgets/balloon_hints.h"
 #include "widgets/duz_calc_form.h"
 
 namespace zudira {

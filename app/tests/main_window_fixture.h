@@ -15,9 +15,9 @@
 #include <memory>
 #include <ostream>
 
+#include "app/main_window/main_window.h"
+#include "app/shell/message_boxes.h"
 #include "appearance/appearance_settings.h"
-#include "app/main_window.h"
-#include "app/message_boxes.h"
 #include "widgets/duz_edit.h"
 #include "widgets/duz_label.h"
 

@@ -1,5 +1,5 @@
 // The main window driven as a user would: by control names, typing, focus changes and clicks.
-#include "app/main_window.h"
+#include "app/main_window/main_window.h"
 
 #include <gtest/gtest.h>
 
@@ -10,28 +10,29 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSpinBox>
+#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
-#include <QPainter>
-#include "app/balloon_hints.h"
-#include "app/help_contexts.h"
-#include <QStyleOptionComboBox>
 #include <QWheelEvent>
 #include <memory>
+#include "app/help/help_contexts.h"
+#include "widgets/balloon_hints.h"
+#include "widgets/clock_text.h"
 
-#include "appearance/appearance_settings.h"
-#include "app/message_boxes.h"
-#include "app/range_pictures.h"
+#include "app/shell/message_boxes.h"
 #include "app/tests/main_window_fixture.h"
+#include "appearance/appearance_settings.h"
 #include "widgets/duz_edit.h"
 #include "widgets/duz_label.h"
+#include "widgets/range_pictures.h"
 
 namespace zudira {
 namespace {

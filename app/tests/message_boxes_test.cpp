@@ -1,4 +1,4 @@
-#include "app/message_boxes.h"
+#include "app/shell/message_boxes.h"
 
 #include <gtest/gtest.h>
 #include <QAbstractButton>

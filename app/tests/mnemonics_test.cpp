@@ -11,18 +11,18 @@
 #include <map>
 #include <memory>
 
-#include "app/about_box.h"
-#include "app/colour_box.h"
-#include "app/help_document.h"
-#include "app/help_viewer.h"
-#include "app/plot_window.h"
-#include "app/pref_form.h"
-#include "app/rp_preview_form.h"
-#include "app/rp_setup_form.h"
-#include "app/rp_status_form.h"
-#include "app/stat_list_form.h"
+#include "app/dialogs/about_box.h"
+#include "app/dialogs/lists_window.h"
+#include "app/dialogs/preferences_dialog.h"
+#include "app/dialogs/text_viewer.h"
+#include "app/help/help_document.h"
+#include "app/help/help_viewer.h"
+#include "app/plot/plot_window.h"
 #include "app/tests/main_window_fixture.h"
-#include "app/text_view_form.h"
+#include "reports/windows/preview_window.h"
+#include "reports/windows/setup_window.h"
+#include "reports/windows/status_window.h"
+#include "widgets/colour_box.h"
 #include "widgets/duz_calc_form.h"
 
 namespace zudira {

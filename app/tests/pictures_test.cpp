@@ -1,13 +1,13 @@
 // The program's own drawings on a desktop scaled by 2: twice the pixels, the same layout size.
-#include "app/range_pictures.h"
 #include "appearance/glyphs.h"
+#include "widgets/range_pictures.h"
 
 #include <gtest/gtest.h>
 
 #include <QIcon>
 #include <QPixmap>
 
-#include "app/data_modules.h"
+#include "app/shell/data_modules.h"
 
 namespace zudira {
 namespace {

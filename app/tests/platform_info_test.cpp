@@ -1,4 +1,4 @@
-#include "app/platform_info.h"
+#include "app/shell/platform_info.h"
 
 #include <gtest/gtest.h>
 #include <pwd.h>

@@ -9,9 +9,9 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
-#include "app/message_boxes.h"
-#include "app/plot_painting.h"
-#include "app/plot_window.h"
+#include "app/plot/plot_painting.h"
+#include "app/plot/plot_window.h"
+#include "app/shell/message_boxes.h"
 #include "main_window_fixture.h"
 
 namespace zudira {

@@ -1,5 +1,5 @@
 // Where the shipped files are found, and what the command line answers.
-#include "app/program_info.h"
+#include "app/shell/program_info.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/command_line.h"
-#include "app/help.h"
-#include "app/help_document.h"
+#include "app/help/help.h"
+#include "app/help/help_document.h"
+#include "app/shell/command_line.h"
 
 namespace zudira {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/statistical_tables_window.h"
+#include "app/dialogs/statistical_tables_window.h"
 
 #include <gtest/gtest.h>
 
@@ -15,12 +15,12 @@
 #include <QTest>
 #include <memory>
 
-#include "app/help.h"
-#include "app/help_contexts.h"
-#include "app/help_document.h"
-#include "app/message_boxes.h"
+#include "app/help/help.h"
+#include "app/help/help_contexts.h"
+#include "app/help/help_document.h"
+#include "app/shell/message_boxes.h"
 #include "numeric/locale_provider.h"
-#include "rp_fake_job.h"
+#include "reports/windows/tests/fake_job.h"
 
 namespace zudira {
 namespace {

@@ -6,7 +6,7 @@
 #include <QUrl>
 #include <vector>
 
-#include "app/launch_url.h"
+#include "app/shell/launch_url.h"
 
 namespace zudira {
 

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <regex>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -29,6 +30,10 @@ const std::vector<Layer> kLayers = {
     {"widgets/", 5, false},
     {"reports/", 6, false},
     {"app/", 7, false},
+    // What the windows decide, in plain functions below the widgets.
+    {"window_rules/", 3, true},
+    // The report windows sit above the report engine; they still call the program's shell.
+    {"reports/windows/", 7, false},
     // The helpers shared by the tests of every layer: any test may include them, and they may
     // use nothing above appearance/ (the layers whose tests share them).
     {"testsupport/", 4, false},
@@ -39,6 +44,14 @@ const std::vector<Layer> kLayers = {
 const std::vector<std::string> kBoostInternalsFence = {
     "stats/precise/far_beta_roots.cpp",
     "stats/precise/large_shape_gamma.cpp",
+};
+
+// Rooms that never reach each other, said outright where the ranks alone would not show it:
+// {from, never includes}. A dialog is told what to show; it never asks the main window.
+const std::vector<std::pair<std::string, std::string>> kSealed = {
+    {"app/dialogs/", "app/main_window/"},
+    {"widgets/", "app/"},
+    {"reports/", "reports/windows/"},
 };
 
 const Layer* LayerOf(const std::string& path) {
@@ -78,6 +91,12 @@ std::vector<std::string> Violations(const fs::path& root) {
         const Layer* target = LayerOf(m[1].str());
         if (target != nullptr && target->folder != "testsupport/" && target->rank > own->rank)
           found.push_back(where + "  (includes the layer above, " + target->folder + ")");
+        const std::string included = m[1].str();
+        for (const auto& [from, sealed] : kSealed) {
+          const bool inside_from = rel.rfind(from, 0) == 0 && rel.rfind(sealed, 0) != 0;
+          if (inside_from && included.rfind(sealed, 0) == 0)
+            found.push_back(where + "  (" + from + " never includes " + sealed + ")");
+        }
       }
     }
   }

@@ -1,0 +1,388 @@
+// The main window: its making, the settings it reads and writes, and the client panel with the
+// controls of the input area. The menus, toolbars and status bar are in main_window_frame.cpp,
+// the commands in main_window_commands.cpp.
+#include "app/main_window/main_window.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QStyleOptionComboBox>
+#include <QToolBar>
+#include <QToolButton>
+#include <algorithm>
+#include "widgets/balloon_hints.h"
+
+#include "app/help/help.h"
+#include "app/help/help_contexts.h"
+#include "app/main_window/qstring_text.h"
+#include "app/shell/data_modules.h"
+#include "app/shell/error_report.h"
+#include "app/shell/message_boxes.h"
+#include "app/shell/platform_info.h"
+#include "app/shell/program_info.h"
+#include "app/shell/window_placement.h"
+#include "appearance/appearance_settings.h"
+#include "appearance/glyphs.h"
+#include "core/catalogue.h"
+#include "widgets/duz_calc_form.h"
+#include "widgets/duz_edit.h"
+#include "widgets/duz_label.h"
+#include "widgets/range_pictures.h"
+
+namespace zudira {
+
+namespace {
+
+constexpr int kClientWidth = 571;
+constexpr int kClientHeight = 327;
+constexpr int kFieldX = 404;
+constexpr int kFieldWidth = 121;
+constexpr int kFieldHeight = 21;
+constexpr int kCaptionRight = 402;
+constexpr int kCalcButtonX = 526;
+constexpr int kRangeLabelX = 202;
+constexpr int kRangeColumnX = 171;
+constexpr int kRangeFirstY = 24;
+constexpr int kRangeStep = 22;
+
+// The decimals box repeats every 250 ms while an arrow is held.
+class DecimalsStyle : public QProxyStyle {
+ public:
+  using QProxyStyle::QProxyStyle;
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returned) const override {
+    if (hint == SH_SpinBox_ClickAutoRepeatRate) return 250;
+    return QProxyStyle::styleHint(hint, option, widget, returned);
+  }
+};
+
+// A right-aligned caption ending near the field column, starting at `left`, right of the
+// range labels, so that a click or a hint over either reaches the label under the pointer.
+void PlaceCaption(TDuzLabel* label, int left, int y) {
+  label->setGeometry(left, y + 2, kCaptionRight - left, 17);
+  label->SetTransparent(true);
+}
+
+}  // namespace
+
+TPDFMainForm::TPDFMainForm(QWidget* parent) : QMainWindow(parent) {
+  setObjectName("PDFMainForm");
+  setWindowTitle("Zudira");
+  // The layout's pixel places are made for this face and size.
+  setFont(QFont("Arial", 8));
+  // Drawn for the screen's pixel ratio, so a scaled desktop shows them sharp.
+  for (const QImage& picture : DrawRangePictures(devicePixelRatioF()))
+    bitmaps_.push_back(QPixmap::fromImage(picture));
+
+  CreateActions();
+  CreateMenus();
+  CreateToolBars();
+  CreateClientPanel();
+  CreateStatusBar();
+  SetTabOrder();
+  NameControls();
+  // Alt+F4 and F1 reach the window whatever control has the focus.
+  auto* exit_key = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), this);
+  connect(exit_key, &QShortcut::activated, this, [this] { ExitBtnClick(); });
+  auto* help_key = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(help_key, &QShortcut::activated, this, [this] { HelpBtnClick(); });
+  // The calculator, a widget of its own, opens the program's topic through this.
+  SetCalcHelp([] { RunCommand([] { HelpContext(kHelpCalculator); }); });
+  // The command toolbar has no close button: no context menu may hide it.
+  setContextMenuPolicy(Qt::NoContextMenu);
+  // Like its dialogs, the window has one size: the controls are placed for it.
+  setFixedSize(kClientWidth, sizeHint().height());
+
+  {
+    auto settings = OpenUserSettings();
+    ReadSettings(*settings, kZudiraSettingsKey, Appearance());
+    ReadCalculationMode(*settings);
+  }
+  ApplyAppearanceSettings();
+  RestoreToolBarLayout();
+  command_toolbar_->show();
+
+  pdf_type_->setCurrentIndex(dkNormal);
+  PDFTypeChange();
+  PDFRangeClick();
+  // The window opens with every field, Answer too, showing 0 with the current decimals.
+  answer_->Redisplay();
+  owner_ = WindowsOwner();
+
+  SetProgramDirFromApplication();
+  SetHelpFile(ShippedFilePath(kHelpFileName));
+  setWindowTitle(windowTitle() + " (" + VersionText() + ")");
+
+  CentreOnScreen(this);
+}
+
+TPDFMainForm::~TPDFMainForm() = default;
+
+void TPDFMainForm::closeEvent(QCloseEvent* event) {
+  // An error while writing is reported and the window closes all the same.
+  RunCommand([this] {
+    auto settings = OpenUserSettings();
+    SaveToolBarLayout(*settings);
+    WriteSettings(*settings, kZudiraSettingsKey, Appearance());
+    WriteCalculationMode(*settings);
+    // Said once, at exit: nothing else would tell the user that the next start forgets.
+    const QString failure = SettingsSaveFailure(*settings);
+    if (!failure.isEmpty()) WarningMsg(failure);
+  });
+  QMainWindow::closeEvent(event);
+}
+
+void TPDFMainForm::CreateClientPanel() {
+  client_panel_ = new QWidget(this);
+  client_panel_->setObjectName("ClientPanel");
+  client_panel_->setFixedSize(kClientWidth, kClientHeight);
+  SetHelpContext(client_panel_, kHelpMainWindow);
+  setCentralWidget(client_panel_);
+  QWidget* panel = client_panel_;
+
+  auto* choose = new TDuzLabel2(panel);
+  choose->setObjectName("ChooseLabel");
+  choose->setText("Choose Distribution");
+  choose->setGeometry(3, 8, 159, 16);
+
+  pdf_type_ = new QComboBox(panel);
+  pdf_type_->setObjectName("PDFType");
+  for (int k = 0; k < kDistributionKindCount; ++k)
+    pdf_type_->addItem(Text(DistributionListText(static_cast<DistributionKind>(k))));
+  pdf_type_->setGeometry(3, 25, 159, 22);
+  // The closed list shows the longest item whole; the range column moves over to make room.
+  int widest = 0;
+  for (int k = 0; k < pdf_type_->count(); ++k)
+    widest = std::max(widest, pdf_type_->fontMetrics().horizontalAdvance(pdf_type_->itemText(k)));
+  QStyleOptionComboBox option;
+  option.initFrom(pdf_type_);
+  const int needed =
+      pdf_type_->style()
+          ->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(widest, 16), pdf_type_)
+          .width();
+  pdf_type_->setGeometry(3, 25, std::max(needed, 159), 22);
+  // The list draws with its own colours (the Enhanced pick-list colours), whatever the
+  // settings say: money green items, navy on sky blue for the selected one.
+  pdf_type_->view()->setStyleSheet(
+      "QAbstractItemView { background: #C0DCC0; color: black;"
+      " selection-background-color: #A6CAF0; selection-color: #000080; }");
+  pdf_type_->setToolTip(Text(kPDFTypeHint));
+  SetHelpContext(pdf_type_, kHelpDistribution);
+  connect(pdf_type_, &QComboBox::currentIndexChanged, this, [this] { PDFTypeChange(); });
+
+  fix_type_ = new QGroupBox(" Fix End ", panel);
+  fix_type_->setObjectName("FixType");
+  fix_type_->setGeometry(4, 60, 155, 63);
+  fix_type_->setToolTip(Text(kFixTypeHint));
+  SetHelpContext(fix_type_, kHelpFixEnd);
+  fix_buttons_ = new QButtonGroup(fix_type_);
+  const char* fix_names[] = {"Fix A", "Fix B"};
+  for (int i = 0; i < 2; ++i) {
+    auto* radio = new QRadioButton(fix_names[i], fix_type_);
+    radio->setObjectName(i == 0 ? "FixA" : "FixB");
+    radio->setGeometry(12, 18 + i * 20, 130, 18);
+    radio->setToolTip(Text(kFixTypeHint));
+    SetHelpContext(radio, kHelpFixEnd);
+    fix_buttons_->addButton(radio, i);
+  }
+  fix_buttons_->button(feFixA)->setChecked(true);
+  // Only a change of the selection counts: choosing the selected item again does nothing.
+  connect(fix_buttons_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+    if (checked) FixTypeClick();
+  });
+
+  auto* decimals = new TDuzLabel2(panel);
+  decimals->setObjectName("DecimalsLabel");
+  decimals->setText("Decimal Places");
+  decimals->setGeometry(40, 272, 130, 16);
+  decimals->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+  accuracy_ = new QSpinBox(panel);
+  accuracy_->setObjectName("Accuracy");
+  accuracy_->setRange(0, 10);
+  accuracy_->setValue(7);
+  accuracy_->setGeometry(86, 290, 42, 22);
+  auto* decimals_style = new DecimalsStyle;
+  decimals_style->setParent(accuracy_);
+  accuracy_->setStyle(decimals_style);
+  // Only the arrows change the decimals; the text cannot be typed.
+  if (auto* text = accuracy_->findChild<QLineEdit*>()) {
+    text->setReadOnly(true);
+    text->setMaxLength(2);
+  }
+  accuracy_->setToolTip(Text(kAccuracyHint));
+  SetHelpContext(accuracy_, kHelpDecimals);
+  connect(accuracy_, &QSpinBox::valueChanged, this, [this] { AccuracyChange(); });
+
+  PlaceRangeSelector(panel);
+  PlaceRightColumn(panel);
+}
+
+void TPDFMainForm::PlaceRangeSelector(QWidget* panel) {
+  pdf_range_ = new QGroupBox(panel);
+  pdf_range_->setObjectName("PDFRange");
+  const int column_x = std::max(kRangeColumnX, pdf_type_->geometry().right() + 9);
+  const int label_x = kRangeLabelX + column_x - kRangeColumnX;
+  pdf_range_->setGeometry(column_x, 6, 28, 305);
+  pdf_range_->setToolTip(Text(kRangeHint));
+  SetHelpContext(pdf_range_, kHelpRangeType);
+  range_buttons_ = new QButtonGroup(pdf_range_);
+  for (int r = 0; r < kRangeTypeCount; ++r) {
+    const int label_y = kRangeFirstY + r * kRangeStep;
+    auto* radio = new QRadioButton(pdf_range_);
+    radio->setObjectName(QString("PDFRangeItem%1").arg(r));
+    // The group starts at y 6; each item is centred on its label's line.
+    radio->setGeometry(6, label_y - 6 - 1, 18, 18);
+    radio->setToolTip(Text(kRangeHint));
+    SetHelpContext(radio, kHelpRangeType);
+    range_buttons_->addButton(radio, r);
+
+    auto* label = new TDuzMathLabel(panel);
+    label->setObjectName(QString("RangeLabel%1").arg(r));
+    label->setText(Text(RangeCaption(static_cast<RangeType>(r))));
+    label->SetTag(r);
+    // As wide as its caption: the field captions take the room beside the short ones.
+    label->setGeometry(label_x, label_y - 1, label->sizeHint().width() + 2, 18);
+    label->SetTransparent(true);
+    label->setToolTip(Text(kRangeHint));
+    SetHelpContext(label, kHelpRangeType);
+    connect(label, &TDuzLabel::clicked, this, [this, r] { DuzLabel8Click(r); });
+    range_labels_[static_cast<size_t>(r)] = label;
+  }
+  range_buttons_->button(rtEqualA)->setChecked(true);
+  connect(range_buttons_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+    if (checked) PDFRangeClick();
+  });
+}
+
+void TPDFMainForm::PlaceRightColumn(QWidget* panel) {
+  // The rows of the right column: each field with its calculator button and help context at
+  // the row's height; the captions of a row sit at the same height.
+  enum Row { kRowMean, kRowSdev, kRowA, kRowB, kRowAnswer };
+  const struct {
+    TDuzEdit3* TPDFMainForm::*field;
+    const char* name;
+    int y;
+    const char* hint;
+    int context;
+    const char* calc_button;  // none for Answer
+  } rows[] = {
+      {&TPDFMainForm::mean_, "Mean", 12, nullptr, kHelpParameters, "MeanCalcBtn"},
+      {&TPDFMainForm::sdev_, "SDev", 39, nullptr, kHelpParameters, "StdDevCalcBtn"},
+      {&TPDFMainForm::a_, "A", 66, "The value of A", kHelpParameters, "ACalcBtn"},
+      {&TPDFMainForm::b_, "B", 95, "The value of B", kHelpParameters, "BCalcBtn"},
+      {&TPDFMainForm::answer_, "Answer", 122, nullptr, kHelpCalculate, nullptr},
+  };
+  for (const auto& row : rows) {
+    auto* edit = new TDuzEdit3(panel);
+    edit->setObjectName(row.name);
+    edit->setGeometry(kFieldX, row.y, kFieldWidth, kFieldHeight);
+    edit->SetEditType(etReal);
+    edit->SetDecimals(7);
+    edit->Redisplay();
+    if (row.hint != nullptr) edit->setToolTip(QString::fromUtf8(row.hint));
+    SetHelpContext(edit, row.context);
+    this->*row.field = edit;
+  }
+  for (TDuzEdit3* input : {mean_, sdev_, a_, b_}) {
+    connect(input, &TDuzEdit3::OnExit, this, [this](TDuzEdit3* sender) { InputTaken(sender); });
+    connect(input, &TDuzEdit3::TextRefused, this,
+            [](TDuzEdit3* sender) { ErrorMsg(sender->RefusedMessage()); });
+    connect(input, &TDuzEdit2::SeparatorRefused, this,
+            [](TDuzEdit2* sender, const QString& hint, QPoint at) {
+              ShowBalloon(sender, hint, at);
+            });
+  }
+  answer_->setToolTip(Text(kAnswerHint));
+  answer_->SetReadOnly(true);
+  answer_->setFocusPolicy(Qt::ClickFocus);
+
+  // Each caption starts right of the range labels beside it.
+  auto caption = [this, &rows](TDuzLabel* label, const char* name, Row row) {
+    const int y = rows[row].y;
+    int left = kCaptionRight - 190;
+    const QRect band(0, y + 2, kClientWidth, 17);
+    for (const TDuzMathLabel* range_label : range_labels_)
+      if (range_label->geometry().intersects(band))
+        left = std::max(left, range_label->geometry().right() + 4);
+    label->setObjectName(name);
+    PlaceCaption(label, left, y);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  };
+  mean_label_ = new TDuzMathLabel(panel);
+  mean_label_->setText(Text(kMeanCaption));
+  caption(mean_label_, "MeanLabel", kRowMean);
+  p_label_ = new TDuzLabel2(panel);
+  caption(p_label_, "PLabel", kRowMean);
+  sigma_label_ = new TDuzMathLabel(panel);
+  sigma_label_->setText(Text(kSigmaCaption));
+  caption(sigma_label_, "SigmaLabel", kRowSdev);
+  n_label_ = new TDuzLabel2(panel);
+  caption(n_label_, "NLabel", kRowSdev);
+  label_a_ = new TDuzLabel2(panel);
+  caption(label_a_, "LabelA", kRowA);
+  label_b_ = new TDuzLabel2(panel);
+  caption(label_b_, "LabelB", kRowB);
+  result_label_ = new TDuzLabel2(panel);
+  caption(result_label_, "ResultLabel", kRowAnswer);
+
+  TDuzEdit3* const calc_fields[] = {mean_, sdev_, a_, b_};
+  for (int i = 0; i < 4; ++i) {
+    auto* button = new QToolButton(panel);
+    button->setObjectName(rows[i].calc_button);
+    button->setIcon(GlyphIcon(gCalculator));
+    button->setIconSize(QSize(kGlyphSize, kGlyphSize));
+    button->setGeometry(kCalcButtonX, rows[i].y, 22, kFieldHeight);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAutoRaise(true);
+    TDuzEdit3* const field = calc_fields[i];
+    connect(button, &QToolButton::pressed, this, [this] { MeanCalcBtnMouseDown(); });
+    connect(button, &QToolButton::clicked, this, [this, field] { MeanCalcBtnClick(field); });
+    calc_buttons_[static_cast<size_t>(i)] = button;
+  }
+
+  calc_btn_ = new QPushButton("&Calculate!", panel);
+  calc_btn_->setObjectName("CalcBtn");
+  calc_btn_->setGeometry(kFieldX - 2, 152, 123, 42);
+  calc_btn_->setIcon(QIcon(bitmaps_[kCalcButtonPicture]));
+  calc_btn_->setIconSize(bitmaps_[kCalcButtonPicture].deviceIndependentSize().toSize());
+  calc_btn_->setToolTip(Text(kCalcBtnHint));
+  SetHelpContext(calc_btn_, kHelpCalculate);
+  connect(calc_btn_, &QPushButton::clicked, this, [this] { CalcBtnClick(); });
+  // Enter in a field moves the focus here; Enter again calculates, as Space does.
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+    auto* enter = new QShortcut(QKeySequence(key), calc_btn_, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(enter, &QShortcut::activated, calc_btn_, &QPushButton::click);
+  }
+
+  image_ = new QLabel(panel);
+  image_->setObjectName("Image");
+  image_->setGeometry(372, 203, kPictureWidth, kPictureHeight);
+  image_->setToolTip(Text(kImageHint));
+  image_->setPixmap(bitmaps_[0]);
+}
+
+void TPDFMainForm::SetTabOrder() {
+  QWidget* order[] = {pdf_type_,
+                      fix_buttons_->button(feFixA),
+                      fix_buttons_->button(feFixB),
+                      range_buttons_->button(rtEqualA),
+                      mean_,
+                      sdev_,
+                      a_,
+                      b_,
+                      calc_btn_,
+                      accuracy_};
+  for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+}  // namespace zudira

@@ -1,0 +1,71 @@
+// Entry of the program: the command line, then the application titled "Zudira", the two data
+// modules and the main window; the message loop runs until the main window closes.
+#include <cstdio>
+#include <memory>
+
+#include <QCoreApplication>
+#include <QIcon>
+
+#include "app/main_window/main_window.h"
+#include "app/shell/command_line.h"
+#include "app/shell/data_modules.h"
+#include "app/shell/error_report.h"
+#include "app/shell/program_info.h"
+#include "reports/windows/report_windows.h"
+#include "widgets/duz_calc_form.h"
+#include "widgets/system_locale_provider.h"
+
+namespace {
+
+// Whether a window can be opened: a display to show it on, or a platform chosen by
+// QT_QPA_PLATFORM or -platform (offscreen for the tests) that may need none. Without one Qt's
+// platform plugin would abort the program.
+bool CanOpenWindow(const QStringList& arguments) {
+  if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ||
+      arguments.contains(QStringLiteral("-platform")) ||
+      arguments.contains(QStringLiteral("--platform"))) {
+    return true;
+  }
+  return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  zudira::SetProgramIdentity(QStringLiteral(ZUDIRA_APP_ID));
+  {
+    // Read without the GUI: --help and --version need no window and no display.
+    QCoreApplication reader(argc, argv);
+    const zudira::CommandLineOutcome command_line =
+        zudira::ReadCommandLine(QCoreApplication::arguments());
+    if (!command_line.open_window) {
+      std::fputs(command_line.text.toLocal8Bit().constData(),
+                 command_line.is_error ? stderr : stdout);
+      return command_line.exit_code;
+    }
+    if (!CanOpenWindow(QCoreApplication::arguments())) {
+      std::fputs(
+          "zudira: needs a graphical display, but neither DISPLAY nor WAYLAND_DISPLAY is set\n",
+          stderr);
+      return 1;
+    }
+  }
+  zudira::TZudiraApplication app(argc, argv);
+  QIcon icon;
+  for (int size : {16, 32, 48, 64, 128, 256}) {
+    icon.addFile(QStringLiteral(":/icons/icons/zudira-%1.png").arg(size));
+  }
+  zudira::TZudiraApplication::setWindowIcon(icon);
+  // Numbers are read and written with the desktop's regional settings, taken afresh each time.
+  zudira::InstallSystemLocaleProvider();
+  // The calculator's own errors go to the same report as every other error.
+  zudira::SetCalcErrorReport([](const QString& message) { zudira::ShowErrorReport(message); });
+
+  zudira::TDuzDataRP report_module(&app);
+  // Print jobs show the program's own set-up, status and preview windows.
+  report_module.RepSys().SetWindows(&zudira::ReportWindowsOf(report_module));
+  zudira::TDuzDataLite glyph_module(&app);
+  zudira::TPDFMainForm main_form;
+  main_form.show();
+  return zudira::TZudiraApplication::exec();
+}

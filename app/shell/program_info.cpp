@@ -1,0 +1,56 @@
+#include "app/shell/program_info.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include "version_info.h"
+
+namespace zudira {
+
+namespace {
+QString& ProgramDirValue() {
+  static QString dir = QStringLiteral("./");
+  return dir;
+}
+}  // namespace
+
+QString ProgramDir() {
+  return ProgramDirValue();
+}
+
+void SetProgramDir(const QString& folder) {
+  QString dir = QDir::fromNativeSeparators(folder);
+  if (!dir.endsWith('/')) dir += '/';
+  ProgramDirValue() = dir;
+}
+
+void SetProgramDirFromApplication() {
+  SetProgramDir(QCoreApplication::applicationDirPath());
+}
+
+QString ShippedFilePath(const QString& file_name) {
+  const QString beside = ProgramDir() + file_name;
+  if (QFileInfo::exists(beside)) return beside;
+  const QString shared = QDir::cleanPath(ProgramDir() + QStringLiteral("../share/zudira"));
+  if (QFileInfo(shared).isDir()) return shared + '/' + file_name;
+  return beside;
+}
+
+void SetProgramIdentity(const QString& desktop_file_id) {
+  QCoreApplication::setOrganizationName(QString::fromUtf8(version::kCompanyName));
+  QCoreApplication::setApplicationName(QString::fromUtf8(version::kProductName));
+  QCoreApplication::setApplicationVersion(VersionText());
+  QGuiApplication::setDesktopFileName(desktop_file_id);
+}
+
+QString VersionText() {
+  return QStringLiteral("%1.%2.%3.%4")
+      .arg(version::kMajor)
+      .arg(version::kMinor)
+      .arg(version::kRelease)
+      .arg(version::kBuild);
+}
+
+}  // namespace zudira

@@ -1,0 +1,101 @@
+#include "reports/windows/report_windows.h"
+
+#include <gtest/gtest.h>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/shell/data_modules.h"
+#include "reports/windows/preview_window.h"
+#include "reports/windows/setup_window.h"
+#include "reports/windows/status_window.h"
+#include "reports/windows/tests/fake_job.h"
+#include "testsupport/modal_probe.h"
+
+namespace zudira {
+namespace {
+
+TDuzRPStatusForm* ShownStatusWindow() {
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (auto* form = qobject_cast<TDuzRPStatusForm*>(window); form != nullptr && form->isVisible())
+      return form;
+  return nullptr;
+}
+
+template <typename T>
+int WindowsAlive() {
+  int count = 0;
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (qobject_cast<T*>(window) != nullptr) ++count;
+  return count;
+}
+
+TEST(RPStatusForm, CancelLandsWhileTheJobAsks) {
+  TDuzDataRP module;
+  TDuzReportWindows windows(module);
+  std::unique_ptr<TReportProgress> progress = windows.OpenStatus("Report Status for Factorials");
+  TDuzRPStatusForm* form = ShownStatusWindow();
+  ASSERT_NE(form, nullptr);
+  EXPECT_EQ(form->windowTitle(), "Report Status for Factorials");
+  auto* cancel = form->findChild<QPushButton*>("CancelBtn");
+  ASSERT_NE(cancel, nullptr);
+  EXPECT_EQ(cancel->text(), "Cancel");
+  const struct {
+    const char* status;
+    bool click;
+    bool cancelled;
+  } steps[] = {{"Generating page 1", false, false},
+               {"Generating page 2", false, false},
+               {"Generating page 3", true, true},
+               {"Generating page 4", false, true}};
+  for (const auto& s : steps) {
+    progress->SetStatusText(s.status);
+    if (!s.click && !s.cancelled) SaveShot(*form, "status");
+    EXPECT_EQ(form->findChild<QLabel*>("StatusLabel")->text(), s.status);
+    // A click waiting in the queue, as one made while the page was drawn.
+    if (s.click) QMetaObject::invokeMethod(cancel, &QPushButton::click, Qt::QueuedConnection);
+    EXPECT_EQ(progress->CancelRequested(), s.cancelled) << s.status;
+  }
+  progress.reset();
+  EXPECT_EQ(WindowsAlive<TDuzRPStatusForm>(), 0);
+}
+
+TEST(RPWindows, SetupAndPreviewRunThroughTheDataModule) {
+  TDuzDataRP module;
+  TReportWindows& windows = ReportWindowsOf(module);
+  EXPECT_EQ(&ReportWindowsOf(module), &windows);
+  for (bool accept : {false, true}) {
+    TReportSetup setup;
+    QString caption;
+    ModalProbe probe([&](QDialog& dialog) {
+      caption = dialog.windowTitle();
+      EXPECT_NE(qobject_cast<TDuzRPSetupForm*>(&dialog), nullptr);
+      if (accept) dialog.findChild<QPushButton*>("OKBB")->click();
+    });
+    EXPECT_EQ(windows.RunSetup(setup, TReportPermissions(), false, 0), accept);
+    EXPECT_EQ(caption, "Report Setup");
+    EXPECT_EQ(setup.destination, TReportDestination::kPreview);
+    EXPECT_EQ(WindowsAlive<TDuzRPSetupForm>(), 0);
+  }
+
+  FakePreviewJob job(2);
+  bool maximised = false;
+  double zoom = 0;
+  ModalProbe probe([&](QDialog& dialog) {
+    auto* form = qobject_cast<TDuzRPPreviewForm*>(&dialog);
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->windowTitle(), "Factorials for N = 20");
+    maximised = form->isMaximized();
+    zoom = form->PageView()->Zoom();
+    form->PageView()->viewport()->grab();  // paints even before the window is exposed
+  });
+  windows.RunPreview("Factorials for N = 20", job);
+  EXPECT_TRUE(maximised);
+  EXPECT_EQ(zoom, 100.0);
+  ASSERT_FALSE(job.rendered.empty());
+  EXPECT_EQ(job.rendered.front(), 0);
+  EXPECT_EQ(WindowsAlive<TDuzRPPreviewForm>(), 0);
+}
+
+}  // namespace
+}  // namespace zudira
