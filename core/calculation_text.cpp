@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "core/distribution_functions.h"
-#include "core/kinds/kind_spec.h"
+#include "core/kinds/kind_record.h"
 
 namespace zudira {
 
@@ -36,9 +36,9 @@ std::string ShortNumber(Real x, char decimal_separator) {
 }
 
 std::string KindInWords(const ProbabilityRequest& r, char separator) {
-  const KindSpec* spec = FindKindSpec(r.kind);
-  if (spec == nullptr) return {};
-  return (spec->inverse ? "Inverse " : "") + spec->in_words(r, separator);
+  const KindRecord* record = FindKindRecord(r.kind);
+  if (record == nullptr) return {};
+  return (record->inverse ? "Inverse " : "") + record->in_words(r, separator);
 }
 
 std::string CalculationInWords(const ProbabilityRequest& r, std::string_view answer_text,
@@ -301,9 +301,9 @@ Formula InverseFormula(const Notation& n, const ProbabilityRequest& r) {
 
 CalculationLines CalculationText(const ProbabilityRequest& request, std::string_view answer_text,
                                  char decimal_separator) {
-  const KindSpec* spec = FindKindSpec(request.kind);
-  if (spec == nullptr) return {};
-  const Notation notation(request, *spec->notation, decimal_separator);
+  const KindRecord* record = FindKindRecord(request.kind);
+  if (record == nullptr) return {};
+  const Notation notation(request, *record->notation, decimal_separator);
   const Formula formula = IsDiscreteKind(request.kind)  ? DiscreteFormula(notation, request)
                           : IsInverseKind(request.kind) ? InverseFormula(notation, request)
                                                         : ContinuousFormula(notation, request);

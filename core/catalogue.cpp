@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "core/kinds/kind_spec.h"
+#include "core/kinds/kind_record.h"
 #include "stats/nearest_whole.h"
 
 namespace zudira {
@@ -18,8 +18,8 @@ constexpr CaptionHint kAreaProbability{"Probability :",
 }  // namespace
 
 std::string_view DistributionListText(DistributionKind kind) {
-  const KindSpec* spec = FindKindSpec(kind);
-  return spec != nullptr ? spec->list_text : std::string_view{};
+  const KindRecord* record = FindKindRecord(kind);
+  return record != nullptr ? record->list_text : std::string_view{};
 }
 
 std::string_view RangeCaption(RangeType range) {
@@ -28,8 +28,8 @@ std::string_view RangeCaption(RangeType range) {
 
 // A number that is no kind shows the inputs of the first.
 KindInputs CatalogueOf(DistributionKind kind) {
-  const KindSpec* spec = FindKindSpec(kind);
-  return (spec != nullptr ? spec : FindKindSpec(dkNormal))->inputs;
+  const KindRecord* record = FindKindRecord(kind);
+  return (record != nullptr ? record : FindKindRecord(dkNormal))->inputs;
 }
 
 int PictureOf(DistributionKind kind, RangeType range) {

@@ -6,7 +6,7 @@
 
 #include "core/evaluate_request.h"
 #include "core/inverse_targets.h"
-#include "core/kinds/kind_spec.h"
+#include "core/kinds/kind_record.h"
 #include "stats/binomial.h"
 #include "stats/chi_squared.h"
 #include "stats/exception.h"
@@ -212,17 +212,17 @@ const KindTables& TablesOf(CalculationMode mode) {
 }  // namespace
 
 const ContinuousFunctions& ContinuousFunctionsOf(DistributionKind kind, CalculationMode mode) {
-  const KindSpec* spec = FindKindSpec(kind);
-  if (spec == nullptr || spec->continuous == nullptr)
+  const KindRecord* record = FindKindRecord(kind);
+  if (record == nullptr || record->continuous == nullptr)
     throw Exception("Not a continuous distribution kind");
-  return *(TablesOf(mode).*(spec->continuous));
+  return *(TablesOf(mode).*(record->continuous));
 }
 
 const DiscreteFunctions& DiscreteFunctionsOf(DistributionKind kind, CalculationMode mode) {
-  const KindSpec* spec = FindKindSpec(kind);
-  if (spec == nullptr || spec->discrete_table == nullptr)
+  const KindRecord* record = FindKindRecord(kind);
+  if (record == nullptr || record->discrete_table == nullptr)
     throw Exception("Not a discrete distribution kind");
-  return *(TablesOf(mode).*(spec->discrete_table));
+  return *(TablesOf(mode).*(record->discrete_table));
 }
 
 }  // namespace zudira

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "core/kinds/kind_checks.h"
-#include "core/kinds/kind_spec.h"
+#include "core/kinds/kind_record.h"
 
 namespace zudira {
 namespace {
@@ -19,9 +19,9 @@ const char* CheckBounds(const ProbabilityRequest& r) {
 }  // namespace
 
 const char* CheckRequestParameters(const ProbabilityRequest& r) {
-  if (const KindSpec* spec = FindKindSpec(r.kind)) {
-    if (const char* e = spec->check(r)) return e;
-    if (spec->discrete) return nullptr;  // the bounds are whole numbers
+  if (const KindRecord* record = FindKindRecord(r.kind)) {
+    if (const char* e = record->check(r)) return e;
+    if (record->discrete) return nullptr;  // the bounds are whole numbers
   }
   if (IsInverseKind(r.kind)) {
     // A holds the probability; B is the fixed bound of a two-bound range.

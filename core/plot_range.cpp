@@ -7,7 +7,7 @@
 
 #include "core/distribution_functions.h"
 #include "core/kinds/kind_checks.h"
-#include "core/kinds/kind_spec.h"
+#include "core/kinds/kind_record.h"
 #include "stats/exception.h"
 
 namespace zudira {
@@ -24,8 +24,8 @@ bool Finite(Real x) {
 
 // The x with F(x) = t, for t inside (0, 1).
 Real Quantile(const ProbabilityRequest& r, const DistributionParameters& d, Real t) {
-  const KindSpec& spec = *FindKindSpec(r.kind);
-  if (spec.closed_quantile != nullptr) return spec.closed_quantile(r, t);
+  const KindRecord& record = *FindKindRecord(r.kind);
+  if (record.closed_quantile != nullptr) return record.closed_quantile(r, t);
   const ContinuousFunctions& fn = ContinuousFunctionsOf(r.kind, CalculationMode::kPrecise);
   const std::optional<Real> x = t <= 0.5L ? fn.InvLower(d, t) : fn.InvUpper(d, 1 - t);
   if (!x || !std::isfinite(*x)) throw Exception("No quantile");
@@ -61,8 +61,8 @@ void Continuous(const ProbabilityRequest& r, PlotModel& m) {
   Real high = Quantile(r, d, 1 - kTailMass);
   HoldMarks(m.marks, low, high, 0.04L);
   // The margin never reaches below a support that starts at 0, unless a mark lies there.
-  const KindSpec& spec = *FindKindSpec(r.kind);
-  const bool from_zero = spec.support_from_zero;
+  const KindRecord& record = *FindKindRecord(r.kind);
+  const bool from_zero = record.support_from_zero;
   if (from_zero && low < 0) {
     Real least_mark = 0;
     for (const PlotMark& mark : m.marks)
@@ -92,13 +92,13 @@ void Continuous(const ProbabilityRequest& r, PlotModel& m) {
 
   Real top = 0;
   for (Real x : xs) {
-    const Real y = spec.density(r, x);
+    const Real y = record.density(r, x);
     m.curve.push_back({x, y});
     if (std::isfinite(y)) top = std::max(top, y);
   }
   // An unbounded density (chi-squared or F with one degree of freedom) is cut well above
   // its body, where the median's density gives the scale.
-  const Real body = spec.density(r, Quantile(r, d, 0.5L));
+  const Real body = record.density(r, Quantile(r, d, 0.5L));
   if (std::isfinite(body) && body > 0) top = std::min(top, 5 * body);
   if (!(top > 0)) top = 1;
   m.y_high = top;
@@ -155,7 +155,7 @@ std::int64_t FirstCount(std::int64_t top, Test more) {
 void Discrete(const ProbabilityRequest& r, PlotModel& m) {
   const DiscreteFunctions& fn = DiscreteFunctionsOf(r.kind, CalculationMode::kPrecise);
   const DistributionParameters d{r.mean, r.sdev};
-  const std::int64_t top = FindKindSpec(r.kind)->plot_top(r);
+  const std::int64_t top = FindKindRecord(r.kind)->plot_top(r);
   std::int64_t first = FirstCount(top, [&](std::int64_t k) { return fn.L(d, k + 1) >= kTailMass; });
   std::int64_t last = FirstCount(top, [&](std::int64_t k) { return fn.G(d, k) <= kTailMass; });
   last = std::max(last, first);
@@ -247,9 +247,9 @@ std::array<PlotMark, 2> PlotMarksOf(const ProbabilityRequest& request, std::opti
 }
 
 std::optional<PlotModel> MakePlot(const ProbabilityRequest& request, std::optional<Real> answer) {
-  const KindSpec* spec = FindKindSpec(request.kind);
-  if (spec == nullptr || !ValidRangeType(request.range)) return std::nullopt;
-  if (!spec->plot_valid(request)) return std::nullopt;
+  const KindRecord* record = FindKindRecord(request.kind);
+  if (record == nullptr || !ValidRangeType(request.range)) return std::nullopt;
+  if (!record->plot_valid(request)) return std::nullopt;
   PlotModel model;
   model.discrete = IsDiscreteKind(request.kind);
   model.marks = PlotMarksOf(request, answer);

@@ -8,7 +8,7 @@
 #include <functional>
 #include <limits>
 
-#include "core/kinds/kind_spec.h"
+#include "core/kinds/kind_record.h"
 #include "core/parameter_checks.h"
 #include "stats/precise/precise_densities.h"
 #include "stats/precise/precise_distributions.h"
@@ -221,22 +221,22 @@ StatTable PoissonTable(const TableSettings& s) {
 }
 
 DistributionKind ForwardKind(DistributionKind kind) {
-  const KindSpec* spec = FindKindSpec(kind);
-  return spec != nullptr ? spec->forward : kind;
+  const KindRecord* record = FindKindRecord(kind);
+  return record != nullptr ? record->forward : kind;
 }
 
 // A number that is no kind gets the table of the last.
-const KindSpec& TableSpecOf(DistributionKind kind) {
-  const KindSpec* spec = FindKindSpec(kind);
-  return spec != nullptr ? *spec : *FindKindSpec(dkF);
+const KindRecord& TableSpecOf(DistributionKind kind) {
+  const KindRecord* record = FindKindRecord(kind);
+  return record != nullptr ? *record : *FindKindRecord(dkF);
 }
 
 StatTable CurrentTable(const TableSettings& s) {
   const DistributionKind kind = ForwardKind(s.current_kind);
   const bool discrete = IsDiscreteKind(kind);
   StatTable t;
-  const KindSpec& spec = TableSpecOf(kind);
-  t.title = spec.table_title(s.current_mean, s.current_sdev);
+  const KindRecord& record = TableSpecOf(kind);
+  t.title = record.table_title(s.current_mean, s.current_sdev);
   t.note = discrete ? "Each row gives P(X = k), P(X ≤ k) and P(X > k) at its k."
                     : "Each row gives the density f(x), P(X ≤ x) and P(X > x) at its x.";
   t.row_label = discrete ? "k" : "x";
@@ -248,7 +248,7 @@ StatTable CurrentTable(const TableSettings& s) {
                                       : Fixed(x, s.axis_decimals));
     for (int c = 0; c < 3; ++c)
       t.cells.push_back(
-          CellOf([&] { return spec.table_cell(s.current_mean, s.current_sdev, x, c); }));
+          CellOf([&] { return record.table_cell(s.current_mean, s.current_sdev, x, c); }));
   }
   return t;
 }

@@ -1,6 +1,6 @@
 #include "reports/content_reports.h"
 
-#include "core/kinds/kind_spec.h"
+#include "core/kinds/kind_record.h"
 #include "reports/report_system.h"
 
 namespace zudira {
@@ -16,11 +16,11 @@ constexpr int kListInnerMargin = 5;  // hundredths of an inch
 constexpr int kLinesNeeded = 2;
 
 void ParameterLines(TBaseReport& r, const TAnswerReportInputs& in) {
-  const KindSpec* spec = FindKindSpec(in.kind);
-  if (spec == nullptr) return;
+  const KindRecord* record = FindKindRecord(in.kind);
+  if (record == nullptr) return;
   const QString values[2] = {in.mean, in.sdev};
   for (int i = 0; i < 2; ++i) {
-    const std::string_view caption = spec->report_captions[static_cast<std::size_t>(i)];
+    const std::string_view caption = record->report_captions[static_cast<std::size_t>(i)];
     if (caption.empty()) continue;
     r.PrintLn(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())) +
               values[i]);

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/evaluate_request.h"
-#include "core/kinds/kind_spec.h"
+#include "core/kinds/kind_record.h"
 #include "stats/precise/precise_distributions.h"
 
 namespace zudira {
@@ -75,7 +75,7 @@ TableRows TableRowsOf(const FieldValue&, const FieldValue& s) {
 
 }  // namespace
 
-extern const KindSpec kBinomialKind{
+extern const KindRecord kBinomialKind{
     .kind = dkBinomial,
     .list_text = "Binomial Distribution",
     .discrete = true,

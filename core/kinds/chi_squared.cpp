@@ -61,7 +61,7 @@ TableRows TableRowsOf(const FieldValue& m, const FieldValue&) {
   return {step, step, 20};
 }
 
-constexpr KindSpec kForward{
+constexpr KindRecord kForward{
     .kind = dkChiSquared,
     .list_text = "Chi-Squared Distribution",
     .inputs = kOneDegreeOfFreedomInputs,
@@ -81,8 +81,8 @@ constexpr KindSpec kForward{
 
 }  // namespace
 
-extern const KindSpec kChiSquaredKind = kForward;
-extern const KindSpec kInverseChiSquaredKind =
+extern const KindRecord kChiSquaredKind = kForward;
+extern const KindRecord kInverseChiSquaredKind =
     InverseOf(kForward, dkInverseChiSquared, "Inverse Chi-Squared Distribution");
 
 }  // namespace zudira

@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "core/kinds/kind_checks.h"
-#include "core/kinds/kind_spec.h"
+#include "core/kinds/kind_record.h"
 #include "stats/precise/precise_densities.h"
 #include "stats/precise/precise_distributions.h"
 
@@ -76,7 +76,7 @@ TableRows TableRowsOf(const FieldValue& m, const FieldValue&) {
 
 }  // namespace
 
-extern const KindSpec kExponentialKind{
+extern const KindRecord kExponentialKind{
     .kind = dkExponential,
     .list_text = "Exponential Distribution",
     .inputs =

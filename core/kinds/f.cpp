@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "core/kinds/kind_checks.h"
-#include "core/kinds/kind_spec.h"
+#include "core/kinds/kind_record.h"
 #include "stats/precise/precise_densities.h"
 #include "stats/precise/precise_distributions.h"
 
@@ -93,7 +93,7 @@ TableRows TableRowsOf(const FieldValue&, const FieldValue&) {
   return {0.25L, 0.25L, 20};
 }
 
-constexpr KindSpec kForward{
+constexpr KindRecord kForward{
     .kind = dkF,
     .list_text = "F-Distribution",
     .inputs = kInputs,
@@ -113,7 +113,7 @@ constexpr KindSpec kForward{
 
 }  // namespace
 
-extern const KindSpec kFKind = kForward;
-extern const KindSpec kInverseFKind = InverseOf(kForward, dkInverseF, "Inverse F-Distribution");
+extern const KindRecord kFKind = kForward;
+extern const KindRecord kInverseFKind = InverseOf(kForward, dkInverseF, "Inverse F-Distribution");
 
 }  // namespace zudira

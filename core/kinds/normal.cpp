@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "core/kinds/kind_checks.h"
-#include "core/kinds/kind_spec.h"
+#include "core/kinds/kind_record.h"
 #include "stats/precise/precise_densities.h"
 #include "stats/precise/precise_distributions.h"
 
@@ -94,7 +94,7 @@ TableRows TableRowsOf(const FieldValue& m, const FieldValue& s) {
   return {m.real - 3 * s.real, s.real / 2, 13};
 }
 
-constexpr KindSpec kForward{
+constexpr KindRecord kForward{
     .kind = dkNormal,
     .list_text = "Normal Distribution",
     .inputs = kInputs,
@@ -113,8 +113,8 @@ constexpr KindSpec kForward{
 
 }  // namespace
 
-extern const KindSpec kNormalKind = kForward;
-extern const KindSpec kInverseNormalKind =
+extern const KindRecord kNormalKind = kForward;
+extern const KindRecord kInverseNormalKind =
     InverseOf(kForward, dkInverseNormal, "Inverse Normal Distribution");
 
 }  // namespace zudira

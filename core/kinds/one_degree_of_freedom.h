@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/kinds/kind_checks.h"
-#include "core/kinds/kind_spec.h"
+#include "core/kinds/kind_record.h"
 
 namespace zudira {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "core/kinds/kind_checks.h"
-#include "core/kinds/kind_spec.h"
+#include "core/kinds/kind_record.h"
 #include "stats/precise/precise_distributions.h"
 
 namespace zudira {
@@ -78,7 +78,7 @@ TableRows TableRowsOf(const FieldValue& m, const FieldValue&) {
 
 }  // namespace
 
-extern const KindSpec kPoissonKind{
+extern const KindRecord kPoissonKind{
     .kind = dkPoisson,
     .list_text = "Poisson Distribution",
     .discrete = true,

@@ -1,23 +1,23 @@
 // The kinds in the order of the distribution list. A new kind is its file and a line here.
-#include "core/kinds/kind_spec.h"
+#include "core/kinds/kind_record.h"
 
 namespace zudira {
 
-extern const KindSpec kNormalKind;
-extern const KindSpec kInverseNormalKind;
-extern const KindSpec kBinomialKind;
-extern const KindSpec kPoissonKind;
-extern const KindSpec kExponentialKind;
-extern const KindSpec kStudentTKind;
-extern const KindSpec kInverseStudentTKind;
-extern const KindSpec kChiSquaredKind;
-extern const KindSpec kInverseChiSquaredKind;
-extern const KindSpec kFKind;
-extern const KindSpec kInverseFKind;
+extern const KindRecord kNormalKind;
+extern const KindRecord kInverseNormalKind;
+extern const KindRecord kBinomialKind;
+extern const KindRecord kPoissonKind;
+extern const KindRecord kExponentialKind;
+extern const KindRecord kStudentTKind;
+extern const KindRecord kInverseStudentTKind;
+extern const KindRecord kChiSquaredKind;
+extern const KindRecord kInverseChiSquaredKind;
+extern const KindRecord kFKind;
+extern const KindRecord kInverseFKind;
 
 namespace {
 
-const std::array<const KindSpec*, kDistributionKindCount> kKinds = {
+const std::array<const KindRecord*, kDistributionKindCount> kKinds = {
     &kNormalKind,
     &kInverseNormalKind,
     &kBinomialKind,
@@ -33,19 +33,19 @@ const std::array<const KindSpec*, kDistributionKindCount> kKinds = {
 
 }  // namespace
 
-const KindSpec* FindKindSpec(DistributionKind kind) {
+const KindRecord* FindKindRecord(DistributionKind kind) {
   if (kind < 0 || kind >= kDistributionKindCount) return nullptr;
   return kKinds[static_cast<std::size_t>(kind)];
 }
 
 bool IsInverseKind(DistributionKind kind) {
-  const KindSpec* spec = FindKindSpec(kind);
-  return spec != nullptr && spec->inverse;
+  const KindRecord* record = FindKindRecord(kind);
+  return record != nullptr && record->inverse;
 }
 
 bool IsDiscreteKind(DistributionKind kind) {
-  const KindSpec* spec = FindKindSpec(kind);
-  return spec != nullptr && spec->discrete;
+  const KindRecord* record = FindKindRecord(kind);
+  return record != nullptr && record->discrete;
 }
 
 }  // namespace zudira

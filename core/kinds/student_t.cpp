@@ -68,7 +68,7 @@ TableRows TableRowsOf(const FieldValue&, const FieldValue&) {
   return {-4, 0.5L, 17};
 }
 
-constexpr KindSpec kForward{
+constexpr KindRecord kForward{
     .kind = dkStudentT,
     .list_text = "Student T Distribution",
     .inputs = kOneDegreeOfFreedomInputs,
@@ -87,8 +87,8 @@ constexpr KindSpec kForward{
 
 }  // namespace
 
-extern const KindSpec kStudentTKind = kForward;
-extern const KindSpec kInverseStudentTKind =
+extern const KindRecord kStudentTKind = kForward;
+extern const KindRecord kInverseStudentTKind =
     InverseOf(kForward, dkInverseStudentT, "Inverse Student T Distribution");
 
 }  // namespace zudira

@@ -57,7 +57,7 @@ struct KindNotation {
   bool (*sheet_refuses)(const ProbabilityRequest&) = nullptr;
 };
 
-struct KindSpec {
+struct KindRecord {
   DistributionKind kind;
   std::string_view list_text;  // the item of the distribution list
   bool inverse = false;        // the A field holds a probability and the answer is a bound
@@ -98,7 +98,8 @@ struct KindSpec {
 };
 
 // An inverse kind's record: its forward kind's, in its own place of the list.
-constexpr KindSpec InverseOf(KindSpec forward, DistributionKind kind, std::string_view list_text) {
+constexpr KindRecord InverseOf(KindRecord forward, DistributionKind kind,
+                               std::string_view list_text) {
   forward.kind = kind;
   forward.list_text = list_text;
   forward.inverse = true;
@@ -106,7 +107,7 @@ constexpr KindSpec InverseOf(KindSpec forward, DistributionKind kind, std::strin
 }
 
 // The record of a kind; nullptr for a number that is no kind.
-const KindSpec* FindKindSpec(DistributionKind kind);
+const KindRecord* FindKindRecord(DistributionKind kind);
 
 // Between two numbers in words: "; " where a comma is the decimal separator.
 inline std::string ListSeparator(char decimal_separator) {
