@@ -28,11 +28,11 @@ Real WholePower(Real a, std::int64_t n) {
 // 2^63 get their true value. Degrees are reduced modulo 360 first, which is exact, so that
 // 390 degrees is 30 degrees to the last bit.
 Real ToRadians(Real x, bool radians) {
-  return radians ? x : std::fmod(x, 360.0L) * (Pi / 180);
+  return radians ? x : std::fmod(x, 360.0L) * (kPi / 180);
 }
 
 Real FromRadians(Real x, bool radians) {
-  return radians ? x : x * (180 / Pi);
+  return radians ? x : x * (180 / kPi);
 }
 
 Real Complement(Real x) {

@@ -416,7 +416,7 @@ CalcOutcome CalcEngine::Press(CalcCommand command) {
         inverse_mode_ = false;
         break;
       case CalcCommand::ccPi:
-        PushResult(Pi);
+        PushResult(kPi);
         break;
       case CalcCommand::ccE:
         PushResult(std::exp(1.0L));

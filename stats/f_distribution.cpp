@@ -132,7 +132,7 @@ Real OddOddBeta(std::uint32_t m, std::uint32_t n, const Weights& w) {
   // Step ratio sin^2 (n - 1 + 2k) / (1 + 2k).
   const Scaled sum = CarriedSum((static_cast<std::int64_t>(m) - 3) / 2,
                                 {w.y, static_cast<Real>(n) - 1, 2, 1, 2}, w.y);
-  const Real front = 2 * factorial * sn / (std::sqrt(Pi) * GammaFn(static_cast<Real>(n) / 2));
+  const Real front = 2 * factorial * sn / (std::sqrt(kPi) * GammaFn(static_cast<Real>(n) / 2));
   // cos^n theta = x^(n / 2).
   return ScaledProduct(PowerOf(w.x, w.log_x, static_cast<Real>(n) / 2), sum, front);
 }

@@ -62,7 +62,7 @@ Real HalfGammaRatio(Real a) {
 Real LargeDFCentral(Real df, Real sn, Real s2) {
   const Real a = df / 2;
   const Real log_c2 = std::log1p(-s2);
-  const Real prefactor = 2 * sn * std::exp(a * log_c2) * HalfGammaRatio(a) / std::sqrt(Pi);
+  const Real prefactor = 2 * sn * std::exp(a * log_c2) * HalfGammaRatio(a) / std::sqrt(kPi);
   Real sum = 1;
   Real term = 1;
   for (Real k = 0;; k += 1) {
@@ -99,7 +99,7 @@ Real StudentTCentral(std::int32_t df, Real t) {
     const Real theta = std::atan2(t / std::sqrt(n), 1.0L);
     const Real sn = std::sin(theta);
     const Real cs = std::cos(theta);
-    if (df == 1) return 2 * theta / Pi;
+    if (df == 1) return 2 * theta / kPi;
     const Real s2 = sn * sn;
     const Real c2 = cs * cs;
     Real closed_form_terms = n / 2;
@@ -109,7 +109,7 @@ Real StudentTCentral(std::int32_t df, Real t) {
       if (n / 2 * s2 / c2 > kNegligibleTailExponent) return std::copysign(1.0L, t);
       return LargeDFCentral(n, sn, s2);
     }
-    if (df % 2 == 1) return (theta + sn * ClosedFormSum(cs, 1, df - 2, c2, s2)) * 2 / Pi;
+    if (df % 2 == 1) return (theta + sn * ClosedFormSum(cs, 1, df - 2, c2, s2)) * 2 / kPi;
     return sn * ClosedFormSum(1, 0, df - 2, c2, s2);
   });
   // Long sums may round a few ulps past +-1.
