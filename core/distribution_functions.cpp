@@ -7,6 +7,7 @@
 #include "core/evaluate_request.h"
 #include "core/inverse_targets.h"
 #include "core/kinds/kind_record.h"
+#include "stats/argument_narrowing.h"
 #include "stats/binomial.h"
 #include "stats/chi_squared.h"
 #include "stats/exception.h"
@@ -20,31 +21,7 @@ namespace zudira {
 
 namespace {
 
-constexpr std::int64_t kInt32Min = std::numeric_limits<std::int32_t>::min();
 constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
-
-std::int32_t ToInt32(std::int64_t k) {
-  return static_cast<std::int32_t>(std::clamp(k, kInt32Min, kInt32Max));
-}
-
-// The single-precision functions take their arguments as float; a value past the float range
-// goes in as the largest float of its sign instead of an infinity, which keeps its meaning
-// (a tail there is 0 or 1, a negative bound is still refused by the library).
-float ToSingle(Real x) {
-  return static_cast<float>(std::clamp<Real>(x, -FLT_MAX, FLT_MAX));
-}
-
-// FCDF counts its degrees of freedom unsigned; a negative count would read as billions of
-// terms, so it goes in as 0, which the library refuses with its own message.
-std::uint32_t ToUnsignedDf(std::int32_t df) {
-  return df < 0 ? 0u : static_cast<std::uint32_t>(df);
-}
-
-// An extended-precision inverse solves only for a target strictly inside (0, 1): both ends of
-// these supports are infinite.
-bool InsideOpenUnit(Real t) {
-  return t > 0 && t < 1;
-}
 
 // The single-precision inverses search for the upper-tail quantile of the target as rounded
 // to float. Upper tail 1 is the support's finite end 0, which the library answers directly;
@@ -162,11 +139,6 @@ constexpr ContinuousFunctions kFDist{FDistF,        FDistQ,   FDistInvLower,
                                      FDistInvUpper, FTargets, SingleTargetError,
                                      nullptr,       nullptr,  nullptr};
 
-// Binomial: the real success probability p and the whole number of trials n.
-const char* BinomialCheck(const DistributionParameters& d) {
-  const Real p = d.first.real;
-  return p >= 0 && p <= 1 ? nullptr : kProbabilityRangeText;
-}
 Real BinomialE(const DistributionParameters& d, std::int64_t k) {
   return BinomialProb(d.second.whole, ToInt32(k), d.first.real);
 }
@@ -223,6 +195,11 @@ const DiscreteFunctions& DiscreteFunctionsOf(DistributionKind kind, CalculationM
   if (record == nullptr || record->discrete_table == nullptr)
     throw Exception("Not a discrete distribution kind");
   return *(TablesOf(mode).*(record->discrete_table));
+}
+
+const char* BinomialCheck(const DistributionParameters& d) {
+  const Real p = d.first.real;
+  return p >= 0 && p <= 1 ? nullptr : kProbabilityRangeText;
 }
 
 }  // namespace zudira

@@ -92,6 +92,15 @@ struct KindTables {
 const KindTables& ClassicKindTables();
 const KindTables& PreciseKindTables();
 
+// An extended-precision inverse solves only for a target strictly inside (0, 1): both ends of
+// the continuous supports are infinite.
+inline bool InsideOpenUnit(Real t) {
+  return t > 0 && t < 1;
+}
+
+// Binomial, in both sets: the real success probability p must lie in [0, 1].
+const char* BinomialCheck(const DistributionParameters& d);
+
 inline constexpr const char* kClassicTargetLimitText =
     "This probability is too close to 0 or 1 for the classic algorithms; choose Options > "
     "Precise Results";

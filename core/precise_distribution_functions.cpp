@@ -20,10 +20,6 @@ namespace {
 
 namespace pr = precise;
 
-bool InsideOpenUnit(Real t) {
-  return t > 0 && t < 1;
-}
-
 // Consecutive extended numbers have consecutive ordinals, negative ones the negated ordinal of
 // their magnitude, so a search over ordinals halves the count of numbers left at every step.
 __extension__ using Ordinal = __int128;
@@ -274,10 +270,6 @@ constexpr ContinuousFunctions kChiSquared{
 constexpr ContinuousFunctions kFDist{FDistF,  FDistQ,  FDistInvLower, FDistInvUpper, PreciseTargets,
                                      nullptr, nullptr, nullptr,       FDistDensity};
 
-const char* BinomialCheck(const DistributionParameters& d) {
-  const Real p = d.first.real;
-  return p >= 0 && p <= 1 ? nullptr : kProbabilityRangeText;
-}
 Real BinomialE(const DistributionParameters& d, std::int64_t k) {
   return pr::BinomialE(d.second.whole, d.first.real, k);
 }

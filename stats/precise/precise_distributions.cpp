@@ -13,6 +13,7 @@
 #include <boost/math/distributions/students_t.hpp>
 #include <boost/math/special_functions/erf.hpp>
 
+#include "stats/argument_narrowing.h"
 #include "stats/binomial.h"
 #include "stats/chi_squared.h"
 #include "stats/exponential.h"
@@ -32,19 +33,6 @@ namespace zudira::precise {
 namespace bm = boost::math;
 
 namespace {
-
-float ToSingle(Real x) {
-  return static_cast<float>(std::clamp<Real>(x, -FLT_MAX, FLT_MAX));
-}
-
-std::int32_t ToInt32(std::int64_t k) {
-  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-      k, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-}
-
-std::uint32_t ToUnsignedDf(std::int32_t df) {
-  return df < 0 ? 0u : static_cast<std::uint32_t>(df);
-}
 
 bool NormalDomain(Real sdev) {
   return sdev > 0 && std::isfinite(sdev);
