@@ -271,33 +271,4 @@ std::optional<PlotModel> MakePlot(const ProbabilityRequest& request, std::option
   return model;
 }
 
-std::vector<Real> AxisTicks(Real low, Real high, int max_ticks) {
-  std::vector<Real> ticks;
-  if (!(high > low) || max_ticks < 2 || !std::isfinite(high - low)) return ticks;
-  // The finest round step that keeps the ticks inside [low, high] to max_ticks.
-  const Real rough = (high - low) / (max_ticks - 1);
-  Real power = std::pow(10.0L, std::floor(std::log10(rough)) - 1);
-  Real step = power;
-  // Ticks may sit on low or high within rounding.
-  auto first_index = [&](Real s) { return std::ceil(low / s - 1e-9L); };
-  auto last_index = [&](Real s) { return std::floor(high / s + 1e-9L); };
-  for (int tries = 0; tries < 12; ++tries, power *= 10) {
-    bool found = false;
-    for (Real factor : {1, 2, 5}) {
-      step = factor * power;
-      if (last_index(step) - first_index(step) + 1 <= max_ticks) {
-        found = true;
-        break;
-      }
-    }
-    if (found) break;
-  }
-  for (Real i = first_index(step); i <= last_index(step); ++i) {
-    // Exactly 0 rather than a rounding remnant near it.
-    ticks.push_back(std::fabs(i) < 0.5L ? 0 : std::clamp<Real>(i * step, low, high));
-    if (static_cast<int>(ticks.size()) == max_ticks) break;
-  }
-  return ticks;
-}
-
 }  // namespace zudira

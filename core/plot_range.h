@@ -68,8 +68,4 @@ inline constexpr int kMaxPlotBars = 300;
 // too wide to count); never a value that is not finite.
 std::optional<PlotModel> MakePlot(const ProbabilityRequest& request, std::optional<Real> answer);
 
-// Tick values of an axis from low to high: steps of 1, 2 or 5 times a power of ten, at most
-// max_ticks of them, every one inside [low, high].
-std::vector<Real> AxisTicks(Real low, Real high, int max_ticks);
-
 }  // namespace zudira

@@ -183,32 +183,5 @@ TEST(PlotRange, EveryKindDrawsAFiniteRangeAndShadesTheAnswer) {
   }
 }
 
-TEST(PlotRange, AxisTicksAreRoundAndInside) {
-  struct TickRow {
-    Real low, high;
-    int max_ticks;
-    Real first, step;
-    size_t count;
-  };
-  const TickRow rows[] = {
-      {-3.29L, 3.29L, 8, -3, 1, 7},
-      {-3.29L, 3.29L, 3, -2, 2, 3},
-      {0, 1, 6, 0, 0.2L, 6},
-      {999999.99999992L, 1000000.00000008L, 5, 999999.99999995L, 5e-8L, 3},
-      {0.5L, 0.6L, 2, 0.5L, 0.1L, 2},
-      {1, 1, 5, 0, 0, 0},
-  };
-  for (const TickRow& row : rows) {
-    SCOPED_TRACE(static_cast<double>(row.low));
-    const std::vector<Real> ticks = AxisTicks(row.low, row.high, row.max_ticks);
-    ASSERT_EQ(ticks.size(), row.count);
-    for (size_t i = 0; i < ticks.size(); ++i) {
-      EXPECT_NEAR(ticks[i], row.first + row.step * static_cast<Real>(i),
-                  1e-9L * std::fabs(row.step));
-      EXPECT_TRUE(ticks[i] >= row.low && ticks[i] <= row.high);
-    }
-  }
-}
-
 }  // namespace
 }  // namespace zudira
