@@ -260,7 +260,7 @@ Formula InverseFormula(const Notation& n, const ProbabilityRequest& r) {
   const std::string g_r = n.R(g);
   // The target's value picks the accurate form of some inverses.
   const ContinuousFunctions& functions = ContinuousFunctionsOf(r.kind, CalculationMode::kPrecise);
-  const DistributionParameters parameters{r.mean, r.sdev};
+  const DistributionParameters parameters{r.mean, r.sdev, r.third};
   const bool two_bound = IsTwoBound(r.range);
   const Real f_g = two_bound ? functions.F(parameters, g) : 0;
   const Real q_g = two_bound ? functions.Q(parameters, g) : 0;

@@ -29,6 +29,12 @@ struct KindInputs {
   // Only meaningful when second_shown: a hidden SDev keeps its entry kind.
   InputEntry sdev_entry = InputEntry::iePosReal;
   InputEntry bound_entry = InputEntry::ieReal;  // A and B
+  // Third parameter, below the second, with its own calculator button: shown only for the
+  // kinds that have three parameters; every other kind keeps the window as it is.
+  bool third_shown = false;
+  std::string_view third_caption = {};  // empty when the third parameter is hidden
+  std::string_view third_hint = {};
+  InputEntry third_entry = InputEntry::iePositive;
 };
 
 // A caption with its hint.

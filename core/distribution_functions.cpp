@@ -185,6 +185,8 @@ const KindTables& TablesOf(CalculationMode mode) {
 
 const ContinuousFunctions& ContinuousFunctionsOf(DistributionKind kind, CalculationMode mode) {
   const KindRecord* record = FindKindRecord(kind);
+  if (record != nullptr && record->continuous_both_modes != nullptr)
+    return *record->continuous_both_modes;
   if (record == nullptr || record->continuous == nullptr)
     throw Exception("Not a continuous distribution kind");
   return *(TablesOf(mode).*(record->continuous));
@@ -192,6 +194,8 @@ const ContinuousFunctions& ContinuousFunctionsOf(DistributionKind kind, Calculat
 
 const DiscreteFunctions& DiscreteFunctionsOf(DistributionKind kind, CalculationMode mode) {
   const KindRecord* record = FindKindRecord(kind);
+  if (record != nullptr && record->discrete_both_modes != nullptr)
+    return *record->discrete_both_modes;
   if (record == nullptr || record->discrete_table == nullptr)
     throw Exception("Not a discrete distribution kind");
   return *(TablesOf(mode).*(record->discrete_table));

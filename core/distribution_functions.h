@@ -16,6 +16,7 @@ namespace zudira {
 struct DistributionParameters {
   FieldValue first;   // the Mean field
   FieldValue second;  // the SDev field
+  FieldValue third;   // the third parameter field, where the kind has one
 };
 
 // kCentral solves F(x) - 1/2 = t, for a band near the centre of a symmetric kind.

@@ -21,7 +21,7 @@ EvaluationOutcome HeldInUnitInterval(EvaluationOutcome outcome) {
 EvaluationOutcome EvaluateRequest(const ProbabilityRequest& request, CalculationMode mode) {
   if (const char* error = CheckRequestParameters(request))
     return EvaluationOutcome::WithInputError(error);
-  const DistributionParameters parameters{request.mean, request.sdev};
+  const DistributionParameters parameters{request.mean, request.sdev, request.third};
   if (IsDiscreteKind(request.kind)) {
     const DiscreteFunctions& functions = DiscreteFunctionsOf(request.kind, mode);
     return HeldInUnitInterval(mode == CalculationMode::kPrecise

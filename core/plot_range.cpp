@@ -56,7 +56,7 @@ void KeepWidth(Real& low, Real& high) {
 }
 
 void Continuous(const ProbabilityRequest& r, PlotModel& m) {
-  const DistributionParameters d{r.mean, r.sdev};
+  const DistributionParameters d{r.mean, r.sdev, r.third};
   Real low = Quantile(r, d, kTailMass);
   Real high = Quantile(r, d, 1 - kTailMass);
   HoldMarks(m.marks, low, high, 0.04L);
@@ -154,7 +154,7 @@ std::int64_t FirstCount(std::int64_t top, Test more) {
 
 void Discrete(const ProbabilityRequest& r, PlotModel& m) {
   const DiscreteFunctions& fn = DiscreteFunctionsOf(r.kind, CalculationMode::kPrecise);
-  const DistributionParameters d{r.mean, r.sdev};
+  const DistributionParameters d{r.mean, r.sdev, r.third};
   const std::int64_t top = FindKindRecord(r.kind)->plot_top(r);
   std::int64_t first = FirstCount(top, [&](std::int64_t k) { return fn.L(d, k + 1) >= kTailMass; });
   std::int64_t last = FirstCount(top, [&](std::int64_t k) { return fn.G(d, k) <= kTailMass; });

@@ -22,8 +22,30 @@ enum DistributionKind : int {
   dkInverseChiSquared = 8,
   dkF = 9,
   dkInverseF = 10,
+  // The kinds after the first eleven, below a separator line in the list. They have no classic
+  // algorithms: both modes answer them with the precise functions.
+  dkHypergeometric = 11,
+  dkGeometric = 12,
+  dkNegativeBinomial = 13,
+  dkUniform = 14,
+  dkInverseUniform = 15,
+  dkInverseExponential = 16,
+  dkGamma = 17,
+  dkInverseGamma = 18,
+  dkBeta = 19,
+  dkInverseBeta = 20,
+  dkLogNormal = 21,
+  dkInverseLogNormal = 22,
+  dkWeibull = 23,
+  dkInverseWeibull = 24,
+  dkLogistic = 25,
+  dkInverseLogistic = 26,
+  dkCauchy = 27,
+  dkInverseCauchy = 28,
 };
-inline constexpr int kDistributionKindCount = 11;
+inline constexpr int kDistributionKindCount = 29;
+// The first eleven kinds; the list shows a separator line after them.
+inline constexpr int kFirstKindsCount = 11;
 
 enum FixEnd : int {
   feFixA = 0,
@@ -48,6 +70,7 @@ struct ProbabilityRequest {
   FieldValue sdev;  // second parameter
   FieldValue a;
   FieldValue b;
+  FieldValue third;  // third parameter: shown only for the kinds that have one (hypergeometric)
 };
 
 }  // namespace zudira

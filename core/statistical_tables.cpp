@@ -236,7 +236,8 @@ StatTable CurrentTable(const TableSettings& s) {
   const bool discrete = IsDiscreteKind(kind);
   StatTable t;
   const KindRecord& record = TableSpecOf(kind);
-  t.title = record.table_title(s.current_mean, s.current_sdev);
+  const DistributionParameters d{s.current_mean, s.current_sdev, s.current_third};
+  t.title = record.table_title(d);
   t.note = discrete ? "Each row gives P(X = k), P(X ≤ k) and P(X > k) at its k."
                     : "Each row gives the density f(x), P(X ≤ x) and P(X > x) at its x.";
   t.row_label = discrete ? "k" : "x";
@@ -247,8 +248,7 @@ StatTable CurrentTable(const TableSettings& s) {
     t.row_headings.push_back(discrete ? std::to_string(static_cast<std::int64_t>(x))
                                       : Fixed(x, s.axis_decimals));
     for (int c = 0; c < 3; ++c)
-      t.cells.push_back(
-          CellOf([&] { return record.table_cell(s.current_mean, s.current_sdev, x, c); }));
+      t.cells.push_back(CellOf([&] { return record.table_cell(d, x, c); }));
   }
   return t;
 }
@@ -276,6 +276,7 @@ std::string CheckCurrent(const TableSettings& s) {
   request.kind = ForwardKind(s.current_kind);
   request.mean = s.current_mean;
   request.sdev = s.current_sdev;
+  request.third = s.current_third;
   if (const char* error = CheckRequestParameters(request)) return error;
   if (s.count < 1 || s.count > kMaxTableRows)
     return "count = " + std::to_string(s.count) + " is outside 1 to " +
@@ -323,8 +324,9 @@ std::string TableNumber(Real x) {
   return buffer;
 }
 
-TableRows DefaultCurrentRows(DistributionKind kind, const FieldValue& m, const FieldValue& s) {
-  return TableSpecOf(kind).table_rows(m, s);
+TableRows DefaultCurrentRows(DistributionKind kind, const FieldValue& m, const FieldValue& s,
+                             const FieldValue& third) {
+  return TableSpecOf(ForwardKind(kind)).table_rows({m, s, third});
 }
 
 Real TCritical(std::int32_t df, Real alpha) {

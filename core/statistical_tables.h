@@ -54,6 +54,7 @@ struct TableSettings {
   DistributionKind current_kind = dkNormal;
   FieldValue current_mean{0, 0};
   FieldValue current_sdev{1, 1};
+  FieldValue current_third{0, 0};
   Real start = -3;
   Real step = 0.5;
   int count = 13;
@@ -108,7 +109,8 @@ struct TableRows {
   Real step = 1;
   int count = 1;
 };
-TableRows DefaultCurrentRows(DistributionKind kind, const FieldValue& mean, const FieldValue& sdev);
+TableRows DefaultCurrentRows(DistributionKind kind, const FieldValue& mean, const FieldValue& sdev,
+                             const FieldValue& third = {});
 
 // A number in a table's title: up to 10 significant digits.
 std::string TableNumber(Real x);

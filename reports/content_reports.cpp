@@ -18,8 +18,8 @@ constexpr int kLinesNeeded = 2;
 void ParameterLines(TBaseReport& r, const TAnswerReportInputs& in) {
   const KindRecord* record = FindKindRecord(in.kind);
   if (record == nullptr) return;
-  const QString values[2] = {in.mean, in.sdev};
-  for (int i = 0; i < 2; ++i) {
+  const QString values[3] = {in.mean, in.sdev, in.third};
+  for (int i = 0; i < 3; ++i) {
     const std::string_view caption = record->report_captions[static_cast<std::size_t>(i)];
     if (caption.empty()) continue;
     r.PrintLn(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())) +

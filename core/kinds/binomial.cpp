@@ -56,20 +56,25 @@ std::int64_t PlotTop(const ProbabilityRequest& r) {
   return r.sdev.whole;
 }
 
-std::string TableTitle(const FieldValue& m, const FieldValue& s) {
+std::string TableTitle(const DistributionParameters& d) {
+  const FieldValue& m = d.first;
+  const FieldValue& s = d.second;
   return "Binomial Distribution (n = " + std::to_string(s.whole) + ", p = " + TableNumber(m.real) +
          ")";
 }
 
 // The rows are checked to be whole and small counts.
-Real TableCell(const FieldValue& m, const FieldValue& s, Real x, int column) {
+Real TableCell(const DistributionParameters& d, Real x, int column) {
+  const FieldValue& m = d.first;
+  const FieldValue& s = d.second;
   const auto k = static_cast<std::int64_t>(x);
   return column == 0   ? precise::BinomialE(s.whole, m.real, k)
          : column == 1 ? precise::BinomialL(s.whole, m.real, k + 1)
                        : precise::BinomialG(s.whole, m.real, k);
 }
 
-TableRows TableRowsOf(const FieldValue&, const FieldValue& s) {
+TableRows TableRowsOf(const DistributionParameters& d) {
+  const FieldValue& s = d.second;
   return {0, 1, std::clamp(s.whole + 1, 1, kMaxTableRows)};
 }
 

@@ -45,18 +45,21 @@ Real Density(const ProbabilityRequest& r, Real x) {
   return precise::ChiSquaredDensity(r.mean.whole, x);
 }
 
-std::string TableTitle(const FieldValue& m, const FieldValue&) {
+std::string TableTitle(const DistributionParameters& d) {
+  const FieldValue& m = d.first;
   return "Chi-Squared Distribution (df = " + std::to_string(m.whole) + ")";
 }
 
-Real TableCell(const FieldValue& m, const FieldValue&, Real x, int column) {
+Real TableCell(const DistributionParameters& d, Real x, int column) {
+  const FieldValue& m = d.first;
   return column == 0   ? precise::ChiSquaredDensity(m.whole, x)
          : column == 1 ? precise::ChiSquaredF(m.whole, x)
                        : precise::ChiSquaredQ(m.whole, x);
 }
 
 // One step above 0: the library takes no bound of 0.
-TableRows TableRowsOf(const FieldValue& m, const FieldValue&) {
+TableRows TableRowsOf(const DistributionParameters& d) {
+  const FieldValue& m = d.first;
   const Real step = std::max(1, m.whole) / 4.0L;
   return {step, step, 20};
 }

@@ -1,4 +1,5 @@
-// Exponential: the real mean μ. It has no inverse kind.
+// Exponential: the real mean μ. The inverse kind has no classic algorithm: it answers with the
+// precise functions in both modes.
 #include <algorithm>
 
 #include "core/kinds/kind_checks.h"
@@ -60,23 +61,24 @@ Real Quantile(const ProbabilityRequest& r, Real t) {
   return -r.mean.real * std::log1p(-t);
 }
 
-std::string TableTitle(const FieldValue& m, const FieldValue&) {
+std::string TableTitle(const DistributionParameters& d) {
+  const FieldValue& m = d.first;
   return "Exponential Distribution (μ = " + TableNumber(m.real) + ")";
 }
 
-Real TableCell(const FieldValue& m, const FieldValue&, Real x, int column) {
+Real TableCell(const DistributionParameters& d, Real x, int column) {
+  const FieldValue& m = d.first;
   return column == 0   ? precise::ExponentialDensity(m.real, x)
          : column == 1 ? precise::ExponentialF(m.real, x)
                        : precise::ExponentialQ(m.real, x);
 }
 
-TableRows TableRowsOf(const FieldValue& m, const FieldValue&) {
+TableRows TableRowsOf(const DistributionParameters& d) {
+  const FieldValue& m = d.first;
   return {0, UsableScale(m.real) ? m.real / 4 : 0.25L, 21};
 }
 
-}  // namespace
-
-extern const KindRecord kExponentialKind{
+constexpr KindRecord kForward{
     .kind = dkExponential,
     .list_text = "Exponential Distribution",
     .inputs =
@@ -106,5 +108,11 @@ extern const KindRecord kExponentialKind{
     .table_cell = TableCell,
     .table_rows = TableRowsOf,
 };
+
+}  // namespace
+
+extern const KindRecord kExponentialKind = kForward;
+extern const KindRecord kInverseExponentialKind =
+    InverseOf(kForward, dkInverseExponential, "Inverse Exponential Distribution");
 
 }  // namespace zudira

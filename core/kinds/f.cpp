@@ -77,19 +77,23 @@ constexpr KindInputs kInputs{
     .bound_entry = InputEntry::ieReal,
 };
 
-std::string TableTitle(const FieldValue& m, const FieldValue& s) {
+std::string TableTitle(const DistributionParameters& d) {
+  const FieldValue& m = d.first;
+  const FieldValue& s = d.second;
   return "F Distribution (df1 = " + std::to_string(m.whole) + ", df2 = " + std::to_string(s.whole) +
          ")";
 }
 
-Real TableCell(const FieldValue& m, const FieldValue& s, Real x, int column) {
+Real TableCell(const DistributionParameters& d, Real x, int column) {
+  const FieldValue& m = d.first;
+  const FieldValue& s = d.second;
   return column == 0   ? precise::FDistDensity(m.whole, s.whole, x)
          : column == 1 ? precise::FDistF(m.whole, s.whole, x)
                        : precise::FDistQ(m.whole, s.whole, x);
 }
 
 // One step above 0: the library takes no bound of 0.
-TableRows TableRowsOf(const FieldValue&, const FieldValue&) {
+TableRows TableRowsOf(const DistributionParameters& d) {
   return {0.25L, 0.25L, 20};
 }
 

@@ -72,6 +72,10 @@ struct KindRecord {
   // kind's. Exactly one of the two is set.
   const ContinuousFunctions* KindTables::*continuous = nullptr;
   const DiscreteFunctions* KindTables::*discrete_table = nullptr;
+  // A kind with no classic algorithm: one table of precise functions answers in both modes,
+  // and then neither member above is set.
+  const ContinuousFunctions* continuous_both_modes = nullptr;
+  const DiscreteFunctions* discrete_both_modes = nullptr;
 
   // "Normal (μ = 0, σ = 1)" without "Inverse ", numbers with the separator.
   std::string (*in_words)(const ProbabilityRequest&, char separator);
@@ -85,16 +89,19 @@ struct KindRecord {
   bool support_from_zero = false;
   Real (*closed_quantile)(const ProbabilityRequest&, Real t) = nullptr;
   std::int64_t (*plot_top)(const ProbabilityRequest&) = nullptr;
+  // The ends of a bounded support (uniform, beta), which the plot never passes; nullptr where
+  // the support runs to an infinite end (or only starts at 0, as support_from_zero says).
+  void (*support_ends)(const ProbabilityRequest&, Real& low, Real& high) = nullptr;
 
-  // The answer report's captions of the two parameter fields; empty where a field is unused.
-  std::array<std::string_view, 2> report_captions;
+  // The answer report's captions of the three parameter fields; empty where a field is unused.
+  std::array<std::string_view, 3> report_captions;
 
   // The table of the current distribution, which shows an inverse kind's forward kind: its
   // title, the cell of a column (density or mass, P(X ≤ x), P(X > x)) at x, and its first rows.
   DistributionKind forward;
-  std::string (*table_title)(const FieldValue& mean, const FieldValue& sdev);
-  Real (*table_cell)(const FieldValue& mean, const FieldValue& sdev, Real x, int column);
-  TableRows (*table_rows)(const FieldValue& mean, const FieldValue& sdev);
+  std::string (*table_title)(const DistributionParameters& d);
+  Real (*table_cell)(const DistributionParameters& d, Real x, int column);
+  TableRows (*table_rows)(const DistributionParameters& d);
 };
 
 // An inverse kind's record: its forward kind's, in its own place of the list.
@@ -104,6 +111,11 @@ constexpr KindRecord InverseOf(KindRecord forward, DistributionKind kind,
   forward.list_text = list_text;
   forward.inverse = true;
   return forward;
+}
+
+// Whether a kind has classic algorithms of its own; the kinds after the first eleven do not.
+inline bool HasClassicAlgorithms(const KindRecord& record) {
+  return record.continuous_both_modes == nullptr && record.discrete_both_modes == nullptr;
 }
 
 // The record of a kind; nullptr for a number that is no kind.

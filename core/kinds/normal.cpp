@@ -79,17 +79,23 @@ constexpr KindInputs kInputs{
     .bound_entry = InputEntry::ieReal,
 };
 
-std::string TableTitle(const FieldValue& m, const FieldValue& s) {
+std::string TableTitle(const DistributionParameters& d) {
+  const FieldValue& m = d.first;
+  const FieldValue& s = d.second;
   return "Normal Distribution (μ = " + TableNumber(m.real) + ", σ = " + TableNumber(s.real) + ")";
 }
 
-Real TableCell(const FieldValue& m, const FieldValue& s, Real x, int column) {
+Real TableCell(const DistributionParameters& d, Real x, int column) {
+  const FieldValue& m = d.first;
+  const FieldValue& s = d.second;
   return column == 0   ? precise::NormalDensity(m.real, s.real, x)
          : column == 1 ? precise::NormalF(m.real, s.real, x)
                        : precise::NormalQ(m.real, s.real, x);
 }
 
-TableRows TableRowsOf(const FieldValue& m, const FieldValue& s) {
+TableRows TableRowsOf(const DistributionParameters& d) {
+  const FieldValue& m = d.first;
+  const FieldValue& s = d.second;
   if (!UsableScale(s.real) || !std::isfinite(m.real)) return {-3, 0.5L, 13};
   return {m.real - 3 * s.real, s.real / 2, 13};
 }

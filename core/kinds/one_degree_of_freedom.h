@@ -21,8 +21,8 @@ inline constexpr KindInputs kOneDegreeOfFreedomInputs{
 
 // Chi-squared takes its one parameter like Student T, so a printed answer says which
 // distribution it belongs to.
-inline constexpr std::array<std::string_view, 2> kOneDegreeOfFreedomReport = {
-    "Degrees of Freedom: ", {}};
+inline constexpr std::array<std::string_view, 3> kOneDegreeOfFreedomReport = {
+    "Degrees of Freedom: ", {}, {}};
 
 inline const char* CheckOneDegreeOfFreedom(const ProbabilityRequest& r) {
   return r.mean.whole <= 0 ? kDegreesText : nullptr;

@@ -59,19 +59,22 @@ std::int64_t PlotTop(const ProbabilityRequest& r) {
   return static_cast<std::int64_t>(lambda + 40 * std::sqrt(lambda) + 40);
 }
 
-std::string TableTitle(const FieldValue& m, const FieldValue&) {
+std::string TableTitle(const DistributionParameters& d) {
+  const FieldValue& m = d.first;
   return "Poisson Distribution (μ = " + TableNumber(m.real) + ")";
 }
 
 // The rows are checked to be whole and small counts.
-Real TableCell(const FieldValue& m, const FieldValue&, Real x, int column) {
+Real TableCell(const DistributionParameters& d, Real x, int column) {
+  const FieldValue& m = d.first;
   const auto k = static_cast<std::int64_t>(x);
   return column == 0   ? precise::PoissonE(m.real, k)
          : column == 1 ? precise::PoissonL(m.real, k + 1)
                        : precise::PoissonG(m.real, k);
 }
 
-TableRows TableRowsOf(const FieldValue& m, const FieldValue&) {
+TableRows TableRowsOf(const DistributionParameters& d) {
+  const FieldValue& m = d.first;
   const std::int64_t last = std::isfinite(m.real) && m.real >= 0 ? PoissonLastRow({m.real}, 4) : -1;
   return {0, 1, last < 0 ? 21 : static_cast<int>(last) + 1};
 }

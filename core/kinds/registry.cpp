@@ -14,6 +14,24 @@ extern const KindRecord kChiSquaredKind;
 extern const KindRecord kInverseChiSquaredKind;
 extern const KindRecord kFKind;
 extern const KindRecord kInverseFKind;
+extern const KindRecord kHypergeometricKind;
+extern const KindRecord kGeometricKind;
+extern const KindRecord kNegativeBinomialKind;
+extern const KindRecord kUniformKind;
+extern const KindRecord kInverseUniformKind;
+extern const KindRecord kInverseExponentialKind;
+extern const KindRecord kGammaKind;
+extern const KindRecord kInverseGammaKind;
+extern const KindRecord kBetaKind;
+extern const KindRecord kInverseBetaKind;
+extern const KindRecord kLogNormalKind;
+extern const KindRecord kInverseLogNormalKind;
+extern const KindRecord kWeibullKind;
+extern const KindRecord kInverseWeibullKind;
+extern const KindRecord kLogisticKind;
+extern const KindRecord kInverseLogisticKind;
+extern const KindRecord kCauchyKind;
+extern const KindRecord kInverseCauchyKind;
 
 namespace {
 
@@ -29,6 +47,24 @@ const std::array<const KindRecord*, kDistributionKindCount> kKinds = {
     &kInverseChiSquaredKind,
     &kFKind,
     &kInverseFKind,
+    &kHypergeometricKind,
+    &kGeometricKind,
+    &kNegativeBinomialKind,
+    &kUniformKind,
+    &kInverseUniformKind,
+    &kInverseExponentialKind,
+    &kGammaKind,
+    &kInverseGammaKind,
+    &kBetaKind,
+    &kInverseBetaKind,
+    &kLogNormalKind,
+    &kInverseLogNormalKind,
+    &kWeibullKind,
+    &kInverseWeibullKind,
+    &kLogisticKind,
+    &kInverseLogisticKind,
+    &kCauchyKind,
+    &kInverseCauchyKind,
 };
 
 }  // namespace

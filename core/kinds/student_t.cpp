@@ -54,17 +54,19 @@ Real Density(const ProbabilityRequest& r, Real x) {
   return precise::StudentTDensity(r.mean.whole, x);
 }
 
-std::string TableTitle(const FieldValue& m, const FieldValue&) {
+std::string TableTitle(const DistributionParameters& d) {
+  const FieldValue& m = d.first;
   return "Student T Distribution (df = " + std::to_string(m.whole) + ")";
 }
 
-Real TableCell(const FieldValue& m, const FieldValue&, Real x, int column) {
+Real TableCell(const DistributionParameters& d, Real x, int column) {
+  const FieldValue& m = d.first;
   return column == 0   ? precise::StudentTDensity(m.whole, x)
          : column == 1 ? precise::StudentTF(m.whole, x)
                        : precise::StudentTQ(m.whole, x);
 }
 
-TableRows TableRowsOf(const FieldValue&, const FieldValue&) {
+TableRows TableRowsOf(const DistributionParameters& d) {
   return {-4, 0.5L, 17};
 }
 

@@ -109,7 +109,7 @@ Real ShadedMass(const ProbabilityRequest& r, const PlotModel& m) {
     return mass;
   }
   const ContinuousFunctions& fn = ContinuousFunctionsOf(r.kind, CalculationMode::kPrecise);
-  const DistributionParameters d{r.mean, r.sdev};
+  const DistributionParameters d{r.mean, r.sdev, r.third};
   for (const PlotShade& s : m.shades) mass += fn.Q(d, s.low) - fn.Q(d, s.high);
   return mass;
 }
@@ -160,7 +160,7 @@ TEST(PlotRange, EveryKindDrawsAFiniteRangeAndShadesTheAnswer) {
         EXPECT_TRUE(p.x >= m.x_low && p.x <= m.x_high) << p.x;
       }
       const ContinuousFunctions& fn = ContinuousFunctionsOf(r.kind, CalculationMode::kPrecise);
-      const DistributionParameters d{r.mean, r.sdev};
+      const DistributionParameters d{r.mean, r.sdev, r.third};
       // Wider than the central 99.9 %, and no wider unless a mark asks for it; a density too
       // narrow to label is drawn over a minimal width instead.
       const bool from_zero =
