@@ -20,9 +20,9 @@ constexpr KindInputs kInputs{
     .mean_hint = "The Probability of Success in each Trial. Must be in (0, 1]",
     .mean_entry = InputEntry::iePosReal,
     .second_shown = false,
+    .show_sigma_label = false,
     .n_caption = {},
     .sdev_hint = {},
-    .show_sigma_label = false,
     .sdev_entry = InputEntry::iePosReal,
     .bound_entry = InputEntry::iePositive,
 };
