@@ -2,10 +2,12 @@
 // precise functions answer in both modes.
 #include <cmath>
 
+#include "core/evaluate_request.h"
 #include "core/inverse_targets.h"
 #include "core/kinds/kind_checks.h"
 #include "core/kinds/kind_record.h"
 #include "core/tail_search.h"
+#include "stats/arithmetic_fault.h"
 #include "stats/precise/location_scale_distributions.h"
 
 namespace zudira {
@@ -45,7 +47,12 @@ Real Centered(const DistributionParameters& d, Real x) {
 }
 std::optional<Real> InvCentered(const DistributionParameters& d, Real c) {
   if (!(c > -0.5L && c < 0.5L)) return std::nullopt;
-  return pr::CauchyInvCentered(d.first.real, d.second.real, c);
+  // A band near the centre of a scale near the largest extended number can end beyond it.
+  try {
+    return pr::CauchyInvCentered(d.first.real, d.second.real, c);
+  } catch (const EOverflow&) {
+    throw BoundOutOfRange(kBoundTooLargeText);
+  }
 }
 Real TableDensity(const DistributionParameters& d, Real x) {
   return pr::CauchyDensity(d.first.real, d.second.real, x);
