@@ -66,7 +66,8 @@ Real Centre(const ProbabilityRequest& r) {
       std::log(r.sdev.real) + std::log(std::log(Real(2))) / std::max<Real>(r.mean.real, 1e-300L);
   return std::exp(std::clamp<Real>(log_median, -11350, 11350));
 }
-// (x/λ)^k, the exponent of the tails.
+// (x/λ)^k, the exponent of the tails; the spreadsheet's unary minus binds before its power, so
+// a negated power takes parentheses.
 std::string Power(const SheetCall& c, Real x) {
   return "(" + c.Number(x) + "/" + c.Number(c.r.sdev.real) + ")^" + c.Number(c.r.mean.real);
 }
@@ -80,7 +81,7 @@ std::string SheetLower(const SheetCall& c, Real x) {
   return "GAMMA.DIST(" + Power(c, x) + ";1;1;1)";
 }
 std::string SheetUpper(const SheetCall& c, Real x) {
-  return x <= 0 ? "1" : "EXP(-" + Power(c, x) + ")";
+  return x <= 0 ? "1" : "EXP(-(" + Power(c, x) + "))";
 }
 // The spreadsheet has no Weibull inverse: λ (-ln(1 - t))^(1/k), with -ln(1 - t) written as
 // 2 atanh(t / (2 - t)), which keeps the digits of a small t.
