@@ -52,6 +52,8 @@ constexpr Reference kLogNormal[] = {
     {dkLogNormal, rtAboveA, 0L, 1L, 0L, 0L, feFixA, 1.0L},
     {dkLogNormal, rtBelowA, 0L, 1e4932L, 2L, 0L, feFixA, 5.0e-1L},
     {dkInverseLogNormal, rtBelowA, 0L, 1L, 0L, 0L, feFixA, 0.0L},
+    {dkInverseLogNormal, rtInsideOO, 0L, 1L, 1 - 0x1p-30L, 3.6e-4L, feFixA,
+     4.072200721839794028e+2L},
 };
 
 constexpr Reference kWeibull[] = {
@@ -87,6 +89,8 @@ constexpr Reference kLogistic[] = {
     {dkInverseLogistic, rtInsideOO, 0L, 1L, 1e-20L, 30L, feFixB, 2.9999999893135259895e+1L},
     {dkInverseLogistic, rtOutsideOO, 0L, 1L, 0.3L, -2L, feFixA, 1.5109565349996928767L},
     {dkLogistic, rtBelowA, 1e4000L, 1L, 0L, 0L, feFixA, 0.0L},
+    {dkInverseLogistic, rtOutsideOO, 0L, 1L, 1 - 0x1p-40L, -30L, feFixA,
+     -2.7627954890144827713e+1L},
 };
 
 constexpr Reference kCauchy[] = {
@@ -104,6 +108,10 @@ constexpr Reference kCauchy[] = {
     {dkInverseCauchy, rtOutsideOO, 1L, 1L, 0.5L, 3L, feFixB, 5.0e-1L},
     {dkCauchy, rtAboveA, -1e4932L, 1e4932L, 1e4932L, 0L, feFixA, 1.4758361765043327418e-1L},
     {dkInverseCauchy, rtBelowA, 1e4932L, 1e4932L, 0.25L, 0L, feFixA, 0.0L},
+    // A target near 1, or near 1/2, left by the far tail at the fixed end.
+    {dkInverseCauchy, rtOutsideOO, -2.5L, 2L, 1 - 0x1p-48L, 1e19L, feFixB,
+     1.7918932466176171067e+14L},
+    {dkInverseCauchy, rtOutsideCO, 0L, 2L, 0.5L, 1e19L, feFixB, -4.0e-19L},
 };
 
 // Both modes give the precise answer: these kinds have no classic algorithm.
