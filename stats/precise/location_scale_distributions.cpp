@@ -71,8 +71,8 @@ Real WeibullRoot(Real shape, Real scale, Real h, Real direct) {
   return std::exp(std::log(scale) + std::log(h) / shape);
 }
 
-// Past this the logistic's 1 + e^z is 1 to the last bit, and Boost answers 0 although e^z is
-// still an extended number.
+// Below -this the logistic's 1 + e^-z is e^-z to the last bit and the tail is e^z, which stays
+// an extended number some 40 units past the point where Boost's form answers 0.
 constexpr Real kLogisticExponentTail = 64;
 
 Real StandardLogisticF(Real z) {
