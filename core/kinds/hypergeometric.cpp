@@ -125,10 +125,12 @@ TableRows TableRowsOf(const DistributionParameters& d) {
   const Real variance =
       population > 1 ? mean * (1 - share) * (population - h.draws) / (population - 1) : 0;
   const Real spread = 8 * std::sqrt(variance) + 1;
-  const auto first = std::max<std::int64_t>(h.First(), std::floor(mean - spread));
-  const auto last = std::min<std::int64_t>(h.Last(), std::ceil(mean + spread));
+  // A table too long for them all is centred on the mean.
+  const Real half = std::min<Real>(spread, kMaxTableRows / 2 - 1);
+  const auto first = std::max<std::int64_t>(h.First(), std::floor(mean - half));
+  const auto last = std::min<std::int64_t>(h.Last(), std::ceil(mean + half));
   return {static_cast<Real>(first), 1,
-          static_cast<int>(std::clamp<std::int64_t>(last - first + 1, 1, kMaxTableRows))};
+          static_cast<int>(std::max<std::int64_t>(last - first + 1, 1))};
 }
 
 }  // namespace

@@ -97,7 +97,8 @@ TableRows TableRowsOf(const DistributionParameters& d) {
   const std::int32_t r = d.second.whole;
   if (TableCheck(d) != nullptr) return {0, 1, 1};
   const Real mean = Mean(p, r);
-  const Real spread = 8 * std::sqrt(r * (1 - p)) / p + 1;
+  // A table too long for them all is centred on the mean.
+  const Real spread = std::min<Real>(8 * std::sqrt(r * (1 - p)) / p + 1, kMaxTableRows / 2 - 1);
   const Real first = std::max<Real>(0, std::floor(mean - spread));
   const Real last = std::ceil(mean + spread);
   return {first, 1, static_cast<int>(std::clamp<Real>(last - first + 1, 1, kMaxTableRows))};
