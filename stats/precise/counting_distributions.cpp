@@ -173,11 +173,21 @@ Real NegativeBinomialFTail(std::int32_t r, Real p, std::int64_t k, bool upper) {
   return LargeShapesFTail(Real(r), b, b * p / (Real(r) * (1 - p)), upper);
 }
 
+// Boost's negative binomial overflows for p near the smallest extended number. Below this p,
+// C(r + k - 1, k) p^r (1 - p)^k is p to the last bit for r = 1 (k p is far below the rounding
+// of 1 for every 64-bit k), and below the smallest extended number for r >= 2.
+constexpr Real kVanishingProbability = 1e-4000L;
+
+bool IsVanishing(Real p) {
+  return p < kVanishingProbability;
+}
+
 }  // namespace
 
 Real NegativeBinomialE(std::int32_t r, Real p, std::int64_t k) {
   if (k < 0) return 0;
   if (p == 1) return k == 0 ? 1 : 0;
+  if (IsVanishing(p)) return r == 1 ? p : 0;
   if (LargeShapes(r, p, k)) {
     return BoostProbability(
         [&] { return NegativeBinomialTerm(Real(r), static_cast<Real>(k), p, 1 - p); });
@@ -189,6 +199,7 @@ Real NegativeBinomialE(std::int32_t r, Real p, std::int64_t k) {
 Real NegativeBinomialL(std::int32_t r, Real p, std::int64_t k) {
   if (k <= 0) return 0;
   if (p == 1) return 1;
+  if (IsVanishing(p)) return r == 1 ? static_cast<Real>(k) * p : 0;
   if (LargeShapes(r, p, k - 1)) {
     return BoostProbability([&] { return NegativeBinomialFTail(r, p, k - 1, false); });
   }
@@ -199,6 +210,7 @@ Real NegativeBinomialL(std::int32_t r, Real p, std::int64_t k) {
 Real NegativeBinomialG(std::int32_t r, Real p, std::int64_t k) {
   if (k < 0) return 1;
   if (p == 1) return 0;
+  if (IsVanishing(p)) return 1;
   if (LargeShapes(r, p, k)) {
     return BoostProbability([&] { return NegativeBinomialFTail(r, p, k, true); });
   }
