@@ -103,6 +103,10 @@ bool PlotValid(const ProbabilityRequest& r) {
 std::int64_t PlotTop(const ProbabilityRequest& r) {
   return Of(r).Last();
 }
+void SupportEnds(const ProbabilityRequest& r, Real& low, Real& high) {
+  low = static_cast<Real>(Of(r).First());
+  high = static_cast<Real>(Of(r).Last());
+}
 
 std::string TableTitle(const DistributionParameters& d) {
   return "Hypergeometric Distribution (N = " + std::to_string(d.first.whole) +
@@ -162,6 +166,7 @@ extern const KindRecord kHypergeometricKind{
     .notation = &kNotation,
     .plot_valid = PlotValid,
     .plot_top = PlotTop,
+    .support_ends = SupportEnds,
     .report_captions = {"Population (N): ", "Successes in the Population (K): ", "Draws (n): "},
     .forward = dkHypergeometric,
     .table_title = TableTitle,
