@@ -109,12 +109,12 @@ class Notation {
   std::string SheetMass(std::int64_t k) const {
     return std::string(kind_.sheet_count_function) + std::to_string(k) + sheet_args_ + ";0)";
   }
-  // Counts at or past the end of the support, and parameters the spreadsheet refuses, are
-  // written as values.
+  // What R and the spreadsheet subtract from the kind's counts.
+  std::int64_t CountOffset() const { return kind_.count_offset; }
+  // Counts outside the support, and parameters the spreadsheet refuses, are written as values.
   bool BeforeFirstCount(std::int64_t k) const {
     return k < (kind_.first_count != nullptr ? kind_.first_count(r_) : 0);
   }
-  std::int64_t CountOffset() const { return kind_.count_offset; }
   bool AtOrPastLastCount(std::int64_t k) const {
     return kind_.last_count != nullptr && k >= *kind_.last_count(r_);
   }
