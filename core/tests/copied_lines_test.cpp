@@ -26,6 +26,7 @@ struct Row {
   RangeType range;
   Real first, second, a, b;
   FixEnd fixed_end = feFixA;
+  Real third = 0;
 };
 
 // Every kind and range family, with small tails at both ends and parameters at their edges.
@@ -161,12 +162,46 @@ const Row kRows[] = {
     {dkInverseCauchy, rtAtLeastA, -3, 0.5, 0.9, 0},
     {dkInverseCauchy, rtInsideCO, 0, 1, 1e-6, 1e4, feFixA},
     {dkInverseCauchy, rtOutsideOC, 1, 1, 0.5, 3, feFixB},
+    // Hypergeometric (N, K, then n as the third field), geometric (trials, written as the
+    // failures before the first success) and negative binomial (p, r): both tails, the
+    // support's ends and counts past them.
+    {dkHypergeometric, rtEqualA, 50, 20, 4, 0, feFixA, 10},
+    {dkHypergeometric, rtAtMostA, 50, 20, 3, 0, feFixA, 10},
+    {dkHypergeometric, rtAboveA, 50, 20, 8, 0, feFixA, 10},
+    {dkHypergeometric, rtBelowA, 2000, 600, 40, 0, feFixA, 400},
+    {dkHypergeometric, rtAtLeastA, 2000, 600, 230, 0, feFixA, 400},
+    {dkHypergeometric, rtInsideOC, 2000, 600, 200, 210, feFixA, 400},
+    {dkHypergeometric, rtAtMostA, 50, 45, 4, 0, feFixA, 10},
+    {dkHypergeometric, rtAboveA, 50, 45, 3, 0, feFixA, 10},
+    {dkHypergeometric, rtEqualA, 50, 45, 2, 0, feFixA, 10},
+    {dkHypergeometric, rtOutsideCC, 50, 45, 6, 12, feFixA, 10},
+    {dkGeometric, rtEqualA, 0.25, 0, 3, 0},
+    {dkGeometric, rtAtMostA, 0.25, 0, 1, 0},
+    {dkGeometric, rtBelowA, 0.25, 0, 1, 0},
+    {dkGeometric, rtAboveA, 0.25, 0, 200, 0},
+    {dkGeometric, rtAtLeastA, 0.25, 0, 0, 0},
+    {dkGeometric, rtInsideCC, 0.5, 0, 100, 120, feFixA},
+    {dkGeometric, rtOutsideOO, 0.3, 0, 2, 9},
+    {dkGeometric, rtAboveA, 1, 0, 1, 0},
+    {dkNegativeBinomial, rtEqualA, 0.25, 5, 10, 0},
+    {dkNegativeBinomial, rtBelowA, 0.25, 5, 2, 0},
+    {dkNegativeBinomial, rtAboveA, 0.25, 5, 300, 0},
+    {dkNegativeBinomial, rtAtLeastA, 0.75, 3, 100, 0},
+    {dkNegativeBinomial, rtInsideCO, 0.25, 5, 10, 20},
+    {dkNegativeBinomial, rtInsideOO, 0.25, 5, 170, 180},
+    {dkNegativeBinomial, rtOutsideOC, 0.25, 5, -3, 20},
+    {dkNegativeBinomial, rtEqualA, 1, 2, 0, 0},
 };
 
 ProbabilityRequest RequestOf(const Row& row) {
-  return {
-      row.kind,         row.range,       row.fixed_end, RealField(row.first), RealField(row.second),
-      RealField(row.a), RealField(row.b)};
+  return {row.kind,
+          row.range,
+          row.fixed_end,
+          RealField(row.first),
+          RealField(row.second),
+          RealField(row.a),
+          RealField(row.b),
+          RealField(row.third)};
 }
 
 bool HasProgram(const std::string& name) {
