@@ -4,6 +4,7 @@
 #include "core/discrete_range.h"
 #include "core/distribution_functions.h"
 #include "core/inverse_solving.h"
+#include "core/kinds/kind_record.h"
 #include "core/parameter_checks.h"
 
 namespace zudira {
@@ -21,6 +22,11 @@ EvaluationOutcome HeldInUnitInterval(EvaluationOutcome outcome) {
 EvaluationOutcome EvaluateRequest(const ProbabilityRequest& request, CalculationMode mode) {
   if (const char* error = CheckRequestParameters(request))
     return EvaluationOutcome::WithInputError(error);
+  // A kind without classic algorithms answers with its precise table in both modes.
+  if (const KindRecord* record = FindKindRecord(request.kind);
+      record != nullptr && !HasClassicAlgorithms(*record)) {
+    mode = CalculationMode::kPrecise;
+  }
   const DistributionParameters parameters{request.mean, request.sdev, request.third};
   if (IsDiscreteKind(request.kind)) {
     const DiscreteFunctions& functions = DiscreteFunctionsOf(request.kind, mode);
