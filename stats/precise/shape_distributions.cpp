@@ -105,8 +105,10 @@ Real GammaTail(bool upper, Real k, Real theta, Real x) {
   return IncompleteGamma(upper, k, z);
 }
 
-// The z with P(k, z) = t, or Q(k, z) = t when `upper`.
+// The z with P(k, z) = t, or Q(k, z) = t when `upper`. Below kTinyShape Boost's inverse
+// overflows or strays; no convergence is reported so that the caller searches the tails.
 Real GammaRoot(bool upper, Real k, Real t) {
+  if (k < kTinyShape) throw EStStatError(StatNoConverge);
   if (k > kLargeGammaShape) return LargeShapeGammaRoot(upper, k, t);
   return upper ? bm::gamma_q_inv(k, t) : bm::gamma_p_inv(k, t);
 }
@@ -161,8 +163,19 @@ Real BetaTail(bool upper, Real alpha, Real beta, Real x) {
 }
 
 // The x with I_x(alpha, beta) = t, or 1 - I_x = t when `upper`. Far in the lower tail Boost's
-// inverse starts far from the root; the series' leading term starts next to it.
+// inverse starts far from the root; the series' leading term starts next to it. Where one shape
+// is huge the gamma's root is mapped back; where one is tiny Boost's inverse answers wrongly,
+// and no convergence is reported so that the caller searches the tails instead.
 Real BetaRoot(bool upper, Real alpha, Real beta, Real t) {
+  if (alpha < kTinyBetaShape || beta < kTinyBetaShape) throw EStStatError(StatNoConverge);
+  if (Huge(beta, alpha)) {
+    const Real y = GammaRoot(upper, alpha, t);
+    return -std::expm1(-y / (beta + (alpha - 1) / 2));
+  }
+  if (Huge(alpha, beta)) {
+    const Real y = GammaRoot(!upper, beta, t);
+    return std::exp(-y / (alpha + (beta - 1) / 2));
+  }
   if (!upper && SmallBetaRoot(alpha, beta, t)) return BetaRootFromSeries(alpha, beta, t);
   // The upper tail at x is the lower tail of beta(beta, alpha) at 1 - x.
   if (upper && SmallBetaRoot(beta, alpha, t)) return 1 - BetaRootFromSeries(beta, alpha, t);
