@@ -65,7 +65,9 @@ Real LogOfSmallest() {
 // Whether P(k, z) lies below the smallest extended number: Boost's own forms overflow on the
 // way there for a large k. For z below k it is below z^k e^-z / Gamma(k + 1) / (1 - z / (k + 1)).
 bool GammaLowerVanishes(Real k, Real z) {
-  if (!(z < k)) return false;
+  // Below a shape of 200, z^k e^-z / Gamma(k + 1) stays above 1e-4500 for every z from
+  // kTinyGammaArgument on.
+  if (!(k > 200 && z < k)) return false;
   const Real log_bound = k * std::log(z) - z - std::lgamma(k + 1) - std::log1p(-z / (k + 1));
   return log_bound < LogOfSmallest();
 }
@@ -73,7 +75,8 @@ bool GammaLowerVanishes(Real k, Real z) {
 // The same for Q(k, z) far above k, below z^(k-1) e^-z / Gamma(k) / (1 - (k - 1) / z), where
 // Boost's series runs for milliseconds on its way to 0.
 bool GammaUpperVanishes(Real k, Real z) {
-  if (!(z > 2 * (k + 1))) return false;
+  // Below z = 10000 Boost's own forms are quick.
+  if (!(z > 10000 && z > 2 * (k + 1))) return false;
   const Real log_bound =
       (k - 1) * std::log(z) - z - std::lgamma(k) - (k > 1 ? std::log1p(-(k - 1) / z) : 0);
   return log_bound < LogOfSmallest();
