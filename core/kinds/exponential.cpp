@@ -146,8 +146,12 @@ std::optional<Real> InvUpper(const DistributionParameters& d, Real t) {
   return SolveTail([&] { return precise::BoostCall([&] { return -mean * std::log(t); }); }, TailF,
                    TailQ, d, true, t, kSmallest, kLargest, PrimaryKind::kClosedForm);
 }
+// Straight from x / mean: Boost's takes the rate 1 / mean, which a subnormal mean leaves
+// infinite; an overflow here is the arithmetic fault the band search steps aside from.
 Real TableDensity(const DistributionParameters& d, Real x) {
-  return precise::ExponentialDensity(d.first.real, x);
+  const Real mean = d.first.real;
+  if (x < 0) return 0;
+  return precise::BoostCall([&] { return std::exp(-(x / mean)) / mean; });
 }
 
 constexpr ContinuousFunctions kInverseTable{TailF,   TailQ,   InvLower, InvUpper,    PreciseTargets,

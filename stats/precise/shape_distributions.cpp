@@ -65,7 +65,9 @@ Real LogOfSmallest() {
 // Whether P(k, z) lies below the smallest extended number: Boost's own forms overflow on the
 // way there for a large k. For z below k it is below z^k e^-z / Gamma(k + 1) / (1 - z / (k + 1)).
 bool GammaLowerVanishes(Real k, Real z) {
-  if (!(z < k)) return false;
+  // Below a shape of 200, z^k e^-z / Gamma(k + 1) stays above 1e-4500 for every z from
+  // kTinyGammaArgument on.
+  if (!(k > 200 && z < k)) return false;
   const Real log_bound = k * std::log(z) - z - std::lgamma(k + 1) - std::log1p(-z / (k + 1));
   return log_bound < LogOfSmallest();
 }
@@ -73,7 +75,8 @@ bool GammaLowerVanishes(Real k, Real z) {
 // The same for Q(k, z) far above k, below z^(k-1) e^-z / Gamma(k) / (1 - (k - 1) / z), where
 // Boost's series runs for milliseconds on its way to 0.
 bool GammaUpperVanishes(Real k, Real z) {
-  if (!(z > 2 * (k + 1))) return false;
+  // Below z = 10000 Boost's own forms are quick.
+  if (!(z > 10000 && z > 2 * (k + 1))) return false;
   const Real log_bound =
       (k - 1) * std::log(z) - z - std::lgamma(k) - (k > 1 ? std::log1p(-(k - 1) / z) : 0);
   return log_bound < LogOfSmallest();
@@ -105,8 +108,10 @@ Real GammaTail(bool upper, Real k, Real theta, Real x) {
   return IncompleteGamma(upper, k, z);
 }
 
-// The z with P(k, z) = t, or Q(k, z) = t when `upper`.
+// The z with P(k, z) = t, or Q(k, z) = t when `upper`. Below kTinyShape Boost's inverse
+// overflows or strays; no convergence is reported so that the caller searches the tails.
 Real GammaRoot(bool upper, Real k, Real t) {
+  if (k < kTinyShape) throw EStStatError(StatNoConverge);
   if (k > kLargeGammaShape) return LargeShapeGammaRoot(upper, k, t);
   return upper ? bm::gamma_q_inv(k, t) : bm::gamma_p_inv(k, t);
 }
@@ -161,8 +166,19 @@ Real BetaTail(bool upper, Real alpha, Real beta, Real x) {
 }
 
 // The x with I_x(alpha, beta) = t, or 1 - I_x = t when `upper`. Far in the lower tail Boost's
-// inverse starts far from the root; the series' leading term starts next to it.
+// inverse starts far from the root; the series' leading term starts next to it. Where one shape
+// is huge the gamma's root is mapped back; where one is tiny Boost's inverse answers wrongly,
+// and no convergence is reported so that the caller searches the tails instead.
 Real BetaRoot(bool upper, Real alpha, Real beta, Real t) {
+  if (alpha < kTinyBetaShape || beta < kTinyBetaShape) throw EStStatError(StatNoConverge);
+  if (Huge(beta, alpha)) {
+    const Real y = GammaRoot(upper, alpha, t);
+    return -std::expm1(-y / (beta + (alpha - 1) / 2));
+  }
+  if (Huge(alpha, beta)) {
+    const Real y = GammaRoot(!upper, beta, t);
+    return std::exp(-y / (alpha + (beta - 1) / 2));
+  }
   if (!upper && SmallBetaRoot(alpha, beta, t)) return BetaRootFromSeries(alpha, beta, t);
   // The upper tail at x is the lower tail of beta(beta, alpha) at 1 - x.
   if (upper && SmallBetaRoot(beta, alpha, t)) return 1 - BetaRootFromSeries(beta, alpha, t);
