@@ -53,6 +53,16 @@ TEST(AnswerReport, PrintsTheRequestAndItsResult) {
        {"Distribution Type: Binomial Distribution", "Range: P (A < X ≤ B)",
         "Probability of Success (p):0.5000000", "Number of Tests (n):10", "A: 2", "B: 5", "Result",
         "Probability: "}},
+      // The one kind with a third parameter prints it in a row of its own.
+      {[] {
+         TAnswerReportInputs in = Inputs(dkHypergeometric, "Hypergeometric Distribution", rtAtMostA,
+                                         feFixA, "50", "10", "2", "0", "0.9517397");
+         in.third = "5";
+         return in;
+       }(),
+       {"Distribution Type: Hypergeometric Distribution", "Range: P (X ≤ A)", "Population (N): 50",
+        "Successes in the Population (K): 10", "Draws (n): 5", "A: 2", "Result",
+        "Probability: 0.9517397"}},
       {Inputs(dkPoisson, "Poisson Distribution", rtAtLeastA, feFixA, "2.5", "0", "3", "0",
               "0.4561869"),
        {"Distribution Type: Poisson Distribution", "Range: P (X ≥ A)",
