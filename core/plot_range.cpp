@@ -59,9 +59,19 @@ void Continuous(const ProbabilityRequest& r, PlotModel& m) {
   const DistributionParameters d{r.mean, r.sdev, r.third};
   Real low = Quantile(r, d, kTailMass);
   Real high = Quantile(r, d, 1 - kTailMass);
+  const KindRecord& record = *FindKindRecord(r.kind);
+  // A bounded support (uniform, beta) is drawn from an end that lies close to the curve, so
+  // that its whole shape shows, and never past an end unless a mark lies there.
+  if (record.support_ends != nullptr) {
+    Real support_low = low;
+    Real support_high = high;
+    record.support_ends(r, support_low, support_high);
+    const Real near = (high - low) / 4;
+    if (low - support_low < near) low = support_low;
+    if (support_high - high < near) high = support_high;
+  }
   HoldMarks(m.marks, low, high, 0.04L);
   // The margin never reaches below a support that starts at 0, unless a mark lies there.
-  const KindRecord& record = *FindKindRecord(r.kind);
   const bool from_zero = record.support_from_zero;
   if (from_zero && low < 0) {
     Real least_mark = 0;
