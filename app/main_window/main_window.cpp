@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
@@ -17,6 +18,7 @@
 #include <QShortcut>
 #include <QSpinBox>
 #include <QStyleOptionComboBox>
+#include <QStyledItemDelegate>
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
@@ -64,6 +66,37 @@ class DecimalsStyle : public QProxyStyle {
     if (hint == SH_SpinBox_ClickAutoRepeatRate) return 250;
     return QProxyStyle::styleHint(hint, option, widget, returned);
   }
+};
+
+// Draws the distribution list's separator row as a visible line of its own height, and every
+// other row as the list's own delegate does; that one gives the separator almost no room, and
+// under the list's colours no line.
+class ListSeparatorDelegate : public QStyledItemDelegate {
+ public:
+  ListSeparatorDelegate(QAbstractItemDelegate* items, QObject* parent)
+      : QStyledItemDelegate(parent), items_(items) {}
+  static bool IsSeparator(const QModelIndex& index) {
+    return index.data(Qt::AccessibleDescriptionRole).toString() == QLatin1String("separator");
+  }
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    if (IsSeparator(index)) return {0, 9};
+    return items_->sizeHint(option, index);
+  }
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    if (!IsSeparator(index)) {
+      items_->paint(painter, option, index);
+      return;
+    }
+    const QRect line = option.rect.adjusted(4, 0, -4, 0);
+    painter->save();
+    painter->setPen(QPen(QColor(0x50, 0x70, 0x50), 1));
+    painter->drawLine(line.left(), line.center().y(), line.right(), line.center().y());
+    painter->restore();
+  }
+
+ private:
+  QAbstractItemDelegate* items_;  // the combo box's own, which stays its child
 };
 
 // A right-aligned caption ending near the field column, starting at `left`, right of the
@@ -177,6 +210,8 @@ void TPDFMainForm::CreateClientPanel() {
           ->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(widest, 16), pdf_type_)
           .width();
   pdf_type_->setGeometry(3, 25, std::max(needed, 159), 22);
+  pdf_type_->view()->setItemDelegate(
+      new ListSeparatorDelegate(pdf_type_->view()->itemDelegate(), pdf_type_));
   // The list draws with its own colours (the Enhanced pick-list colours), whatever the
   // settings say: money green items, navy on sky blue for the selected one.
   pdf_type_->view()->setStyleSheet(
