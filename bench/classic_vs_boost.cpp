@@ -175,6 +175,8 @@ Real Boost(const ProbabilityRequest& r) {
         return Tails(bm::fisher_f_distribution<L>(r.mean.whole, r.sdev.whole), r, r.a.real);
       case dkInverseF:
         return Quantiles(bm::fisher_f_distribution<L>(r.mean.whole, r.sdev.whole), r);
+      default:
+        break;  // the later kinds have no classic algorithms
     }
   } catch (const std::exception&) {
   }

@@ -109,8 +109,12 @@ class Notation {
   std::string SheetMass(std::int64_t k) const {
     return std::string(kind_.sheet_count_function) + std::to_string(k) + sheet_args_ + ";0)";
   }
-  // Counts at or past the end of the support, and parameters the spreadsheet refuses, are
-  // written as values.
+  // What R and the spreadsheet subtract from the kind's counts.
+  std::int64_t CountOffset() const { return kind_.count_offset; }
+  // Counts outside the support, and parameters the spreadsheet refuses, are written as values.
+  bool BeforeFirstCount(std::int64_t k) const {
+    return k < (kind_.first_count != nullptr ? kind_.first_count(r_) : 0);
+  }
   bool AtOrPastLastCount(std::int64_t k) const {
     return kind_.last_count != nullptr && k >= *kind_.last_count(r_);
   }
@@ -154,7 +158,7 @@ Formula Constant(const char* value) {
 // their values, which the spreadsheet's functions would refuse.
 Formula DiscreteLower(const Notation& n, std::int64_t k) {
   Formula f{n.RLower(std::to_string(k)), n.SheetCountLower(k)};
-  if (k < 0) {
+  if (n.BeforeFirstCount(k)) {
     f.sheet = "0";
   } else if (n.AtOrPastLastCount(k) || n.SheetRefuses()) {
     f.sheet = "1";
@@ -163,7 +167,7 @@ Formula DiscreteLower(const Notation& n, std::int64_t k) {
 }
 Formula DiscreteUpper(const Notation& n, std::int64_t k) {
   Formula f{n.RUpper(std::to_string(k)), n.SheetCountUpper(k)};
-  if (k < 0) {
+  if (n.BeforeFirstCount(k)) {
     f.sheet = "1";
   } else if (n.AtOrPastLastCount(k) || n.SheetRefuses()) {
     f.sheet = "0";
@@ -188,8 +192,8 @@ Formula Between(const Notation& n, Real low, const Formula& lower_low, const For
 }
 
 Formula DiscreteFormula(const Notation& n, const ProbabilityRequest& r) {
-  const std::int64_t a = r.a.whole;
-  const std::int64_t b = r.b.whole;
+  const std::int64_t a = r.a.whole - n.CountOffset();
+  const std::int64_t b = r.b.whole - n.CountOffset();
   auto lower = [&](std::int64_t k) { return DiscreteLower(n, k); };
   auto upper = [&](std::int64_t k) { return DiscreteUpper(n, k); };
   auto between = [&](std::int64_t low, std::int64_t high) {
@@ -209,7 +213,7 @@ Formula DiscreteFormula(const Notation& n, const ProbabilityRequest& r) {
   switch (row.family) {
     case rfPoint: {
       Formula f{n.RMass(std::to_string(a)), n.SheetMass(a)};
-      if (a < 0 || n.PastLastCount(a)) {
+      if (n.BeforeFirstCount(a) || n.PastLastCount(a)) {
         f.sheet = "0";
       } else if (n.SheetRefuses()) {
         f.sheet = a == 0 ? "1" : "0";

@@ -14,9 +14,9 @@ namespace zudira {
 // What a request gives its distribution: the held values of the two parameter fields. Each
 // kind's functions read the parts they need (the real mean, the whole degrees of freedom...).
 struct DistributionParameters {
-  FieldValue first;   // the Mean field
-  FieldValue second;  // the SDev field
-  FieldValue third;   // the third parameter field, where the kind has one
+  FieldValue first;       // the Mean field
+  FieldValue second;      // the SDev field
+  FieldValue third = {};  // the third parameter field, where the kind has one
 };
 
 // kCentral solves F(x) - 1/2 = t, for a band near the centre of a symmetric kind.

@@ -4,6 +4,7 @@
 #include "core/discrete_range.h"
 #include "core/distribution_functions.h"
 #include "core/inverse_solving.h"
+#include "core/kinds/kind_record.h"
 #include "core/parameter_checks.h"
 
 namespace zudira {
@@ -19,6 +20,12 @@ EvaluationOutcome HeldInUnitInterval(EvaluationOutcome outcome) {
 }  // namespace
 
 EvaluationOutcome EvaluateRequest(const ProbabilityRequest& request, CalculationMode mode) {
+  // A kind without classic algorithms answers as the precise mode does in both modes; the
+  // classic range forms (1 - F for an upper tail) would lose its small tails.
+  if (const KindRecord* record = FindKindRecord(request.kind);
+      record != nullptr && !HasClassicAlgorithms(*record)) {
+    mode = CalculationMode::kPrecise;
+  }
   if (const char* error = CheckRequestParameters(request))
     return EvaluationOutcome::WithInputError(error);
   const DistributionParameters parameters{request.mean, request.sdev, request.third};

@@ -92,22 +92,37 @@ InverseCall PreciseTargets(const ContinuousFunctions& functions,
         const Real target = fixed_end == feFixA ? c + p : c - p;
         if (std::fabs(target) < kCentralBand) return {InverseTail::kCentral, target};
       }
-      // F(B) = F(g) + p, or equally Q(B) = Q(g) - p; the form whose target is below 1/2.
+      // F(B) = F(g) + p, or equally Q(B) = (1 - p) - F(g); the form whose target is below
+      // 1/2, with each tail at g taken where it is the small one (1 - p is exact for p >= 1/2).
       if (fixed_end == feFixA) {
         const Real f = functions.F(parameters, g);
         const Real lower = f + p;
-        return lower <= 0.5L ? Lower(lower) : Upper(functions.Q(parameters, g) - p);
+        if (lower <= 0.5L) return Lower(lower);
+        return Upper(f <= 0.5L ? (1 - p) - f : functions.Q(parameters, g) - p);
       } else {
         const Real q = functions.Q(parameters, g);
         const Real upper = q + p;
-        return upper <= 0.5L ? Upper(upper) : Lower(functions.F(parameters, g) - p);
+        if (upper <= 0.5L) return Upper(upper);
+        return Lower(q <= 0.5L ? (1 - p) - q : functions.F(parameters, g) - p);
       }
     case rfPoint:
     case rfOutside:
       break;
   }
-  return fixed_end == feFixA ? Upper(p - functions.F(parameters, g))
-                             : Lower(p - functions.Q(parameters, g));
+  // Q(B) = p - F(g) with A fixed, F(A) = p - Q(g) with B fixed; near the centre of a symmetric
+  // kind F - 1/2 there, and a target above 1/2 as the other tail's (1 - p) + F(g) or + Q(g).
+  const bool fix_a = fixed_end == feFixA;
+  const auto tail_at_g = [&](bool lower) {
+    return lower ? functions.F(parameters, g) : functions.Q(parameters, g);
+  };
+  const Real at_g = tail_at_g(fix_a);
+  if (functions.Centered != nullptr) {
+    const Real c = fix_a ? (0.5L - p) + at_g : (p - 0.5L) - at_g;
+    if (std::fabs(c) < kCentralBand) return {InverseTail::kCentral, c};
+  }
+  const Real target = at_g <= 0.5L ? p - at_g : tail_at_g(!fix_a) - (1 - p);
+  if (target <= 0.5L) return fix_a ? Upper(target) : Lower(target);
+  return fix_a ? Lower((1 - p) + at_g) : Upper((1 - p) + at_g);
 }
 
 }  // namespace zudira

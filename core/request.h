@@ -70,7 +70,8 @@ struct ProbabilityRequest {
   FieldValue sdev;  // second parameter
   FieldValue a;
   FieldValue b;
-  FieldValue third;  // third parameter: shown only for the kinds that have one (hypergeometric)
+  FieldValue third =
+      {};  // third parameter: shown only for the kinds that have one (hypergeometric)
 };
 
 }  // namespace zudira

@@ -93,7 +93,7 @@ Real TableCell(const DistributionParameters& d, Real x, int column) {
 }
 
 // One step above 0: the library takes no bound of 0.
-TableRows TableRowsOf(const DistributionParameters& d) {
+TableRows TableRowsOf(const DistributionParameters&) {
   return {0.25L, 0.25L, 20};
 }
 

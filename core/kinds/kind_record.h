@@ -53,6 +53,12 @@ struct KindNotation {
   std::string (*sheet_count_upper)(const SheetCall&, std::int64_t k) = nullptr;
   // The last count of the support, where it ends; counts past it are written as values.
   std::optional<std::int64_t> (*last_count)(const ProbabilityRequest&) = nullptr;
+  // The first count of the support where it starts above 0; counts below it are written as
+  // values.
+  std::int64_t (*first_count)(const ProbabilityRequest&) = nullptr;
+  // R and the spreadsheet count k - count_offset: the geometric's trial k is the k - 1
+  // failures before the first success there. The support ends above are in those counts.
+  std::int64_t count_offset = 0;
   // Parameters whose distribution is certain at 0 and which the spreadsheet refuses.
   bool (*sheet_refuses)(const ProbabilityRequest&) = nullptr;
 };

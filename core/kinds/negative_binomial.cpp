@@ -1,50 +1,139 @@
-// Negative Binomial: work in progress; the record is filled in by its own change.
+// Negative binomial: the failures k = 0, 1, ... before the r-th success, for the real success
+// probability p (Mean field) and the whole r (SDev field). No classic algorithm: the precise
+// functions answer in both modes.
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
 #include "core/kinds/kind_record.h"
+#include "stats/precise/counting_distributions.h"
 
 namespace zudira {
 namespace {
 
-const char* Check(const ProbabilityRequest&) {
-  return "This distribution is not available yet";
+const char* CheckParameters(Real p, std::int32_t r) {
+  if (!(p > 0 && p <= 1)) return "p must be in (0, 1]";
+  if (r < 1) return "Successes (r) must be ≥ 1";
+  return nullptr;
 }
-std::string InWords(const ProbabilityRequest&, char) {
-  return "Negative Binomial";
+const char* Check(const ProbabilityRequest& r) {
+  return CheckParameters(r.mean.real, r.sdev.whole);
 }
-bool PlotValid(const ProbabilityRequest&) {
-  return false;
+const char* TableCheck(const DistributionParameters& d) {
+  return CheckParameters(d.first.real, d.second.whole);
 }
 
-constexpr KindInputs kInputs{
-    .show_mean_label = false,
-    .p_caption = "P :",
-    .mean_hint = "The Probability of Success in each Trial. Must be in (0, 1]",
-    .mean_entry = InputEntry::iePosReal,
-    .second_shown = true,
-    .show_sigma_label = false,
-    .n_caption = "Successes (r):",
-    .sdev_hint = "The Number of Successes to wait for. Must be a whole number ≥ 1",
-    .sdev_entry = InputEntry::iePositive,
-    .bound_entry = InputEntry::iePositive,
+Real E(const DistributionParameters& d, std::int64_t k) {
+  return precise::NegativeBinomialE(d.second.whole, d.first.real, k);
+}
+Real L(const DistributionParameters& d, std::int64_t k) {
+  return precise::NegativeBinomialL(d.second.whole, d.first.real, k);
+}
+Real G(const DistributionParameters& d, std::int64_t k) {
+  return precise::NegativeBinomialG(d.second.whole, d.first.real, k);
+}
+
+constexpr DiscreteFunctions kFunctions{TableCheck, E, L, G};
+
+std::string InWords(const ProbabilityRequest& r, char separator) {
+  return "Negative Binomial (r = " + std::to_string(r.sdev.whole) + ListSeparator(separator) +
+         "p = " + ShortNumber(r.mean.real, separator) + ")";
+}
+
+std::string RArgs(const ProbabilityRequest& r) {
+  return ", size = " + std::to_string(r.sdev.whole) + ", prob = " + RNumber(r.mean.real);
+}
+std::string SheetArgs(const ProbabilityRequest& r, char separator) {
+  return ";" + std::to_string(r.sdev.whole) + ";" + ShortNumber(r.mean.real, separator);
+}
+Real Mean(Real p, std::int32_t r) {
+  return r * (1 - p) / p;
+}
+Real Centre(const ProbabilityRequest& r) {
+  return Mean(r.mean.real, r.sdev.whole);
+}
+
+// P(X > k) as the regularised incomplete beta I_(1-p)(k+1, r).
+std::string SheetCountUpper(const SheetCall& c, std::int64_t k) {
+  return "BETA.DIST(1-" + c.Number(c.r.mean.real) + ";" + std::to_string(k + 1) + ";" +
+         std::to_string(c.r.sdev.whole) + ";1)";
+}
+
+constexpr KindNotation kNotation{
+    .r_name = "nbinom",
+    .r_args = RArgs,
+    .sheet_args = SheetArgs,
+    .centre = Centre,
+    .sheet_count_function = "NEGBINOM.DIST(",
+    .sheet_count_upper = SheetCountUpper,
 };
 
-constexpr KindRecord kForward{
-    .kind = dkNegativeBinomial,
-    .list_text = "Negative Binomial Distribution",
-    .discrete = true,
-    .inputs = kInputs,
-    .check = Check,
-    .in_words = InWords,
-    .notation = nullptr,
-    .plot_valid = PlotValid,
-    .report_captions = {"Probability of Success (p): ", "Number of Successes (r): ", {}},
-    .forward = dkNegativeBinomial,
-    .table_title = nullptr,
-    .table_cell = nullptr,
-    .table_rows = nullptr,
-};
+// Forty standard deviations above the mean, where no visible mass is left.
+Real Top(Real p, std::int32_t r) {
+  return Mean(p, r) + 40 * std::sqrt(r * (1 - p)) / p + 40;
+}
+// Counts are 32-bit: the mass must end well inside that range.
+bool PlotValid(const ProbabilityRequest& r) {
+  return Check(r) == nullptr && Top(r.mean.real, r.sdev.whole) < INT32_MAX;
+}
+std::int64_t PlotTop(const ProbabilityRequest& r) {
+  return static_cast<std::int64_t>(Top(r.mean.real, r.sdev.whole));
+}
+
+std::string TableTitle(const DistributionParameters& d) {
+  return "Negative Binomial Distribution (r = " + std::to_string(d.second.whole) +
+         ", p = " + TableNumber(d.first.real) + ")";
+}
+
+// The rows are checked to be whole and small counts.
+Real TableCell(const DistributionParameters& d, Real x, int column) {
+  const auto k = static_cast<std::int64_t>(x);
+  return column == 0 ? E(d, k) : column == 1 ? L(d, k + 1) : G(d, k);
+}
+
+// Every count within eight standard deviations of the mean.
+TableRows TableRowsOf(const DistributionParameters& d) {
+  const Real p = d.first.real;
+  const std::int32_t r = d.second.whole;
+  if (TableCheck(d) != nullptr) return {0, 1, 1};
+  const Real mean = Mean(p, r);
+  // A table too long for them all is centred on the mean.
+  const Real spread = std::min<Real>(8 * std::sqrt(r * (1 - p)) / p + 1, kMaxTableRows / 2 - 1);
+  const Real first = std::max<Real>(0, std::floor(mean - spread));
+  const Real last = std::ceil(mean + spread);
+  return {first, 1, static_cast<int>(std::clamp<Real>(last - first + 1, 1, kMaxTableRows))};
+}
 
 }  // namespace
 
-extern const KindRecord kNegativeBinomialKind = kForward;
+extern const KindRecord kNegativeBinomialKind{
+    .kind = dkNegativeBinomial,
+    .list_text = "Negative Binomial Distribution",
+    .discrete = true,
+    .inputs =
+        {
+            .show_mean_label = false,
+            .p_caption = "P :",
+            .mean_hint = "The Probability of Success in each Trial. Must be in (0, 1]",
+            .mean_entry = InputEntry::iePosReal,
+            .second_shown = true,
+            .show_sigma_label = false,
+            .n_caption = "Successes (r):",
+            .sdev_hint = "The Number of Successes to wait for. Must be a whole number ≥ 1",
+            .sdev_entry = InputEntry::iePositive,
+            .bound_entry = InputEntry::iePositive,
+        },
+    .check = Check,
+    .discrete_both_modes = &kFunctions,
+    .in_words = InWords,
+    .notation = &kNotation,
+    .plot_valid = PlotValid,
+    .plot_top = PlotTop,
+    .report_captions = {"Probability of Success (p): ", "Number of Successes (r): ", {}},
+    .forward = dkNegativeBinomial,
+    .table_title = TableTitle,
+    .table_cell = TableCell,
+    .table_rows = TableRowsOf,
+};
 
 }  // namespace zudira

@@ -66,7 +66,7 @@ Real TableCell(const DistributionParameters& d, Real x, int column) {
                        : precise::StudentTQ(m.whole, x);
 }
 
-TableRows TableRowsOf(const DistributionParameters& d) {
+TableRows TableRowsOf(const DistributionParameters&) {
   return {-4, 0.5L, 17};
 }
 

@@ -26,6 +26,7 @@ struct Row {
   RangeType range;
   Real first, second, a, b;
   FixEnd fixed_end = feFixA;
+  Real third = 0;
 };
 
 // Every kind and range family, with small tails at both ends and parameters at their edges.
@@ -120,12 +121,87 @@ const Row kRows[] = {
     {dkInverseF, rtInsideOO, 5, 10, 0.5, 2, feFixB},
     {dkInverseF, rtInsideOC, 5, 10, 1e-6, 30, feFixA},
     {dkInverseF, rtOutsideOC, 5, 10, 0.3, 0.5, feFixA},
+    // Log-normal, Weibull, logistic and Cauchy, and their inverses.
+    {dkLogNormal, rtBelowA, 0, 1, 1e-5, 0},
+    {dkLogNormal, rtAboveA, 0, 1, 1e5, 0},
+    {dkLogNormal, rtAtMostA, 2, 0.5, -1, 0},
+    {dkLogNormal, rtInsideOC, 1, 0.25, 2, 4},
+    {dkLogNormal, rtInsideCC, 0, 1, 2e4, 1e5},
+    {dkLogNormal, rtOutsideOO, -1, 2, 1e-3, 50},
+    {dkInverseLogNormal, rtBelowA, 0, 1, 1e-30, 0},
+    {dkInverseLogNormal, rtAboveA, 2, 0.5, 1e-12, 0},
+    {dkInverseLogNormal, rtInsideOO, 0, 1, 0.2, 1, feFixA},
+    {dkInverseLogNormal, rtOutsideCC, 0, 1, 0.3, 3, feFixB},
+    {dkWeibull, rtBelowA, 2, 3, 1e-12, 0},
+    {dkWeibull, rtAtMostA, 0.5, 2, 5, 0},
+    {dkWeibull, rtAboveA, 2, 3, 25, 0},
+    {dkWeibull, rtInsideCO, 3, 1, 2, 2.5},
+    {dkWeibull, rtOutsideOC, 0.7, 10, 1e-4, 60},
+    {dkInverseWeibull, rtBelowA, 2, 3, 1e-20, 0},
+    {dkInverseWeibull, rtAtMostA, 1.5, 2, 0.9, 0},
+    {dkInverseWeibull, rtAboveA, 0.5, 2, 1e-15, 0},
+    {dkInverseWeibull, rtInsideCC, 2, 3, 0.1, 5, feFixB},
+    {dkLogistic, rtBelowA, 0, 1, -70, 0},
+    {dkLogistic, rtAboveA, 5, 2, 200, 0},
+    {dkLogistic, rtInsideOO, -2, 0.5, -1, 3},
+    {dkLogistic, rtInsideCC, 0, 1, 40, 41},
+    {dkLogistic, rtOutsideCO, 1, 2, -30, 50},
+    {dkInverseLogistic, rtBelowA, 0, 1, 1e-30, 0},
+    {dkInverseLogistic, rtAtLeastA, 5, 2, 0.8, 0},
+    {dkInverseLogistic, rtInsideOC, 0, 1, 1e-8, 30, feFixB},
+    {dkInverseLogistic, rtOutsideOO, -1, 1, 0.3, -2, feFixA},
+    {dkCauchy, rtBelowA, 0, 1, -1e30, 0},
+    {dkCauchy, rtAtMostA, -2, 0.5, 3, 0},
+    {dkCauchy, rtAboveA, 3, 0.5, 1e100, 0},
+    {dkCauchy, rtAtLeastA, 3, 0.5, -7, 0},
+    {dkCauchy, rtInsideOO, 0, 1, 1e10, 2e10},
+    {dkCauchy, rtOutsideCC, 1, 2, -100, 1e6},
+    {dkInverseCauchy, rtBelowA, 0, 1, 1e-30, 0},
+    {dkInverseCauchy, rtAtMostA, 2, 3, 0.7, 0},
+    {dkInverseCauchy, rtAboveA, -3, 0.5, 1e-100, 0},
+    {dkInverseCauchy, rtAtLeastA, -3, 0.5, 0.9, 0},
+    {dkInverseCauchy, rtInsideCO, 0, 1, 1e-6, 1e4, feFixA},
+    {dkInverseCauchy, rtOutsideOC, 1, 1, 0.5, 3, feFixB},
+    // Hypergeometric (N, K, then n as the third field), geometric (trials, written as the
+    // failures before the first success) and negative binomial (p, r): both tails, the
+    // support's ends and counts past them.
+    {dkHypergeometric, rtEqualA, 50, 20, 4, 0, feFixA, 10},
+    {dkHypergeometric, rtAtMostA, 50, 20, 3, 0, feFixA, 10},
+    {dkHypergeometric, rtAboveA, 50, 20, 8, 0, feFixA, 10},
+    {dkHypergeometric, rtBelowA, 2000, 600, 40, 0, feFixA, 400},
+    {dkHypergeometric, rtAtLeastA, 2000, 600, 230, 0, feFixA, 400},
+    {dkHypergeometric, rtInsideOC, 2000, 600, 200, 210, feFixA, 400},
+    {dkHypergeometric, rtAtMostA, 50, 45, 4, 0, feFixA, 10},
+    {dkHypergeometric, rtAboveA, 50, 45, 3, 0, feFixA, 10},
+    {dkHypergeometric, rtEqualA, 50, 45, 2, 0, feFixA, 10},
+    {dkHypergeometric, rtOutsideCC, 50, 45, 6, 12, feFixA, 10},
+    {dkGeometric, rtEqualA, 0.25, 0, 3, 0},
+    {dkGeometric, rtAtMostA, 0.25, 0, 1, 0},
+    {dkGeometric, rtBelowA, 0.25, 0, 1, 0},
+    {dkGeometric, rtAboveA, 0.25, 0, 200, 0},
+    {dkGeometric, rtAtLeastA, 0.25, 0, 0, 0},
+    {dkGeometric, rtInsideCC, 0.5, 0, 100, 120, feFixA},
+    {dkGeometric, rtOutsideOO, 0.3, 0, 2, 9},
+    {dkGeometric, rtAboveA, 1, 0, 1, 0},
+    {dkNegativeBinomial, rtEqualA, 0.25, 5, 10, 0},
+    {dkNegativeBinomial, rtBelowA, 0.25, 5, 2, 0},
+    {dkNegativeBinomial, rtAboveA, 0.25, 5, 300, 0},
+    {dkNegativeBinomial, rtAtLeastA, 0.75, 3, 100, 0},
+    {dkNegativeBinomial, rtInsideCO, 0.25, 5, 10, 20},
+    {dkNegativeBinomial, rtInsideOO, 0.25, 5, 170, 180},
+    {dkNegativeBinomial, rtOutsideOC, 0.25, 5, -3, 20},
+    {dkNegativeBinomial, rtEqualA, 1, 2, 0, 0},
 };
 
 ProbabilityRequest RequestOf(const Row& row) {
-  return {
-      row.kind,         row.range,       row.fixed_end, RealField(row.first), RealField(row.second),
-      RealField(row.a), RealField(row.b)};
+  return {row.kind,
+          row.range,
+          row.fixed_end,
+          RealField(row.first),
+          RealField(row.second),
+          RealField(row.a),
+          RealField(row.b),
+          RealField(row.third)};
 }
 
 bool HasProgram(const std::string& name) {
