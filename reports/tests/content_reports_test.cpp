@@ -21,7 +21,7 @@ const TPaper kA4{QSizeF(8.27, 11.69), QMarginsF(0.14, 0.14, 0.14, 0.14), 600};
 TAnswerReportInputs Inputs(DistributionKind kind, const char* text, RangeType range, FixEnd fix,
                            const char* mean, const char* sdev, const char* a, const char* b,
                            const char* answer) {
-  return {QString::fromUtf8(text), kind, range, fix, mean, sdev, a, b, answer};
+  return {QString::fromUtf8(text), kind, range, fix, mean, sdev, a, b, answer, false, {}};
 }
 
 TEST(AnswerReport, PrintsTheRequestAndItsResult) {
