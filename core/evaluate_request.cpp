@@ -28,6 +28,11 @@ EvaluationOutcome EvaluateRequest(const ProbabilityRequest& request, Calculation
   }
   if (const char* error = CheckRequestParameters(request))
     return EvaluationOutcome::WithInputError(error);
+  // A kind without classic algorithms answers with its precise table in both modes.
+  if (const KindRecord* record = FindKindRecord(request.kind);
+      record != nullptr && !HasClassicAlgorithms(*record)) {
+    mode = CalculationMode::kPrecise;
+  }
   const DistributionParameters parameters{request.mean, request.sdev, request.third};
   if (IsDiscreteKind(request.kind)) {
     const DiscreteFunctions& functions = DiscreteFunctionsOf(request.kind, mode);

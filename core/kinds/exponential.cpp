@@ -2,8 +2,11 @@
 // precise functions in both modes.
 #include <algorithm>
 
+#include "core/inverse_targets.h"
 #include "core/kinds/kind_checks.h"
 #include "core/kinds/kind_record.h"
+#include "core/tail_search.h"
+#include "stats/precise/boost_call.h"
 #include "stats/precise/precise_densities.h"
 #include "stats/precise/precise_distributions.h"
 
@@ -40,6 +43,15 @@ std::string SheetUpper(const SheetCall& c, Real x) {
   return x <= 0 ? "1" : "EXP(-" + c.Number(x) + "/" + c.Number(c.r.mean.real) + ")";
 }
 
+// The quantiles in closed form: the sheet has no LN1P, and -ln(1 - t) = 2 atanh(t / (2 - t))
+// keeps the digits of a small t that 1 - t would lose.
+std::string SheetInvLower(const SheetCall& c, const std::string& t_text, Real, bool) {
+  return c.Number(2 * c.r.mean.real) + "*ATANH((" + t_text + ")/(2-(" + t_text + ")))";
+}
+std::string SheetInvUpper(const SheetCall& c, const std::string& t_text, Real, bool) {
+  return "-" + c.Number(c.r.mean.real) + "*LN(" + t_text + ")";
+}
+
 constexpr KindNotation kNotation{
     .r_name = "exp",
     .r_args = RArgs,
@@ -47,6 +59,8 @@ constexpr KindNotation kNotation{
     .centre = Centre,
     .sheet_lower = SheetLower,
     .sheet_upper = SheetUpper,
+    .sheet_inv_lower = SheetInvLower,
+    .sheet_inv_upper = SheetInvUpper,
 };
 
 bool PlotValid(const ProbabilityRequest& r) {
@@ -109,10 +123,46 @@ constexpr KindRecord kForward{
     .table_rows = TableRowsOf,
 };
 
+// The inverse kind's table: the precise tails and their closed-form inverses, with the tail
+// search where the closed forms underflow or overflow. The support's finite end 0 answers the
+// targets F = 0 and Q = 1.
+Real TailF(const DistributionParameters& d, Real x) {
+  return precise::ExponentialF(d.first.real, x);
+}
+Real TailQ(const DistributionParameters& d, Real x) {
+  return precise::ExponentialQ(d.first.real, x);
+}
+std::optional<Real> InvLower(const DistributionParameters& d, Real t) {
+  if (t == 0) return 0;
+  if (!InsideOpenUnit(t)) return std::nullopt;
+  const Real mean = d.first.real;
+  return SolveTail([&] { return precise::BoostCall([&] { return -mean * std::log1p(-t); }); },
+                   TailF, TailQ, d, false, t, kSmallest, kLargest, PrimaryKind::kClosedForm);
+}
+std::optional<Real> InvUpper(const DistributionParameters& d, Real t) {
+  if (t == 1) return 0;
+  if (!InsideOpenUnit(t)) return std::nullopt;
+  const Real mean = d.first.real;
+  return SolveTail([&] { return precise::BoostCall([&] { return -mean * std::log(t); }); }, TailF,
+                   TailQ, d, true, t, kSmallest, kLargest, PrimaryKind::kClosedForm);
+}
+Real TableDensity(const DistributionParameters& d, Real x) {
+  return precise::ExponentialDensity(d.first.real, x);
+}
+
+constexpr ContinuousFunctions kInverseTable{TailF,   TailQ,   InvLower, InvUpper,    PreciseTargets,
+                                            nullptr, nullptr, nullptr,  TableDensity};
+
+constexpr KindRecord InverseRecord() {
+  KindRecord record = InverseOf(kForward, dkInverseExponential, "Inverse Exponential Distribution");
+  record.continuous = nullptr;
+  record.continuous_both_modes = &kInverseTable;
+  return record;
+}
+
 }  // namespace
 
 extern const KindRecord kExponentialKind = kForward;
-extern const KindRecord kInverseExponentialKind =
-    InverseOf(kForward, dkInverseExponential, "Inverse Exponential Distribution");
+extern const KindRecord kInverseExponentialKind = InverseRecord();
 
 }  // namespace zudira
