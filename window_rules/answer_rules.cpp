@@ -26,6 +26,12 @@ std::optional<Real> PreciseCounterpart(const ProbabilityRequest& request, Calcul
   return std::nullopt;
 }
 
+bool AnsweredPrecisely(DistributionKind kind, CalculationMode mode) {
+  if (mode == CalculationMode::kPrecise) return true;
+  const KindRecord* record = FindKindRecord(kind);
+  return record != nullptr && !HasClassicAlgorithms(*record);
+}
+
 std::string WithPreciseAnswersLine(const std::string& message) {
   // The report adds a full stop after a last character that sorts after "."; the message
   // keeps it although it no longer ends the text.

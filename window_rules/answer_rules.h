@@ -22,6 +22,10 @@ std::optional<std::string> PointTargetRefusal(const ProbabilityRequest& request)
 // kind that has no classic algorithms.
 std::optional<Real> PreciseCounterpart(const ProbabilityRequest& request, CalculationMode mode);
 
+// Whether the precise algorithms made the answer of a kind in a mode: always for a kind
+// without classic algorithms, which classic mode answers with the precise ones.
+bool AnsweredPrecisely(DistributionKind kind, CalculationMode mode);
+
 // The line a classic error gains when the precise algorithms answer the same request.
 inline constexpr char kPreciseAnswersLine[] = "Options > Precise Results answers this request.";
 

@@ -369,7 +369,7 @@ void TPDFMainForm::rPrintInfo(TBaseReport& report) {
   inputs.a = a_->Text();
   inputs.b = b_->Text();
   inputs.answer = answer_->Text();
-  inputs.precise = mode_ == CalculationMode::kPrecise;
+  inputs.precise = AnsweredPrecisely(inputs.kind, mode_);
   PrintAnswerReport(*SharedReportSystem(), report, inputs);
 }
 

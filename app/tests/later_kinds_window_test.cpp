@@ -181,10 +181,12 @@ TEST_F(MainWindowTest, EachFamilyBelowTheLineAnswersAlikeInBothModes) {
   }
 }
 
-// The third value reaches the printed answer and the statistical tables' current distribution.
+// The third value reaches the printed answer and the statistical tables' current distribution;
+// the report of a kind without classic algorithms says the precise ones made it, in either mode.
 TEST_F(MainWindowTest, TheThirdValueIsPrintedAndReachesTheTables) {
   TDuzDataRP module;
   auto w = MakeWindow();
+  UseMode(*w, CalculationMode::kClassic);
   ChooseKind(*w, dkHypergeometric);
   ChooseRange(*w, rtAtMostA);
   for (const auto& [field, text] :
@@ -196,6 +198,8 @@ TEST_F(MainWindowTest, TheThirdValueIsPrintedAndReachesTheTables) {
   for (const TReadLine& line : ReadLines(report.Stream(), 0)) lines << line.text;
   const std::string_view caption = FindKindRecord(dkHypergeometric)->report_captions[2];
   EXPECT_TRUE(lines.contains(QString::fromUtf8(caption.data(), caption.size()) + "5"))
+      << lines.join("\n").toStdString();
+  EXPECT_TRUE(lines.contains("Computed with precise algorithms."))
       << lines.join("\n").toStdString();
 
   TableSettings seen;
