@@ -444,18 +444,14 @@ void TPDFMainForm::PlaceInputRows(bool third_shown) {
 }
 
 void TPDFMainForm::SetTabOrder() {
-  QWidget* order[] = {pdf_type_,
-                      fix_buttons_->button(feFixA),
-                      fix_buttons_->button(feFixB),
-                      range_buttons_->button(rtEqualA),
-                      mean_,
-                      sdev_,
-                      third_,
-                      a_,
-                      b_,
-                      calc_btn_,
-                      accuracy_};
-  for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+  // Tab stops only on the checked item of a group of radio buttons, so every item of a group
+  // is in the chain: Tab reaches the chosen range type whichever it is, and leaves it for Mean.
+  std::vector<QWidget*> order = {pdf_type_, fix_buttons_->button(feFixA),
+                                 fix_buttons_->button(feFixB)};
+  for (int r = 0; r < kRangeTypeCount; ++r) order.push_back(range_buttons_->button(r));
+  QWidget* const rest[] = {mean_, sdev_, third_, a_, b_, calc_btn_, accuracy_};
+  order.insert(order.end(), std::begin(rest), std::end(rest));
+  for (size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 }  // namespace zudira

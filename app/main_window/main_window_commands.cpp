@@ -244,6 +244,12 @@ void TPDFMainForm::ApplyRange() {
   b_->setVisible(in.show_b);
   calc_buttons_[4]->setVisible(in.show_b);
   fix_type_->setVisible(in.show_fix_type);
+  // Tab stops on the checked item of each group, also when a label or a test chose it
+  // without giving it the focus (Qt moves the stop only when an item takes the focus).
+  for (QButtonGroup* group : {range_buttons_, fix_buttons_})
+    for (QAbstractButton* item : group->buttons())
+      item->setFocusPolicy(item->isChecked() ? Qt::StrongFocus
+                                             : Qt::FocusPolicy(Qt::StrongFocus & ~Qt::TabFocus));
   auto caption = [](TDuzLabel2* label, const CaptionHint& text) {
     label->setText(Text(text.caption));
     label->setToolTip(Text(text.hint));

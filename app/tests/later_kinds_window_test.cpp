@@ -118,12 +118,12 @@ TEST_F(MainWindowTest, OnlyTheHypergeometricShowsAThirdFieldBelowTheSecond) {
   EXPECT_EQ(Field(*w, "Third")->accessibleName(), "Draws (n)");
   EXPECT_EQ(Get<QWidget>(*w, "ThirdCalcBtn")->accessibleName(), "Calculator for Draws (n)");
 
-  // Tab runs from the second field through the third to A.
-  Field(*w, "SDev")->setFocus(Qt::TabFocusReason);
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), Field(*w, "Third"));
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), Field(*w, "A"));
+  // Tab runs from the list through the chosen range type and the fields in their order.
+  Combo(*w, "PDFType")->setFocus(Qt::TabFocusReason);
+  for (const char* next : {"PDFRangeItem8", "Mean", "SDev", "Third", "A", "B"}) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), next);
+  }
 
   // Its calculator button fills it, rounded to a whole number.
   w->SetCalculator([](const QString&, Real& value) {
