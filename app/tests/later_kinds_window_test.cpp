@@ -5,6 +5,8 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QSpinBox>
@@ -181,9 +183,9 @@ TEST_F(MainWindowTest, EachFamilyBelowTheLineAnswersAlikeInBothModes) {
   }
 }
 
-// The third value reaches the printed answer and the statistical tables' current distribution;
+// The third value reaches the printed answer, Copy Calculation and the current distribution;
 // the report of a kind without classic algorithms says the precise ones made it, in either mode.
-TEST_F(MainWindowTest, TheThirdValueIsPrintedAndReachesTheTables) {
+TEST_F(MainWindowTest, TheThirdValueIsPrintedCopiedAndReachesTheTables) {
   TDuzDataRP module;
   auto w = MakeWindow();
   UseMode(*w, CalculationMode::kClassic);
@@ -201,6 +203,11 @@ TEST_F(MainWindowTest, TheThirdValueIsPrintedAndReachesTheTables) {
       << lines.join("\n").toStdString();
   EXPECT_TRUE(lines.contains("Computed with precise algorithms."))
       << lines.join("\n").toStdString();
+  // Copy Calculation's R line draws the third value's k from the urn.
+  Type(*w, "A", "2");
+  w->CopyCalcItemClick();
+  EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("m = 10, n = 40, k = 5"))
+      << QGuiApplication::clipboard()->text().toStdString();
 
   TableSettings seen;
   ModalProbe probe([&](QDialog& dialog) {
