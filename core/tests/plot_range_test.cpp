@@ -202,9 +202,6 @@ TEST(PlotRange, SupportsThatEndOrStartAboveZeroDrawToScale) {
        0},
       {"beta narrow", Make(dkBeta, rtAboveA, RealField(1000), RealField(1000), RealField(0.5L), {}),
        NAN, NAN, 0},
-      {"inverse uniform",
-       Make(dkInverseUniform, rtBelowA, RealField(-1), RealField(1), RealField(0.25L), {}), -1, 1,
-       0},
       {"geometric", Make(dkGeometric, rtAtMostA, RealField(0.3L), {}, WholeField(3), {}), NAN, NAN,
        1},
       {"hypergeometric", hypergeometric, NAN, NAN, 5},
@@ -221,7 +218,7 @@ TEST(PlotRange, SupportsThatEndOrStartAboveZeroDrawToScale) {
     if (!std::isnan(c.x_high)) {
       EXPECT_EQ(m.x_high, c.x_high);
     }
-    if (c.request.kind == dkUniform || c.request.kind == dkInverseUniform) {
+    if (c.request.kind == dkUniform) {
       // Flat at 1 / (b - a) across the support, 0 beyond it.
       const Real a = c.request.mean.real;
       const Real b = c.request.sdev.real;
