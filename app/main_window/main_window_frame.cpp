@@ -157,18 +157,13 @@ void TPDFMainForm::CreateToolBars() {
     const char* name;
   };
   const Button buttons[] = {
-      {print_action_, "PrintBtn"},
-      {plot_action_, "PlotBtn"},
+      {print_action_, "PrintBtn"}, {plot_action_, "PlotBtn"},
       {tables_action_, "TablesBtn"},
       {nullptr, nullptr},
-      {opt_action_, "OptBtn"},
-      {def1_action_, "Def1Btn"},
-      {def2_action_, "Def2Btn"},
-      {nullptr, nullptr},
-      {about_action_, "AboutBtn"},
-      {help_btn_action_, "HelpBtn"},
-      {nullptr, nullptr},
-      {exit_action_, "ExitBtn"},
+      {opt_action_, "OptBtn"},     {def1_action_, "Def1Btn"},
+      {def2_action_, "Def2Btn"},   {nullptr, nullptr},
+      {about_action_, "AboutBtn"}, {help_btn_action_, "HelpBtn"},
+      {nullptr, nullptr},          {exit_action_, "ExitBtn"},
   };
   for (const Button& b : buttons) {
     if (b.action == nullptr) {
