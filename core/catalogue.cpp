@@ -22,6 +22,17 @@ std::string_view DistributionListText(DistributionKind kind) {
   return record != nullptr ? record->list_text : std::string_view{};
 }
 
+int DistributionListRow(DistributionKind kind) {
+  if (kind < 0 || kind >= kDistributionKindCount) return DistributionListRow(dkNormal);
+  return kind < kFirstKindsCount ? kind : kind + 1;
+}
+
+std::optional<DistributionKind> KindOfListRow(int row) {
+  if (row < 0 || row >= kDistributionListRowCount || row == kDistributionListSeparatorRow)
+    return std::nullopt;
+  return static_cast<DistributionKind>(row < kDistributionListSeparatorRow ? row : row - 1);
+}
+
 std::string_view RangeCaption(RangeType range) {
   return ValidRangeType(range) ? RangeTypeOf(range).caption : std::string_view{};
 }

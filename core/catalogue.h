@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "core/request.h"
@@ -59,6 +60,15 @@ inline constexpr int kFirstDiscretePicture = 6;
 
 // The items of the distribution list, in kind order ("Normal Distribution", ...).
 std::string_view DistributionListText(DistributionKind kind);
+
+// The distribution list: the first kinds, a separator line, then the later kinds, each part in
+// kind order. A row is the list's item index, which is no kind once past the line.
+inline constexpr int kDistributionListSeparatorRow = kFirstKindsCount;
+inline constexpr int kDistributionListRowCount = kDistributionKindCount + 1;
+// The row of a kind; the first kind's row for a number that is no kind.
+int DistributionListRow(DistributionKind kind);
+// The kind of a row; nothing for the separator line or a row outside the list.
+std::optional<DistributionKind> KindOfListRow(int row);
 
 // The symbol-markup caption of a range type's label ("P(X ^L A)").
 std::string_view RangeCaption(RangeType range);

@@ -59,9 +59,19 @@ void Continuous(const ProbabilityRequest& r, PlotModel& m) {
   const DistributionParameters d{r.mean, r.sdev, r.third};
   Real low = Quantile(r, d, kTailMass);
   Real high = Quantile(r, d, 1 - kTailMass);
+  const KindRecord& record = *FindKindRecord(r.kind);
+  // A bounded support (uniform, beta) is drawn from an end that lies close to the curve, so
+  // that its whole shape shows, and never past an end unless a mark lies there.
+  if (record.support_ends != nullptr) {
+    Real support_low = low;
+    Real support_high = high;
+    record.support_ends(r, support_low, support_high);
+    const Real near = (high - low) / 4;
+    if (low - support_low < near) low = support_low;
+    if (support_high - high < near) high = support_high;
+  }
   HoldMarks(m.marks, low, high, 0.04L);
   // The margin never reaches below a support that starts at 0, unless a mark lies there.
-  const KindRecord& record = *FindKindRecord(r.kind);
   const bool from_zero = record.support_from_zero;
   if (from_zero && low < 0) {
     Real least_mark = 0;
@@ -136,10 +146,10 @@ void Continuous(const ProbabilityRequest& r, PlotModel& m) {
   }
 }
 
-// The smallest count k in [0, top] where more(k) holds; more must be monotone.
+// The smallest count k in [bottom, top] where more(k) holds; more must be monotone.
 template <class Test>
-std::int64_t FirstCount(std::int64_t top, Test more) {
-  std::int64_t lo = 0;
+std::int64_t FirstCount(std::int64_t bottom, std::int64_t top, Test more) {
+  std::int64_t lo = bottom;
   std::int64_t hi = top;
   while (lo < hi) {
     const std::int64_t mid = lo + (hi - lo) / 2;
@@ -155,9 +165,20 @@ std::int64_t FirstCount(std::int64_t top, Test more) {
 void Discrete(const ProbabilityRequest& r, PlotModel& m) {
   const DiscreteFunctions& fn = DiscreteFunctionsOf(r.kind, CalculationMode::kPrecise);
   const DistributionParameters d{r.mean, r.sdev, r.third};
-  const std::int64_t top = FindKindRecord(r.kind)->plot_top(r);
-  std::int64_t first = FirstCount(top, [&](std::int64_t k) { return fn.L(d, k + 1) >= kTailMass; });
-  std::int64_t last = FirstCount(top, [&](std::int64_t k) { return fn.G(d, k) <= kTailMass; });
+  const KindRecord& record = *FindKindRecord(r.kind);
+  const std::int64_t top = record.plot_top(r);
+  // A support that starts above 0 (the hypergeometric's) is searched from its start.
+  std::int64_t bottom = 0;
+  if (record.support_ends != nullptr) {
+    Real low = 0;
+    Real high = static_cast<Real>(top);
+    record.support_ends(r, low, high);
+    if (low > 0 && low <= static_cast<Real>(top)) bottom = static_cast<std::int64_t>(low);
+  }
+  std::int64_t first =
+      FirstCount(bottom, top, [&](std::int64_t k) { return fn.L(d, k + 1) >= kTailMass; });
+  std::int64_t last =
+      FirstCount(bottom, top, [&](std::int64_t k) { return fn.G(d, k) <= kTailMass; });
   last = std::max(last, first);
   for (const PlotMark& mark : m.marks) {
     if (!mark.shown) continue;

@@ -27,7 +27,7 @@ struct TAnswerReportInputs {
   // The answer came from the precise algorithms, else from the classic ones; the report says
   // which under the result.
   bool precise = false;
-  QString third;  // the third parameter field's text, where the kind has one
+  QString third = {};  // the third parameter field's text, where the kind has one
 };
 
 // The range as printed: "P (A ≤ X < B)".

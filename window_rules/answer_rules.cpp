@@ -1,6 +1,7 @@
 #include "window_rules/answer_rules.h"
 
 #include "core/evaluate_request.h"
+#include "core/kinds/kind_record.h"
 
 namespace zudira {
 
@@ -14,12 +15,21 @@ std::optional<std::string> PointTargetRefusal(const ProbabilityRequest& request)
 
 std::optional<Real> PreciseCounterpart(const ProbabilityRequest& request, CalculationMode mode) {
   if (mode != CalculationMode::kClassic) return std::nullopt;
+  // A kind without classic algorithms answers classic mode with the precise ones already.
+  const KindRecord* record = FindKindRecord(request.kind);
+  if (record == nullptr || !HasClassicAlgorithms(*record)) return std::nullopt;
   try {
     const EvaluationOutcome precise = EvaluateRequest(request, CalculationMode::kPrecise);
     if (precise.IsAnswer()) return precise.Value();
   } catch (...) {
   }
   return std::nullopt;
+}
+
+bool AnsweredPrecisely(DistributionKind kind, CalculationMode mode) {
+  if (mode == CalculationMode::kPrecise) return true;
+  const KindRecord* record = FindKindRecord(kind);
+  return record != nullptr && !HasClassicAlgorithms(*record);
 }
 
 std::string WithPreciseAnswersLine(const std::string& message) {

@@ -18,8 +18,13 @@ std::optional<std::string> PointTargetRefusal(const ProbabilityRequest& request)
 
 // In classic mode, the precise answer of the same request when there is one: a classic error
 // then gains the line below, and a classic answer the notice when the two read differently.
-// The precise algorithms' own errors only mean that there is nothing to say.
+// The precise algorithms' own errors only mean that there is nothing to say, and so does a
+// kind that has no classic algorithms.
 std::optional<Real> PreciseCounterpart(const ProbabilityRequest& request, CalculationMode mode);
+
+// Whether the precise algorithms made the answer of a kind in a mode: always for a kind
+// without classic algorithms, which classic mode answers with the precise ones.
+bool AnsweredPrecisely(DistributionKind kind, CalculationMode mode);
 
 // The line a classic error gains when the precise algorithms answer the same request.
 inline constexpr char kPreciseAnswersLine[] = "Options > Precise Results answers this request.";

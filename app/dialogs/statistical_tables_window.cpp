@@ -309,7 +309,8 @@ QWidget* TStatTablesForm::BuildSettingsPages() {
   poisson_form->addRow(QStringLiteral("C&ells:"), poisson_cells_);
 
   auto [current, current_form] = page();
-  const TableRows rows = DefaultCurrentRows(subject_.kind, subject_.mean, subject_.sdev);
+  const TableRows rows =
+      DefaultCurrentRows(subject_.kind, subject_.mean, subject_.sdev, subject_.third);
   start_ = Edit(current, "StartED", Typed(rows.start), "The first row's x (or k)");
   step_ = Edit(current, "StepED", Typed(rows.step), "The step from one row to the next (> 0)");
   count_ = Edit(current, "CountED", QString::number(rows.count), "How many rows (1 to 10,000)");
@@ -336,6 +337,7 @@ bool TStatTablesForm::ReadSettings(TableSettings& s, std::string& error) const {
   s.current_kind = subject_.kind;
   s.current_mean = subject_.mean;
   s.current_sdev = subject_.sdev;
+  s.current_third = subject_.third;
   // Only the chosen table's typed texts are read, so a slip in another one never blocks it.
   if (s.kind == TableKind::kBinomial)
     return ReadTypedList(Latin1Bytes(binomial_p_->text()), s.binomial_p, error);

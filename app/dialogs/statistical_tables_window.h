@@ -27,6 +27,7 @@ struct TableSubject {
   DistributionKind kind = dkNormal;
   FieldValue mean{0, 0};
   FieldValue sdev{1, 1};
+  FieldValue third{0, 0};  // the third parameter, for the kinds that have one
 };
 
 class TStatTablesForm : public QDialog {

@@ -2,6 +2,8 @@
 // document, so the document and the code meet only here.
 #pragma once
 
+#include "core/request.h"
+
 namespace zudira {
 
 // The main window.
@@ -12,6 +14,17 @@ inline constexpr int kHelpDecimals = 5030;
 inline constexpr int kHelpParameters = 5040;
 inline constexpr int kHelpCalculate = 5050;
 inline constexpr int kHelpFixEnd = 5060;
+inline constexpr int kHelpThirdParameter = 5045;
+// The kinds after the first eleven: a topic each at this number plus the kind's, under a
+// topic of their own; the first eleven are described together in the list's topic.
+inline constexpr int kHelpMoreKinds = 5100;
+constexpr int KindHelpContext(DistributionKind kind) {
+  return kind < kFirstKindsCount ? kHelpDistribution : kHelpMoreKinds + kind;
+}
+// A parameter field of a later kind opens its kind's topic, which says what the values mean.
+constexpr int ParameterHelpContext(DistributionKind kind) {
+  return kind < kFirstKindsCount ? kHelpParameters : KindHelpContext(kind);
+}
 inline constexpr int kHelpToolbar = 5200;
 inline constexpr int kHelpStatusBar = 5300;
 inline constexpr int kHelpPreciseResults = 5310;
@@ -45,16 +58,36 @@ inline constexpr int kHelpStatTables = 5600;
 inline constexpr int kHelpTableTopics[] = {5610, 5620, 5630, 5640, 5650, 5660, 5670};
 
 // Every context above, for the check that the shipped document has a topic for each.
-inline constexpr int kProgramHelpContexts[] = {
-    kHelpMainWindow,  kHelpDistribution,     kHelpRangeType,
-    kHelpDecimals,    kHelpParameters,       kHelpCalculate,
-    kHelpFixEnd,      kHelpToolbar,          kHelpStatusBar,
-    kHelpPreferences, kHelpToolTips,         kHelpFlatControls,
-    kHelpColours,     kHelpEnhancedDefaults, kHelpConservativeDefaults,
-    kHelpTutorial,    kHelpResources,        kHelpContact,
-    kHelpReportSetup, kHelpReportPreview,    kHelpSavePdf,
-    kHelpPreciseResults, kHelpPlot,          kHelpPlotButtons,
-    kHelpCopyCalculation, kHelpLists,        kHelpCalculator,
-    kHelpTextViewer,  kHelpAboutBox};
+inline constexpr int kProgramHelpContexts[] = {kHelpMainWindow,
+                                               kHelpDistribution,
+                                               kHelpRangeType,
+                                               kHelpDecimals,
+                                               kHelpParameters,
+                                               kHelpCalculate,
+                                               kHelpFixEnd,
+                                               kHelpToolbar,
+                                               kHelpStatusBar,
+                                               kHelpPreferences,
+                                               kHelpToolTips,
+                                               kHelpFlatControls,
+                                               kHelpColours,
+                                               kHelpEnhancedDefaults,
+                                               kHelpConservativeDefaults,
+                                               kHelpTutorial,
+                                               kHelpResources,
+                                               kHelpContact,
+                                               kHelpReportSetup,
+                                               kHelpReportPreview,
+                                               kHelpSavePdf,
+                                               kHelpPreciseResults,
+                                               kHelpPlot,
+                                               kHelpPlotButtons,
+                                               kHelpCopyCalculation,
+                                               kHelpLists,
+                                               kHelpCalculator,
+                                               kHelpTextViewer,
+                                               kHelpAboutBox,
+                                               kHelpThirdParameter,
+                                               kHelpMoreKinds};
 
 }  // namespace zudira

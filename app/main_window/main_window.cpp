@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
@@ -17,6 +18,7 @@
 #include <QShortcut>
 #include <QSpinBox>
 #include <QStyleOptionComboBox>
+#include <QStyledItemDelegate>
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
@@ -66,6 +68,37 @@ class DecimalsStyle : public QProxyStyle {
   }
 };
 
+// Draws the distribution list's separator row as a visible line of its own height, and every
+// other row as the list's own delegate does; that one gives the separator almost no room, and
+// under the list's colours no line.
+class ListSeparatorDelegate : public QStyledItemDelegate {
+ public:
+  ListSeparatorDelegate(QAbstractItemDelegate* items, QObject* parent)
+      : QStyledItemDelegate(parent), items_(items) {}
+  static bool IsSeparator(const QModelIndex& index) {
+    return index.data(Qt::AccessibleDescriptionRole).toString() == QLatin1String("separator");
+  }
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    if (IsSeparator(index)) return {0, 9};
+    return items_->sizeHint(option, index);
+  }
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    if (!IsSeparator(index)) {
+      items_->paint(painter, option, index);
+      return;
+    }
+    const QRect line = option.rect.adjusted(4, 0, -4, 0);
+    painter->save();
+    painter->setPen(QPen(QColor(0x50, 0x70, 0x50), 1));
+    painter->drawLine(line.left(), line.center().y(), line.right(), line.center().y());
+    painter->restore();
+  }
+
+ private:
+  QAbstractItemDelegate* items_;  // the combo box's own, which stays its child
+};
+
 // A right-aligned caption ending near the field column, starting at `left`, right of the
 // range labels, so that a click or a hint over either reaches the label under the pointer.
 void PlaceCaption(TDuzLabel* label, int left, int y) {
@@ -112,7 +145,7 @@ TPDFMainForm::TPDFMainForm(QWidget* parent) : QMainWindow(parent) {
   RestoreToolBarLayout();
   command_toolbar_->show();
 
-  pdf_type_->setCurrentIndex(dkNormal);
+  pdf_type_->setCurrentIndex(DistributionListRow(dkNormal));
   PDFTypeChange();
   PDFRangeClick();
   // The window opens with every field, Answer too, showing 0 with the current decimals.
@@ -157,8 +190,14 @@ void TPDFMainForm::CreateClientPanel() {
 
   pdf_type_ = new QComboBox(panel);
   pdf_type_->setObjectName("PDFType");
-  for (int k = 0; k < kDistributionKindCount; ++k)
-    pdf_type_->addItem(Text(DistributionListText(static_cast<DistributionKind>(k))));
+  // The first kinds, a line, then the later kinds; the line takes neither keys nor clicks.
+  for (int row = 0; row < kDistributionListRowCount; ++row) {
+    if (const std::optional<DistributionKind> kind = KindOfListRow(row)) {
+      pdf_type_->addItem(Text(DistributionListText(*kind)));
+    } else {
+      pdf_type_->insertSeparator(row);
+    }
+  }
   pdf_type_->setGeometry(3, 25, 159, 22);
   // The closed list shows the longest item whole; the range column moves over to make room.
   int widest = 0;
@@ -171,6 +210,8 @@ void TPDFMainForm::CreateClientPanel() {
           ->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(widest, 16), pdf_type_)
           .width();
   pdf_type_->setGeometry(3, 25, std::max(needed, 159), 22);
+  pdf_type_->view()->setItemDelegate(
+      new ListSeparatorDelegate(pdf_type_->view()->itemDelegate(), pdf_type_));
   // The list draws with its own colours (the Enhanced pick-list colours), whatever the
   // settings say: money green items, navy on sky blue for the selected one.
   pdf_type_->view()->setStyleSheet(
@@ -264,95 +305,97 @@ void TPDFMainForm::PlaceRangeSelector(QWidget* panel) {
   });
 }
 
+namespace {
+
+// The heights of the right column's rows. With a third parameter its row goes below the
+// second and the rows under it move down; the others keep their places.
+struct ColumnPlaces {
+  int mean, sdev, third, a, b, answer, calc_button, image;
+};
+
+ColumnPlaces PlacesOf(bool third_shown) {
+  if (!third_shown) return {12, 39, 39, 66, 95, 122, 152, 203};
+  return {12, 39, 66, 93, 122, 149, 176, 224};
+}
+
+}  // namespace
+
 void TPDFMainForm::PlaceRightColumn(QWidget* panel) {
-  // The rows of the right column: each field with its calculator button and help context at
-  // the row's height; the captions of a row sit at the same height.
-  enum Row { kRowMean, kRowSdev, kRowA, kRowB, kRowAnswer };
   const struct {
     TDuzEdit3* TPDFMainForm::*field;
     const char* name;
-    int y;
     const char* hint;
     int context;
     const char* calc_button;  // none for Answer
   } rows[] = {
-      {&TPDFMainForm::mean_, "Mean", 12, nullptr, kHelpParameters, "MeanCalcBtn"},
-      {&TPDFMainForm::sdev_, "SDev", 39, nullptr, kHelpParameters, "StdDevCalcBtn"},
-      {&TPDFMainForm::a_, "A", 66, "The value of A", kHelpParameters, "ACalcBtn"},
-      {&TPDFMainForm::b_, "B", 95, "The value of B", kHelpParameters, "BCalcBtn"},
-      {&TPDFMainForm::answer_, "Answer", 122, nullptr, kHelpCalculate, nullptr},
+      {&TPDFMainForm::mean_, "Mean", nullptr, kHelpParameters, "MeanCalcBtn"},
+      {&TPDFMainForm::sdev_, "SDev", nullptr, kHelpParameters, "StdDevCalcBtn"},
+      {&TPDFMainForm::third_, "Third", nullptr, kHelpThirdParameter, "ThirdCalcBtn"},
+      {&TPDFMainForm::a_, "A", "The value of A", kHelpParameters, "ACalcBtn"},
+      {&TPDFMainForm::b_, "B", "The value of B", kHelpParameters, "BCalcBtn"},
+      {&TPDFMainForm::answer_, "Answer", nullptr, kHelpCalculate, nullptr},
   };
   for (const auto& row : rows) {
     auto* edit = new TDuzEdit3(panel);
     edit->setObjectName(row.name);
-    edit->setGeometry(kFieldX, row.y, kFieldWidth, kFieldHeight);
     edit->SetEditType(etReal);
     edit->SetDecimals(7);
     edit->Redisplay();
     if (row.hint != nullptr) edit->setToolTip(QString::fromUtf8(row.hint));
     SetHelpContext(edit, row.context);
     this->*row.field = edit;
+    if (row.calc_button == nullptr) continue;
+    auto* button = new QToolButton(panel);
+    button->setObjectName(row.calc_button);
+    button->setIcon(GlyphIcon(gCalculator));
+    button->setIconSize(QSize(kGlyphSize, kGlyphSize));
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAutoRaise(true);
+    connect(button, &QToolButton::pressed, this, [this] { MeanCalcBtnMouseDown(); });
+    connect(button, &QToolButton::clicked, this, [this, edit] { MeanCalcBtnClick(edit); });
+    calc_buttons_[static_cast<size_t>(&row - rows)] = button;
   }
-  for (TDuzEdit3* input : {mean_, sdev_, a_, b_}) {
+  for (TDuzEdit3* input : InputFields()) {
     connect(input, &TDuzEdit3::OnExit, this, [this](TDuzEdit3* sender) { InputTaken(sender); });
     connect(input, &TDuzEdit3::TextRefused, this,
             [](TDuzEdit3* sender) { ErrorMsg(sender->RefusedMessage()); });
-    connect(input, &TDuzEdit2::SeparatorRefused, this,
-            [](TDuzEdit2* sender, const QString& hint, QPoint at) {
-              ShowBalloon(sender, hint, at);
-            });
+    connect(
+        input, &TDuzEdit2::SeparatorRefused, this,
+        [](TDuzEdit2* sender, const QString& hint, QPoint at) { ShowBalloon(sender, hint, at); });
   }
   answer_->setToolTip(Text(kAnswerHint));
   answer_->SetReadOnly(true);
   answer_->setFocusPolicy(Qt::ClickFocus);
+  // The third parameter's row shows only for the kinds that have one.
+  third_->hide();
+  calc_buttons_[2]->hide();
 
-  // Each caption starts right of the range labels beside it.
-  auto caption = [this, &rows](TDuzLabel* label, const char* name, Row row) {
-    const int y = rows[row].y;
-    int left = kCaptionRight - 190;
-    const QRect band(0, y + 2, kClientWidth, 17);
-    for (const TDuzMathLabel* range_label : range_labels_)
-      if (range_label->geometry().intersects(band))
-        left = std::max(left, range_label->geometry().right() + 4);
+  auto caption = [](TDuzLabel* label, const char* name) {
     label->setObjectName(name);
-    PlaceCaption(label, left, y);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   };
   mean_label_ = new TDuzMathLabel(panel);
   mean_label_->setText(Text(kMeanCaption));
-  caption(mean_label_, "MeanLabel", kRowMean);
+  caption(mean_label_, "MeanLabel");
   p_label_ = new TDuzLabel2(panel);
-  caption(p_label_, "PLabel", kRowMean);
+  caption(p_label_, "PLabel");
   sigma_label_ = new TDuzMathLabel(panel);
   sigma_label_->setText(Text(kSigmaCaption));
-  caption(sigma_label_, "SigmaLabel", kRowSdev);
+  caption(sigma_label_, "SigmaLabel");
   n_label_ = new TDuzLabel2(panel);
-  caption(n_label_, "NLabel", kRowSdev);
+  caption(n_label_, "NLabel");
+  third_label_ = new TDuzLabel2(panel);
+  caption(third_label_, "ThirdLabel");
+  third_label_->hide();
   label_a_ = new TDuzLabel2(panel);
-  caption(label_a_, "LabelA", kRowA);
+  caption(label_a_, "LabelA");
   label_b_ = new TDuzLabel2(panel);
-  caption(label_b_, "LabelB", kRowB);
+  caption(label_b_, "LabelB");
   result_label_ = new TDuzLabel2(panel);
-  caption(result_label_, "ResultLabel", kRowAnswer);
-
-  TDuzEdit3* const calc_fields[] = {mean_, sdev_, a_, b_};
-  for (int i = 0; i < 4; ++i) {
-    auto* button = new QToolButton(panel);
-    button->setObjectName(rows[i].calc_button);
-    button->setIcon(GlyphIcon(gCalculator));
-    button->setIconSize(QSize(kGlyphSize, kGlyphSize));
-    button->setGeometry(kCalcButtonX, rows[i].y, 22, kFieldHeight);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setAutoRaise(true);
-    TDuzEdit3* const field = calc_fields[i];
-    connect(button, &QToolButton::pressed, this, [this] { MeanCalcBtnMouseDown(); });
-    connect(button, &QToolButton::clicked, this, [this, field] { MeanCalcBtnClick(field); });
-    calc_buttons_[static_cast<size_t>(i)] = button;
-  }
+  caption(result_label_, "ResultLabel");
 
   calc_btn_ = new QPushButton("&Calculate!", panel);
   calc_btn_->setObjectName("CalcBtn");
-  calc_btn_->setGeometry(kFieldX - 2, 152, 123, 42);
   calc_btn_->setIcon(QIcon(bitmaps_[kCalcButtonPicture]));
   calc_btn_->setIconSize(bitmaps_[kCalcButtonPicture].deviceIndependentSize().toSize());
   calc_btn_->setToolTip(Text(kCalcBtnHint));
@@ -366,23 +409,49 @@ void TPDFMainForm::PlaceRightColumn(QWidget* panel) {
 
   image_ = new QLabel(panel);
   image_->setObjectName("Image");
-  image_->setGeometry(372, 203, kPictureWidth, kPictureHeight);
   image_->setToolTip(Text(kImageHint));
   image_->setPixmap(bitmaps_[0]);
+  PlaceInputRows(false);
+}
+
+void TPDFMainForm::PlaceInputRows(bool third_shown) {
+  const ColumnPlaces y = PlacesOf(third_shown);
+  third_row_placed_ = third_shown;
+  const std::pair<TDuzEdit3*, int> fields[] = {{mean_, y.mean},   {sdev_, y.sdev},
+                                               {third_, y.third}, {a_, y.a},
+                                               {b_, y.b},         {answer_, y.answer}};
+  for (size_t i = 0; i < std::size(fields); ++i) {
+    const auto [field, top] = fields[i];
+    field->setGeometry(kFieldX, top, kFieldWidth, kFieldHeight);
+    if (i < calc_buttons_.size())
+      calc_buttons_[i]->setGeometry(kCalcButtonX, top, 22, kFieldHeight);
+  }
+  // Each caption sits at its field's height and starts right of the range labels beside it.
+  const std::pair<TDuzLabel*, int> captions[] = {
+      {mean_label_, y.mean}, {p_label_, y.mean},       {sigma_label_, y.sdev},
+      {n_label_, y.sdev},    {third_label_, y.third},  {label_a_, y.a},
+      {label_b_, y.b},       {result_label_, y.answer}};
+  for (const auto& [label, top] : captions) {
+    int left = kCaptionRight - 190;
+    const QRect band(0, top + 2, kClientWidth, 17);
+    for (const TDuzMathLabel* range_label : range_labels_)
+      if (range_label->geometry().intersects(band))
+        left = std::max(left, range_label->geometry().right() + 4);
+    PlaceCaption(label, left, top);
+  }
+  calc_btn_->setGeometry(kFieldX - 2, y.calc_button, 123, 42);
+  image_->setGeometry(372, y.image, kPictureWidth, kPictureHeight);
 }
 
 void TPDFMainForm::SetTabOrder() {
-  QWidget* order[] = {pdf_type_,
-                      fix_buttons_->button(feFixA),
-                      fix_buttons_->button(feFixB),
-                      range_buttons_->button(rtEqualA),
-                      mean_,
-                      sdev_,
-                      a_,
-                      b_,
-                      calc_btn_,
-                      accuracy_};
-  for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+  // Tab stops only on the checked item of a group of radio buttons, so every item of a group
+  // is in the chain: Tab reaches the chosen range type whichever it is, and leaves it for Mean.
+  std::vector<QWidget*> order = {pdf_type_, fix_buttons_->button(feFixA),
+                                 fix_buttons_->button(feFixB)};
+  for (int r = 0; r < kRangeTypeCount; ++r) order.push_back(range_buttons_->button(r));
+  QWidget* const rest[] = {mean_, sdev_, third_, a_, b_, calc_btn_, accuracy_};
+  order.insert(order.end(), std::begin(rest), std::end(rest));
+  for (size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 }  // namespace zudira

@@ -111,10 +111,14 @@ class TPDFMainForm : public QMainWindow {
   void CreateClientPanel();
   void PlaceRangeSelector(QWidget* panel);
   void PlaceRightColumn(QWidget* panel);
+  // Places the rows of the right column; a third parameter takes a row below the second.
+  void PlaceInputRows(bool third_shown);
   void SetTabOrder();
   // Names every control for screen readers; the fields anew whenever their captions change.
   void NameControls();
   void UpdateAccessibleNames();
+  // The parameter and bound fields, hidden ones too.
+  std::array<TDuzEdit3*, 5> InputFields() const { return {mean_, sdev_, third_, a_, b_}; }
   void UpdateStatusBar();
   void ReadCalculationMode(QSettings& store);
   void WriteCalculationMode(QSettings& store) const;
@@ -159,6 +163,7 @@ class TPDFMainForm : public QMainWindow {
 
   TDuzEdit3* mean_ = nullptr;
   TDuzEdit3* sdev_ = nullptr;
+  TDuzEdit3* third_ = nullptr;
   TDuzEdit3* a_ = nullptr;
   TDuzEdit3* b_ = nullptr;
   TDuzEdit3* answer_ = nullptr;
@@ -166,10 +171,13 @@ class TPDFMainForm : public QMainWindow {
   TDuzLabel2* p_label_ = nullptr;
   TDuzMathLabel* sigma_label_ = nullptr;
   TDuzLabel2* n_label_ = nullptr;
+  TDuzLabel2* third_label_ = nullptr;
   TDuzLabel2* label_a_ = nullptr;
   TDuzLabel2* label_b_ = nullptr;
   TDuzLabel2* result_label_ = nullptr;
-  std::array<QToolButton*, 4> calc_buttons_{};
+  // The calculator buttons of Mean, SDev, A, B and the third parameter.
+  std::array<QToolButton*, 5> calc_buttons_{};
+  bool third_row_placed_ = false;
   QPushButton* calc_btn_ = nullptr;
   QLabel* image_ = nullptr;
   std::vector<QPixmap> bitmaps_;
@@ -210,7 +218,7 @@ class TPDFMainForm : public QMainWindow {
   PlotStatus plot_status_ = PlotStatus::kCleared;
   QAction* precise_action_ = nullptr;
 
-  std::array<FieldValue, 4> noted_inputs_{};
+  std::array<FieldValue, 5> noted_inputs_{};
   CalculatorFunction calculator_;
   CalculationMode mode_ = CalculationMode::kClassic;
   QString owner_;

@@ -25,8 +25,9 @@ void TPDFMainForm::UpdateAccessibleNames() {
   };
   const QString field_names[] = {
       caption_of(mean_label_, p_label_), caption_of(sigma_label_, n_label_),
-      AccessibleCaption(label_a_->text()), AccessibleCaption(label_b_->text())};
-  TDuzEdit3* fields[] = {mean_, sdev_, a_, b_};
+      AccessibleCaption(third_label_->text()), AccessibleCaption(label_a_->text()),
+      AccessibleCaption(label_b_->text())};
+  const auto fields = InputFields();
   for (size_t i = 0; i < std::size(fields); ++i) {
     fields[i]->setAccessibleName(field_names[i]);
     calc_buttons_[i]->setAccessibleName("Calculator for " + field_names[i]);

@@ -63,8 +63,7 @@ QString NegativeRefusal(TDuzEdit3* field) {
 }  // namespace
 
 DistributionKind TPDFMainForm::Kind() const {
-  const int index = pdf_type_->currentIndex();
-  return index < 0 ? dkNormal : static_cast<DistributionKind>(index);
+  return KindOfListRow(pdf_type_->currentIndex()).value_or(dkNormal);
 }
 
 RangeType TPDFMainForm::Range() const {
@@ -83,7 +82,7 @@ void TPDFMainForm::CalcBtnClick() {
 bool TPDFMainForm::TakeOverTypedText() {
   // A menu command leaves the focus where it was, so a field being typed in has not taken
   // over its text yet; it does now, as it would on losing the focus.
-  for (TDuzEdit3* field : {mean_, sdev_, a_, b_}) {
+  for (TDuzEdit3* field : InputFields()) {
     // A hidden field takes no part in the request, and could not take the focus to be mended.
     if (!field->isVisibleTo(this) || field->TakeOverText()) continue;
     field->ReportRefusedText();
@@ -162,21 +161,21 @@ void TPDFMainForm::PreciseItemClick(bool precise) {
     mode_pane_->setText(precise ? "Precise" : "Classic");
     // Precise mode takes targets and bounds far below the shown decimals (1E-30 at 7), and
     // shows tiny answers in scientific form.
-    for (TDuzEdit3* field : {mean_, sdev_, a_, b_, answer_})
-      field->SetTinyInScientificForm(precise);
+    for (TDuzEdit3* field : InputFields()) field->SetTinyInScientificForm(precise);
+    answer_->SetTinyInScientificForm(precise);
     // The answer came from the other algorithms: it no longer answers the inputs.
     EmptyAnswer();
   });
 }
 
 void TPDFMainForm::NoteInputs() {
-  const TDuzEdit3* fields[] = {mean_, sdev_, a_, b_};
+  const auto fields = InputFields();
   for (size_t i = 0; i < std::size(fields); ++i)
     noted_inputs_[i] = FieldValue{fields[i]->AsFloat(), fields[i]->AsInteger()};
 }
 
 void TPDFMainForm::InputTaken(TDuzEdit3* field) {
-  const TDuzEdit3* fields[] = {mean_, sdev_, a_, b_};
+  const auto fields = InputFields();
   for (size_t i = 0; i < std::size(fields); ++i) {
     if (fields[i] != field) continue;
     const FieldValue& noted = noted_inputs_[i];
@@ -199,7 +198,8 @@ void TPDFMainForm::PDFTypeChange() {
 }
 
 void TPDFMainForm::ApplyKind() {
-  const KindInputs row = CatalogueOf(Kind());
+  const DistributionKind kind = Kind();
+  const KindInputs row = CatalogueOf(kind);
   mean_label_->setVisible(row.show_mean_label);
   p_label_->setVisible(!row.show_mean_label);
   if (!row.show_mean_label) p_label_->setText(Text(row.p_caption));
@@ -216,6 +216,19 @@ void TPDFMainForm::ApplyKind() {
   }
   a_->SetEditType(EditTypeOf(row.bound_entry));
   b_->SetEditType(EditTypeOf(row.bound_entry));
+  if (row.third_shown != third_row_placed_) PlaceInputRows(row.third_shown);
+  third_label_->setVisible(row.third_shown);
+  third_->setVisible(row.third_shown);
+  calc_buttons_[2]->setVisible(row.third_shown);
+  if (row.third_shown) {
+    third_label_->setText(Text(row.third_caption));
+    third_->setToolTip(Text(row.third_hint));
+    third_->SetEditType(EditTypeOf(row.third_entry));
+  }
+  // F1 on the list or a parameter opens the topic that describes the chosen kind.
+  SetHelpContext(pdf_type_, KindHelpContext(kind));
+  SetHelpContext(mean_, ParameterHelpContext(kind));
+  SetHelpContext(sdev_, ParameterHelpContext(kind));
 }
 
 void TPDFMainForm::PDFRangeClick() {
@@ -229,8 +242,14 @@ void TPDFMainForm::ApplyRange() {
   const RangeInputs in = RangeInputsOf(Kind(), Range(), FixedEnd());
   label_b_->setVisible(in.show_b);
   b_->setVisible(in.show_b);
-  calc_buttons_[3]->setVisible(in.show_b);
+  calc_buttons_[4]->setVisible(in.show_b);
   fix_type_->setVisible(in.show_fix_type);
+  // Tab stops on the checked item of each group, also when a label or a test chose it
+  // without giving it the focus (Qt moves the stop only when an item takes the focus).
+  for (QButtonGroup* group : {range_buttons_, fix_buttons_})
+    for (QAbstractButton* item : group->buttons())
+      item->setFocusPolicy(item->isChecked() ? Qt::StrongFocus
+                                             : Qt::FocusPolicy(Qt::StrongFocus & ~Qt::TabFocus));
   auto caption = [](TDuzLabel2* label, const CaptionHint& text) {
     label->setText(Text(text.caption));
     label->setToolTip(Text(text.hint));
@@ -265,7 +284,7 @@ void TPDFMainForm::AccuracyChange() {
     const bool answered = !answer_->Text().isEmpty();
     // Every field keeps its value at full precision and only shows it rounded, Answer too:
     // the decimals change what is shown, never what was calculated.
-    for (TDuzEdit3* field : {mean_, sdev_, a_, b_}) {
+    for (TDuzEdit3* field : InputFields()) {
       const Real held = field->AsFloat();
       field->SetDecimals(decimals);
       if (field->EditType() == etPosReal || field->EditType() == etReal) field->SetAsFloat(held);
@@ -352,10 +371,11 @@ void TPDFMainForm::rPrintInfo(TBaseReport& report) {
   inputs.fixed_end = FixedEnd();
   inputs.mean = mean_->Text();
   inputs.sdev = sdev_->Text();
+  if (third_->isVisibleTo(this)) inputs.third = third_->Text();
   inputs.a = a_->Text();
   inputs.b = b_->Text();
   inputs.answer = answer_->Text();
-  inputs.precise = mode_ == CalculationMode::kPrecise;
+  inputs.precise = AnsweredPrecisely(inputs.kind, mode_);
   PrintAnswerReport(*SharedReportSystem(), report, inputs);
 }
 

@@ -23,6 +23,7 @@ ProbabilityRequest TPDFMainForm::CurrentRequest() const {
   request.fixed_end = FixedEnd();
   request.mean = value_of(mean_);
   request.sdev = value_of(sdev_);
+  request.third = value_of(third_);
   request.a = value_of(a_);
   request.b = value_of(b_);
   return request;

@@ -9,7 +9,7 @@ namespace zudira {
 void TPDFMainForm::TablesItemClick() {
   RunCommand([this] {
     const ProbabilityRequest request = CurrentRequest();
-    ShowStatTables({request.kind, request.mean, request.sdev}, this);
+    ShowStatTables({request.kind, request.mean, request.sdev, request.third}, this);
   });
 }
 

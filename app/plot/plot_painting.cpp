@@ -64,7 +64,11 @@ void PaintCurve(QPainter& p, const Mapping& m, const PlotModel& model) {
     p.drawPolygon(area);
   }
   QPolygonF line;
+  // A density that ends above 0 at a bounded support's end (the uniform's edges) drops to the
+  // axis there; elsewhere the drop is too small to see.
+  if (!model.curve.empty()) line << QPointF(m.X(model.curve.front().x), m.Y(0));
   for (const PlotPoint& point : model.curve) line << QPointF(m.X(point.x), m.Y(point.y));
+  if (!model.curve.empty()) line << QPointF(m.X(model.curve.back().x), m.Y(0));
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(kCurveColour, 1.6));
   p.drawPolyline(line);

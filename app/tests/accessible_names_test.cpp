@@ -77,16 +77,23 @@ TEST_F(MainWindowTest, EveryControlHasANameAndFieldsFollowTheirCaptions) {
       {dkInverseStudentT, rtBelowA, "Mean", "Degress of Freedom"},
       {dkInverseStudentT, rtBelowA, "A", "Probability"},
       {dkInverseStudentT, rtBelowA, "Answer", "A"},
+      {dkHypergeometric, rtBelowA, "SDev", "Successes (K)"},
+      {dkHypergeometric, rtBelowA, "Third", "Draws (n)"},
+      {dkGamma, rtBelowA, "Mean", "Shape (k)"},
+      {dkInverseBeta, rtInsideOO, "B", "A"},
   };
   for (const Case& c : cases) {
     ChooseKind(*w, c.kind);
     ChooseRange(*w, c.range);
     EXPECT_EQ(name_of(Field(*w, c.field)).toStdString(), c.expected) << c.field;
   }
-  ChooseKind(*w, dkF);
-  ChooseRange(*w, rtInsideOO);
-  const QStringList nameless = NamelessControls(w.get());
-  EXPECT_TRUE(nameless.isEmpty()) << nameless.join(", ").toStdString();
+  EXPECT_EQ(name_of(Get<QWidget>(*w, "ThirdCalcBtn")).toStdString(), "Calculator for Draws (n)");
+  for (DistributionKind kind : {dkF, dkHypergeometric}) {
+    ChooseKind(*w, kind);
+    ChooseRange(*w, rtInsideOO);
+    const QStringList nameless = NamelessControls(w.get());
+    EXPECT_TRUE(nameless.isEmpty()) << kind << ": " << nameless.join(", ").toStdString();
+  }
 }
 
 }  // namespace

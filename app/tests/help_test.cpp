@@ -16,6 +16,7 @@
 #include "app/help/help_document.h"
 #include "app/help/help_viewer.h"
 #include "app/shell/message_boxes.h"
+#include "core/catalogue.h"
 
 namespace zudira {
 namespace {
@@ -88,8 +89,8 @@ TEST(HelpIndexTest, FormsOfOneWordMergeIntoOneEntry) {
       "== 5200 | The toolbar\nkeywords: Preferences; statu\n");
   QStringList words;
   for (const HelpIndexEntry& e : doc.Index()) words << e.keyword;
-  EXPECT_EQ(words, QStringList({"Colours", "Preferences", "statu", "status", "The toolbar",
-                                "tool tips"}));
+  EXPECT_EQ(words,
+            QStringList({"Colours", "Preferences", "statu", "status", "The toolbar", "tool tips"}));
   EXPECT_EQ(doc.Index()[0].contexts, (std::vector<int>{6000, 6030}));
   EXPECT_EQ(doc.Index()[1].contexts, (std::vector<int>{6000, 5200}));
 }
@@ -209,6 +210,19 @@ TEST(ShippedHelpTest, HasATopicForEveryContextTheProgramUses) {
     const HelpTopic* topic = doc.Find(context);
     ASSERT_NE(topic, nullptr) << context;
     EXPECT_GT(topic->html.size(), 150) << context;
+  }
+  // Each kind below the line has a topic titled by its list item; an inverse one says first
+  // what it solves for, since textbooks give some of these names to other distributions.
+  for (int k = kFirstKindsCount; k < kDistributionKindCount; ++k) {
+    const auto kind = static_cast<DistributionKind>(k);
+    const HelpTopic* topic = doc.Find(KindHelpContext(kind));
+    ASSERT_NE(topic, nullptr) << k;
+    const std::string_view text = DistributionListText(kind);
+    EXPECT_EQ(topic->title, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    EXPECT_EQ(topic->html.startsWith("<p>You give the probability of the range and Zudira "
+                                     "solves for the bound"),
+              IsInverseKind(kind))
+        << k;
   }
   for (const HelpTopic& topic : doc.Topics()) {
     // Every link leads to a topic that exists.

@@ -18,6 +18,7 @@
 #include "app/main_window/main_window.h"
 #include "app/shell/message_boxes.h"
 #include "appearance/appearance_settings.h"
+#include "core/catalogue.h"
 #include "widgets/duz_edit.h"
 #include "widgets/duz_label.h"
 
@@ -73,7 +74,7 @@ class MainWindowTest : public ::testing::Test {
   }
 
   static void ChooseKind(TPDFMainForm& w, DistributionKind kind) {
-    Combo(w, "PDFType")->setCurrentIndex(kind);
+    Combo(w, "PDFType")->setCurrentIndex(DistributionListRow(kind));
   }
   static void ChooseRange(TPDFMainForm& w, RangeType range) {
     const QByteArray name = "PDFRangeItem" + QByteArray::number(static_cast<int>(range));

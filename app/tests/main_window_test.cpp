@@ -43,7 +43,7 @@ TEST_F(MainWindowTest, StartsWithNormalAndTheFirstRangeType) {
       QRegularExpression(R"(^Zudira \(\d+\.\d+\.\d+\.\d+\)$)").match(w->windowTitle()).hasMatch())
       << w->windowTitle().toStdString();
   EXPECT_EQ(Combo(*w, "PDFType")->currentText(), "Normal Distribution");
-  EXPECT_EQ(Combo(*w, "PDFType")->count(), 11);
+  EXPECT_EQ(Combo(*w, "PDFType")->count(), kDistributionKindCount + 1);  // with the line
   EXPECT_EQ(w->Range(), rtEqualA);
   EXPECT_EQ(w->FixedEnd(), feFixA);
   EXPECT_TRUE(Shown(*w, "B") == false && Shown(*w, "FixType") == false);
@@ -151,15 +151,16 @@ TEST_F(MainWindowTest, MenusHoldEveryCommandInOrder) {
       items << (item->isSeparator() ? "-" : item->text());
     menus << top->text() + ": " + items.join(", ");
   }
-  EXPECT_EQ(menus.join("\n").toStdString(),
-            "&File: e&Xit   (Alt-F4)\n"
-            "C&alculate: &Calculate Answer, &Plot, C&opy Calculation\n"
-            "&Lists: &Binomial Coefficients, &Factorials, &Permutations, -, Statistical &Tables...\n"
-            "&Print: P&rint Answer\n"
-            "&Options: &Preferences, Use &Enhanced Defaults, Use &Conservative Defaults, -, "
-            "Precise &Results\n"
-            "&Help: &Contents, &Index, &Tutorial, -, &View Readme File, View &What's New File, -, "
-            "&About Zudira, &Resources Used, Contact &Duz");
+  EXPECT_EQ(
+      menus.join("\n").toStdString(),
+      "&File: e&Xit   (Alt-F4)\n"
+      "C&alculate: &Calculate Answer, &Plot, C&opy Calculation\n"
+      "&Lists: &Binomial Coefficients, &Factorials, &Permutations, -, Statistical &Tables...\n"
+      "&Print: P&rint Answer\n"
+      "&Options: &Preferences, Use &Enhanced Defaults, Use &Conservative Defaults, -, "
+      "Precise &Results\n"
+      "&Help: &Contents, &Index, &Tutorial, -, &View Readme File, View &What's New File, -, "
+      "&About Zudira, &Resources Used, Contact &Duz");
 }
 
 TEST_F(MainWindowTest, BinomialProbabilityOutsideTheUnitRangeShowsTheInputError) {
@@ -447,9 +448,10 @@ TEST_F(MainWindowTest, RangeLabelsSelectTheirRangeAndReselectingChangesNothing) 
 TEST_F(MainWindowTest, EveryLabelTakesTheClicksAndHintsAtItsPlace) {
   auto w = MakeWindow();
   const QString range_hint = Get<QWidget>(*w, "PDFRange")->toolTip();
-  const char* captions[] = {"MeanLabel", "PLabel", "SigmaLabel", "NLabel",
-                            "LabelA",    "LabelB", "ResultLabel"};
-  for (DistributionKind kind : {dkNormal, dkBinomial, dkStudentT, dkF, dkInverseF}) {
+  const char* captions[] = {"MeanLabel",  "PLabel", "SigmaLabel", "NLabel",
+                            "ThirdLabel", "LabelA", "LabelB",     "ResultLabel"};
+  for (DistributionKind kind :
+       {dkNormal, dkBinomial, dkStudentT, dkF, dkInverseF, dkHypergeometric, dkInverseLogNormal}) {
     ChooseKind(*w, kind);
     for (int r = kRangeTypeCount - 1; r >= 0; --r) {
       SCOPED_TRACE(QString("kind %1, range %2").arg(kind).arg(r).toStdString());

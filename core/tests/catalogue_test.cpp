@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -67,7 +68,29 @@ TEST(CatalogueTest, ListTextsAndRangeCaptionsAreDistinctAndComplete) {
   EXPECT_EQ(DistributionListText(dkInverseF), "Inverse F-Distribution");
   EXPECT_EQ(RangeCaption(rtOutsideCC), "P(X ^L A or X ^G B)");
   EXPECT_EQ(RangeCaption(rtInsideOC), "P(A < X ^L B)");
-  EXPECT_TRUE(DistributionListText(static_cast<DistributionKind>(11)).empty());
+  EXPECT_TRUE(DistributionListText(static_cast<DistributionKind>(kDistributionKindCount)).empty());
+}
+
+// The list shows a line after the first kinds: rows past it are one more than their kind.
+TEST(CatalogueTest, ListRowsSkipTheLineBetweenTheFirstAndTheLaterKinds) {
+  const struct {
+    int row;
+    std::optional<DistributionKind> kind;
+  } cases[] = {
+      {0, dkNormal},         {10, dkInverseF},   {11, std::nullopt}, {12, dkHypergeometric},
+      {29, dkInverseCauchy}, {30, std::nullopt}, {-1, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(KindOfListRow(c.row), c.kind) << c.row;
+    if (c.kind) {
+      EXPECT_EQ(DistributionListRow(*c.kind), c.row) << c.row;
+    }
+  }
+  EXPECT_EQ(DistributionListRow(static_cast<DistributionKind>(kDistributionKindCount)), 0);
+  for (int k = 0; k < kDistributionKindCount; ++k) {
+    const auto kind = static_cast<DistributionKind>(k);
+    EXPECT_EQ(KindOfListRow(DistributionListRow(kind)), kind);
+  }
 }
 
 TEST(CatalogueTest, PicturesFollowTheFamilyOrTheDiscreteRangeType) {

@@ -24,7 +24,7 @@ struct PlotRow {
 
 ProbabilityRequest Make(DistributionKind kind, RangeType range, FieldValue first, FieldValue second,
                         FieldValue a, FieldValue b, FixEnd end = feFixA) {
-  return {kind, range, end, first, second, a, b};
+  return {kind, range, end, first, second, a, b, {}};
 }
 
 const PlotRow kRows[] = {
@@ -180,6 +180,60 @@ TEST(PlotRange, EveryKindDrawsAFiniteRangeAndShadesTheAnswer) {
     if (!answer) continue;
     const Real wanted = IsInverseKind(r.kind) ? r.a.real : *answer;
     EXPECT_NEAR(ShadedMass(r, m), wanted, 1.01e-3L);
+  }
+}
+
+// A bounded support is drawn whole and to scale, and past its ends only to reach a mark; a
+// discrete support that starts above 0 starts its bars there.
+TEST(PlotRange, SupportsThatEndOrStartAboveZeroDrawToScale) {
+  ProbabilityRequest hypergeometric =
+      Make(dkHypergeometric, rtAtMostA, WholeField(20), WholeField(15), WholeField(8), {});
+  hypergeometric.third = WholeField(10);  // 10 draws: at least 5 successes
+  const struct {
+    const char* name;
+    ProbabilityRequest request;
+    Real x_low, x_high;  // NaN where the end is not fixed
+    std::int64_t first_bar;
+  } cases[] = {
+      {"uniform", Make(dkUniform, rtBelowA, RealField(2), RealField(5), RealField(3), {}), 2, 5, 0},
+      {"uniform mark past b",
+       Make(dkUniform, rtBelowA, RealField(2), RealField(5), RealField(7), {}), 2, NAN, 0},
+      {"beta 2 3", Make(dkBeta, rtAboveA, RealField(2), RealField(3), RealField(0.5L), {}), 0, 1,
+       0},
+      {"beta narrow", Make(dkBeta, rtAboveA, RealField(1000), RealField(1000), RealField(0.5L), {}),
+       NAN, NAN, 0},
+      {"geometric", Make(dkGeometric, rtAtMostA, RealField(0.3L), {}, WholeField(3), {}), NAN, NAN,
+       1},
+      {"hypergeometric", hypergeometric, NAN, NAN, 5},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::optional<PlotModel> plot = MakePlot(c.request, std::nullopt);
+    EXPECT_TRUE(plot.has_value());
+    if (!plot) continue;
+    const PlotModel& m = *plot;
+    if (!std::isnan(c.x_low)) {
+      EXPECT_EQ(m.x_low, c.x_low);
+    }
+    if (!std::isnan(c.x_high)) {
+      EXPECT_EQ(m.x_high, c.x_high);
+    }
+    if (c.request.kind == dkUniform) {
+      // Flat at 1 / (b - a) across the support, 0 beyond it.
+      const Real a = c.request.mean.real;
+      const Real b = c.request.sdev.real;
+      for (const PlotPoint& p : m.curve)
+        EXPECT_NEAR(p.y, p.x <= b ? 1 / (b - a) : 0, 1e-15L) << p.x;
+    } else if (c.request.kind == dkBeta && std::isnan(c.x_low)) {
+      // A narrow beta keeps the view on its mass rather than on all of [0, 1].
+      EXPECT_GT(m.x_low, 0.4L);
+      EXPECT_LT(m.x_high, 0.6L);
+    }
+    if (m.discrete) {
+      ASSERT_FALSE(m.bars.empty());
+      EXPECT_EQ(m.bars.front().first, c.first_bar);
+      EXPECT_EQ(m.x_low, static_cast<Real>(c.first_bar) - 0.5L);
+    }
   }
 }
 

@@ -21,7 +21,7 @@ const TPaper kA4{QSizeF(8.27, 11.69), QMarginsF(0.14, 0.14, 0.14, 0.14), 600};
 TAnswerReportInputs Inputs(DistributionKind kind, const char* text, RangeType range, FixEnd fix,
                            const char* mean, const char* sdev, const char* a, const char* b,
                            const char* answer) {
-  return {QString::fromUtf8(text), kind, range, fix, mean, sdev, a, b, answer};
+  return {QString::fromUtf8(text), kind, range, fix, mean, sdev, a, b, answer, false, {}};
 }
 
 TEST(AnswerReport, PrintsTheRequestAndItsResult) {
@@ -53,6 +53,16 @@ TEST(AnswerReport, PrintsTheRequestAndItsResult) {
        {"Distribution Type: Binomial Distribution", "Range: P (A < X ≤ B)",
         "Probability of Success (p):0.5000000", "Number of Tests (n):10", "A: 2", "B: 5", "Result",
         "Probability: "}},
+      // The one kind with a third parameter prints it in a row of its own.
+      {[] {
+         TAnswerReportInputs in = Inputs(dkHypergeometric, "Hypergeometric Distribution", rtAtMostA,
+                                         feFixA, "50", "10", "2", "0", "0.9517397");
+         in.third = "5";
+         return in;
+       }(),
+       {"Distribution Type: Hypergeometric Distribution", "Range: P (X ≤ A)", "Population (N): 50",
+        "Successes in the Population (K): 10", "Draws (n): 5", "A: 2", "Result",
+        "Probability: 0.9517397"}},
       {Inputs(dkPoisson, "Poisson Distribution", rtAtLeastA, feFixA, "2.5", "0", "3", "0",
               "0.4561869"),
        {"Distribution Type: Poisson Distribution", "Range: P (X ≥ A)",
