@@ -2,9 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include <boost/math/distributions/geometric.hpp>
 #include <boost/math/distributions/negative_binomial.hpp>
+#include <boost/math/quadrature/gauss.hpp>
+#include <boost/math/special_functions/digamma.hpp>
+#include <boost/math/special_functions/trigamma.hpp>
 
 #include "stats/negative_binomial.h"
 #include "stats/precise/boost_call.h"
@@ -28,8 +32,9 @@ std::int64_t Hypergeometric::Last() const {
 // term in Loader's saddle-point form (right to about 1e-17). A tail is summed from its bound
 // away from the mode by the ratio of neighbouring terms, as Boost's cdf does: the side that
 // holds no mode is summed and the other is 1 minus it, so the small tail keeps its digits.
-// Near the mode that takes some 10 standard deviations of terms: 20 us at N = 1e6 with 30%
-// drawn, 1 ms at N = 2e9 with half drawn (measured on the build machine).
+// Near the mode that takes some 10 standard deviations of terms (20 us at N = 1e6, 1 ms at
+// N = 2e9 with half drawn), so where the standard deviation is large and the terms at the bound
+// still change slowly the tail is taken by Euler-Maclaurin instead (EulerMaclaurinSum).
 namespace {
 
 // b(x; m, p) = C(m, x) p^x q^(m - x) for 0 <= x <= m, q = 1 - p given apart.
@@ -83,9 +88,134 @@ Real SumOfTerms(Real head, Real x0, int step, std::int64_t steps, Factors factor
   return head * s;
 }
 
+// Euler-Maclaurin applies above this standard deviation, while the terms at the bound shrink
+// by less than this logarithm per step (else they die out within some 200 steps anyway).
+constexpr Real kEulerMaclaurinDeviation = 300;
+constexpr Real kEulerMaclaurinSlope = 0.25L;
+
+Real Variance(const Hypergeometric& h) {
+  const Real population = h.population;
+  const Real p = Real(h.successes) / population;
+  const Real drawn = Real(h.draws) / population;
+  return Real(h.draws) * p * (1 - p) * (1 - drawn) * population / (population - 1);
+}
+
+// ln Gamma(z) - (z - 1/2) ln z + z - ln(2 pi) / 2 for z >= 1000 (next term below 1e-30).
+Real GammaStirlingError(Real z) {
+  const Real zz = z * z;
+  return (1.0L / 12 -
+          (1.0L / 360 - (1.0L / 1260 - (1.0L / 1680 - 1.0L / (1188 * zz)) / zz) / zz) / zz) /
+         z;
+}
+
+// (a + t) ln(1 + t / a) - t for |t| <= a / 20, by the series in v = t / (2a + t), which keeps
+// the digits that the direct form cancels.
+Real ShiftDeviance(Real a, Real t) {
+  const Real v = t / (2 * a + t);
+  Real sum = t * v;
+  Real term = 2 * (a + t) * v;
+  for (int j = 1; j < 60; ++j) {
+    term *= v * v;
+    const Real next = sum + term / (2 * j + 1);
+    if (next == sum) break;
+    sum = next;
+  }
+  return sum;
+}
+
+// The mass at x0 + step d for real d >= 0 is the mass at x0 times exp(l(d)), with
+// l(d) = -sum_i [ln Gamma(a_i + s_i d) - ln Gamma(a_i)] over the four factorials of
+// C(K, x) C(N - K, n - x) / C(N, n), s_i = +-1. Their sum S over d = 0, 1, 2, ... is
+//   S = integral_0^inf exp(l) + 1/2 - sum_j B_2j / (2j)! (exp(l))^(2j-1)(0),
+// the integral by Gauss-Legendre panels, each spanning a fall of 20 in l, and the
+// derivatives from those of l, -sum_i s_i^m psi^(m-1)(a_i). Returns S, or NaN where this does
+// not apply: a small standard deviation, a steep start, or factorials near 0 within reach.
+Real EulerMaclaurinSum(const Hypergeometric& h, std::int64_t x0, int step, Real start_ratio) {
+  const Real variance = Variance(h);
+  const Real nan = std::numeric_limits<Real>::quiet_NaN();
+  if (!(variance > kEulerMaclaurinDeviation * kEulerMaclaurinDeviation) ||
+      !(start_ratio > std::exp(-kEulerMaclaurinSlope))) {
+    return nan;
+  }
+  const Real x = static_cast<Real>(x0);
+  const Real n = h.draws, big_k = h.successes, rest = Real(h.population) - h.successes;
+  const Real s = step;
+  const Real a[4] = {x + 1, big_k - x + 1, n - x + 1, rest - n + x + 1};
+  const Real sign[4] = {s, -s, -s, s};
+
+  // Derivatives of l at 0; beyond the fourth they are below 1e-11 for factorials this large
+  // and enter the corrections below another 1e-4. The second and third polygamma by their
+  // asymptotic series (Boost's polygamma takes one or two microseconds for each).
+  constexpr int kOrders = 11;  // the corrections up to B_12
+  Real dl[kOrders + 1] = {};
+  for (int i = 0; i < 4; ++i) {
+    const Real r = 1 / a[i];
+    const Real rr = r * r;
+    const Real tetragamma = -rr * (1 + r * (1 + r * (0.5L - rr * (1.0L / 6 - rr / 6))));
+    const Real pentagamma = rr * r * (2 + r * (3 + r * (2 - rr * (1 - rr * 4 / 3))));
+    dl[1] -= sign[i] * boost::math::digamma(a[i]);
+    dl[2] -= boost::math::trigamma(a[i]);
+    dl[3] -= sign[i] * tetragamma;
+    dl[4] -= pentagamma;
+  }
+  // The quadratic model -l ~ c d + w d^2 / 2 places the panels; d_at(level) solves it.
+  const Real c = -dl[1];
+  const Real w = -dl[2];
+  auto d_at = [&](Real level) { return 2 * level / (c + std::sqrt(c * c + 2 * w * level)); };
+  constexpr Real kPanelFall = 20;
+  constexpr int kPanels = 3;  // exp(-60) of the start is past the last digit
+  const Real reach = d_at(kPanelFall * kPanels);
+  for (const Real ai : a) {
+    if (!(ai >= 1000 && reach <= ai / 20)) return nan;
+  }
+
+  // sum s_i ln a_i as one logarithm of a quotient of exact products (each below 2^63).
+  const Real up = (sign[0] > 0 ? a[0] * a[3] : a[1] * a[2]);
+  const Real down = (sign[0] > 0 ? a[1] * a[2] : a[0] * a[3]);
+  const Real slope = std::log(up / down);
+  Real stirling[4];
+  for (int i = 0; i < 4; ++i) stirling[i] = GammaStirlingError(a[i]);
+  auto relative_mass = [&](Real d) {
+    Real l = -d * slope;
+    Real growth = 1;  // prod (1 + t_i / a_i), within 20% of 1: one logarithm for the four
+    for (int i = 0; i < 4; ++i) {
+      const Real t = sign[i] * d;
+      l -= ShiftDeviance(a[i], t) + GammaStirlingError(a[i] + t) - stirling[i];
+      growth *= 1 + t / a[i];
+    }
+    return std::exp(l + std::log(growth) / 2);
+  };
+  Real integral = 0;
+  for (int panel = 0; panel < kPanels; ++panel) {
+    integral += boost::math::quadrature::gauss<Real, 20>::integrate(
+        relative_mass, d_at(kPanelFall * panel), d_at(kPanelFall * (panel + 1)));
+  }
+
+  // y_m = (exp(l))^(m)(0) by y_(m+1) = sum_i C(m, i) l^(i+1) y_(m-i).
+  Real y[kOrders + 1] = {1};
+  for (int m = 0; m < kOrders; ++m) {
+    Real binomial = 1;
+    for (int i = 0; i <= m; ++i) {
+      y[m + 1] += binomial * dl[i + 1] * y[m - i];
+      binomial = binomial * (m - i) / (i + 1);
+    }
+  }
+  constexpr Real kBernoulliOverFactorial[] = {1.0L / 12,       -1.0L / 720,
+                                              1.0L / 30240,    -1.0L / 1209600,
+                                              1.0L / 47900160, -691.0L / 1307674368000};
+  Real sum = integral + 0.5L;
+  for (int j = 0; j < 6; ++j) sum -= kBernoulliOverFactorial[j] * y[2 * j + 1];
+  return sum;
+}
+
 // P(X <= last) for last below the mode, summed down towards the support's first count.
 Real LowerSum(const Hypergeometric& h, std::int64_t last) {
   const Real n = h.draws, big_k = h.successes, rest = Real(h.population) - h.successes;
+  const Real top = static_cast<Real>(last);
+  const Real ratio = top * (rest - n + top) / ((n - top + 1) * (big_k - top + 1));
+  if (const Real sum = EulerMaclaurinSum(h, last, -1, ratio); !std::isnan(sum)) {
+    return Mass(h, last) * sum;
+  }
   return SumOfTerms(Mass(h, last), static_cast<Real>(last), -1, last - h.First(),
                     [&](Real x, Real& a, Real& b) {
                       a = x * (rest - n + x);
@@ -96,6 +226,11 @@ Real LowerSum(const Hypergeometric& h, std::int64_t last) {
 // P(X >= first) for first above the mode, the mirror of LowerSum.
 Real UpperSum(const Hypergeometric& h, std::int64_t first) {
   const Real n = h.draws, big_k = h.successes, rest = Real(h.population) - h.successes;
+  const Real bottom = static_cast<Real>(first);
+  const Real ratio = (n - bottom) * (big_k - bottom) / ((bottom + 1) * (rest - n + bottom + 1));
+  if (const Real sum = EulerMaclaurinSum(h, first, 1, ratio); !std::isnan(sum)) {
+    return Mass(h, first) * sum;
+  }
   return SumOfTerms(Mass(h, first), static_cast<Real>(first), 1, h.Last() - first,
                     [&](Real x, Real& a, Real& b) {
                       a = (n - x) * (big_k - x);
