@@ -349,105 +349,122 @@ void CalcEngine::PasteText(std::string_view text) {
 CalcOutcome CalcEngine::Press(CalcCommand command) {
   CalcOutcome outcome;
   try {
-    switch (command) {
-      case CalcCommand::ccDigit0:
-      case CalcCommand::ccDigit1:
-      case CalcCommand::ccDigit2:
-      case CalcCommand::ccDigit3:
-      case CalcCommand::ccDigit4:
-      case CalcCommand::ccDigit5:
-      case CalcCommand::ccDigit6:
-      case CalcCommand::ccDigit7:
-      case CalcCommand::ccDigit8:
-      case CalcCommand::ccDigit9:
-        TypeDigit(static_cast<char>(
-            '0' + (static_cast<int>(command) - static_cast<int>(CalcCommand::ccDigit0))));
-        break;
-      case CalcCommand::ccPoint:
-        TypePoint(outcome);
-        break;
-      case CalcCommand::ccChangeSign: {
-        // No negative zero: it would travel back to the caller's field as "-0".
-        const Real r = -Argument();
-        PushResult(r == 0 ? 0 : r);
-        break;
-      }
-      case CalcCommand::ccAdd:
-        PushOperator('+');
-        break;
-      case CalcCommand::ccSubtract:
-        PushOperator('-');
-        break;
-      case CalcCommand::ccMultiply:
-        PushOperator('*');
-        break;
-      case CalcCommand::ccDivide:
-        PushOperator('/');
-        break;
-      case CalcCommand::ccPower:
-        PushOperator(inverse_mode_ ? kRootOperator : '^');
-        break;
-      case CalcCommand::ccEquals:
-        EvaluateAll();
-        break;
-      case CalcCommand::ccLeftBracket:
-        LeftBracket();
-        break;
-      case CalcCommand::ccRightBracket:
-        RightBracket(outcome);
-        break;
-      case CalcCommand::ccAllClear:
-        AllClear();
-        break;
-      case CalcCommand::ccClear:
-        entry_.clear();
-        ShowZero();
-        break;
-      case CalcCommand::ccBackSpace:
-        BackSpace();
-        break;
-      case CalcCommand::ccMemoryClear:
-      case CalcCommand::ccMemoryAdd:
-      case CalcCommand::ccMemorySubtract:
-        MemoryKey(command);
-        break;
-      case CalcCommand::ccMemoryRecall:
-        PushResult(memory_);
-        inverse_mode_ = false;
-        break;
-      case CalcCommand::ccPi:
-        PushResult(kPi);
-        break;
-      case CalcCommand::ccE:
-        PushResult(std::exp(1.0L));
-        break;
-      case CalcCommand::ccSquare:
-      case CalcCommand::ccSqRoot:
-      case CalcCommand::ccInverse:
-      case CalcCommand::ccLog:
-      case CalcCommand::ccLn:
-      case CalcCommand::ccSin:
-      case CalcCommand::ccCos:
-      case CalcCommand::ccTan:
-        Function(command);
-        break;
-      case CalcCommand::ccInv:
-        inverse_mode_ = !inverse_mode_;
-        break;
-      case CalcCommand::ccRad:
-        radians_ = !radians_;
-        break;
-      case CalcCommand::ccCopy:
-      case CalcCommand::ccPaste:
-      case CalcCommand::ccExit:
-      case CalcCommand::ccCancel:
-        break;
+    // Each group handles its own keys and passes on the rest; the window's keys fall through.
+    if (!EntryKey(command, outcome) && !OperatorKey(command, outcome) && !ValueKey(command)) {
+      ModeKey(command);
     }
   } catch (const std::exception&) {
     // Only an allocation failure can reach here; the key ends like any failed one.
     ShowError();
   }
   return outcome;
+}
+
+bool CalcEngine::EntryKey(CalcCommand command, CalcOutcome& outcome) {
+  switch (command) {
+    case CalcCommand::ccDigit0:
+    case CalcCommand::ccDigit1:
+    case CalcCommand::ccDigit2:
+    case CalcCommand::ccDigit3:
+    case CalcCommand::ccDigit4:
+    case CalcCommand::ccDigit5:
+    case CalcCommand::ccDigit6:
+    case CalcCommand::ccDigit7:
+    case CalcCommand::ccDigit8:
+    case CalcCommand::ccDigit9:
+      TypeDigit(static_cast<char>(
+          '0' + (static_cast<int>(command) - static_cast<int>(CalcCommand::ccDigit0))));
+      return true;
+    case CalcCommand::ccPoint:
+      TypePoint(outcome);
+      return true;
+    case CalcCommand::ccChangeSign: {
+      // No negative zero: it would travel back to the caller's field as "-0".
+      const Real r = -Argument();
+      PushResult(r == 0 ? 0 : r);
+      return true;
+    }
+    case CalcCommand::ccAllClear:
+      AllClear();
+      return true;
+    case CalcCommand::ccClear:
+      entry_.clear();
+      ShowZero();
+      return true;
+    case CalcCommand::ccBackSpace:
+      BackSpace();
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool CalcEngine::OperatorKey(CalcCommand command, CalcOutcome& outcome) {
+  switch (command) {
+    case CalcCommand::ccAdd:
+      PushOperator('+');
+      return true;
+    case CalcCommand::ccSubtract:
+      PushOperator('-');
+      return true;
+    case CalcCommand::ccMultiply:
+      PushOperator('*');
+      return true;
+    case CalcCommand::ccDivide:
+      PushOperator('/');
+      return true;
+    case CalcCommand::ccPower:
+      PushOperator(inverse_mode_ ? kRootOperator : '^');
+      return true;
+    case CalcCommand::ccEquals:
+      EvaluateAll();
+      return true;
+    case CalcCommand::ccLeftBracket:
+      LeftBracket();
+      return true;
+    case CalcCommand::ccRightBracket:
+      RightBracket(outcome);
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool CalcEngine::ValueKey(CalcCommand command) {
+  switch (command) {
+    case CalcCommand::ccMemoryClear:
+    case CalcCommand::ccMemoryAdd:
+    case CalcCommand::ccMemorySubtract:
+      MemoryKey(command);
+      return true;
+    case CalcCommand::ccMemoryRecall:
+      PushResult(memory_);
+      inverse_mode_ = false;
+      return true;
+    case CalcCommand::ccPi:
+      PushResult(kPi);
+      return true;
+    case CalcCommand::ccE:
+      PushResult(std::exp(1.0L));
+      return true;
+    case CalcCommand::ccSquare:
+    case CalcCommand::ccSqRoot:
+    case CalcCommand::ccInverse:
+    case CalcCommand::ccLog:
+    case CalcCommand::ccLn:
+    case CalcCommand::ccSin:
+    case CalcCommand::ccCos:
+    case CalcCommand::ccTan:
+      Function(command);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void CalcEngine::ModeKey(CalcCommand command) {
+  if (command == CalcCommand::ccInv) inverse_mode_ = !inverse_mode_;
+  if (command == CalcCommand::ccRad) radians_ = !radians_;
 }
 
 void CalcEngine::ApplyStoredSettings(const CalcStoredSettings& stored) {

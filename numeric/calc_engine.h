@@ -147,6 +147,13 @@ class CalcEngine {
   void Function(CalcCommand command);
   void MemoryKey(CalcCommand command);
 
+  // The keys of Press by group; each returns whether the key was one of its own.
+  bool EntryKey(CalcCommand command, CalcOutcome& outcome);
+  bool OperatorKey(CalcCommand command, CalcOutcome& outcome);
+  bool ValueKey(CalcCommand command);
+  // Inv and Rad; every other key is left alone.
+  void ModeKey(CalcCommand command);
+
   char decimal_separator_;
   std::vector<Real> operands_;
   std::vector<char> operators_;

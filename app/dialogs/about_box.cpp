@@ -87,6 +87,26 @@ QPushButton* Button(const QString& name, const QString& caption, QWidget* parent
   return button;
 }
 
+// Two tab stops: the two-tab labels end before the first, the one-tab labels before the
+// second, so every value starts at the second stop. Set after the text: loading it resets the
+// document's options.
+void SetSystemInfoTabs(QPlainTextEdit* stats) {
+  const QFontMetrics metrics(stats->font());
+  auto widest = [&](std::initializer_list<const char*> labels) {
+    int width = 0;
+    for (const char* label : labels)
+      width = std::max(width, metrics.horizontalAdvance(QString::fromLatin1(label).trimmed()));
+    return width + metrics.horizontalAdvance(QLatin1Char(' '));
+  };
+  const int first_stop = widest({kFreeResourcesLabel, kProcessorLabel, kOwnerLabel});
+  const int second_stop = std::max(
+      widest({kTotalMemoryLabel, kFreeMemoryLabel, kSystemLabel, kCompanyLabel}), first_stop + 1);
+  QTextOption option = stats->document()->defaultTextOption();
+  option.setTabs({QTextOption::Tab(first_stop, QTextOption::LeftTab),
+                  QTextOption::Tab(second_stop, QTextOption::LeftTab)});
+  stats->document()->setDefaultTextOption(option);
+}
+
 }  // namespace
 
 QString MemoryText(std::optional<std::int64_t> kb) {
@@ -138,6 +158,16 @@ TAboutBox2::TAboutBox2(QWidget* parent) : QDialog(parent) {
   // A minimise button, so the window can take the program down with it.
   setWindowFlag(Qt::WindowMinimizeButtonHint, true);
 
+  CreateProductName();
+  CreateIdentity();
+  CreateComments();
+  CreateSystemInfo();
+  CreateButtons();
+
+  CentreOnScreen(this);
+}
+
+void TAboutBox2::CreateProductName() {
   auto* product_name = new TDuzLabel2(QString::fromUtf8(version::kProductName), this);
   product_name->setObjectName(QStringLiteral("ProductName"));
   product_name->SetLabelStyle(lsRecessed);
@@ -150,7 +180,10 @@ TAboutBox2::TAboutBox2(QWidget* parent) : QDialog(parent) {
   heading_palette.setColor(QPalette::WindowText, ColourFromValue(Appearance().HeadingColour));
   product_name->setPalette(heading_palette);
   product_name->setGeometry(8, 6, kClientWidth - 16, 40);
+}
 
+// The program's icon beside its version and copyright.
+void TAboutBox2::CreateIdentity() {
   auto* icon = new QLabel(this);
   icon->setObjectName(QStringLiteral("ProgramIcon"));
   icon->setScaledContents(true);
@@ -167,7 +200,9 @@ TAboutBox2::TAboutBox2(QWidget* parent) : QDialog(parent) {
   notice->setWordWrap(true);
   notice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   notice->setGeometry(76, 74, kClientWidth - 86, 34);
+}
 
+void TAboutBox2::CreateComments() {
   auto* comments = ReadOnlyMemo(QStringLiteral("Comments"), this);
   comments->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   comments->setPlainText(QString::fromUtf8(version::kComments));
@@ -178,32 +213,20 @@ TAboutBox2::TAboutBox2(QWidget* parent) : QDialog(parent) {
   picture->setObjectName(QStringLiteral("Picture"));
   picture->setPixmap(SquarePicture(94, devicePixelRatioF()));
   picture->setGeometry(kClientWidth - 10 - 94, 114, 94, 94);
+}
 
+void TAboutBox2::CreateSystemInfo() {
   auto* stats = ReadOnlyMemo(QStringLiteral("Stats"), this);
   stats->setAccessibleName(QStringLiteral("System information"));
   // The operating system's name and kernel make a long line: wrap it rather than hide its end.
   stats->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   const QStringList lines = SystemInfoLines(GatherSystemFacts());
-  // Two tab stops: the two-tab labels end before the first, the one-tab labels before the
-  // second, so every value starts at the second stop.
-  const QFontMetrics metrics(stats->font());
-  auto widest = [&](std::initializer_list<const char*> labels) {
-    int width = 0;
-    for (const char* label : labels)
-      width = std::max(width, metrics.horizontalAdvance(QString::fromLatin1(label).trimmed()));
-    return width + metrics.horizontalAdvance(QLatin1Char(' '));
-  };
-  const int first_stop = widest({kFreeResourcesLabel, kProcessorLabel, kOwnerLabel});
-  const int second_stop = std::max(
-      widest({kTotalMemoryLabel, kFreeMemoryLabel, kSystemLabel, kCompanyLabel}), first_stop + 1);
   stats->setPlainText(lines.join(QLatin1Char('\n')));
-  // After the text: loading it resets the document's options.
-  QTextOption option = stats->document()->defaultTextOption();
-  option.setTabs({QTextOption::Tab(first_stop, QTextOption::LeftTab),
-                  QTextOption::Tab(second_stop, QTextOption::LeftTab)});
-  stats->document()->setDefaultTextOption(option);
+  SetSystemInfoTabs(stats);
   stats->setGeometry(10, 214, kClientWidth - 20, 112);
+}
 
+void TAboutBox2::CreateButtons() {
   auto* email_button = Button(QStringLiteral("EmailBtn"), QStringLiteral("&EMail Duz"), this);
   auto* web_button = Button(QStringLiteral("WebBtn"), QStringLiteral("Duz &Web Site"), this);
   ok_button_ = Button(QStringLiteral("OKButton"), QStringLiteral("OK"), this);
@@ -219,8 +242,6 @@ TAboutBox2::TAboutBox2(QWidget* parent) : QDialog(parent) {
   // Alt+X presses OK wherever the focus is in the box.
   auto* alt_x = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_X), this);
   connect(alt_x, &QShortcut::activated, ok_button_, &QPushButton::click);
-
-  CentreOnScreen(this);
 }
 
 void TAboutBox2::EmailBtnClick() {

@@ -50,6 +50,13 @@ class TAboutBox2 : public QDialog {
   void changeEvent(QEvent* event) override;
 
  private:
+  // The parts of the box, top to bottom.
+  void CreateProductName();
+  void CreateIdentity();
+  void CreateComments();
+  void CreateSystemInfo();
+  void CreateButtons();
+
   QPushButton* ok_button_ = nullptr;
 };
 

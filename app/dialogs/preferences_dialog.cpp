@@ -43,6 +43,23 @@ TPrefForm::TPrefForm(QWidget* parent) : QDialog(parent) {
   open_flat_buttons_ = now.FlatToolButtons;
   open_flat_combos_ = now.FlatComboBoxes;
 
+  // Created top to bottom, left column first: the order is the tab order.
+  CreateToolTipGroup();
+  const int test_row_top = CreateColourRows();
+  CreateTestRow(test_row_top);
+  CreateFlatChecks();
+  CreateNote();
+  CreateButtons();
+
+  Fill(now);
+  ColourTestBox();
+  ApplyAppearance(this);
+  SetHintState(this, now.HintState);
+  // Connected after filling, so that filling does not preview.
+  ConnectPreview();
+}
+
+void TPrefForm::CreateToolTipGroup() {
   tool_tip_rg_ = new QGroupBox("Tool Tips ", this);
   tool_tip_rg_->setObjectName("ToolTipRG");
   tool_tip_rg_->setProperty(kSunkenShadowProperty, true);
@@ -56,7 +73,10 @@ TPrefForm::TPrefForm(QWidget* parent) : QDialog(parent) {
     radio->setGeometry(10, 24 + i * 25, 116, 21);
     tool_tip_group_->addButton(radio, i);
   }
+}
 
+// One labelled colour box a row; returns the top of the row below the last.
+int TPrefForm::CreateColourRows() {
   struct Row {
     TColourBox** box;
     const char* name;
@@ -84,6 +104,10 @@ TPrefForm::TPrefForm(QWidget* parent) : QDialog(parent) {
     SetHelpContext(*row.box, kHelpColours);
     y += kRowHeight;
   }
+  return y;
+}
+
+void TPrefForm::CreateTestRow(int y) {
   auto* test_label = new TDuzLabel(this);
   test_label->setText("Test Here =>");
   test_label->SetLabelStyle(lsRecessed);
@@ -96,7 +120,9 @@ TPrefForm::TPrefForm(QWidget* parent) : QDialog(parent) {
   test_box_->setGeometry(kBoxLeft, y, kBoxWidth, 22);
   test_box_->installEventFilter(this);
   SetHelpContext(test_box_, kHelpColours);
+}
 
+void TPrefForm::CreateFlatChecks() {
   flat_cb_ = new QCheckBox("Flat Toolbat Buttons?", this);
   flat_cb_->setObjectName("FlatCB");
   flat_cb_->setToolTip("Do you wish Tool Buttons to be flat?");
@@ -107,7 +133,9 @@ TPrefForm::TPrefForm(QWidget* parent) : QDialog(parent) {
   flat_combo_cb_->setToolTip("Do you wish to use Flat comboboxes where available?");
   flat_combo_cb_->setGeometry(10, 158, 170, 22);
   SetHelpContext(flat_combo_cb_, kHelpFlatControls);
+}
 
+void TPrefForm::CreateNote() {
   auto* note = new QLabel(
       "Combo Boxes will show Standard and System Colours.\n"
       "Right Click to get Advanced Colour Selecting Options",
@@ -115,7 +143,9 @@ TPrefForm::TPrefForm(QWidget* parent) : QDialog(parent) {
   note->setObjectName("NoteLabel");
   note->setAlignment(Qt::AlignCenter);
   note->setGeometry(8, 186, 463, 40);
+}
 
+void TPrefForm::CreateButtons() {
   auto* def1 = new QPushButton("Default &1", this);
   def1->setObjectName("Def1Btn");
   def1->setToolTip("Use the Enhanced Defaults.\nMay not appear good on some Monitors.");
@@ -145,11 +175,14 @@ TPrefForm::TPrefForm(QWidget* parent) : QDialog(parent) {
   cancel->setGeometry(391, 240, 80, 28);
   SetHelpContext(cancel, kHelpPreferences);
 
-  Fill(now);
-  ColourTestBox();
-  ApplyAppearance(this);
-  SetHintState(this, now.HintState);
+  connect(def1, &QPushButton::clicked, this, &TPrefForm::Def1BtnClick);
+  connect(def2, &QPushButton::clicked, this, &TPrefForm::Def2BtnClick);
+  connect(help, &QToolButton::clicked, this, &TPrefForm::HelpBtnClick);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
 
+void TPrefForm::ConnectPreview() {
   connect(heading_cb_, &TColourBox::ColourChanged, this, [this](ColourValue value) {
     Appearance().HeadingColour = value;
     Preview();
@@ -162,11 +195,6 @@ TPrefForm::TPrefForm(QWidget* parent) : QDialog(parent) {
     Appearance().FlatComboBoxes = on;
     Preview();
   });
-  connect(def1, &QPushButton::clicked, this, &TPrefForm::Def1BtnClick);
-  connect(def2, &QPushButton::clicked, this, &TPrefForm::Def2BtnClick);
-  connect(help, &QToolButton::clicked, this, &TPrefForm::HelpBtnClick);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TPrefForm::Fill(const AppearanceSettings& settings) {

@@ -38,6 +38,13 @@ class TPrefForm : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void CreateToolTipGroup();
+  int CreateColourRows();
+  void CreateTestRow(int y);
+  void CreateFlatChecks();
+  void CreateNote();
+  void CreateButtons();
+  void ConnectPreview();
   void Fill(const AppearanceSettings& settings);
   void ColourTestBox();
   void Preview();

@@ -183,6 +183,14 @@ void TPDFMainForm::CreateClientPanel() {
   setCentralWidget(client_panel_);
   QWidget* panel = client_panel_;
 
+  CreateDistributionList(panel);
+  CreateFixEnd(panel);
+  CreateDecimals(panel);
+  PlaceRangeSelector(panel);
+  PlaceRightColumn(panel);
+}
+
+void TPDFMainForm::CreateDistributionList(QWidget* panel) {
   auto* choose = new TDuzLabel2(panel);
   choose->setObjectName("ChooseLabel");
   choose->setText("Choose Distribution");
@@ -199,17 +207,7 @@ void TPDFMainForm::CreateClientPanel() {
     }
   }
   pdf_type_->setGeometry(3, 25, 159, 22);
-  // The closed list shows the longest item whole; the range column moves over to make room.
-  int widest = 0;
-  for (int k = 0; k < pdf_type_->count(); ++k)
-    widest = std::max(widest, pdf_type_->fontMetrics().horizontalAdvance(pdf_type_->itemText(k)));
-  QStyleOptionComboBox option;
-  option.initFrom(pdf_type_);
-  const int needed =
-      pdf_type_->style()
-          ->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(widest, 16), pdf_type_)
-          .width();
-  pdf_type_->setGeometry(3, 25, std::max(needed, 159), 22);
+  WidenDistributionList();
   pdf_type_->view()->setItemDelegate(
       new ListSeparatorDelegate(pdf_type_->view()->itemDelegate(), pdf_type_));
   // The list draws with its own colours (the Enhanced pick-list colours), whatever the
@@ -220,7 +218,23 @@ void TPDFMainForm::CreateClientPanel() {
   pdf_type_->setToolTip(Text(kPDFTypeHint));
   SetHelpContext(pdf_type_, kHelpDistribution);
   connect(pdf_type_, &QComboBox::currentIndexChanged, this, [this] { PDFTypeChange(); });
+}
 
+// The closed list shows the longest item whole; the range column moves over to make room.
+void TPDFMainForm::WidenDistributionList() {
+  int widest = 0;
+  for (int k = 0; k < pdf_type_->count(); ++k)
+    widest = std::max(widest, pdf_type_->fontMetrics().horizontalAdvance(pdf_type_->itemText(k)));
+  QStyleOptionComboBox option;
+  option.initFrom(pdf_type_);
+  const int needed =
+      pdf_type_->style()
+          ->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(widest, 16), pdf_type_)
+          .width();
+  pdf_type_->setGeometry(3, 25, std::max(needed, 159), 22);
+}
+
+void TPDFMainForm::CreateFixEnd(QWidget* panel) {
   fix_type_ = new QGroupBox(" Fix End ", panel);
   fix_type_->setObjectName("FixType");
   fix_type_->setGeometry(4, 60, 155, 63);
@@ -241,7 +255,9 @@ void TPDFMainForm::CreateClientPanel() {
   connect(fix_buttons_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
     if (checked) FixTypeClick();
   });
+}
 
+void TPDFMainForm::CreateDecimals(QWidget* panel) {
   auto* decimals = new TDuzLabel2(panel);
   decimals->setObjectName("DecimalsLabel");
   decimals->setText("Decimal Places");
@@ -263,9 +279,6 @@ void TPDFMainForm::CreateClientPanel() {
   accuracy_->setToolTip(Text(kAccuracyHint));
   SetHelpContext(accuracy_, kHelpDecimals);
   connect(accuracy_, &QSpinBox::valueChanged, this, [this] { AccuracyChange(); });
-
-  PlaceRangeSelector(panel);
-  PlaceRightColumn(panel);
 }
 
 void TPDFMainForm::PlaceRangeSelector(QWidget* panel) {
@@ -321,6 +334,20 @@ ColumnPlaces PlacesOf(bool third_shown) {
 }  // namespace
 
 void TPDFMainForm::PlaceRightColumn(QWidget* panel) {
+  CreateInputFields(panel);
+  ConnectInputFields();
+  SetFieldStartStates();
+  CreateFieldCaptions(panel);
+  CreateCalcButton(panel);
+  image_ = new QLabel(panel);
+  image_->setObjectName("Image");
+  image_->setToolTip(Text(kImageHint));
+  image_->setPixmap(bitmaps_[0]);
+  PlaceInputRows(false);
+}
+
+// The parameter, bound and answer fields, each parameter and bound with its calculator button.
+void TPDFMainForm::CreateInputFields(QWidget* panel) {
   const struct {
     TDuzEdit3* TPDFMainForm::*field;
     const char* name;
@@ -355,6 +382,9 @@ void TPDFMainForm::PlaceRightColumn(QWidget* panel) {
     connect(button, &QToolButton::clicked, this, [this, edit] { MeanCalcBtnClick(edit); });
     calc_buttons_[static_cast<size_t>(&row - rows)] = button;
   }
+}
+
+void TPDFMainForm::ConnectInputFields() {
   for (TDuzEdit3* input : InputFields()) {
     connect(input, &TDuzEdit3::OnExit, this, [this](TDuzEdit3* sender) { InputTaken(sender); });
     connect(input, &TDuzEdit3::TextRefused, this,
@@ -363,13 +393,18 @@ void TPDFMainForm::PlaceRightColumn(QWidget* panel) {
         input, &TDuzEdit2::SeparatorRefused, this,
         [](TDuzEdit2* sender, const QString& hint, QPoint at) { ShowBalloon(sender, hint, at); });
   }
+}
+
+void TPDFMainForm::SetFieldStartStates() {
   answer_->setToolTip(Text(kAnswerHint));
   answer_->SetReadOnly(true);
   answer_->setFocusPolicy(Qt::ClickFocus);
   // The third parameter's row shows only for the kinds that have one.
   third_->hide();
   calc_buttons_[2]->hide();
+}
 
+void TPDFMainForm::CreateFieldCaptions(QWidget* panel) {
   auto caption = [](TDuzLabel* label, const char* name) {
     label->setObjectName(name);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -393,7 +428,9 @@ void TPDFMainForm::PlaceRightColumn(QWidget* panel) {
   caption(label_b_, "LabelB");
   result_label_ = new TDuzLabel2(panel);
   caption(result_label_, "ResultLabel");
+}
 
+void TPDFMainForm::CreateCalcButton(QWidget* panel) {
   calc_btn_ = new QPushButton("&Calculate!", panel);
   calc_btn_->setObjectName("CalcBtn");
   calc_btn_->setIcon(QIcon(bitmaps_[kCalcButtonPicture]));
@@ -406,12 +443,6 @@ void TPDFMainForm::PlaceRightColumn(QWidget* panel) {
     auto* enter = new QShortcut(QKeySequence(key), calc_btn_, nullptr, nullptr, Qt::WidgetShortcut);
     connect(enter, &QShortcut::activated, calc_btn_, &QPushButton::click);
   }
-
-  image_ = new QLabel(panel);
-  image_->setObjectName("Image");
-  image_->setToolTip(Text(kImageHint));
-  image_->setPixmap(bitmaps_[0]);
-  PlaceInputRows(false);
 }
 
 void TPDFMainForm::PlaceInputRows(bool third_shown) {

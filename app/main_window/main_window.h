@@ -108,9 +108,20 @@ class TPDFMainForm : public QMainWindow {
   void CreateMenus();
   void CreateToolBars();
   void CreateStatusBar();
+  // The client panel's parts, in the order they are created.
   void CreateClientPanel();
+  void CreateDistributionList(QWidget* panel);
+  void WidenDistributionList();
+  void CreateFixEnd(QWidget* panel);
+  void CreateDecimals(QWidget* panel);
   void PlaceRangeSelector(QWidget* panel);
   void PlaceRightColumn(QWidget* panel);
+  void CreateInputFields(QWidget* panel);
+  void ConnectInputFields();
+  // The answer field reads only; the third parameter's row starts hidden.
+  void SetFieldStartStates();
+  void CreateFieldCaptions(QWidget* panel);
+  void CreateCalcButton(QWidget* panel);
   // Places the rows of the right column; a third parameter takes a row below the second.
   void PlaceInputRows(bool third_shown);
   void SetTabOrder();

@@ -183,8 +183,7 @@ TEST(CalcEngineTest, OnlyTheRightBracketPassesItsErrorOn) {
       {{C::ccDigit2, C::ccAdd, C::ccRightBracket}, "Missing Operand"},
       {{C::ccDigit2, C::ccAdd, C::ccDigit3, C::ccRightBracket}, ""},
       // The arithmetic faults speak with the library's texts.
-      {{C::ccLeftBracket, C::ccDigit0, C::ccPower, C::ccDigit1, C::ccChangeSign,
-        C::ccRightBracket},
+      {{C::ccLeftBracket, C::ccDigit0, C::ccPower, C::ccDigit1, C::ccChangeSign, C::ccRightBracket},
        "Floating point division by zero"},
       {{C::ccLeftBracket, C::ccDigit9, C::ccPower, C::ccDigit9, C::ccDigit9, C::ccDigit9,
         C::ccDigit9, C::ccDigit9, C::ccRightBracket},
@@ -455,6 +454,28 @@ TEST(CalcEngineTest, TypedCharactersMapToTheirKeys) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(CalcCommandForCharacter(c.ch, c.separator), c.key) << static_cast<int>(c.ch);
+  }
+}
+
+// The window's own keys pass through the engine without touching its state.
+TEST(CalcEngineTest, WindowKeysLeaveTheEngineAlone) {
+  for (const C key : {C::ccCopy, C::ccPaste, C::ccExit, C::ccCancel}) {
+    CalcEngine engine('.');
+    engine.Start(3);
+    for (const C typed : {C::ccAdd, C::ccDigit4, C::ccPoint, C::ccMemoryAdd, C::ccInv, C::ccRad})
+      engine.Press(typed);
+    const std::string display = engine.Display(), entry = engine.Entry();
+    const std::vector<Real> operands = engine.Operands();
+    const CalcOutcome outcome = engine.Press(key);
+    EXPECT_FALSE(outcome.beep) << static_cast<int>(key);
+    EXPECT_TRUE(outcome.uncaught_error.empty()) << static_cast<int>(key);
+    EXPECT_EQ(engine.Display(), display) << static_cast<int>(key);
+    EXPECT_EQ(engine.Entry(), entry) << static_cast<int>(key);
+    EXPECT_EQ(engine.Operands(), operands) << static_cast<int>(key);
+    EXPECT_EQ(engine.PendingOperators(), 1u) << static_cast<int>(key);
+    EXPECT_TRUE(engine.InverseMode()) << static_cast<int>(key);
+    EXPECT_FALSE(engine.Radians()) << static_cast<int>(key);
+    EXPECT_EQ(engine.Memory(), 4) << static_cast<int>(key);
   }
 }
 
