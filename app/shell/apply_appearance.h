@@ -2,14 +2,11 @@
 #pragma once
 
 #include "appearance/appearance_settings.h"
+#include "appearance/sunken_shadow.h"
 
 class QWidget;
 
 namespace zudira {
-
-// A control whose caption is drawn with the sunken-shadow 3-D text effect carries this
-// dynamic property set to true; ApplyAppearance gives such captions the Heading Colour.
-inline constexpr char kSunkenShadowProperty[] = "sunkenShadow";
 
 // For each direct child of `container` (grandchildren are not visited), the first rule that
 // matches applies:

@@ -1,5 +1,10 @@
 #include "app/shell/data_modules.h"
 
+#include "app/help/help.h"
+#include "app/help/help_contexts.h"
+#include "app/shell/apply_appearance.h"
+#include "app/shell/error_report.h"
+#include "app/shell/message_boxes.h"
 #include "app/shell/platform_info.h"
 #include "appearance/glyphs.h"
 
@@ -8,10 +13,40 @@ namespace zudira {
 namespace {
 TDuzDataLite* g_glyph_module = nullptr;
 TDuzDataRP* g_report_module = nullptr;
+
+int ReportTopicContext(ReportHelpTopic topic) {
+  switch (topic) {
+    case ReportHelpTopic::rhSetup:
+      return kHelpReportSetup;
+    case ReportHelpTopic::rhPreview:
+      return kHelpReportPreview;
+    case ReportHelpTopic::rhSavePdf:
+      return kHelpSavePdf;
+  }
+  return 0;
+}
+
+ReportWindowServices ProgramServices() {
+  ReportWindowServices s;
+  s.set_help_topic = [](QWidget* widget, ReportHelpTopic topic) {
+    SetHelpContext(widget, ReportTopicContext(topic));
+  };
+  s.show_help_topic = [](ReportHelpTopic topic) { HelpContext(ReportTopicContext(topic)); };
+  s.context_help = [](const QWidget* focused, ReportHelpTopic fallback) {
+    ContextHelp(focused, ReportTopicContext(fallback));
+  };
+  s.apply_appearance = [](QWidget* container) { ApplyAppearance(container); };
+  s.glyph_icon = [](int glyph) { return GlyphIcon(glyph); };
+  s.run_command = [](const std::function<void()>& command) { return RunCommand(command); };
+  s.error_box = [](const QString& message) { ErrorMsg(message); };
+  return s;
+}
 }  // namespace
 
 TDuzDataRP::TDuzDataRP(QObject* parent)
-    : QObject(parent), rep_sys_(std::make_unique<TReportSystem>()) {
+    : QObject(parent),
+      rep_sys_(std::make_unique<TReportSystem>()),
+      previous_services_(InstallReportWindowServices(ProgramServices())) {
   setObjectName("DuzDataRP");
   rep_sys_->SetOwnerName(WindowsOwner());
   g_report_module = this;
@@ -19,6 +54,7 @@ TDuzDataRP::TDuzDataRP(QObject* parent)
 
 TDuzDataRP::~TDuzDataRP() {
   if (g_report_module == this) g_report_module = nullptr;
+  InstallReportWindowServices(std::move(previous_services_));
 }
 
 TDuzDataRP* TDuzDataRP::Instance() {

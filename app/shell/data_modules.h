@@ -9,29 +9,20 @@
 #include <vector>
 
 #include "reports/report_system.h"
+#include "reports/windows/report_windows.h"
+#include "reports/windows/window_services.h"
 
 namespace zudira {
 
-class TDuzRPPreviewForm;
-class TDuzRPSetupForm;
-class TDuzRPStatusForm;
-struct TRPPreviewRequest;
-struct TRPSetupRequest;
-
-
 // Holds RepSys, the report system that every print job runs through; the footers name the
-// user read at its creation.
-class TDuzDataRP : public QObject {
+// user read at its creation. It connects the report system's own windows through the override
+// handlers RepSysOverrideSetup, RepSysOverrideStatus and RepSysOverridePreview, and while it
+// lives those windows reach the program's help, appearance, glyphs and error report.
+class TDuzDataRP : public QObject, public TRPOverrideHandlers {
   Q_OBJECT
  public:
   explicit TDuzDataRP(QObject* parent = nullptr);
   ~TDuzDataRP() override;
-
-  // The report system's own windows (reports/windows/report_windows.h), called with step 0
-  // create, 1 run, 2 finish and 3 free, and the window that the call manages.
-  void RepSysOverrideSetup(int step, TDuzRPSetupForm*& form, TRPSetupRequest& request);
-  void RepSysOverrideStatus(int step, TDuzRPStatusForm*& form, const QString& status_title);
-  void RepSysOverridePreview(int step, TDuzRPPreviewForm*& form, TRPPreviewRequest& request);
 
   // The module made at start, or null before it exists and after it is gone.
   static TDuzDataRP* Instance();
@@ -40,10 +31,16 @@ class TDuzDataRP : public QObject {
 
  private:
   std::unique_ptr<TReportSystem> rep_sys_;
+  ReportWindowServices previous_services_;
 };
 
 // The report system of the module made at start; null when there is none.
 TReportSystem* SharedReportSystem();
+
+// The program's report windows for the data module: made on first use, freed with the module.
+inline TReportWindows& ReportWindowsOf(TDuzDataRP& module) {
+  return ReportWindowsOf(module, module);
+}
 
 // Holds Bmps, the glyphs that buttons in every window take their pictures from (indices:
 // the Glyph enumeration of appearance/glyphs.h).

@@ -18,19 +18,15 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "app/help/help.h"
-#include "app/help/help_contexts.h"
-#include "app/shell/apply_appearance.h"
-#include "app/shell/data_modules.h"
-#include "app/shell/error_report.h"
-#include "app/shell/message_boxes.h"
-#include "app/shell/window_placement.h"
+#include "appearance/appearance_settings.h"
 #include "appearance/glyphs.h"
 #include "reports/report_job.h"
 #include "reports/windows/preview_logic.h"
+#include "reports/windows/window_services.h"
 #include "stats/exception.h"
 #include "widgets/balloon_hints.h"
 #include "widgets/duz_edit.h"
+#include "widgets/window_placement.h"
 
 namespace zudira {
 
@@ -39,7 +35,7 @@ namespace {
 QToolButton* ToolButton(QToolBar* bar, const char* name, int glyph, const QString& hint) {
   auto* button = new QToolButton(bar);
   button->setObjectName(name);
-  button->setIcon(GlyphIcon(glyph));
+  button->setIcon(WindowServices().glyph_icon(glyph));
   button->setToolTip(hint);
   button->setFocusPolicy(Qt::NoFocus);
   bar->addWidget(button);
@@ -60,7 +56,7 @@ TDuzRPPreviewForm::TDuzRPPreviewForm(QWidget* parent) : QDialog(parent) {
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
   resize(600, 496);
-  SetHelpContext(this, kHelpReportPreview);
+  WindowServices().set_help_topic(this, ReportHelpTopic::rhPreview);
 
   tool_bar1_ = new QToolBar("Preview ToolBar 1", this);
   tool_bar1_->setObjectName("PreviewToolBar1");
@@ -70,7 +66,7 @@ TDuzRPPreviewForm::TDuzRPPreviewForm(QWidget* parent) : QDialog(parent) {
   QToolButton* print = ToolButton(tool_bar1_, "SBPrint", gPrint, "Print Now!");
   QToolButton* opt = ToolButton(tool_bar1_, "SBOpt", gPrinterSetup, "Printer Options\nthen Print");
   QToolButton* save_pdf = ToolButton(tool_bar1_, "SBSavePDF", gSavePdf, "Save as PDF");
-  SetHelpContext(save_pdf, kHelpSavePdf);
+  WindowServices().set_help_topic(save_pdf, ReportHelpTopic::rhSavePdf);
   tool_bar1_->addSeparator();
   auto* ruler = new QToolButton(tool_bar1_);
   ruler->setObjectName("RulerBtn");
@@ -156,8 +152,8 @@ TDuzRPPreviewForm::TDuzRPPreviewForm(QWidget* parent) : QDialog(parent) {
   layout->addLayout(bars_);
   layout->addLayout(page_area, 1);
 
-  ApplyAppearance(tool_bar1_);
-  ApplyAppearance(tool_bar2_);
+  WindowServices().apply_appearance(tool_bar1_);
+  WindowServices().apply_appearance(tool_bar2_);
   SetHintState(this, Appearance().HintState);
 
   connect(zoom_in, &QToolButton::clicked, this,
@@ -227,11 +223,11 @@ void TDuzRPPreviewForm::PageEditExit() {
 }
 
 void TDuzRPPreviewForm::SBPrintClick() {
-  if (job_ != nullptr) RunCommand([this] { job_->PrintNow(); });
+  if (job_ != nullptr) WindowServices().run_command([this] { job_->PrintNow(); });
 }
 
 void TDuzRPPreviewForm::SBOptClick() {
-  if (job_ != nullptr) RunCommand([this] { job_->PrinterOptionsThenPrint(); });
+  if (job_ != nullptr) WindowServices().run_command([this] { job_->PrinterOptionsThenPrint(); });
 }
 
 void TDuzRPPreviewForm::SBSavePDFClick() {
@@ -252,12 +248,12 @@ void TDuzRPPreviewForm::SavePdfTo(const QString& path) {
   try {
     job_->SavePdf(path);
   } catch (const Exception& e) {
-    ErrorMsg(QString::fromStdString(e.Message()));
+    WindowServices().error_box(QString::fromStdString(e.Message()));
   }
 }
 
 void TDuzRPPreviewForm::HelpBtnClick() {
-  HelpContext(kHelpReportPreview);
+  WindowServices().show_help_topic(ReportHelpTopic::rhPreview);
 }
 
 bool TDuzRPPreviewForm::PreviewKey(QKeyEvent* event) {
@@ -279,7 +275,7 @@ bool TDuzRPPreviewForm::eventFilter(QObject* watched, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (PreviewKey(key)) return true;
     if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
-      ContextHelp(QApplication::focusWidget(), kHelpReportPreview);
+      WindowServices().context_help(QApplication::focusWidget(), ReportHelpTopic::rhPreview);
       return true;
     }
   }
@@ -289,7 +285,7 @@ bool TDuzRPPreviewForm::eventFilter(QObject* watched, QEvent* event) {
 void TDuzRPPreviewForm::keyPressEvent(QKeyEvent* event) {
   if (PreviewKey(event)) return;
   if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    ContextHelp(QApplication::focusWidget(), kHelpReportPreview);
+    WindowServices().context_help(QApplication::focusWidget(), ReportHelpTopic::rhPreview);
     return;
   }
   QDialog::keyPressEvent(event);

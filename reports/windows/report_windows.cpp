@@ -2,7 +2,6 @@
 
 #include <QApplication>
 
-#include "app/shell/data_modules.h"
 #include "reports/windows/preview_window.h"
 #include "reports/windows/setup_window.h"
 #include "reports/windows/status_window.h"
@@ -14,13 +13,14 @@ namespace {
 // The status window of one job; closing the job's progress frees the window.
 class TStatusScope : public TReportProgress {
  public:
-  TStatusScope(TDuzDataRP& module, const QString& title) : module_(module), title_(title) {
-    module_.RepSysOverrideStatus(kRPStepCreate, form_, title_);
-    module_.RepSysOverrideStatus(kRPStepRun, form_, title_);
+  TStatusScope(TRPOverrideHandlers& handlers, const QString& title)
+      : handlers_(handlers), title_(title) {
+    handlers_.RepSysOverrideStatus(kRPStepCreate, form_, title_);
+    handlers_.RepSysOverrideStatus(kRPStepRun, form_, title_);
   }
   ~TStatusScope() override {
-    module_.RepSysOverrideStatus(kRPStepFinish, form_, title_);
-    module_.RepSysOverrideStatus(kRPStepFree, form_, title_);
+    handlers_.RepSysOverrideStatus(kRPStepFinish, form_, title_);
+    handlers_.RepSysOverrideStatus(kRPStepFree, form_, title_);
   }
   void SetStatusText(const QString& text) override {
     if (form_ != nullptr) form_->SetStatusText(text);
@@ -28,15 +28,16 @@ class TStatusScope : public TReportProgress {
   bool CancelRequested() override { return form_ != nullptr && form_->CancelRequested(); }
 
  private:
-  TDuzDataRP& module_;
+  TRPOverrideHandlers& handlers_;
   QString title_;
   TDuzRPStatusForm* form_ = nullptr;
 };
 
-// Ties the windows to the data module's lifetime without a member of its own.
+// Ties the windows to the owner's lifetime without a member of its own.
 class TReportWindowsHolder : public QObject {
  public:
-  explicit TReportWindowsHolder(TDuzDataRP& module) : QObject(&module), windows(module) {
+  TReportWindowsHolder(QObject& owner, TRPOverrideHandlers& handlers)
+      : QObject(&owner), windows(handlers) {
     setObjectName("ReportWindows");
   }
   TDuzReportWindows windows;
@@ -44,10 +45,10 @@ class TReportWindowsHolder : public QObject {
 
 }  // namespace
 
-TReportWindows& ReportWindowsOf(TDuzDataRP& module) {
-  for (QObject* child : module.children())
+TReportWindows& ReportWindowsOf(QObject& owner, TRPOverrideHandlers& handlers) {
+  for (QObject* child : owner.children())
     if (auto* holder = dynamic_cast<TReportWindowsHolder*>(child)) return holder->windows;
-  return (new TReportWindowsHolder(module))->windows;
+  return (new TReportWindowsHolder(owner, handlers))->windows;
 }
 
 bool TDuzReportWindows::RunSetup(TReportSetup& setup, const TReportPermissions& permissions,
@@ -55,22 +56,23 @@ bool TDuzReportWindows::RunSetup(TReportSetup& setup, const TReportPermissions& 
   TRPSetupRequest request{setup, permissions, from_preview, page_count};
   TDuzRPSetupForm* form = nullptr;
   for (int step = kRPStepCreate; step <= kRPStepFree; ++step)
-    module_.RepSysOverrideSetup(step, form, request);
+    handlers_.RepSysOverrideSetup(step, form, request);
   return request.accepted;
 }
 
 std::unique_ptr<TReportProgress> TDuzReportWindows::OpenStatus(const QString& status_title) {
-  return std::make_unique<TStatusScope>(module_, status_title);
+  return std::make_unique<TStatusScope>(handlers_, status_title);
 }
 
 void TDuzReportWindows::RunPreview(const QString& preview_title, TPreviewJob& job) {
   TRPPreviewRequest request{preview_title, job};
   TDuzRPPreviewForm* form = nullptr;
   for (int step = kRPStepCreate; step <= kRPStepFree; ++step)
-    module_.RepSysOverridePreview(step, form, request);
+    handlers_.RepSysOverridePreview(step, form, request);
 }
 
-void TDuzDataRP::RepSysOverrideSetup(int step, TDuzRPSetupForm*& form, TRPSetupRequest& request) {
+void TRPOverrideHandlers::RepSysOverrideSetup(int step, TDuzRPSetupForm*& form,
+                                              TRPSetupRequest& request) {
   switch (step) {
     case kRPStepCreate:
       form = new TDuzRPSetupForm(QApplication::activeWindow());
@@ -90,8 +92,8 @@ void TDuzDataRP::RepSysOverrideSetup(int step, TDuzRPSetupForm*& form, TRPSetupR
   }
 }
 
-void TDuzDataRP::RepSysOverrideStatus(int step, TDuzRPStatusForm*& form,
-                                      const QString& status_title) {
+void TRPOverrideHandlers::RepSysOverrideStatus(int step, TDuzRPStatusForm*& form,
+                                               const QString& status_title) {
   switch (step) {
     case kRPStepCreate:
       form = new TDuzRPStatusForm(QApplication::activeWindow());
@@ -113,8 +115,8 @@ void TDuzDataRP::RepSysOverrideStatus(int step, TDuzRPStatusForm*& form,
   }
 }
 
-void TDuzDataRP::RepSysOverridePreview(int step, TDuzRPPreviewForm*& form,
-                                       TRPPreviewRequest& request) {
+void TRPOverrideHandlers::RepSysOverridePreview(int step, TDuzRPPreviewForm*& form,
+                                                TRPPreviewRequest& request) {
   switch (step) {
     case kRPStepCreate:
       form = new TDuzRPPreviewForm(QApplication::activeWindow());

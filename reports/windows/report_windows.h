@@ -1,5 +1,5 @@
 // The program's own set-up, status and preview windows as the report system calls them: each
-// call runs the data module's override handler of that window through its steps.
+// call runs the override handler of that window through its steps.
 #pragma once
 
 #include <QString>
@@ -7,9 +7,13 @@
 
 #include "reports/report_job.h"
 
+class QObject;
+
 namespace zudira {
 
-class TDuzDataRP;
+class TDuzRPPreviewForm;
+class TDuzRPSetupForm;
+class TDuzRPStatusForm;
 
 // One showing of the set-up window.
 struct TRPSetupRequest {
@@ -32,9 +36,18 @@ inline constexpr int kRPStepRun = 1;
 inline constexpr int kRPStepFinish = 2;
 inline constexpr int kRPStepFree = 3;
 
+// The three override handlers, each called with step 0 create, 1 run, 2 finish and 3 free and
+// the window that the call manages. The program's data module TDuzDataRP takes them on.
+class TRPOverrideHandlers {
+ public:
+  void RepSysOverrideSetup(int step, TDuzRPSetupForm*& form, TRPSetupRequest& request);
+  void RepSysOverrideStatus(int step, TDuzRPStatusForm*& form, const QString& status_title);
+  void RepSysOverridePreview(int step, TDuzRPPreviewForm*& form, TRPPreviewRequest& request);
+};
+
 class TDuzReportWindows : public TReportWindows {
  public:
-  explicit TDuzReportWindows(TDuzDataRP& module) : module_(module) {}
+  explicit TDuzReportWindows(TRPOverrideHandlers& handlers) : handlers_(handlers) {}
 
   bool RunSetup(TReportSetup& setup, const TReportPermissions& permissions, bool from_preview,
                 int page_count) override;
@@ -42,10 +55,10 @@ class TDuzReportWindows : public TReportWindows {
   void RunPreview(const QString& preview_title, TPreviewJob& job) override;
 
  private:
-  TDuzDataRP& module_;
+  TRPOverrideHandlers& handlers_;
 };
 
-// The program's report windows for the data module: made on first use, freed with the module.
-TReportWindows& ReportWindowsOf(TDuzDataRP& module);
+// The report windows running through `handlers`, made on first use and freed with `owner`.
+TReportWindows& ReportWindowsOf(QObject& owner, TRPOverrideHandlers& handlers);
 
 }  // namespace zudira

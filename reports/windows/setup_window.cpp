@@ -18,13 +18,11 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/help/help.h"
-#include "app/help/help_contexts.h"
-#include "app/shell/apply_appearance.h"
-#include "app/shell/data_modules.h"
-#include "app/shell/message_boxes.h"
+#include "appearance/appearance_settings.h"
 #include "appearance/glyphs.h"
+#include "appearance/sunken_shadow.h"
 #include "reports/report_system.h"
+#include "reports/windows/window_services.h"
 #include "widgets/balloon_hints.h"
 #include "widgets/duz_edit.h"
 
@@ -103,7 +101,7 @@ TDuzRPSetupForm::TDuzRPSetupForm(QWidget* parent) : QDialog(parent) {
   setObjectName("DuzRPSetupForm");
   setWindowTitle("Report Setup");
   setFixedSize(kClientWidth, kClientHeight);
-  SetHelpContext(this, kHelpReportSetup);
+  WindowServices().set_help_topic(this, ReportHelpTopic::rhSetup);
 
   auto* printer_gb = Group(this, "PrinterGB", "Selected Printer", QRect(8, 6, kGroupWidth, 50));
   printer_label_ = new QLabel("(none)", printer_gb);
@@ -126,7 +124,7 @@ TDuzRPSetupForm::TDuzRPSetupForm(QWidget* parent) : QDialog(parent) {
   file_name_ed_->setGeometry(72, 72, 186, 22);
   browse_btn_ = new QToolButton(dest_gb_);
   browse_btn_->setObjectName("BrowseBtn");
-  browse_btn_->setIcon(GlyphIcon(gOpen));
+  browse_btn_->setIcon(WindowServices().glyph_icon(gOpen));
   browse_btn_->setToolTip("Browse");
   browse_btn_->setGeometry(264, 72, 26, 22);
 
@@ -163,22 +161,22 @@ TDuzRPSetupForm::TDuzRPSetupForm(QWidget* parent) : QDialog(parent) {
 
   setup_bb_ = new QPushButton("&Setup", this);
   setup_bb_->setObjectName("SetupBB");
-  setup_bb_->setIcon(GlyphIcon(gPrinterSetup));
+  setup_bb_->setIcon(WindowServices().glyph_icon(gPrinterSetup));
   setup_bb_->setAutoDefault(false);
   setup_bb_->setGeometry(kButtonLeft, 18, kButtonWidth, 28);
   auto* ok = new QPushButton("   OK   ", this);
   ok->setObjectName("OKBB");
-  ok->setIcon(GlyphIcon(gOK));
+  ok->setIcon(WindowServices().glyph_icon(gOK));
   ok->setDefault(true);
   ok->setGeometry(kButtonLeft, 70, kButtonWidth, 28);
   auto* cancel = new QPushButton("Cancel", this);
   cancel->setObjectName("CancelBB");
-  cancel->setIcon(GlyphIcon(gCancel));
+  cancel->setIcon(WindowServices().glyph_icon(gCancel));
   cancel->setAutoDefault(false);
   cancel->setGeometry(kButtonLeft, 104, kButtonWidth, 28);
   auto* help = new QPushButton("&Help", this);
   help->setObjectName("HelpBtn");
-  help->setIcon(GlyphIcon(gContextHelp));
+  help->setIcon(WindowServices().glyph_icon(gContextHelp));
   help->setAutoDefault(false);
   help->setGeometry(kButtonLeft, 138, kButtonWidth, 28);
 
@@ -190,7 +188,7 @@ TDuzRPSetupForm::TDuzRPSetupForm(QWidget* parent) : QDialog(parent) {
   selection_ed_->setEnabled(false);
   file_name_ed_->setEnabled(false);
   browse_btn_->setEnabled(false);
-  ApplyAppearance(this);
+  WindowServices().apply_appearance(this);
   SetHintState(this, Appearance().HintState);
 
   connect(range_group, &QButtonGroup::buttonToggled, this, [this] { RangeChange(); });
@@ -349,7 +347,7 @@ void TDuzRPSetupForm::SetupBBClick() {
 }
 
 void TDuzRPSetupForm::HelpBtnClick() {
-  HelpContext(kHelpReportSetup);
+  WindowServices().show_help_topic(ReportHelpTopic::rhSetup);
 }
 
 bool TDuzRPSetupForm::TakeChoices(QString& problem) {
@@ -399,7 +397,7 @@ void TDuzRPSetupForm::done(int result) {
   if (result == QDialog::Accepted) {
     QString problem;
     if (!TakeChoices(problem)) {
-      ErrorMsg(problem);
+      WindowServices().error_box(problem);
       return;
     }
   }
@@ -408,7 +406,7 @@ void TDuzRPSetupForm::done(int result) {
 
 void TDuzRPSetupForm::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    ContextHelp(QApplication::focusWidget(), kHelpReportSetup);
+    WindowServices().context_help(QApplication::focusWidget(), ReportHelpTopic::rhSetup);
     return;
   }
   QDialog::keyPressEvent(event);

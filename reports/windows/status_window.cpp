@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/shell/apply_appearance.h"
-#include "app/shell/data_modules.h"
+#include "appearance/appearance_settings.h"
 #include "appearance/glyphs.h"
+#include "reports/windows/window_services.h"
 #include "widgets/balloon_hints.h"
 
 namespace zudira {
@@ -22,9 +22,9 @@ TDuzRPStatusForm::TDuzRPStatusForm(QWidget* parent) : QDialog(parent) {
   status_label_->setGeometry(8, 10, 284, 40);
   cancel_btn_ = new QPushButton("Cancel", this);
   cancel_btn_->setObjectName("CancelBtn");
-  cancel_btn_->setIcon(GlyphIcon(gCancel));
+  cancel_btn_->setIcon(WindowServices().glyph_icon(gCancel));
   cancel_btn_->setGeometry(110, 62, 80, 28);
-  ApplyAppearance(this);
+  WindowServices().apply_appearance(this);
   SetHintState(this, Appearance().HintState);
   connect(cancel_btn_, &QPushButton::clicked, this, &TDuzRPStatusForm::CancelBtnClick);
 }

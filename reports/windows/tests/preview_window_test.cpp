@@ -13,12 +13,12 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "app/shell/message_boxes.h"
-#include "app/tests/find_child.h"
 #include "appearance/appearance_settings.h"
 #include "appearance/glyphs.h"
 #include "reports/windows/preview_logic.h"
 #include "reports/windows/tests/fake_job.h"
+#include "reports/windows/tests/recorded_services.h"
+#include "testsupport/find_child.h"
 #include "testsupport/modal_probe.h"
 #include "widgets/balloon_hints.h"
 #include "widgets/duz_edit.h"
@@ -267,13 +267,12 @@ TEST_F(RPPreviewForm, ButtonsReachTheJob) {
   Click(form_, "SBOpt");
   EXPECT_EQ(job_.printed, 1);
   EXPECT_EQ(job_.options_printed, 1);
-  ScopedBoxScript boxes;
+  RecordedServices boxes;
   form_.SavePdfTo("/tmp/a.pdf");
-  EXPECT_TRUE(boxes.Shown().empty());
+  EXPECT_TRUE(boxes.errors.empty());
   form_.SavePdfTo("/nonexistent/b.pdf");
-  ASSERT_EQ(boxes.Shown().size(), 1u);
-  EXPECT_EQ(boxes.Shown()[0].kind, BoxKind::bkError);
-  EXPECT_EQ(boxes.Shown()[0].text, "Cannot write the PDF file /nonexistent/b.pdf");
+  ASSERT_EQ(boxes.errors.size(), 1u);
+  EXPECT_EQ(boxes.errors[0], "Cannot write the PDF file /nonexistent/b.pdf");
   EXPECT_EQ(job_.saved_to.size(), 2u);
 
   // The button's save dialog proposes the title in the documents folder.
@@ -329,13 +328,13 @@ TEST_F(RPPreviewForm, RulersFollowTheChoiceAndTheAppearance) {
   Click(form_, "SBZoomPage");
   QApplication::processEvents();
   SaveShot(form_, "preview_whole_page_cm");
-  for (bool flat : {false, true}) {
-    Appearance().FlatToolButtons = flat;
-    Appearance().HintState = flat ? 0 : 2;
+  // The program's appearance goes onto both tool bars, whose direct children are the buttons.
+  for (int hints : {0, 2}) {
+    Appearance().HintState = hints;
+    RecordedServices services;
     TDuzRPPreviewForm form;
-    for (const char* name : {"SBZoomIn", "SBPrint", "SBSavePDF"})
-      EXPECT_EQ(Find<QToolButton>(form, name)->autoRaise(), flat) << name;
-    EXPECT_EQ(HintStateOf(&form), flat ? 0 : 2);
+    EXPECT_EQ(services.styled, std::vector<QString>({"PreviewToolBar1", "PreviewToolBar2"}));
+    EXPECT_EQ(HintStateOf(&form), hints);
   }
 }
 

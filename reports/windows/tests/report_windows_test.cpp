@@ -1,15 +1,17 @@
 #include "reports/windows/report_windows.h"
 
 #include <gtest/gtest.h>
+#include <QAbstractButton>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 
-#include "app/shell/data_modules.h"
 #include "reports/windows/preview_window.h"
 #include "reports/windows/setup_window.h"
 #include "reports/windows/status_window.h"
 #include "reports/windows/tests/fake_job.h"
+#include "reports/windows/tests/recorded_services.h"
 #include "testsupport/modal_probe.h"
 
 namespace zudira {
@@ -31,8 +33,8 @@ int WindowsAlive() {
 }
 
 TEST(RPStatusForm, CancelLandsWhileTheJobAsks) {
-  TDuzDataRP module;
-  TDuzReportWindows windows(module);
+  TRPOverrideHandlers handlers;
+  TDuzReportWindows windows(handlers);
   std::unique_ptr<TReportProgress> progress = windows.OpenStatus("Report Status for Factorials");
   TDuzRPStatusForm* form = ShownStatusWindow();
   ASSERT_NE(form, nullptr);
@@ -60,10 +62,11 @@ TEST(RPStatusForm, CancelLandsWhileTheJobAsks) {
   EXPECT_EQ(WindowsAlive<TDuzRPStatusForm>(), 0);
 }
 
-TEST(RPWindows, SetupAndPreviewRunThroughTheDataModule) {
-  TDuzDataRP module;
-  TReportWindows& windows = ReportWindowsOf(module);
-  EXPECT_EQ(&ReportWindowsOf(module), &windows);
+TEST(RPWindows, SetupAndPreviewRunThroughTheHandlers) {
+  QObject owner;
+  TRPOverrideHandlers handlers;
+  TReportWindows& windows = ReportWindowsOf(owner, handlers);
+  EXPECT_EQ(&ReportWindowsOf(owner, handlers), &windows);
   for (bool accept : {false, true}) {
     TReportSetup setup;
     QString caption;
@@ -95,6 +98,37 @@ TEST(RPWindows, SetupAndPreviewRunThroughTheDataModule) {
   ASSERT_FALSE(job.rendered.empty());
   EXPECT_EQ(job.rendered.front(), 0);
   EXPECT_EQ(WindowsAlive<TDuzRPPreviewForm>(), 0);
+}
+
+// Each window gives itself (and Save as PDF its button) the window's topic; F1 and the Help
+// button open that topic through the program's help.
+TEST(RPWindows, HelpOpensTheWindowsOwnTopic) {
+  using T = ReportHelpTopic;
+  using Tagged = std::vector<std::pair<QString, T>>;
+  const struct {
+    const char* name;
+    std::function<QDialog*()> make;
+    Tagged tagged;
+    T topic;
+  } cases[] = {
+      {"set-up", [] { return new TDuzRPSetupForm; }, {{"DuzRPSetupForm", T::rhSetup}}, T::rhSetup},
+      {"preview",
+       [] { return new TDuzRPPreviewForm; },
+       {{"DuzRPPreviewForm", T::rhPreview}, {"SBSavePDF", T::rhSavePdf}},
+       T::rhPreview},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    RecordedServices services;
+    std::unique_ptr<QDialog> form(c.make());
+    EXPECT_EQ(services.tagged, c.tagged);
+    form->show();
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    auto* help = form->findChild<QAbstractButton*>("HelpBtn");
+    ASSERT_NE(help, nullptr);
+    help->click();
+    EXPECT_EQ(services.opened, std::vector<T>({c.topic, c.topic}));
+  }
 }
 
 }  // namespace

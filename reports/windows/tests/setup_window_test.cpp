@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/shell/message_boxes.h"
-#include "app/tests/find_child.h"
 #include "reports/windows/tests/fake_job.h"
+#include "reports/windows/tests/recorded_services.h"
+#include "testsupport/find_child.h"
 #include "testsupport/modal_probe.h"
 #include "widgets/duz_edit.h"
 
@@ -128,7 +128,7 @@ TEST(RPSetupForm, OkTakesTheRangeOrSaysWhyItCannot) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.range) + " " + c.from + ".." + c.to + " [" + c.selection + "]");
-    ScopedBoxScript boxes;
+    RecordedServices boxes;
     TDuzRPSetupForm form;
     TReportSetup setup;
     setup.copies = 2;
@@ -144,10 +144,9 @@ TEST(RPSetupForm, OkTakesTheRangeOrSaysWhyItCannot) {
     Find<TDuzEdit3>(form, "CopiesED")->SetText(c.copies);
     Find<QPushButton>(form, "OKBB")->click();
     EXPECT_EQ(form.isVisible(), !c.accepted);
-    ASSERT_EQ(boxes.Shown().size(), c.accepted ? 0u : 1u);
+    ASSERT_EQ(boxes.errors.size(), c.accepted ? 0u : 1u);
     if (!c.accepted) {
-      EXPECT_EQ(boxes.Shown()[0].kind, BoxKind::bkError);
-      EXPECT_TRUE(boxes.Shown()[0].text.contains("1 to 5")) << boxes.Shown()[0].text.toStdString();
+      EXPECT_TRUE(boxes.errors[0].contains("1 to 5")) << boxes.errors[0].toStdString();
       continue;
     }
     EXPECT_EQ(form.result(), QDialog::Accepted);

@@ -1,4 +1,4 @@
-#include "app/shell/window_placement.h"
+#include "widgets/window_placement.h"
 
 #include <QApplication>
 #include <QEvent>
