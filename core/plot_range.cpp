@@ -55,10 +55,12 @@ void KeepWidth(Real& low, Real& high) {
   high = mid + least;
 }
 
-void Continuous(const ProbabilityRequest& r, PlotModel& m) {
-  const DistributionParameters d{r.mean, r.sdev, r.third};
-  Real low = Quantile(r, d, kTailMass);
-  Real high = Quantile(r, d, 1 - kTailMass);
+// The x range of a continuous plot: the body of the mass, stretched to a near support end and
+// to the shown marks.
+void ContinuousRange(const ProbabilityRequest& r, const DistributionParameters& d,
+                     const std::array<PlotMark, 2>& marks, Real& low, Real& high) {
+  low = Quantile(r, d, kTailMass);
+  high = Quantile(r, d, 1 - kTailMass);
   const KindRecord& record = *FindKindRecord(r.kind);
   // A bounded support (uniform, beta) is drawn from an end that lies close to the curve, so
   // that its whole shape shows, and never past an end unless a mark lies there.
@@ -70,21 +72,24 @@ void Continuous(const ProbabilityRequest& r, PlotModel& m) {
     if (low - support_low < near) low = support_low;
     if (support_high - high < near) high = support_high;
   }
-  HoldMarks(m.marks, low, high, 0.04L);
+  HoldMarks(marks, low, high, 0.04L);
   // The margin never reaches below a support that starts at 0, unless a mark lies there.
   const bool from_zero = record.support_from_zero;
   if (from_zero && low < 0) {
     Real least_mark = 0;
-    for (const PlotMark& mark : m.marks)
+    for (const PlotMark& mark : marks)
       if (mark.shown) least_mark = std::min(least_mark, mark.x);
     low = std::max(low, least_mark);
   }
   // A curve that starts close to the support's end is drawn from the end itself.
   if (from_zero && low > 0 && low < 0.05L * (high - low)) low = 0;
   KeepWidth(low, high);
-  m.x_low = low;
-  m.x_high = high;
+}
 
+// The sorted, distinct x where the density is drawn: evenly over the range, denser over the
+// middle of the mass, and at each shown mark.
+std::vector<Real> ContinuousSamples(const ProbabilityRequest& r, const DistributionParameters& d,
+                                    const std::array<PlotMark, 2>& marks, Real low, Real high) {
   std::vector<Real> xs;
   for (int i = 0; i <= kEvenSamples; ++i)
     xs.push_back(std::min(high, low + (high - low) * i / kEvenSamples));
@@ -95,11 +100,17 @@ void Continuous(const ProbabilityRequest& r, PlotModel& m) {
     for (int i = 0; i <= kCoreSamples; ++i)
       xs.push_back(std::min(core_high, core_low + (core_high - core_low) * i / kCoreSamples));
   }
-  for (const PlotMark& mark : m.marks)
+  for (const PlotMark& mark : marks)
     if (mark.shown) xs.push_back(mark.x);
   std::sort(xs.begin(), xs.end());
   xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
+  return xs;
+}
 
+// The density at each x into m.curve, and the height of the plot, the curve cut to it.
+void DrawDensity(const ProbabilityRequest& r, const DistributionParameters& d,
+                 const std::vector<Real>& xs, PlotModel& m) {
+  const KindRecord& record = *FindKindRecord(r.kind);
   Real top = 0;
   for (Real x : xs) {
     const Real y = record.density(r, x);
@@ -113,7 +124,12 @@ void Continuous(const ProbabilityRequest& r, PlotModel& m) {
   if (!(top > 0)) top = 1;
   m.y_high = top;
   for (PlotPoint& p : m.curve) p.y = std::min(p.y, top);
+}
 
+// The shaded spans of the range asked about, within [m.x_low, m.x_high].
+void ShadeRange(RangeType range, PlotModel& m) {
+  const Real low = m.x_low;
+  const Real high = m.x_high;
   const PlotMark& a = m.marks[0];
   const PlotMark& b = m.marks[1];
   auto shade = [&](Real from, Real to) {
@@ -122,7 +138,7 @@ void Continuous(const ProbabilityRequest& r, PlotModel& m) {
     if (to > from) m.shades.push_back({from, to});
   };
   if (!a.shown) return;
-  switch (FamilyOf(r.range)) {
+  switch (FamilyOf(range)) {
     case rfPoint:
       break;
     case rfLower:
@@ -144,6 +160,17 @@ void Continuous(const ProbabilityRequest& r, PlotModel& m) {
       }
       break;
   }
+}
+
+void Continuous(const ProbabilityRequest& r, PlotModel& m) {
+  const DistributionParameters d{r.mean, r.sdev, r.third};
+  Real low = 0;
+  Real high = 0;
+  ContinuousRange(r, d, m.marks, low, high);
+  m.x_low = low;
+  m.x_high = high;
+  DrawDensity(r, d, ContinuousSamples(r, d, m.marks, low, high), m);
+  ShadeRange(r.range, m);
 }
 
 // The smallest count k in [bottom, top] where more(k) holds; more must be monotone.

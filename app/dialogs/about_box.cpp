@@ -19,13 +19,13 @@
 #include "app/shell/message_boxes.h"
 #include "app/shell/platform_info.h"
 #include "app/shell/program_info.h"
-#include "app/shell/window_placement.h"
 #include "appearance/appearance_settings.h"
 #include "numeric/conversions.h"
 #include "version_info.h"
 #include "widgets/duz_label.h"
 #include "widgets/latin1_text.h"
 #include "widgets/range_pictures.h"
+#include "widgets/window_placement.h"
 
 namespace zudira {
 

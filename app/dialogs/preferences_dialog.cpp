@@ -15,10 +15,10 @@
 #include "app/help/help.h"
 #include "app/help/help_contexts.h"
 #include "app/shell/apply_appearance.h"
-#include "app/shell/window_placement.h"
 #include "widgets/balloon_hints.h"
 #include "widgets/colour_box.h"
 #include "widgets/duz_label.h"
+#include "widgets/window_placement.h"
 
 namespace zudira {
 

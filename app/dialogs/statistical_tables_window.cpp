@@ -28,7 +28,6 @@
 #include "app/shell/data_modules.h"
 #include "app/shell/error_report.h"
 #include "app/shell/message_boxes.h"
-#include "app/shell/window_placement.h"
 #include "appearance/appearance_settings.h"
 #include "numeric/statistical_table_text.h"
 #include "reports/report_system.h"
@@ -36,6 +35,7 @@
 #include "stats/exception.h"
 #include "widgets/balloon_hints.h"
 #include "widgets/latin1_text.h"
+#include "widgets/window_placement.h"
 
 namespace zudira {
 

@@ -16,10 +16,10 @@
 #include "app/shell/data_modules.h"
 #include "app/shell/error_report.h"
 #include "app/shell/message_boxes.h"
-#include "app/shell/window_placement.h"
 #include "reports/content_reports.h"
 #include "reports/report_system.h"
 #include "stats/exception.h"
+#include "widgets/window_placement.h"
 
 namespace zudira {
 

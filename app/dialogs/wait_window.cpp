@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "app/shell/window_placement.h"
 #include "appearance/appearance_settings.h"
+#include "widgets/window_placement.h"
 
 namespace zudira {
 

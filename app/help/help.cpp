@@ -7,7 +7,7 @@
 
 #include "app/help/help_viewer.h"
 #include "app/shell/message_boxes.h"
-#include "app/shell/window_placement.h"
+#include "widgets/window_placement.h"
 
 namespace zudira {
 

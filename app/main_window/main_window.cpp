@@ -32,7 +32,6 @@
 #include "app/shell/message_boxes.h"
 #include "app/shell/platform_info.h"
 #include "app/shell/program_info.h"
-#include "app/shell/window_placement.h"
 #include "appearance/appearance_settings.h"
 #include "appearance/glyphs.h"
 #include "core/catalogue.h"
@@ -40,6 +39,7 @@
 #include "widgets/duz_edit.h"
 #include "widgets/duz_label.h"
 #include "widgets/range_pictures.h"
+#include "widgets/window_placement.h"
 
 namespace zudira {
 

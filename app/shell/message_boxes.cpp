@@ -1,5 +1,5 @@
 #include "app/shell/message_boxes.h"
-#include "app/shell/window_placement.h"
+#include "widgets/window_placement.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -62,12 +62,40 @@ TDuzRPPreviewForm::TDuzRPPreviewForm(QWidget* parent) : QDialog(parent) {
   tool_bar1_->setObjectName("PreviewToolBar1");
   tool_bar2_ = new QToolBar("Preview ToolBar 2", this);
   tool_bar2_->setObjectName("PreviewToolBar2");
+  FillPrintBar();
+  FillPageBar();
+  LayOutPageArea();
+  connect(view_, &TPreviewPageView::PageChanged, this, &TDuzRPPreviewForm::PageChange);
+  connect(view_, &TPreviewPageView::ZoomChanged, this, &TDuzRPPreviewForm::ZoomChange);
 
+  WindowServices().apply_appearance(tool_bar1_);
+  WindowServices().apply_appearance(tool_bar2_);
+  SetHintState(this, Appearance().HintState);
+  for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+  ZoomChange(view_->Zoom());
+  PageChange(1, 1);
+  view_->setFocus();
+}
+
+void TDuzRPPreviewForm::FillPrintBar() {
   QToolButton* print = ToolButton(tool_bar1_, "SBPrint", gPrint, "Print Now!");
   QToolButton* opt = ToolButton(tool_bar1_, "SBOpt", gPrinterSetup, "Printer Options\nthen Print");
   QToolButton* save_pdf = ToolButton(tool_bar1_, "SBSavePDF", gSavePdf, "Save as PDF");
   WindowServices().set_help_topic(save_pdf, ReportHelpTopic::rhSavePdf);
   tool_bar1_->addSeparator();
+  tool_bar1_->addWidget(RulerButton());
+  tool_bar1_->addSeparator();
+  QToolButton* done_button = ToolButton(tool_bar1_, "SBDone", gOK, "Done");
+  QToolButton* help = ToolButton(tool_bar1_, "HelpBtn", gContextHelp, "Help");
+
+  connect(print, &QToolButton::clicked, this, &TDuzRPPreviewForm::SBPrintClick);
+  connect(opt, &QToolButton::clicked, this, &TDuzRPPreviewForm::SBOptClick);
+  connect(save_pdf, &QToolButton::clicked, this, &TDuzRPPreviewForm::SBSavePDFClick);
+  connect(done_button, &QToolButton::clicked, this, &QDialog::accept);
+  connect(help, &QToolButton::clicked, this, &TDuzRPPreviewForm::HelpBtnClick);
+}
+
+QToolButton* TDuzRPPreviewForm::RulerButton() {
   auto* ruler = new QToolButton(tool_bar1_);
   ruler->setObjectName("RulerBtn");
   ruler->setText("&Ruler");
@@ -89,11 +117,10 @@ TDuzRPPreviewForm::TDuzRPPreviewForm(QWidget* parent) : QDialog(parent) {
     connect(action, &QAction::triggered, this, [this, units = units] { SetRulerUnits(units); });
   }
   ruler->setMenu(ruler_menu);
-  tool_bar1_->addWidget(ruler);
-  tool_bar1_->addSeparator();
-  QToolButton* done_button = ToolButton(tool_bar1_, "SBDone", gOK, "Done");
-  QToolButton* help = ToolButton(tool_bar1_, "HelpBtn", gContextHelp, "Help");
+  return ruler;
+}
 
+void TDuzRPPreviewForm::FillPageBar() {
   QToolButton* zoom_in = ToolButton(tool_bar2_, "SBZoomIn", gZoomIn, "Zoom In");
   QToolButton* zoom_out = ToolButton(tool_bar2_, "SBZoomOut", gZoomOut, "Zoom Out");
   QToolButton* zoom_width =
@@ -127,6 +154,20 @@ TDuzRPPreviewForm::TDuzRPPreviewForm(QWidget* parent) : QDialog(parent) {
   page_label_->setContentsMargins(6, 0, 6, 0);
   tool_bar2_->addWidget(page_label_);
 
+  // The view is made after the bars, so these reach it when clicked.
+  connect(zoom_in, &QToolButton::clicked, this,
+          [this] { view_->SetZoom(ZoomStepIn(view_->Zoom())); });
+  connect(zoom_out, &QToolButton::clicked, this,
+          [this] { view_->SetZoom(ZoomStepOut(view_->Zoom())); });
+  connect(zoom_width, &QToolButton::clicked, this, [this] { view_->ZoomToPageWidth(); });
+  connect(zoom_page, &QToolButton::clicked, this, [this] { view_->ZoomToWholePage(); });
+  connect(prev, &QToolButton::clicked, this, [this] { view_->SetPage(view_->Page() - 1); });
+  connect(next, &QToolButton::clicked, this, [this] { view_->SetPage(view_->Page() + 1); });
+  connect(zoom_edit_, &TDuzEdit3::OnExit, this, &TDuzRPPreviewForm::ZoomEditExit);
+  connect(page_edit_, &TDuzEdit3::OnExit, this, &TDuzRPPreviewForm::PageEditExit);
+}
+
+void TDuzRPPreviewForm::LayOutPageArea() {
   view_ = new TPreviewPageView(this);
   top_ruler_ = new TPreviewRuler(Qt::Horizontal, view_, this);
   left_ruler_ = new TPreviewRuler(Qt::Vertical, view_, this);
@@ -151,33 +192,6 @@ TDuzRPPreviewForm::TDuzRPPreviewForm(QWidget* parent) : QDialog(parent) {
   layout->setSpacing(0);
   layout->addLayout(bars_);
   layout->addLayout(page_area, 1);
-
-  WindowServices().apply_appearance(tool_bar1_);
-  WindowServices().apply_appearance(tool_bar2_);
-  SetHintState(this, Appearance().HintState);
-
-  connect(zoom_in, &QToolButton::clicked, this,
-          [this] { view_->SetZoom(ZoomStepIn(view_->Zoom())); });
-  connect(zoom_out, &QToolButton::clicked, this,
-          [this] { view_->SetZoom(ZoomStepOut(view_->Zoom())); });
-  connect(zoom_width, &QToolButton::clicked, view_, &TPreviewPageView::ZoomToPageWidth);
-  connect(zoom_page, &QToolButton::clicked, view_, &TPreviewPageView::ZoomToWholePage);
-  connect(prev, &QToolButton::clicked, this, [this] { view_->SetPage(view_->Page() - 1); });
-  connect(next, &QToolButton::clicked, this, [this] { view_->SetPage(view_->Page() + 1); });
-  connect(print, &QToolButton::clicked, this, &TDuzRPPreviewForm::SBPrintClick);
-  connect(opt, &QToolButton::clicked, this, &TDuzRPPreviewForm::SBOptClick);
-  connect(save_pdf, &QToolButton::clicked, this, &TDuzRPPreviewForm::SBSavePDFClick);
-  connect(done_button, &QToolButton::clicked, this, &QDialog::accept);
-  connect(help, &QToolButton::clicked, this, &TDuzRPPreviewForm::HelpBtnClick);
-  connect(view_, &TPreviewPageView::PageChanged, this, &TDuzRPPreviewForm::PageChange);
-  connect(view_, &TPreviewPageView::ZoomChanged, this, &TDuzRPPreviewForm::ZoomChange);
-  connect(zoom_edit_, &TDuzEdit3::OnExit, this, &TDuzRPPreviewForm::ZoomEditExit);
-  connect(page_edit_, &TDuzEdit3::OnExit, this, &TDuzRPPreviewForm::PageEditExit);
-
-  for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
-  ZoomChange(view_->Zoom());
-  PageChange(1, 1);
-  view_->setFocus();
 }
 
 void TDuzRPPreviewForm::SetJob(TPreviewJob* job) {

@@ -48,6 +48,11 @@ class TDuzRPPreviewForm : public QDialog {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // The constructor's parts: the two tool bars, then the rulers and the page under them.
+  void FillPrintBar();
+  QToolButton* RulerButton();
+  void FillPageBar();
+  void LayOutPageArea();
   // The window sees keys before its controls; true when the key was one of its table's.
   bool PreviewKey(QKeyEvent* event);
   void PageChange(int current, int count);

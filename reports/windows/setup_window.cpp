@@ -62,6 +62,20 @@ TDuzEdit3* Field(QWidget* parent, const char* name, TEditType type, const QRect&
   return field;
 }
 
+// A push button of the right-hand column, its top at y; only the default one takes Enter.
+QPushButton* Button(QWidget* parent, const char* name, const QString& caption, int glyph, int y,
+                    bool is_default = false) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  button->setIcon(WindowServices().glyph_icon(glyph));
+  if (is_default)
+    button->setDefault(true);
+  else
+    button->setAutoDefault(false);
+  button->setGeometry(kButtonLeft, y, kButtonWidth, 28);
+  return button;
+}
+
 // A count typed by the user: a whole number above 0, or nothing.
 std::optional<int> PositiveCount(const QString& text) {
   bool ok = false;
@@ -107,11 +121,28 @@ TDuzRPSetupForm::TDuzRPSetupForm(QWidget* parent) : QDialog(parent) {
   printer_label_ = new QLabel("(none)", printer_gb);
   printer_label_->setObjectName("PrinterLabel");
   printer_label_->setGeometry(10, 20, kGroupWidth - 20, 22);
-
   // The destination (before the job) and the print range (over finished pages) share a place:
   // only one of them is shown.
   const QRect middle(8, 62, kGroupWidth, 104);
-  dest_gb_ = Group(this, "DestGB", "Report Destination", middle);
+  CreateDestinationGroup(middle);
+  CreateRangeGroup(middle);
+  CreateOptionsGroup();
+  CreateButtons();
+
+  // On creation: the range fields and both middle groups hidden, the selection and the file
+  // name disabled, until a mode is prepared.
+  for (QWidget* w : std::initializer_list<QWidget*>{from_label_, from_ed_, to_label_, to_ed_,
+                                                    selection_ed_, range_gb_, dest_gb_})
+    w->hide();
+  selection_ed_->setEnabled(false);
+  file_name_ed_->setEnabled(false);
+  browse_btn_->setEnabled(false);
+  WindowServices().apply_appearance(this);
+  SetHintState(this, Appearance().HintState);
+}
+
+void TDuzRPSetupForm::CreateDestinationGroup(const QRect& place) {
+  dest_gb_ = Group(this, "DestGB", "Report Destination", place);
   dest_printer_ = Radio(dest_gb_, "DestPrinter", "&Printer", 10, 20, 90);
   dest_preview_ = Radio(dest_gb_, "DestPreview", "Pre&view", 10, 46, 90);
   dest_file_ = Radio(dest_gb_, "DestFile", "&File", 10, 72, 60);
@@ -127,8 +158,12 @@ TDuzRPSetupForm::TDuzRPSetupForm(QWidget* parent) : QDialog(parent) {
   browse_btn_->setIcon(WindowServices().glyph_icon(gOpen));
   browse_btn_->setToolTip("Browse");
   browse_btn_->setGeometry(264, 72, 26, 22);
+  connect(dest_group, &QButtonGroup::buttonToggled, this, [this] { DestChange(); });
+  connect(browse_btn_, &QToolButton::clicked, this, &TDuzRPSetupForm::BrowseClick);
+}
 
-  range_gb_ = Group(this, "RangeGB", "Print Range", middle);
+void TDuzRPSetupForm::CreateRangeGroup(const QRect& place) {
+  range_gb_ = Group(this, "RangeGB", "Print Range", place);
   range_all_ = Radio(range_gb_, "RangeAll", "All", 10, 20, 90);
   range_pages_ = Radio(range_gb_, "RangePages", "Pages", 10, 46, 70);
   range_selection_ = Radio(range_gb_, "RangeSelection", "Selection", 10, 72, 80);
@@ -146,7 +181,10 @@ TDuzRPSetupForm::TDuzRPSetupForm(QWidget* parent) : QDialog(parent) {
   to_label_->setBuddy(to_ed_);
   selection_ed_ = Field(range_gb_, "SelectionED", etString, QRect(92, 72, 178, 22));
   selection_ed_->setToolTip("Pages such as 1,3,5-7");
+  connect(range_group, &QButtonGroup::buttonToggled, this, [this] { RangeChange(); });
+}
 
+void TDuzRPSetupForm::CreateOptionsGroup() {
   auto* options_gb = Group(this, "OptionsGB", "Options", QRect(8, 172, kGroupWidth, 60));
   copies_label_ = new QLabel("&Copies", options_gb);
   copies_label_->setGeometry(10, 24, 46, 22);
@@ -158,42 +196,13 @@ TDuzRPSetupForm::TDuzRPSetupForm(QWidget* parent) : QDialog(parent) {
   duplex_ck_ = new QCheckBox("&Duplex", options_gb);
   duplex_ck_->setObjectName("DuplexCK");
   duplex_ck_->setGeometry(208, 24, 80, 22);
+}
 
-  setup_bb_ = new QPushButton("&Setup", this);
-  setup_bb_->setObjectName("SetupBB");
-  setup_bb_->setIcon(WindowServices().glyph_icon(gPrinterSetup));
-  setup_bb_->setAutoDefault(false);
-  setup_bb_->setGeometry(kButtonLeft, 18, kButtonWidth, 28);
-  auto* ok = new QPushButton("   OK   ", this);
-  ok->setObjectName("OKBB");
-  ok->setIcon(WindowServices().glyph_icon(gOK));
-  ok->setDefault(true);
-  ok->setGeometry(kButtonLeft, 70, kButtonWidth, 28);
-  auto* cancel = new QPushButton("Cancel", this);
-  cancel->setObjectName("CancelBB");
-  cancel->setIcon(WindowServices().glyph_icon(gCancel));
-  cancel->setAutoDefault(false);
-  cancel->setGeometry(kButtonLeft, 104, kButtonWidth, 28);
-  auto* help = new QPushButton("&Help", this);
-  help->setObjectName("HelpBtn");
-  help->setIcon(WindowServices().glyph_icon(gContextHelp));
-  help->setAutoDefault(false);
-  help->setGeometry(kButtonLeft, 138, kButtonWidth, 28);
-
-  // On creation: the range fields and both middle groups hidden, the selection and the file
-  // name disabled, until a mode is prepared.
-  for (QWidget* w : std::initializer_list<QWidget*>{from_label_, from_ed_, to_label_, to_ed_,
-                                                    selection_ed_, range_gb_, dest_gb_})
-    w->hide();
-  selection_ed_->setEnabled(false);
-  file_name_ed_->setEnabled(false);
-  browse_btn_->setEnabled(false);
-  WindowServices().apply_appearance(this);
-  SetHintState(this, Appearance().HintState);
-
-  connect(range_group, &QButtonGroup::buttonToggled, this, [this] { RangeChange(); });
-  connect(dest_group, &QButtonGroup::buttonToggled, this, [this] { DestChange(); });
-  connect(browse_btn_, &QToolButton::clicked, this, &TDuzRPSetupForm::BrowseClick);
+void TDuzRPSetupForm::CreateButtons() {
+  setup_bb_ = Button(this, "SetupBB", "&Setup", gPrinterSetup, 18);
+  QPushButton* ok = Button(this, "OKBB", "   OK   ", gOK, 70, true);
+  QPushButton* cancel = Button(this, "CancelBB", "Cancel", gCancel, 104);
+  QPushButton* help = Button(this, "HelpBtn", "&Help", gContextHelp, 138);
   connect(setup_bb_, &QPushButton::clicked, this, &TDuzRPSetupForm::SetupBBClick);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QRect>
 #include <QString>
 #include <vector>
 
@@ -57,6 +58,11 @@ class TDuzRPSetupForm : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  // The constructor's parts, each group with its controls and their wiring.
+  void CreateDestinationGroup(const QRect& place);
+  void CreateRangeGroup(const QRect& place);
+  void CreateOptionsGroup();
+  void CreateButtons();
   void RangeChange();
   void DestChange();
   void BrowseClick();
