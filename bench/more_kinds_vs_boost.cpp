@@ -84,10 +84,10 @@ const Case kCases[] = {
      {dkGeometric, rtAboveA, feFixA, Value(0.1L), {}, Value(50), {}, {}},
      [] { return bm::cdf(bm::complement(bm::geometric_distribution<Real>(O(0.1L)), O(49.0L))); }},
     {"negative binomial P(X <= 10), r 5, p 0.3",
-     {dkNegativeBinomial, rtAtMostA, feFixA, Value(0.3L), Value(5), Value(10), {}, {}},
+     {dkNegativeBinomial, rtAtMostA, feFixA, Value(5), Value(0.3L), Value(10), {}, {}},
      [] { return bm::cdf(bm::negative_binomial_distribution<Real>(O(5), O(0.3L)), O(10.0L)); }},
     {"negative binomial P(X > 400), r 5, p 0.3",
-     {dkNegativeBinomial, rtAboveA, feFixA, Value(0.3L), Value(5), Value(400), {}, {}},
+     {dkNegativeBinomial, rtAboveA, feFixA, Value(5), Value(0.3L), Value(400), {}, {}},
      [] {
        return bm::cdf(
            bm::complement(bm::negative_binomial_distribution<Real>(O(5), O(0.3L)), O(400.0L)));

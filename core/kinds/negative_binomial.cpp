@@ -1,5 +1,5 @@
-// Negative binomial: the failures k = 0, 1, ... before the r-th success, for the real success
-// probability p (Mean field) and the whole r (SDev field). No classic algorithm: the precise
+// Negative binomial: the failures k = 0, 1, ... before the r-th success, for the whole r (Mean
+// field) and the real success probability p (SDev field). No classic algorithm: the precise
 // functions answer in both modes.
 #include <algorithm>
 #include <cmath>
@@ -17,46 +17,46 @@ const char* CheckParameters(Real p, std::int32_t r) {
   return nullptr;
 }
 const char* Check(const ProbabilityRequest& r) {
-  return CheckParameters(r.mean.real, r.sdev.whole);
+  return CheckParameters(r.sdev.real, r.mean.whole);
 }
 const char* TableCheck(const DistributionParameters& d) {
-  return CheckParameters(d.first.real, d.second.whole);
+  return CheckParameters(d.second.real, d.first.whole);
 }
 
 Real E(const DistributionParameters& d, std::int64_t k) {
-  return precise::NegativeBinomialE(d.second.whole, d.first.real, k);
+  return precise::NegativeBinomialE(d.first.whole, d.second.real, k);
 }
 Real L(const DistributionParameters& d, std::int64_t k) {
-  return precise::NegativeBinomialL(d.second.whole, d.first.real, k);
+  return precise::NegativeBinomialL(d.first.whole, d.second.real, k);
 }
 Real G(const DistributionParameters& d, std::int64_t k) {
-  return precise::NegativeBinomialG(d.second.whole, d.first.real, k);
+  return precise::NegativeBinomialG(d.first.whole, d.second.real, k);
 }
 
 constexpr DiscreteFunctions kFunctions{TableCheck, E, L, G};
 
 std::string InWords(const ProbabilityRequest& r, char separator) {
-  return "Negative Binomial (r = " + std::to_string(r.sdev.whole) + ListSeparator(separator) +
-         "p = " + ShortNumber(r.mean.real, separator) + ")";
+  return "Negative Binomial (r = " + std::to_string(r.mean.whole) + ListSeparator(separator) +
+         "p = " + ShortNumber(r.sdev.real, separator) + ")";
 }
 
 std::string RArgs(const ProbabilityRequest& r) {
-  return ", size = " + std::to_string(r.sdev.whole) + ", prob = " + RNumber(r.mean.real);
+  return ", size = " + std::to_string(r.mean.whole) + ", prob = " + RNumber(r.sdev.real);
 }
 std::string SheetArgs(const ProbabilityRequest& r, char separator) {
-  return ";" + std::to_string(r.sdev.whole) + ";" + ShortNumber(r.mean.real, separator);
+  return ";" + std::to_string(r.mean.whole) + ";" + ShortNumber(r.sdev.real, separator);
 }
 Real Mean(Real p, std::int32_t r) {
   return r * (1 - p) / p;
 }
 Real Centre(const ProbabilityRequest& r) {
-  return Mean(r.mean.real, r.sdev.whole);
+  return Mean(r.sdev.real, r.mean.whole);
 }
 
 // P(X > k) as the regularised incomplete beta I_(1-p)(k+1, r).
 std::string SheetCountUpper(const SheetCall& c, std::int64_t k) {
-  return "BETA.DIST(1-" + c.Number(c.r.mean.real) + ";" + std::to_string(k + 1) + ";" +
-         std::to_string(c.r.sdev.whole) + ";1)";
+  return "BETA.DIST(1-" + c.Number(c.r.sdev.real) + ";" + std::to_string(k + 1) + ";" +
+         std::to_string(c.r.mean.whole) + ";1)";
 }
 
 constexpr KindNotation kNotation{
@@ -74,15 +74,15 @@ Real Top(Real p, std::int32_t r) {
 }
 // Counts are 32-bit: the mass must end well inside that range.
 bool PlotValid(const ProbabilityRequest& r) {
-  return Check(r) == nullptr && Top(r.mean.real, r.sdev.whole) < INT32_MAX;
+  return Check(r) == nullptr && Top(r.sdev.real, r.mean.whole) < INT32_MAX;
 }
 std::int64_t PlotTop(const ProbabilityRequest& r) {
-  return static_cast<std::int64_t>(Top(r.mean.real, r.sdev.whole));
+  return static_cast<std::int64_t>(Top(r.sdev.real, r.mean.whole));
 }
 
 std::string TableTitle(const DistributionParameters& d) {
-  return "Negative Binomial Distribution (r = " + std::to_string(d.second.whole) +
-         ", p = " + TableNumber(d.first.real) + ")";
+  return "Negative Binomial Distribution (r = " + std::to_string(d.first.whole) +
+         ", p = " + TableNumber(d.second.real) + ")";
 }
 
 // The rows are checked to be whole and small counts.
@@ -93,8 +93,8 @@ Real TableCell(const DistributionParameters& d, Real x, int column) {
 
 // Every count within eight standard deviations of the mean.
 TableRows TableRowsOf(const DistributionParameters& d) {
-  const Real p = d.first.real;
-  const std::int32_t r = d.second.whole;
+  const Real p = d.second.real;
+  const std::int32_t r = d.first.whole;
   if (TableCheck(d) != nullptr) return {0, 1, 1};
   const Real mean = Mean(p, r);
   // A table too long for them all is centred on the mean.
@@ -113,14 +113,14 @@ extern const KindRecord kNegativeBinomialKind{
     .inputs =
         {
             .show_mean_label = false,
-            .p_caption = "P :",
-            .mean_hint = "The Probability of Success in each Trial. Must be in (0, 1]",
-            .mean_entry = InputEntry::iePosReal,
+            .p_caption = "Successes (r):",
+            .mean_hint = "The Number of Successes to wait for. Must be a whole number ≥ 1",
+            .mean_entry = InputEntry::iePositive,
             .second_shown = true,
             .show_sigma_label = false,
-            .n_caption = "Successes (r):",
-            .sdev_hint = "The Number of Successes to wait for. Must be a whole number ≥ 1",
-            .sdev_entry = InputEntry::iePositive,
+            .n_caption = "P :",
+            .sdev_hint = "The Probability of Success in each Trial. Must be in (0, 1]",
+            .sdev_entry = InputEntry::iePosReal,
             .bound_entry = InputEntry::iePositive,
         },
     .check = Check,
@@ -129,7 +129,7 @@ extern const KindRecord kNegativeBinomialKind{
     .notation = &kNotation,
     .plot_valid = PlotValid,
     .plot_top = PlotTop,
-    .report_captions = {"Probability of Success (p): ", "Number of Successes (r): ", {}},
+    .report_captions = {"Number of Successes (r): ", "Probability of Success (p): ", {}},
     .forward = dkNegativeBinomial,
     .table_title = TableTitle,
     .table_cell = TableCell,

@@ -16,13 +16,13 @@ namespace {
 using testing::RealField;
 using testing::WholeField;
 
-// The hypergeometric's first is the population N (whole), second the successes K, third the
-// draws n; the geometric's and negative binomial's first is p, the latter's second r.
+// The hypergeometric's first is the population N, second the successes K, third the draws n;
+// the geometric's first is p; the negative binomial's first is r, second p.
 struct CountingRow {
   DistributionKind kind;
   RangeType range;
-  Real first;
-  std::int32_t second, third, a, b;
+  Real first, second;
+  std::int32_t third, a, b;
   Real expected;
 };
 
@@ -30,9 +30,8 @@ ProbabilityRequest RequestOf(const CountingRow& row) {
   ProbabilityRequest r;
   r.kind = row.kind;
   r.range = row.range;
-  r.mean = row.kind == dkHypergeometric ? WholeField(static_cast<std::int32_t>(row.first))
-                                        : RealField(row.first);
-  r.sdev = WholeField(row.second);
+  r.mean = RealField(row.first);
+  r.sdev = RealField(row.second);
   r.third = WholeField(row.third);
   r.a = WholeField(row.a);
   r.b = WholeField(row.b);
@@ -80,20 +79,20 @@ constexpr CountingRow kReferences[] = {
     {dkGeometric, rtAboveA, 0x1p-30L, 0, 0, 2147483647, 0, 0.135335283236612691874435387208L},
     {dkGeometric, rtEqualA, 0x1p-30L, 0, 0, 1000000000, 0, 3.66971109780683834450137053266e-10L},
     {dkGeometric, rtEqualA, 1, 0, 0, 1, 0, 1.0L},
-    {dkNegativeBinomial, rtEqualA, 0.25L, 5, 0, 10, 0, 0.055048660375177860260009765625L},
-    {dkNegativeBinomial, rtAtMostA, 0.25L, 5, 0, 3, 0, 0.0272979736328125L},
-    {dkNegativeBinomial, rtAboveA, 0.25L, 5, 0, 300, 0, 3.55661860219218276892849337625e-32L},
-    {dkNegativeBinomial, rtBelowA, 0.25L, 5, 0, 0, 0, 0.0L},
-    {dkNegativeBinomial, rtInsideCO, 0.25L, 5, 0, 10, 20, 0.494886160818428066932028741576L},
-    {dkNegativeBinomial, rtOutsideOC, 0.25L, 5, 0, 10, 20, 0.505113839181571933067971258424L},
-    {dkNegativeBinomial, rtAboveA, 0.75L, 3, 0, 100, 0, 4.62710356293090860027913400199e-58L},
-    {dkNegativeBinomial, rtAtMostA, 0.5L, 1000000, 0, 1000000, 0,
+    {dkNegativeBinomial, rtEqualA, 5, 0.25L, 0, 10, 0, 0.055048660375177860260009765625L},
+    {dkNegativeBinomial, rtAtMostA, 5, 0.25L, 0, 3, 0, 0.0272979736328125L},
+    {dkNegativeBinomial, rtAboveA, 5, 0.25L, 0, 300, 0, 3.55661860219218276892849337625e-32L},
+    {dkNegativeBinomial, rtBelowA, 5, 0.25L, 0, 0, 0, 0.0L},
+    {dkNegativeBinomial, rtInsideCO, 5, 0.25L, 0, 10, 20, 0.494886160818428066932028741576L},
+    {dkNegativeBinomial, rtOutsideOC, 5, 0.25L, 0, 10, 20, 0.505113839181571933067971258424L},
+    {dkNegativeBinomial, rtAboveA, 3, 0.75L, 0, 100, 0, 4.62710356293090860027913400199e-58L},
+    {dkNegativeBinomial, rtAtMostA, 1000000, 0.5L, 0, 1000000, 0,
      0.500282094756512031375606209941L},
-    {dkNegativeBinomial, rtAboveA, 0.5L, 1000000, 0, 1010000, 0,
+    {dkNegativeBinomial, rtAboveA, 1000000, 0.5L, 0, 1010000, 0,
      8.68133991462781472421652634815e-13L},
-    {dkNegativeBinomial, rtBelowA, 0.5L, 1000000, 0, 990000, 0,
+    {dkNegativeBinomial, rtBelowA, 1000000, 0.5L, 0, 990000, 0,
      6.76260277840766364278637048121e-13L},
-    {dkNegativeBinomial, rtAboveA, 0.5L, 1000000, 0, 1040000, 0,
+    {dkNegativeBinomial, rtAboveA, 1000000, 0.5L, 0, 1040000, 0,
      6.63910006036542935953592728708e-173L},
     {dkNegativeBinomial, rtEqualA, 1, 1, 0, 0, 0, 1.0L},
 };
@@ -128,8 +127,8 @@ TEST(CountingKinds, ImpossibleParametersGiveTheirInputErrors) {
       {{dkGeometric, rtAboveA, 0, 0, 0, 1, 0, 0}, "p must be in (0, 1]"},
       {{dkGeometric, rtAboveA, 1.5L, 0, 0, 1, 0, 0}, "p must be in (0, 1]"},
       {{dkGeometric, rtAboveA, nan, 0, 0, 1, 0, 0}, "p must be in (0, 1]"},
-      {{dkNegativeBinomial, rtAboveA, inf, 3, 0, 1, 0, 0}, "p must be in (0, 1]"},
-      {{dkNegativeBinomial, rtAboveA, 0.5L, 0, 0, 1, 0, 0}, "Successes (r) must be ≥ 1"},
+      {{dkNegativeBinomial, rtAboveA, 3, inf, 0, 1, 0, 0}, "p must be in (0, 1]"},
+      {{dkNegativeBinomial, rtAboveA, 0, 0.5L, 0, 1, 0, 0}, "Successes (r) must be ≥ 1"},
   };
   for (const auto& c : cases) {
     for (CalculationMode mode : {CalculationMode::kClassic, CalculationMode::kPrecise}) {

@@ -113,17 +113,19 @@ TEST(ParameterChecks, RandomRequestsAnswerInTheUnitIntervalOrEndInTheProgramsErr
       // mean, A and, for a two-bound range, B (degrees of freedom are read as whole numbers).
       // The discrete kinds read their bounds as whole numbers, and their first parameter (p or
       // the mean) as a real number.
-      // The later kinds read their first parameter as a real number (but for the
-      // hypergeometric's population), and their second too where the continuous ones have one.
+      // Of the later kinds, the hypergeometric and the negative binomial read their first
+      // parameter as a whole number, the negative binomial its second (p) as a real one, and the
+      // continuous ones both as real numbers.
       const bool normal = r.kind == dkNormal || r.kind == dkInverseNormal;
       const bool discrete = IsDiscreteKind(r.kind);
       const bool later = r.kind >= kFirstKindsCount;
       const bool later_two_reals = later && !discrete && r.kind != dkInverseExponential;
+      const bool whole_first = r.kind == dkHypergeometric || r.kind == dkNegativeBinomial;
       const bool has_nan =
-          ((normal || (discrete && r.kind != dkHypergeometric) || r.kind == dkExponential ||
+          ((normal || (discrete && !whole_first) || r.kind == dkExponential ||
             r.kind == dkInverseExponential || later_two_reals) &&
            std::isnan(values[0])) ||
-          ((normal || later_two_reals) && std::isnan(values[1])) ||
+          ((normal || later_two_reals || r.kind == dkNegativeBinomial) && std::isnan(values[1])) ||
           (!discrete && (std::isnan(values[2]) || (IsTwoBound(r.range) && std::isnan(values[3]))));
       try {
         const EvaluationOutcome outcome = EvaluateRequest(r, mode);
