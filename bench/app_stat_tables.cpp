@@ -18,7 +18,7 @@ using zudira::TableSettings;
 
 // Settings read, cells computed, the grid filled and painted once.
 void BM_ShowTable(benchmark::State& state) {
-  zudira::TStatTablesForm form({zudira::dkNormal, {0, 0}, {1, 1}});
+  zudira::StatisticalTablesWindow form({zudira::dkNormal, {0, 0}, {1, 1}});
   form.show();
   form.findChild<QListWidget*>("TableList")->setCurrentRow(static_cast<int>(state.range(0)));
   QApplication::processEvents();
@@ -58,7 +58,7 @@ void BM_Binomial1547(benchmark::State& state) {
 BENCHMARK(BM_Binomial1547)->Unit(benchmark::kMillisecond);
 
 void BM_Binomial1547IntoStream(benchmark::State& state) {
-  const zudira::TTableReportText text =
+  const zudira::TableReportContent text =
       zudira::TableReportText(zudira::BuildStatTable(Binomial1547()));
   zudira::TReportSystem system;
   for (auto _ : state) {

@@ -23,8 +23,8 @@ QStringList FactorialRows() {
   return rows;
 }
 
-std::unique_ptr<zudira::TPageStream> FactorialStream(zudira::TReportSystem& system,
-                                                     const QStringList& rows) {
+std::unique_ptr<zudira::PageStream> FactorialStream(zudira::TReportSystem& system,
+                                                    const QStringList& rows) {
   return system.Generate(
       [&](zudira::TBaseReport& r) {
         zudira::PrintListReport(system, r, QStringLiteral("Factorials up to N = 1547"),
@@ -57,15 +57,15 @@ BENCHMARK(BM_FactorialListAsPdf)->Unit(benchmark::kMillisecond);
 // The answer report as Print makes it, up to the pages the preview shows (without the window).
 void BM_AnswerReportIntoStream(benchmark::State& state) {
   zudira::TReportSystem system;
-  const zudira::TAnswerReportInputs inputs{QStringLiteral("Inverse Normal Distribution"),
-                                           zudira::dkInverseNormal,
-                                           zudira::rtInsideCO,
-                                           zudira::feFixA,
-                                           "0.0000000",
-                                           "1.0000000",
-                                           "0.5000000",
-                                           "-1.0000000",
-                                           "0.4307273"};
+  const zudira::AnswerReportInputs inputs{QStringLiteral("Inverse Normal Distribution"),
+                                          zudira::dkInverseNormal,
+                                          zudira::rtInsideCO,
+                                          zudira::feFixA,
+                                          "0.0000000",
+                                          "1.0000000",
+                                          "0.5000000",
+                                          "-1.0000000",
+                                          "0.4307273"};
   for (auto _ : state) {
     auto stream = system.Generate(
         [&](zudira::TBaseReport& r) { zudira::PrintAnswerReport(system, r, inputs); },

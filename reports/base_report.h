@@ -6,16 +6,16 @@
 
 namespace zudira {
 
-enum class TJustify { kCentre, kLeft, kRight };
+enum class Justify { kCentre, kLeft, kRight };
 
 // Which sides of a tab column's box are drawn.
-struct TBoxLines {
+struct BoxLines {
   bool left = false;
   bool right = false;
   bool top = false;
   bool bottom = false;
-  static constexpr TBoxLines All() { return {true, true, true, true}; }
-  static constexpr TBoxLines None() { return {}; }
+  static constexpr BoxLines All() { return {true, true, true, true}; }
+  static constexpr BoxLines None() { return {}; }
 };
 
 // The position mark that places a tab column right after the previous one.
@@ -53,8 +53,8 @@ class TBaseReport {
   virtual void UnderlineOff() = 0;
 
   // One line at the top (header) or bottom (footer) of the section; the cursor stays.
-  virtual void PrintHeader(const QString& text, TJustify justify) = 0;
-  virtual void PrintFooter(const QString& text, TJustify justify) = 0;
+  virtual void PrintHeader(const QString& text, Justify justify) = 0;
+  virtual void PrintFooter(const QString& text, Justify justify) = 0;
 
   // Text at the cursor, which moves to its end; a tab character moves to the next column.
   virtual void Print(const QString& text) = 0;
@@ -68,7 +68,7 @@ class TBaseReport {
   virtual void ClearTabs() = 0;
   // position in inches from the paper's left edge, or kTabAfterPrevious; margin in hundredths
   // of an inch; shade 0 for none (a percentage of grey otherwise).
-  virtual void SetTab(double position, TJustify justify, double width, int margin, TBoxLines lines,
+  virtual void SetTab(double position, Justify justify, double width, int margin, BoxLines lines,
                       int shade) = 0;
   // Text in the next tab column, inside its box.
   virtual void PrintTab(const QString& text) = 0;

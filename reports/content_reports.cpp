@@ -15,7 +15,7 @@ constexpr int kListInnerMargin = 5;  // hundredths of an inch
 // A body line needs this many lines left on the page, else it goes to the next one.
 constexpr int kLinesNeeded = 2;
 
-void ParameterLines(TBaseReport& r, const TAnswerReportInputs& in) {
+void ParameterLines(TBaseReport& r, const AnswerReportInputs& in) {
   const KindRecord* record = FindKindRecord(in.kind);
   if (record == nullptr) return;
   const QString values[3] = {in.mean, in.sdev, in.third};
@@ -30,10 +30,10 @@ void ParameterLines(TBaseReport& r, const TAnswerReportInputs& in) {
 void ListHeadings(TReportSystem& system, TBaseReport& r, const QString& page_title,
                   const QString& value_heading) {
   system.PrintPageFrame(r, page_title.left(kTitleLimit));
-  const TPageMargins& m = system.PageMargins();
-  r.SetTab(m.Left, TJustify::kLeft, kListFirstColumn, kListInnerMargin, TBoxLines::All(), 0);
-  r.SetTab(kTabAfterPrevious, TJustify::kLeft, r.PageWidth() - (m.LeftPlusRight + kListFirstColumn),
-           kListInnerMargin, TBoxLines::All(), 0);
+  const PageMargins& m = system.Margins();
+  r.SetTab(m.Left, Justify::kLeft, kListFirstColumn, kListInnerMargin, BoxLines::All(), 0);
+  r.SetTab(kTabAfterPrevious, Justify::kLeft, r.PageWidth() - (m.LeftPlusRight + kListFirstColumn),
+           kListInnerMargin, BoxLines::All(), 0);
   r.BoldOn();
   r.PrintTab(QStringLiteral("Value"));
   r.PrintTab(value_heading);
@@ -50,7 +50,7 @@ QString AnswerRangeText(RangeType range) {
          QStringLiteral(")");
 }
 
-void PrintAnswerReport(TReportSystem& system, TBaseReport& r, const TAnswerReportInputs& in) {
+void PrintAnswerReport(TReportSystem& system, TBaseReport& r, const AnswerReportInputs& in) {
   system.PrintPageFrame(r, QStringLiteral("Zudira"));
   r.SetFont(kArial, kAnswerPoints);
   r.NewLine();

@@ -14,7 +14,7 @@ class TReportSystem;
 
 // What the answer report reads from the main window: the kind's text, the selectors, and the
 // fields' texts exactly as shown.
-struct TAnswerReportInputs {
+struct AnswerReportInputs {
   QString distribution_text;
   DistributionKind kind = dkNormal;
   RangeType range = rtEqualA;
@@ -35,7 +35,7 @@ QString AnswerRangeText(RangeType range);
 
 // The answer report: one page in the frame titled "Zudira".
 void PrintAnswerReport(TReportSystem& system, TBaseReport& report,
-                       const TAnswerReportInputs& inputs);
+                       const AnswerReportInputs& inputs);
 
 // A list report: the frame titled page_title (cut to 255), two boxed columns headed "Value"
 // and value_heading, one row per "argument|value" text (a row without "|" prints nothing),

@@ -14,7 +14,7 @@ namespace {
 constexpr double kUnitsPerInch = 1200.0;
 }  // namespace
 
-QFont QtFont(const TFontSpec& font_spec) {
+QFont QtFont(const FontSpec& font_spec) {
   QFont font(font_spec.name);
   // Metrics of outline fonts scale linearly only without hinting, and the layout is measured
   // at one resolution and drawn at another.
@@ -25,19 +25,19 @@ QFont QtFont(const TFontSpec& font_spec) {
   return font;
 }
 
-void TPageStream::Add(TStreamItem item) {
+void PageStream::Add(StreamItem item) {
   if (pages_.empty()) pages_.emplace_back();
   pages_.back().items.push_back(std::move(item));
 }
 
-int TPageStream::FontIndex(const TFontSpec& font_spec) {
+int PageStream::FontIndex(const FontSpec& font_spec) {
   for (size_t i = 0; i < fonts_.size(); ++i)
     if (fonts_[i] == font_spec) return static_cast<int>(i);
   fonts_.push_back(font_spec);
   return static_cast<int>(fonts_.size() - 1);
 }
 
-void TPageStream::RenderPage(QPainter& painter, int page_index, const QRectF& target) const {
+void PageStream::RenderPage(QPainter& painter, int page_index, const QRectF& target) const {
   if (page_index < 0 || page_index >= PageCount() || page_inches_.isEmpty()) return;
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, true);
@@ -54,8 +54,8 @@ void TPageStream::RenderPage(QPainter& painter, int page_index, const QRectF& ta
   const double device_dpi = painter.device() != nullptr ? painter.device()->logicalDpiY() : 96.0;
   std::vector<QFont> fonts;
   fonts.reserve(fonts_.size());
-  for (const TFontSpec& font_spec : fonts_) {
-    TFontSpec scaled = font_spec;
+  for (const FontSpec& font_spec : fonts_) {
+    FontSpec scaled = font_spec;
     scaled.points = font_spec.points * kUnitsPerInch / device_dpi;
     fonts.push_back(QtFont(scaled));
   }
@@ -65,9 +65,9 @@ void TPageStream::RenderPage(QPainter& painter, int page_index, const QRectF& ta
   painter.setBrush(Qt::NoBrush);
   int current_font = -1;
   const auto u = [](double inches) { return inches * kUnitsPerInch; };
-  for (const TStreamItem& item : pages_[static_cast<size_t>(page_index)].items) {
+  for (const StreamItem& item : pages_[static_cast<size_t>(page_index)].items) {
     switch (item.kind) {
-      case TStreamItem::TKind::kText:
+      case StreamItem::ItemKind::kText:
         if (item.font != current_font && item.font >= 0 &&
             item.font < static_cast<int>(fonts.size())) {
           painter.setFont(fonts[static_cast<size_t>(item.font)]);
@@ -75,13 +75,13 @@ void TPageStream::RenderPage(QPainter& painter, int page_index, const QRectF& ta
         }
         painter.drawText(QPointF(u(item.x), u(item.y)), item.text);
         break;
-      case TStreamItem::TKind::kLine:
+      case StreamItem::ItemKind::kLine:
         painter.drawLine(QPointF(u(item.x), u(item.y)), QPointF(u(item.x2), u(item.y2)));
         break;
-      case TStreamItem::TKind::kBox:
+      case StreamItem::ItemKind::kBox:
         painter.drawRect(QRectF(QPointF(u(item.x), u(item.y)), QPointF(u(item.x2), u(item.y2))));
         break;
-      case TStreamItem::TKind::kShade: {
+      case StreamItem::ItemKind::kShade: {
         const int grey = 255 - 255 * std::clamp(item.shade, 0, 100) / 100;
         painter.fillRect(QRectF(QPointF(u(item.x), u(item.y)), QPointF(u(item.x2), u(item.y2))),
                          QColor(grey, grey, grey));

@@ -25,16 +25,16 @@ std::optional<std::vector<int>> ParsePageSelection(const QString& text, int page
   return pages;
 }
 
-std::optional<QString> PrintRangeProblem(const TReportSetup& setup, int page_count) {
+std::optional<QString> PrintRangeProblem(const ReportSetup& setup, int page_count) {
   switch (setup.range) {
-    case TPrintRange::kAll:
+    case PrintRange::kAll:
       return std::nullopt;
-    case TPrintRange::kPages:
+    case PrintRange::kPages:
       if (setup.from_page < 1 || setup.to_page > page_count || setup.from_page > setup.to_page)
         return QStringLiteral("The pages must run from 1 to %1, with From not above To.")
             .arg(page_count);
       return std::nullopt;
-    case TPrintRange::kSelection:
+    case PrintRange::kSelection:
       if (!ParsePageSelection(setup.selection, page_count))
         return QStringLiteral(
                    "'%1' is not a page selection. Give pages from 1 to %2 such as 1,3,5-7.")
@@ -45,15 +45,15 @@ std::optional<QString> PrintRangeProblem(const TReportSetup& setup, int page_cou
   return std::nullopt;
 }
 
-std::vector<int> PagesToPrint(const TReportSetup& setup, int page_count) {
+std::vector<int> PagesToPrint(const ReportSetup& setup, int page_count) {
   std::vector<int> pages;
-  if (setup.range == TPrintRange::kSelection) {
+  if (setup.range == PrintRange::kSelection) {
     if (auto chosen = ParsePageSelection(setup.selection, page_count)) pages = *chosen;
     return pages;
   }
   int first = 1;
   int last = page_count;
-  if (setup.range == TPrintRange::kPages) {
+  if (setup.range == PrintRange::kPages) {
     first = std::max(first, setup.from_page);
     last = std::min(last, setup.to_page);
   }

@@ -15,11 +15,11 @@ class QPainter;
 
 namespace zudira {
 
-enum class TReportDestination { kPrinter, kPreview, kFile };
-enum class TPrintRange { kAll, kPages, kSelection };
+enum class ReportDestination { kPrinter, kPreview, kFile };
+enum class PrintRange { kAll, kPages, kSelection };
 
 // Which controls of the set-up window the report system allows.
-struct TReportPermissions {
+struct ReportPermissions {
   bool setup = true;
   bool copies = true;
   bool collate = true;
@@ -32,10 +32,10 @@ struct TReportPermissions {
 
 // The choices made in the set-up window for one job. An empty printer name means that no
 // printer is installed.
-struct TReportSetup {
+struct ReportSetup {
   QString printer_name;
-  TReportDestination destination = TReportDestination::kPreview;
-  TPrintRange range = TPrintRange::kAll;
+  ReportDestination destination = ReportDestination::kPreview;
+  PrintRange range = PrintRange::kAll;
   int from_page = 1;
   int to_page = 9999;
   QString selection;
@@ -54,15 +54,15 @@ std::optional<std::vector<int>> ParsePageSelection(const QString& text, int page
 
 // The user-facing complaint about a set-up's print range for a stream of page_count pages, or
 // nothing when the range is sound.
-std::optional<QString> PrintRangeProblem(const TReportSetup& setup, int page_count);
+std::optional<QString> PrintRangeProblem(const ReportSetup& setup, int page_count);
 
 // The pages (counted from 1) that a sound set-up prints from a stream of page_count pages.
-std::vector<int> PagesToPrint(const TReportSetup& setup, int page_count);
+std::vector<int> PagesToPrint(const ReportSetup& setup, int page_count);
 
 // Progress of generation and printing, shown by the status window.
-class TReportProgress {
+class ReportProgress {
  public:
-  virtual ~TReportProgress() = default;
+  virtual ~ReportProgress() = default;
   // "Generating page 3", "Printing page 3".
   virtual void SetStatusText(const QString& text) = 0;
   // Lets the window take a pending click on Cancel, then says whether Cancel was pressed.
@@ -70,9 +70,9 @@ class TReportProgress {
 };
 
 // The pages of a finished generation, as the preview sees them.
-class TReportPages {
+class ReportPages {
  public:
-  virtual ~TReportPages() = default;
+  virtual ~ReportPages() = default;
   virtual int PageCount() const = 0;
   // The full paper size in inches; every page of a job has the same size.
   virtual QSizeF PageSizeInches() const = 0;
@@ -81,7 +81,7 @@ class TReportPages {
 };
 
 // What the preview window asks of the job that shows it.
-class TPreviewJob : public TReportPages {
+class PreviewJob : public ReportPages {
  public:
   // Prints every page to the set-up's printer at once.
   virtual void PrintNow() = 0;
@@ -93,17 +93,17 @@ class TPreviewJob : public TReportPages {
 };
 
 // The program's own set-up, status and preview windows, supplied by the application.
-class TReportWindows {
+class ReportWindows {
  public:
-  virtual ~TReportWindows() = default;
+  virtual ~ReportWindows() = default;
   // Shows the set-up window modally; false when it was closed with Cancel. from_preview is set
   // when the window is shown over finished pages (page_count of them).
-  virtual bool RunSetup(TReportSetup& setup, const TReportPermissions& permissions,
-                        bool from_preview, int page_count) = 0;
+  virtual bool RunSetup(ReportSetup& setup, const ReportPermissions& permissions, bool from_preview,
+                        int page_count) = 0;
   // Opens the status window, captioned status_title, without waiting; closed when destroyed.
-  virtual std::unique_ptr<TReportProgress> OpenStatus(const QString& status_title) = 0;
+  virtual std::unique_ptr<ReportProgress> OpenStatus(const QString& status_title) = 0;
   // Shows the preview window modally, captioned preview_title.
-  virtual void RunPreview(const QString& preview_title, TPreviewJob& job) = 0;
+  virtual void RunPreview(const QString& preview_title, PreviewJob& job) = 0;
 };
 
 }  // namespace zudira

@@ -36,9 +36,9 @@ double Margin(double unprintable) {
   throw Exception(message.toStdString());
 }
 
-TPaper PaperOfLayout(QPageLayout layout, double dpi) {
+Paper PaperOfLayout(QPageLayout layout, double dpi) {
   layout.setUnits(QPageLayout::Inch);
-  TPaper paper;
+  Paper paper;
   paper.page_inches = layout.fullRect(QPageLayout::Inch).size();
   paper.unprintable = layout.minimumMargins();
   paper.dpi = dpi;
@@ -48,7 +48,7 @@ TPaper PaperOfLayout(QPageLayout layout, double dpi) {
 // Draws the chosen pages onto device, each at place (inches) on its paper, telling progress
 // which page is printing; false once Cancel was pressed.
 bool DrawPages(QPainter& painter, QPagedPaintDevice& device, double dpi, const QRectF& place,
-               const TPageStream& stream, const std::vector<int>& pages, TReportProgress* progress,
+               const PageStream& stream, const std::vector<int>& pages, ReportProgress* progress,
                const QString& failure) {
   const QRectF target(place.x() * dpi, place.y() * dpi, place.width() * dpi, place.height() * dpi);
   bool first = true;
@@ -69,7 +69,7 @@ bool DrawPages(QPainter& painter, QPagedPaintDevice& device, double dpi, const Q
 // Hands a finished PDF to the printer's CUPS queue with the job's paper, copies, collation
 // and sides, the options Qt's own print engine sends; the job's id, or 0 when CUPS refused.
 int SubmitToCups(const QPrinterInfo& info, const QString& pdf, const QString& title,
-                 const QPageLayout& layout, const TReportSetup& setup) {
+                 const QPageLayout& layout, const ReportSetup& setup) {
   cups_option_t* options = nullptr;
   int count = 0;
   const auto add = [&](const char* name, const QByteArray& value) {
@@ -99,7 +99,7 @@ int SubmitToCups(const QPrinterInfo& info, const QString& pdf, const QString& ti
 
 // A set-up's copies, collate, duplex and printer become the system's own for the next job;
 // a copies count below 1 is no count and leaves the one before.
-void KeepChoices(TReportSetup& settings, const TReportSetup& chosen) {
+void KeepChoices(ReportSetup& settings, const ReportSetup& chosen) {
   settings.printer_name = chosen.printer_name;
   if (chosen.copies > 0) settings.copies = chosen.copies;
   settings.collate = chosen.collate;
@@ -108,10 +108,10 @@ void KeepChoices(TReportSetup& settings, const TReportSetup& chosen) {
 }
 
 // The pages of a finished job as the preview window shows and prints them.
-class TStreamPreviewJob : public TPreviewJob {
+class StreamPreviewJob : public PreviewJob {
  public:
-  TStreamPreviewJob(TReportSystem& system, const TPageStream& stream, const TReportSetup& setup,
-                    QString title)
+  StreamPreviewJob(TReportSystem& system, const PageStream& stream, const ReportSetup& setup,
+                   QString title)
       : system_(system), stream_(stream), setup_(setup), title_(std::move(title)) {}
 
   bool Printed() const { return printed_; }
@@ -123,18 +123,18 @@ class TStreamPreviewJob : public TPreviewJob {
   }
 
   void PrintNow() override {
-    TReportSetup all = setup_;
-    all.range = TPrintRange::kAll;
+    ReportSetup all = setup_;
+    all.range = PrintRange::kAll;
     Print(all);
   }
 
   void PrinterOptionsThenPrint() override {
-    TReportSetup chosen = setup_;
-    chosen.range = TPrintRange::kAll;
+    ReportSetup chosen = setup_;
+    chosen.range = PrintRange::kAll;
     chosen.from_page = 1;
     chosen.to_page = PageCount();
     chosen.selection = QStringLiteral("1-%1").arg(PageCount());
-    TReportWindows* windows = system_.Windows();
+    ReportWindows* windows = system_.Windows();
     if (system_.Permissions().setup && windows != nullptr) {
       if (!windows->RunSetup(chosen, system_.Permissions(), true, PageCount())) return;
       if (chosen.copies <= 0) chosen.copies = setup_.copies;
@@ -151,24 +151,24 @@ class TStreamPreviewJob : public TPreviewJob {
   void SavePdf(const QString& path) override { TReportSystem::SavePdf(stream_, path, title_); }
 
  private:
-  void Print(const TReportSetup& setup) {
+  void Print(const ReportSetup& setup) {
     if (auto problem = PrintRangeProblem(setup, PageCount())) Fail(*problem);
-    std::unique_ptr<TReportProgress> status;
+    std::unique_ptr<ReportProgress> status;
     if (system_.Windows() != nullptr) status = system_.Windows()->OpenStatus(system_.StatusTitle());
     if (system_.PrintStream(stream_, setup, status.get())) printed_ = true;
   }
 
   TReportSystem& system_;
-  const TPageStream& stream_;
-  TReportSetup setup_;
+  const PageStream& stream_;
+  ReportSetup setup_;
   QString title_;
   bool printed_ = false;
 };
 
 }  // namespace
 
-TPageMargins ComputePageMargins(const TBaseReport& report) {
-  TPageMargins m;
+PageMargins ComputePageMargins(const TBaseReport& report) {
+  PageMargins m;
   m.Left = Margin(report.UnprintableLeft());
   m.Right = Margin(report.UnprintableRight());
   m.Top = Margin(report.UnprintableTop());
@@ -191,7 +191,7 @@ QString TReportSystem::CurrentPrinter() const {
   return names.contains(by_default) ? by_default : names.front();
 }
 
-QRectF PlaceOnPaper(const TPaper& laid_out, const TPaper& printed) {
+QRectF PlaceOnPaper(const Paper& laid_out, const Paper& printed) {
   const auto margins = [](const QMarginsF& unprintable) {
     return QMarginsF(Margin(unprintable.left()), Margin(unprintable.top()),
                      Margin(unprintable.right()), Margin(unprintable.bottom()));
@@ -218,13 +218,13 @@ void UsePrinterPaper(QPrinter& printer, const std::optional<QPageLayout>& chosen
     printer.setPageSize(info.defaultPageSize());
 }
 
-TPaper TReportSystem::PaperOf(const QString& printer_name,
-                              const std::optional<QPageLayout>& chosen_layout) {
+Paper TReportSystem::PaperOf(const QString& printer_name,
+                             const std::optional<QPageLayout>& chosen_layout) {
   const QPrinterInfo info =
       printer_name.isEmpty() ? QPrinterInfo() : QPrinterInfo::printerInfo(printer_name);
   if (info.isNull()) {
     // Letter where the locale measures in inches, A4 elsewhere.
-    TPaper paper;
+    Paper paper;
     const bool letter = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
     paper.page_inches = QPageSize(letter ? QPageSize::Letter : QPageSize::A4).size(QPageSize::Inch);
     paper.dpi = kPdfDpi;
@@ -237,7 +237,7 @@ TPaper TReportSystem::PaperOf(const QString& printer_name,
 
 void TReportSystem::PrintPageFrame(TBaseReport& report, const QString& title) {
   margins_ = ComputePageMargins(report);
-  const TPageMargins& m = margins_;
+  const PageMargins& m = margins_;
   report.SetSectionLeft(m.Left);
   report.SetSectionRight(report.PageWidth() - m.Right);
   report.SetSectionTop(m.Top);
@@ -245,15 +245,15 @@ void TReportSystem::PrintPageFrame(TBaseReport& report, const QString& title) {
   report.Home();
   report.SetFont(QStringLiteral("Arial"), 14);
   report.BoldOn();
-  report.PrintHeader(title.left(kTitleLimit), TJustify::kCentre);
+  report.PrintHeader(title.left(kTitleLimit), Justify::kCentre);
   report.SetFont(QStringLiteral("Arial"), 8);
   report.BoldOff();
   report.PrintFooter(QLocale::system().toString(clock_(), QStringLiteral("ddd, d MMM yyyy hh:mm")),
-                     TJustify::kLeft);
-  report.PrintFooter(QStringLiteral("Printed by ") + owner_name_, TJustify::kCentre);
+                     Justify::kLeft);
+  report.PrintFooter(QStringLiteral("Printed by ") + owner_name_, Justify::kCentre);
   report.PrintFooter(
       QStringLiteral("Page ") + QString::fromStdString(SafeIntToStr(report.CurrentPage())) + ".",
-      TJustify::kRight);
+      Justify::kRight);
   report.SetSectionBottom(report.PageHeight() - (m.Bottom + 0.05));
   report.SetSectionTop(m.Top + 0.5);
   report.Home();
@@ -262,64 +262,64 @@ void TReportSystem::PrintPageFrame(TBaseReport& report, const QString& title) {
   report.BoldOff();
 }
 
-std::unique_ptr<TPageStream> TReportSystem::Generate(const TReportRoutine& routine,
-                                                     const TPaper& paper,
-                                                     TReportProgress* progress) const {
+std::unique_ptr<PageStream> TReportSystem::Generate(const ReportRoutine& routine,
+                                                    const Paper& paper,
+                                                    ReportProgress* progress) const {
   try {
-    TStreamReport report(paper, progress, GeneratingStatus());
+    StreamReport report(paper, progress, GeneratingStatus());
     routine(report);
     return report.TakeStream();
-  } catch (const TReportCancelled&) {
+  } catch (const ReportCancelled&) {
     return nullptr;
   }
 }
 
-TReportOutcome TReportSystem::RunReport(const QString& title, const TReportRoutine& routine,
-                                        QObject* /*owner*/) {
+ReportOutcome TReportSystem::RunReport(const QString& title, const ReportRoutine& routine,
+                                       QObject* /*owner*/) {
   preview_title_ = title;
   status_title_ = QStringLiteral("Report Status for ") + title;
 
-  TReportSetup setup = settings_;
+  ReportSetup setup = settings_;
   setup.printer_name = CurrentPrinter();
   // A paper chosen for another printer is no choice for this one.
   if (setup.printer_name != settings_.printer_name) setup.page_layout.reset();
   setup.destination = DefaultDestination();
-  setup.range = TPrintRange::kAll;
+  setup.range = PrintRange::kAll;
   setup.from_page = 1;
   setup.to_page = 9999;
   setup.selection.clear();
   if (windows_ != nullptr) {
-    if (!windows_->RunSetup(setup, permissions_, false, 0)) return TReportOutcome::kCancelled;
+    if (!windows_->RunSetup(setup, permissions_, false, 0)) return ReportOutcome::kCancelled;
     if (setup.copies <= 0) setup.copies = settings_.copies;
     KeepChoices(settings_, setup);
   }
 
-  std::unique_ptr<TReportProgress> status;
+  std::unique_ptr<ReportProgress> status;
   if (windows_ != nullptr) status = windows_->OpenStatus(status_title_);
-  const std::unique_ptr<TPageStream> stream =
+  const std::unique_ptr<PageStream> stream =
       Generate(routine, PaperOf(setup.printer_name, setup.page_layout), status.get());
-  if (stream == nullptr) return TReportOutcome::kCancelled;
+  if (stream == nullptr) return ReportOutcome::kCancelled;
 
   switch (setup.destination) {
-    case TReportDestination::kPrinter:
-      return PrintStream(*stream, setup, status.get()) ? TReportOutcome::kPrinted
-                                                       : TReportOutcome::kCancelled;
-    case TReportDestination::kFile:
+    case ReportDestination::kPrinter:
+      return PrintStream(*stream, setup, status.get()) ? ReportOutcome::kPrinted
+                                                       : ReportOutcome::kCancelled;
+    case ReportDestination::kFile:
       status.reset();
       SavePdf(*stream, setup.file_name, title);
-      return TReportOutcome::kPrinted;
-    case TReportDestination::kPreview:
+      return ReportOutcome::kPrinted;
+    case ReportDestination::kPreview:
       break;
   }
   status.reset();
-  if (windows_ == nullptr) return TReportOutcome::kGenerated;
-  TStreamPreviewJob job(*this, *stream, setup, title);
+  if (windows_ == nullptr) return ReportOutcome::kGenerated;
+  StreamPreviewJob job(*this, *stream, setup, title);
   windows_->RunPreview(preview_title_, job);
-  return job.Printed() ? TReportOutcome::kPrinted : TReportOutcome::kPreviewed;
+  return job.Printed() ? ReportOutcome::kPrinted : ReportOutcome::kPreviewed;
 }
 
-bool TReportSystem::PrintStream(const TPageStream& stream, const TReportSetup& setup,
-                                TReportProgress* progress) const {
+bool TReportSystem::PrintStream(const PageStream& stream, const ReportSetup& setup,
+                                ReportProgress* progress) const {
   if (setup.printer_name.isEmpty()) Fail(QStringLiteral("No printers installed!"));
   const QPrinterInfo info = QPrinterInfo::printerInfo(setup.printer_name);
   if (info.isNull())
@@ -333,7 +333,7 @@ bool TReportSystem::PrintStream(const TPageStream& stream, const TReportSetup& s
   // Pages laid out for another paper (the printer was changed over the preview) are scaled,
   // never stretched, and keep their margins.
   const QRectF place =
-      PlaceOnPaper(TPaper{stream.PageSizeInches(), stream.UnprintableInches(), kPdfDpi},
+      PlaceOnPaper(Paper{stream.PageSizeInches(), stream.UnprintableInches(), kPdfDpi},
                    PaperOfLayout(layout, printer.resolution()));
   const QString failed = QStringLiteral("The printer \"%1\" failed while printing \"%2\".")
                              .arg(setup.printer_name, preview_title_);
@@ -378,7 +378,7 @@ bool TReportSystem::PrintStream(const TPageStream& stream, const TReportSetup& s
   return true;
 }
 
-void TReportSystem::SavePdf(const TPageStream& stream, const QString& path, const QString& title) {
+void TReportSystem::SavePdf(const PageStream& stream, const QString& path, const QString& title) {
   const auto failed = [&](const QString& why) {
     Fail(QStringLiteral("The PDF file \"%1\" cannot be written: %2").arg(path, why));
   };

@@ -18,7 +18,7 @@ class QPrinter;
 namespace zudira {
 
 // The margins of the last page frame printed, in inches.
-struct TPageMargins {
+struct PageMargins {
   double Left = 0.5;
   double Right = 0.5;
   double Top = 0.5;
@@ -27,21 +27,21 @@ struct TPageMargins {
 };
 
 // Each margin is the larger of 0.5 and the printer's unprintable width at that edge + 0.01.
-TPageMargins ComputePageMargins(const TBaseReport& report);
+PageMargins ComputePageMargins(const TBaseReport& report);
 
 // Where a page laid out on paper laid_out goes on paper printed, in inches from the printed
 // paper's top left: scaled by one factor both ways (never enlarged) so that its text area fits
 // inside the printed paper's margins, and centred there.
-QRectF PlaceOnPaper(const TPaper& laid_out, const TPaper& printed);
+QRectF PlaceOnPaper(const Paper& laid_out, const Paper& printed);
 
 // Gives printer the paper of its printer: the layout chosen in the printer's set-up, or else
 // the printer's own default paper.
 void UsePrinterPaper(QPrinter& printer, const std::optional<QPageLayout>& chosen_layout);
 
 // The page-content routine of a job; it draws every page of the report.
-using TReportRoutine = std::function<void(TBaseReport&)>;
+using ReportRoutine = std::function<void(TBaseReport&)>;
 
-enum class TReportOutcome {
+enum class ReportOutcome {
   kCancelled,  // the set-up or status window's Cancel
   kGenerated,  // pages made, but no preview window to show them
   kPreviewed,
@@ -62,19 +62,19 @@ class TReportSystem {
   const QString& PreviewTitle() const { return preview_title_; }
   void SetStatusTitle(const QString& title) { status_title_ = title; }
   void SetPreviewTitle(const QString& title) { preview_title_ = title; }
-  const TReportPermissions& Permissions() const { return permissions_; }
-  TReportDestination DefaultDestination() const { return TReportDestination::kPreview; }
+  const ReportPermissions& Permissions() const { return permissions_; }
+  ReportDestination DefaultDestination() const { return ReportDestination::kPreview; }
   static QString GeneratingStatus() { return QStringLiteral("Generating page %p"); }
   static QString PrintingStatus() { return QStringLiteral("Printing page %p"); }
 
   // The system's own printer, copies, collate and duplex, kept from job to job.
-  const TReportSetup& Settings() const { return settings_; }
-  TReportSetup& Settings() { return settings_; }
+  const ReportSetup& Settings() const { return settings_; }
+  ReportSetup& Settings() { return settings_; }
 
   // The program's set-up, status and preview windows (not owned); none set: a job runs with
   // the set-up as it stands and shows nothing.
-  void SetWindows(TReportWindows* windows) { windows_ = windows; }
-  TReportWindows* Windows() const { return windows_; }
+  void SetWindows(ReportWindows* windows) { windows_ = windows; }
+  ReportWindows* Windows() const { return windows_; }
 
   // The name printed in every footer after "Printed by ".
   void SetOwnerName(const QString& name) { owner_name_ = name; }
@@ -84,39 +84,39 @@ class TReportSystem {
 
   // One print job: set-up window, generation under the status window, then preview or
   // printer. Errors of the printer propagate to the caller's error report.
-  TReportOutcome RunReport(const QString& title, const TReportRoutine& routine, QObject* owner);
+  ReportOutcome RunReport(const QString& title, const ReportRoutine& routine, QObject* owner);
 
   void PrintPageFrame(TBaseReport& report, const QString& title);
-  const TPageMargins& PageMargins() const { return margins_; }
+  const PageMargins& Margins() const { return margins_; }
 
   // The paper of a printer (its page, unprintable edges and resolution), or, with no such
   // printer, the locale's default paper at 1200 dpi with no unprintable edges.
-  static TPaper PaperOf(const QString& printer_name,
-                        const std::optional<QPageLayout>& chosen_layout = std::nullopt);
+  static Paper PaperOf(const QString& printer_name,
+                       const std::optional<QPageLayout>& chosen_layout = std::nullopt);
   // The printer of the system's settings when it still exists, else the default printer,
   // else the first one; empty when none is installed.
   QString CurrentPrinter() const;
 
   // The pages of routine laid out for paper; nothing when Cancel was pressed.
-  std::unique_ptr<TPageStream> Generate(const TReportRoutine& routine, const TPaper& paper,
-                                        TReportProgress* progress) const;
+  std::unique_ptr<PageStream> Generate(const ReportRoutine& routine, const Paper& paper,
+                                       ReportProgress* progress) const;
   // Sends the set-up's pages to its printer, fitted to its paper; false when Cancel aborted the
   // job, and then nothing reaches the printer. Throws zudira::Exception when the printer cannot
   // print.
-  bool PrintStream(const TPageStream& stream, const TReportSetup& setup,
-                   TReportProgress* progress) const;
+  bool PrintStream(const PageStream& stream, const ReportSetup& setup,
+                   ReportProgress* progress) const;
   // Writes every page as PDF at 1200 dpi through a temporary file beside path.
-  static void SavePdf(const TPageStream& stream, const QString& path, const QString& title);
+  static void SavePdf(const PageStream& stream, const QString& path, const QString& title);
 
  private:
   QString status_title_ = QStringLiteral("Report Status");
   QString preview_title_ = QStringLiteral("Report Preview");
-  TReportPermissions permissions_;
-  TReportSetup settings_;
-  TReportWindows* windows_ = nullptr;
+  ReportPermissions permissions_;
+  ReportSetup settings_;
+  ReportWindows* windows_ = nullptr;
   QString owner_name_;
   std::function<QDateTime()> clock_;
-  TPageMargins margins_;
+  PageMargins margins_;
 };
 
 }  // namespace zudira

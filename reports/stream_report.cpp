@@ -14,11 +14,11 @@ constexpr double kMetersPerInch = 0.0254;
 constexpr double kDefaultTabStep = 0.5;
 }  // namespace
 
-TStreamReport::TStreamReport(const TPaper& paper, TReportProgress* progress, QString status_text)
+StreamReport::StreamReport(const Paper& paper, ReportProgress* progress, QString status_text)
     : paper_(paper),
       progress_(progress),
       status_text_(std::move(status_text)),
-      stream_(std::make_unique<TPageStream>(paper.page_inches, paper.unprintable)),
+      stream_(std::make_unique<PageStream>(paper.page_inches, paper.unprintable)),
       metrics_device_(1, 1, QImage::Format_Mono),
       section_left_(paper.unprintable.left()),
       section_right_(paper.page_inches.width() - paper.unprintable.right()),
@@ -33,60 +33,60 @@ TStreamReport::TStreamReport(const TPaper& paper, TReportProgress* progress, QSt
   AnnouncePage();
 }
 
-TStreamReport::~TStreamReport() = default;
+StreamReport::~StreamReport() = default;
 
-const TStreamReport::TMetrics& TStreamReport::Metrics() const {
+const StreamReport::LineMetrics& StreamReport::Metrics() const {
   if (metrics_.size() <= static_cast<size_t>(font_index_))
     metrics_.resize(static_cast<size_t>(font_index_) + 1);
-  std::optional<TMetrics>& slot = metrics_[static_cast<size_t>(font_index_)];
+  std::optional<LineMetrics>& slot = metrics_[static_cast<size_t>(font_index_)];
   if (!slot) {
     QFontMetricsF fm(QtFont(font_), &metrics_device_);
     const double dpi = metrics_device_.logicalDpiY();
-    slot = TMetrics{fm, fm.ascent() / dpi, fm.descent() / dpi, fm.lineSpacing() / dpi};
+    slot = LineMetrics{fm, fm.ascent() / dpi, fm.descent() / dpi, fm.lineSpacing() / dpi};
   }
   return *slot;
 }
 
-double TStreamReport::LineHeight() const {
+double StreamReport::LineHeight() const {
   return Metrics().line_height;
 }
 
-double TStreamReport::TextWidth(const QString& text) const {
+double StreamReport::TextWidth(const QString& text) const {
   return Metrics().fm.horizontalAdvance(text) / metrics_device_.logicalDpiX();
 }
 
-void TStreamReport::CheckCancel() {
-  if (progress_ != nullptr && progress_->CancelRequested()) throw TReportCancelled{};
+void StreamReport::CheckCancel() {
+  if (progress_ != nullptr && progress_->CancelRequested()) throw ReportCancelled{};
 }
 
-void TStreamReport::AnnouncePage() {
+void StreamReport::AnnouncePage() {
   if (progress_ == nullptr) return;
   QString text = status_text_;
   progress_->SetStatusText(text.replace(QStringLiteral("%p"), QString::number(page_)));
 }
 
-void TStreamReport::Home() {
+void StreamReport::Home() {
   x_ = section_left_;
   y_ = section_top_;
   next_tab_ = 0;
 }
 
-void TStreamReport::SetFont(const QString& name, double points) {
+void StreamReport::SetFont(const QString& name, double points) {
   font_.name = name;
   font_.points = points;
   font_index_ = stream_->FontIndex(font_);
 }
 
-void TStreamReport::SetStyle(bool bold, bool underline) {
+void StreamReport::SetStyle(bool bold, bool underline) {
   font_.bold = bold;
   font_.underline = underline;
   font_index_ = stream_->FontIndex(font_);
 }
 
-void TStreamReport::Place(const QString& text, double x, double baseline) {
+void StreamReport::Place(const QString& text, double x, double baseline) {
   if (text.isEmpty()) return;
-  TStreamItem item;
-  item.kind = TStreamItem::TKind::kText;
+  StreamItem item;
+  item.kind = StreamItem::ItemKind::kText;
   item.x = x;
   item.y = baseline;
   item.text = text;
@@ -94,28 +94,28 @@ void TStreamReport::Place(const QString& text, double x, double baseline) {
   stream_->Add(std::move(item));
 }
 
-void TStreamReport::PlaceJustified(const QString& text, double left, double right, double baseline,
-                                   TJustify justify) {
+void StreamReport::PlaceJustified(const QString& text, double left, double right, double baseline,
+                                  Justify justify) {
   double x = left;
-  if (justify != TJustify::kLeft) {
+  if (justify != Justify::kLeft) {
     // Text wider than its room starts at the left edge, so its beginning stays on the paper.
     const double free = std::max(0.0, right - left - TextWidth(text));
-    x = justify == TJustify::kRight ? left + free : left + free / 2;
+    x = justify == Justify::kRight ? left + free : left + free / 2;
   }
   Place(text, x, baseline);
 }
 
-void TStreamReport::PrintHeader(const QString& text, TJustify justify) {
+void StreamReport::PrintHeader(const QString& text, Justify justify) {
   CheckCancel();
   PlaceJustified(text, section_left_, section_right_, section_top_ + Metrics().ascent, justify);
 }
 
-void TStreamReport::PrintFooter(const QString& text, TJustify justify) {
+void StreamReport::PrintFooter(const QString& text, Justify justify) {
   CheckCancel();
   PlaceJustified(text, section_left_, section_right_, section_bottom_ - Metrics().descent, justify);
 }
 
-void TStreamReport::Print(const QString& text) {
+void StreamReport::Print(const QString& text) {
   CheckCancel();
   const double baseline = y_ + Metrics().ascent;
   qsizetype start = 0;
@@ -126,7 +126,7 @@ void TStreamReport::Print(const QString& text) {
     x_ += TextWidth(piece);
     if (tab < 0) break;
     if (next_tab_ < tabs_.size()) {
-      const TTab& column = tabs_[next_tab_++];
+      const TabStop& column = tabs_[next_tab_++];
       x_ = column.left + column.margin;
     } else {
       const double steps = std::floor((x_ - section_left_) / kDefaultTabStep + 1e-9) + 1;
@@ -136,26 +136,26 @@ void TStreamReport::Print(const QString& text) {
   }
 }
 
-void TStreamReport::PrintLn(const QString& text) {
+void StreamReport::PrintLn(const QString& text) {
   Print(text);
   NewLine();
 }
 
-void TStreamReport::NewLine() {
+void StreamReport::NewLine() {
   CheckCancel();
   y_ += Metrics().line_height;
   x_ = section_left_;
   next_tab_ = 0;
 }
 
-int TStreamReport::LinesLeft() const {
+int StreamReport::LinesLeft() const {
   const double room = section_bottom_ - y_;
   if (room <= 0) return 0;
   // A hair of tolerance, so a line that ends exactly at the section bottom still counts.
   return static_cast<int>(std::floor(room / Metrics().line_height + 1e-9));
 }
 
-void TStreamReport::NewPage() {
+void StreamReport::NewPage() {
   CheckCancel();
   stream_->AddPage();
   ++page_;
@@ -163,33 +163,33 @@ void TStreamReport::NewPage() {
   AnnouncePage();
 }
 
-void TStreamReport::ClearTabs() {
+void StreamReport::ClearTabs() {
   tabs_.clear();
   next_tab_ = 0;
 }
 
-void TStreamReport::SetTab(double position, TJustify justify, double width, int margin,
-                           TBoxLines lines, int shade) {
+void StreamReport::SetTab(double position, Justify justify, double width, int margin,
+                          BoxLines lines, int shade) {
   double left = position;
   if (position == kTabAfterPrevious)
     left = tabs_.empty() ? section_left_ : tabs_.back().left + tabs_.back().width;
-  tabs_.push_back(TTab{left, width, margin / 100.0, justify, lines, shade});
+  tabs_.push_back(TabStop{left, width, margin / 100.0, justify, lines, shade});
 }
 
-void TStreamReport::PrintTab(const QString& text) {
+void StreamReport::PrintTab(const QString& text) {
   CheckCancel();
   if (next_tab_ >= tabs_.size()) {
     Print(text);
     return;
   }
-  const TTab& column = tabs_[next_tab_++];
+  const TabStop& column = tabs_[next_tab_++];
   const double left = column.left;
   const double right = column.left + column.width;
   const double top = y_;
   const double bottom = y_ + Metrics().line_height;
-  auto add = [this](TStreamItem::TKind kind, double x1, double y1, double x2, double y2,
+  auto add = [this](StreamItem::ItemKind kind, double x1, double y1, double x2, double y2,
                     int shade = 0) {
-    TStreamItem item;
+    StreamItem item;
     item.kind = kind;
     item.x = x1;
     item.y = y1;
@@ -198,15 +198,15 @@ void TStreamReport::PrintTab(const QString& text) {
     item.shade = shade;
     stream_->Add(std::move(item));
   };
-  if (column.shade > 0) add(TStreamItem::TKind::kShade, left, top, right, bottom, column.shade);
-  const TBoxLines& b = column.lines;
+  if (column.shade > 0) add(StreamItem::ItemKind::kShade, left, top, right, bottom, column.shade);
+  const BoxLines& b = column.lines;
   if (b.left && b.right && b.top && b.bottom) {
-    add(TStreamItem::TKind::kBox, left, top, right, bottom);
+    add(StreamItem::ItemKind::kBox, left, top, right, bottom);
   } else {
-    if (b.left) add(TStreamItem::TKind::kLine, left, top, left, bottom);
-    if (b.right) add(TStreamItem::TKind::kLine, right, top, right, bottom);
-    if (b.top) add(TStreamItem::TKind::kLine, left, top, right, top);
-    if (b.bottom) add(TStreamItem::TKind::kLine, left, bottom, right, bottom);
+    if (b.left) add(StreamItem::ItemKind::kLine, left, top, left, bottom);
+    if (b.right) add(StreamItem::ItemKind::kLine, right, top, right, bottom);
+    if (b.top) add(StreamItem::ItemKind::kLine, left, top, right, top);
+    if (b.bottom) add(StreamItem::ItemKind::kLine, left, bottom, right, bottom);
   }
   PlaceJustified(text, left + column.margin, right - column.margin, top + Metrics().ascent,
                  column.justify);

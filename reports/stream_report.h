@@ -16,29 +16,29 @@
 
 namespace zudira {
 
-class TReportProgress;
+class ReportProgress;
 
 // The paper a job is laid out for: its full size and unprintable edges in inches, and the
 // resolution of the device that will print it.
-struct TPaper {
+struct Paper {
   QSizeF page_inches{8.5, 11};
   QMarginsF unprintable;
   double dpi = 1200;
 };
 
 // Thrown out of a page-content routine when Cancel was pressed during generation.
-struct TReportCancelled {};
+struct ReportCancelled {};
 
-class TStreamReport : public TBaseReport {
+class StreamReport : public TBaseReport {
  public:
   // progress, when given, hears "Generating page N" (status_text with %p replaced) on every
   // page and is asked about Cancel before every drawing operation.
-  explicit TStreamReport(const TPaper& paper, TReportProgress* progress = nullptr,
-                         QString status_text = QStringLiteral("Generating page %p"));
-  ~TStreamReport() override;
+  explicit StreamReport(const Paper& paper, ReportProgress* progress = nullptr,
+                        QString status_text = QStringLiteral("Generating page %p"));
+  ~StreamReport() override;
 
-  const TPageStream& Stream() const { return *stream_; }
-  std::unique_ptr<TPageStream> TakeStream() { return std::move(stream_); }
+  const PageStream& Stream() const { return *stream_; }
+  std::unique_ptr<PageStream> TakeStream() { return std::move(stream_); }
   // Where the next text goes: x in inches from the paper's left edge, y at the top of the line.
   double CursorX() const { return x_; }
   double CursorY() const { return y_; }
@@ -67,8 +67,8 @@ class TStreamReport : public TBaseReport {
   void UnderlineOn() override { SetStyle(font_.bold, true); }
   void UnderlineOff() override { SetStyle(font_.bold, false); }
 
-  void PrintHeader(const QString& text, TJustify justify) override;
-  void PrintFooter(const QString& text, TJustify justify) override;
+  void PrintHeader(const QString& text, Justify justify) override;
+  void PrintFooter(const QString& text, Justify justify) override;
   void Print(const QString& text) override;
   void PrintLn(const QString& text) override;
   void NewLine() override;
@@ -77,20 +77,20 @@ class TStreamReport : public TBaseReport {
   int CurrentPage() const override { return page_; }
 
   void ClearTabs() override;
-  void SetTab(double position, TJustify justify, double width, int margin, TBoxLines lines,
+  void SetTab(double position, Justify justify, double width, int margin, BoxLines lines,
               int shade) override;
   void PrintTab(const QString& text) override;
 
  private:
-  struct TTab {
+  struct TabStop {
     double left;
     double width;
     double margin;
-    TJustify justify;
-    TBoxLines lines;
+    Justify justify;
+    BoxLines lines;
     int shade;
   };
-  struct TMetrics {
+  struct LineMetrics {
     QFontMetricsF fm;
     double ascent;
     double descent;
@@ -98,23 +98,23 @@ class TStreamReport : public TBaseReport {
   };
 
   void SetStyle(bool bold, bool underline);
-  const TMetrics& Metrics() const;
+  const LineMetrics& Metrics() const;
   double TextWidth(const QString& text) const;
   void Place(const QString& text, double x, double baseline);
   // Drawn text between left and right, justified.
   void PlaceJustified(const QString& text, double left, double right, double baseline,
-                      TJustify justify);
+                      Justify justify);
   void CheckCancel();
   void AnnouncePage();
 
-  TPaper paper_;
-  TReportProgress* progress_;
+  Paper paper_;
+  ReportProgress* progress_;
   QString status_text_;
-  std::unique_ptr<TPageStream> stream_;
+  std::unique_ptr<PageStream> stream_;
   // The device whose resolution the fonts are measured at.
   QImage metrics_device_;
-  mutable std::vector<std::optional<TMetrics>> metrics_;
-  TFontSpec font_{QStringLiteral("Arial"), 10, false, false};
+  mutable std::vector<std::optional<LineMetrics>> metrics_;
+  FontSpec font_{QStringLiteral("Arial"), 10, false, false};
   int font_index_ = -1;
   double section_left_;
   double section_right_;
@@ -123,7 +123,7 @@ class TStreamReport : public TBaseReport {
   double x_ = 0;
   double y_ = 0;
   int page_ = 1;
-  std::vector<TTab> tabs_;
+  std::vector<TabStop> tabs_;
   size_t next_tab_ = 0;
 };
 

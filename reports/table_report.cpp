@@ -36,8 +36,8 @@ QStringList WrappedNote(const QString& note, double width) {
   return lines;
 }
 
-void Headings(TReportSystem& system, TBaseReport& r, const TTableReportText& text,
-              const QString& title, const std::vector<double>& widths, TColumnBlock block) {
+void Headings(TReportSystem& system, TBaseReport& r, const TableReportContent& text,
+              const QString& title, const std::vector<double>& widths, ColumnBlock block) {
   system.PrintPageFrame(r, title.left(kTitleLimit));
   if (!text.note.isEmpty()) {
     r.SetFont(kArial, kNotePoints);
@@ -45,11 +45,10 @@ void Headings(TReportSystem& system, TBaseReport& r, const TTableReportText& tex
       r.PrintLn(line);
     r.SetFont(kArial, kBodyPoints);
   }
-  r.SetTab(system.PageMargins().Left, TJustify::kLeft, widths[0], kInnerMargin, TBoxLines::All(),
-           0);
+  r.SetTab(system.Margins().Left, Justify::kLeft, widths[0], kInnerMargin, BoxLines::All(), 0);
   for (int c = block.first; c <= block.last; ++c)
-    r.SetTab(kTabAfterPrevious, TJustify::kRight, widths[static_cast<size_t>(c)], kInnerMargin,
-             TBoxLines::All(), 0);
+    r.SetTab(kTabAfterPrevious, Justify::kRight, widths[static_cast<size_t>(c)], kInnerMargin,
+             BoxLines::All(), 0);
   r.BoldOn();
   for (const QStringList& line : text.headings) {
     r.PrintTab(line.value(0));
@@ -61,8 +60,8 @@ void Headings(TReportSystem& system, TBaseReport& r, const TTableReportText& tex
 
 }  // namespace
 
-TTableReportText TableReportText(const StatTable& table) {
-  TTableReportText text;
+TableReportContent TableReportText(const StatTable& table) {
+  TableReportContent text;
   text.title = QString::fromStdString(table.title);
   text.note = QString::fromStdString(table.note);
   const auto grid = TableTextGrid(table);
@@ -75,15 +74,15 @@ TTableReportText TableReportText(const StatTable& table) {
   return text;
 }
 
-double TableColumnWidth(const TTableReportText& text, int column) {
+double TableColumnWidth(const TableReportContent& text, int column) {
   qsizetype chars = 0;
   for (const QStringList& line : text.headings) chars = std::max(chars, line.value(column).size());
   for (const QStringList& row : text.rows) chars = std::max(chars, row.value(column).size());
   return std::max(kMinColumn, static_cast<double>(chars) * kCharWidth + kBoxAllowance);
 }
 
-std::vector<TColumnBlock> TableColumnBlocks(const std::vector<double>& widths, double available) {
-  std::vector<TColumnBlock> blocks;
+std::vector<ColumnBlock> TableColumnBlocks(const std::vector<double>& widths, double available) {
+  std::vector<ColumnBlock> blocks;
   const int columns = static_cast<int>(widths.size()) - 1;
   const double room = available - (widths.empty() ? 0 : widths[0]);
   int first = 1;
@@ -99,13 +98,13 @@ std::vector<TColumnBlock> TableColumnBlocks(const std::vector<double>& widths, d
   return blocks;
 }
 
-void PrintTableReport(TReportSystem& system, TBaseReport& r, const TTableReportText& text) {
+void PrintTableReport(TReportSystem& system, TBaseReport& r, const TableReportContent& text) {
   const int columns = text.headings.isEmpty() ? 0 : static_cast<int>(text.headings[0].size()) - 1;
   std::vector<double> widths;
   for (int c = 0; c <= columns; ++c) widths.push_back(TableColumnWidth(text, c));
   // The frame of each page sets these margins again; the blocks need them before the first.
   const double available = r.PageWidth() - ComputePageMargins(r).LeftPlusRight;
-  std::vector<TColumnBlock> blocks = TableColumnBlocks(widths, available);
+  std::vector<ColumnBlock> blocks = TableColumnBlocks(widths, available);
   if (blocks.empty()) blocks.push_back({1, 0});  // a table without columns still shows its rows
 
   for (size_t b = 0; b < blocks.size(); ++b) {

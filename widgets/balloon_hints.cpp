@@ -22,9 +22,9 @@ constexpr int kMaxTextWidth = 320;
 constexpr int kPointerGap = 3;
 
 // The balloon: a rounded body with a tail whose tip sits on the pointer.
-class TBalloonHint : public QWidget {
+class BalloonHint : public QWidget {
  public:
-  TBalloonHint()
+  BalloonHint()
       : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput) {
     setObjectName("BalloonHint");
     setAttribute(Qt::WA_TranslucentBackground);
@@ -110,8 +110,8 @@ class TBalloonHint : public QWidget {
   QTimer timer_;
 };
 
-QPointer<TBalloonHint>& Balloon() {
-  static QPointer<TBalloonHint> balloon;
+QPointer<BalloonHint>& Balloon() {
+  static QPointer<BalloonHint> balloon;
   return balloon;
 }
 
@@ -120,7 +120,7 @@ void HideBalloon() {
 }
 
 // Watches every tooltip request of the program and shows it as its window's state says.
-class THintFilter : public QObject {
+class HintFilter : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     switch (event->type()) {
@@ -136,7 +136,7 @@ class THintFilter : public QObject {
         if (state != hsBalloon) return false;
         if (widget->toolTip().isEmpty()) return false;  // the parent may have one
         auto* help = static_cast<QHelpEvent*>(event);
-        if (!Balloon()) Balloon() = new TBalloonHint;
+        if (!Balloon()) Balloon() = new BalloonHint;
         QToolTip::hideText();
         Balloon()->Show(widget->toolTip(), help->globalPos(), widget);
         return true;
@@ -157,9 +157,9 @@ class THintFilter : public QObject {
 };
 
 void InstallHintFilter() {
-  static THintFilter* filter = nullptr;
+  static HintFilter* filter = nullptr;
   if (filter != nullptr || qApp == nullptr) return;
-  filter = new THintFilter;
+  filter = new HintFilter;
   filter->setParent(qApp);
   qApp->installEventFilter(filter);
   QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { delete Balloon().data(); });
@@ -182,7 +182,7 @@ HintState HintStateOf(const QWidget* widget) {
 
 void ShowBalloon(QWidget* owner, const QString& text, QPoint tip) {
   InstallHintFilter();
-  if (!Balloon()) Balloon() = new TBalloonHint;
+  if (!Balloon()) Balloon() = new BalloonHint;
   Balloon()->Show(text, tip, owner);
 }
 

@@ -72,7 +72,7 @@ QPixmap Swatch(const QColor& colour) {
 
 }  // namespace
 
-TColourBox::TColourBox(QWidget* parent) : QComboBox(parent) {
+ColourBox::ColourBox(QWidget* parent) : QComboBox(parent) {
   setIconSize(QSize(22, 14));
   setMaxVisibleItems(16);
   for (const NamedColour& c : kStandard) AddItem(c.value);
@@ -82,7 +82,7 @@ TColourBox::TColourBox(QWidget* parent) : QComboBox(parent) {
   addItem("Custom...");
   custom_index_ = count() - 1;
   Select(0x000000);
-  connect(this, qOverload<int>(&QComboBox::activated), this, &TColourBox::Activated);
+  connect(this, qOverload<int>(&QComboBox::activated), this, &ColourBox::Activated);
   connect(this, qOverload<int>(&QComboBox::currentIndexChanged), this, [this](int index) {
     const QVariant data = itemData(index, kValueRole);
     if (!data.isValid()) return;
@@ -93,7 +93,7 @@ TColourBox::TColourBox(QWidget* parent) : QComboBox(parent) {
   });
 }
 
-QString TColourBox::NameOf(ColourValue value) {
+QString ColourBox::NameOf(ColourValue value) {
   if (IsSystemColour(value)) {
     const int index = static_cast<int>(value & 0xFFFFFFu);
     if (index < kSystemCount) return kSystemNames[index];
@@ -105,14 +105,14 @@ QString TColourBox::NameOf(ColourValue value) {
   return ColourFromValue(value).name();
 }
 
-void TColourBox::AddItem(ColourValue value) {
+void ColourBox::AddItem(ColourValue value) {
   const int at = custom_index_ < 0 ? count() : custom_index_;
   insertItem(at, QIcon(Swatch(ColourFromValue(value, palette()))), NameOf(value),
              QVariant::fromValue(value));
   if (custom_index_ >= 0) ++custom_index_;
 }
 
-int TColourBox::IndexOf(ColourValue value) const {
+int ColourBox::IndexOf(ColourValue value) const {
   for (int i = 0; i < count(); ++i) {
     const QVariant data = itemData(i, kValueRole);
     if (data.isValid() && data.value<ColourValue>() == value) return i;
@@ -120,21 +120,21 @@ int TColourBox::IndexOf(ColourValue value) const {
   return -1;
 }
 
-void TColourBox::Select(ColourValue value) {
+void ColourBox::Select(ColourValue value) {
   if (IndexOf(value) < 0) AddItem(value);
   setCurrentIndex(IndexOf(value));
 }
 
-void TColourBox::SetColour(ColourValue value) {
+void ColourBox::SetColour(ColourValue value) {
   Select(value);
 }
 
-void TColourBox::Activated(int index) {
+void ColourBox::Activated(int index) {
   if (index == custom_index_) ChooseAnyColour();
   if (currentIndex() == custom_index_) setCurrentIndex(IndexOf(current_));
 }
 
-void TColourBox::ChooseAnyColour() {
+void ColourBox::ChooseAnyColour() {
   const QColor chosen =
       QColorDialog::getColor(ColourFromValue(current_, palette()), this, "Colour");
   // The dialog's own custom colours become choices of the box too.
@@ -150,9 +150,9 @@ void TColourBox::ChooseAnyColour() {
     setCurrentIndex(IndexOf(current_));
 }
 
-QMenu* TColourBox::MakeContextMenu() {
+QMenu* ColourBox::MakeContextMenu() {
   auto* menu = new QMenu(this);
-  menu->addAction("Choose &Any Colour...", this, &TColourBox::ChooseAnyColour);
+  menu->addAction("Choose &Any Colour...", this, &ColourBox::ChooseAnyColour);
   QMenu* system = menu->addMenu("&System Colours");
   for (int i = 0; i < kSystemCount; ++i) {
     system->addAction(kSystemNames[i], this, [this, i] { Select(SystemColour(i)); });
@@ -160,18 +160,18 @@ QMenu* TColourBox::MakeContextMenu() {
   return menu;
 }
 
-void TColourBox::contextMenuEvent(QContextMenuEvent* event) {
+void ColourBox::contextMenuEvent(QContextMenuEvent* event) {
   std::unique_ptr<QMenu> menu(MakeContextMenu());
   menu->exec(event->globalPos());
 }
 
-void TColourBox::changeEvent(QEvent* event) {
+void ColourBox::changeEvent(QEvent* event) {
   QComboBox::changeEvent(event);
   if (event->type() == QEvent::PaletteChange) RefreshSwatches();
 }
 
 // System colours follow the desktop's palette.
-void TColourBox::RefreshSwatches() {
+void ColourBox::RefreshSwatches() {
   for (int i = 0; i < count(); ++i) {
     const QVariant data = itemData(i, kValueRole);
     if (data.isValid())

@@ -11,11 +11,11 @@ class QMenu;
 
 namespace zudira {
 
-class TColourBox : public QComboBox {
+class ColourBox : public QComboBox {
   Q_OBJECT
 
  public:
-  explicit TColourBox(QWidget* parent = nullptr);
+  explicit ColourBox(QWidget* parent = nullptr);
 
   // The selected colour value (0x00BBGGRR, or 0x80000000 + a system colour index).
   ColourValue Colour() const { return current_; }

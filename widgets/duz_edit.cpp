@@ -8,8 +8,8 @@
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QMetaMethod>
 #include <QMenu>
+#include <QMetaMethod>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTimer>
@@ -44,7 +44,7 @@ QColor TDuzEdit2::BackgroundColour() const {
   return palette().color(QPalette::Base);
 }
 
-void TDuzEdit2::SetAlignment(TAlignment alignment) {
+void TDuzEdit2::SetAlignment(FieldAlignment alignment) {
   if (alignment == alignment_) return;
   alignment_ = alignment;
   const Qt::Alignment h = alignment == taRightJustify ? Qt::AlignRight

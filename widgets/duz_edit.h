@@ -18,7 +18,7 @@
 
 namespace zudira {
 
-enum TAlignment : std::uint8_t { taLeftJustify = 0, taRightJustify = 1, taCenter = 2 };
+enum FieldAlignment : std::uint8_t { taLeftJustify = 0, taRightJustify = 1, taCenter = 2 };
 
 class TDuzEdit2 : public QLineEdit {
   Q_OBJECT
@@ -28,8 +28,8 @@ class TDuzEdit2 : public QLineEdit {
   // Read Only Colour appearance setting of this moment.
   explicit TDuzEdit2(QWidget* parent = nullptr);
 
-  TAlignment Alignment() const { return alignment_; }
-  void SetAlignment(TAlignment alignment);
+  FieldAlignment Alignment() const { return alignment_; }
+  void SetAlignment(FieldAlignment alignment);
 
   // While read-only the user can select and copy but not type.
   bool ReadOnly() const { return read_only_; }
@@ -87,7 +87,7 @@ class TDuzEdit2 : public QLineEdit {
   // Says in a balloon which separator the field takes when the refused key was the other one.
   void ShowSeparatorHint(unsigned key);
 
-  TAlignment alignment_ = taLeftJustify;
+  FieldAlignment alignment_ = taLeftJustify;
   bool read_only_ = false;
   bool use_read_only_colours_ = false;
   ColourValue read_only_on_colour_;

@@ -78,7 +78,7 @@ void TPrefForm::CreateToolTipGroup() {
 // One labelled colour box a row; returns the top of the row below the last.
 int TPrefForm::CreateColourRows() {
   struct Row {
-    TColourBox** box;
+    ColourBox** box;
     const char* name;
     const char* caption;
   };
@@ -97,7 +97,7 @@ int TPrefForm::CreateColourRows() {
     label->SetTransparent(true);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setGeometry(kLabelLeft, y, kLabelWidth, 22);
-    *row.box = new TColourBox(this);
+    *row.box = new ColourBox(this);
     (*row.box)->setObjectName(row.name);
     (*row.box)->setGeometry(kBoxLeft, y, kBoxWidth, 22);
     label->setBuddy(*row.box);
@@ -183,7 +183,7 @@ void TPrefForm::CreateButtons() {
 }
 
 void TPrefForm::ConnectPreview() {
-  connect(heading_cb_, &TColourBox::ColourChanged, this, [this](ColourValue value) {
+  connect(heading_cb_, &ColourBox::ColourChanged, this, [this](ColourValue value) {
     Appearance().HeadingColour = value;
     Preview();
   });

@@ -15,7 +15,7 @@ class QToolButton;
 
 namespace zudira {
 
-class TColourBox;
+class ColourBox;
 
 class TPrefForm : public QDialog {
   Q_OBJECT
@@ -56,11 +56,11 @@ class TPrefForm : public QDialog {
 
   QGroupBox* tool_tip_rg_ = nullptr;
   QButtonGroup* tool_tip_group_ = nullptr;
-  TColourBox* ro_cb_ = nullptr;
-  TColourBox* heading_cb_ = nullptr;
-  TColourBox* list_cb_ = nullptr;
-  TColourBox* sel_cb_ = nullptr;
-  TColourBox* sel_bg_cb_ = nullptr;
+  ColourBox* ro_cb_ = nullptr;
+  ColourBox* heading_cb_ = nullptr;
+  ColourBox* list_cb_ = nullptr;
+  ColourBox* sel_cb_ = nullptr;
+  ColourBox* sel_bg_cb_ = nullptr;
   QComboBox* test_box_ = nullptr;
   QCheckBox* flat_cb_ = nullptr;
   QCheckBox* flat_combo_cb_ = nullptr;

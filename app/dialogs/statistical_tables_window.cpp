@@ -110,7 +110,7 @@ const QStringList kDiscreteCells = {QStringLiteral("P(X = k)"), QStringLiteral("
 
 }  // namespace
 
-TStatTablesForm::TStatTablesForm(const TableSubject& subject, QWidget* parent)
+StatisticalTablesWindow::StatisticalTablesWindow(const TableSubject& subject, QWidget* parent)
     : QDialog(parent), subject_(subject) {
   setObjectName(QStringLiteral("StatTablesForm"));
   setWindowTitle(QStringLiteral("Statistical Tables"));
@@ -165,15 +165,15 @@ TStatTablesForm::TStatTablesForm(const TableSubject& subject, QWidget* parent)
     const char* name;
     const char* text;
     const char* hint;
-    void (TStatTablesForm::*handler)();
+    void (StatisticalTablesWindow::*handler)();
   };
   const ButtonRow buttons[] = {
       {"PrintBtn", "&Print", "Print the table, with a preview first",
-       &TStatTablesForm::PrintBtnClick},
+       &StatisticalTablesWindow::PrintBtnClick},
       {"CopyBtn", "&Copy", "Copy the table with its headings, to paste into a spreadsheet",
-       &TStatTablesForm::CopyBtnClick},
+       &StatisticalTablesWindow::CopyBtnClick},
       {"CsvBtn", "Save as &CSV...", "Save the table as a comma-separated file",
-       &TStatTablesForm::CsvBtnClick},
+       &StatisticalTablesWindow::CsvBtnClick},
   };
   auto* button_row = new QHBoxLayout;
   for (const ButtonRow& b : buttons) {
@@ -248,11 +248,11 @@ TStatTablesForm::TStatTablesForm(const TableSubject& subject, QWidget* parent)
 
 // The table goes before the dialog hides its children, and a hidden header still asks the
 // model; so the model lets go of it first.
-TStatTablesForm::~TStatTablesForm() {
+StatisticalTablesWindow::~StatisticalTablesWindow() {
   model_->SetTable(nullptr);
 }
 
-QWidget* TStatTablesForm::BuildSettingsPages() {
+QWidget* StatisticalTablesWindow::BuildSettingsPages() {
   pages_ = new QStackedWidget(this);
   pages_->setObjectName(QStringLiteral("SettingsPages"));
   auto page = [this]() {
@@ -326,7 +326,7 @@ QWidget* TStatTablesForm::BuildSettingsPages() {
   return pages_;
 }
 
-bool TStatTablesForm::ReadSettings(TableSettings& s, std::string& error) const {
+bool StatisticalTablesWindow::ReadSettings(TableSettings& s, std::string& error) const {
   s.kind = static_cast<TableKind>(std::max(0, list_->currentRow()));
   s.decimals = decimals_->value();
   s.normal_form = static_cast<NormalForm>(normal_form_->currentIndex());
@@ -354,7 +354,7 @@ bool TStatTablesForm::ReadSettings(TableSettings& s, std::string& error) const {
   return true;
 }
 
-bool TStatTablesForm::ShowChosenTable() {
+bool StatisticalTablesWindow::ShowChosenTable() {
   if (showing_) return false;
   TableSettings settings;
   std::string error;
@@ -384,11 +384,11 @@ bool TStatTablesForm::ShowChosenTable() {
   return true;
 }
 
-TTableReportText TStatTablesForm::ReportText() const {
+TableReportContent StatisticalTablesWindow::ReportText() const {
   return TableReportText(table_);
 }
 
-void TStatTablesForm::PrintBtnClick() {
+void StatisticalTablesWindow::PrintBtnClick() {
   RunCommand([this] {
     TReportSystem* reports = SharedReportSystem();
     if (reports == nullptr) throw Exception("The report system is not running.");
@@ -399,15 +399,15 @@ void TStatTablesForm::PrintBtnClick() {
   });
 }
 
-void TStatTablesForm::rPrintTable(TBaseReport& report) {
+void StatisticalTablesWindow::rPrintTable(TBaseReport& report) {
   PrintTableReport(*SharedReportSystem(), report, ReportText());
 }
 
-void TStatTablesForm::CopyBtnClick() {
+void StatisticalTablesWindow::CopyBtnClick() {
   QGuiApplication::clipboard()->setText(QString::fromStdString(TableClipboardText(table_)));
 }
 
-void TStatTablesForm::CsvBtnClick() {
+void StatisticalTablesWindow::CsvBtnClick() {
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   const QString name = QString::fromStdString(TableKindName(settings_.kind)) + " table.csv";
   const QString path =
@@ -416,7 +416,7 @@ void TStatTablesForm::CsvBtnClick() {
   if (!path.isEmpty()) SaveCsvTo(path);
 }
 
-bool TStatTablesForm::SaveCsvTo(const QString& path) {
+bool StatisticalTablesWindow::SaveCsvTo(const QString& path) {
   // QSaveFile writes beside the target and renames on commit, so a failure leaves no half file.
   QSaveFile file(path);
   const QByteArray bytes = QByteArray::fromStdString(TableCsvText(table_));
@@ -429,7 +429,7 @@ bool TStatTablesForm::SaveCsvTo(const QString& path) {
 }
 
 void ShowStatTables(const TableSubject& subject, QWidget* parent) {
-  TStatTablesForm form(subject, parent);
+  StatisticalTablesWindow form(subject, parent);
   form.exec();
 }
 

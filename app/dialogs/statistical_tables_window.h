@@ -20,7 +20,7 @@ namespace zudira {
 
 class StatTableModel;
 class TBaseReport;
-struct TTableReportText;
+struct TableReportContent;
 
 // The main window's distribution, as the "current distribution" table takes it.
 struct TableSubject {
@@ -30,11 +30,11 @@ struct TableSubject {
   FieldValue third{0, 0};  // the third parameter, for the kinds that have one
 };
 
-class TStatTablesForm : public QDialog {
+class StatisticalTablesWindow : public QDialog {
   Q_OBJECT
  public:
-  explicit TStatTablesForm(const TableSubject& subject, QWidget* parent = nullptr);
-  ~TStatTablesForm() override;
+  explicit StatisticalTablesWindow(const TableSubject& subject, QWidget* parent = nullptr);
+  ~StatisticalTablesWindow() override;
 
   // The table shown, and the settings it was made with.
   const StatTable& Table() const { return table_; }
@@ -50,7 +50,7 @@ class TStatTablesForm : public QDialog {
   // Writes the CSV file whole or not at all; an error names the path. Returns success.
   bool SaveCsvTo(const QString& path);
   void rPrintTable(TBaseReport& report);
-  TTableReportText ReportText() const;
+  TableReportContent ReportText() const;
 
  private:
   QWidget* BuildSettingsPages();

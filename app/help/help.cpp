@@ -19,7 +19,7 @@ QString& HelpPath() {
 }
 
 struct ViewerState {
-  QPointer<THelpViewer> viewer;
+  QPointer<HelpViewer> viewer;
   QString path;
 };
 
@@ -30,7 +30,7 @@ ViewerState& State() {
 
 // The help window for the current help file, made when needed. While a modal window runs, the
 // help window is made its child window so the user can still reach it.
-THelpViewer* AcquireViewer() {
+HelpViewer* AcquireViewer() {
   ViewerState& state = State();
   QWidget* modal = QApplication::activeModalWidget();
   const bool reusable = state.viewer && state.path == HelpFile() &&
@@ -44,7 +44,7 @@ THelpViewer* AcquireViewer() {
     return nullptr;
   }
   delete state.viewer.data();
-  auto* viewer = new THelpViewer(std::move(document), modal);
+  auto* viewer = new HelpViewer(std::move(document), modal);
   viewer->setWindowFlag(Qt::Window, true);
   viewer->setAttribute(Qt::WA_QuitOnClose, false);
   if (modal == nullptr) {
@@ -56,7 +56,7 @@ THelpViewer* AcquireViewer() {
   return viewer;
 }
 
-void Present(THelpViewer* viewer) {
+void Present(HelpViewer* viewer) {
   viewer->show();
   viewer->raise();
   viewer->activateWindow();
@@ -73,7 +73,7 @@ QString HelpFile() {
 }
 
 bool HelpContents() {
-  THelpViewer* viewer = AcquireViewer();
+  HelpViewer* viewer = AcquireViewer();
   if (viewer == nullptr) return false;
   viewer->ClearIndexFilter();
   viewer->ShowContents();
@@ -82,7 +82,7 @@ bool HelpContents() {
 }
 
 bool HelpIndex() {
-  THelpViewer* viewer = AcquireViewer();
+  HelpViewer* viewer = AcquireViewer();
   if (viewer == nullptr) return false;
   viewer->ShowIndex();
   Present(viewer);
@@ -90,7 +90,7 @@ bool HelpIndex() {
 }
 
 bool HelpContext(int context) {
-  THelpViewer* viewer = AcquireViewer();
+  HelpViewer* viewer = AcquireViewer();
   if (viewer == nullptr) return false;
   viewer->ClearIndexFilter();
   const bool found = viewer->ShowTopic(context);
@@ -125,7 +125,7 @@ void InstallContextHelpKey(QWidget* window, int context) {
   });
 }
 
-THelpViewer* OpenHelpViewer() {
+HelpViewer* OpenHelpViewer() {
   return State().viewer;
 }
 

@@ -20,9 +20,9 @@ namespace zudira {
 namespace {
 constexpr int kContextRole = Qt::UserRole;
 constexpr int kContextsRole = Qt::UserRole + 1;
-}
+}  // namespace
 
-THelpViewer::THelpViewer(HelpDocument document, QWidget* parent)
+HelpViewer::HelpViewer(HelpDocument document, QWidget* parent)
     : QWidget(parent, Qt::Window), document_(std::move(document)) {
   setObjectName("HelpViewer");
   setWindowTitle("Zudira Help");
@@ -88,18 +88,18 @@ THelpViewer::THelpViewer(HelpDocument document, QWidget* parent)
   connect(contents_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
     if (item != nullptr) ShowTopic(item->data(0, kContextRole).toInt());
   });
-  connect(find_, &QLineEdit::textChanged, this, &THelpViewer::FillIndex);
+  connect(find_, &QLineEdit::textChanged, this, &HelpViewer::FillIndex);
   connect(find_, &QLineEdit::returnPressed, this, [this] {
     if (index_->count() > 0) OpenEntry(index_->item(0));
   });
-  connect(index_, &QListWidget::itemActivated, this, &THelpViewer::OpenEntry);
-  connect(index_, &QListWidget::itemClicked, this, &THelpViewer::OpenEntry);
-  connect(topic_, &QTextBrowser::anchorClicked, this, &THelpViewer::OpenLink);
+  connect(index_, &QListWidget::itemActivated, this, &HelpViewer::OpenEntry);
+  connect(index_, &QListWidget::itemClicked, this, &HelpViewer::OpenEntry);
+  connect(topic_, &QTextBrowser::anchorClicked, this, &HelpViewer::OpenLink);
   connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
           &QWidget::close);
 }
 
-void THelpViewer::FillContents() {
+void HelpViewer::FillContents() {
   contents_->clear();
   QTreeWidgetItem* parent = nullptr;
   for (const HelpTopic& topic : document_.Topics()) {
@@ -118,7 +118,7 @@ void THelpViewer::FillContents() {
 
 // Shows the index entries that start with `find` (a word inside an entry also matches, after
 // the entries that start with it).
-void THelpViewer::FillIndex(const QString& find) {
+void HelpViewer::FillIndex(const QString& find) {
   index_->clear();
   const QString wanted = find.trimmed();
   std::vector<HelpIndexEntry> later;
@@ -140,7 +140,7 @@ void THelpViewer::FillIndex(const QString& find) {
   if (index_->count() > 0) index_->setCurrentRow(0);
 }
 
-bool THelpViewer::ShowTopic(int context) {
+bool HelpViewer::ShowTopic(int context) {
   const HelpTopic* topic = document_.Find(context);
   if (topic == nullptr) {
     current_ = 0;
@@ -155,7 +155,7 @@ bool THelpViewer::ShowTopic(int context) {
   return true;
 }
 
-void THelpViewer::SelectInContents(int context) {
+void HelpViewer::SelectInContents(int context) {
   QTreeWidgetItemIterator it(contents_);
   for (; *it != nullptr; ++it) {
     if ((*it)->data(0, kContextRole).toInt() == context) {
@@ -168,23 +168,23 @@ void THelpViewer::SelectInContents(int context) {
   }
 }
 
-void THelpViewer::ShowContents() {
+void HelpViewer::ShowContents() {
   tabs_->setCurrentIndex(0);
   if (!document_.IsEmpty()) ShowTopic(document_.Topics().front().context);
 }
 
-void THelpViewer::ShowIndex() {
+void HelpViewer::ShowIndex() {
   tabs_->setCurrentIndex(1);
   find_->setFocus();
   find_->selectAll();
   if (current_ == 0 && !document_.IsEmpty()) ShowTopic(document_.Topics().front().context);
 }
 
-void THelpViewer::ClearIndexFilter() {
+void HelpViewer::ClearIndexFilter() {
   find_->clear();
 }
 
-void THelpViewer::OpenEntry(const QListWidgetItem* item) {
+void HelpViewer::OpenEntry(const QListWidgetItem* item) {
   if (item == nullptr) return;
   const QVariantList contexts = item->data(kContextsRole).toList();
   if (contexts.size() <= 1) {
@@ -203,7 +203,7 @@ void THelpViewer::OpenEntry(const QListWidgetItem* item) {
   topic_->setHtml(html + "</ul>\n");
 }
 
-void THelpViewer::OpenLink(const QUrl& url) {
+void HelpViewer::OpenLink(const QUrl& url) {
   if (url.scheme() == "topic") ShowTopic(url.path().toInt());
 }
 

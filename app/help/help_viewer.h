@@ -17,11 +17,11 @@ class QUrl;
 
 namespace zudira {
 
-class THelpViewer : public QWidget {
+class HelpViewer : public QWidget {
   Q_OBJECT
 
  public:
-  explicit THelpViewer(HelpDocument document, QWidget* parent = nullptr);
+  explicit HelpViewer(HelpDocument document, QWidget* parent = nullptr);
 
   // Shows the topic of `context`; false (and a note in the topic pane) when there is none.
   bool ShowTopic(int context);
@@ -55,6 +55,6 @@ class THelpViewer : public QWidget {
 };
 
 // The help window of the program, or nullptr while none is open.
-THelpViewer* OpenHelpViewer();
+HelpViewer* OpenHelpViewer();
 
 }  // namespace zudira

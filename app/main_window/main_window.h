@@ -92,7 +92,7 @@ class TPDFMainForm : public QMainWindow {
   void TablesItemClick();
 
   // The plot window, once opened; nullptr before.
-  TPlotForm* PlotForm() const { return plot_form_; }
+  PlotWindow* PlotForm() const { return plot_form_; }
   // The request the fields hold now.
   ProbabilityRequest CurrentRequest() const;
 
@@ -225,7 +225,7 @@ class TPDFMainForm : public QMainWindow {
   QAction* plot_action_ = nullptr;
   QAction* copy_calc_action_ = nullptr;
   QAction* tables_action_ = nullptr;
-  TPlotForm* plot_form_ = nullptr;
+  PlotWindow* plot_form_ = nullptr;
   PlotStatus plot_status_ = PlotStatus::kCleared;
   QAction* precise_action_ = nullptr;
 

@@ -364,7 +364,7 @@ void TPDFMainForm::PrintBtnClick() {
 }
 
 void TPDFMainForm::rPrintInfo(TBaseReport& report) {
-  TAnswerReportInputs inputs;
+  AnswerReportInputs inputs;
   inputs.distribution_text = pdf_type_->currentText();
   inputs.kind = Kind();
   inputs.range = Range();

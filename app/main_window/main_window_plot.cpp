@@ -44,7 +44,7 @@ void TPDFMainForm::UpdatePlot(PlotStatus status) {
 
 void TPDFMainForm::PlotBtnClick() {
   RunCommand([this] {
-    if (plot_form_ == nullptr) plot_form_ = new TPlotForm(this);
+    if (plot_form_ == nullptr) plot_form_ = new PlotWindow(this);
     UpdatePlot(plot_status_);
     plot_form_->Open();
   });

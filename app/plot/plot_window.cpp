@@ -78,7 +78,7 @@ PlotView PlotViewOf(const PlotSubject& s) {
   return view;
 }
 
-TPlotForm::TPlotForm(QWidget* main_window)
+PlotWindow::PlotWindow(QWidget* main_window)
     : QWidget(main_window, Qt::Window), main_window_(main_window) {
   setObjectName("PlotForm");
   setWindowTitle("Distribution Plot");
@@ -87,7 +87,7 @@ TPlotForm::TPlotForm(QWidget* main_window)
   auto* buttons = new QHBoxLayout;
   buttons->setContentsMargins(6, 4, 6, 0);
   auto button = [this, buttons](const char* name, const char* text, const char* hint, int glyph,
-                                void (TPlotForm::*handler)()) {
+                                void (PlotWindow::*handler)()) {
     auto* b = new QToolButton(this);
     b->setObjectName(name);
     b->setText(QString::fromUtf8(text));
@@ -103,9 +103,9 @@ TPlotForm::TPlotForm(QWidget* main_window)
     return b;
   };
   button("CopyImageBtn", "Copy Image", "Copy the plot to the clipboard as a picture", gCopy,
-         &TPlotForm::CopyImageClick);
+         &PlotWindow::CopyImageClick);
   button("SaveImageBtn", "Save Image…", "Save the plot as a PNG or SVG picture", gPlot,
-         &TPlotForm::SaveImageClick);
+         &PlotWindow::SaveImageClick);
   buttons->addStretch(1);
   auto* help = new QToolButton(this);
   help->setObjectName("PlotHelpBtn");
@@ -130,16 +130,16 @@ TPlotForm::TPlotForm(QWidget* main_window)
   connect(close_key, &QShortcut::activated, this, &QWidget::close);
 }
 
-TPlotForm::~TPlotForm() {
+PlotWindow::~PlotWindow() {
   if (isVisible()) RunCommand([this] { SaveGeometry(); });
 }
 
-void TPlotForm::ShowSubject(const PlotSubject& subject) {
+void PlotWindow::ShowSubject(const PlotSubject& subject) {
   view_ = PlotViewOf(subject);
   canvas_->update();
 }
 
-void TPlotForm::Open() {
+void PlotWindow::Open() {
   if (!placed_) {
     placed_ = true;
     auto settings = OpenUserSettings();
@@ -169,15 +169,15 @@ void TPlotForm::Open() {
   activateWindow();
 }
 
-QSize TPlotForm::ImageSize() const {
+QSize PlotWindow::ImageSize() const {
   return canvas_->size();
 }
 
-void TPlotForm::CopyImageClick() {
+void PlotWindow::CopyImageClick() {
   QGuiApplication::clipboard()->setImage(PlotImage(view_, ImageSize(), QLocale::system()));
 }
 
-void TPlotForm::SaveImageClick() {
+void PlotWindow::SaveImageClick() {
   QString filter;
   const QString path = QFileDialog::getSaveFileName(
       this, "Save Image", QString(), "PNG picture (*.png);;SVG picture (*.svg)", &filter);
@@ -191,12 +191,12 @@ void TPlotForm::SaveImageClick() {
   if (!failure.isEmpty()) ErrorMsg(failure);
 }
 
-void TPlotForm::hideEvent(QHideEvent* event) {
+void PlotWindow::hideEvent(QHideEvent* event) {
   if (!event->spontaneous()) RunCommand([this] { SaveGeometry(); });
   QWidget::hideEvent(event);
 }
 
-void TPlotForm::SaveGeometry() {
+void PlotWindow::SaveGeometry() {
   auto settings = OpenUserSettings();
   settings->setValue(kPlotWindowKey + "/Geometry", saveGeometry());
 }

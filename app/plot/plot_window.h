@@ -37,13 +37,13 @@ inline constexpr char kPlotNothingText[] = "These parameters give no distributio
 // What the window shows for a subject: the model, the caption and the message.
 PlotView PlotViewOf(const PlotSubject& subject);
 
-class TPlotForm : public QWidget {
+class PlotWindow : public QWidget {
   Q_OBJECT
 
  public:
   // A window of its own, owned by (and first placed beside) `main_window`.
-  explicit TPlotForm(QWidget* main_window);
-  ~TPlotForm() override;
+  explicit PlotWindow(QWidget* main_window);
+  ~PlotWindow() override;
 
   // Redraws for the subject; cheap enough to call after every change.
   void ShowSubject(const PlotSubject& subject);

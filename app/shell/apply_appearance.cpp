@@ -33,7 +33,7 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
 
 // Draws a frameless combo box flat: no edge and no bevel, only its arrow, until the pointer is
 // over it or it has the focus (the look of flat combo boxes of the older desktop).
-class TFlatComboStyle : public QProxyStyle {
+class FlatComboBoxStyle : public QProxyStyle {
  public:
   void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                           QPainter* painter, const QWidget* widget) const override {
@@ -51,9 +51,9 @@ class TFlatComboStyle : public QProxyStyle {
 };
 
 QStyle* FlatComboStyle() {
-  static QPointer<TFlatComboStyle> style;
+  static QPointer<FlatComboBoxStyle> style;
   if (!style) {
-    style = new TFlatComboStyle;
+    style = new FlatComboBoxStyle;
     style->setParent(qApp);
   }
   return style;

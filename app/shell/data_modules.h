@@ -18,7 +18,7 @@ namespace zudira {
 // user read at its creation. It connects the report system's own windows through the override
 // handlers RepSysOverrideSetup, RepSysOverrideStatus and RepSysOverridePreview, and while it
 // lives those windows reach the program's help, appearance, glyphs and error report.
-class TDuzDataRP : public QObject, public TRPOverrideHandlers {
+class TDuzDataRP : public QObject, public ReportOverrideHandlers {
   Q_OBJECT
  public:
   explicit TDuzDataRP(QObject* parent = nullptr);
@@ -38,7 +38,7 @@ class TDuzDataRP : public QObject, public TRPOverrideHandlers {
 TReportSystem* SharedReportSystem();
 
 // The program's report windows for the data module: made on first use, freed with the module.
-inline TReportWindows& ReportWindowsOf(TDuzDataRP& module) {
+inline ReportWindows& ReportWindowsOf(TDuzDataRP& module) {
   return ReportWindowsOf(module, module);
 }
 

@@ -43,9 +43,9 @@ bool RunCommand(const std::function<void()>& command) {
       false);
 }
 
-TZudiraApplication::TZudiraApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+ZudiraApplication::ZudiraApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
-bool TZudiraApplication::notify(QObject* receiver, QEvent* event) {
+bool ZudiraApplication::notify(QObject* receiver, QEvent* event) {
   return Guarded<bool>([&] { return QApplication::notify(receiver, event); }, false);
 }
 

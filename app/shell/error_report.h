@@ -4,7 +4,7 @@
 // One routine catches and one box reports. Two doors lead to that routine: RunCommand() wraps
 // each command where it starts (menu items, buttons, shortcuts, and handlers called from code
 // or from a modal loop), so that its errors end there and never unwind through Qt's signal and
-// slot machinery; TZudiraApplication::notify() takes whatever still escapes an event handler,
+// slot machinery; ZudiraApplication::notify() takes whatever still escapes an event handler,
 // the last place before Qt's event loop.
 #pragma once
 
@@ -24,9 +24,9 @@ void ShowErrorReport(const QString& message);
 // ended normally.
 bool RunCommand(const std::function<void()>& command);
 
-class TZudiraApplication : public QApplication {
+class ZudiraApplication : public QApplication {
  public:
-  TZudiraApplication(int& argc, char** argv);
+  ZudiraApplication(int& argc, char** argv);
 
   // Delivers the event; an error escaping the receiver is reported and the event counts as
   // not handled.

@@ -50,12 +50,12 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  zudira::TZudiraApplication app(argc, argv);
+  zudira::ZudiraApplication app(argc, argv);
   QIcon icon;
   for (int size : {16, 32, 48, 64, 128, 256}) {
     icon.addFile(QStringLiteral(":/icons/icons/zudira-%1.png").arg(size));
   }
-  zudira::TZudiraApplication::setWindowIcon(icon);
+  zudira::ZudiraApplication::setWindowIcon(icon);
   // Numbers are read and written with the desktop's regional settings, taken afresh each time.
   zudira::InstallSystemLocaleProvider();
   // The calculator's own errors go to the same report as every other error.
@@ -67,5 +67,5 @@ int main(int argc, char** argv) {
   zudira::TDuzDataLite glyph_module(&app);
   zudira::TPDFMainForm main_form;
   main_form.show();
-  return zudira::TZudiraApplication::exec();
+  return zudira::ZudiraApplication::exec();
 }

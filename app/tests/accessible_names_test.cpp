@@ -55,7 +55,7 @@ QStringList NamelessControls(QWidget* root) {
 
 TEST_F(MainWindowTest, EveryControlOfEveryWindowHasAName) {
   TPrefForm preferences;
-  THelpViewer help(HelpDocument::Parse("== 1 | Contents\nkeywords: word\nText.\n"));
+  HelpViewer help(HelpDocument::Parse("== 1 | Contents\nkeywords: word\nText.\n"));
   TAboutBox2 about;
   for (QWidget* window : std::initializer_list<QWidget*>{&preferences, &help, &about})
     EXPECT_EQ(NamelessControls(window).join(", ").toStdString(), "")

@@ -33,7 +33,7 @@ TEST(ApplyAppearanceTest, EachRuleReachesOnlyItsKindOfDirectChild) {
   auto* sunken_tool = new QToolButton(&panel);
   sunken_tool->setProperty(kSunkenShadowProperty, true);
   auto* combo = new QComboBox(&panel);
-  auto* colour_box = new TColourBox(&panel);
+  auto* colour_box = new ColourBox(&panel);
   auto* edit = new TDuzEdit3(&panel);
   auto* heading = new TDuzLabel2(&panel);
   auto* recessed = new TDuzMathLabel(&panel);

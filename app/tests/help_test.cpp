@@ -98,7 +98,7 @@ TEST(HelpIndexTest, FormsOfOneWordMergeIntoOneEntry) {
 TEST_F(HelpTest, ContextOpensItsTopicAndAnUnknownContextSaysSo) {
   ScopedBoxScript boxes;
   EXPECT_TRUE(HelpContext(5030));
-  THelpViewer* viewer = OpenHelpViewer();
+  HelpViewer* viewer = OpenHelpViewer();
   ASSERT_NE(viewer, nullptr);
   EXPECT_TRUE(viewer->isVisible());
   EXPECT_EQ(viewer->CurrentContext(), 5030);
@@ -134,7 +134,7 @@ TEST_F(HelpTest, ContextHelpUsesTheFocusedWidgetThenItsParentsThenTheFallback) {
 
 TEST_F(HelpTest, IndexFindsTopicsByTheirFirstLetters) {
   EXPECT_TRUE(HelpIndex());
-  THelpViewer* viewer = OpenHelpViewer();
+  HelpViewer* viewer = OpenHelpViewer();
   auto* find = viewer->findChild<QLineEdit*>("HelpFind");
   auto* list = viewer->findChild<QListWidget*>("HelpIndexList");
   ASSERT_NE(find, nullptr);
@@ -173,7 +173,7 @@ TEST(ShippedHelpTest, ContentsShowEveryTitleWhole) {
   QString error;
   ASSERT_TRUE(
       LoadHelpFile(QCoreApplication::applicationDirPath() + "/" + kHelpFileName, doc, error));
-  THelpViewer viewer(doc);
+  HelpViewer viewer(doc);
   viewer.show();
   QCoreApplication::processEvents();
   auto* tree = viewer.findChild<QTreeWidget*>("HelpContentsTree");

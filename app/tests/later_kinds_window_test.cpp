@@ -193,10 +193,10 @@ TEST_F(MainWindowTest, TheThirdValueIsPrintedCopiedAndReachesTheTables) {
   for (const auto& [field, text] :
        {std::pair{"Mean", "50"}, std::pair{"SDev", "10"}, std::pair{"Third", "5"}})
     Type(*w, field, text);
-  TStreamReport report(TPaper{QSizeF(8.27, 11.69), QMarginsF(0.14, 0.14, 0.14, 0.14), 600});
+  StreamReport report(Paper{QSizeF(8.27, 11.69), QMarginsF(0.14, 0.14, 0.14, 0.14), 600});
   w->rPrintInfo(report);
   QStringList lines;
-  for (const TReadLine& line : ReadLines(report.Stream(), 0)) lines << line.text;
+  for (const ReadLine& line : ReadLines(report.Stream(), 0)) lines << line.text;
   const std::string_view caption = FindKindRecord(dkHypergeometric)->report_captions[2];
   EXPECT_TRUE(lines.contains(QString::fromUtf8(caption.data(), caption.size()) + "5"))
       << lines.join("\n").toStdString();
@@ -213,7 +213,7 @@ TEST_F(MainWindowTest, TheThirdValueIsPrintedCopiedAndReachesTheTables) {
     auto* list = dialog.findChild<QListWidget*>("TableList");
     ASSERT_NE(list, nullptr);
     list->setCurrentRow(static_cast<int>(TableKind::kCurrent));
-    seen = static_cast<TStatTablesForm&>(dialog).Settings();
+    seen = static_cast<StatisticalTablesWindow&>(dialog).Settings();
   });
   w->TablesItemClick();
   EXPECT_EQ(probe.Seen(), 1);

@@ -174,7 +174,7 @@ TEST(ListForm, ShowsTwoColumnsOnTheReadOnlyColour) {
 
   ScopedBoxScript boxes;
   TDuzDataRP module;
-  TRecordingWindows windows;
+  RecordingWindows windows;
   module.RepSys().SetWindows(&windows);
   form.show();
   print->click();

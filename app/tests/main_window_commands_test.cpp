@@ -358,7 +358,7 @@ TEST_F(MainWindowTest, SettingsThatCannotBeSavedAreReportedOnceAtExit) {
 TEST_F(MainWindowTest, PrintCalculatesThenRunsTheAnswerReport) {
   for (bool accept_setup : {true, false}) {
     TDuzDataRP module;
-    TRecordingWindows windows;
+    RecordingWindows windows;
     windows.accept_setup = accept_setup;
     module.RepSys().SetWindows(&windows);
     auto w = MakeWindow();
@@ -375,10 +375,9 @@ TEST_F(MainWindowTest, PrintCalculatesThenRunsTheAnswerReport) {
   }
 }
 
-THelpViewer* ShownHelpViewer() {
+HelpViewer* ShownHelpViewer() {
   for (QWidget* top : QApplication::topLevelWidgets())
-    if (auto* viewer = qobject_cast<THelpViewer*>(top); viewer && viewer->isVisible())
-      return viewer;
+    if (auto* viewer = qobject_cast<HelpViewer*>(top); viewer && viewer->isVisible()) return viewer;
   return nullptr;
 }
 
@@ -388,7 +387,7 @@ TEST_F(MainWindowTest, ContextHelpOpensTheFocusedControlsTopic) {
   ScopedBoxScript boxes;
   Get<QSpinBox>(*w, "Accuracy")->setFocus(Qt::TabFocusReason);
   w->HelpBtnClick();
-  THelpViewer* viewer = ShownHelpViewer();
+  HelpViewer* viewer = ShownHelpViewer();
   ASSERT_NE(viewer, nullptr);
   EXPECT_EQ(viewer->CurrentContext(), kHelpDecimals);
   viewer->close();
@@ -440,7 +439,7 @@ TEST_F(MainWindowTest, F1InEveryWindowOpensItsTopic) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     QWidget* focused = QApplication::focusWidget();
     QTest::keyClick(focused != nullptr ? focused : window.get(), Qt::Key_F1);
-    THelpViewer* viewer = ShownHelpViewer();
+    HelpViewer* viewer = ShownHelpViewer();
     ASSERT_NE(viewer, nullptr);
     EXPECT_EQ(viewer->CurrentContext(), c.context);
     viewer->close();

@@ -70,7 +70,7 @@ Captions WindowCaptions(const QWidget& window) {
 QStringList WindowClashes(const QString& name, QWidget& window) {
   QStringList clashes = Clashes(name, WindowCaptions(window));
   std::vector<std::unique_ptr<QMenu>> made;
-  for (TColourBox* box : window.findChildren<TColourBox*>())
+  for (ColourBox* box : window.findChildren<ColourBox*>())
     made.emplace_back(box->MakeContextMenu());
   std::vector<const QMenu*> menus;
   for (const QMenu* menu : window.findChildren<QMenu*>()) menus.push_back(menu);
@@ -102,13 +102,13 @@ TEST_F(MnemonicsTest, NoTwoItemsOfAMenuOrButtonsOfAWindowShareALetter) {
       {"report preview", [] { return std::make_unique<TDuzRPPreviewForm>(); }},
       {"report set-up", [] { return std::make_unique<TDuzRPSetupForm>(); }},
       {"report status", [] { return std::make_unique<TDuzRPStatusForm>(); }},
-      {"help window", [] { return std::make_unique<THelpViewer>(HelpDocument()); }},
+      {"help window", [] { return std::make_unique<HelpViewer>(HelpDocument()); }},
       {"lists window", [] { return std::make_unique<TStatListForm>(); }},
       {"text viewer", [] { return std::make_unique<TTFViewForm>(); }},
       {"about box", [] { return std::make_unique<TAboutBox2>(); }},
       {"preferences", [] { return std::make_unique<TPrefForm>(); }},
       {"calculator", [] { return std::make_unique<TDuzCalcForm>(); }},
-      {"plot window", [&parent] { return std::make_unique<TPlotForm>(&parent); }},
+      {"plot window", [&parent] { return std::make_unique<PlotWindow>(&parent); }},
   };
   QStringList clashes;
   for (const auto& w : windows) {

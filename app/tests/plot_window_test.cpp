@@ -19,14 +19,14 @@ namespace {
 
 class PlotWindowTest : public MainWindowTest {
  protected:
-  static TPlotForm* OpenPlot(TPDFMainForm& w) {
+  static PlotWindow* OpenPlot(TPDFMainForm& w) {
     QTest::mouseClick(Get<QToolButton>(w, "PlotBtn"), Qt::LeftButton);
-    TPlotForm* plot = w.PlotForm();
+    PlotWindow* plot = w.PlotForm();
     EXPECT_NE(plot, nullptr);
     return plot;
   }
   // Writes what the window shows when ZUDIRA_PLOT_GRABS names a folder, to be looked at.
-  static void Grab(TPlotForm* plot, const char* name) {
+  static void Grab(PlotWindow* plot, const char* name) {
     const QByteArray folder = qgetenv("ZUDIRA_PLOT_GRABS");
     if (folder.isEmpty()) return;
     const QString base = QString::fromLocal8Bit(folder) + "/" + name;
@@ -63,7 +63,7 @@ const PlotCase kCases[] = {
 TEST_F(PlotWindowTest, FollowsEveryCalculateAndChange) {
   ScopedBoxScript boxes;
   auto w = MakeWindow();
-  TPlotForm* plot = OpenPlot(*w);
+  PlotWindow* plot = OpenPlot(*w);
   ASSERT_NE(plot, nullptr);
   EXPECT_TRUE(plot->isVisible());
   EXPECT_FALSE(plot->isModal());
@@ -192,14 +192,14 @@ TEST_F(PlotWindowTest, KeepsItsPlaceAndSize) {
   QRect placed;
   {
     auto w = MakeWindow();
-    TPlotForm* plot = OpenPlot(*w);
+    PlotWindow* plot = OpenPlot(*w);
     ASSERT_NE(plot, nullptr);
     plot->setGeometry(QRect(130, 140, 700, 480));
     placed = plot->geometry();
     plot->close();
   }
   auto w = MakeWindow();
-  TPlotForm* plot = OpenPlot(*w);
+  PlotWindow* plot = OpenPlot(*w);
   ASSERT_NE(plot, nullptr);
   EXPECT_EQ(plot->geometry().size(), placed.size());
   EXPECT_EQ(plot->geometry().topLeft(), placed.topLeft());

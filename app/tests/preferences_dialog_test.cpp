@@ -43,11 +43,11 @@ TEST_F(PrefFormTest, OpensShowingTheCurrentSettings) {
   TPrefForm form;
   EXPECT_EQ(form.windowTitle(), "Preferences");
   EXPECT_EQ(form.size(), QSize(479, 278));
-  EXPECT_EQ(Find<TColourBox>(form, "ROCB")->Colour(), 0x8000000Fu);
-  EXPECT_EQ(Find<TColourBox>(form, "HeadingCB")->Colour(), 0x8000000Du);
-  EXPECT_EQ(Find<TColourBox>(form, "ListCB")->Colour(), 0x80000005u);
-  EXPECT_EQ(Find<TColourBox>(form, "SelCB")->Colour(), 0x8000000Eu);
-  EXPECT_EQ(Find<TColourBox>(form, "SelBGCB")->Colour(), 0x8000000Du);
+  EXPECT_EQ(Find<ColourBox>(form, "ROCB")->Colour(), 0x8000000Fu);
+  EXPECT_EQ(Find<ColourBox>(form, "HeadingCB")->Colour(), 0x8000000Du);
+  EXPECT_EQ(Find<ColourBox>(form, "ListCB")->Colour(), 0x80000005u);
+  EXPECT_EQ(Find<ColourBox>(form, "SelCB")->Colour(), 0x8000000Eu);
+  EXPECT_EQ(Find<ColourBox>(form, "SelBGCB")->Colour(), 0x8000000Du);
   EXPECT_TRUE(Find<QRadioButton>(form, "ToolTipRG1")->isChecked());
   EXPECT_FALSE(Find<QCheckBox>(form, "FlatCB")->isChecked());
   EXPECT_EQ(Find<QCheckBox>(form, "FlatCB")->text(), "Flat Toolbat Buttons?");
@@ -71,7 +71,7 @@ TEST_F(PrefFormTest, CancelRestoresTheLivePreviewsAndTheMainWindowKeepsItsLook) 
   Find<QCheckBox>(form, "FlatCB")->setChecked(false);
   EXPECT_FALSE(Appearance().FlatToolButtons);  // previewed live
   EXPECT_FALSE(Find<QToolButton>(form, "HelpBtn")->autoRaise());
-  Find<TColourBox>(form, "HeadingCB")->SetColour(0x0000FF);
+  Find<ColourBox>(form, "HeadingCB")->SetColour(0x0000FF);
   EXPECT_EQ(Appearance().HeadingColour, 0x0000FFu);
   Find<QCheckBox>(form, "FlatComboCB")->setChecked(false);
   Click(form, "CancelBtn");
@@ -87,8 +87,8 @@ TEST_F(PrefFormTest, DefaultTwoThenCancelChangesNoSetting) {
   TPrefForm form;
   Click(form, "Def2Btn");
   // The controls show the Conservative column...
-  EXPECT_EQ(Find<TColourBox>(form, "ROCB")->Colour(), 0x8000000Fu);
-  EXPECT_EQ(Find<TColourBox>(form, "SelBGCB")->Colour(), 0x8000000Du);
+  EXPECT_EQ(Find<ColourBox>(form, "ROCB")->Colour(), 0x8000000Fu);
+  EXPECT_EQ(Find<ColourBox>(form, "SelBGCB")->Colour(), 0x8000000Du);
   EXPECT_TRUE(Find<QRadioButton>(form, "ToolTipRG1")->isChecked());
   EXPECT_FALSE(Find<QCheckBox>(form, "FlatComboCB")->isChecked());
   // ...the test list takes its colours, and only the live previews touched the settings.
@@ -103,11 +103,11 @@ TEST_F(PrefFormTest, DefaultTwoThenCancelChangesNoSetting) {
 
 TEST_F(PrefFormTest, OkTakesAllEightValues) {
   TPrefForm form;
-  Find<TColourBox>(form, "ROCB")->SetColour(0x00FFFF);
-  Find<TColourBox>(form, "HeadingCB")->SetColour(0x008000);
-  Find<TColourBox>(form, "ListCB")->SetColour(0x123456);  // a custom colour
-  Find<TColourBox>(form, "SelCB")->SetColour(0x80000008);
-  Find<TColourBox>(form, "SelBGCB")->SetColour(0xC0C0C0);
+  Find<ColourBox>(form, "ROCB")->SetColour(0x00FFFF);
+  Find<ColourBox>(form, "HeadingCB")->SetColour(0x008000);
+  Find<ColourBox>(form, "ListCB")->SetColour(0x123456);  // a custom colour
+  Find<ColourBox>(form, "SelCB")->SetColour(0x80000008);
+  Find<ColourBox>(form, "SelBGCB")->SetColour(0xC0C0C0);
   Find<QRadioButton>(form, "ToolTipRG0")->setChecked(true);
   Find<QCheckBox>(form, "FlatCB")->setChecked(false);
   Find<QCheckBox>(form, "FlatComboCB")->setChecked(false);
@@ -163,10 +163,10 @@ TEST_F(PrefFormTest, HelpButtonOpensTheFocusedControlsTopicOr6000) {
 }
 
 TEST(ColourBoxTest, ListsStandardSystemAndCustomColoursWithNames) {
-  TColourBox box;
+  ColourBox box;
   ColourValue last = 0;
   int changes = 0;
-  QObject::connect(&box, &TColourBox::ColourChanged, [&](ColourValue v) {
+  QObject::connect(&box, &ColourBox::ColourChanged, [&](ColourValue v) {
     last = v;
     ++changes;
   });
@@ -192,7 +192,7 @@ TEST(ColourBoxTest, ListsStandardSystemAndCustomColoursWithNames) {
 // "Custom..." opens the full colour dialog; a colour chosen there is selected and listed, and
 // cancelling the dialog keeps the colour the box had.
 TEST(ColourBoxTest, CustomEntryOpensTheFullColourDialog) {
-  TColourBox box;
+  ColourBox box;
   box.SetColour(0x800000);
   const int custom_entry = box.count() - 1;
   // Picks #123456 in the dialog, then closes it with OK or Cancel.

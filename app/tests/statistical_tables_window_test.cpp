@@ -40,7 +40,7 @@ void Type(QLineEdit* edit, const QString& text) {
 // Each table chosen from the list, with one setting changed, copies its headings and the cells
 // that a textbook prints (references: mpmath, see core/tests/statistical_tables_reference.py).
 TEST(StatTablesWindow, EveryTableCopiesItsHeadingsAndCells) {
-  TStatTablesForm form({dkInverseNormal, {100, 100}, {15, 15}});
+  StatisticalTablesWindow form({dkInverseNormal, {100, 100}, {15, 15}});
   // Shown, so that the window is also destroyed while visible: its header must not read the
   // table after the table is gone.
   form.show();
@@ -99,7 +99,7 @@ TEST(StatTablesWindow, EveryTableCopiesItsHeadingsAndCells) {
 // A typed value outside its range, or no number, gets a message naming it, and the table shown
 // stays as it was.
 TEST(StatTablesWindow, BadTypedValuesAreNamedAndKeepTheTable) {
-  TStatTablesForm form({dkNormal, {0, 0}, {1, 1}});
+  StatisticalTablesWindow form({dkNormal, {0, 0}, {1, 1}});
   auto* list = form.findChild<QListWidget*>("TableList");
   const struct {
     TableKind kind;
@@ -140,7 +140,7 @@ TEST(StatTablesWindow, CsvHasPointsAndAnUnwritablePathIsNamed) {
   german.decimal_separator = ',';
   german.thousand_separator = '.';
   SetLocaleProvider(std::make_shared<FixedLocaleProvider>(german));
-  TStatTablesForm form({dkNormal, {0, 0}, {1, 1}});
+  StatisticalTablesWindow form({dkNormal, {0, 0}, {1, 1}});
   form.findChild<QListWidget*>("TableList")->setCurrentRow(static_cast<int>(TableKind::kStudentT));
   QTest::mouseClick(form.findChild<QPushButton*>("CopyBtn"), Qt::LeftButton);
   EXPECT_EQ(ClipboardRow("1").value(1), "1,0000");

@@ -172,7 +172,7 @@ TEST(ViewTextFile, PrintClosesTheViewerHoweverTheJobEnds) {
   } cases[] = {{true, 0, 1}, {false, 0, 0}, {true, 1, 0}};
   for (const auto& c : cases) {
     TReportSystem system;
-    TRecordingWindows windows;
+    RecordingWindows windows;
     windows.accept_setup = c.accept_setup;
     windows.cancel_at_call = c.cancel_at_call;
     system.SetWindows(&windows);

@@ -11,22 +11,22 @@ namespace zudira {
 namespace {
 
 // With ZUDIRA_SHOT_DIR set, a report is also saved there as PDF, for a person to look at.
-void SaveForLooking(const TPageStream& stream, const QString& name) {
+void SaveForLooking(const PageStream& stream, const QString& name) {
   const QString dir = qEnvironmentVariable("ZUDIRA_SHOT_DIR");
   if (!dir.isEmpty()) TReportSystem::SavePdf(stream, dir + "/" + name, name);
 }
 
-const TPaper kA4{QSizeF(8.27, 11.69), QMarginsF(0.14, 0.14, 0.14, 0.14), 600};
+const Paper kA4{QSizeF(8.27, 11.69), QMarginsF(0.14, 0.14, 0.14, 0.14), 600};
 
-TAnswerReportInputs Inputs(DistributionKind kind, const char* text, RangeType range, FixEnd fix,
-                           const char* mean, const char* sdev, const char* a, const char* b,
-                           const char* answer) {
+AnswerReportInputs Inputs(DistributionKind kind, const char* text, RangeType range, FixEnd fix,
+                          const char* mean, const char* sdev, const char* a, const char* b,
+                          const char* answer) {
   return {QString::fromUtf8(text), kind, range, fix, mean, sdev, a, b, answer, false, {}};
 }
 
 TEST(AnswerReport, PrintsTheRequestAndItsResult) {
   const struct {
-    TAnswerReportInputs in;
+    AnswerReportInputs in;
     std::vector<QString> body;  // the lines between the frame's header and footer
   } cases[] = {
       {Inputs(dkNormal, "Normal Distribution", rtOutsideCC, feFixA, "0.0000000", "1.0000000",
@@ -55,8 +55,8 @@ TEST(AnswerReport, PrintsTheRequestAndItsResult) {
         "Probability: "}},
       // The one kind with a third parameter prints it in a row of its own.
       {[] {
-         TAnswerReportInputs in = Inputs(dkHypergeometric, "Hypergeometric Distribution", rtAtMostA,
-                                         feFixA, "50", "10", "2", "0", "0.9517397");
+         AnswerReportInputs in = Inputs(dkHypergeometric, "Hypergeometric Distribution", rtAtMostA,
+                                        feFixA, "50", "10", "2", "0", "0.9517397");
          in.third = "5";
          return in;
        }(),
@@ -71,12 +71,12 @@ TEST(AnswerReport, PrintsTheRequestAndItsResult) {
   };
   for (const auto& c : cases) {
     TReportSystem system;
-    TStreamReport report(kA4);
+    StreamReport report(kA4);
     PrintAnswerReport(system, report, c.in);
-    const TPageStream& s = report.Stream();
+    const PageStream& s = report.Stream();
     SaveForLooking(s, QStringLiteral("answer-%1-%2.pdf").arg(c.in.kind).arg(c.in.range));
     ASSERT_EQ(s.PageCount(), 1);
-    const std::vector<TReadLine> lines = ReadLines(s, 0);
+    const std::vector<ReadLine> lines = ReadLines(s, 0);
     // Under the result the report names the algorithms that made it.
     std::vector<QString> expected = c.body;
     expected.push_back(QStringLiteral("Computed with classic algorithms."));
@@ -90,29 +90,29 @@ TEST(AnswerReport, PrintsTheRequestAndItsResult) {
     const double lh = (lines[2].baseline - lines[1].baseline) / 2;
     EXPECT_NEAR(lines[1].baseline - lines[0].baseline, 0.5 + 2 * lh, lh / 2);
     EXPECT_NEAR(lines[3].baseline - lines[2].baseline, 2 * lh, 1e-9);
-    const TReadLine& result = lines[lines.size() - 4];
-    const TReadLine& answer = lines[lines.size() - 3];
+    const ReadLine& result = lines[lines.size() - 4];
+    const ReadLine& answer = lines[lines.size() - 3];
     EXPECT_NEAR(result.baseline - lines[lines.size() - 5].baseline, 2 * lh, 1e-9);
     EXPECT_NEAR(answer.baseline - result.baseline, 2 * lh, 1e-9);
-    EXPECT_EQ(s.Font(result.fonts[0]), (TFontSpec{"Arial", 12, true, true}));
-    EXPECT_EQ(s.Font(answer.fonts[0]), (TFontSpec{"Arial", 12, true, false}));
-    EXPECT_EQ(s.Font(lines[1].fonts[0]), (TFontSpec{"Arial", 12, false, false}));
+    EXPECT_EQ(s.Font(result.fonts[0]), (FontSpec{"Arial", 12, true, true}));
+    EXPECT_EQ(s.Font(answer.fonts[0]), (FontSpec{"Arial", 12, true, false}));
+    EXPECT_EQ(s.Font(lines[1].fonts[0]), (FontSpec{"Arial", 12, false, false}));
   }
 }
 
 TEST(AnswerReport, PreciseAnswersSaySoUnderTheResult) {
-  TAnswerReportInputs in = Inputs(dkNormal, "Normal Distribution", rtAboveA, feFixA, "0", "1", "7",
-                                  "0", "1.2798125E-12");
+  AnswerReportInputs in = Inputs(dkNormal, "Normal Distribution", rtAboveA, feFixA, "0", "1", "7",
+                                 "0", "1.2798125E-12");
   in.precise = true;
   TReportSystem system;
-  TStreamReport report(kA4);
+  StreamReport report(kA4);
   PrintAnswerReport(system, report, in);
-  const std::vector<TReadLine> lines = ReadLines(report.Stream(), 0);
+  const std::vector<ReadLine> lines = ReadLines(report.Stream(), 0);
   ASSERT_GE(lines.size(), 4u);
-  const TReadLine& note = lines[lines.size() - 2];
+  const ReadLine& note = lines[lines.size() - 2];
   EXPECT_EQ(lines[lines.size() - 3].text, QStringLiteral("Probability: 1.2798125E-12"));
   EXPECT_EQ(note.text, QStringLiteral("Computed with precise algorithms."));
-  EXPECT_EQ(report.Stream().Font(note.fonts[0]), (TFontSpec{"Arial", 12, false, false}));
+  EXPECT_EQ(report.Stream().Font(note.fonts[0]), (FontSpec{"Arial", 12, false, false}));
 }
 
 QStringList FactorialRows(int n) {
@@ -127,26 +127,26 @@ TEST(ListReport, FactorialsUpTo1547RepeatTheFrameAndHeadingsOnEveryPage) {
   const QString title = QStringLiteral("Factorials up to N = 1547");
   const QStringList rows = FactorialRows(1547);
   TReportSystem system;
-  TStreamReport report(kA4);
+  StreamReport report(kA4);
   PrintListReport(system, report, title, QStringLiteral("Factorials"), rows);
-  const TPageStream& s = report.Stream();
+  const PageStream& s = report.Stream();
   SaveForLooking(s, QStringLiteral("factorials-1547.pdf"));
   ASSERT_GT(s.PageCount(), 10);
   QStringList printed;
   for (int p = 0; p < s.PageCount(); ++p) {
-    const std::vector<TReadLine> lines = ReadLines(s, p);
+    const std::vector<ReadLine> lines = ReadLines(s, p);
     ASSERT_GE(lines.size(), 4u);
     EXPECT_EQ(lines[0].text, title);
     EXPECT_EQ(lines.back().text.endsWith(QStringLiteral("Page %1.").arg(p + 1)), true);
     EXPECT_EQ(lines[1].text, QStringLiteral("ValueFactorials"));
-    EXPECT_EQ(s.Font(lines[1].fonts[0]), (TFontSpec{"Arial", 10, true, false}));
+    EXPECT_EQ(s.Font(lines[1].fonts[0]), (FontSpec{"Arial", 10, true, false}));
     // Headings and rows each sit in two boxes: 1.5 inch, then on to the right margin.
     const double row_height = lines[2].baseline - lines[1].baseline;
-    const int boxes = CountKind(s, p, TStreamItem::TKind::kBox);
+    const int boxes = CountKind(s, p, StreamItem::ItemKind::kBox);
     EXPECT_EQ(boxes, 2 * static_cast<int>(lines.size() - 2));
     double last_top = 0;
-    for (const TStreamItem& item : s.Page(p).items) {
-      if (item.kind != TStreamItem::TKind::kBox) continue;
+    for (const StreamItem& item : s.Page(p).items) {
+      if (item.kind != StreamItem::ItemKind::kBox) continue;
       last_top = std::max(last_top, item.y);
       const bool first = std::abs(item.x - 0.5) < 1e-9;
       EXPECT_NEAR(item.x2, first ? 2.0 : 8.27 - 0.5, 1e-9);
@@ -154,7 +154,7 @@ TEST(ListReport, FactorialsUpTo1547RepeatTheFrameAndHeadingsOnEveryPage) {
       EXPECT_GE(report.SectionBottom() - item.y, 2 * row_height - 1e-9);
     }
     for (size_t i = 2; i + 1 < lines.size(); ++i) {
-      EXPECT_EQ(s.Font(lines[i].fonts[0]), (TFontSpec{"Arial", 10, false, false}));
+      EXPECT_EQ(s.Font(lines[i].fonts[0]), (FontSpec{"Arial", 10, false, false}));
       ASSERT_EQ(lines[i].fonts.size(), 2u);
       printed.push_back(lines[i].text);
     }
@@ -170,7 +170,7 @@ TEST(ListReport, FactorialsUpTo1547RepeatTheFrameAndHeadingsOnEveryPage) {
 
 TEST(ListReport, RowsWithoutDelimiterPrintNothing) {
   TReportSystem system;
-  TStreamReport report(kA4);
+  StreamReport report(kA4);
   PrintListReport(system, report, QString(300, u'C'), QStringLiteral("Coefficient"),
                   {QStringLiteral("0|1"), QStringLiteral("no bar"), QStringLiteral("2|")});
   const std::vector<QString> texts = LineTexts(report.Stream(), 0);

@@ -13,8 +13,8 @@ namespace {
 
 const QSizeF kA4(8.27, 11.69);
 
-TPaper Paper(QMarginsF unprintable, double dpi = 600) {
-  return TPaper{kA4, unprintable, dpi};
+Paper PaperWith(QMarginsF unprintable, double dpi = 600) {
+  return Paper{kA4, unprintable, dpi};
 }
 
 TEST(PageFrame, MarginsFollowTheUnprintableEdges) {
@@ -29,9 +29,9 @@ TEST(PageFrame, MarginsFollowTheUnprintableEdges) {
   };
   for (const auto& c : cases) {
     TReportSystem system;
-    TStreamReport report(Paper(c.unprintable));
+    StreamReport report(PaperWith(c.unprintable));
     system.PrintPageFrame(report, QStringLiteral("Margins"));
-    const TPageMargins& m = system.PageMargins();
+    const PageMargins& m = system.Margins();
     EXPECT_NEAR(m.Left, c.left, 1e-12);
     EXPECT_NEAR(m.Top, c.top, 1e-12);
     EXPECT_NEAR(m.Right, c.right, 1e-12);
@@ -44,7 +44,7 @@ TEST(PageFrame, MarginsFollowTheUnprintableEdges) {
     EXPECT_NEAR(report.CursorY(), c.top + 0.5, 1e-12);
     EXPECT_NEAR(report.SectionBottom(), kA4.height() - c.bottom - 0.05, 1e-12);
     // Header and footers sit inside the margins.
-    const std::vector<TReadLine> lines = ReadLines(report.Stream(), 0);
+    const std::vector<ReadLine> lines = ReadLines(report.Stream(), 0);
     ASSERT_EQ(lines.size(), 2u);  // header line, footer line (three runs)
     EXPECT_GT(lines[0].baseline, c.top);
     EXPECT_LT(lines[0].baseline, c.top + 0.5);
@@ -68,13 +68,13 @@ TEST(PageFrame, HeaderFootersAndFonts) {
       {long_title, long_title.left(255)},
   };
   for (const auto& c : cases) {
-    TStreamReport report(Paper({}));
+    StreamReport report(PaperWith({}));
     system.PrintPageFrame(report, c.title);
-    const TPageStream& s = report.Stream();
+    const PageStream& s = report.Stream();
     const auto runs = TextRuns(s, 0);
     ASSERT_EQ(runs.size(), 4u);
     EXPECT_EQ(runs[0]->text, c.printed);
-    EXPECT_EQ(s.Font(runs[0]->font), (TFontSpec{"Arial", 14, true, false}));
+    EXPECT_EQ(s.Font(runs[0]->font), (FontSpec{"Arial", 14, true, false}));
     // Centred between the margins; a title wider than the page starts at the left margin.
     if (c.title.size() < 20) {
       EXPECT_GT(runs[0]->x, 3.0);
@@ -89,7 +89,7 @@ TEST(PageFrame, HeaderFootersAndFonts) {
     EXPECT_EQ(runs[3]->text, QStringLiteral("Page 1."));
     EXPECT_GT(runs[3]->x, runs[2]->x);
     for (int i = 1; i < 4; ++i)
-      EXPECT_EQ(s.Font(runs[i]->font), (TFontSpec{"Arial", 8, false, false}));
+      EXPECT_EQ(s.Font(runs[i]->font), (FontSpec{"Arial", 8, false, false}));
   }
 }
 
@@ -101,11 +101,11 @@ TEST(PageFrame, TextPrintoutNumbersEveryPageAndPrintsEveryLine) {
   } cases[] = {{0, true}, {1, true}, {400, false}};
   for (const auto& c : cases) {
     TReportSystem system;
-    TStreamReport report(Paper({}));
+    StreamReport report(PaperWith({}));
     QStringList lines;
     for (int i = 0; i < c.line_count; ++i) lines.push_back(QStringLiteral("line %1").arg(i));
     PrintTextReport(system, report, QStringLiteral("README File"), lines);
-    const TPageStream& s = report.Stream();
+    const PageStream& s = report.Stream();
     EXPECT_EQ(s.PageCount() == 1, c.one_page) << c.line_count;
     QStringList printed;
     for (int p = 0; p < s.PageCount(); ++p) {
@@ -114,7 +114,7 @@ TEST(PageFrame, TextPrintoutNumbersEveryPageAndPrintsEveryLine) {
       EXPECT_EQ(runs[0]->text, QStringLiteral("README File"));
       EXPECT_EQ(runs[3]->text, QStringLiteral("Page %1.").arg(p + 1));
       for (size_t i = 4; i < runs.size(); ++i) printed.push_back(runs[i]->text);
-      EXPECT_EQ(CountKind(s, p, TStreamItem::TKind::kText), static_cast<int>(runs.size()));
+      EXPECT_EQ(CountKind(s, p, StreamItem::ItemKind::kText), static_cast<int>(runs.size()));
     }
     EXPECT_EQ(printed, lines);
     // The empty file: one page holding only its frame.
@@ -125,7 +125,7 @@ TEST(PageFrame, TextPrintoutNumbersEveryPageAndPrintsEveryLine) {
 }
 
 TEST(StreamReport, TabsMoveToColumnsAndLinesLeftCountsTheCurrentLine) {
-  TStreamReport report(Paper({}));
+  StreamReport report(PaperWith({}));
   report.SetSectionTop(1);
   report.SetSectionBottom(2);
   report.Home();
@@ -136,7 +136,7 @@ TEST(StreamReport, TabsMoveToColumnsAndLinesLeftCountsTheCurrentLine) {
   while (report.LinesLeft() > 0) report.NewLine();
   EXPECT_GT(report.CursorY() + lh, 2.0 - 1e-9);
   report.Home();
-  report.SetTab(3, TJustify::kRight, 2, 10, TBoxLines{true, false, false, true}, 0);
+  report.SetTab(3, Justify::kRight, 2, 10, BoxLines{true, false, false, true}, 0);
   report.Print(QStringLiteral("a\tb"));
   report.NewLine();
   report.PrintTab(QStringLiteral("c"));
@@ -147,8 +147,8 @@ TEST(StreamReport, TabsMoveToColumnsAndLinesLeftCountsTheCurrentLine) {
   EXPECT_GT(runs[2]->x, 4.7);
   EXPECT_LT(runs[2]->x, 4.9);
   EXPECT_NEAR(runs[2]->y - runs[1]->y, lh, 1e-12);
-  EXPECT_EQ(CountKind(report.Stream(), 0, TStreamItem::TKind::kLine), 2);
-  EXPECT_EQ(CountKind(report.Stream(), 0, TStreamItem::TKind::kBox), 0);
+  EXPECT_EQ(CountKind(report.Stream(), 0, StreamItem::ItemKind::kLine), 2);
+  EXPECT_EQ(CountKind(report.Stream(), 0, StreamItem::ItemKind::kBox), 0);
 }
 
 }  // namespace

@@ -28,12 +28,12 @@ TEST(PageSelectionTest, ReadsListsAndRangesAndRefusesWhatNamesNoPage) {
 }
 
 TEST(PrintRangeTest, PagesOutsideTheStreamAreRefusedAndSoundRangesPrintTheirPages) {
-  TReportSetup all;
+  ReportSetup all;
   EXPECT_FALSE(PrintRangeProblem(all, 3));
   EXPECT_EQ(PagesToPrint(all, 3), (std::vector<int>{1, 2, 3}));
 
-  TReportSetup pages;
-  pages.range = TPrintRange::kPages;
+  ReportSetup pages;
+  pages.range = PrintRange::kPages;
   pages.from_page = 2;
   pages.to_page = 3;
   EXPECT_FALSE(PrintRangeProblem(pages, 3));
@@ -44,8 +44,8 @@ TEST(PrintRangeTest, PagesOutsideTheStreamAreRefusedAndSoundRangesPrintTheirPage
     EXPECT_TRUE(PrintRangeProblem(pages, 3)) << from << ".." << to;
   }
 
-  TReportSetup selection;
-  selection.range = TPrintRange::kSelection;
+  ReportSetup selection;
+  selection.range = PrintRange::kSelection;
   selection.selection = QStringLiteral("1-2,x");
   EXPECT_TRUE(PrintRangeProblem(selection, 3));
   EXPECT_TRUE(PagesToPrint(selection, 3).empty());

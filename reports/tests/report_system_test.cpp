@@ -14,7 +14,7 @@ namespace zudira {
 namespace {
 
 // A routine that follows the page-break rule over `lines` body lines.
-TReportRoutine Lines(TReportSystem& system, int lines, int* printed = nullptr) {
+ReportRoutine Lines(TReportSystem& system, int lines, int* printed = nullptr) {
   return [&system, lines, printed](TBaseReport& r) {
     system.PrintPageFrame(r, QStringLiteral("Lines"));
     for (int i = 0; i < lines; ++i) {
@@ -32,22 +32,22 @@ TEST(RunReport, SetupStatusAndPreviewInTurn) {
   const struct {
     bool accept_setup;
     int cancel_at_call;
-    TReportOutcome outcome;
+    ReportOutcome outcome;
     bool previewed;
   } cases[] = {
-      {false, 0, TReportOutcome::kCancelled, false},
-      {true, 0, TReportOutcome::kPreviewed, true},
+      {false, 0, ReportOutcome::kCancelled, false},
+      {true, 0, ReportOutcome::kPreviewed, true},
       // Cancel pressed while a long report is made: generation stops at that operation.
-      {true, 40, TReportOutcome::kCancelled, false},
+      {true, 40, ReportOutcome::kCancelled, false},
   };
   for (const auto& c : cases) {
     TReportSystem system;
-    TRecordingWindows windows;
+    RecordingWindows windows;
     windows.accept_setup = c.accept_setup;
     windows.cancel_at_call = c.cancel_at_call;
     system.SetWindows(&windows);
     int printed = 0;
-    const TReportOutcome outcome =
+    const ReportOutcome outcome =
         system.RunReport(QStringLiteral("Factorials"),
                          Lines(system, c.cancel_at_call > 0 ? 100000 : 150, &printed), nullptr);
     EXPECT_EQ(outcome, c.outcome);
@@ -78,15 +78,15 @@ TEST(RunReport, SetupStatusAndPreviewInTurn) {
 
 TEST(RunReport, CopiesBelowOneAreIgnored) {
   TReportSystem system;
-  TRecordingWindows windows;
+  RecordingWindows windows;
   system.SetWindows(&windows);
   const struct {
     int chosen;
     int kept;
   } cases[] = {{0, 1}, {3, 3}, {-2, 3}, {1, 1}};
   for (const auto& c : cases) {
-    windows.choose = [&](TReportSetup& setup) {
-      EXPECT_EQ(setup.destination, TReportDestination::kPreview);
+    windows.choose = [&](ReportSetup& setup) {
+      EXPECT_EQ(setup.destination, ReportDestination::kPreview);
       setup.copies = c.chosen;
       setup.collate = true;
     };
@@ -99,10 +99,10 @@ TEST(RunReport, CopiesBelowOneAreIgnored) {
 // A printer that went away between set-up and printing is an error, never a printed job.
 TEST(RunReport, PrinterThatIsGoneIsAnError) {
   TReportSystem system;
-  TRecordingWindows windows;
-  windows.choose = [](TReportSetup& setup) {
+  RecordingWindows windows;
+  windows.choose = [](ReportSetup& setup) {
     setup.printer_name = QStringLiteral("Zudira No Such Printer");
-    setup.destination = TReportDestination::kPrinter;
+    setup.destination = ReportDestination::kPrinter;
   };
   system.SetWindows(&windows);
   try {
@@ -172,11 +172,11 @@ TEST(RunReport, PreviewSavesPdfOrSaysWhyNot) {
   const QString good = dir.filePath(QStringLiteral("Lines.pdf"));
   const QString bad = dir.filePath(QStringLiteral("missing/Lines.pdf"));
   TReportSystem system;
-  TRecordingWindows windows;
+  RecordingWindows windows;
   system.SetWindows(&windows);
   QString bad_message;
   QString range_message;
-  windows.in_preview = [&](TPreviewJob& job) {
+  windows.in_preview = [&](PreviewJob& job) {
     job.SavePdf(good);
     try {
       job.SavePdf(bad);
@@ -184,8 +184,8 @@ TEST(RunReport, PreviewSavesPdfOrSaysWhyNot) {
       bad_message = QString::fromStdString(e.Message());
     }
     // A from-preview choice of pages outside the stream prints nothing and says why.
-    windows.choose = [](TReportSetup& setup) {
-      setup.range = TPrintRange::kPages;
+    windows.choose = [](ReportSetup& setup) {
+      setup.range = PrintRange::kPages;
       setup.from_page = 2;
       setup.to_page = 99;
     };

@@ -11,7 +11,7 @@
 namespace zudira {
 namespace {
 
-const TPaper kLetter{QSizeF(8.5, 11), QMarginsF(0.25, 0.25, 0.25, 0.25), 600};
+const Paper kLetter{QSizeF(8.5, 11), QMarginsF(0.25, 0.25, 0.25, 0.25), 600};
 
 // A binomial table of 201 rows and 19 columns takes several pages down and more than one page
 // width across: every page carries the frame, the note and the headings of its block of
@@ -21,11 +21,11 @@ TEST(TableReport, WideLongTableContinuesWithHeadingsAndRowHeadingsOnEveryPage) {
   settings.kind = TableKind::kBinomial;
   settings.binomial_n = 200;
   settings.decimals = 6;
-  const TTableReportText text = TableReportText(BuildStatTable(settings));
+  const TableReportContent text = TableReportText(BuildStatTable(settings));
   TReportSystem system;
-  TStreamReport report(kLetter);
+  StreamReport report(kLetter);
   PrintTableReport(system, report, text);
-  const TPageStream& s = report.Stream();
+  const PageStream& s = report.Stream();
   if (const QString dir = qEnvironmentVariable("ZUDIRA_SHOT_DIR"); !dir.isEmpty())
     TReportSystem::SavePdf(s, dir + "/binomial-table.pdf", "binomial table");
 
@@ -35,7 +35,7 @@ TEST(TableReport, WideLongTableContinuesWithHeadingsAndRowHeadingsOnEveryPage) {
   int block_first = 0;
   int block_pages = 0;
   for (int p = 0; p < s.PageCount(); ++p) {
-    const std::vector<TReadLine> lines = ReadLines(s, p);
+    const std::vector<ReadLine> lines = ReadLines(s, p);
     ASSERT_GE(lines.size(), 5u);
     const QRegularExpressionMatch m = block_title.match(lines[0].text);
     ASSERT_TRUE(m.hasMatch()) << lines[0].text.toStdString();
@@ -81,11 +81,11 @@ TEST(TableReport, NarrowTableKeepsItsTitle) {
   TableSettings settings;
   settings.kind = TableKind::kChiSquared;
   settings.decimals = 2;
-  const TTableReportText text = TableReportText(BuildStatTable(settings));
+  const TableReportContent text = TableReportText(BuildStatTable(settings));
   TReportSystem system;
-  TStreamReport report(kLetter);
+  StreamReport report(kLetter);
   PrintTableReport(system, report, text);
-  const TPageStream& s = report.Stream();
+  const PageStream& s = report.Stream();
   ASSERT_EQ(s.PageCount(), 1);
   EXPECT_EQ(ReadLines(s, 0)[0].text, text.title);
   // Title, note, one heading line, 37 rows and the footer.

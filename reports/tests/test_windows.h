@@ -10,14 +10,14 @@
 
 namespace zudira {
 
-struct TRecordingWindows : TReportWindows {
+struct RecordingWindows : ReportWindows {
   // What the set-up window answers.
   bool accept_setup = true;
-  std::function<void(TReportSetup&)> choose;
+  std::function<void(ReportSetup&)> choose;
   // The status window's Cancel is pressed at this call of CancelRequested (0: never).
   int cancel_at_call = 0;
   // What the preview does with its job.
-  std::function<void(TPreviewJob&)> in_preview;
+  std::function<void(PreviewJob&)> in_preview;
 
   int setups = 0;
   QStringList status_titles;
@@ -26,24 +26,24 @@ struct TRecordingWindows : TReportWindows {
   QStringList preview_titles;
   int preview_pages = 0;
 
-  bool RunSetup(TReportSetup& setup, const TReportPermissions&, bool, int) override {
+  bool RunSetup(ReportSetup& setup, const ReportPermissions&, bool, int) override {
     ++setups;
     if (choose) choose(setup);
     return accept_setup;
   }
 
-  struct TProgress : TReportProgress {
-    TRecordingWindows& w;
-    explicit TProgress(TRecordingWindows& windows) : w(windows) {}
+  struct RecordingProgress : ReportProgress {
+    RecordingWindows& w;
+    explicit RecordingProgress(RecordingWindows& windows) : w(windows) {}
     void SetStatusText(const QString& text) override { w.status_texts.push_back(text); }
     bool CancelRequested() override { return ++w.cancel_calls == w.cancel_at_call; }
   };
-  std::unique_ptr<TReportProgress> OpenStatus(const QString& title) override {
+  std::unique_ptr<ReportProgress> OpenStatus(const QString& title) override {
     status_titles.push_back(title);
-    return std::make_unique<TProgress>(*this);
+    return std::make_unique<RecordingProgress>(*this);
   }
 
-  void RunPreview(const QString& title, TPreviewJob& job) override {
+  void RunPreview(const QString& title, PreviewJob& job) override {
     preview_titles.push_back(title);
     preview_pages = job.PageCount();
     if (in_preview) in_preview(job);

@@ -43,8 +43,8 @@ double WholePageZoom(QSizeF page_inches, QSizeF room, double gap, double dpi) {
   return ClampZoom(std::min(across, down) * 100.0);
 }
 
-std::optional<TScrollState> ScrollForKey(int key, Qt::KeyboardModifiers modifiers,
-                                         TScrollState state) {
+std::optional<ScrollState> ScrollForKey(int key, Qt::KeyboardModifiers modifiers,
+                                        ScrollState state) {
   const Qt::KeyboardModifiers mods = modifiers & ~Qt::KeypadModifier;
   const bool plain_or_ctrl = mods == Qt::NoModifier || mods == Qt::ControlModifier;
   const bool ctrl = mods == Qt::ControlModifier;

@@ -24,16 +24,16 @@ double PageWidthZoom(QSizeF page_inches, double room_width, double gap, double d
 double WholePageZoom(QSizeF page_inches, QSizeF room, double gap, double dpi);
 
 // Both scroll bars of the page view.
-struct TScrollState {
+struct ScrollState {
   int h = 0, h_max = 0, h_step = 1, h_page = 1;
   int v = 0, v_max = 0, v_step = 1, v_page = 1;
-  bool operator==(const TScrollState&) const = default;
+  bool operator==(const ScrollState&) const = default;
 };
 
 // The scroll position after a key of the preview's key table, clamped to 0 .. max; nothing
 // when the key is not one of the table's (it then goes on to the focused control).
-std::optional<TScrollState> ScrollForKey(int key, Qt::KeyboardModifiers modifiers,
-                                         TScrollState state);
+std::optional<ScrollState> ScrollForKey(int key, Qt::KeyboardModifiers modifiers,
+                                        ScrollState state);
 
 // "<title>.pdf" in `folder`, with the characters a file name cannot hold replaced.
 QString ProposedPdfPath(const QString& title, const QString& folder);

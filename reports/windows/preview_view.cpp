@@ -18,7 +18,7 @@ const QColor kDesk(128, 128, 128);
 
 }  // namespace
 
-TPreviewPageView::TPreviewPageView(QWidget* parent) : QAbstractScrollArea(parent) {
+PreviewPageView::PreviewPageView(QWidget* parent) : QAbstractScrollArea(parent) {
   setObjectName("PageView");
   setFocusPolicy(Qt::StrongFocus);
   // The page moves while the scroll bar is dragged, not only when it is let go.
@@ -27,7 +27,7 @@ TPreviewPageView::TPreviewPageView(QWidget* parent) : QAbstractScrollArea(parent
   viewport()->setAutoFillBackground(false);
 }
 
-void TPreviewPageView::SetPages(const TReportPages* pages) {
+void PreviewPageView::SetPages(const ReportPages* pages) {
   pages_ = pages;
   page_ = 0;
   UpdateScrollBars();
@@ -35,11 +35,11 @@ void TPreviewPageView::SetPages(const TReportPages* pages) {
   emit PageChanged(page_ + 1, PageCount());
 }
 
-int TPreviewPageView::PageCount() const {
+int PreviewPageView::PageCount() const {
   return pages_ == nullptr ? 0 : std::max(0, pages_->PageCount());
 }
 
-void TPreviewPageView::SetPage(int index) {
+void PreviewPageView::SetPage(int index) {
   index = std::clamp(index, 0, std::max(0, PageCount() - 1));
   if (index != page_) {
     page_ = index;
@@ -50,7 +50,7 @@ void TPreviewPageView::SetPage(int index) {
   emit PageChanged(page_ + 1, PageCount());
 }
 
-void TPreviewPageView::SetZoom(double zoom) {
+void PreviewPageView::SetZoom(double zoom) {
   zoom = ClampZoom(zoom);
   if (zoom == zoom_) return;
   // The point in the middle of the view stays in the middle.
@@ -69,7 +69,7 @@ void TPreviewPageView::SetZoom(double zoom) {
   emit ViewMoved();
 }
 
-void TPreviewPageView::ZoomToPageWidth() {
+void PreviewPageView::ZoomToPageWidth() {
   if (pages_ == nullptr) return;
   const QSizeF inches = pages_->PageSizeInches();
   const QSize room = maximumViewportSize();
@@ -81,28 +81,28 @@ void TPreviewPageView::ZoomToPageWidth() {
   SetZoom(PageWidthZoom(inches, width, kGap, logicalDpiX()));
 }
 
-void TPreviewPageView::ZoomToWholePage() {
+void PreviewPageView::ZoomToWholePage() {
   if (pages_ == nullptr) return;
   SetZoom(WholePageZoom(pages_->PageSizeInches(), QSizeF(maximumViewportSize()), kGap,
                         std::max(logicalDpiX(), logicalDpiY())));
 }
 
-QSizeF TPreviewPageView::PageInches() const {
+QSizeF PreviewPageView::PageInches() const {
   return pages_ == nullptr ? QSizeF() : pages_->PageSizeInches();
 }
 
-double TPreviewPageView::PixelsPerInch() const {
+double PreviewPageView::PixelsPerInch() const {
   return logicalDpiX() * zoom_ / 100.0;
 }
 
-QSizeF TPreviewPageView::PagePixels() const {
+QSizeF PreviewPageView::PagePixels() const {
   if (pages_ == nullptr) return QSizeF();
   const QSizeF inches = pages_->PageSizeInches();
   return QSizeF(inches.width() * logicalDpiX() * zoom_ / 100.0,
                 inches.height() * logicalDpiY() * zoom_ / 100.0);
 }
 
-QPointF TPreviewPageView::PageOrigin() const {
+QPointF PreviewPageView::PageOrigin() const {
   const QSizeF page = PagePixels();
   const QSize room = viewport()->size();
   const double x = page.width() + 2 * kGap <= room.width() ? (room.width() - page.width()) / 2.0
@@ -112,7 +112,7 @@ QPointF TPreviewPageView::PageOrigin() const {
   return QPointF(std::floor(x), std::floor(y));
 }
 
-void TPreviewPageView::UpdateScrollBars() {
+void PreviewPageView::UpdateScrollBars() {
   const QSizeF page = PagePixels();
   const QSize room = viewport()->size();
   const int width = static_cast<int>(std::ceil(page.width())) + 2 * kGap;
@@ -127,18 +127,18 @@ void TPreviewPageView::UpdateScrollBars() {
   v->setSingleStep(kScrollStep);
 }
 
-void TPreviewPageView::resizeEvent(QResizeEvent* event) {
+void PreviewPageView::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
   UpdateScrollBars();
   emit ViewMoved();
 }
 
-void TPreviewPageView::scrollContentsBy(int, int) {
+void PreviewPageView::scrollContentsBy(int, int) {
   viewport()->update();
   emit ViewMoved();
 }
 
-void TPreviewPageView::paintEvent(QPaintEvent*) {
+void PreviewPageView::paintEvent(QPaintEvent*) {
   QPainter painter(viewport());
   painter.fillRect(viewport()->rect(), kDesk);
   if (PageCount() == 0) return;
@@ -151,26 +151,26 @@ void TPreviewPageView::paintEvent(QPaintEvent*) {
   pages_->RenderPage(painter, page_, page);
 }
 
-TPreviewRuler::TPreviewRuler(Qt::Orientation orientation, TPreviewPageView* view, QWidget* parent)
+PreviewRuler::PreviewRuler(Qt::Orientation orientation, PreviewPageView* view, QWidget* parent)
     : QWidget(parent), orientation_(orientation), view_(view) {
   setObjectName(orientation == Qt::Horizontal ? "TopRuler" : "LeftRuler");
   if (orientation == Qt::Horizontal)
     setFixedHeight(kThickness);
   else
     setFixedWidth(kThickness);
-  connect(view_, &TPreviewPageView::ViewMoved, this, qOverload<>(&QWidget::update));
+  connect(view_, &PreviewPageView::ViewMoved, this, qOverload<>(&QWidget::update));
 }
 
-void TPreviewRuler::SetUnits(TRulerUnits units) {
+void PreviewRuler::SetUnits(RulerUnit units) {
   units_ = units;
-  setVisible(units != TRulerUnits::kNone);
+  setVisible(units != RulerUnit::kNone);
   update();
 }
 
-void TPreviewRuler::paintEvent(QPaintEvent*) {
+void PreviewRuler::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), palette().color(QPalette::Window));
-  if (units_ == TRulerUnits::kNone || view_->PageCount() == 0) return;
+  if (units_ == RulerUnit::kNone || view_->PageCount() == 0) return;
   const bool across = orientation_ == Qt::Horizontal;
   // The page's edge in this ruler's pixels.
   const QPoint viewport_here =
@@ -178,10 +178,10 @@ void TPreviewRuler::paintEvent(QPaintEvent*) {
   const QPointF origin = view_->PageOrigin() + QPointF(viewport_here);
   const double start = across ? origin.x() : origin.y();
   const double unit =
-      units_ == TRulerUnits::kInches ? view_->PixelsPerInch() : view_->PixelsPerInch() / 2.54;
+      units_ == RulerUnit::kInches ? view_->PixelsPerInch() : view_->PixelsPerInch() / 2.54;
   const int length = across ? width() : height();
   // Marks no closer than 4 pixels; numbers no closer than 24.
-  int divisions = units_ == TRulerUnits::kInches ? 8 : 10;
+  int divisions = units_ == RulerUnit::kInches ? 8 : 10;
   while (divisions > 1 && unit / divisions < 4) divisions = divisions == 10 ? 2 : divisions / 2;
   int label_every = 1;
   for (int every : {1, 2, 5, 10, 20, 50}) {
@@ -195,7 +195,7 @@ void TPreviewRuler::paintEvent(QPaintEvent*) {
   painter.setPen(palette().color(QPalette::WindowText));
   // Marks only along the paper, and only where the ruler shows them.
   const double inches = across ? view_->PageInches().width() : view_->PageInches().height();
-  const double paper_units = units_ == TRulerUnits::kInches ? inches : inches * 2.54;
+  const double paper_units = units_ == RulerUnit::kInches ? inches : inches * 2.54;
   const int first = std::max(0, static_cast<int>(std::floor(-start / unit * divisions)));
   const int last = std::min(static_cast<int>(std::floor(paper_units * divisions + 1e-9)),
                             static_cast<int>(std::ceil((length - start) / unit * divisions)));

@@ -8,21 +8,21 @@
 
 namespace zudira {
 
-class TReportPages;
+class ReportPages;
 
-enum class TRulerUnits { kNone, kInches, kCm };
+enum class RulerUnit { kNone, kInches, kCm };
 
-class TPreviewPageView : public QAbstractScrollArea {
+class PreviewPageView : public QAbstractScrollArea {
   Q_OBJECT
 
  public:
   // Grey border around the page, in pixels.
   static constexpr int kGap = 12;
 
-  explicit TPreviewPageView(QWidget* parent = nullptr);
+  explicit PreviewPageView(QWidget* parent = nullptr);
 
   // The pages shown; nullptr shows none.
-  void SetPages(const TReportPages* pages);
+  void SetPages(const ReportPages* pages);
   int PageCount() const;
   // The current page, counted from 0.
   int Page() const { return page_; }
@@ -55,30 +55,30 @@ class TPreviewPageView : public QAbstractScrollArea {
   QSizeF PagePixels() const;
   void UpdateScrollBars();
 
-  const TReportPages* pages_ = nullptr;
+  const ReportPages* pages_ = nullptr;
   int page_ = 0;
   double zoom_ = 100.0;
 };
 
 // A ruler along the top or the left of the page view, in inches or centimetres, with its 0
 // at the page's edge; it follows the view's scrolling and zoom.
-class TPreviewRuler : public QWidget {
+class PreviewRuler : public QWidget {
   Q_OBJECT
 
  public:
   static constexpr int kThickness = 20;
 
-  TPreviewRuler(Qt::Orientation orientation, TPreviewPageView* view, QWidget* parent = nullptr);
-  void SetUnits(TRulerUnits units);
-  TRulerUnits Units() const { return units_; }
+  PreviewRuler(Qt::Orientation orientation, PreviewPageView* view, QWidget* parent = nullptr);
+  void SetUnits(RulerUnit units);
+  RulerUnit Units() const { return units_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   Qt::Orientation orientation_;
-  TPreviewPageView* view_;
-  TRulerUnits units_ = TRulerUnits::kInches;
+  PreviewPageView* view_;
+  RulerUnit units_ = RulerUnit::kInches;
 };
 
 }  // namespace zudira

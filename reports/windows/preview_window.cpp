@@ -65,8 +65,8 @@ TDuzRPPreviewForm::TDuzRPPreviewForm(QWidget* parent) : QDialog(parent) {
   FillPrintBar();
   FillPageBar();
   LayOutPageArea();
-  connect(view_, &TPreviewPageView::PageChanged, this, &TDuzRPPreviewForm::PageChange);
-  connect(view_, &TPreviewPageView::ZoomChanged, this, &TDuzRPPreviewForm::ZoomChange);
+  connect(view_, &PreviewPageView::PageChanged, this, &TDuzRPPreviewForm::PageChange);
+  connect(view_, &PreviewPageView::ZoomChanged, this, &TDuzRPPreviewForm::ZoomChange);
 
   WindowServices().apply_appearance(tool_bar1_);
   WindowServices().apply_appearance(tool_bar2_);
@@ -105,10 +105,10 @@ QToolButton* TDuzRPPreviewForm::RulerButton() {
   auto* ruler_menu = new QMenu(ruler);
   ruler_menu->setObjectName("RulerMenu");
   auto* ruler_group = new QActionGroup(ruler_menu);
-  const std::pair<const char*, TRulerUnits> ruler_items[] = {
-      {"&No Rulers", TRulerUnits::kNone},
-      {"Rulers in &Inches", TRulerUnits::kInches},
-      {"Rulers in &cms", TRulerUnits::kCm}};
+  const std::pair<const char*, RulerUnit> ruler_items[] = {
+      {"&No Rulers", RulerUnit::kNone},
+      {"Rulers in &Inches", RulerUnit::kInches},
+      {"Rulers in &cms", RulerUnit::kCm}};
   for (const auto& [caption, units] : ruler_items) {
     QAction* action = ruler_menu->addAction(caption);
     action->setCheckable(true);
@@ -168,11 +168,11 @@ void TDuzRPPreviewForm::FillPageBar() {
 }
 
 void TDuzRPPreviewForm::LayOutPageArea() {
-  view_ = new TPreviewPageView(this);
-  top_ruler_ = new TPreviewRuler(Qt::Horizontal, view_, this);
-  left_ruler_ = new TPreviewRuler(Qt::Vertical, view_, this);
+  view_ = new PreviewPageView(this);
+  top_ruler_ = new PreviewRuler(Qt::Horizontal, view_, this);
+  left_ruler_ = new PreviewRuler(Qt::Vertical, view_, this);
   ruler_corner_ = new QWidget(this);
-  ruler_corner_->setFixedSize(TPreviewRuler::kThickness, TPreviewRuler::kThickness);
+  ruler_corner_->setFixedSize(PreviewRuler::kThickness, PreviewRuler::kThickness);
 
   bars_ = new QBoxLayout(QBoxLayout::LeftToRight);
   bars_->setContentsMargins(0, 0, 0, 0);
@@ -194,16 +194,16 @@ void TDuzRPPreviewForm::LayOutPageArea() {
   layout->addLayout(page_area, 1);
 }
 
-void TDuzRPPreviewForm::SetJob(TPreviewJob* job) {
+void TDuzRPPreviewForm::SetJob(PreviewJob* job) {
   job_ = job;
   view_->SetPages(job);
 }
 
-void TDuzRPPreviewForm::SetRulerUnits(TRulerUnits units) {
+void TDuzRPPreviewForm::SetRulerUnits(RulerUnit units) {
   ruler_units_ = units;
   top_ruler_->SetUnits(units);
   left_ruler_->SetUnits(units);
-  ruler_corner_->setVisible(units != TRulerUnits::kNone);
+  ruler_corner_->setVisible(units != RulerUnit::kNone);
   if (auto* menu = findChild<QMenu*>("RulerMenu")) {
     const QList<QAction*> actions = menu->actions();
     actions.at(static_cast<int>(units))->setChecked(true);
@@ -273,9 +273,9 @@ void TDuzRPPreviewForm::HelpBtnClick() {
 bool TDuzRPPreviewForm::PreviewKey(QKeyEvent* event) {
   QScrollBar* h = view_->horizontalScrollBar();
   QScrollBar* v = view_->verticalScrollBar();
-  const TScrollState now{h->value(), h->maximum(), h->singleStep(), h->pageStep(),
-                         v->value(), v->maximum(), v->singleStep(), v->pageStep()};
-  const std::optional<TScrollState> moved = ScrollForKey(event->key(), event->modifiers(), now);
+  const ScrollState now{h->value(), h->maximum(), h->singleStep(), h->pageStep(),
+                        v->value(), v->maximum(), v->singleStep(), v->pageStep()};
+  const std::optional<ScrollState> moved = ScrollForKey(event->key(), event->modifiers(), now);
   if (!moved) return false;
   h->setValue(moved->h);
   v->setValue(moved->v);

@@ -17,7 +17,7 @@ class QToolButton;
 namespace zudira {
 
 class TDuzEdit3;
-class TPreviewJob;
+class PreviewJob;
 
 class TDuzRPPreviewForm : public QDialog {
   Q_OBJECT
@@ -26,10 +26,10 @@ class TDuzRPPreviewForm : public QDialog {
   explicit TDuzRPPreviewForm(QWidget* parent = nullptr);
 
   // The job whose pages are shown and printed; it must outlive the window's showing.
-  void SetJob(TPreviewJob* job);
-  TPreviewPageView* PageView() const { return view_; }
-  TRulerUnits RulerUnits() const { return ruler_units_; }
-  void SetRulerUnits(TRulerUnits units);
+  void SetJob(PreviewJob* job);
+  PreviewPageView* PageView() const { return view_; }
+  RulerUnit RulerUnits() const { return ruler_units_; }
+  void SetRulerUnits(RulerUnit units);
   bool Closed() const { return closed_; }
 
   void SBPrintClick();
@@ -61,18 +61,18 @@ class TDuzRPPreviewForm : public QDialog {
   void PageEditExit();
   void RestoreWindowsMinimisedWith();
 
-  TPreviewJob* job_ = nullptr;
+  PreviewJob* job_ = nullptr;
   QToolBar* tool_bar1_ = nullptr;
   QToolBar* tool_bar2_ = nullptr;
   QBoxLayout* bars_ = nullptr;
-  TPreviewPageView* view_ = nullptr;
-  TPreviewRuler* top_ruler_ = nullptr;
-  TPreviewRuler* left_ruler_ = nullptr;
+  PreviewPageView* view_ = nullptr;
+  PreviewRuler* top_ruler_ = nullptr;
+  PreviewRuler* left_ruler_ = nullptr;
   QWidget* ruler_corner_ = nullptr;
   TDuzEdit3* zoom_edit_ = nullptr;
   TDuzEdit3* page_edit_ = nullptr;
   QLabel* page_label_ = nullptr;
-  TRulerUnits ruler_units_ = TRulerUnits::kInches;
+  RulerUnit ruler_units_ = RulerUnit::kInches;
   bool closed_ = false;
   // The program's other windows that went down with this one.
   std::vector<QPointer<QWidget>> minimised_with_;

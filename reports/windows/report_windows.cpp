@@ -11,14 +11,14 @@ namespace zudira {
 namespace {
 
 // The status window of one job; closing the job's progress frees the window.
-class TStatusScope : public TReportProgress {
+class StatusScope : public ReportProgress {
  public:
-  TStatusScope(TRPOverrideHandlers& handlers, const QString& title)
+  StatusScope(ReportOverrideHandlers& handlers, const QString& title)
       : handlers_(handlers), title_(title) {
     handlers_.RepSysOverrideStatus(kRPStepCreate, form_, title_);
     handlers_.RepSysOverrideStatus(kRPStepRun, form_, title_);
   }
-  ~TStatusScope() override {
+  ~StatusScope() override {
     handlers_.RepSysOverrideStatus(kRPStepFinish, form_, title_);
     handlers_.RepSysOverrideStatus(kRPStepFree, form_, title_);
   }
@@ -28,51 +28,51 @@ class TStatusScope : public TReportProgress {
   bool CancelRequested() override { return form_ != nullptr && form_->CancelRequested(); }
 
  private:
-  TRPOverrideHandlers& handlers_;
+  ReportOverrideHandlers& handlers_;
   QString title_;
   TDuzRPStatusForm* form_ = nullptr;
 };
 
 // Ties the windows to the owner's lifetime without a member of its own.
-class TReportWindowsHolder : public QObject {
+class ReportWindowsHolder : public QObject {
  public:
-  TReportWindowsHolder(QObject& owner, TRPOverrideHandlers& handlers)
+  ReportWindowsHolder(QObject& owner, ReportOverrideHandlers& handlers)
       : QObject(&owner), windows(handlers) {
     setObjectName("ReportWindows");
   }
-  TDuzReportWindows windows;
+  ProgramReportWindows windows;
 };
 
 }  // namespace
 
-TReportWindows& ReportWindowsOf(QObject& owner, TRPOverrideHandlers& handlers) {
+ReportWindows& ReportWindowsOf(QObject& owner, ReportOverrideHandlers& handlers) {
   for (QObject* child : owner.children())
-    if (auto* holder = dynamic_cast<TReportWindowsHolder*>(child)) return holder->windows;
-  return (new TReportWindowsHolder(owner, handlers))->windows;
+    if (auto* holder = dynamic_cast<ReportWindowsHolder*>(child)) return holder->windows;
+  return (new ReportWindowsHolder(owner, handlers))->windows;
 }
 
-bool TDuzReportWindows::RunSetup(TReportSetup& setup, const TReportPermissions& permissions,
-                                 bool from_preview, int page_count) {
-  TRPSetupRequest request{setup, permissions, from_preview, page_count};
+bool ProgramReportWindows::RunSetup(ReportSetup& setup, const ReportPermissions& permissions,
+                                    bool from_preview, int page_count) {
+  SetupRequest request{setup, permissions, from_preview, page_count};
   TDuzRPSetupForm* form = nullptr;
   for (int step = kRPStepCreate; step <= kRPStepFree; ++step)
     handlers_.RepSysOverrideSetup(step, form, request);
   return request.accepted;
 }
 
-std::unique_ptr<TReportProgress> TDuzReportWindows::OpenStatus(const QString& status_title) {
-  return std::make_unique<TStatusScope>(handlers_, status_title);
+std::unique_ptr<ReportProgress> ProgramReportWindows::OpenStatus(const QString& status_title) {
+  return std::make_unique<StatusScope>(handlers_, status_title);
 }
 
-void TDuzReportWindows::RunPreview(const QString& preview_title, TPreviewJob& job) {
-  TRPPreviewRequest request{preview_title, job};
+void ProgramReportWindows::RunPreview(const QString& preview_title, PreviewJob& job) {
+  PreviewRequest request{preview_title, job};
   TDuzRPPreviewForm* form = nullptr;
   for (int step = kRPStepCreate; step <= kRPStepFree; ++step)
     handlers_.RepSysOverridePreview(step, form, request);
 }
 
-void TRPOverrideHandlers::RepSysOverrideSetup(int step, TDuzRPSetupForm*& form,
-                                              TRPSetupRequest& request) {
+void ReportOverrideHandlers::RepSysOverrideSetup(int step, TDuzRPSetupForm*& form,
+                                                 SetupRequest& request) {
   switch (step) {
     case kRPStepCreate:
       form = new TDuzRPSetupForm(QApplication::activeWindow());
@@ -92,8 +92,8 @@ void TRPOverrideHandlers::RepSysOverrideSetup(int step, TDuzRPSetupForm*& form,
   }
 }
 
-void TRPOverrideHandlers::RepSysOverrideStatus(int step, TDuzRPStatusForm*& form,
-                                               const QString& status_title) {
+void ReportOverrideHandlers::RepSysOverrideStatus(int step, TDuzRPStatusForm*& form,
+                                                  const QString& status_title) {
   switch (step) {
     case kRPStepCreate:
       form = new TDuzRPStatusForm(QApplication::activeWindow());
@@ -115,8 +115,8 @@ void TRPOverrideHandlers::RepSysOverrideStatus(int step, TDuzRPStatusForm*& form
   }
 }
 
-void TRPOverrideHandlers::RepSysOverridePreview(int step, TDuzRPPreviewForm*& form,
-                                                TRPPreviewRequest& request) {
+void ReportOverrideHandlers::RepSysOverridePreview(int step, TDuzRPPreviewForm*& form,
+                                                   PreviewRequest& request) {
   switch (step) {
     case kRPStepCreate:
       form = new TDuzRPPreviewForm(QApplication::activeWindow());

@@ -16,18 +16,18 @@ class TDuzRPSetupForm;
 class TDuzRPStatusForm;
 
 // One showing of the set-up window.
-struct TRPSetupRequest {
-  TReportSetup& setup;
-  const TReportPermissions& permissions;
+struct SetupRequest {
+  ReportSetup& setup;
+  const ReportPermissions& permissions;
   bool from_preview = false;
   int page_count = 0;
   bool accepted = false;  // set by step 1: false when the window closed with Cancel
 };
 
 // One showing of the preview window.
-struct TRPPreviewRequest {
+struct PreviewRequest {
   QString title;
-  TPreviewJob& job;
+  PreviewJob& job;
 };
 
 // Steps of the override handlers.
@@ -38,27 +38,27 @@ inline constexpr int kRPStepFree = 3;
 
 // The three override handlers, each called with step 0 create, 1 run, 2 finish and 3 free and
 // the window that the call manages. The program's data module TDuzDataRP takes them on.
-class TRPOverrideHandlers {
+class ReportOverrideHandlers {
  public:
-  void RepSysOverrideSetup(int step, TDuzRPSetupForm*& form, TRPSetupRequest& request);
+  void RepSysOverrideSetup(int step, TDuzRPSetupForm*& form, SetupRequest& request);
   void RepSysOverrideStatus(int step, TDuzRPStatusForm*& form, const QString& status_title);
-  void RepSysOverridePreview(int step, TDuzRPPreviewForm*& form, TRPPreviewRequest& request);
+  void RepSysOverridePreview(int step, TDuzRPPreviewForm*& form, PreviewRequest& request);
 };
 
-class TDuzReportWindows : public TReportWindows {
+class ProgramReportWindows : public ReportWindows {
  public:
-  explicit TDuzReportWindows(TRPOverrideHandlers& handlers) : handlers_(handlers) {}
+  explicit ProgramReportWindows(ReportOverrideHandlers& handlers) : handlers_(handlers) {}
 
-  bool RunSetup(TReportSetup& setup, const TReportPermissions& permissions, bool from_preview,
+  bool RunSetup(ReportSetup& setup, const ReportPermissions& permissions, bool from_preview,
                 int page_count) override;
-  std::unique_ptr<TReportProgress> OpenStatus(const QString& status_title) override;
-  void RunPreview(const QString& preview_title, TPreviewJob& job) override;
+  std::unique_ptr<ReportProgress> OpenStatus(const QString& status_title) override;
+  void RunPreview(const QString& preview_title, PreviewJob& job) override;
 
  private:
-  TRPOverrideHandlers& handlers_;
+  ReportOverrideHandlers& handlers_;
 };
 
 // The report windows running through `handlers`, made on first use and freed with `owner`.
-TReportWindows& ReportWindowsOf(QObject& owner, TRPOverrideHandlers& handlers);
+ReportWindows& ReportWindowsOf(QObject& owner, ReportOverrideHandlers& handlers);
 
 }  // namespace zudira

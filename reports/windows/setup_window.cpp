@@ -86,15 +86,15 @@ std::optional<int> PositiveCount(const QString& text) {
 
 }  // namespace
 
-std::vector<TPrinterEntry> InstalledPrinters() {
-  std::vector<TPrinterEntry> printers;
+std::vector<PrinterEntry> InstalledPrinters() {
+  std::vector<PrinterEntry> printers;
   const QString default_name = QPrinterInfo::defaultPrinterName();
   for (const QPrinterInfo& info : QPrinterInfo::availablePrinters()) {
     // CUPS names no port; the queue's location, else its device, says where it is.
     QString port = info.location();
     if (port.isEmpty()) port = info.makeAndModel();
     if (port.isEmpty()) port = QStringLiteral("this computer");
-    TPrinterEntry entry{info.printerName(), port};
+    PrinterEntry entry{info.printerName(), port};
     if (info.printerName() == default_name)
       printers.insert(printers.begin(), entry);
     else
@@ -103,10 +103,10 @@ std::vector<TPrinterEntry> InstalledPrinters() {
   return printers;
 }
 
-QString PrinterLabelText(const std::vector<TPrinterEntry>& printers, const QString& selected) {
+QString PrinterLabelText(const std::vector<PrinterEntry>& printers, const QString& selected) {
   if (printers.empty()) return QStringLiteral("No printers installed!");
-  const TPrinterEntry* shown = &printers.front();
-  for (const TPrinterEntry& printer : printers)
+  const PrinterEntry* shown = &printers.front();
+  for (const PrinterEntry& printer : printers)
     if (printer.name == selected) shown = &printer;
   return QStringLiteral("%1 on %2").arg(shown->name, shown->port);
 }
@@ -209,9 +209,9 @@ void TDuzRPSetupForm::CreateButtons() {
   connect(help, &QPushButton::clicked, this, &TDuzRPSetupForm::HelpBtnClick);
 }
 
-void TDuzRPSetupForm::Prepare(const TReportSetup& setup, const TReportPermissions& permissions,
+void TDuzRPSetupForm::Prepare(const ReportSetup& setup, const ReportPermissions& permissions,
                               bool from_preview, int page_count,
-                              std::vector<TPrinterEntry> printers) {
+                              std::vector<PrinterEntry> printers) {
   setup_ = setup;
   permissions_ = permissions;
   from_preview_ = from_preview;
@@ -220,7 +220,7 @@ void TDuzRPSetupForm::Prepare(const TReportSetup& setup, const TReportPermission
   const bool have_printers = !printers_.empty();
   if (have_printers) {
     bool known = false;
-    for (const TPrinterEntry& printer : printers_)
+    for (const PrinterEntry& printer : printers_)
       known = known || printer.name == setup_.printer_name;
     if (!known) setup_.printer_name = printers_.front().name;
   } else {
@@ -243,13 +243,13 @@ void TDuzRPSetupForm::Prepare(const TReportSetup& setup, const TReportPermission
       dest_preview_->setEnabled(permissions_.dest_preview);
       dest_file_->setEnabled(permissions_.dest_file);
       switch (setup_.destination) {
-        case TReportDestination::kPrinter:
+        case ReportDestination::kPrinter:
           chosen = dest_printer_;
           break;
-        case TReportDestination::kPreview:
+        case ReportDestination::kPreview:
           chosen = dest_preview_;
           break;
-        case TReportDestination::kFile:
+        case ReportDestination::kFile:
           chosen = dest_file_;
           break;
       }
@@ -342,7 +342,7 @@ void TDuzRPSetupForm::SetupBBClick() {
     UsePrinterPaper(printer, std::nullopt);
   if (!printer.printerName().isEmpty()) {
     bool listed = false;
-    for (const TPrinterEntry& entry : printers_)
+    for (const PrinterEntry& entry : printers_)
       listed = listed || entry.name == printer.printerName();
     if (!listed) printers_.push_back({printer.printerName(), QStringLiteral("this computer")});
     setup_.printer_name = printer.printerName();
@@ -360,17 +360,17 @@ void TDuzRPSetupForm::HelpBtnClick() {
 }
 
 bool TDuzRPSetupForm::TakeChoices(QString& problem) {
-  TReportSetup chosen = setup_;
+  ReportSetup chosen = setup_;
   if (from_preview_) {
     chosen.from_page = 1;
     chosen.to_page = 9999;
     chosen.selection.clear();
-    chosen.range = TPrintRange::kAll;
+    chosen.range = PrintRange::kAll;
     if (range_selection_->isChecked()) {
-      chosen.range = TPrintRange::kSelection;
+      chosen.range = PrintRange::kSelection;
       chosen.selection = selection_ed_->Text().trimmed();
     } else if (range_pages_->isChecked()) {
-      chosen.range = TPrintRange::kPages;
+      chosen.range = PrintRange::kPages;
       from_ed_->ParseText();
       to_ed_->ParseText();
       chosen.from_page = from_ed_->AsInteger();
@@ -384,13 +384,13 @@ bool TDuzRPSetupForm::TakeChoices(QString& problem) {
     }
   } else {
     if (dest_printer_->isChecked())
-      chosen.destination = TReportDestination::kPrinter;
+      chosen.destination = ReportDestination::kPrinter;
     else if (dest_file_->isChecked())
-      chosen.destination = TReportDestination::kFile;
+      chosen.destination = ReportDestination::kFile;
     else
-      chosen.destination = TReportDestination::kPreview;
+      chosen.destination = ReportDestination::kPreview;
     chosen.file_name =
-        chosen.destination == TReportDestination::kFile ? file_name_ed_->text() : QString();
+        chosen.destination == ReportDestination::kFile ? file_name_ed_->text() : QString();
   }
   if (permissions_.copies && copies_ed_->isEnabled()) {
     if (auto copies = PositiveCount(copies_ed_->Text())) chosen.copies = *copies;

@@ -22,16 +22,16 @@ namespace zudira {
 class TDuzEdit3;
 
 // A printer as the set-up window lists it: its name and where it is reached.
-struct TPrinterEntry {
+struct PrinterEntry {
   QString name;
   QString port;
 };
 
 // The system's printers, the default one first.
-std::vector<TPrinterEntry> InstalledPrinters();
+std::vector<PrinterEntry> InstalledPrinters();
 
 // "%s on %s" of the printer, or "No printers installed!" when there is none.
-QString PrinterLabelText(const std::vector<TPrinterEntry>& printers, const QString& selected);
+QString PrinterLabelText(const std::vector<PrinterEntry>& printers, const QString& selected);
 
 class TDuzRPSetupForm : public QDialog {
   Q_OBJECT
@@ -41,10 +41,10 @@ class TDuzRPSetupForm : public QDialog {
 
   // Fills the window for one showing. from_preview: over page_count finished pages, with the
   // print range instead of the destination.
-  void Prepare(const TReportSetup& setup, const TReportPermissions& permissions, bool from_preview,
-               int page_count, std::vector<TPrinterEntry> printers = InstalledPrinters());
+  void Prepare(const ReportSetup& setup, const ReportPermissions& permissions, bool from_preview,
+               int page_count, std::vector<PrinterEntry> printers = InstalledPrinters());
   // The choices, complete once the window closed with OK.
-  const TReportSetup& Setup() const { return setup_; }
+  const ReportSetup& Setup() const { return setup_; }
 
   // OK takes the choices over, unless the print range is unsound: then it says why and the
   // window stays open.
@@ -71,11 +71,11 @@ class TDuzRPSetupForm : public QDialog {
   // print range is unsound.
   bool TakeChoices(QString& problem);
 
-  TReportSetup setup_;
-  TReportPermissions permissions_;
+  ReportSetup setup_;
+  ReportPermissions permissions_;
   bool from_preview_ = false;
   int page_count_ = 1;
-  std::vector<TPrinterEntry> printers_;
+  std::vector<PrinterEntry> printers_;
 
   QLabel* printer_label_ = nullptr;
   QPushButton* setup_bb_ = nullptr;

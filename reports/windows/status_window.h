@@ -10,7 +10,7 @@ class QPushButton;
 
 namespace zudira {
 
-class TDuzRPStatusForm : public QDialog, public TReportProgress {
+class TDuzRPStatusForm : public QDialog, public ReportProgress {
   Q_OBJECT
 
  public:

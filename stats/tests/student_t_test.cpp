@@ -14,7 +14,7 @@
 namespace zudira {
 namespace {
 
-struct TCase {
+struct Case {
   std::int32_t df;
   double t;
   Real cdf;
@@ -23,7 +23,7 @@ struct TCase {
 // P(Y <= t) = 1 - I_{df/(df+t^2)}(df/2, 1/2) / 2 for t > 0, made with
 // python3 -c "import mpmath as mp; mp.mp.dps=40; x=df/(df+t*t);
 //   print(1-mp.betainc(df/2, 0.5, 0, x, regularized=True)/2)"   (mirrored for t < 0)
-constexpr TCase kCdfTable[] = {
+constexpr Case kCdfTable[] = {
     {1, 1, 0.75L},
     {1, -3.5, 0.08858553278290474887587605L},
     {2, 0.5, 0.6666666666666666666666667L},
@@ -57,7 +57,7 @@ constexpr TCase kCdfTable[] = {
 TEST(StudentTCDF, MatchesReferenceFromOneToMaximumDegreesOfFreedom) {
   // The closed forms and the large-DF series are sums in extended precision; 1e-16 allows for
   // the rounding carried through 10^4 terms.
-  for (const TCase& c : kCdfTable) {
+  for (const Case& c : kCdfTable) {
     EXPECT_TRUE(RealNear(StudentTCDF(c.df, c.t), c.cdf, 1e-16L)) << "df " << c.df << " t " << c.t;
   }
 }
@@ -87,8 +87,8 @@ TEST(StudentTCDF, ContinuousWhereTheLargeDegreesOfFreedomSeriesTakesOver) {
   struct Step {
     Real t, second_difference;
   };
-  for (const Step& c : {Step{0.001L, 9.95676e-14L}, Step{0.7L, 8.12752e-11L},
-                        Step{3.0L, 3.35149e-11L}}) {
+  for (const Step& c :
+       {Step{0.001L, 9.95676e-14L}, Step{0.7L, 8.12752e-11L}, Step{3.0L, 3.35149e-11L}}) {
     const Real below = StudentTCDF(1999, c.t);
     const Real at = StudentTCDF(2001, c.t);
     const Real above = StudentTCDF(2003, c.t);

@@ -185,9 +185,9 @@ bool QPrinterInfoHasQueue() {
 
 // The file that the next completed job of a queue, titled with kRunMark, leaves in the
 // CUPS-PDF folder.
-class TQueueOutput {
+class QueueOutput {
  public:
-  explicit TQueueOutput(const QString& queue, const QString& dir)
+  explicit QueueOutput(const QString& queue, const QString& dir)
       : queue_(queue), dir_(dir), completed_(QueueJobs(queue, QStringLiteral("completed"))) {
     // Job numbers start again with every scheduler, so an old file may carry the new name:
     // the new output is the file that is new or was written again.
@@ -230,7 +230,7 @@ TEST_F(CupsPrinterTest, AnswerAndListReportsComeOutOfTheQueue) {
   TReportSystem system;
   const struct {
     QString title;
-    TReportRoutine routine;
+    ReportRoutine routine;
     int min_pages;
     bool landscape;  // turned in the printer's own set-up dialog
   } cases[] = {
@@ -258,12 +258,12 @@ TEST_F(CupsPrinterTest, AnswerAndListReportsComeOutOfTheQueue) {
   ASSERT_TRUE(QPrinterInfoHasQueue()) << "Qt does not list the queue " << kQueue.toStdString();
   int portrait_list_pages = 0;
   for (const auto& c : cases) {
-    TRecordingWindows windows;
+    RecordingWindows windows;
     QString chosen_printer;
-    windows.choose = [&](TReportSetup& setup) {
+    windows.choose = [&](ReportSetup& setup) {
       chosen_printer = setup.printer_name;
       setup.printer_name = kQueue;
-      setup.destination = TReportDestination::kPrinter;
+      setup.destination = ReportDestination::kPrinter;
       if (c.landscape) {
         QPrinter printer(QPrinterInfo::printerInfo(kQueue));
         QPageLayout layout = printer.pageLayout();
@@ -272,9 +272,9 @@ TEST_F(CupsPrinterTest, AnswerAndListReportsComeOutOfTheQueue) {
       }
     };
     system.SetWindows(&windows);
-    const TQueueOutput output(kQueue, OutputDir());
+    const QueueOutput output(kQueue, OutputDir());
     EXPECT_EQ(system.RunReport(c.title + " " + kRunMark, c.routine, nullptr),
-              TReportOutcome::kPrinted);
+              ReportOutcome::kPrinted);
     EXPECT_EQ(chosen_printer, kQueue);  // the default printer is offered
     const int pages =
         static_cast<int>(windows.status_texts.filter(QStringLiteral("Generating page")).size());
@@ -298,10 +298,10 @@ TEST_F(CupsPrinterTest, AnswerAndListReportsComeOutOfTheQueue) {
   }
 
   // A queue that refuses the job: the error reaches the caller, and nothing counts as printed.
-  TRecordingWindows windows;
-  windows.choose = [&](TReportSetup& setup) {
+  RecordingWindows windows;
+  windows.choose = [&](ReportSetup& setup) {
     setup.printer_name = kQueue;
-    setup.destination = TReportDestination::kPrinter;
+    setup.destination = ReportDestination::kPrinter;
   };
   system.SetWindows(&windows);
   int rc = -1;
@@ -320,13 +320,13 @@ TEST_F(CupsPrinterTest, AnswerAndListReportsComeOutOfTheQueue) {
 
 // The first page's size in points and the box of its ink, in points from the top left: the
 // queue's PDF keeps no readable text, so the page is rendered at 72 dpi and looked at.
-struct TPdfPage {
+struct PdfPage {
   QSizeF points;
   QRect ink;
 };
 
-TPdfPage ReadPdfPage(const QString& path) {
-  TPdfPage page;
+PdfPage ReadPdfPage(const QString& path) {
+  PdfPage page;
   const QRegularExpression size(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts"));
   const QRegularExpressionMatch sized = size.match(RunTool("pdfinfo", {path}));
   if (sized.hasMatch())
@@ -341,7 +341,7 @@ TPdfPage ReadPdfPage(const QString& path) {
   return page;
 }
 
-TReportRoutine AnswerRoutine(TReportSystem& system) {
+ReportRoutine AnswerRoutine(TReportSystem& system) {
   return [&system](TBaseReport& r) {
     PrintAnswerReport(system, r,
                       {QStringLiteral("Inverse Normal Distribution"), dkInverseNormal, rtInsideCO,
@@ -372,25 +372,25 @@ TEST_F(CupsPrinterTest, JobsPrintOnThePrintersPaper) {
   double a4_shape = 0;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    TRecordingWindows windows;
-    windows.choose = [&](TReportSetup& setup) {
+    RecordingWindows windows;
+    windows.choose = [&](ReportSetup& setup) {
       setup.printer_name = c.queue;
       setup.page_layout = c.chosen;
       setup.destination =
-          c.from_preview_to.isEmpty() ? TReportDestination::kPrinter : TReportDestination::kPreview;
+          c.from_preview_to.isEmpty() ? ReportDestination::kPrinter : ReportDestination::kPreview;
     };
-    windows.in_preview = [&](TPreviewJob& job) {
-      windows.choose = [&](TReportSetup& setup) { setup.printer_name = c.from_preview_to; };
+    windows.in_preview = [&](PreviewJob& job) {
+      windows.choose = [&](ReportSetup& setup) { setup.printer_name = c.from_preview_to; };
       job.PrinterOptionsThenPrint();
     };
     system.SetWindows(&windows);
-    const TQueueOutput output(c.from_preview_to.isEmpty() ? c.queue : c.from_preview_to,
-                              OutputDir());
+    const QueueOutput output(c.from_preview_to.isEmpty() ? c.queue : c.from_preview_to,
+                             OutputDir());
     EXPECT_EQ(system.RunReport("PDF Details " + kRunMark, AnswerRoutine(system), nullptr),
-              TReportOutcome::kPrinted);
+              ReportOutcome::kPrinted);
     const QString produced = output.Wait();
     ASSERT_FALSE(produced.isEmpty()) << RunTool("lpstat", {"-l", "-o"}).toStdString();
-    const TPdfPage page = ReadPdfPage(produced);
+    const PdfPage page = ReadPdfPage(produced);
     EXPECT_NEAR(page.points.width(), c.points.width(), 1);
     EXPECT_NEAR(page.points.height(), c.points.height(), 1);
     // Everything printed stays half an inch (36 points) inside the paper's edges.
@@ -432,18 +432,18 @@ TEST_F(CupsPrinterTest, StatisticalTablesComeOutOfTheQueueWithTheirPageCounts) {
     SCOPED_TRACE(c.title);
     TableSettings settings;
     settings.kind = c.kind;
-    const TTableReportText text = TableReportText(BuildStatTable(settings));
-    TRecordingWindows windows;
-    windows.choose = [&](TReportSetup& setup) {
+    const TableReportContent text = TableReportText(BuildStatTable(settings));
+    RecordingWindows windows;
+    windows.choose = [&](ReportSetup& setup) {
       setup.printer_name = kQueue;
-      setup.destination = TReportDestination::kPrinter;
+      setup.destination = ReportDestination::kPrinter;
     };
     system.SetWindows(&windows);
-    const TQueueOutput output(kQueue, OutputDir());
+    const QueueOutput output(kQueue, OutputDir());
     EXPECT_EQ(system.RunReport(
                   QString::fromUtf8(c.title) + " " + kRunMark,
                   [&](TBaseReport& r) { PrintTableReport(system, r, text); }, nullptr),
-              TReportOutcome::kPrinted);
+              ReportOutcome::kPrinted);
     EXPECT_EQ(windows.status_texts.filter(QStringLiteral("Generating page")).size(), c.pages);
     const QString produced = output.Wait();
     ASSERT_FALSE(produced.isEmpty()) << "no completed job";
@@ -461,7 +461,7 @@ TEST_F(CupsPrinterTest, CancelWhilePrintingSendsNothing) {
   QStringList rows;
   for (int i = 0; i < 400; ++i) rows.push_back(QStringLiteral("%1|%2").arg(i).arg(i * i));
   TReportSystem system;
-  const std::unique_ptr<TPageStream> stream = system.Generate(
+  const std::unique_ptr<PageStream> stream = system.Generate(
       [&](TBaseReport& r) {
         PrintListReport(system, r, QStringLiteral("Squares"), QStringLiteral("Squares"), rows);
       },
@@ -470,13 +470,13 @@ TEST_F(CupsPrinterTest, CancelWhilePrintingSendsNothing) {
   const int pages = stream->PageCount();
   ASSERT_GE(pages, 4);
   system.SetPreviewTitle("Squares " + kRunMark);
-  TReportSetup setup;
+  ReportSetup setup;
   setup.printer_name = kQueue;
   for (int cancel_at : {3, pages + 1}) {
     const int jobs = QueueJobs(kQueue, QStringLiteral("all"));
-    TRecordingWindows windows;
+    RecordingWindows windows;
     windows.cancel_at_call = cancel_at;
-    const std::unique_ptr<TReportProgress> status = windows.OpenStatus(QStringLiteral("Squares"));
+    const std::unique_ptr<ReportProgress> status = windows.OpenStatus(QStringLiteral("Squares"));
     EXPECT_FALSE(system.PrintStream(*stream, setup, status.get())) << cancel_at;
     EXPECT_EQ(windows.status_texts.back(),
               QStringLiteral("Printing page %1").arg(std::min(cancel_at, pages)));
@@ -484,7 +484,7 @@ TEST_F(CupsPrinterTest, CancelWhilePrintingSendsNothing) {
   }
   // The same job not cancelled reaches the queue, so the count above can see a job.
   const int jobs = QueueJobs(kQueue, QStringLiteral("all"));
-  const TQueueOutput output(kQueue, OutputDir());
+  const QueueOutput output(kQueue, OutputDir());
   EXPECT_TRUE(system.PrintStream(*stream, setup, nullptr));
   EXPECT_EQ(QueueJobs(kQueue, QStringLiteral("all")), jobs + 1);
   const QString produced = output.Wait();

@@ -17,7 +17,7 @@ inline void SaveShot(QWidget& window, const char* name) {
   if (!dir.isEmpty()) window.grab().save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
 }
 
-class FakePreviewJob : public TPreviewJob {
+class FakePreviewJob : public PreviewJob {
  public:
   explicit FakePreviewJob(int pages, QSizeF inches = QSizeF(8.5, 11))
       : pages_(pages), inches_(inches) {}

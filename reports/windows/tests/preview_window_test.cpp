@@ -48,7 +48,7 @@ TEST(RPPreviewLogic, ZoomStepsStayWithinTheLimits) {
 }
 
 TEST(RPPreviewLogic, KeyTableScrollsWithinTheRange) {
-  const TScrollState at{100, 500, 16, 300, 200, 900, 16, 400};
+  const ScrollState at{100, 500, 16, 300, 200, 900, 16, 400};
   const Qt::KeyboardModifiers none = Qt::NoModifier, ctrl = Qt::ControlModifier,
                               shift = Qt::ShiftModifier, both = ctrl | shift;
   const struct {
@@ -84,7 +84,7 @@ TEST(RPPreviewLogic, KeyTableScrollsWithinTheRange) {
     EXPECT_EQ(moved->v, c.v);
   }
   // Page Down twice from near the end stops at the last position.
-  TScrollState end = at;
+  ScrollState end = at;
   end.v = 800;
   EXPECT_EQ(ScrollForKey(Qt::Key_PageDown, none, end)->v, 900);
 }
@@ -121,7 +121,7 @@ class RPPreviewForm : public ::testing::Test {
 };
 
 TEST_F(RPPreviewForm, ZoomButtonsAndZoomEdit) {
-  TPreviewPageView* view = form_.PageView();
+  PreviewPageView* view = form_.PageView();
   EXPECT_EQ(form_.windowTitle(), "Report Preview");
   EXPECT_EQ(view->Zoom(), 100.0);
   EXPECT_EQ(Text("ZoomEdit"), "100.0");
@@ -141,18 +141,17 @@ TEST_F(RPPreviewForm, ZoomButtonsAndZoomEdit) {
 
   // The page width fills the view; the whole page fits it both ways.
   Click(form_, "SBZoomPageWidth");
-  const double page_width = 8.5 * view->PixelsPerInch() + 2 * TPreviewPageView::kGap;
+  const double page_width = 8.5 * view->PixelsPerInch() + 2 * PreviewPageView::kGap;
   EXPECT_LE(page_width, view->viewport()->width() + 1);
   EXPECT_GE(page_width, view->viewport()->width() - 2);
   Click(form_, "SBZoomPage");
   QApplication::processEvents();  // the scroll bars hide once the layout runs
-  EXPECT_LE(11 * view->PixelsPerInch() + 2 * TPreviewPageView::kGap,
-            view->viewport()->height() + 1);
+  EXPECT_LE(11 * view->PixelsPerInch() + 2 * PreviewPageView::kGap, view->viewport()->height() + 1);
   EXPECT_EQ(view->verticalScrollBar()->maximum(), 0);
 
   // Typed zooms: a new one is taken, the same one does nothing, and no number is refused.
   auto* zoom_edit = Find<TDuzEdit3>(form_, "ZoomEdit");
-  QSignalSpy zoomed(view, &TPreviewPageView::ZoomChanged);
+  QSignalSpy zoomed(view, &PreviewPageView::ZoomChanged);
   const struct {
     const char* typed;
     double zoom;
@@ -312,10 +311,10 @@ TEST_F(RPPreviewForm, ButtonsReachTheJob) {
 TEST_F(RPPreviewForm, RulersFollowTheChoiceAndTheAppearance) {
   const struct {
     int item;
-    TRulerUnits units;
+    RulerUnit units;
     bool shown;
   } items[] = {
-      {2, TRulerUnits::kCm, true}, {0, TRulerUnits::kNone, false}, {1, TRulerUnits::kInches, true}};
+      {2, RulerUnit::kCm, true}, {0, RulerUnit::kNone, false}, {1, RulerUnit::kInches, true}};
   QMenu* menu = Find<QMenu>(form_, "RulerMenu");
   for (const auto& item : items) {
     menu->actions().at(item.item)->trigger();

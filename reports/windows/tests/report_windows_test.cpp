@@ -33,9 +33,9 @@ int WindowsAlive() {
 }
 
 TEST(RPStatusForm, CancelLandsWhileTheJobAsks) {
-  TRPOverrideHandlers handlers;
-  TDuzReportWindows windows(handlers);
-  std::unique_ptr<TReportProgress> progress = windows.OpenStatus("Report Status for Factorials");
+  ReportOverrideHandlers handlers;
+  ProgramReportWindows windows(handlers);
+  std::unique_ptr<ReportProgress> progress = windows.OpenStatus("Report Status for Factorials");
   TDuzRPStatusForm* form = ShownStatusWindow();
   ASSERT_NE(form, nullptr);
   EXPECT_EQ(form->windowTitle(), "Report Status for Factorials");
@@ -64,20 +64,20 @@ TEST(RPStatusForm, CancelLandsWhileTheJobAsks) {
 
 TEST(RPWindows, SetupAndPreviewRunThroughTheHandlers) {
   QObject owner;
-  TRPOverrideHandlers handlers;
-  TReportWindows& windows = ReportWindowsOf(owner, handlers);
+  ReportOverrideHandlers handlers;
+  ReportWindows& windows = ReportWindowsOf(owner, handlers);
   EXPECT_EQ(&ReportWindowsOf(owner, handlers), &windows);
   for (bool accept : {false, true}) {
-    TReportSetup setup;
+    ReportSetup setup;
     QString caption;
     ModalProbe probe([&](QDialog& dialog) {
       caption = dialog.windowTitle();
       EXPECT_NE(qobject_cast<TDuzRPSetupForm*>(&dialog), nullptr);
       if (accept) dialog.findChild<QPushButton*>("OKBB")->click();
     });
-    EXPECT_EQ(windows.RunSetup(setup, TReportPermissions(), false, 0), accept);
+    EXPECT_EQ(windows.RunSetup(setup, ReportPermissions(), false, 0), accept);
     EXPECT_EQ(caption, "Report Setup");
-    EXPECT_EQ(setup.destination, TReportDestination::kPreview);
+    EXPECT_EQ(setup.destination, ReportDestination::kPreview);
     EXPECT_EQ(WindowsAlive<TDuzRPSetupForm>(), 0);
   }
 

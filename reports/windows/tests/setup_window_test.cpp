@@ -19,60 +19,60 @@
 namespace zudira {
 namespace {
 
-const std::vector<TPrinterEntry> kTwoPrinters = {{"Office", "ipp://office"}, {"Lab", "usb://lab"}};
+const std::vector<PrinterEntry> kTwoPrinters = {{"Office", "ipp://office"}, {"Lab", "usb://lab"}};
 
 TEST(RPSetupForm, TwoModesShowTheirGroupsAndFollowThePermissions) {
-  const TReportPermissions program;  // the program's: everything but the file destination
-  TReportPermissions none;
+  const ReportPermissions program;  // the program's: everything but the file destination
+  ReportPermissions none;
   none.setup = none.copies = none.collate = none.duplex = none.printer_setup = false;
   none.dest_printer = none.dest_preview = false;
   const struct {
     const char* name;
     bool from_preview;
-    std::vector<TPrinterEntry> printers;
-    TReportPermissions permissions;
-    TReportDestination destination;
+    std::vector<PrinterEntry> printers;
+    ReportPermissions permissions;
+    ReportDestination destination;
     const char* label;
     bool printer_on, preview_on, file_on;
     const char* checked;  // the destination radio selected, "" for none
     bool options_on;
   } cases[] = {
-      {"before, printers", false, kTwoPrinters, program, TReportDestination::kPreview,
+      {"before, printers", false, kTwoPrinters, program, ReportDestination::kPreview,
        "Office on ipp://office", true, true, false, "DestPreview", true},
-      {"before, printer chosen", false, kTwoPrinters, program, TReportDestination::kPrinter,
+      {"before, printer chosen", false, kTwoPrinters, program, ReportDestination::kPrinter,
        "Office on ipp://office", true, true, false, "DestPrinter", true},
       {"before, no printer",
        false,
        {},
        program,
-       TReportDestination::kPrinter,
+       ReportDestination::kPrinter,
        "No printers installed!",
        false,
        true,
        false,
        "DestPreview",
        false},
-      {"before, no permissions", false, kTwoPrinters, none, TReportDestination::kPreview,
+      {"before, no permissions", false, kTwoPrinters, none, ReportDestination::kPreview,
        "Office on ipp://office", false, false, false, "", false},
       {"before, no printer, no preview",
        false,
        {},
        none,
-       TReportDestination::kPreview,
+       ReportDestination::kPreview,
        "No printers installed!",
        false,
        false,
        false,
        "",
        false},
-      {"from preview", true, kTwoPrinters, program, TReportDestination::kPreview,
+      {"from preview", true, kTwoPrinters, program, ReportDestination::kPreview,
        "Office on ipp://office", true, true, false, "", true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     TDuzRPSetupForm form;
     EXPECT_EQ(form.windowTitle(), "Report Setup");
-    TReportSetup setup;
+    ReportSetup setup;
     setup.destination = c.destination;
     setup.copies = 2;
     form.Prepare(setup, c.permissions, c.from_preview, 7, c.printers);
@@ -111,17 +111,17 @@ TEST(RPSetupForm, OkTakesTheRangeOrSaysWhyItCannot) {
     const char* selection;
     const char* copies;
     bool accepted;
-    TPrintRange taken_range = TPrintRange::kAll;
+    PrintRange taken_range = PrintRange::kAll;
     int taken_from = 0, taken_to = 0, taken_copies = 0;
   } cases[] = {
-      {"RangeAll", "", "", "", "3", true, TPrintRange::kAll, 1, 9999, 3},
-      {"RangePages", "2", "4", "", "1", true, TPrintRange::kPages, 2, 4, 1},
-      {"RangePages", "1", "5", "", "", true, TPrintRange::kPages, 1, 5, 2},  // no copies: kept
+      {"RangeAll", "", "", "", "3", true, PrintRange::kAll, 1, 9999, 3},
+      {"RangePages", "2", "4", "", "1", true, PrintRange::kPages, 2, 4, 1},
+      {"RangePages", "1", "5", "", "", true, PrintRange::kPages, 1, 5, 2},  // no copies: kept
       {"RangePages", "0", "3", "", "2", false},
       {"RangePages", "2", "6", "", "2", false},  // beyond the 5 pages
       {"RangePages", "4", "2", "", "2", false},
       {"RangePages", "", "3", "", "2", false},
-      {"RangeSelection", "", "", "1,3-4", "0", true, TPrintRange::kSelection, 1, 9999, 2},
+      {"RangeSelection", "", "", "1,3-4", "0", true, PrintRange::kSelection, 1, 9999, 2},
       {"RangeSelection", "", "", "1-9", "2", false},
       {"RangeSelection", "", "", "two", "2", false},
       {"RangeSelection", "", "", "", "2", false},
@@ -130,9 +130,9 @@ TEST(RPSetupForm, OkTakesTheRangeOrSaysWhyItCannot) {
     SCOPED_TRACE(std::string(c.range) + " " + c.from + ".." + c.to + " [" + c.selection + "]");
     RecordedServices boxes;
     TDuzRPSetupForm form;
-    TReportSetup setup;
+    ReportSetup setup;
     setup.copies = 2;
-    form.Prepare(setup, TReportPermissions(), true, 5, kTwoPrinters);
+    form.Prepare(setup, ReportPermissions(), true, 5, kTwoPrinters);
     form.show();
     Find<QRadioButton>(form, c.range)->click();
     if (QString(c.range) == "RangePages") {
@@ -154,14 +154,14 @@ TEST(RPSetupForm, OkTakesTheRangeOrSaysWhyItCannot) {
     EXPECT_EQ(form.Setup().from_page, c.taken_from);
     EXPECT_EQ(form.Setup().to_page, c.taken_to);
     EXPECT_EQ(form.Setup().copies, c.taken_copies);
-    EXPECT_EQ(form.Setup().selection, c.taken_range == TPrintRange::kSelection ? c.selection : "");
+    EXPECT_EQ(form.Setup().selection, c.taken_range == PrintRange::kSelection ? c.selection : "");
   }
 }
 
 TEST(RPSetupForm, OkBeforeTheJobTakesDestinationAndOptions) {
   TDuzRPSetupForm form;
-  TReportSetup setup;
-  form.Prepare(setup, TReportPermissions(), false, 0, kTwoPrinters);
+  ReportSetup setup;
+  form.Prepare(setup, ReportPermissions(), false, 0, kTwoPrinters);
   form.show();
   Find<QRadioButton>(form, "DestPrinter")->click();
   Find<QCheckBox>(form, "CollateCK")->setChecked(true);
@@ -169,7 +169,7 @@ TEST(RPSetupForm, OkBeforeTheJobTakesDestinationAndOptions) {
   Find<TDuzEdit3>(form, "CopiesED")->SetText("-4");
   Find<QPushButton>(form, "OKBB")->click();
   EXPECT_EQ(form.result(), QDialog::Accepted);
-  EXPECT_EQ(form.Setup().destination, TReportDestination::kPrinter);
+  EXPECT_EQ(form.Setup().destination, ReportDestination::kPrinter);
   EXPECT_EQ(form.Setup().printer_name, "Office");
   EXPECT_TRUE(form.Setup().collate);
   EXPECT_TRUE(form.Setup().duplex);
@@ -178,7 +178,7 @@ TEST(RPSetupForm, OkBeforeTheJobTakesDestinationAndOptions) {
 
 TEST(RPSetupForm, SetupOpensThePrintersOwnDialog) {
   TDuzRPSetupForm form;
-  form.Prepare(TReportSetup(), TReportPermissions(), false, 0, kTwoPrinters);
+  form.Prepare(ReportSetup(), ReportPermissions(), false, 0, kTwoPrinters);
   bool print_dialog = false;
   QString title;
   QStringList buttons;
@@ -208,7 +208,7 @@ TEST(RPSetupForm, LongPrinterNameIsElidedWithTheWholeNameAsHint) {
   } cases[] = {{"Office", false}, {long_name, true}};
   for (const auto& c : cases) {
     TDuzRPSetupForm form;
-    form.Prepare(TReportSetup(), TReportPermissions(), false, 0, {{c.name, "ipp://office"}});
+    form.Prepare(ReportSetup(), ReportPermissions(), false, 0, {{c.name, "ipp://office"}});
     auto* label = Find<QLabel>(form, "PrinterLabel");
     const QString whole = c.name + " on ipp://office";
     EXPECT_EQ(label->toolTip(), whole);
