@@ -132,7 +132,44 @@ StatisticalTablesWindow::StatisticalTablesWindow(const TableSubject& subject, QW
   decimals_->setValue(4);
   decimals_->setKeyboardTracking(false);
   decimals_->setToolTip(QStringLiteral("Decimal places of the cells (0 to 10)"));
+  BuildTableView();
 
+  QLayout* button_row = BuildButtonRow();
+
+  auto* decimals_row = new QHBoxLayout;
+  auto* decimals_label = new QLabel(QStringLiteral("&Decimals:"), this);
+  decimals_label->setBuddy(decimals_);
+  decimals_row->addWidget(decimals_label);
+  decimals_row->addWidget(decimals_);
+  decimals_row->addStretch();
+
+  auto* right = new QVBoxLayout;
+  auto* settings_box = new QGroupBox(QStringLiteral("Settings"), this);
+  auto* settings_layout = new QVBoxLayout(settings_box);
+  settings_layout->addWidget(BuildSettingsPages());
+  settings_layout->addLayout(decimals_row);
+  right->addWidget(settings_box);
+  right->addWidget(title_);
+  right->addWidget(note_);
+  right->addWidget(axes_);
+  right->addWidget(grid_, 1);
+  auto* top = new QHBoxLayout;
+  top->addWidget(list_);
+  top->addLayout(right, 1);
+  auto* outer = new QVBoxLayout(this);
+  outer->addLayout(top, 1);
+  outer->addLayout(button_row);
+
+  ApplyAppearance(this);
+  SetHintState(this, Appearance().HintState);
+
+  ConnectChoices();
+  list_->setCurrentRow(0);
+  CentreOnScreen(this);
+}
+
+// The title, note and axes above the grid, and the grid on its model.
+void StatisticalTablesWindow::BuildTableView() {
   title_ = new QLabel(this);
   title_->setObjectName(QStringLiteral("TableTitle"));
   QFont bold = title_->font();
@@ -160,7 +197,10 @@ StatisticalTablesWindow::StatisticalTablesWindow(const TableSubject& subject, QW
   const QColor background = ColourFromValue(Appearance().ReadOnlyColour);
   grid_->setStyleSheet(QStringLiteral("QTableView { background-color: %1; gridline-color: %2; }")
                            .arg(background.name(), GridColour(palette(), background).name()));
+}
 
+// Print, Copy and Save as CSV on the left; Help and Close on the right.
+QLayout* StatisticalTablesWindow::BuildButtonRow() {
   struct ButtonRow {
     const char* name;
     const char* text;
@@ -197,34 +237,10 @@ StatisticalTablesWindow::StatisticalTablesWindow(const TableSubject& subject, QW
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   button_row->addWidget(help);
   button_row->addWidget(close);
+  return button_row;
+}
 
-  auto* decimals_row = new QHBoxLayout;
-  auto* decimals_label = new QLabel(QStringLiteral("&Decimals:"), this);
-  decimals_label->setBuddy(decimals_);
-  decimals_row->addWidget(decimals_label);
-  decimals_row->addWidget(decimals_);
-  decimals_row->addStretch();
-
-  auto* right = new QVBoxLayout;
-  auto* settings_box = new QGroupBox(QStringLiteral("Settings"), this);
-  auto* settings_layout = new QVBoxLayout(settings_box);
-  settings_layout->addWidget(BuildSettingsPages());
-  settings_layout->addLayout(decimals_row);
-  right->addWidget(settings_box);
-  right->addWidget(title_);
-  right->addWidget(note_);
-  right->addWidget(axes_);
-  right->addWidget(grid_, 1);
-  auto* top = new QHBoxLayout;
-  top->addWidget(list_);
-  top->addLayout(right, 1);
-  auto* outer = new QVBoxLayout(this);
-  outer->addLayout(top, 1);
-  outer->addLayout(button_row);
-
-  ApplyAppearance(this);
-  SetHintState(this, Appearance().HintState);
-
+void StatisticalTablesWindow::ConnectChoices() {
   // Every change of a choice shows the table at once; typed texts when they are left.
   auto show = [this] { ShowChosenTable(); };
   connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -241,9 +257,6 @@ StatisticalTablesWindow::StatisticalTablesWindow(const TableSubject& subject, QW
     connect(box, &QComboBox::currentIndexChanged, this, show);
   for (QLineEdit* edit : {binomial_p_, poisson_lambda_, start_, step_, count_})
     connect(edit, &QLineEdit::editingFinished, this, show);
-
-  list_->setCurrentRow(0);
-  CentreOnScreen(this);
 }
 
 // The table goes before the dialog hides its children, and a hidden header still asks the
@@ -252,17 +265,27 @@ StatisticalTablesWindow::~StatisticalTablesWindow() {
   model_->SetTable(nullptr);
 }
 
+// One page of settings per table, in the list's order.
 QWidget* StatisticalTablesWindow::BuildSettingsPages() {
   pages_ = new QStackedWidget(this);
   pages_->setObjectName(QStringLiteral("SettingsPages"));
-  auto page = [this]() {
-    auto* widget = new QWidget(pages_);
-    auto* form = new QFormLayout(widget);
-    form->setContentsMargins(0, 0, 0, 0);
-    pages_->addWidget(widget);
-    return std::pair{widget, form};
-  };
+  AddDistributionPages();
+  AddCountingPages();
+  AddCurrentPage();
+  return pages_;
+}
 
+std::pair<QWidget*, QFormLayout*> StatisticalTablesWindow::AddPage() {
+  auto* widget = new QWidget(pages_);
+  auto* form = new QFormLayout(widget);
+  form->setContentsMargins(0, 0, 0, 0);
+  pages_->addWidget(widget);
+  return {widget, form};
+}
+
+// The normal, t, chi-squared and F tables.
+void StatisticalTablesWindow::AddDistributionPages() {
+  auto page = [this] { return AddPage(); };
   auto [normal, normal_form] = page();
   normal_form_ = Combo(normal, "NormalForm",
                        {QStringLiteral("Φ(z) = P(Z ≤ z), z from −3.49 to 3.49"),
@@ -282,7 +305,11 @@ QWidget* StatisticalTablesWindow::BuildSettingsPages() {
   f_alpha_ = Combo(f, "FAlpha", alphas, "The upper-tail probability of the F table");
   f_alpha_->setCurrentIndex(1);
   f_form->addRow(QStringLiteral("&Upper tail:"), f_alpha_);
+}
 
+// The binomial and Poisson tables.
+void StatisticalTablesWindow::AddCountingPages() {
+  auto page = [this] { return AddPage(); };
   auto [binom, binom_form] = page();
   binomial_n_ = new QSpinBox(binom);
   binomial_n_->setObjectName(QStringLiteral("BinomialN"));
@@ -307,8 +334,11 @@ QWidget* StatisticalTablesWindow::BuildSettingsPages() {
   poisson_cells_ = Combo(poisson, "PoissonCells", kDiscreteCells, "Mass or cumulative probability");
   poisson_form->addRow(QStringLiteral("&λ values:"), poisson_lambda_);
   poisson_form->addRow(QStringLiteral("C&ells:"), poisson_cells_);
+}
 
-  auto [current, current_form] = page();
+// The table of the distribution on the main window: its rows.
+void StatisticalTablesWindow::AddCurrentPage() {
+  auto [current, current_form] = AddPage();
   const TableRows rows =
       DefaultCurrentRows(subject_.kind, subject_.mean, subject_.sdev, subject_.third);
   start_ = Edit(current, "StartED", Typed(rows.start), "The first row's x (or k)");
@@ -323,7 +353,6 @@ QWidget* StatisticalTablesWindow::BuildSettingsPages() {
     rows_line->addWidget(edit);
   }
   current_form->addRow(rows_line);
-  return pages_;
 }
 
 bool StatisticalTablesWindow::ReadSettings(TableSettings& s, std::string& error) const {

@@ -4,11 +4,14 @@
 
 #include <QDialog>
 #include <QString>
+#include <utility>
 
 #include "core/request.h"
 #include "core/statistical_tables.h"
 
 class QComboBox;
+class QFormLayout;
+class QLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -53,7 +56,14 @@ class StatisticalTablesWindow : public QDialog {
   TableReportContent ReportText() const;
 
  private:
+  void BuildTableView();
+  QLayout* BuildButtonRow();
+  void ConnectChoices();
   QWidget* BuildSettingsPages();
+  std::pair<QWidget*, QFormLayout*> AddPage();
+  void AddDistributionPages();
+  void AddCountingPages();
+  void AddCurrentPage();
   bool ReadSettings(TableSettings& settings, std::string& error) const;
 
   TableSubject subject_;
