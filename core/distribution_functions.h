@@ -70,37 +70,19 @@ struct DiscreteFunctions {
   Real (*G)(const DistributionParameters&, std::int64_t k);  // P(X > k)
 };
 
-// The table of a continuous or inverse kind; the inverse kinds share the table of their
-// forward distribution.
+// The table of a continuous or inverse kind in the mode, as its record names it; the inverse
+// kinds share the table of their forward distribution.
 const ContinuousFunctions& ContinuousFunctionsOf(DistributionKind kind,
                                                  CalculationMode mode = CalculationMode::kClassic);
 // The table of a discrete kind.
 const DiscreteFunctions& DiscreteFunctionsOf(DistributionKind kind,
                                              CalculationMode mode = CalculationMode::kClassic);
 
-// One set of tables, a table per distribution; the inverse kinds use their forward kind's.
-struct KindTables {
-  const ContinuousFunctions* normal;
-  const ContinuousFunctions* exponential;
-  const ContinuousFunctions* student_t;
-  const ContinuousFunctions* chi_squared;
-  const ContinuousFunctions* f;
-  const DiscreteFunctions* binomial;
-  const DiscreteFunctions* poisson;
-};
-
-// The classic set, and the precise set over Boost.Math.
-const KindTables& ClassicKindTables();
-const KindTables& PreciseKindTables();
-
 // An extended-precision inverse solves only for a target strictly inside (0, 1): both ends of
 // the continuous supports are infinite.
 inline bool InsideOpenUnit(Real t) {
   return t > 0 && t < 1;
 }
-
-// Binomial, in both sets: the real success probability p must lie in [0, 1].
-const char* BinomialCheck(const DistributionParameters& d);
 
 inline constexpr const char* kClassicTargetLimitText =
     "This probability is too close to 0 or 1 for the classic algorithms; choose Options > "

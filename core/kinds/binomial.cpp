@@ -4,6 +4,8 @@
 
 #include "core/evaluate_request.h"
 #include "core/kinds/kind_record.h"
+#include "stats/argument_narrowing.h"
+#include "stats/binomial.h"
 #include "stats/precise/precise_distributions.h"
 
 namespace zudira {
@@ -78,6 +80,41 @@ TableRows TableRowsOf(const DistributionParameters& d) {
   return {0, 1, std::clamp(s.whole + 1, 1, kMaxTableRows)};
 }
 
+// Both tables: the real success probability p must lie in [0, 1].
+const char* TableCheck(const DistributionParameters& d) {
+  const Real p = d.first.real;
+  return p >= 0 && p <= 1 ? nullptr : kProbabilityRangeText;
+}
+
+// The classic table.
+Real ClassicE(const DistributionParameters& d, std::int64_t k) {
+  return BinomialProb(d.second.whole, ToInt32(k), d.first.real);
+}
+// P(X < k) is the whole support for every k past n + 1, the library's own cut-off.
+Real ClassicL(const DistributionParameters& d, std::int64_t k) {
+  const std::int64_t n = d.second.whole;
+  return BinomialLess(d.second.whole, ToInt32(std::min(k, n + 1)), d.first.real);
+}
+// P(X > k) is the whole support for every k below -1.
+Real ClassicG(const DistributionParameters& d, std::int64_t k) {
+  return BinomialGreater(d.second.whole, ToInt32(std::max<std::int64_t>(k, -1)), d.first.real);
+}
+
+constexpr DiscreteFunctions kClassicTable{TableCheck, ClassicE, ClassicL, ClassicG};
+
+// The precise table, from stats/precise.
+Real PreciseE(const DistributionParameters& d, std::int64_t k) {
+  return precise::BinomialE(d.second.whole, d.first.real, k);
+}
+Real PreciseL(const DistributionParameters& d, std::int64_t k) {
+  return precise::BinomialL(d.second.whole, d.first.real, k);
+}
+Real PreciseG(const DistributionParameters& d, std::int64_t k) {
+  return precise::BinomialG(d.second.whole, d.first.real, k);
+}
+
+constexpr DiscreteFunctions kPreciseTable{TableCheck, PreciseE, PreciseL, PreciseG};
+
 }  // namespace
 
 extern const KindRecord kBinomialKind{
@@ -98,7 +135,8 @@ extern const KindRecord kBinomialKind{
             .bound_entry = InputEntry::iePositive,
         },
     .check = Check,
-    .discrete_table = &KindTables::binomial,
+    .classic_discrete = &kClassicTable,
+    .precise_discrete = &kPreciseTable,
     .in_words = InWords,
     .notation = &kNotation,
     .plot_valid = PlotValid,

@@ -6,6 +6,7 @@
 #include "core/kinds/kind_checks.h"
 #include "core/kinds/kind_record.h"
 #include "core/tail_search.h"
+#include "stats/exponential.h"
 #include "stats/precise/boost_call.h"
 #include "stats/precise/precise_densities.h"
 #include "stats/precise/precise_distributions.h"
@@ -92,6 +93,28 @@ TableRows TableRowsOf(const DistributionParameters& d) {
   return {0, UsableScale(m.real) ? m.real / 4 : 0.25L, 21};
 }
 
+// The classic table. Exponential: the real mean; the classic algorithms have no inverse of it.
+Real ClassicF(const DistributionParameters& d, Real x) {
+  return ExponentialCDF(d.first.real, x);
+}
+Real ClassicQ(const DistributionParameters& d, Real x) {
+  return 1 - ClassicF(d, x);
+}
+
+constexpr ContinuousFunctions kClassicTable{ClassicF, ClassicQ, nullptr, nullptr, nullptr,
+                                            nullptr,  nullptr,  nullptr, nullptr};
+
+// The precise table, from stats/precise.
+Real PreciseF(const DistributionParameters& d, Real x) {
+  return precise::ExponentialF(d.first.real, x);
+}
+Real PreciseQ(const DistributionParameters& d, Real x) {
+  return precise::ExponentialQ(d.first.real, x);
+}
+
+constexpr ContinuousFunctions kPreciseTable{PreciseF, PreciseQ, nullptr, nullptr, nullptr,
+                                            nullptr,  nullptr,  nullptr, nullptr};
+
 constexpr KindRecord kForward{
     .kind = dkExponential,
     .list_text = "Exponential Distribution",
@@ -109,7 +132,8 @@ constexpr KindRecord kForward{
             .bound_entry = InputEntry::ieReal,
         },
     .check = Check,
-    .continuous = &KindTables::exponential,
+    .classic_continuous = &kClassicTable,
+    .precise_continuous = &kPreciseTable,
     .in_words = InWords,
     .notation = &kNotation,
     .plot_valid = PlotValid,
@@ -126,25 +150,19 @@ constexpr KindRecord kForward{
 // The inverse kind's table: the precise tails and their closed-form inverses, with the tail
 // search where the closed forms underflow or overflow. The support's finite end 0 answers the
 // targets F = 0 and Q = 1.
-Real TailF(const DistributionParameters& d, Real x) {
-  return precise::ExponentialF(d.first.real, x);
-}
-Real TailQ(const DistributionParameters& d, Real x) {
-  return precise::ExponentialQ(d.first.real, x);
-}
 std::optional<Real> InvLower(const DistributionParameters& d, Real t) {
   if (t == 0) return 0;
   if (!InsideOpenUnit(t)) return std::nullopt;
   const Real mean = d.first.real;
   return SolveTail([&] { return precise::BoostCall([&] { return -mean * std::log1p(-t); }); },
-                   TailF, TailQ, d, false, t, kSmallest, kLargest, PrimaryKind::kClosedForm);
+                   PreciseF, PreciseQ, d, false, t, kSmallest, kLargest, PrimaryKind::kClosedForm);
 }
 std::optional<Real> InvUpper(const DistributionParameters& d, Real t) {
   if (t == 1) return 0;
   if (!InsideOpenUnit(t)) return std::nullopt;
   const Real mean = d.first.real;
-  return SolveTail([&] { return precise::BoostCall([&] { return -mean * std::log(t); }); }, TailF,
-                   TailQ, d, true, t, kSmallest, kLargest, PrimaryKind::kClosedForm);
+  return SolveTail([&] { return precise::BoostCall([&] { return -mean * std::log(t); }); },
+                   PreciseF, PreciseQ, d, true, t, kSmallest, kLargest, PrimaryKind::kClosedForm);
 }
 // Straight from x / mean: Boost's takes the rate 1 / mean, which a subnormal mean leaves
 // infinite; an overflow here is the arithmetic fault the band search steps aside from.
@@ -154,13 +172,14 @@ Real TableDensity(const DistributionParameters& d, Real x) {
   return precise::BoostCall([&] { return std::exp(-(x / mean)) / mean; });
 }
 
-constexpr ContinuousFunctions kInverseTable{TailF,   TailQ,   InvLower, InvUpper,    PreciseTargets,
-                                            nullptr, nullptr, nullptr,  TableDensity};
+constexpr ContinuousFunctions kInverseTable{PreciseF, PreciseQ,       InvLower,
+                                            InvUpper, PreciseTargets, nullptr,
+                                            nullptr,  nullptr,        TableDensity};
 
 constexpr KindRecord InverseRecord() {
   KindRecord record = InverseOf(kForward, dkInverseExponential, "Inverse Exponential Distribution");
-  record.continuous = nullptr;
-  record.continuous_both_modes = &kInverseTable;
+  record.classic_continuous = nullptr;
+  record.precise_continuous = &kInverseTable;
   return record;
 }
 

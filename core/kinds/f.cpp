@@ -1,8 +1,13 @@
 // F and Inverse F: the whole degrees of freedom of both fields.
 #include <algorithm>
 
+#include "core/inverse_targets.h"
 #include "core/kinds/kind_checks.h"
 #include "core/kinds/kind_record.h"
+#include "core/kinds/single_precision_targets.h"
+#include "core/tail_search.h"
+#include "stats/argument_narrowing.h"
+#include "stats/f_distribution.h"
 #include "stats/precise/precise_densities.h"
 #include "stats/precise/precise_distributions.h"
 
@@ -97,12 +102,73 @@ TableRows TableRowsOf(const DistributionParameters&) {
   return {0.25L, 0.25L, 20};
 }
 
+// The classic table. F: the whole degrees of freedom of both fields; the lower tail in
+// extended precision, the quantile of the upper tail in single precision.
+Real ClassicF(const DistributionParameters& d, Real x) {
+  return FCDF(ToUnsignedDf(d.first.whole), ToUnsignedDf(d.second.whole), x);
+}
+Real ClassicQ(const DistributionParameters& d, Real x) {
+  return 1 - ClassicF(d, x);
+}
+std::optional<Real> ClassicInvUpper(const DistributionParameters& d, Real t) {
+  const std::optional<float> target = SingleUpperTarget(t);
+  if (!target) return std::nullopt;
+  return InverseF(d.first.whole, d.second.whole, *target);
+}
+std::optional<Real> ClassicInvLower(const DistributionParameters& d, Real t) {
+  return ClassicInvUpper(d, 1 - t);
+}
+
+constexpr ContinuousFunctions kClassicTable{ClassicF,        ClassicQ, ClassicInvLower,
+                                            ClassicInvUpper, FTargets, SingleTargetError,
+                                            nullptr,         nullptr,  nullptr};
+
+// The precise table, from stats/precise. The inverses solve any target inside (0, 1); the
+// support's finite end 0 answers its own tail of 1.
+Real PreciseF(const DistributionParameters& d, Real x) {
+  return precise::FDistF(d.first.whole, d.second.whole, x);
+}
+Real PreciseQ(const DistributionParameters& d, Real x) {
+  return precise::FDistQ(d.first.whole, d.second.whole, x);
+}
+bool DegreesValid(const DistributionParameters& d) {
+  return d.first.whole >= 1 && d.second.whole >= 1;
+}
+// With 2 degrees of freedom on either side the inverse is a closed form, right at any target.
+PrimaryKind InverseKind(const DistributionParameters& d) {
+  return d.first.whole == 2 || d.second.whole == 2 ? PrimaryKind::kClosedForm
+                                                   : PrimaryKind::kIterative;
+}
+std::optional<Real> PreciseInvLower(const DistributionParameters& d, Real t) {
+  if (t == 0) return 0;
+  if (!InsideOpenUnit(t)) return std::nullopt;
+  if (!DegreesValid(d)) return precise::FDistInvLower(d.first.whole, d.second.whole, t);
+  return SolveTail([&] { return precise::FDistInvLower(d.first.whole, d.second.whole, t); },
+                   PreciseF, PreciseQ, d, false, t, kSmallest, kLargest, InverseKind(d));
+}
+std::optional<Real> PreciseInvUpper(const DistributionParameters& d, Real t) {
+  if (t == 1) return 0;
+  if (!InsideOpenUnit(t)) return std::nullopt;
+  if (!DegreesValid(d)) return precise::FDistInvUpper(d.first.whole, d.second.whole, t);
+  return SolveTail([&] { return precise::FDistInvUpper(d.first.whole, d.second.whole, t); },
+                   PreciseF, PreciseQ, d, true, t, kSmallest, kLargest, InverseKind(d));
+}
+
+Real PreciseDensity(const DistributionParameters& d, Real x) {
+  return precise::FDistDensity(d.first.whole, d.second.whole, x);
+}
+
+constexpr ContinuousFunctions kPreciseTable{PreciseF,        PreciseQ,       PreciseInvLower,
+                                            PreciseInvUpper, PreciseTargets, nullptr,
+                                            nullptr,         nullptr,        PreciseDensity};
+
 constexpr KindRecord kForward{
     .kind = dkF,
     .list_text = "F-Distribution",
     .inputs = kInputs,
     .check = Check,
-    .continuous = &KindTables::f,
+    .classic_continuous = &kClassicTable,
+    .precise_continuous = &kPreciseTable,
     .in_words = InWords,
     .notation = &kNotation,
     .plot_valid = PlotValid,

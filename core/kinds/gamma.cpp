@@ -159,7 +159,7 @@ constexpr KindRecord kForward{
     .discrete = false,
     .inputs = kInputs,
     .check = Check,
-    .continuous_both_modes = &kTable,
+    .precise_continuous = &kTable,
     .in_words = InWords,
     .notation = &kNotation,
     .plot_valid = PlotValid,

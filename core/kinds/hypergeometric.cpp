@@ -161,7 +161,7 @@ extern const KindRecord kHypergeometricKind{
             .third_entry = InputEntry::iePositive,
         },
     .check = Check,
-    .discrete_both_modes = &kFunctions,
+    .precise_discrete = &kFunctions,
     .in_words = InWords,
     .notation = &kNotation,
     .plot_valid = PlotValid,

@@ -74,14 +74,14 @@ struct KindRecord {
   // kind are whole numbers and are not checked further.
   const char* (*check)(const ProbabilityRequest&);
 
-  // The kind's table in each set (classic and precise); the inverse kinds use their forward
-  // kind's. Exactly one of the two is set.
-  const ContinuousFunctions* KindTables::*continuous = nullptr;
-  const DiscreteFunctions* KindTables::*discrete_table = nullptr;
-  // A kind with no classic algorithm: one table of precise functions answers in both modes,
-  // and then neither member above is set.
-  const ContinuousFunctions* continuous_both_modes = nullptr;
-  const DiscreteFunctions* discrete_both_modes = nullptr;
+  // The kind's function tables: its classic algorithms and its precise functions over
+  // Boost.Math; the inverse kinds use their forward kind's. A continuous or inverse kind fills
+  // the continuous pair, a discrete kind the discrete one. A kind with no classic algorithm
+  // leaves its classic table unset, and its precise table answers in both modes.
+  const ContinuousFunctions* classic_continuous = nullptr;
+  const ContinuousFunctions* precise_continuous = nullptr;
+  const DiscreteFunctions* classic_discrete = nullptr;
+  const DiscreteFunctions* precise_discrete = nullptr;
 
   // "Normal (μ = 0, σ = 1)" without "Inverse ", numbers with the separator.
   std::string (*in_words)(const ProbabilityRequest&, char separator);
@@ -121,7 +121,7 @@ constexpr KindRecord InverseOf(KindRecord forward, DistributionKind kind,
 
 // Whether a kind has classic algorithms of its own; the kinds after the first eleven do not.
 inline bool HasClassicAlgorithms(const KindRecord& record) {
-  return record.continuous_both_modes == nullptr && record.discrete_both_modes == nullptr;
+  return record.classic_continuous != nullptr || record.classic_discrete != nullptr;
 }
 
 // The record of a kind; nullptr for a number that is no kind.

@@ -137,7 +137,7 @@ constexpr KindRecord kForward{
     .discrete = false,
     .inputs = kInputs,
     .check = Check,
-    .continuous_both_modes = &kFunctions,
+    .precise_continuous = &kFunctions,
     .in_words = InWords,
     .notation = &kNotation,
     .plot_valid = PlotValid,

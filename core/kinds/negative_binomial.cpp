@@ -124,7 +124,7 @@ extern const KindRecord kNegativeBinomialKind{
             .bound_entry = InputEntry::iePositive,
         },
     .check = Check,
-    .discrete_both_modes = &kFunctions,
+    .precise_discrete = &kFunctions,
     .in_words = InWords,
     .notation = &kNotation,
     .plot_valid = PlotValid,

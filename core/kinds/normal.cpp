@@ -1,8 +1,11 @@
 // Normal and Inverse Normal: the real mean μ and standard deviation σ.
 #include <algorithm>
 
+#include "core/inverse_targets.h"
 #include "core/kinds/kind_checks.h"
 #include "core/kinds/kind_record.h"
+#include "core/tail_search.h"
+#include "stats/normal.h"
 #include "stats/precise/precise_densities.h"
 #include "stats/precise/precise_distributions.h"
 
@@ -100,12 +103,67 @@ TableRows TableRowsOf(const DistributionParameters& d) {
   return {m.real - 3 * s.real, s.real / 2, 13};
 }
 
+// The classic table. Normal: mu and sigma are the real values of the two fields.
+Real ClassicF(const DistributionParameters& d, Real x) {
+  return NormalCDF(d.first.real, d.second.real, x);
+}
+Real ClassicQ(const DistributionParameters& d, Real x) {
+  return 1 - ClassicF(d, x);
+}
+std::optional<Real> ClassicInvLower(const DistributionParameters& d, Real t) {
+  if (!InsideOpenUnit(t)) return std::nullopt;
+  return InverseNormal(true, d.first.real, d.second.real, t);
+}
+std::optional<Real> ClassicInvUpper(const DistributionParameters& d, Real t) {
+  if (!InsideOpenUnit(t)) return std::nullopt;
+  return InverseNormal(false, d.first.real, d.second.real, t);
+}
+
+constexpr ContinuousFunctions kClassicTable{ClassicF,        ClassicQ,       ClassicInvLower,
+                                            ClassicInvUpper, TwoTailTargets, nullptr,
+                                            nullptr,         nullptr,        nullptr};
+
+// The precise table, from stats/precise. The inverses solve any target inside (0, 1).
+Real PreciseF(const DistributionParameters& d, Real x) {
+  return precise::NormalF(d.first.real, d.second.real, x);
+}
+Real PreciseQ(const DistributionParameters& d, Real x) {
+  return precise::NormalQ(d.first.real, d.second.real, x);
+}
+std::optional<Real> PreciseInvLower(const DistributionParameters& d, Real t) {
+  if (!InsideOpenUnit(t)) return std::nullopt;
+  return SolveTail([&] { return precise::NormalInvLower(d.first.real, d.second.real, t); },
+                   PreciseF, PreciseQ, d, false, t, -kLargest, kLargest);
+}
+std::optional<Real> PreciseInvUpper(const DistributionParameters& d, Real t) {
+  if (!InsideOpenUnit(t)) return std::nullopt;
+  return SolveTail([&] { return precise::NormalInvUpper(d.first.real, d.second.real, t); },
+                   PreciseF, PreciseQ, d, true, t, -kLargest, kLargest);
+}
+
+Real PreciseCentered(const DistributionParameters& d, Real x) {
+  return precise::NormalCentered(d.first.real, d.second.real, x);
+}
+std::optional<Real> PreciseInvCentered(const DistributionParameters& d, Real c) {
+  if (!(c > -0.5L && c < 0.5L)) return std::nullopt;
+  return precise::NormalInvCentered(d.first.real, d.second.real, c);
+}
+
+Real PreciseDensity(const DistributionParameters& d, Real x) {
+  return precise::NormalDensity(d.first.real, d.second.real, x);
+}
+
+constexpr ContinuousFunctions kPreciseTable{PreciseF,        PreciseQ,           PreciseInvLower,
+                                            PreciseInvUpper, PreciseTargets,     nullptr,
+                                            PreciseCentered, PreciseInvCentered, PreciseDensity};
+
 constexpr KindRecord kForward{
     .kind = dkNormal,
     .list_text = "Normal Distribution",
     .inputs = kInputs,
     .check = Check,
-    .continuous = &KindTables::normal,
+    .classic_continuous = &kClassicTable,
+    .precise_continuous = &kPreciseTable,
     .in_words = InWords,
     .notation = &kNotation,
     .plot_valid = PlotValid,

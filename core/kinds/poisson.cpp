@@ -1,9 +1,13 @@
 // Poisson: the real mean λ.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 #include "core/kinds/kind_checks.h"
 #include "core/kinds/kind_record.h"
+#include "stats/argument_narrowing.h"
+#include "stats/poisson.h"
 #include "stats/precise/precise_distributions.h"
 
 namespace zudira {
@@ -79,6 +83,36 @@ TableRows TableRowsOf(const DistributionParameters& d) {
   return {0, 1, last < 0 ? 21 : static_cast<int>(last) + 1};
 }
 
+// The classic table. Poisson: the real mean. The library forms P(X > k) from P(X < k + 1), so
+// k stays below the largest 32-bit count; any count that high is past the factorial limit
+// either way.
+constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
+
+Real ClassicE(const DistributionParameters& d, std::int64_t k) {
+  return PoissonProb(ToInt32(k), d.first.real);
+}
+Real ClassicL(const DistributionParameters& d, std::int64_t k) {
+  return PoissonLess(ToInt32(k), d.first.real);
+}
+Real ClassicG(const DistributionParameters& d, std::int64_t k) {
+  return PoissonGreater(ToInt32(std::clamp<std::int64_t>(k, -1, kInt32Max - 1)), d.first.real);
+}
+
+constexpr DiscreteFunctions kClassicTable{nullptr, ClassicE, ClassicL, ClassicG};
+
+// The precise table, from stats/precise.
+Real PreciseE(const DistributionParameters& d, std::int64_t k) {
+  return precise::PoissonE(d.first.real, k);
+}
+Real PreciseL(const DistributionParameters& d, std::int64_t k) {
+  return precise::PoissonL(d.first.real, k);
+}
+Real PreciseG(const DistributionParameters& d, std::int64_t k) {
+  return precise::PoissonG(d.first.real, k);
+}
+
+constexpr DiscreteFunctions kPreciseTable{nullptr, PreciseE, PreciseL, PreciseG};
+
 }  // namespace
 
 extern const KindRecord kPoissonKind{
@@ -99,7 +133,8 @@ extern const KindRecord kPoissonKind{
             .bound_entry = InputEntry::iePositive,
         },
     .check = Check,
-    .discrete_table = &KindTables::poisson,
+    .classic_discrete = &kClassicTable,
+    .precise_discrete = &kPreciseTable,
     .in_words = InWords,
     .notation = &kNotation,
     .plot_valid = PlotValid,

@@ -1,9 +1,12 @@
 // Student T and Inverse Student T: the whole degrees of freedom.
 #include <algorithm>
 
+#include "core/inverse_targets.h"
 #include "core/kinds/one_degree_of_freedom.h"
+#include "core/tail_search.h"
 #include "stats/precise/precise_densities.h"
 #include "stats/precise/precise_distributions.h"
+#include "stats/student_t.h"
 
 namespace zudira {
 namespace {
@@ -70,12 +73,68 @@ TableRows TableRowsOf(const DistributionParameters&) {
   return {-4, 0.5L, 17};
 }
 
+// The classic table. Student t: the whole degrees of freedom.
+Real ClassicF(const DistributionParameters& d, Real x) {
+  return StudentTCDF(d.first.whole, x);
+}
+Real ClassicQ(const DistributionParameters& d, Real x) {
+  return 1 - ClassicF(d, x);
+}
+std::optional<Real> ClassicInvLower(const DistributionParameters& d, Real t) {
+  if (!InsideOpenUnit(t)) return std::nullopt;
+  return InverseStudentTLower(d.first.whole, t);
+}
+std::optional<Real> ClassicInvUpper(const DistributionParameters& d, Real t) {
+  if (!InsideOpenUnit(t)) return std::nullopt;
+  return InverseStudentTUpper(d.first.whole, t);
+}
+
+constexpr ContinuousFunctions kClassicTable{ClassicF,        ClassicQ,       ClassicInvLower,
+                                            ClassicInvUpper, TwoTailTargets, nullptr,
+                                            nullptr,         nullptr,        nullptr};
+
+// The precise table, from stats/precise. The inverses solve any target inside (0, 1).
+Real PreciseF(const DistributionParameters& d, Real x) {
+  return precise::StudentTF(d.first.whole, x);
+}
+Real PreciseQ(const DistributionParameters& d, Real x) {
+  return precise::StudentTQ(d.first.whole, x);
+}
+Real PreciseCentered(const DistributionParameters& d, Real x) {
+  return precise::StudentTCentered(d.first.whole, x);
+}
+std::optional<Real> PreciseInvCentered(const DistributionParameters& d, Real c) {
+  if (!(c > -0.5L && c < 0.5L)) return std::nullopt;
+  return precise::StudentTInvCentered(d.first.whole, c);
+}
+std::optional<Real> PreciseInvLower(const DistributionParameters& d, Real t) {
+  if (!InsideOpenUnit(t)) return std::nullopt;
+  if (d.first.whole < 1) return precise::StudentTInvLower(d.first.whole, t);
+  return SolveTail([&] { return precise::StudentTInvLower(d.first.whole, t); }, PreciseF, PreciseQ,
+                   d, false, t, -kLargest, kLargest);
+}
+std::optional<Real> PreciseInvUpper(const DistributionParameters& d, Real t) {
+  if (!InsideOpenUnit(t)) return std::nullopt;
+  if (d.first.whole < 1) return precise::StudentTInvUpper(d.first.whole, t);
+  return SolveTail([&] { return precise::StudentTInvUpper(d.first.whole, t); }, PreciseF, PreciseQ,
+                   d, true, t, -kLargest, kLargest);
+}
+
+Real PreciseDensity(const DistributionParameters& d, Real x) {
+  return precise::StudentTDensity(d.first.whole, x);
+}
+
+constexpr ContinuousFunctions kPreciseTable{PreciseF,        PreciseQ,           PreciseInvLower,
+                                            PreciseInvUpper, PreciseTargets,     nullptr,
+                                            PreciseCentered, PreciseInvCentered, PreciseDensity};
+
 constexpr KindRecord kForward{
     .kind = dkStudentT,
     .list_text = "Student T Distribution",
     .inputs = kOneDegreeOfFreedomInputs,
     .check = CheckOneDegreeOfFreedom,
-    .continuous = &KindTables::student_t,
+    .classic_continuous = &kClassicTable,
+    .precise_continuous = &kPreciseTable,
     .in_words = InWords,
     .notation = &kNotation,
     .plot_valid = PlotOneDegreeOfFreedom,
