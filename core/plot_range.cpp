@@ -189,9 +189,10 @@ std::int64_t FirstCount(std::int64_t bottom, std::int64_t top, Test more) {
   return lo;
 }
 
-void Discrete(const ProbabilityRequest& r, PlotModel& m) {
-  const DiscreteFunctions& fn = DiscreteFunctionsOf(r.kind, CalculationMode::kPrecise);
-  const DistributionParameters d{r.mean, r.sdev, r.third};
+// The counts the bars span: where the tails fall below the cut, widened to show A and B.
+void DiscreteSpan(const ProbabilityRequest& r, const DiscreteFunctions& fn,
+                  const DistributionParameters& d, const PlotModel& m, std::int64_t& first,
+                  std::int64_t& last) {
   const KindRecord& record = *FindKindRecord(r.kind);
   const std::int64_t top = record.plot_top(r);
   // A support that starts above 0 (the hypergeometric's) is searched from its start.
@@ -202,21 +203,21 @@ void Discrete(const ProbabilityRequest& r, PlotModel& m) {
     record.support_ends(r, low, high);
     if (low > 0 && low <= static_cast<Real>(top)) bottom = static_cast<std::int64_t>(low);
   }
-  std::int64_t first =
-      FirstCount(bottom, top, [&](std::int64_t k) { return fn.L(d, k + 1) >= kTailMass; });
-  std::int64_t last =
-      FirstCount(bottom, top, [&](std::int64_t k) { return fn.G(d, k) <= kTailMass; });
+  first = FirstCount(bottom, top, [&](std::int64_t k) { return fn.L(d, k + 1) >= kTailMass; });
+  last = FirstCount(bottom, top, [&](std::int64_t k) { return fn.G(d, k) <= kTailMass; });
   last = std::max(last, first);
   for (const PlotMark& mark : m.marks) {
     if (!mark.shown) continue;
     first = std::min(first, static_cast<std::int64_t>(mark.x));
     last = std::max(last, static_cast<std::int64_t>(mark.x));
   }
+}
+
+// Bar edges on the grid of groups, and where the range starts or stops, so that every bar
+// is wholly in or out of the range.
+std::vector<std::int64_t> BarEdges(const PlotModel& m, std::int64_t first, std::int64_t last) {
   const std::int64_t count = last - first + 1;
   const std::int64_t group = (count + kMaxPlotBars - 1) / kMaxPlotBars;
-
-  // Bar edges on the grid of groups, and where the range starts or stops, so that every bar
-  // is wholly in or out of the range.
   std::vector<std::int64_t> edges;
   for (std::int64_t e = first; e <= last; e += group) edges.push_back(e);
   edges.push_back(last + 1);
@@ -228,6 +229,25 @@ void Discrete(const ProbabilityRequest& r, PlotModel& m) {
   }
   std::sort(edges.begin(), edges.end());
   edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+  return edges;
+}
+
+// The mass of the counts [from, to).
+Real BarMass(const DiscreteFunctions& fn, const DistributionParameters& d, std::int64_t from,
+             std::int64_t to) {
+  if (to - from == 1) return fn.E(d, from);
+  // From the tail that is small here, so that nothing cancels.
+  const Real below = fn.L(d, from);
+  return below <= 0.5L ? fn.L(d, to) - below : fn.G(d, from - 1) - fn.G(d, to - 1);
+}
+
+void Discrete(const ProbabilityRequest& r, PlotModel& m) {
+  const DiscreteFunctions& fn = DiscreteFunctionsOf(r.kind, CalculationMode::kPrecise);
+  const DistributionParameters d{r.mean, r.sdev, r.third};
+  std::int64_t first = 0;
+  std::int64_t last = 0;
+  DiscreteSpan(r, fn, d, m, first, last);
+  const std::vector<std::int64_t> edges = BarEdges(m, first, last);
 
   const Real a = m.marks[0].x;
   const Real b = m.marks[1].x;
@@ -235,18 +255,10 @@ void Discrete(const ProbabilityRequest& r, PlotModel& m) {
   for (size_t i = 0; i + 1 < edges.size(); ++i) {
     const std::int64_t from = edges[i];
     const std::int64_t to = edges[i + 1];  // one past the bar
-    Real mass = 0;
-    if (to - from == 1) {
-      mass = fn.E(d, from);
-    } else {
-      // From the tail that is small here, so that nothing cancels.
-      const Real below = fn.L(d, from);
-      mass = below <= 0.5L ? fn.L(d, to) - below : fn.G(d, from - 1) - fn.G(d, to - 1);
-    }
     PlotBar bar;
     bar.first = from;
     bar.last = to - 1;
-    bar.height = std::max<Real>(mass, 0) / static_cast<Real>(to - from);
+    bar.height = std::max<Real>(BarMass(fn, d, from, to), 0) / static_cast<Real>(to - from);
     bar.shaded = m.marks[0].shown && InPlotRange(r.range, static_cast<Real>(from), a, b) &&
                  (!IsTwoBound(r.range) || m.marks[1].shown);
     highest = std::max(highest, bar.height);
