@@ -231,38 +231,9 @@ void TDuzRPSetupForm::Prepare(const ReportSetup& setup, const ReportPermissions&
   range_gb_->setVisible(from_preview_);
   dest_gb_->setVisible(!from_preview_);
   if (from_preview_) {
-    from_ed_->SetText("1");
-    to_ed_->SetText(QString::number(page_count_));
-    selection_ed_->SetText(QStringLiteral("1-%1").arg(page_count_));
-    range_all_->setChecked(true);
-    RangeChange();
+    ShowPageRange();
   } else {
-    QRadioButton* chosen = nullptr;
-    if (have_printers) {
-      dest_printer_->setEnabled(permissions_.dest_printer);
-      dest_preview_->setEnabled(permissions_.dest_preview);
-      dest_file_->setEnabled(permissions_.dest_file);
-      switch (setup_.destination) {
-        case ReportDestination::kPrinter:
-          chosen = dest_printer_;
-          break;
-        case ReportDestination::kPreview:
-          chosen = dest_preview_;
-          break;
-        case ReportDestination::kFile:
-          chosen = dest_file_;
-          break;
-      }
-      if (!chosen->isEnabled()) chosen = nullptr;
-    } else {
-      dest_printer_->setEnabled(false);
-      dest_file_->setEnabled(false);
-      dest_preview_->setEnabled(permissions_.dest_preview);
-      if (permissions_.dest_preview) chosen = dest_preview_;
-    }
-    if (chosen != nullptr) chosen->setChecked(true);
-    file_name_ed_->setText(setup_.file_name);
-    DestChange();
+    ShowDestination(have_printers);
   }
 
   collate_ck_->setEnabled(have_printers && permissions_.collate);
@@ -273,6 +244,45 @@ void TDuzRPSetupForm::Prepare(const ReportSetup& setup, const ReportPermissions&
   copies_ed_->SetText(QString::number(setup_.copies));
   collate_ck_->setChecked(setup_.collate);
   duplex_ck_->setChecked(setup_.duplex);
+}
+
+// From the preview: every page, the range fields filled with the job's pages.
+void TDuzRPSetupForm::ShowPageRange() {
+  from_ed_->SetText("1");
+  to_ed_->SetText(QString::number(page_count_));
+  selection_ed_->SetText(QStringLiteral("1-%1").arg(page_count_));
+  range_all_->setChecked(true);
+  RangeChange();
+}
+
+// Before a job: the destinations it permits, the stored one chosen where it still can be.
+void TDuzRPSetupForm::ShowDestination(bool have_printers) {
+  QRadioButton* chosen = nullptr;
+  if (have_printers) {
+    dest_printer_->setEnabled(permissions_.dest_printer);
+    dest_preview_->setEnabled(permissions_.dest_preview);
+    dest_file_->setEnabled(permissions_.dest_file);
+    switch (setup_.destination) {
+      case ReportDestination::kPrinter:
+        chosen = dest_printer_;
+        break;
+      case ReportDestination::kPreview:
+        chosen = dest_preview_;
+        break;
+      case ReportDestination::kFile:
+        chosen = dest_file_;
+        break;
+    }
+    if (!chosen->isEnabled()) chosen = nullptr;
+  } else {
+    dest_printer_->setEnabled(false);
+    dest_file_->setEnabled(false);
+    dest_preview_->setEnabled(permissions_.dest_preview);
+    if (permissions_.dest_preview) chosen = dest_preview_;
+  }
+  if (chosen != nullptr) chosen->setChecked(true);
+  file_name_ed_->setText(setup_.file_name);
+  DestChange();
 }
 
 void TDuzRPSetupForm::ShowPrinter() {

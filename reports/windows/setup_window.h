@@ -67,6 +67,8 @@ class TDuzRPSetupForm : public QDialog {
   void DestChange();
   void BrowseClick();
   void ShowPrinter();
+  void ShowPageRange();
+  void ShowDestination(bool have_printers);
   // The choices of the controls by the rules of OK; false with the complaint when the
   // print range is unsound.
   bool TakeChoices(QString& problem);

@@ -123,52 +123,46 @@ Real ShiftDeviance(Real a, Real t) {
   return sum;
 }
 
-// The mass at x0 + step d for real d >= 0 is the mass at x0 times exp(l(d)), with
-// l(d) = -sum_i [ln Gamma(a_i + s_i d) - ln Gamma(a_i)] over the four factorials of
-// C(K, x) C(N - K, n - x) / C(N, n), s_i = +-1. Their sum S over d = 0, 1, 2, ... is
-//   S = integral_0^inf exp(l) + 1/2 - sum_j B_2j / (2j)! (exp(l))^(2j-1)(0),
-// the integral by Gauss-Legendre panels, each spanning a fall of 20 in l, and the
-// derivatives from those of l, -sum_i s_i^m psi^(m-1)(a_i). Returns S, or NaN where this does
-// not apply: a small standard deviation, a steep start, or factorials near 0 within reach.
-Real EulerMaclaurinSum(const Hypergeometric& h, std::int64_t x0, int step, Real start_ratio) {
-  const Real variance = Variance(h);
-  const Real nan = std::numeric_limits<Real>::quiet_NaN();
-  if (!(variance > kEulerMaclaurinDeviation * kEulerMaclaurinDeviation) ||
-      !(start_ratio > std::exp(-kEulerMaclaurinSlope))) {
-    return nan;
-  }
-  const Real x = static_cast<Real>(x0);
-  const Real n = h.draws, big_k = h.successes, rest = Real(h.population) - h.successes;
-  const Real s = step;
-  const Real a[4] = {x + 1, big_k - x + 1, n - x + 1, rest - n + x + 1};
-  const Real sign[4] = {s, -s, -s, s};
+constexpr int kOrders = 11;  // the Euler-Maclaurin corrections up to B_12
 
-  // Derivatives of l at 0; beyond the fourth they are below 1e-11 for factorials this large
-  // and enter the corrections below another 1e-4. The second and third polygamma by their
-  // asymptotic series (Boost's polygamma takes one or two microseconds for each).
-  constexpr int kOrders = 11;  // the corrections up to B_12
-  Real dl[kOrders + 1] = {};
+// Where the mass at x0 + step d for real d >= 0 is the mass at x0 times exp(l(d)), with
+// l(d) = -sum_i [ln Gamma(a_i + s_i d) - ln Gamma(a_i)] over the four factorials of
+// C(K, x) C(N - K, n - x) / C(N, n), s_i = +-1.
+struct FactorialSteps {
+  Real a[4];
+  Real sign[4];
+};
+
+// Derivatives of l at 0, from -sum_i s_i^m psi^(m-1)(a_i); beyond the fourth they are below
+// 1e-11 for factorials this large and enter the corrections below another 1e-4. The second
+// and third polygamma by their asymptotic series (Boost's polygamma takes one or two
+// microseconds for each).
+void LogMassDerivatives(const FactorialSteps& f, Real (&dl)[kOrders + 1]) {
   for (int i = 0; i < 4; ++i) {
-    const Real r = 1 / a[i];
+    const Real r = 1 / f.a[i];
     const Real rr = r * r;
     const Real tetragamma = -rr * (1 + r * (1 + r * (0.5L - rr * (1.0L / 6 - rr / 6))));
     const Real pentagamma = rr * r * (2 + r * (3 + r * (2 - rr * (1 - rr * 4 / 3))));
-    dl[1] -= sign[i] * boost::math::digamma(a[i]);
-    dl[2] -= boost::math::trigamma(a[i]);
-    dl[3] -= sign[i] * tetragamma;
+    dl[1] -= f.sign[i] * boost::math::digamma(f.a[i]);
+    dl[2] -= boost::math::trigamma(f.a[i]);
+    dl[3] -= f.sign[i] * tetragamma;
     dl[4] -= pentagamma;
   }
-  // The quadratic model -l ~ c d + w d^2 / 2 places the panels; d_at(level) solves it.
-  const Real c = -dl[1];
-  const Real w = -dl[2];
-  auto d_at = [&](Real level) { return 2 * level / (c + std::sqrt(c * c + 2 * w * level)); };
-  constexpr Real kPanelFall = 20;
-  constexpr int kPanels = 3;  // exp(-60) of the start is past the last digit
-  const Real reach = d_at(kPanelFall * kPanels);
-  for (const Real ai : a) {
-    if (!(ai >= 1000 && reach <= ai / 20)) return nan;
-  }
+}
 
+// The quadratic model -l ~ c d + w d^2 / 2 places the integral's panels; At(level) solves it.
+struct PanelScale {
+  Real c;
+  Real w;
+  Real At(Real level) const { return 2 * level / (c + std::sqrt(c * c + 2 * w * level)); }
+};
+constexpr Real kPanelFall = 20;
+constexpr int kPanels = 3;  // exp(-60) of the start is past the last digit
+
+// The integral of exp(l) over d >= 0 by Gauss-Legendre panels, each spanning a fall of 20 in l.
+Real RelativeMassIntegral(const FactorialSteps& f, const PanelScale& scale) {
+  const Real* a = f.a;
+  const Real* sign = f.sign;
   // sum s_i ln a_i as one logarithm of a quotient of exact products (each below 2^63).
   const Real up = (sign[0] > 0 ? a[0] * a[3] : a[1] * a[2]);
   const Real down = (sign[0] > 0 ? a[1] * a[2] : a[0] * a[3]);
@@ -188,10 +182,14 @@ Real EulerMaclaurinSum(const Hypergeometric& h, std::int64_t x0, int step, Real 
   Real integral = 0;
   for (int panel = 0; panel < kPanels; ++panel) {
     integral += boost::math::quadrature::gauss<Real, 20>::integrate(
-        relative_mass, d_at(kPanelFall * panel), d_at(kPanelFall * (panel + 1)));
+        relative_mass, scale.At(kPanelFall * panel), scale.At(kPanelFall * (panel + 1)));
   }
+  return integral;
+}
 
-  // y_m = (exp(l))^(m)(0) by y_(m+1) = sum_i C(m, i) l^(i+1) y_(m-i).
+// `sum` less sum_j B_2j / (2j)! (exp(l))^(2j-1)(0), with y_m = (exp(l))^(m)(0) by
+// y_(m+1) = sum_i C(m, i) l^(i+1) y_(m-i).
+Real LessEndCorrections(Real sum, const Real (&dl)[kOrders + 1]) {
   Real y[kOrders + 1] = {1};
   for (int m = 0; m < kOrders; ++m) {
     Real binomial = 1;
@@ -203,9 +201,33 @@ Real EulerMaclaurinSum(const Hypergeometric& h, std::int64_t x0, int step, Real 
   constexpr Real kBernoulliOverFactorial[] = {1.0L / 12,       -1.0L / 720,
                                               1.0L / 30240,    -1.0L / 1209600,
                                               1.0L / 47900160, -691.0L / 1307674368000};
-  Real sum = integral + 0.5L;
   for (int j = 0; j < 6; ++j) sum -= kBernoulliOverFactorial[j] * y[2 * j + 1];
   return sum;
+}
+
+// The sum S of the masses at x0, x0 + step, x0 + 2 step, ... relative to the mass at x0:
+//   S = integral_0^inf exp(l) + 1/2 - sum_j B_2j / (2j)! (exp(l))^(2j-1)(0).
+// Returns S, or NaN where this does not apply: a small standard deviation, a steep start, or
+// factorials near 0 within reach.
+Real EulerMaclaurinSum(const Hypergeometric& h, std::int64_t x0, int step, Real start_ratio) {
+  const Real variance = Variance(h);
+  const Real nan = std::numeric_limits<Real>::quiet_NaN();
+  if (!(variance > kEulerMaclaurinDeviation * kEulerMaclaurinDeviation) ||
+      !(start_ratio > std::exp(-kEulerMaclaurinSlope))) {
+    return nan;
+  }
+  const Real x = static_cast<Real>(x0);
+  const Real n = h.draws, big_k = h.successes, rest = Real(h.population) - h.successes;
+  const Real s = step;
+  const FactorialSteps f{{x + 1, big_k - x + 1, n - x + 1, rest - n + x + 1}, {s, -s, -s, s}};
+  Real dl[kOrders + 1] = {};
+  LogMassDerivatives(f, dl);
+  const PanelScale scale{-dl[1], -dl[2]};
+  const Real reach = scale.At(kPanelFall * kPanels);
+  for (const Real ai : f.a) {
+    if (!(ai >= 1000 && reach <= ai / 20)) return nan;
+  }
+  return LessEndCorrections(RelativeMassIntegral(f, scale) + 0.5L, dl);
 }
 
 // P(X <= last) for last below the mode, summed down towards the support's first count.
