@@ -57,9 +57,9 @@ std::optional<std::int32_t> StoredInteger(std::string_view text) {
 // to "3.14159265358979" would show, and copy, a number 10^30 times too small.
 std::string DisplayText(Real x, int decimals) {
   const std::string text = SafeFloatToFixed(x, decimals);
-  const std::size_t width = CalcDisplayWidth;
+  const std::size_t width = kCalcDisplayWidth;
   const std::size_t e = text.find('E');
-  if (text.size() <= width || e == std::string::npos) return LeftText(text, CalcDisplayWidth);
+  if (text.size() <= width || e == std::string::npos) return LeftText(text, kCalcDisplayWidth);
   const std::string exponent = text.substr(e);
   std::string mantissa = text.substr(0, std::min(e, width - exponent.size()));
   while (!mantissa.empty() && !IsDigitChar(static_cast<unsigned char>(mantissa.back()))) {
@@ -106,7 +106,7 @@ std::string CalcEngine::MemoryDisplay() const {
 }
 
 void CalcEngine::SetDecimals(int decimals) {
-  decimals_ = std::clamp(decimals, 0, CalcMaxDecimals);
+  decimals_ = std::clamp(decimals, 0, kCalcMaxDecimals);
   if (!entry_.empty()) {
     ShowValue(EntryValue());
   } else if (!operands_.empty()) {
@@ -473,7 +473,7 @@ void CalcEngine::ApplyStoredSettings(const CalcStoredSettings& stored) {
   }
   if (stored.decimals) {
     if (const auto v = StoredInteger(*stored.decimals)) {
-      decimals_ = std::clamp(static_cast<int>(*v), 0, CalcMaxDecimals);
+      decimals_ = std::clamp(static_cast<int>(*v), 0, kCalcMaxDecimals);
     }
   }
   // Text that is no number (or beyond the extended range) reads as 0, so a damaged value

@@ -61,10 +61,10 @@ enum class CalcCommand {
   ccCancel,
 };
 
-inline constexpr int CalcMaxDecimals = 18;
-inline constexpr int CalcDefaultDecimals = 4;
+inline constexpr int kCalcMaxDecimals = 18;
+inline constexpr int kCalcDefaultDecimals = 4;
 // The displays show at most this many characters of a value's text.
-inline constexpr int CalcDisplayWidth = 16;
+inline constexpr int kCalcDisplayWidth = 16;
 inline constexpr const char* CalcErrorText = "Error!";
 
 // What a key asks of the window besides the new display texts.
@@ -164,7 +164,7 @@ class CalcEngine {
   Real memory_ = 0;
   bool inverse_mode_ = false;
   bool radians_ = true;
-  int decimals_ = CalcDefaultDecimals;
+  int decimals_ = kCalcDefaultDecimals;
 };
 
 // The key a typed character stands for: digits, the decimal separator, + - * / ( ), Enter

@@ -40,7 +40,7 @@ std::vector<MarkupPiece> ParseMarkup(std::u32string_view caption) {
       } else {
         pieces.push_back({ch, MarkupFont::mfLabel});
       }
-    } else if (ch == MarkupEscape) {
+    } else if (ch == kMarkupEscape) {
       escape = true;
     } else {
       pieces.push_back({ch, MarkupFont::mfLabel});

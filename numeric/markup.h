@@ -10,7 +10,7 @@
 
 namespace zudira {
 
-inline constexpr char32_t MarkupEscape = U'^';
+inline constexpr char32_t kMarkupEscape = U'^';
 
 enum class MarkupFont { mfLabel, mfSymbol };
 

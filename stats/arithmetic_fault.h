@@ -32,7 +32,7 @@ class EInvalidOp : public EMathError {
   EInvalidOp() : EMathError("Invalid floating point operation") {}
 };
 
-inline constexpr int ArithmeticFaultFlags = FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID;
+inline constexpr int kArithmeticFaultFlags = FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID;
 
 // Throws the exception that matches the raised status flags (a mask of FE_* values).
 [[noreturn]] void ThrowArithmeticFault(int raised_flags);
@@ -82,7 +82,7 @@ inline void RaiseX87(unsigned flag) {
   long double r = 0;
   if (flag == FE_INVALID) r = zero / zero;
   if (flag == FE_DIVBYZERO) r = 1 / zero;
-  if (flag == FE_OVERFLOW) r = huge * huge;  // with inexact
+  if (flag == FE_OVERFLOW) r = huge * huge;   // with inexact
   if (flag == FE_UNDERFLOW) r = tiny * tiny;  // with inexact
   if (flag == FE_INEXACT) r = 1 / three;
   asm volatile("" : "+t"(r));
@@ -125,7 +125,8 @@ inline void SetX87Flags(unsigned flags, unsigned current) {
 class FlagScope {
  public:
   [[gnu::always_inline]] FlagScope() : x87_(X87Flags()), sse_(SseControl()) {
-    if (((x87_ | sse_) & ArithmeticFaultFlags) != 0) [[unlikely]] SetAside();
+    if (((x87_ | sse_) & kArithmeticFaultFlags) != 0) [[unlikely]]
+      SetAside();
     ++guard_depth;
   }
   // The faults raised since the start.
@@ -133,13 +134,14 @@ class FlagScope {
     x87_now_ = X87Flags();
     sse_now_ = SseControl();
     read_ = true;
-    return static_cast<int>((x87_now_ | sse_now_) & ArithmeticFaultFlags);
+    return static_cast<int>((x87_now_ | sse_now_) & kArithmeticFaultFlags);
   }
   [[gnu::always_inline]] ~FlagScope() {
     --guard_depth;
-    const int faults = read_ ? static_cast<int>((x87_now_ | sse_now_) & ArithmeticFaultFlags)
-                             : Faults();
-    if (faults != 0 || set_aside_) [[unlikely]] Restore();
+    const int faults =
+        read_ ? static_cast<int>((x87_now_ | sse_now_) & kArithmeticFaultFlags) : Faults();
+    if (faults != 0 || set_aside_) [[unlikely]]
+      Restore();
   }
   FlagScope(const FlagScope&) = delete;
   FlagScope& operator=(const FlagScope&) = delete;
@@ -149,10 +151,10 @@ class FlagScope {
   // Inside the guard only the fault flags are read, so the x87 ones can all go at once.
   [[gnu::noinline, gnu::cold]] void SetAside() {
     if (guard_depth > 0) {
-      ThrowArithmeticFault(static_cast<int>((x87_ | sse_) & ArithmeticFaultFlags));
+      ThrowArithmeticFault(static_cast<int>((x87_ | sse_) & kArithmeticFaultFlags));
     }
-    if (x87_ & ArithmeticFaultFlags) SetX87Flags(0, x87_);
-    if (sse_ & ArithmeticFaultFlags) SetSseControl(sse_ & ~ArithmeticFaultFlags);
+    if (x87_ & kArithmeticFaultFlags) SetX87Flags(0, x87_);
+    if (sse_ & kArithmeticFaultFlags) SetSseControl(sse_ & ~kArithmeticFaultFlags);
     set_aside_ = true;
   }
   // A fault was reported (or caught inside), or the caller's own faults were set aside: the
@@ -182,14 +184,14 @@ class FlagScope {
       const int pending = Faults();
       if (pending != 0) ThrowArithmeticFault(pending);
     }
-    std::fegetexceptflag(&saved_, ArithmeticFaultFlags);
-    std::feclearexcept(ArithmeticFaultFlags);
+    std::fegetexceptflag(&saved_, kArithmeticFaultFlags);
+    std::feclearexcept(kArithmeticFaultFlags);
     ++guard_depth;
   }
-  int Faults() { return std::fetestexcept(ArithmeticFaultFlags); }
+  int Faults() { return std::fetestexcept(kArithmeticFaultFlags); }
   ~FlagScope() {
     --guard_depth;
-    std::fesetexceptflag(&saved_, ArithmeticFaultFlags);
+    std::fesetexceptflag(&saved_, kArithmeticFaultFlags);
   }
   FlagScope(const FlagScope&) = delete;
   FlagScope& operator=(const FlagScope&) = delete;

@@ -77,7 +77,7 @@ Scaled CarriedSum(std::int64_t last, TermRatio ratio, Real limit) {
       sum.exponent += kRescaleExponent;
     }
     const Real bound = std::max(r, limit);
-    if (bound < 1 && term * bound <= NegligibleTail * sum.value * (1 - bound)) break;
+    if (bound < 1 && term * bound <= kNegligibleTail * sum.value * (1 - bound)) break;
     if (k > kMaxTerms) throw Exception(FDegreesTooLargeMessage);
   }
   return sum;

@@ -27,7 +27,7 @@ Real StirlingError(Real n) {
     const Real nn = n * n;
     return (kS0 - (kS1 - (kS2 - (kS3 - kS4 / nn) / nn) / nn) / nn) / n;
   }
-  return std::lgamma(n + 1) - (n + 0.5L) * std::log(n) + n - 0.5L * std::log(TwoPi);
+  return std::lgamma(n + 1) - (n + 0.5L) * std::log(n) + n - 0.5L * std::log(kTwoPi);
 }
 
 // x ln(x / m) + m - x (the deviance term), with diff = x - m given; near x = m by the series
@@ -59,7 +59,7 @@ Real NegativeBinomialTerm(Real r, Real k, Real p, Real q) {
   const Real diff = r * q - k * p;  // r - n p, and k - n q = -diff
   const Real exponent = StirlingError(n) - StirlingError(r) - StirlingError(k) -
                         Deviance(r, n * p, diff) - Deviance(k, n * q, -diff);
-  return r / n * std::exp(exponent) / std::sqrt(TwoPi * r * k / n);
+  return r / n * std::exp(exponent) / std::sqrt(kTwoPi * r * k / n);
 }
 
 Real NegativeBinomialLower(Real r, std::int64_t last, Real p, Real q, std::int64_t max_terms,
@@ -82,7 +82,7 @@ Real NegativeBinomialLower(Real r, std::int64_t last, Real p, Real q, std::int64
     for (Real k = top; k > 0; k -= 1) {
       term *= k / (q * (r + k - 1));
       sum += term;
-      if (term * k <= NegligibleTail * sum) break;
+      if (term * k <= kNegligibleTail * sum) break;
       check_count();
     }
     return sum;
@@ -95,7 +95,7 @@ Real NegativeBinomialLower(Real r, std::int64_t last, Real p, Real q, std::int64
     const Real ratio = q * (r + k) / (k + 1);
     term *= ratio;
     tail += term;
-    if (ratio < 1 && term * ratio <= NegligibleTail * (1 - tail) * (1 - ratio)) break;
+    if (ratio < 1 && term * ratio <= kNegligibleTail * (1 - tail) * (1 - ratio)) break;
     check_count();
   }
   return 1 - tail;

@@ -37,7 +37,7 @@ constexpr Real kDensityNegligible = 1e100L;
 // fault as a guard around each step would.
 Real DensityStep(Real z) {
   if (std::fabs(z) > kDensityNegligible) return 0;
-  return std::exp(-z * z / 2) / std::sqrt(TwoPi);
+  return std::exp(-z * z / 2) / std::sqrt(kTwoPi);
 }
 
 Real CDFPositiveStep(Real z) {

@@ -24,7 +24,7 @@ namespace {
 // Most terms a closed-form sum may take before the series for large DF is used instead (the
 // series needs a = DF / 2 >= 1000, where its gamma ratio is right to 1e-24).
 constexpr Real kMaxClosedFormTerms = 1000;
-// Terms the closed forms need before their remaining terms fall below NegligibleTail:
+// Terms the closed forms need before their remaining terms fall below kNegligibleTail:
 // ln(1e22) / -ln(cos^2 theta), about 51 / sin^2 theta.
 constexpr Real kGeometricDecayTerms = 51;
 // When T^2 / 2 exceeds this, 1 - P(|Y| <= T) is below e^-4000 and the answer is +-1.
@@ -41,7 +41,7 @@ Real ClosedFormSum(Real first, std::int64_t first_index, std::int64_t last_index
     sum += term;
     // The ratios stay below cos^2, so the rest is at most term * c2 / (1 - c2). (Near
     // theta = pi / 2 the rounded cos theta may come out a tiny negative number.)
-    if (std::fabs(term) * c2 <= NegligibleTail * std::fabs(sum) * s2) break;
+    if (std::fabs(term) * c2 <= kNegligibleTail * std::fabs(sum) * s2) break;
   }
   return sum;
 }
@@ -70,7 +70,7 @@ Real LargeDFCentral(Real df, Real sn, Real s2) {
     term *= ratio;
     sum += term;
     // The ratios decrease with k: once below 1 the rest is a shrinking geometric tail.
-    if (ratio < 1 && term * ratio <= NegligibleTail * sum * (1 - ratio)) break;
+    if (ratio < 1 && term * ratio <= kNegligibleTail * sum * (1 - ratio)) break;
   }
   return prefactor * sum;
 }

@@ -15,7 +15,7 @@ namespace zudira {
 
 // Below this fraction of the sum the rest of the terms, counted all at the current size, are
 // lost in extended precision.
-inline constexpr Real NegligibleTail = 1e-22L;
+inline constexpr Real kNegligibleTail = 1e-22L;
 
 // term(i) computes one term directly; up(i) is term(i + 1) / term(i) and down(i) is
 // term(i - 1) / term(i). Requires lo <= start <= hi, terms decreasing away from start.
@@ -28,13 +28,13 @@ Real SumUnimodal(std::int64_t lo, std::int64_t hi, std::int64_t start, Term term
   for (std::int64_t i = start; i > lo; --i) {
     t *= down(i);
     sum += t;
-    if (std::fabs(t) * static_cast<Real>(i - lo) <= NegligibleTail * std::fabs(sum)) break;
+    if (std::fabs(t) * static_cast<Real>(i - lo) <= kNegligibleTail * std::fabs(sum)) break;
   }
   t = first;
   for (std::int64_t i = start; i < hi; ++i) {
     t *= up(i);
     sum += t;
-    if (std::fabs(t) * static_cast<Real>(hi - i) <= NegligibleTail * std::fabs(sum)) break;
+    if (std::fabs(t) * static_cast<Real>(hi - i) <= kNegligibleTail * std::fabs(sum)) break;
   }
   return sum;
 }

@@ -151,7 +151,7 @@ void FitDisplayFont(QLabel* display, char decimal_separator) {
     const QFontMetrics metrics(font);
     int widest = 0;
     for (const QChar ch : characters) {
-      widest = std::max(widest, metrics.horizontalAdvance(QString(CalcDisplayWidth, ch)));
+      widest = std::max(widest, metrics.horizontalAdvance(QString(kCalcDisplayWidth, ch)));
     }
     if (widest <= room) break;
     font.setPixelSize(font.pixelSize() - 1);
@@ -255,8 +255,8 @@ void TDuzCalcForm::BuildControls() {
   decimals_ = new QSpinBox(panel_);
   decimals_->setObjectName(QStringLiteral("Decimals"));
   decimals_->setGeometry(60, 30, 40, 21);
-  decimals_->setRange(0, CalcMaxDecimals);
-  decimals_->setValue(CalcDefaultDecimals);
+  decimals_->setRange(0, kCalcMaxDecimals);
+  decimals_->setValue(kCalcDefaultDecimals);
   decimals_->setToolTip(QStringLiteral("Decimal Places"));
   connect(decimals_, &QSpinBox::valueChanged, this, [this](int value) {
     engine_.SetDecimals(value);

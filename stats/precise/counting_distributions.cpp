@@ -83,7 +83,7 @@ Real SumOfTerms(Real head, Real x0, int step, std::int64_t steps, Factors factor
     if (i >= steps || !(u > 0)) break;
     factors(x, a, b);
     const Real ratio = a / b;
-    if (ratio < 1 && u * ratio <= NegligibleTail * s * (1 - ratio)) break;
+    if (ratio < 1 && u * ratio <= kNegligibleTail * s * (1 - ratio)) break;
   }
   return head * s;
 }

@@ -81,7 +81,7 @@ struct UnitFlags {
 };
 
 void ExpectCallersFlagsKept(const UnitFlags& before, const UnitFlags& after) {
-  constexpr unsigned kFaults = ArithmeticFaultFlags;
+  constexpr unsigned kFaults = kArithmeticFaultFlags;
   constexpr unsigned kBenign = FE_INEXACT | FE_UNDERFLOW;
   EXPECT_EQ(after.x87 & kFaults, before.x87 & kFaults);
   EXPECT_EQ(after.sse & kFaults, before.sse & kFaults);
@@ -120,13 +120,15 @@ TEST(GuardArithmetic, EachFaultOfEitherUnitRaisesItsTextWhateverFlagsTheCallerHo
       {"x87 underflow", [] { return tiny * tiny; }, nullptr},
       {"SSE underflow", [] { return Real(tiny_double * tiny_double); }, nullptr},
       {"inexact", [] { return 1 / (zero + 3); }, nullptr},
-      {"fault caught by a nested step", [] {
+      {"fault caught by a nested step",
+       [] {
          try {
            return GuardArithmetic([] { return huge * huge; });
          } catch (const EMathError&) {
            return Real(-1);
          }
-       }, nullptr},
+       },
+       nullptr},
   };
   struct Caller {
     const char* name;
@@ -134,11 +136,31 @@ TEST(GuardArithmetic, EachFaultOfEitherUnitRaisesItsTextWhateverFlagsTheCallerHo
   };
   const Caller callers[] = {
       {"clean", [] {}},
-      {"x87 inexact", [] { zero = 1 / (zero + 3); zero = 0; }},
-      {"SSE inexact and underflow", [] { tiny_double = tiny_double * 1e-10; tiny_double = 1e-308; }},
-      {"x87 overflow", [] { zero = huge * huge; zero = 0; }},
-      {"x87 invalid", [] { zero = zero / zero; zero = 0; }},
-      {"SSE division by zero", [] { zero_double = 1 / zero_double; zero_double = 0; }},
+      {"x87 inexact",
+       [] {
+         zero = 1 / (zero + 3);
+         zero = 0;
+       }},
+      {"SSE inexact and underflow",
+       [] {
+         tiny_double = tiny_double * 1e-10;
+         tiny_double = 1e-308;
+       }},
+      {"x87 overflow",
+       [] {
+         zero = huge * huge;
+         zero = 0;
+       }},
+      {"x87 invalid",
+       [] {
+         zero = zero / zero;
+         zero = 0;
+       }},
+      {"SSE division by zero",
+       [] {
+         zero_double = 1 / zero_double;
+         zero_double = 0;
+       }},
       {"overflow without inexact", [] { std::feraiseexcept(FE_OVERFLOW); }},
       {"invalid and underflow", [] { std::feraiseexcept(FE_INVALID | FE_UNDERFLOW); }},
   };
