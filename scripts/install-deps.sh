@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxkbcommon-dev libx11-dev
-  libboost-math-dev libcups2-dev
+  libboost-math-dev libcups2-dev libicu-dev
   fonts-liberation2 fonts-dejavu-core
 )
 package_packages=(dpkg-dev file lintian)

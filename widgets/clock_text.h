@@ -7,8 +7,7 @@
 
 namespace zudira {
 
-// The status bar's date and time: short day and month names, then the locale's short time
-// without seconds.
+// The status bar's date and time in `locale`, in the clock's format (window_rules/clock_format.h).
 QString ClockText(const QLocale& locale, const QDateTime& now);
 
 }  // namespace zudira

@@ -110,7 +110,7 @@ void HelpViewer::FillContents() {
       item = new QTreeWidgetItem(contents_);
       parent = item;
     }
-    item->setText(0, topic.title);
+    item->setText(0, QString::fromStdString(topic.title));
     item->setData(0, kContextRole, topic.context);
   }
   contents_->expandAll();
@@ -123,16 +123,17 @@ void HelpViewer::FillIndex(const QString& find) {
   const QString wanted = find.trimmed();
   std::vector<HelpIndexEntry> later;
   auto add = [this](const HelpIndexEntry& entry) {
-    auto* item = new QListWidgetItem(entry.keyword, index_);
+    auto* item = new QListWidgetItem(QString::fromStdString(entry.keyword), index_);
     item->setData(kContextRole, entry.context);
     QVariantList contexts;
     for (int context : entry.contexts) contexts << context;
     item->setData(kContextsRole, contexts);
   };
   for (const HelpIndexEntry& entry : index_entries_) {
-    if (wanted.isEmpty() || entry.keyword.startsWith(wanted, Qt::CaseInsensitive)) {
+    const QString keyword = QString::fromStdString(entry.keyword);
+    if (wanted.isEmpty() || keyword.startsWith(wanted, Qt::CaseInsensitive)) {
       add(entry);
-    } else if (entry.keyword.contains(wanted, Qt::CaseInsensitive)) {
+    } else if (keyword.contains(wanted, Qt::CaseInsensitive)) {
       later.push_back(entry);
     }
   }
@@ -150,7 +151,8 @@ bool HelpViewer::ShowTopic(int context) {
     return false;
   }
   current_ = context;
-  topic_->setHtml("<h2>" + topic->title.toHtmlEscaped() + "</h2>\n" + topic->html);
+  topic_->setHtml("<h2>" + QString::fromStdString(topic->title).toHtmlEscaped() + "</h2>\n" +
+                  QString::fromStdString(topic->html));
   SelectInContents(context);
   return true;
 }
@@ -197,7 +199,7 @@ void HelpViewer::OpenEntry(const QListWidgetItem* item) {
     if (const HelpTopic* topic = document_.Find(context.toInt()))
       html += QString("<li><a href=\"topic:%1\">%2</a></li>\n")
                   .arg(topic->context)
-                  .arg(topic->title.toHtmlEscaped());
+                  .arg(QString::fromStdString(topic->title).toHtmlEscaped());
   }
   current_ = 0;
   topic_->setHtml(html + "</ul>\n");

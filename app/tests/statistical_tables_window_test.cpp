@@ -175,7 +175,7 @@ TEST(StatTablesWindow, ShippedHelpHasTheWindowAndEveryTable) {
   for (int context : kHelpTableTopics) {
     const HelpTopic* topic = doc.Find(context);
     ASSERT_NE(topic, nullptr) << context;
-    EXPECT_GT(topic->html.size(), 150) << context;
+    EXPECT_GT(topic->html.size(), 150u) << context;
   }
 }
 

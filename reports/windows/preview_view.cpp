@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "reports/report_job.h"
-#include "reports/windows/preview_logic.h"
+#include "window_rules/preview_rules.h"
 
 namespace zudira {
 
@@ -73,18 +73,22 @@ void PreviewPageView::ZoomToPageWidth() {
   if (pages_ == nullptr) return;
   const QSizeF inches = pages_->PageSizeInches();
   const QSize room = maximumViewportSize();
+  const Extent page{inches.width(), inches.height()};
   double width = room.width();
   // The page width usually leaves the page taller than the view, so the vertical bar takes room.
-  const double fitted = PageWidthZoom(inches, width, kGap, logicalDpiX());
+  const double fitted = PageWidthZoom(page, width, kGap, logicalDpiX());
   if (inches.height() * logicalDpiY() * fitted / 100.0 + 2 * kGap > room.height())
     width -= verticalScrollBar()->sizeHint().width();
-  SetZoom(PageWidthZoom(inches, width, kGap, logicalDpiX()));
+  SetZoom(PageWidthZoom(page, width, kGap, logicalDpiX()));
 }
 
 void PreviewPageView::ZoomToWholePage() {
   if (pages_ == nullptr) return;
-  SetZoom(WholePageZoom(pages_->PageSizeInches(), QSizeF(maximumViewportSize()), kGap,
-                        std::max(logicalDpiX(), logicalDpiY())));
+  const QSizeF inches = pages_->PageSizeInches();
+  const QSize room = maximumViewportSize();
+  SetZoom(WholePageZoom({inches.width(), inches.height()},
+                        {static_cast<double>(room.width()), static_cast<double>(room.height())},
+                        kGap, std::max(logicalDpiX(), logicalDpiY())));
 }
 
 QSizeF PreviewPageView::PageInches() const {

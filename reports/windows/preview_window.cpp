@@ -21,12 +21,12 @@
 #include "appearance/appearance_settings.h"
 #include "appearance/glyphs.h"
 #include "reports/report_job.h"
-#include "reports/windows/preview_logic.h"
 #include "reports/windows/window_services.h"
 #include "stats/exception.h"
 #include "widgets/balloon_hints.h"
 #include "widgets/duz_edit.h"
 #include "widgets/window_placement.h"
+#include "window_rules/preview_rules.h"
 
 namespace zudira {
 
@@ -46,6 +46,30 @@ QLabel* FieldLabel(QToolBar* bar, const QString& caption) {
   auto* label = new QLabel(caption, bar);
   bar->addWidget(label);
   return label;
+}
+
+// The preview's key table by Qt's key codes.
+std::optional<ScrollKey> ScrollKeyOf(int key) {
+  switch (key) {
+    case Qt::Key_PageUp:
+      return ScrollKey::kPageUp;
+    case Qt::Key_PageDown:
+      return ScrollKey::kPageDown;
+    case Qt::Key_Home:
+      return ScrollKey::kHome;
+    case Qt::Key_End:
+      return ScrollKey::kEnd;
+    case Qt::Key_Up:
+      return ScrollKey::kUp;
+    case Qt::Key_Down:
+      return ScrollKey::kDown;
+    case Qt::Key_Left:
+      return ScrollKey::kLeft;
+    case Qt::Key_Right:
+      return ScrollKey::kRight;
+    default:
+      return std::nullopt;
+  }
 }
 
 }  // namespace
@@ -248,8 +272,10 @@ void TDuzRPPreviewForm::SBSavePDFClick() {
   // The documents folder, or the home folder where the desktop has made none.
   QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
-  QFileDialog dialog(this, "Save as PDF", ProposedPdfPath(windowTitle(), folder),
-                     "PDF Files (*.pdf);;All Files (*)");
+  QFileDialog dialog(
+      this, "Save as PDF",
+      QDir(folder).filePath(QString::fromStdString(ProposedPdfName(windowTitle().toStdString()))),
+      "PDF Files (*.pdf);;All Files (*)");
   dialog.setObjectName("SavePdfDialog");
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix("pdf");
@@ -275,7 +301,13 @@ bool TDuzRPPreviewForm::PreviewKey(QKeyEvent* event) {
   QScrollBar* v = view_->verticalScrollBar();
   const ScrollState now{h->value(), h->maximum(), h->singleStep(), h->pageStep(),
                         v->value(), v->maximum(), v->singleStep(), v->pageStep()};
-  const std::optional<ScrollState> moved = ScrollForKey(event->key(), event->modifiers(), now);
+  const std::optional<ScrollKey> key = ScrollKeyOf(event->key());
+  if (!key) return false;
+  const Qt::KeyboardModifiers mods = event->modifiers();
+  const KeyModifiers held{
+      mods.testFlag(Qt::ControlModifier), mods.testFlag(Qt::ShiftModifier),
+      (mods & (Qt::AltModifier | Qt::MetaModifier | Qt::GroupSwitchModifier)) != Qt::NoModifier};
+  const std::optional<ScrollState> moved = ScrollForKey(*key, held, now);
   if (!moved) return false;
   h->setValue(moved->h);
   v->setValue(moved->v);

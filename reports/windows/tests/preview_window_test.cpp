@@ -15,91 +15,19 @@
 
 #include "appearance/appearance_settings.h"
 #include "appearance/glyphs.h"
-#include "reports/windows/preview_logic.h"
 #include "reports/windows/tests/fake_job.h"
 #include "reports/windows/tests/recorded_services.h"
 #include "testsupport/find_child.h"
 #include "testsupport/modal_probe.h"
 #include "widgets/balloon_hints.h"
 #include "widgets/duz_edit.h"
+#include "window_rules/preview_rules.h"
 
 namespace zudira {
 namespace {
 
 void Click(QWidget& form, const char* name) {
   Find<QToolButton>(form, name)->click();
-}
-
-TEST(RPPreviewLogic, ZoomStepsStayWithinTheLimits) {
-  const struct {
-    double zoom, in, out;
-  } cases[] = {
-      {100, 125, 75},  {99.95, 100, 75}, {10, 25, 10},      {12, 25, 10},
-      {800, 800, 600}, {700, 800, 600},  {333.3, 400, 300},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(ZoomStepIn(c.zoom), c.in) << c.zoom;
-    EXPECT_EQ(ZoomStepOut(c.zoom), c.out) << c.zoom;
-  }
-  // Letter paper at 96 dpi with 12 pixels around it.
-  EXPECT_NEAR(PageWidthZoom(QSizeF(8.5, 11), 840, 12, 96), 100.0, 1e-9);
-  EXPECT_NEAR(WholePageZoom(QSizeF(8.5, 11), QSizeF(840, 552), 12, 96), 50.0, 1e-9);
-  EXPECT_EQ(WholePageZoom(QSizeF(8.5, 11), QSizeF(30, 30), 12, 96), kMinZoom);
-}
-
-TEST(RPPreviewLogic, KeyTableScrollsWithinTheRange) {
-  const ScrollState at{100, 500, 16, 300, 200, 900, 16, 400};
-  const Qt::KeyboardModifiers none = Qt::NoModifier, ctrl = Qt::ControlModifier,
-                              shift = Qt::ShiftModifier, both = ctrl | shift;
-  const struct {
-    int key;
-    Qt::KeyboardModifiers mods;
-    bool handled;
-    int h = 0, v = 0;
-  } cases[] = {
-      {Qt::Key_PageUp, none, true, 100, 0},
-      {Qt::Key_PageUp, ctrl, true, 100, 0},
-      {Qt::Key_PageDown, none, true, 100, 600},
-      {Qt::Key_PageDown, ctrl, true, 100, 600},
-      {Qt::Key_End, none, true, 100, 900},
-      {Qt::Key_Home, ctrl, true, 100, 0},
-      {Qt::Key_Up, none, true, 100, 184},
-      {Qt::Key_Down, ctrl, true, 100, 216},
-      {Qt::Key_Left, ctrl, true, 84, 200},
-      {Qt::Key_Left, both, true, 0, 200},
-      {Qt::Key_Right, ctrl, true, 116, 200},
-      {Qt::Key_Right, both, true, 400, 200},
-      {Qt::Key_Left, none, false},
-      {Qt::Key_Right, shift, false},
-      {Qt::Key_PageDown, shift, false},
-      {Qt::Key_Home, both, false},
-      {Qt::Key_A, none, false},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(QTest::toString(QKeySequence(c.key | c.mods)));
-    const auto moved = ScrollForKey(c.key, c.mods, at);
-    ASSERT_EQ(moved.has_value(), c.handled);
-    if (!c.handled) continue;
-    EXPECT_EQ(moved->h, c.h);
-    EXPECT_EQ(moved->v, c.v);
-  }
-  // Page Down twice from near the end stops at the last position.
-  ScrollState end = at;
-  end.v = 800;
-  EXPECT_EQ(ScrollForKey(Qt::Key_PageDown, none, end)->v, 900);
-}
-
-TEST(RPPreviewLogic, ProposedPdfPathIsTheTitleInTheFolder) {
-  const struct {
-    const char* title;
-    const char* path;
-  } cases[] = {
-      {"Factorials for N = 20", "/docs/Factorials for N = 20.pdf"},
-      {"a/b:c?", "/docs/a_b_c_.pdf"},
-      {"  ", "/docs/Report.pdf"},
-      {"..", "/docs/Report.pdf"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(ProposedPdfPath(c.title, "/docs"), c.path) << c.title;
 }
 
 class RPPreviewForm : public ::testing::Test {
