@@ -1,4 +1,4 @@
-// The program's help: one help document (app/help_document.h) shipped beside the program,
+// The program's help: one help document (window_rules/help_document.h, read by app/help/help_document.h) shipped beside the program,
 // shown in the help window (contents, an index to find topics, and the topic of a numeric
 // help context). The help window is made when first needed and kept for the calls after.
 //

@@ -28,6 +28,32 @@ HelpViewer::HelpViewer(HelpDocument document, QWidget* parent)
   setWindowTitle("Zudira Help");
   resize(760, 520);
 
+  BuildPanes();
+
+  auto* splitter = new QSplitter;
+  splitter->addWidget(tabs_);
+  splitter->addWidget(topic_);
+  splitter->setStretchFactor(1, 1);
+  splitter->setSizes({230, 530});
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->addWidget(splitter);
+
+  FillContents();
+  index_entries_ = document_.Index();
+  FillIndex(QString());
+
+  const int contents_width = ContentsWidth();
+  tabs_->setMinimumWidth(contents_width);
+  const int pane_width = std::max(230, contents_width);
+  splitter->setSizes({pane_width, 530});
+  resize(std::max(760, pane_width + 530 + 16), 520);
+
+  ConnectPanes();
+}
+
+// The contents tree and the index in tabs, and the topic beside them.
+void HelpViewer::BuildPanes() {
   tabs_ = new QTabWidget;
   tabs_->setObjectName("HelpTabs");
 
@@ -55,21 +81,10 @@ HelpViewer::HelpViewer(HelpDocument document, QWidget* parent)
   topic_->setObjectName("HelpTopic");
   topic_->setOpenLinks(false);
   topic_->setAccessibleName("Topic");
+}
 
-  auto* splitter = new QSplitter;
-  splitter->addWidget(tabs_);
-  splitter->addWidget(topic_);
-  splitter->setStretchFactor(1, 1);
-  splitter->setSizes({230, 530});
-  auto* layout = new QHBoxLayout(this);
-  layout->setContentsMargins(4, 4, 4, 4);
-  layout->addWidget(splitter);
-
-  FillContents();
-  index_entries_ = document_.Index();
-  FillIndex(QString());
-
-  // The contents pane is wide enough for the longest title, so none is cut short.
+// Wide enough for the longest title, so none is cut short.
+int HelpViewer::ContentsWidth() const {
   int widest_title = 0;
   for (QTreeWidgetItemIterator it(contents_); *it != nullptr; ++it) {
     int depth = 1;  // the root decoration takes one indentation
@@ -78,13 +93,11 @@ HelpViewer::HelpViewer(HelpDocument document, QWidget* parent)
         std::max(widest_title, depth * contents_->indentation() +
                                    contents_->fontMetrics().horizontalAdvance((*it)->text(0)));
   }
-  const int contents_width = widest_title + 2 * contents_->frameWidth() +
-                             contents_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 12;
-  tabs_->setMinimumWidth(contents_width);
-  const int pane_width = std::max(230, contents_width);
-  splitter->setSizes({pane_width, 530});
-  resize(std::max(760, pane_width + 530 + 16), 520);
+  return widest_title + 2 * contents_->frameWidth() +
+         contents_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 12;
+}
 
+void HelpViewer::ConnectPanes() {
   connect(contents_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
     if (item != nullptr) ShowTopic(item->data(0, kContextRole).toInt());
   });

@@ -37,6 +37,9 @@ class HelpViewer : public QWidget {
   const HelpDocument& Document() const { return document_; }
 
  private:
+  void BuildPanes();
+  int ContentsWidth() const;
+  void ConnectPanes();
   void FillContents();
   void FillIndex(const QString& find);
   void OpenLink(const QUrl& url);
