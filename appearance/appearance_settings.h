@@ -27,7 +27,9 @@ struct AppearanceSettings {
   bool operator==(const AppearanceSettings&) const = default;
 };
 
-// The one record of the running program; it starts with the Enhanced values.
+// The one record of the running program; it starts with the Enhanced values. It lives here
+// rather than in the application object because every widget and report window, all below
+// app/, reads it, as they read the one palette of QApplication.
 AppearanceSettings& Appearance();
 
 void SetEnhancedPreset(AppearanceSettings& settings);

@@ -29,13 +29,14 @@ function(zudira_library name)
   endif()
 endfunction()
 
-# zudira_tests(NAME [QT] DEPS targets...): tests/*.cpp of the current folder.
-# QT tests run with a QApplication on the offscreen platform.
+# zudira_tests(NAME [QT] [OWN_MAIN] DEPS targets...): tests/*.cpp of the current folder.
+# QT tests run with a QApplication on the offscreen platform; with OWN_MAIN, one of the
+# folder's tests/*.cpp makes the application.
 function(zudira_tests name)
   if(NOT BUILD_TESTING)
     return()
   endif()
-  cmake_parse_arguments(ARG "QT" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "QT;OWN_MAIN" "" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/*.cpp)
   if(NOT sources)
     return()
@@ -43,7 +44,11 @@ function(zudira_tests name)
   add_executable(${name} ${sources})
   target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
   if(ARG_QT)
-    target_link_libraries(${name} PRIVATE ${ARG_DEPS} zudira_qt_test_main Qt6::Test GTest::gtest)
+    if(ARG_OWN_MAIN)
+      target_link_libraries(${name} PRIVATE ${ARG_DEPS} Qt6::Test GTest::gtest)
+    else()
+      target_link_libraries(${name} PRIVATE ${ARG_DEPS} zudira_qt_test_main Qt6::Test GTest::gtest)
+    endif()
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
                          PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

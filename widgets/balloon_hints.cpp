@@ -156,10 +156,15 @@ class HintFilter : public QObject {
   }
 };
 
+// The filter lives on the one application object, made the first time a window needs it.
 void InstallHintFilter() {
-  static HintFilter* filter = nullptr;
-  if (filter != nullptr || qApp == nullptr) return;
-  filter = new HintFilter;
+  static constexpr char kFilterName[] = "BalloonHintFilter";
+  if (qApp == nullptr ||
+      qApp->findChild<QObject*>(kFilterName, Qt::FindDirectChildrenOnly) != nullptr) {
+    return;
+  }
+  auto* filter = new HintFilter;
+  filter->setObjectName(kFilterName);
   filter->setParent(qApp);
   qApp->installEventFilter(filter);
   QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { delete Balloon().data(); });

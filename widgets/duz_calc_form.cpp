@@ -98,16 +98,6 @@ constexpr int kKeyHeight = 22;
 constexpr int kClientWidth = 155;
 constexpr int kClientHeight = 242;
 
-CalcErrorReport& ErrorReport() {
-  static CalcErrorReport report;
-  return report;
-}
-
-CalcHelp& Help() {
-  static CalcHelp help;
-  return help;
-}
-
 QColor FaceColour(KeyFace face) {
   const QPalette& p = QGuiApplication::palette();
   switch (face) {
@@ -161,20 +151,8 @@ void FitDisplayFont(QLabel* display, char decimal_separator) {
 
 }  // namespace
 
-CalcHelp SetCalcHelp(CalcHelp help) {
-  CalcHelp previous = std::move(Help());
-  Help() = std::move(help);
-  return previous;
-}
-
-CalcErrorReport SetCalcErrorReport(CalcErrorReport report) {
-  CalcErrorReport previous = std::move(ErrorReport());
-  ErrorReport() = std::move(report);
-  return previous;
-}
-
-TDuzCalcForm::TDuzCalcForm(QSettings* store, QWidget* parent)
-    : QDialog(parent), engine_(CurrentLocale().decimal_separator) {
+TDuzCalcForm::TDuzCalcForm(QSettings* store, QWidget* parent, CalcServices services)
+    : QDialog(parent), engine_(CurrentLocale().decimal_separator), services_(std::move(services)) {
   if (store == nullptr) {
     own_store_ = OpenUserSettings();
     store = own_store_.get();
@@ -307,8 +285,8 @@ void TDuzCalcForm::Execute(CalcCommand command) {
   if (outcome.beep) QApplication::beep();
   if (!outcome.uncaught_error.empty()) {
     const QString message = Latin1(outcome.uncaught_error);
-    if (ErrorReport()) {
-      ErrorReport()(message);
+    if (services_.error_report) {
+      services_.error_report(message);
     } else {
       QMessageBox::critical(this, QStringLiteral("Zudira"), ReportText(message));
     }
@@ -338,7 +316,7 @@ bool TDuzCalcForm::HandleKey(QKeyEvent* event) {
   }
   if (mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
   if (key == Qt::Key_F1 && mods == Qt::NoModifier) {
-    if (Help()) Help()();
+    if (services_.help) services_.help();
     return true;
   }
   char32_t ch = 0;
@@ -410,8 +388,8 @@ void TDuzCalcForm::WriteStoredSettings() {
   store_->sync();
 }
 
-bool PopupCalculator(const QString& caption, Real& value) {
-  TDuzCalcForm form(nullptr, QApplication::activeWindow());
+bool PopupCalculator(const QString& caption, Real& value, CalcServices services) {
+  TDuzCalcForm form(nullptr, QApplication::activeWindow(), std::move(services));
   if (!caption.isEmpty()) form.setWindowTitle(caption);
   form.Start(value);
   form.exec();

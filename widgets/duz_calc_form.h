@@ -23,16 +23,15 @@ class QToolButton;
 
 namespace zudira {
 
-// Where an error that a key does not handle itself goes (the ")" key's): the program's general
-// error report. Without one installed the window shows a "Zudira" error box. Returns the
-// previous one.
-using CalcErrorReport = std::function<void(const QString& message)>;
-CalcErrorReport SetCalcErrorReport(CalcErrorReport report);
-
-// What F1 in the window opens: the program's help topic of the calculator. Without one, F1
-// does nothing. Returns the previous one.
-using CalcHelp = std::function<void()>;
-CalcHelp SetCalcHelp(CalcHelp help);
+// What the window asks of the program that opens it.
+struct CalcServices {
+  // Where an error that a key does not handle itself goes (the ")" key's): the program's
+  // general error report. Without one the window shows a "Zudira" error box.
+  std::function<void(const QString& message)> error_report;
+  // What F1 in the window opens: the program's help topic of the calculator. Without one, F1
+  // does nothing.
+  std::function<void()> help;
+};
 
 class TDuzCalcForm : public QDialog {
   Q_OBJECT
@@ -40,7 +39,8 @@ class TDuzCalcForm : public QDialog {
  public:
   // Reads the three settings from `store` (the user's settings store when null); the
   // destructor writes them back.
-  explicit TDuzCalcForm(QSettings* store = nullptr, QWidget* parent = nullptr);
+  explicit TDuzCalcForm(QSettings* store = nullptr, QWidget* parent = nullptr,
+                        CalcServices services = {});
   ~TDuzCalcForm() override;
 
   CalcEngine& Engine() { return engine_; }
@@ -68,6 +68,7 @@ class TDuzCalcForm : public QDialog {
   void WriteStoredSettings();
 
   CalcEngine engine_;
+  CalcServices services_;
   std::unique_ptr<QSettings> own_store_;
   QSettings* store_ = nullptr;
   bool cancelled_ = false;
@@ -82,6 +83,6 @@ class TDuzCalcForm : public QDialog {
 // Opens the calculator with `value` and waits until it closes. A non-empty caption replaces
 // the window's own. `value` becomes the number being typed, else the top operand, whichever
 // key closed the window; the result is false only when Cancel closed it.
-bool PopupCalculator(const QString& caption, Real& value);
+bool PopupCalculator(const QString& caption, Real& value, CalcServices services = {});
 
 }  // namespace zudira

@@ -1,45 +1,32 @@
 #include "app/help/help.h"
 
 #include <QApplication>
-#include <QPointer>
 #include <QShortcut>
 #include <QWidget>
 
 #include "app/help/help_viewer.h"
 #include "app/shell/message_boxes.h"
+#include "app/shell/zudira_application.h"
 #include "widgets/window_placement.h"
 
 namespace zudira {
 
 namespace {
 
-QString& HelpPath() {
-  static QString path = kHelpFileName;
-  return path;
-}
-
-struct ViewerState {
-  QPointer<HelpViewer> viewer;
-  QString path;
-};
-
-ViewerState& State() {
-  static ViewerState state;
-  return state;
-}
-
 // The help window for the current help file, made when needed. While a modal window runs, the
 // help window is made its child window so the user can still reach it.
 HelpViewer* AcquireViewer() {
-  ViewerState& state = State();
+  ZudiraApplication* app = ZudiraApplication::Instance();
+  if (app == nullptr) return nullptr;
+  HelpState& state = app->Help();
   QWidget* modal = QApplication::activeModalWidget();
-  const bool reusable = state.viewer && state.path == HelpFile() &&
+  const bool reusable = state.viewer && state.viewer_file == state.file &&
                         (modal == nullptr || state.viewer->parentWidget() == modal);
   if (reusable) return state.viewer;
 
   HelpDocument document;
   QString error;
-  if (!LoadHelpFile(HelpFile(), document, error)) {
+  if (!LoadHelpFile(state.file, document, error)) {
     ErrorMsg(error);
     return nullptr;
   }
@@ -52,7 +39,7 @@ HelpViewer* AcquireViewer() {
   }
   CentreOnScreen(viewer);
   state.viewer = viewer;
-  state.path = HelpFile();
+  state.viewer_file = state.file;
   return viewer;
 }
 
@@ -63,14 +50,6 @@ void Present(HelpViewer* viewer) {
 }
 
 }  // namespace
-
-void SetHelpFile(const QString& path) {
-  HelpPath() = path;
-}
-
-QString HelpFile() {
-  return HelpPath();
-}
 
 bool HelpContents() {
   HelpViewer* viewer = AcquireViewer();
@@ -126,7 +105,8 @@ void InstallContextHelpKey(QWidget* window, int context) {
 }
 
 HelpViewer* OpenHelpViewer() {
-  return State().viewer;
+  ZudiraApplication* app = ZudiraApplication::Instance();
+  return app != nullptr ? app->Help().viewer.data() : nullptr;
 }
 
 }  // namespace zudira

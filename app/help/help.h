@@ -5,23 +5,32 @@
 // Widgets carry their help context as the dynamic property "helpContext" (int).
 #pragma once
 
+#include <QPointer>
 #include <QString>
 
 class QWidget;
 
 namespace zudira {
 
+class HelpViewer;
+
 inline constexpr char kHelpContextProperty[] = "helpContext";
 // The help document's file name in the program's folder.
 inline constexpr char kHelpFileName[] = "Zudira.help";
 
-// The help file's path: "Zudira.help" in the working folder until the main window sets it
-// to the program's folder.
-void SetHelpFile(const QString& path);
-QString HelpFile();
+// The help of the running program, held by the application object (ZudiraApplication::Help()).
+struct HelpState {
+  // The help file: "Zudira.help" in the working folder until the main window sets it to the
+  // program's folder.
+  QString file = kHelpFileName;
+  // The help window, made from `viewer_file` when first needed and kept for the calls after.
+  QPointer<HelpViewer> viewer;
+  QString viewer_file;
+};
 
 // The help calls of the program. Each opens (or raises) the help window; a missing or
-// unreadable help file is reported with ErrorMsg and opens nothing. They return whether the
+// unreadable help file is reported with ErrorMsg and opens nothing, as does a call made
+// without the program's application object. They return whether the
 // window shows what was asked (a context without a topic opens the contents with a note).
 bool HelpContents();
 bool HelpIndex();

@@ -32,6 +32,7 @@
 #include "app/shell/message_boxes.h"
 #include "app/shell/platform_info.h"
 #include "app/shell/program_info.h"
+#include "app/shell/zudira_application.h"
 #include "appearance/appearance_settings.h"
 #include "appearance/glyphs.h"
 #include "core/catalogue.h"
@@ -129,8 +130,6 @@ TPDFMainForm::TPDFMainForm(QWidget* parent) : QMainWindow(parent) {
   connect(exit_key, &QShortcut::activated, this, [this] { ExitBtnClick(); });
   auto* help_key = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(help_key, &QShortcut::activated, this, [this] { HelpBtnClick(); });
-  // The calculator, a widget of its own, opens the program's topic through this.
-  SetCalcHelp([] { RunCommand([] { HelpContext(kHelpCalculator); }); });
   // The command toolbar has no close button: no context menu may hide it.
   setContextMenuPolicy(Qt::NoContextMenu);
   // Like its dialogs, the window has one size: the controls are placed for it.
@@ -153,7 +152,9 @@ TPDFMainForm::TPDFMainForm(QWidget* parent) : QMainWindow(parent) {
   owner_ = WindowsOwner();
 
   SetProgramDirFromApplication();
-  SetHelpFile(ShippedFilePath(kHelpFileName));
+  if (ZudiraApplication* app = ZudiraApplication::Instance()) {
+    app->Help().file = ShippedFilePath(kHelpFileName);
+  }
   setWindowTitle(windowTitle() + " (" + VersionText() + ")");
 
   CentreOnScreen(this);

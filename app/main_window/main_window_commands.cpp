@@ -25,6 +25,7 @@
 #include "app/shell/error_report.h"
 #include "app/shell/message_boxes.h"
 #include "app/shell/program_info.h"
+#include "app/shell/zudira_application.h"
 #include "appearance/appearance_settings.h"
 #include "core/catalogue.h"
 #include "core/evaluate_request.h"
@@ -318,7 +319,8 @@ void TPDFMainForm::OpenCalculatorFor(TDuzEdit3* field) {
   if (!TakeOverTypedText()) return;
   Real value = field->AsFloat();
   const bool accepted =
-      calculator_ ? calculator_(QString(), value) : PopupCalculator(QString(), value);
+      calculator_ ? calculator_(QString(), value)
+                  : PopupCalculator(QString(), value, ZudiraApplication::CalculatorServices());
   if (!accepted) return;
   const TEditType type = field->EditType();
   if (value < 0 && (type == etPositive || type == etPosReal)) {

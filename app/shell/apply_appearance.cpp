@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPainter>
-#include <QPointer>
 #include <QProxyStyle>
 #include <QStyleOptionComboBox>
 #include <QToolButton>
@@ -50,12 +49,13 @@ class FlatComboBoxStyle : public QProxyStyle {
   }
 };
 
+// One style serves every combo box; it lives on the application object, made on first use.
 QStyle* FlatComboStyle() {
-  static QPointer<FlatComboBoxStyle> style;
-  if (!style) {
-    style = new FlatComboBoxStyle;
-    style->setParent(qApp);
-  }
+  static constexpr char kStyleName[] = "FlatComboBoxStyle";
+  if (auto* style = qApp->findChild<QStyle*>(kStyleName, Qt::FindDirectChildrenOnly)) return style;
+  auto* style = new FlatComboBoxStyle;
+  style->setObjectName(kStyleName);
+  style->setParent(qApp);
   return style;
 }
 
@@ -72,6 +72,7 @@ void SetLabelColour(QWidget* label, const QColor& colour) {
 void ApplyAppearance(QWidget* container, const AppearanceSettings& settings) {
   if (container == nullptr) return;
   const QColor heading = ColourFromValue(settings.HeadingColour);
+  QStyle* flat_combo_style = nullptr;
   for (QObject* child : container->children()) {
     auto* widget = qobject_cast<QWidget*>(child);
     if (widget == nullptr || widget->isWindow()) continue;
@@ -79,9 +80,10 @@ void ApplyAppearance(QWidget* container, const AppearanceSettings& settings) {
       tool->setAutoRaise(settings.FlatToolButtons);
       if (HasSunkenCaption(tool)) SetTextColour(tool, heading);
     } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-      if (combo->style() != FlatComboStyle()) {
+      if (flat_combo_style == nullptr) flat_combo_style = FlatComboStyle();
+      if (combo->style() != flat_combo_style) {
         combo->setAttribute(Qt::WA_Hover);
-        combo->setStyle(FlatComboStyle());
+        combo->setStyle(flat_combo_style);
       }
       combo->setFrame(!settings.FlatComboBoxes);
       combo->update();

@@ -6,14 +6,12 @@
 #include "app/shell/error_report.h"
 #include "app/shell/message_boxes.h"
 #include "app/shell/platform_info.h"
+#include "app/shell/zudira_application.h"
 #include "appearance/glyphs.h"
 
 namespace zudira {
 
 namespace {
-TDuzDataLite* g_glyph_module = nullptr;
-TDuzDataRP* g_report_module = nullptr;
-
 int ReportTopicContext(ReportHelpTopic topic) {
   switch (topic) {
     case ReportHelpTopic::rhSetup:
@@ -49,39 +47,42 @@ TDuzDataRP::TDuzDataRP(QObject* parent)
       previous_services_(InstallReportWindowServices(ProgramServices())) {
   setObjectName("DuzDataRP");
   rep_sys_->SetOwnerName(WindowsOwner());
-  g_report_module = this;
+  if (ZudiraApplication* app = ZudiraApplication::Instance()) {
+    previous_module_ = app->SetReportModule(this);
+  }
 }
 
 TDuzDataRP::~TDuzDataRP() {
-  if (g_report_module == this) g_report_module = nullptr;
+  ZudiraApplication* app = ZudiraApplication::Instance();
+  if (app != nullptr && app->ReportModule() == this) app->SetReportModule(previous_module_);
   InstallReportWindowServices(std::move(previous_services_));
 }
 
-TDuzDataRP* TDuzDataRP::Instance() {
-  return g_report_module;
-}
-
 TReportSystem* SharedReportSystem() {
-  return g_report_module != nullptr ? &g_report_module->RepSys() : nullptr;
+  const ZudiraApplication* app = ZudiraApplication::Instance();
+  TDuzDataRP* module = app != nullptr ? app->ReportModule() : nullptr;
+  return module != nullptr ? &module->RepSys() : nullptr;
 }
 
 TDuzDataLite::TDuzDataLite(QObject* parent) : QObject(parent) {
   setObjectName("DuzDataLite");
   for (const QImage& glyph : DrawGlyphs()) bmps_.push_back(QPixmap::fromImage(glyph));
-  g_glyph_module = this;
+  if (ZudiraApplication* app = ZudiraApplication::Instance()) {
+    previous_module_ = app->SetGlyphModule(this);
+  }
 }
 
 TDuzDataLite::~TDuzDataLite() {
-  if (g_glyph_module == this) g_glyph_module = nullptr;
-}
-
-TDuzDataLite* TDuzDataLite::Instance() {
-  return g_glyph_module;
+  ZudiraApplication* app = ZudiraApplication::Instance();
+  if (app != nullptr && app->GlyphModule() == this) app->SetGlyphModule(previous_module_);
 }
 
 QPixmap GlyphPixmap(int index) {
   if (index < 0 || index >= kGlyphCount) return QPixmap();
-  if (g_glyph_module != nullptr) return g_glyph_module->Bmps()[static_cast<size_t>(index)];
+  const ZudiraApplication* app = ZudiraApplication::Instance();
+  if (const TDuzDataLite* module = app != nullptr ? app->GlyphModule() : nullptr) {
+    return module->Bmps()[static_cast<size_t>(index)];
+  }
   return QPixmap::fromImage(DrawGlyph(index));
 }
 

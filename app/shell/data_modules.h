@@ -1,10 +1,13 @@
 // The two data modules made at start, before the main window, and living until exit: the
-// report system shared by every print job, and the shared list of button glyphs.
+// report system shared by every print job, and the shared list of button glyphs. The
+// application object owns them and says which are in force (ZudiraApplication::ReportModule(),
+// GlyphModule()); a module made for a while (a test's) is in force while it lives.
 #pragma once
 
 #include <QIcon>
 #include <QObject>
 #include <QPixmap>
+#include <QPointer>
 #include <memory>
 #include <vector>
 
@@ -24,17 +27,15 @@ class TDuzDataRP : public QObject, public ReportOverrideHandlers {
   explicit TDuzDataRP(QObject* parent = nullptr);
   ~TDuzDataRP() override;
 
-  // The module made at start, or null before it exists and after it is gone.
-  static TDuzDataRP* Instance();
-
   TReportSystem& RepSys() { return *rep_sys_; }
 
  private:
   std::unique_ptr<TReportSystem> rep_sys_;
   ReportWindowServices previous_services_;
+  QPointer<TDuzDataRP> previous_module_;
 };
 
-// The report system of the module made at start; null when there is none.
+// The report system of the report module in force; null when there is none.
 TReportSystem* SharedReportSystem();
 
 // The program's report windows for the data module: made on first use, freed with the module.
@@ -49,16 +50,16 @@ class TDuzDataLite : public QObject {
  public:
   explicit TDuzDataLite(QObject* parent = nullptr);
   ~TDuzDataLite() override;
-  static TDuzDataLite* Instance();
 
   const std::vector<QPixmap>& Bmps() const { return bmps_; }
 
  private:
   std::vector<QPixmap> bmps_;
+  QPointer<TDuzDataLite> previous_module_;
 };
 
-// The glyph of an index, from the data module when it exists, else drawn afresh; a null
-// pixmap for an index outside the list.
+// The glyph of an index, from the glyph module in force when there is one, else drawn afresh; a
+// null pixmap for an index outside the list.
 QPixmap GlyphPixmap(int index);
 QIcon GlyphIcon(int index);
 

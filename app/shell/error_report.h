@@ -4,11 +4,10 @@
 // One routine catches and one box reports. Two doors lead to that routine: RunCommand() wraps
 // each command where it starts (menu items, buttons, shortcuts, and handlers called from code
 // or from a modal loop), so that its errors end there and never unwind through Qt's signal and
-// slot machinery; ZudiraApplication::notify() takes whatever still escapes an event handler,
+// slot machinery; ZudiraApplication::notify() (zudira_application.h) runs each event through it,
 // the last place before Qt's event loop.
 #pragma once
 
-#include <QApplication>
 #include <QString>
 #include <functional>
 
@@ -23,14 +22,5 @@ void ShowErrorReport(const QString& message);
 // Runs `command`; an error escaping it is shown by the report. Returns true when the command
 // ended normally.
 bool RunCommand(const std::function<void()>& command);
-
-class ZudiraApplication : public QApplication {
- public:
-  ZudiraApplication(int& argc, char** argv);
-
-  // Delivers the event; an error escaping the receiver is reported and the event counts as
-  // not handled.
-  bool notify(QObject* receiver, QEvent* event) override;
-};
 
 }  // namespace zudira

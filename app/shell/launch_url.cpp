@@ -6,14 +6,11 @@
 #include <QStandardPaths>
 #include <array>
 
+#include "app/shell/zudira_application.h"
+
 namespace zudira {
 
 namespace {
-
-UrlOpener& InstalledOpener() {
-  static UrlOpener opener;
-  return opener;
-}
 
 // How long xdg-open may take to say whether anything took the address. A handler that runs
 // in its place (a text browser in a terminal) keeps it longer: that counts as opened.
@@ -61,14 +58,9 @@ QString UrlWithScheme(int kind, const QString& text) {
 bool LaunchUrl(int kind, const QString& text) {
   if (text.isEmpty()) return false;
   const QUrl url(UrlWithScheme(kind, text));
-  if (const UrlOpener& opener = InstalledOpener()) return opener(url);
+  const ZudiraApplication* app = ZudiraApplication::Instance();
+  if (app != nullptr && app->Opener()) return app->Opener()(url);
   return OpenWithDesktop(url);
-}
-
-UrlOpener InstallUrlOpener(UrlOpener opener) {
-  UrlOpener previous = std::move(InstalledOpener());
-  InstalledOpener() = std::move(opener);
-  return previous;
 }
 
 }  // namespace zudira

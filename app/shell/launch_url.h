@@ -28,9 +28,9 @@ QString UrlWithScheme(int kind, const QString& text);
 // nothing could open the address (no mail program or browser: xdg-open's exit status).
 bool LaunchUrl(int kind, const QString& text);
 
-// The shell call (xdg-open, or QDesktopServices::openUrl where there is none, by default). Tests
-// install a recorder; an empty function brings back the shell. Returns the previous opener.
+// The shell call: xdg-open, or QDesktopServices::openUrl where there is none, unless the
+// application object holds another (ZudiraApplication::InstallUrlOpener; tests install a
+// recorder there).
 using UrlOpener = std::function<bool(const QUrl&)>;
-UrlOpener InstallUrlOpener(UrlOpener opener);
 
 }  // namespace zudira

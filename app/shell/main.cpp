@@ -8,11 +8,8 @@
 
 #include "app/main_window/main_window.h"
 #include "app/shell/command_line.h"
-#include "app/shell/data_modules.h"
-#include "app/shell/error_report.h"
 #include "app/shell/program_info.h"
-#include "reports/windows/report_windows.h"
-#include "widgets/duz_calc_form.h"
+#include "app/shell/zudira_application.h"
 #include "widgets/system_locale_provider.h"
 
 namespace {
@@ -58,13 +55,7 @@ int main(int argc, char** argv) {
   zudira::ZudiraApplication::setWindowIcon(icon);
   // Numbers are read and written with the desktop's regional settings, taken afresh each time.
   zudira::InstallSystemLocaleProvider();
-  // The calculator's own errors go to the same report as every other error.
-  zudira::SetCalcErrorReport([](const QString& message) { zudira::ShowErrorReport(message); });
-
-  zudira::TDuzDataRP report_module(&app);
-  // Print jobs show the program's own set-up, status and preview windows.
-  report_module.RepSys().SetWindows(&zudira::ReportWindowsOf(report_module));
-  zudira::TDuzDataLite glyph_module(&app);
+  app.StartDataModules();
   zudira::TPDFMainForm main_form;
   main_form.show();
   return zudira::ZudiraApplication::exec();

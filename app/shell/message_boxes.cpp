@@ -8,16 +8,12 @@
 #include <QMessageBox>
 #include <QWidget>
 
+#include "app/shell/zudira_application.h"
 #include "numeric/conversions.h"
 
 namespace zudira {
 
 namespace {
-
-BoxScript& Script() {
-  static BoxScript script;
-  return script;
-}
 
 // The arrow cursor for the box's lifetime; the override stack restores the previous one.
 class ArrowCursor {
@@ -83,18 +79,15 @@ BoxAnswer RunInputBox(const ShownBox& shown) {
 
 }  // namespace
 
-BoxScript InstallBoxScript(BoxScript script) {
-  BoxScript previous = std::move(Script());
-  Script() = std::move(script);
-  return previous;
-}
-
 ScopedBoxScript::ScopedBoxScript() {
-  previous_ = InstallBoxScript([this](const ShownBox& box) { return Respond(box); });
+  previous_ = ZudiraApplication::Instance()->InstallBoxScript(
+      [this](const ShownBox& box) { return Respond(box); });
 }
 
 ScopedBoxScript::~ScopedBoxScript() {
-  InstallBoxScript(std::move(previous_));
+  if (ZudiraApplication* app = ZudiraApplication::Instance()) {
+    app->InstallBoxScript(std::move(previous_));
+  }
 }
 
 void ScopedBoxScript::Answer(bool accepted, const QString& text) {
@@ -109,7 +102,8 @@ BoxAnswer ScopedBoxScript::Respond(const ShownBox& box) {
 
 BoxAnswer ShowBox(const ShownBox& box) {
   ArrowCursor arrow;
-  if (Script()) return Script()(box);
+  const ZudiraApplication* app = ZudiraApplication::Instance();
+  if (app != nullptr && app->Script()) return app->Script()(box);
   if (box.kind == BoxKind::bkAskInteger) return RunInputBox(box);
   return BoxAnswer{RunMessageBox(box), QString()};
 }

@@ -3,9 +3,10 @@
 // Every box shows the normal arrow cursor while it is up and puts the previous cursor back
 // afterwards; every box is modal and centred on the screen.
 //
-// Test seam: InstallBoxScript() replaces the real boxes by a function that receives a
-// description of each box (ShownBox) and answers it (BoxAnswer), so no box blocks a test.
-// ScopedBoxScript installs one for a scope and records every box shown meanwhile. Without a
+// Test seam: a script held by the application object (ZudiraApplication::InstallBoxScript())
+// replaces the real boxes by a function that receives a description of each box (ShownBox) and
+// answers it (BoxAnswer), so no box blocks a test. ScopedBoxScript installs one for a scope
+// and records every box shown meanwhile. Without a
 // script the real Qt dialogs run; their object names ("ConfirmMsg", "WarningMsg", "ErrorMsg",
 // "AskInteger", "ErrorReport") let a QTest timer find and press them.
 #pragma once
@@ -24,7 +25,7 @@ enum class BoxKind { bkConfirm, bkWarning, bkError, bkAskInteger, bkErrorReport 
 struct ShownBox {
   BoxKind kind = BoxKind::bkConfirm;
   QString caption;
-  QString text;         // the message, or the prompt of the input box
+  QString text;          // the message, or the prompt of the input box
   QString initial_text;  // the input box's line as it opens
 };
 
@@ -36,11 +37,8 @@ struct BoxAnswer {
 
 using BoxScript = std::function<BoxAnswer(const ShownBox&)>;
 
-// Installs a script answering every box (an empty function brings back the real boxes).
-// Returns the previous script.
-BoxScript InstallBoxScript(BoxScript script);
-
-// Installs a script for its lifetime and records the boxes shown. By default it accepts every
+// Installs a script in the running application (which must be the program's
+// ZudiraApplication) for its lifetime and records the boxes shown. By default it accepts every
 // box, keeping the input box's initial text; Answer() queues answers used one per box.
 class ScopedBoxScript {
  public:

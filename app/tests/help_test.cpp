@@ -16,6 +16,7 @@
 #include "app/help/help_document.h"
 #include "app/help/help_viewer.h"
 #include "app/shell/message_boxes.h"
+#include "app/shell/zudira_application.h"
 #include "core/catalogue.h"
 
 namespace zudira {
@@ -44,13 +45,15 @@ class HelpTest : public ::testing::Test {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(kSample);
     file.close();
-    previous_ = HelpFile();
-    SetHelpFile(path_);
+    previous_ = Help().file;
+    Help().file = path_;
   }
   void TearDown() override {
     delete OpenHelpViewer();
-    SetHelpFile(previous_);
+    Help().file = previous_;
   }
+
+  static HelpState& Help() { return ZudiraApplication::Instance()->Help(); }
 
   QTemporaryDir dir_;
   QString path_;
@@ -151,7 +154,7 @@ TEST(ShippedHelpTest, ContentsShowEveryTitleWhole) {
 }
 
 TEST_F(HelpTest, AMissingHelpFileGivesAClearMessageAndOpensNothing) {
-  SetHelpFile(dir_.filePath("Missing.help"));
+  Help().file = dir_.filePath("Missing.help");
   ScopedBoxScript boxes;
   EXPECT_FALSE(HelpContents());
   EXPECT_FALSE(HelpContext(5000));

@@ -383,7 +383,8 @@ HelpViewer* ShownHelpViewer() {
 
 TEST_F(MainWindowTest, ContextHelpOpensTheFocusedControlsTopic) {
   auto w = MakeWindow();
-  ASSERT_TRUE(QFile::exists(HelpFile())) << HelpFile().toStdString();
+  const QString help_file = ZudiraApplication::Instance()->Help().file;
+  ASSERT_TRUE(QFile::exists(help_file)) << help_file.toStdString();
   ScopedBoxScript boxes;
   Get<QSpinBox>(*w, "Accuracy")->setFocus(Qt::TabFocusReason);
   w->HelpBtnClick();
@@ -411,7 +412,7 @@ TEST_F(MainWindowTest, ContextHelpOpensTheFocusedControlsTopic) {
   ASSERT_NE(viewer, nullptr);
   HelpDocument document;
   QString error;
-  ASSERT_TRUE(LoadHelpFile(HelpFile(), document, error));
+  ASSERT_TRUE(LoadHelpFile(help_file, document, error));
   EXPECT_EQ(viewer->CurrentContext(), document.Topics().front().context);
   viewer->close();
   EXPECT_TRUE(boxes.Shown().empty());
@@ -429,7 +430,12 @@ TEST_F(MainWindowTest, F1InEveryWindowOpensItsTopic) {
       {"lists", [] { return std::make_unique<TStatListForm>(); }, kHelpLists},
       {"viewer", [] { return std::make_unique<TTFViewForm>(); }, kHelpTextViewer},
       {"about", [] { return std::make_unique<TAboutBox2>(); }, kHelpAboutBox},
-      {"calculator", [] { return std::make_unique<TDuzCalcForm>(); }, kHelpCalculator},
+      {"calculator",
+       [] {
+         return std::make_unique<TDuzCalcForm>(nullptr, nullptr,
+                                               ZudiraApplication::CalculatorServices());
+       },
+       kHelpCalculator},
   };
   for (const auto& c : windows) {
     SCOPED_TRACE(c.name);

@@ -17,6 +17,7 @@
 
 #include "app/main_window/main_window.h"
 #include "app/shell/message_boxes.h"
+#include "app/shell/zudira_application.h"
 #include "appearance/appearance_settings.h"
 #include "core/catalogue.h"
 #include "widgets/duz_edit.h"
@@ -37,14 +38,14 @@ class MainWindowTest : public ::testing::Test {
     Appearance() = AppearanceSettings{};
     // A box no test asked for fails the test instead of waiting for a click that never comes;
     // a test that expects boxes installs its own ScopedBoxScript over this one.
-    previous_script_ = InstallBoxScript([](const ShownBox& box) {
+    previous_script_ = ZudiraApplication::Instance()->InstallBoxScript([](const ShownBox& box) {
       ADD_FAILURE() << "unexpected box: " << box.text.toStdString();
       return BoxAnswer{true, box.initial_text};
     });
   }
 
   void TearDown() override {
-    InstallBoxScript(std::move(previous_script_));
+    ZudiraApplication::Instance()->InstallBoxScript(std::move(previous_script_));
     Appearance() = AppearanceSettings{};
   }
 

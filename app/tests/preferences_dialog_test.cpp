@@ -15,6 +15,7 @@
 #include "app/help/help.h"
 #include "app/help/help_viewer.h"
 #include "app/shell/apply_appearance.h"
+#include "app/shell/zudira_application.h"
 #include "testsupport/modal_probe.h"
 #include "widgets/balloon_hints.h"
 #include "widgets/colour_box.h"
@@ -143,8 +144,9 @@ TEST_F(PrefFormTest, HelpButtonOpensTheFocusedControlsTopicOr6000) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     QTextStream(&file) << "== 6000 | Preferences\nx\n== 6020 | Flat\ny\n== 6030 | Colours\nz\n";
   }
-  const QString previous = HelpFile();
-  SetHelpFile(path);
+  HelpState& help = ZudiraApplication::Instance()->Help();
+  const QString previous = help.file;
+  help.file = path;
   TPrefForm form;
   form.show();
   QApplication::setActiveWindow(&form);
@@ -159,7 +161,7 @@ TEST_F(PrefFormTest, HelpButtonOpensTheFocusedControlsTopicOr6000) {
   form.HelpBtnClick();
   EXPECT_EQ(OpenHelpViewer()->CurrentContext(), 6000);
   delete OpenHelpViewer();
-  SetHelpFile(previous);
+  help.file = previous;
 }
 
 TEST(ColourBoxTest, ListsStandardSystemAndCustomColoursWithNames) {

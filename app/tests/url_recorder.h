@@ -6,19 +6,19 @@
 #include <QUrl>
 #include <vector>
 
-#include "app/shell/launch_url.h"
+#include "app/shell/zudira_application.h"
 
 namespace zudira {
 
 class UrlRecorder {
  public:
   explicit UrlRecorder(bool result) {
-    previous_ = InstallUrlOpener([this, result](const QUrl& url) {
+    previous_ = ZudiraApplication::Instance()->InstallUrlOpener([this, result](const QUrl& url) {
       opened.push_back(url.toString());
       return result;
     });
   }
-  ~UrlRecorder() { InstallUrlOpener(previous_); }
+  ~UrlRecorder() { ZudiraApplication::Instance()->InstallUrlOpener(previous_); }
   std::vector<QString> opened;
 
  private:

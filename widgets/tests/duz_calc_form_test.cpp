@@ -27,9 +27,12 @@ class DuzCalcFormTest : public ::testing::Test {
     // PopupCalculator opens the user's own store: keep it inside the test's folder.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
     store_ = std::make_unique<QSettings>(dir_.filePath("calc.ini"), QSettings::IniFormat);
-    previous_report_ = SetCalcErrorReport([this](const QString& m) { reports_ << m; });
   }
-  void TearDown() override { SetCalcErrorReport(previous_report_); }
+
+  // Errors the window reports go to reports_.
+  CalcServices Reporting() {
+    return CalcServices{[this](const QString& m) { reports_ << m; }, nullptr};
+  }
 
   QString Shown(TDuzCalcForm& form, const char* display = "ValueDisplay") {
     return form.findChild<QLabel*>(display)->text();
@@ -42,12 +45,11 @@ class DuzCalcFormTest : public ::testing::Test {
 
   QTemporaryDir dir_;
   std::unique_ptr<QSettings> store_;
-  CalcErrorReport previous_report_;
   QStringList reports_;
 };
 
 TEST_F(DuzCalcFormTest, EveryKeyHasItsNameCaptionHintAndPlace) {
-  TDuzCalcForm form(store_.get());
+  TDuzCalcForm form(store_.get(), nullptr, Reporting());
   EXPECT_EQ(form.windowTitle(), "Duz Calculator v1.0.2");
   EXPECT_TRUE(form.windowFlags() & Qt::Tool);
   EXPECT_EQ(form.size(), QSize(155, 242));
@@ -95,7 +97,7 @@ TEST_F(DuzCalcFormTest, EveryKeyHasItsNameCaptionHintAndPlace) {
 }
 
 TEST_F(DuzCalcFormTest, ButtonsAndKeysReachTheSameKeys) {
-  TDuzCalcForm form(store_.get());
+  TDuzCalcForm form(store_.get(), nullptr, Reporting());
   form.show();
   struct {
     const char* button;  // clicked when set, else `keys` are typed
@@ -134,7 +136,7 @@ TEST_F(DuzCalcFormTest, ButtonsAndKeysReachTheSameKeys) {
 }
 
 TEST_F(DuzCalcFormTest, KeysActOnTheCalculatorWhileTheDecimalsBoxHasTheFocus) {
-  TDuzCalcForm form(store_.get());
+  TDuzCalcForm form(store_.get(), nullptr, Reporting());
   form.show();
   QSpinBox* decimals = form.findChild<QSpinBox*>("Decimals");
   decimals->setFocus();
@@ -147,7 +149,7 @@ TEST_F(DuzCalcFormTest, KeysActOnTheCalculatorWhileTheDecimalsBoxHasTheFocus) {
 }
 
 TEST_F(DuzCalcFormTest, ClipboardKeysCopyTheDisplayAndPasteANumber) {
-  TDuzCalcForm form(store_.get());
+  TDuzCalcForm form(store_.get(), nullptr, Reporting());
   form.show();
   QTest::keyClicks(&form, "6/4\r");
   QTest::keyClick(&form, Qt::Key_C, Qt::ControlModifier);
@@ -164,7 +166,7 @@ TEST_F(DuzCalcFormTest, ClipboardKeysCopyTheDisplayAndPasteANumber) {
 }
 
 TEST_F(DuzCalcFormTest, RightBracketErrorReachesTheErrorReport) {
-  TDuzCalcForm form(store_.get());
+  TDuzCalcForm form(store_.get(), nullptr, Reporting());
   form.show();
   QTest::keyClicks(&form, "(7/0)");
   EXPECT_EQ(Shown(form), "Error!");
@@ -172,7 +174,6 @@ TEST_F(DuzCalcFormTest, RightBracketErrorReachesTheErrorReport) {
 }
 
 TEST_F(DuzCalcFormTest, WithoutAnInstalledReportTheErrorBoxReadsLikeTheGeneralReport) {
-  SetCalcErrorReport(nullptr);
   TDuzCalcForm form(store_.get());
   form.show();
   struct Box {
@@ -208,7 +209,7 @@ TEST_F(DuzCalcFormTest, WithoutAnInstalledReportTheErrorBoxReadsLikeTheGeneralRe
 
 TEST_F(DuzCalcFormTest, SettingsSurviveBetweenOpeningsAndBadValuesFallBack) {
   {
-    TDuzCalcForm form(store_.get());
+    TDuzCalcForm form(store_.get(), nullptr, Reporting());
     Click(form, "RadBtn");
     form.findChild<QSpinBox*>("Decimals")->setValue(6);
     QTest::keyClicks(&form, "2.5");
@@ -221,7 +222,7 @@ TEST_F(DuzCalcFormTest, SettingsSurviveBetweenOpeningsAndBadValuesFallBack) {
   EXPECT_EQ(store_->value("Memory").toString(), "2.5");
   store_->endGroup();
   {
-    TDuzCalcForm form(store_.get());
+    TDuzCalcForm form(store_.get(), nullptr, Reporting());
     EXPECT_FALSE(form.Engine().Radians());
     EXPECT_EQ(form.findChild<QToolButton*>("RadBtn")->text(), "deg");
     EXPECT_EQ(form.findChild<QSpinBox*>("Decimals")->value(), 6);
@@ -239,7 +240,7 @@ TEST_F(DuzCalcFormTest, SettingsSurviveBetweenOpeningsAndBadValuesFallBack) {
     store_->setValue("Decimals", c.decimals);
     store_->setValue("Memory", c.memory);
     store_->endGroup();
-    TDuzCalcForm form(store_.get());
+    TDuzCalcForm form(store_.get(), nullptr, Reporting());
     EXPECT_EQ(form.findChild<QSpinBox*>("Decimals")->value(), c.shown_decimals);
     EXPECT_EQ(Shown(form, "MemoryDisplay"), c.memory_shown);
   }
@@ -247,7 +248,7 @@ TEST_F(DuzCalcFormTest, SettingsSurviveBetweenOpeningsAndBadValuesFallBack) {
 
 TEST_F(DuzCalcFormTest, SixteenCharacterValuesFitWhollyInBothDisplays) {
   // Right-aligned text wider than the display loses its first characters, the sign among them.
-  TDuzCalcForm form(store_.get());
+  TDuzCalcForm form(store_.get(), nullptr, Reporting());
   form.findChild<QSpinBox*>("Decimals")->setValue(18);
   struct {
     Real value;
@@ -272,7 +273,7 @@ TEST_F(DuzCalcFormTest, SixteenCharacterValuesFitWhollyInBothDisplays) {
 }
 
 TEST_F(DuzCalcFormTest, TypingThousandsOfDigitsKeepsTheDisplayShort) {
-  TDuzCalcForm form(store_.get());
+  TDuzCalcForm form(store_.get(), nullptr, Reporting());
   form.show();
   const QString digits(3000, QLatin1Char('7'));
   QTest::keyClicks(&form, digits);
