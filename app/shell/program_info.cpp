@@ -5,25 +5,20 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include "app/shell/zudira_application.h"
 #include "version_info.h"
 
 namespace zudira {
 
-namespace {
-QString& ProgramDirValue() {
-  static QString dir = QStringLiteral("./");
-  return dir;
-}
-}  // namespace
-
 QString ProgramDir() {
-  return ProgramDirValue();
+  const ZudiraApplication* app = ZudiraApplication::Instance();
+  return app != nullptr ? app->ProgramFolder() : QStringLiteral("./");
 }
 
 void SetProgramDir(const QString& folder) {
   QString dir = QDir::fromNativeSeparators(folder);
   if (!dir.endsWith('/')) dir += '/';
-  ProgramDirValue() = dir;
+  if (ZudiraApplication* app = ZudiraApplication::Instance()) app->SetProgramFolder(dir);
 }
 
 void SetProgramDirFromApplication() {

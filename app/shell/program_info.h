@@ -5,7 +5,8 @@
 
 namespace zudira {
 
-// Folder of the program file, ending in a path separator; "./" until the main window sets it.
+// Folder of the program file, ending in a path separator, as the application object holds it;
+// "./" until the main window sets it.
 QString ProgramDir();
 // Sets ProgramDir to the folder of the running executable.
 void SetProgramDirFromApplication();

@@ -1,8 +1,8 @@
 // The application object: the one QApplication of the program, which also holds the state that
-// belongs to the whole running program: the two data modules, the help (its file and its
-// window), and the two doors to the outside that tests replace, the URL opener and the
-// message-box script. Code of app/ reaches it as ZudiraApplication::Instance(), the way Qt's
-// own code reaches qApp.
+// belongs to the whole running program: the two data modules, the program's folder, the help
+// (its file and its window), and the two doors to the outside that tests replace, the URL opener
+// and the message-box script. Code of app/ reaches it as ZudiraApplication::Instance(), the way
+// Qt's own code reaches qApp.
 #pragma once
 
 #include <QApplication>
@@ -44,6 +44,10 @@ class ZudiraApplication : public QApplication {
 
   HelpState& Help() { return help_; }
 
+  // The folder the program's shipped files are looked for in, with a trailing separator.
+  const QString& ProgramFolder() const { return program_folder_; }
+  void SetProgramFolder(const QString& folder) { program_folder_ = folder; }
+
   // What the pop-up calculator is given of the program: its error report and the help topic
   // of the calculator.
   static CalcServices CalculatorServices();
@@ -63,6 +67,7 @@ class ZudiraApplication : public QApplication {
   std::unique_ptr<TDuzDataRP> own_report_module_;
   std::unique_ptr<TDuzDataLite> own_glyph_module_;
   HelpState help_;
+  QString program_folder_ = QStringLiteral("./");
   UrlOpener url_opener_;
   BoxScript box_script_;
 };
