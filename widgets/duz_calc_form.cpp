@@ -186,6 +186,23 @@ void TDuzCalcForm::BuildControls() {
   panel_colours.setColor(QPalette::Window, Qt::darkGray);
   panel_->setPalette(panel_colours);
 
+  BuildKeys();
+  BuildDisplays();
+
+  decimals_ = new QSpinBox(panel_);
+  decimals_->setObjectName(QStringLiteral("Decimals"));
+  decimals_->setGeometry(60, 30, 40, 21);
+  decimals_->setRange(0, kCalcMaxDecimals);
+  decimals_->setValue(kCalcDefaultDecimals);
+  decimals_->setToolTip(QStringLiteral("Decimal Places"));
+  connect(decimals_, &QSpinBox::valueChanged, this, [this](int value) {
+    engine_.SetDecimals(value);
+    Refresh();
+  });
+}
+
+// One button a key of the table, each running its command.
+void TDuzCalcForm::BuildKeys() {
   const QString separator = QString(QChar::fromLatin1(engine_.DecimalSeparator()));
   for (const KeySpec& key : kKeys) {
     auto* button = new QToolButton(panel_);
@@ -204,7 +221,10 @@ void TDuzCalcForm::BuildControls() {
     connect(button, &QToolButton::clicked, this, [this, command] { Execute(command); });
     if (command == C::ccRad) rad_button_ = button;
   }
+}
 
+// The value display at the top and the memory display at the foot.
+void TDuzCalcForm::BuildDisplays() {
   auto make_display = [this](const char* name, int top, int height) {
     auto* display = new QLabel(panel_);
     display->setObjectName(QString::fromLatin1(name));
@@ -229,17 +249,6 @@ void TDuzCalcForm::BuildControls() {
   FitDisplayFont(value_display_, engine_.DecimalSeparator());
   FitDisplayFont(memory_display_, engine_.DecimalSeparator());
   memory_display_->setToolTip(QStringLiteral("Contents of Memory"));
-
-  decimals_ = new QSpinBox(panel_);
-  decimals_->setObjectName(QStringLiteral("Decimals"));
-  decimals_->setGeometry(60, 30, 40, 21);
-  decimals_->setRange(0, kCalcMaxDecimals);
-  decimals_->setValue(kCalcDefaultDecimals);
-  decimals_->setToolTip(QStringLiteral("Decimal Places"));
-  connect(decimals_, &QSpinBox::valueChanged, this, [this](int value) {
-    engine_.SetDecimals(value);
-    Refresh();
-  });
 }
 
 void TDuzCalcForm::Refresh() {

@@ -62,6 +62,8 @@ class TDuzCalcForm : public QDialog {
 
  private:
   void BuildControls();
+  void BuildKeys();
+  void BuildDisplays();
   void Refresh();
   bool HandleKey(QKeyEvent* event);
   void ReadStoredSettings();
