@@ -3,6 +3,7 @@
 #include <unicode/uchar.h>
 #include <unicode/ustring.h>
 #include <unicode/utf16.h>
+#include <unicode/utf8.h>
 
 #include <algorithm>
 
@@ -29,39 +30,12 @@ std::u16string FoldedUtf16(std::string_view text) {
 std::u32string DecodeUtf8(std::string_view text) {
   std::u32string out;
   out.reserve(text.size());
-  size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    int extra = 0;
-    char32_t c = 0;
-    char32_t least = 0;  // below this the sequence is overlong
-    if (lead < 0x80) {
-      c = lead;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-      extra = 1, c = lead & 0x1F, least = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      extra = 2, c = lead & 0x0F, least = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      extra = 3, c = lead & 0x07, least = 0x10000;
-    } else {
-      out.push_back(kReplacement);
-      ++i;
-      continue;
-    }
-    bool valid = i + extra < text.size();
-    for (int k = 1; valid && k <= extra; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      valid = (next & 0xC0) == 0x80;
-      c = (c << 6) | (next & 0x3F);
-    }
-    valid = valid && c >= least && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
-    if (!valid) {
-      out.push_back(kReplacement);
-      ++i;
-      continue;
-    }
-    out.push_back(c);
-    i += 1 + extra;
+  const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+  const auto length = static_cast<int32_t>(text.size());
+  for (int32_t i = 0; i < length;) {
+    UChar32 c = 0;
+    U8_NEXT_OR_FFFD(bytes, i, length, c);
+    out += static_cast<char32_t>(c);
   }
   return out;
 }
@@ -70,22 +44,12 @@ std::string EncodeUtf8(std::u32string_view text) {
   std::string out;
   out.reserve(text.size());
   for (char32_t c : text) {
-    if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = kReplacement;
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
+    const UChar32 point =
+        c > 0x10FFFF || U_IS_SURROGATE(c) ? kReplacement : static_cast<UChar32>(c);
+    char units[U8_MAX_LENGTH];
+    int32_t size = 0;
+    U8_APPEND_UNSAFE(units, size, point);
+    out.append(units, static_cast<size_t>(size));
   }
   return out;
 }

@@ -8,7 +8,7 @@
 
 namespace zudira {
 
-// The code points of UTF-8 text; each malformed byte reads as U+FFFD.
+// The code points of UTF-8 text; a malformed sequence reads as U+FFFD.
 std::u32string DecodeUtf8(std::string_view text);
 std::string EncodeUtf8(std::u32string_view text);
 
